@@ -1,0 +1,72 @@
+#pragma once
+// The state every part of the system shares, as one object: both machines,
+// which of them is current, the run flags common to both, the five texts of
+// the status line and the Ui port. The main window (or a test, or the batch
+// runner) creates one and it lives as long as its owner; nothing is global.
+// Operations act on the current machine unless they say otherwise.
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+#include "app/MachineKind.h"
+#include "app/Ui.h"
+#include "post/PostMachine.h"
+#include "turing/TuringMachine.h"
+
+class Workbench : public QObject {
+    Q_OBJECT
+public:
+    enum StatusPanel {
+        PanelMessage = 0,
+        PanelStep = 1,
+        PanelMin = 2,
+        PanelMax = 3,
+        PanelModified = 4
+    };
+    static constexpr int StatusPanelCount = 5;
+    static constexpr std::array<int, StatusPanelCount> StatusPanelWidths = {355, 65, 60, 60, 50};
+    static QString StatusStartText(int panel);
+
+    explicit Workbench(Ui& ui, QObject* parent = nullptr);
+
+    Ui& ui() const { return ui_; }
+
+    MachineKind Kind() const { return kind_; }
+    // Only the interpreter switch changes the current machine.
+    void SetKind(MachineKind kind) { kind_ = kind; }
+
+    Machine& Current();
+    PostMachine& Post() { return post_; }
+    TuringMachine& Turing() { return turing_; }
+    Machine& MachineOf(MachineKind kind);
+
+    // Sets the current machine's modified flag; panel 4 reads "Изменен" or
+    // is emptied.
+    void SetModified(bool on) { SetMachineModified(Current(), on); }
+    // The same for a given machine; panel 4 changes only when it is current.
+    void SetMachineModified(Machine& machine, bool on);
+    // Sets the current machine's edited-since-start flag only.
+    void SetEditedSinceStart(bool on) { Current().editedSinceStart = on; }
+    // The edit prologue shared by every change of a program or tape:
+    // SetModified(true), then SetEditedSinceStart(true) when the current
+    // machine's run is active.
+    void NoteEdit();
+
+    // Run flags shared by both machines.
+    bool runStarted = false;  // RunStarted
+    bool stepMode = false;    // StepMode
+
+    const QString& StatusText(int panel) const { return status_[std::size_t(panel)]; }
+    void SetStatusText(int panel, const QString& text);
+
+Q_SIGNALS:
+    void StatusTextChanged(int panel, const QString& text);
+
+private:
+    Ui& ui_;
+    MachineKind kind_ = MachineKind::Pst;
+    PostMachine post_;
+    TuringMachine turing_;
+    std::array<QString, StatusPanelCount> status_;
+};

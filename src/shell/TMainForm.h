@@ -1,0 +1,35 @@
+#pragma once
+// The main window: it owns the Workbench with both machines, implements the
+// Ui port for the core, and shows the status line's five panels.
+
+#include <QMainWindow>
+#include <array>
+
+#include "app/Ui.h"
+#include "app/Workbench.h"
+
+class QLabel;
+
+class TMainForm : public QMainWindow, public Ui {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Workbench& bench() { return bench_; }
+    QLabel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
+
+    int ShowMessageDialog(const QString& caption, const QString& message, const QString& buttons,
+                          int width, int buttonWidth) override;
+    void ShowHelpTopic(int context) override;
+    void Beep() override;
+    void SetToolButtonEnabled(int n, bool on) override;
+
+    void UpdateTitle();
+
+private:
+    void BuildStatusBar();
+
+    Workbench bench_;
+    std::array<QLabel*, Workbench::StatusPanelCount> statusPanels_{};
+};

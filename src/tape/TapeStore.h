@@ -1,0 +1,106 @@
+#pragma once
+// One machine's information tape: its cells, the carriage position, the used
+// bounds shown in the status line, and the memorised copy. The Post tape runs
+// from cell -999 to 999 and stores marks as '1' (anything else reads as
+// unmarked); the Turing tape runs from 1 to 999 and stores symbols, the
+// blank being ' '. Cells live in strings that grow by padding whenever a cell
+// beyond their end is read or written; they never shrink except by Clear,
+// Restore or loading, and documents store them with their padding.
+//
+// The used bounds are kept step by step by the two write operations and are
+// never recomputed by scanning. An empty tape is the pair UsedMin = 999 with
+// UsedMax = -999 (Post) or 0 (Turing). The store reaches outward only through
+// TapeHooks: marking the document modified and writing status panels 2 and 3.
+
+#include <QString>
+
+enum class TapeKind { Post, Turing };
+
+class TapeHooks {
+public:
+    virtual ~TapeHooks() = default;
+    virtual void TapeModified() = 0;
+    virtual void ShowTapeBounds(const QString& minText, const QString& maxText) = 0;
+};
+
+struct MemorisedTape {
+    bool present = false;
+    QString left;
+    QString right;
+    QChar zero = u' ';
+    QString tape;
+    int carriagePos = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+    QString picture;  // MemorisedPicture
+};
+
+class TapeStore {
+public:
+    static constexpr int TapeLimit = 999;
+
+    explicit TapeStore(TapeKind kind, TapeHooks* hooks = nullptr);
+
+    TapeKind Kind() const { return kind_; }
+    int FirstCell() const { return kind_ == TapeKind::Post ? -TapeLimit : 1; }
+    int LastCell() const { return TapeLimit; }
+    bool OnTape(int cell) const { return cell >= FirstCell() && cell <= LastCell(); }
+    int EmptyUsedMax() const { return kind_ == TapeKind::Post ? -TapeLimit : 0; }
+    bool IsEmpty() const { return usedMin_ == TapeLimit && usedMax_ == EmptyUsedMax(); }
+
+    // Cell access; reading pads the strings just as writing does.
+    bool GetPostCell(int index);
+    void SetPostCell(int index, bool mark);
+    QChar GetTuringCell(int index);
+    void SetTuringCell(int index, QChar symbol);
+    // Marked (Post) or not blank (Turing).
+    bool IsUsedCell(int index);
+
+    int CarriagePos() const { return carriagePos_; }
+    void SetCarriagePos(int cell) { carriagePos_ = cell; }
+    int UsedMin() const { return usedMin_; }
+    int UsedMax() const { return usedMax_; }
+    // Bounds as a document or a restored copy brings them.
+    void SetUsedBounds(int usedMin, int usedMax);
+
+    // Status panels 2 and 3: "min: " and "max: " followed by the bounds.
+    void ShowUsedBounds();
+
+    // The raw strings, for the file formats.
+    const QString& LeftString() const { return left_; }
+    const QString& RightString() const { return right_; }
+    QChar ZeroCell() const { return zero_; }
+    const QString& TuringString() const { return tape_; }
+    void SetPostStrings(const QString& left, const QString& right, QChar zero);
+    void SetTuringString(const QString& tape);
+
+    // Empties the cells and puts the carriage home (Post 0, Turing 14); the
+    // panels read "min:" and "max:". Marks the document modified. The
+    // memorised copy is kept.
+    void Clear();
+
+    // Copies a non-empty tape into the memorised copy and returns true; an
+    // empty tape leaves an earlier copy and returns false. Not a modification.
+    bool Memorise();
+    // Brings the memorised copy back (when present) and shows its bounds.
+    void Restore();
+    const MemorisedTape& Memorised() const { return memorised_; }
+
+private:
+    void Modified();
+    void WidenBounds(int index);
+    void NarrowBounds(int index);
+    void ShowEmptyBounds();
+    static QChar& CellIn(QString& cells, int k, QChar filler);
+
+    TapeKind kind_;
+    TapeHooks* hooks_;
+    QString left_;
+    QString right_;
+    QChar zero_ = u' ';
+    QString tape_;
+    int carriagePos_;
+    int usedMin_;
+    int usedMax_;
+    MemorisedTape memorised_;
+};

@@ -1,0 +1,62 @@
+// The shared state: each machine keeps its own flags, and the status line
+// shows the current machine's.
+
+#include <QtTest>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+
+class TestWorkbench : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startState();
+    void flagsBelongToTheirMachine();
+};
+
+void TestWorkbench::startState() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    QCOMPARE(MachineKindText(bench.Kind()), QStringLiteral("Pst"));
+    const QStringList texts = {QString(), QStringLiteral("шаг:"), QStringLiteral("мин:"),
+                               QStringLiteral("макс:"), QString()};
+    for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
+        QCOMPARE(bench.StatusText(i), texts[i]);
+    }
+    QCOMPARE(bench.Post().tape.CarriagePos(), 0);
+    QCOMPARE(bench.Turing().tape.CarriagePos(), 14);
+    QVERIFY(bench.Post().tape.IsEmpty() && bench.Turing().tape.IsEmpty());
+    QVERIFY(!bench.runStarted && !bench.stepMode);
+}
+
+void TestWorkbench::flagsBelongToTheirMachine() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(MachineKind::Tur);
+    bench.SetModified(true);
+    QCOMPARE(bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
+    QVERIFY(!bench.Post().Modified());
+
+    // A tape write on the machine that is not shown flags that machine but
+    // leaves the status line to the current one.
+    bench.SetModified(false);
+    bench.Post().tape.SetPostCell(3, true);
+    QVERIFY(bench.Post().Modified());
+    QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
+    QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("мин:"));
+
+    bench.SetKind(MachineKind::Pst);
+    bench.SetEditedSinceStart(true);
+    QVERIFY(bench.Post().editedSinceStart);
+    QVERIFY(!bench.Turing().editedSinceStart);
+
+    // The edit prologue sets edited-since-start only while a run is active.
+    bench.Post().editedSinceStart = false;
+    bench.NoteEdit();
+    QVERIFY(!bench.Post().editedSinceStart);
+    bench.Post().runActive = true;
+    bench.NoteEdit();
+    QVERIFY(bench.Post().editedSinceStart);
+}
+
+QTEST_GUILESS_MAIN(TestWorkbench)
+#include "test_workbench.moc"
