@@ -1,0 +1,57 @@
+#pragma once
+// A grid of text cells addressed as (column, row), with the cursor (the
+// current cell) that table commands and interpreters act on. Both program
+// tables are built on it: the cell texts are their whole model, and views
+// read them at every paint. Out-of-range reads yield an empty text and
+// out-of-range writes are ignored, so a damaged document can never address
+// a cell that does not exist.
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+class TextTable : public QObject {
+    Q_OBJECT
+public:
+    TextTable(int colCount, int rowCount, QObject* parent = nullptr);
+
+    int ColCount() const { return colCount_; }
+    int RowCount() const { return int(rows_.size()); }
+    bool Contains(int col, int row) const {
+        return col >= 0 && col < colCount_ && row >= 0 && row < RowCount();
+    }
+
+    const QString& Cell(int col, int row) const;
+    void SetCell(int col, int row, const QString& text);
+
+    // Growing adds empty cells; shrinking drops the last rows or columns.
+    void SetRowCount(int count);
+    void SetColCount(int count);
+    void InsertRow(int row);  // an empty row before `row`
+    void RemoveRow(int row);
+    void InsertCol(int col);  // an empty column before `col`
+    void RemoveCol(int col);
+    void SwapRows(int a, int b);
+    void ClearAll();
+
+    // The cursor, kept inside the table.
+    int Col() const { return col_; }
+    int Row() const { return row_; }
+    void SetCursor(int col, int row);
+    void SetCol(int col) { SetCursor(col, row_); }
+    void SetRow(int row) { SetCursor(col_, row); }
+
+Q_SIGNALS:
+    void CellChanged(int col, int row);
+    // Rows or columns were added, removed or reordered, or many cells changed.
+    void LayoutChanged();
+    void CursorChanged(int col, int row);
+
+private:
+    void ClampCursor();
+
+    int colCount_;
+    QVector<QVector<QString>> rows_;
+    int col_ = 0;
+    int row_ = 0;
+};

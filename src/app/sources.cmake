@@ -1,0 +1,8 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    app/Machine.cpp app/Machine.h
+    app/MachineKind.h
+    app/ScriptedUi.cpp app/ScriptedUi.h
+    app/TextTable.cpp app/TextTable.h
+    app/Ui.h
+    app/Workbench.cpp app/Workbench.h
+)

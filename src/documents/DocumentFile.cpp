@@ -1,0 +1,103 @@
+#include "documents/DocumentFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "documents/Cp1251.h"
+#include "documents/IntegerSyntax.h"
+
+namespace DocumentFile {
+
+ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
+    ReadResult result;
+    if (image.size() < kMagicSize || image.left(kMagicSize) != magic) {
+        result.status = ReadStatus::WrongMagic;
+        return result;
+    }
+    QByteArray text = image.mid(kMagicSize);
+    for (char& b : text) {
+        b = char(b ^ kMask);
+    }
+    const qsizetype nul = text.indexOf('\0');
+    if (nul >= 0) {
+        text.truncate(nul);
+    }
+    const QString decoded = Cp1251::Decode(text);
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = decoded.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = decoded[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(decoded.mid(start, i - start));
+            if (c == u'\r' && i + 1 < size && decoded[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < size) {
+        lines.append(decoded.mid(start));
+    }
+    result.status = ReadStatus::Ok;
+    result.lines = std::move(lines);
+    return result;
+}
+
+ReadResult Read(const QString& path, const QByteArray& magic) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray image = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return {};
+    }
+    return Parse(image, magic);
+}
+
+QByteArray Compose(const QByteArray& magic, const QStringList& lines) {
+    QByteArray text;
+    for (const QString& line : lines) {
+        text.append(Cp1251::Encode(line));
+        text.append("\r\n", 2);
+    }
+    for (char& b : text) {
+        b = char(b ^ kMask);
+    }
+    return magic + text;
+}
+
+bool Write(const QString& path, const QByteArray& magic, const QStringList& lines) {
+    const QByteArray image = Compose(magic, lines);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    // commit() reports success even after a short write, so every byte is
+    // checked before the old file is replaced.
+    if (file.write(image) != image.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString LineReader::Next() {
+    if (pos_ >= lines_.size()) {
+        ok_ = false;
+        return QString();
+    }
+    return lines_[pos_++];
+}
+
+qint32 LineReader::NextInt() {
+    const std::optional<qint32> value = ParseInteger(Next().trimmed());
+    if (!value) {
+        ok_ = false;
+        return 0;
+    }
+    return *value;
+}
+
+}  // namespace DocumentFile

@@ -1,0 +1,52 @@
+#pragma once
+// The layering both document formats share: a 13-byte magic stored plainly,
+// then a Windows-1251 text of lines with every byte XOR-ed with 0x35. Reading
+// splits at CR LF, lone CR and lone LF, drops the empty line after a final
+// break, and stops at a NUL byte. Writing ends every line with CR LF and
+// replaces the file only once the whole image is on disk, so a failed write
+// leaves the previous file intact.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace DocumentFile {
+
+enum class ReadStatus { Ok, CannotOpen, WrongMagic };
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::CannotOpen;
+    QStringList lines;
+};
+
+constexpr char kMask = 0x35;
+constexpr int kMagicSize = 13;
+
+ReadResult Read(const QString& path, const QByteArray& magic);
+// The text layer of an image already in memory (the magic is checked too).
+ReadResult Parse(const QByteArray& image, const QByteArray& magic);
+
+QByteArray Compose(const QByteArray& magic, const QStringList& lines);
+bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
+
+// Reads the lines of a document one after another; any missing line or
+// malformed number makes `ok` false for good, so a reader can check once at
+// the end of a group.
+class LineReader {
+public:
+    explicit LineReader(const QStringList& lines) : lines_(lines) {}
+    QString Next();
+    // A number line in the integer syntax; blanks around it are tolerated.
+    qint32 NextInt();
+    int Remaining() const { return int(lines_.size()) - pos_; }
+    bool ok() const { return ok_; }
+    void Fail() { ok_ = false; }
+
+private:
+    const QStringList& lines_;
+    int pos_ = 0;
+    bool ok_ = true;
+};
+
+}  // namespace DocumentFile

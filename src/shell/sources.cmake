@@ -1,0 +1,3 @@
+list(APPEND ZEBRIN_GUI_SOURCES
+    shell/TMainForm.cpp shell/TMainForm.h
+)

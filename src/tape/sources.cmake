@@ -1,0 +1,3 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    tape/TapeStore.cpp tape/TapeStore.h
+)

@@ -1,0 +1,3 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    turing/TuringMachine.h
+)
