@@ -21,3 +21,7 @@ void Machine::ShowTapeBounds(const QString& minText, const QString& maxText) {
         bench_.SetStatusText(Workbench::PanelMax, maxText);
     }
 }
+
+void Machine::TapeChanged() {
+    Q_EMIT bench_.TapeChanged(kind_);
+}

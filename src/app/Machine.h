@@ -32,6 +32,7 @@ private:
     friend class Workbench;
     void TapeModified() override;
     void ShowTapeBounds(const QString& minText, const QString& maxText) override;
+    void TapeChanged() override;
 
     MachineKind kind_;
     bool modified_ = false;

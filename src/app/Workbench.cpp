@@ -1,5 +1,7 @@
 #include "app/Workbench.h"
 
+#include "run/RunController.h"
+
 QString Workbench::StatusStartText(int panel) {
     switch (panel) {
         case PanelStep:
@@ -14,7 +16,7 @@ QString Workbench::StatusStartText(int panel) {
 }
 
 Workbench::Workbench(Ui& ui, QObject* parent)
-    : QObject(parent), ui_(ui), post_(*this), turing_(*this) {
+    : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this)) {
     for (int i = 0; i < StatusPanelCount; ++i) {
         status_[std::size_t(i)] = StatusStartText(i);
     }

@@ -14,6 +14,8 @@
 #include "post/PostMachine.h"
 #include "turing/TuringMachine.h"
 
+class RunController;
+
 class Workbench : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ public:
     explicit Workbench(Ui& ui, QObject* parent = nullptr);
 
     Ui& ui() const { return ui_; }
+    RunController& run() const { return *run_; }
 
     MachineKind Kind() const { return kind_; }
     // Only the interpreter switch changes the current machine.
@@ -62,6 +65,8 @@ public:
 
 Q_SIGNALS:
     void StatusTextChanged(int panel, const QString& text);
+    // A cell, the carriage or the bounds of a machine's tape changed.
+    void TapeChanged(MachineKind kind);
 
 private:
     Ui& ui_;
@@ -69,4 +74,5 @@ private:
     PostMachine post_;
     TuringMachine turing_;
     std::array<QString, StatusPanelCount> status_;
+    RunController* run_;  // a child object
 };

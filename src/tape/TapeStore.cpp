@@ -49,6 +49,7 @@ void TapeStore::SetPostCell(int index, bool mark) {
     } else {
         NarrowBounds(index);
     }
+    Changed();
 }
 
 QChar TapeStore::GetTuringCell(int index) {
@@ -71,6 +72,7 @@ void TapeStore::SetTuringCell(int index, QChar symbol) {
     } else {
         WidenBounds(index);
     }
+    Changed();
 }
 
 bool TapeStore::IsUsedCell(int index) {
@@ -118,6 +120,7 @@ void TapeStore::NarrowBounds(int index) {
 void TapeStore::SetUsedBounds(int usedMin, int usedMax) {
     usedMin_ = usedMin;
     usedMax_ = usedMax;
+    Changed();
 }
 
 void TapeStore::ShowUsedBounds() {
@@ -137,10 +140,22 @@ void TapeStore::SetPostStrings(const QString& left, const QString& right, QChar 
     left_ = left;
     right_ = right;
     zero_ = zero;
+    Changed();
 }
 
 void TapeStore::SetTuringString(const QString& tape) {
     tape_ = tape;
+}
+
+void TapeStore::Changed() {
+    if (hooks_) {
+        hooks_->TapeChanged();
+    }
+}
+
+void TapeStore::SetCarriagePos(int cell) {
+    carriagePos_ = cell;
+    Changed();
 }
 
 void TapeStore::Modified() {
@@ -161,6 +176,7 @@ void TapeStore::Clear() {
     if (hooks_) {
         hooks_->ShowTapeBounds(QStringLiteral("min:"), QStringLiteral("max:"));
     }
+    Changed();
 }
 
 bool TapeStore::Memorise() {
@@ -204,4 +220,5 @@ void TapeStore::Restore() {
     usedMin_ = memorised_.usedMin;
     usedMax_ = memorised_.usedMax;
     ShowUsedBounds();
+    Changed();
 }

@@ -21,6 +21,8 @@ public:
     virtual ~TapeHooks() = default;
     virtual void TapeModified() = 0;
     virtual void ShowTapeBounds(const QString& minText, const QString& maxText) = 0;
+    // Any cell, the carriage or the bounds changed: views redraw.
+    virtual void TapeChanged() = 0;
 };
 
 struct MemorisedTape {
@@ -57,7 +59,7 @@ public:
     bool IsUsedCell(int index);
 
     int CarriagePos() const { return carriagePos_; }
-    void SetCarriagePos(int cell) { carriagePos_ = cell; }
+    void SetCarriagePos(int cell);
     int UsedMin() const { return usedMin_; }
     int UsedMax() const { return usedMax_; }
     // Bounds as a document or a restored copy brings them.
@@ -88,6 +90,7 @@ public:
 
 private:
     void Modified();
+    void Changed();
     void WidenBounds(int index);
     void NarrowBounds(int index);
     void ShowEmptyBounds();

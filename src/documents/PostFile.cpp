@@ -1,0 +1,182 @@
+#include "documents/PostFile.h"
+
+#include "app/Workbench.h"
+#include "documents/DocumentFile.h"
+#include "run/RunController.h"
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("Zebrin42[pst]");
+const QString kCaption = QStringLiteral("Интерпретатор машины Поста");
+
+void Report(Workbench& bench, const QString& dialog, int help, const QString& status) {
+    bench.ui().Beep();
+    if (bench.ui().ShowMessageDialog(kCaption, dialog, QStringLiteral("Ок|Помощь"), 250, 100) ==
+        2) {
+        bench.ui().ShowHelpTopic(help);
+    }
+    bench.SetStatusText(Workbench::PanelMessage, status);
+}
+
+// A tape part holds one character per cell and may not reach beyond the
+// tape's end.
+bool TapePartFits(const QString& part) {
+    return part.size() <= TapeStore::TapeLimit;
+}
+
+bool OnPostTape(qint64 cell) {
+    return cell >= -TapeStore::TapeLimit && cell <= TapeStore::TapeLimit;
+}
+
+struct PostDocument {
+    QStringList statement;
+    int carriage = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+    QString left;
+    QChar zero;
+    QString right;
+    int rows = 0;       // R, header included
+    QStringList cells;  // 4 per row for rows 1..R
+};
+
+bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
+    DocumentFile::LineReader in(lines);
+    const qint32 n = in.NextInt();
+    if (!in.ok() || n < 0 || n > in.Remaining()) {
+        return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        doc.statement.append(in.Next());
+    }
+    doc.carriage = in.NextInt();
+    doc.usedMin = in.NextInt();
+    doc.usedMax = in.NextInt();
+    doc.left = in.Next();
+    const QString zero = in.Next();
+    doc.right = in.Next();
+    doc.rows = in.NextInt();
+    if (!in.ok() || zero.isEmpty()) {
+        return false;
+    }
+    doc.zero = zero.front();
+    // Values no document written by the system holds: they would put the
+    // carriage or cells off the tape.
+    if (!OnPostTape(doc.carriage) || !OnPostTape(doc.usedMin) || !OnPostTape(doc.usedMax) ||
+        !TapePartFits(doc.left) || !TapePartFits(doc.right)) {
+        return false;
+    }
+    if (doc.rows < 2 || qint64(doc.rows) * 4 > in.Remaining()) {
+        return false;
+    }
+    for (int i = 0; i < doc.rows * 4; ++i) {
+        doc.cells.append(in.Next());
+    }
+    return in.ok();
+}
+
+}  // namespace
+
+QStringList StatementLines(const QString& statement) {
+    if (statement.isEmpty()) {
+        return {};
+    }
+    QStringList lines = statement.split(u'\n');
+    if (lines.size() > 1 && lines.back().isEmpty()) {
+        lines.removeLast();
+    }
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+    }
+    return lines;
+}
+
+QString StatementText(const QStringList& lines) {
+    return lines.join(u'\n');
+}
+
+bool ReadPostFile(Workbench& bench, const QString& path) {
+    const DocumentFile::ReadResult file = DocumentFile::Read(path, kMagic);
+    if (file.status == DocumentFile::ReadStatus::WrongMagic) {
+        Report(bench, QStringLiteral("Файл не является файлом машины Поста или поврежден!"), 137,
+               QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!"));
+        return false;
+    }
+    PostDocument doc;
+    if (file.status != DocumentFile::ReadStatus::Ok || !ParsePostDocument(file.lines, doc)) {
+        Report(bench, QStringLiteral("Ошибка чтения файла! "), 137,
+               QStringLiteral("  Ошибка чтения файла!"));
+        return false;
+    }
+
+    PostMachine& post = bench.Post();
+    post.statement = StatementText(doc.statement);
+    TapeStore& tape = post.tape;
+    tape.SetPostStrings(doc.left, doc.right, doc.zero);
+    tape.SetCarriagePos(doc.carriage);
+    tape.SetUsedBounds(doc.usedMin, doc.usedMax);
+    // The tape window reads its 27 cells, which pads the strings as far as
+    // it shows them.
+    for (int cell = doc.carriage - 13; cell <= doc.carriage + 13; ++cell) {
+        if (tape.OnTape(cell)) {
+            tape.GetPostCell(cell);
+        }
+    }
+    // The table has rows 1 to R-1; the last group stands for the position
+    // after them and is read but not kept.
+    PostTable& table = post.table;
+    table.SetRowCount(doc.rows);
+    for (int row = 1; row < doc.rows; ++row) {
+        table.Renumber(row);
+        for (int col = 1; col <= 4; ++col) {
+            table.SetCell(col, row, doc.cells[(row - 1) * 4 + col - 1]);
+        }
+    }
+    if (!tape.IsEmpty()) {
+        tape.ShowUsedBounds();
+    }
+    if (post.IsCurrent()) {
+        bench.run().RefreshBoundButtons();
+    }
+    bench.SetMachineModified(post, false);
+    post.editedSinceStart = false;
+    return true;
+}
+
+QStringList PostFileLines(Workbench& bench) {
+    PostMachine& post = bench.Post();
+    TapeStore& tape = post.tape;
+    QStringList lines;
+    const QStringList statement = StatementLines(post.statement);
+    lines.append(QString::number(statement.size()));
+    lines.append(statement);
+    lines.append(QString::number(tape.CarriagePos()));
+    lines.append(QString::number(tape.UsedMin()));
+    lines.append(QString::number(tape.UsedMax()));
+    lines.append(tape.LeftString());
+    lines.append(QString(tape.ZeroCell()));
+    lines.append(tape.RightString());
+    const PostTable& table = post.table;
+    const int rows = table.RowCount();  // R: the header is counted
+    lines.append(QString::number(rows));
+    for (int row = 1; row <= rows; ++row) {
+        for (int col = 1; col <= 4; ++col) {
+            lines.append(table.Cell(col, row));
+        }
+    }
+    return lines;
+}
+
+bool WritePostFile(Workbench& bench, const QString& path) {
+    PostMachine& post = bench.Post();
+    if (!DocumentFile::Write(path, kMagic, PostFileLines(bench))) {
+        Report(bench, QStringLiteral("Ошибка записи файла!"), 138,
+               QStringLiteral("  Ошибка записи файла!"));
+        bench.SetMachineModified(post, true);
+        return false;
+    }
+    bench.SetMachineModified(post, false);
+    return true;
+}

@@ -1,0 +1,406 @@
+#include "run/RunController.h"
+
+#include "app/Workbench.h"
+#include "post/PostInterpreter.h"
+
+namespace {
+
+// What each command does to a control: switch it on or off, leave it, or
+// switch it on under a condition of the current tape.
+enum class Rule : quint8 {
+    Keep,
+    On,
+    Off,
+    OnIfMemorised,
+    ExactlyMemorised,
+    OnIfLeftFar,
+    OnIfRightFar
+};
+
+// Controls as the pattern names them; "machine tools" are button 10 on the
+// Post machine and buttons 11 and 12 on the Turing machine, "views" are the
+// current machine's table, tape and (Turing) alphabet editor.
+enum Element {
+    Tools1To4,
+    Tool5,
+    Tool6,
+    Tool7,
+    Tool8,
+    Tool9,
+    MachineTools,
+    Menus,  // "&Файл", "&Интерпретатор", "&Команды", "&Помощь"
+    RunRunItem,
+    RunPauseItem,
+    RunStepItem,
+    RunBreakItem,
+    ScrollButtons,  // SbLeft, SbRight
+    ScrollLeft2,
+    ScrollRight2,
+    GoToBox,
+    Views,
+    ElementCount
+};
+
+using R = Rule;
+// Columns: Run (continuous), Run (single step), Pause, Break.
+constexpr Rule kPattern[ElementCount][4] = {
+    /* Tools1To4     */ {R::Off, R::Keep, R::On, R::On},
+    /* Tool5         */ {R::Off, R::Keep, R::OnIfMemorised, R::ExactlyMemorised},
+    /* Tool6         */ {R::Off, R::Off, R::On, R::On},
+    /* Tool7         */ {R::On, R::On, R::Off, R::Off},
+    /* Tool8         */ {R::Off, R::Off, R::On, R::On},
+    /* Tool9         */ {R::On, R::On, R::Keep, R::Off},
+    /* MachineTools  */ {R::Off, R::Off, R::On, R::On},
+    /* Menus         */ {R::Off, R::Keep, R::On, R::On},
+    /* RunRunItem    */ {R::Off, R::Off, R::On, R::On},
+    /* RunPauseItem  */ {R::On, R::On, R::Off, R::Off},
+    /* RunStepItem   */ {R::Off, R::Off, R::On, R::On},
+    /* RunBreakItem  */ {R::On, R::On, R::On, R::Off},
+    /* ScrollButtons */ {R::Off, R::Keep, R::On, R::On},
+    /* ScrollLeft2   */ {R::Off, R::Keep, R::OnIfLeftFar, R::OnIfLeftFar},
+    /* ScrollRight2  */ {R::Off, R::Keep, R::OnIfRightFar, R::OnIfRightFar},
+    /* GoToBox       */ {R::Off, R::Keep, R::Keep, R::On},
+    /* Views         */ {R::Off, R::Off, R::On, R::On},
+};
+
+}  // namespace
+
+int RunController::SpeedInterval(int level) {
+    static constexpr std::array<int, 6> kIntervals = {440, 930, 660, 440, 220, 55};
+    return kIntervals[std::size_t(level >= 1 && level <= 5 ? level : 0)];
+}
+
+QString RunController::SpeedCaption(int level) {
+    switch (level) {
+        case 1:
+            return QStringLiteral("Очень медленно");
+        case 2:
+            return QStringLiteral("Медленно");
+        case 4:
+            return QStringLiteral("Быстро");
+        case 5:
+            return QStringLiteral("Очень быстро");
+        default:
+            return QStringLiteral("Средне");
+    }
+}
+
+RunController::RunController(Workbench& bench) : QObject(&bench), bench_(bench) {
+    timePuskPst_.setObjectName(QStringLiteral("TimePuskPst"));
+    timePuskTur_.setObjectName(QStringLiteral("TimePuskTur"));
+    connect(&timePuskPst_, &QTimer::timeout, this, &RunController::TimePuskPstTimer);
+    connect(&timePuskTur_, &QTimer::timeout, this, &RunController::TimePuskTurTimer);
+    SetSpeed(DefaultSpeed);
+}
+
+void RunController::SetSpeed(int level) {
+    speed_ = level >= 1 && level <= 5 ? level : DefaultSpeed;
+    timePuskPst_.setInterval(SpeedInterval(speed_));
+    timePuskTur_.setInterval(SpeedInterval(speed_));
+}
+
+QTimer& RunController::TimerOf(const Machine& machine) {
+    return machine.Kind() == MachineKind::Pst ? timePuskPst_ : timePuskTur_;
+}
+
+RunController::RunState RunController::State() const {
+    Machine& machine = bench_.Current();
+    const QTimer& timer = machine.Kind() == MachineKind::Pst ? timePuskPst_ : timePuskTur_;
+    if (!machine.runActive) {
+        return RunState::Idle;
+    }
+    if (!timer.isActive()) {
+        return RunState::Paused;
+    }
+    return bench_.stepMode ? RunState::Stepping : RunState::Running;
+}
+
+bool RunController::LeftBoundFar() const {
+    const TapeStore& tape = bench_.Current().tape;
+    return !tape.IsEmpty() && tape.UsedMin() + 13 < tape.CarriagePos();
+}
+
+bool RunController::RightBoundFar() const {
+    const TapeStore& tape = bench_.Current().tape;
+    return !tape.IsEmpty() && tape.CarriagePos() < tape.UsedMax() - 13;
+}
+
+void RunController::ApplyPattern(Command command) {
+    const ControlStates before = controls_;
+    const bool post = bench_.Kind() == MachineKind::Pst;
+    const bool memorised = bench_.Current().tape.Memorised().present;
+    const int column = int(command);
+
+    for (int element = 0; element < ElementCount; ++element) {
+        const Rule rule = kPattern[element][column];
+        if (rule == Rule::Keep) {
+            continue;
+        }
+        auto set = [&](bool& control) {
+            switch (rule) {
+                case Rule::On:
+                    control = true;
+                    break;
+                case Rule::Off:
+                    control = false;
+                    break;
+                case Rule::OnIfMemorised:
+                    control = control || memorised;
+                    break;
+                case Rule::ExactlyMemorised:
+                    control = memorised;
+                    break;
+                case Rule::OnIfLeftFar:
+                    control = control || LeftBoundFar();
+                    break;
+                case Rule::OnIfRightFar:
+                    control = control || RightBoundFar();
+                    break;
+                case Rule::Keep:
+                    break;
+            }
+        };
+        ControlStates& c = controls_;
+        switch (Element(element)) {
+            case Tools1To4:
+                for (int n = 1; n <= 4; ++n) {
+                    set(c.toolButton[std::size_t(n)]);
+                }
+                break;
+            case Tool5:
+                set(c.toolButton[5]);
+                break;
+            case Tool6:
+                set(c.toolButton[6]);
+                break;
+            case Tool7:
+                set(c.toolButton[7]);
+                break;
+            case Tool8:
+                set(c.toolButton[8]);
+                break;
+            case Tool9:
+                set(c.toolButton[9]);
+                break;
+            case MachineTools:
+                if (post) {
+                    set(c.toolButton[10]);
+                } else {
+                    set(c.toolButton[11]);
+                    set(c.toolButton[12]);
+                }
+                break;
+            case Menus:
+                set(c.menuFile);
+                set(c.menuInter);
+                set(c.menuComm);
+                set(c.menuHelp);
+                break;
+            case RunRunItem:
+                set(c.runRun);
+                break;
+            case RunPauseItem:
+                set(c.runPause);
+                break;
+            case RunStepItem:
+                set(c.runStep);
+                break;
+            case RunBreakItem:
+                set(c.runBreak);
+                break;
+            case ScrollButtons:
+                set(c.sbLeft);
+                set(c.sbRight);
+                break;
+            case ScrollLeft2:
+                set(c.sbLeft2);
+                break;
+            case ScrollRight2:
+                set(c.sbRight2);
+                break;
+            case GoToBox:
+                set(c.edNum);
+                break;
+            case Views:
+                if (post) {
+                    set(c.postTable);
+                    set(c.postTape);
+                } else {
+                    set(c.turingTable);
+                    set(c.turingTape);
+                    set(c.alphabet);
+                }
+                break;
+            case ElementCount:
+                break;
+        }
+    }
+    Publish(before);
+}
+
+void RunController::Publish(const ControlStates& before) {
+    for (int n = 1; n <= 12; ++n) {
+        if (controls_.toolButton[std::size_t(n)] != before.toolButton[std::size_t(n)]) {
+            bench_.ui().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
+        }
+    }
+    if (controls_ != before) {
+        Q_EMIT ControlsChanged();
+    }
+}
+
+void RunController::SetControls(const ControlStates& states) {
+    const ControlStates before = controls_;
+    controls_ = states;
+    Publish(before);
+}
+
+void RunController::RefreshBoundButtons() {
+    ControlStates next = controls_;
+    next.sbLeft2 = LeftBoundFar();
+    next.sbRight2 = RightBoundFar();
+    SetControls(next);
+}
+
+void RunController::SetRestoreEnabled(bool on) {
+    ControlStates next = controls_;
+    next.toolButton[5] = on;
+    SetControls(next);
+}
+
+void RunController::SetBusy(bool on) {
+    if (controls_.busy != on) {
+        ControlStates next = controls_;
+        next.busy = on;
+        SetControls(next);
+    }
+}
+
+int RunController::AskRestart() {
+    return bench_.ui().ShowMessageDialog(
+        QStringLiteral("Предупреждение!"),
+        QStringLiteral("Программа и/или лента были изменены.  Выполнить: "),
+        QStringLiteral("Заново|Продолжить так|Отмена"), 400, 110);
+}
+
+void RunController::StartTimer() {
+    TimerOf(bench_.Current()).start();
+}
+
+void RunController::Run() {
+    ApplyPattern(bench_.stepMode ? Command::RunStep : Command::RunContinuous);
+    if (bench_.Kind() == MachineKind::Pst) {
+        RunPost();
+    } else {
+        RunTuring();
+    }
+}
+
+void RunController::RunPost() {
+    PostMachine& post = bench_.Post();
+    post.runActive = true;
+    if (post.editedSinceStart) {
+        switch (AskRestart()) {
+            case 1:
+                post.currentRow = 1;
+                post.stepCount = 0;
+                post.table.SetCursor(PostTable::ColCommand, 1);
+                bench_.SetEditedSinceStart(false);
+                StartTimer();
+                break;
+            case 2:
+                bench_.SetEditedSinceStart(false);
+                post.table.SetCol(PostTable::ColCommand);
+                StartTimer();
+                break;
+            default:
+                Q_EMIT RunViewChanged();
+                Pause();
+                return;
+        }
+    } else if (bench_.runStarted) {
+        post.table.SetCol(PostTable::ColCommand);
+        StartTimer();
+    } else {
+        post.currentRow = 1;
+        post.stepCount = 0;
+        post.table.SetCursor(PostTable::ColCommand, 1);
+        bench_.runStarted = true;
+        StartTimer();
+    }
+    Q_EMIT RunViewChanged();
+}
+
+void RunController::RunTuring() {
+    TuringMachine& turing = bench_.Turing();
+    turing.runActive = true;
+    if (turing.editedSinceStart) {
+        switch (AskRestart()) {
+            case 1:
+                turing.stepCount = 0;
+                turing.state = 0;
+                bench_.SetEditedSinceStart(false);
+                StartTimer();
+                break;
+            case 2:
+                bench_.SetEditedSinceStart(false);
+                StartTimer();
+                break;
+            default:
+                Q_EMIT RunViewChanged();
+                Pause();
+                return;
+        }
+    } else {
+        if (!bench_.runStarted) {
+            turing.stepCount = 0;
+            turing.state = 0;
+            bench_.runStarted = true;
+        }
+        StartTimer();
+    }
+    Q_EMIT RunViewChanged();
+}
+
+void RunController::Step() {
+    bench_.stepMode = true;
+    Run();
+}
+
+void RunController::Pause() {
+    TimerOf(bench_.Current()).stop();
+    ApplyPattern(Command::Pause);
+    SetBusy(false);
+    Q_EMIT TableFocusRequested();
+}
+
+void RunController::Break() {
+    bench_.runStarted = false;
+    SetBusy(false);
+    bench_.SetEditedSinceStart(false);
+    Machine& machine = bench_.Current();
+    machine.runActive = false;
+    TimerOf(machine).stop();
+    bench_.stepMode = false;
+    if (bench_.Kind() == MachineKind::Pst) {
+        PostMachine& post = bench_.Post();
+        // The cursor shows the row where the run ended.
+        post.table.SetCursor(PostTable::ColCommand, post.currentRow);
+        post.currentRow = 1;
+        post.stepCount = 0;
+    } else {
+        TuringMachine& turing = bench_.Turing();
+        turing.table.SetCol(1);
+        turing.state = 0;
+        turing.stepCount = 0;
+    }
+    ApplyPattern(Command::Break);
+    Q_EMIT RunViewChanged();
+    Q_EMIT TableFocusRequested();
+}
+
+void RunController::TimePuskPstTimer() {
+    PostStep(bench_);
+}
+
+void RunController::TimePuskTurTimer() {}
