@@ -1,0 +1,217 @@
+// .pst documents: the layout, the round trip, every refused file and a
+// failed write that must leave the previous file intact.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+#include "documents/DocumentFile.h"
+#include "documents/PostFile.h"
+
+namespace {
+
+const QByteArray kMagic = QByteArrayLiteral("Zebrin42[pst]");
+
+// A valid document's lines: statement "Задача", carriage 2, marks on -1 and
+// 3, a two-row table whose row 1 holds "Метка" to row 2.
+QStringList ValidLines() {
+    return {QStringLiteral("1"), QStringLiteral("Задача"), QStringLiteral("2"),
+            QStringLiteral("-1"), QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("0"),
+            QStringLiteral("001"), QStringLiteral("3"),
+            // row 1
+            QString(), QStringLiteral("2"), QStringLiteral("поставить"), QStringLiteral("3"),
+            // row 2
+            QString(), QString(), QString(), QStringLiteral("6"),
+            // the position after the last row
+            QString(), QString(), QString(), QString()};
+}
+
+void WriteImage(const QString& path, const QByteArray& image) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(image);
+}
+
+}  // namespace
+
+class TestPostFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsTheLayout();
+    void roundTripKeepsTheMachine();
+    void refusedFiles_data();
+    void refusedFiles();
+    void failedWriteKeepsThePreviousFile();
+    void blankTapeLeavesThePanels();
+};
+
+void TestPostFile::readsTheLayout() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.pst"));
+    WriteImage(path, DocumentFile::Compose(kMagic, ValidLines()));
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetModified(true);
+    QVERIFY(ReadPostFile(bench, path));
+    PostMachine& post = bench.Post();
+    QCOMPARE(post.statement, QStringLiteral("Задача"));
+    QCOMPARE(post.tape.CarriagePos(), 2);
+    QVERIFY(post.tape.GetPostCell(-1) && post.tape.GetPostCell(3) && !post.tape.GetPostCell(0));
+    QCOMPARE(post.table.ProgramRows(), 2);
+    QCOMPARE(post.table.Cell(PostTable::ColNumber, 2), QStringLiteral("2"));
+    QCOMPARE(post.table.Code(1), QStringLiteral("3"));
+    QCOMPARE(post.table.Cell(PostTable::ColComment, 1), QStringLiteral("поставить"));
+    QVERIFY(!post.Modified());
+    QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: -1"));
+    QVERIFY(ui.dialogs.isEmpty());
+}
+
+void TestPostFile::roundTripKeepsTheMachine() {
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    Workbench bench(ui);
+    PostMachine& post = bench.Post();
+    post.statement = QStringLiteral("Первая строка\n\nтретья ё№€");
+    post.tape.SetPostCell(-5, true);
+    post.tape.SetPostCell(7, true);
+    post.tape.SetCarriagePos(-3);
+    post.table.SetProgramRows(12);
+    post.table.SetCode(12, QStringLiteral("6"));
+    post.table.SetCell(PostTable::ColJump, 3, QStringLiteral(" 4, 5"));
+    const QString first = dir.filePath(QStringLiteral("first.pst"));
+    QVERIFY(WritePostFile(bench, first));
+    QVERIFY(!post.Modified());
+
+    ScriptedUi ui2;
+    Workbench other(ui2);
+    QVERIFY(ReadPostFile(other, first));
+    const QString second = dir.filePath(QStringLiteral("second.pst"));
+    QVERIFY(WritePostFile(other, second));
+    // Reading pads the tape strings as far as the tape window shows them;
+    // from then on a document reads and writes back byte for byte.
+    ScriptedUi ui3;
+    Workbench third(ui3);
+    QVERIFY(ReadPostFile(third, second));
+    const QString again = dir.filePath(QStringLiteral("third.pst"));
+    QVERIFY(WritePostFile(third, again));
+    QFile a(second), b(again);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(b.readAll(), a.readAll());
+    for (int cell = -20; cell <= 20; ++cell) {
+        QCOMPARE(other.Post().tape.GetPostCell(cell), post.tape.GetPostCell(cell));
+    }
+    QCOMPARE(other.Post().tape.UsedMin(), -5);
+    QCOMPARE(other.Post().tape.CarriagePos(), -3);
+    QCOMPARE(other.Post().statement, post.statement);
+    QCOMPARE(other.Post().table.ProgramRows(), 12);
+    QCOMPARE(other.Post().table.Jump(3), QStringLiteral(" 4, 5"));
+    // An empty statement is stored as the count 0 alone.
+    other.Post().statement.clear();
+    QCOMPARE(PostFileLines(other).mid(0, 2),
+             QStringList({QStringLiteral("0"), QStringLiteral("-3")}));
+}
+
+void TestPostFile::refusedFiles_data() {
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("status");
+    const QString wrong = QStringLiteral("Файл не является файлом машины Поста или поврежден!");
+    const QString wrongStatus =
+        QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!");
+    const QString bad = QStringLiteral("Ошибка чтения файла! ");
+    const QString badStatus = QStringLiteral("  Ошибка чтения файла!");
+    auto with = [](int line, const QString& text) {
+        QStringList lines = ValidLines();
+        lines[line] = text;
+        return DocumentFile::Compose(kMagic, lines);
+    };
+    QTest::newRow("other magic") << DocumentFile::Compose("Zebrin42[tur]", ValidLines()) << wrong
+                                 << wrongStatus;
+    QTest::newRow("short file") << QByteArray("Zebrin42[ps") << wrong << wrongStatus;
+    QTest::newRow("empty file") << QByteArray() << wrong << wrongStatus;
+    QTest::newRow("magic alone") << kMagic << bad << badStatus;
+    QTest::newRow("statement count not a number")
+        << with(0, QStringLiteral("x")) << bad << badStatus;
+    QTest::newRow("statement count beyond the file")
+        << with(0, QStringLiteral("2000000000")) << bad << badStatus;
+    QTest::newRow("negative statement count") << with(0, QStringLiteral("-1")) << bad << badStatus;
+    QTest::newRow("carriage off the tape") << with(2, QStringLiteral("1000")) << bad << badStatus;
+    QTest::newRow("bound off the tape") << with(4, QStringLiteral("-5000")) << bad << badStatus;
+    QTest::newRow("empty zero cell") << with(6, QString()) << bad << badStatus;
+    QTest::newRow("tape part past the end") << with(7, QString(1000, u'0')) << bad << badStatus;
+    QTest::newRow("one row") << with(8, QStringLiteral("1")) << bad << badStatus;
+    QTest::newRow("row count beyond the file")
+        << with(8, QStringLiteral("2147483647")) << bad << badStatus;
+    QStringList missing = ValidLines();
+    missing.removeLast();
+    QTest::newRow("last group cut short")
+        << DocumentFile::Compose(kMagic, missing) << bad << badStatus;
+}
+
+void TestPostFile::refusedFiles() {
+    QFETCH(QByteArray, image);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.pst"));
+    WriteImage(path, image);
+    ScriptedUi ui;
+    ui.answers = {2};
+    Workbench bench(ui);
+    bench.Post().tape.SetPostCell(4, true);
+    bench.Post().statement = QStringLiteral("kept");
+    QVERIFY(!ReadPostFile(bench, path));
+    QCOMPARE(ui.beeps, 1);
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Интерпретатор машины Поста"));
+    QTEST(ui.dialogs[0].message, "dialog");
+    QCOMPARE(ui.helpTopics, QList<int>{137});
+    QTEST(bench.StatusText(Workbench::PanelMessage), "status");
+    // Nothing of the machine was touched.
+    QCOMPARE(bench.Post().statement, QStringLiteral("kept"));
+    QVERIFY(bench.Post().tape.GetPostCell(4));
+    QCOMPARE(bench.Post().table.ProgramRows(), 10);
+}
+
+void TestPostFile::failedWriteKeepsThePreviousFile() {
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    Workbench bench(ui);
+    const QString path = dir.filePath(QStringLiteral("keep.pst"));
+    QVERIFY(WritePostFile(bench, path));
+    QFile before(path);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    before.close();
+
+    bench.Post().tape.SetPostCell(1, true);
+    QVERIFY(!WritePostFile(bench, dir.filePath(QStringLiteral("missing/dir/x.pst"))));
+    QVERIFY(bench.Post().Modified());
+    QCOMPARE(ui.dialogs.back().message, QStringLiteral("Ошибка записи файла!"));
+    QCOMPARE(bench.StatusText(Workbench::PanelMessage), QStringLiteral("  Ошибка записи файла!"));
+
+    // A directory standing where the file should go.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pst")));
+    QVERIFY(!WritePostFile(bench, dir.filePath(QStringLiteral("taken.pst"))));
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), old);
+}
+
+void TestPostFile::blankTapeLeavesThePanels() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("blank.pst"));
+    QStringList lines = ValidLines();
+    lines[3] = QStringLiteral("999");
+    lines[4] = QStringLiteral("-999");
+    lines[5] = lines[7] = QString();
+    lines[6] = QStringLiteral(" ");
+    WriteImage(path, DocumentFile::Compose(kMagic, lines));
+    ScriptedUi ui;
+    Workbench bench(ui);
+    QVERIFY(ReadPostFile(bench, path));
+    QVERIFY(bench.Post().tape.IsEmpty());
+    QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("мин:"));
+}
+
+QTEST_GUILESS_MAIN(TestPostFile)
+#include "test_post_file.moc"

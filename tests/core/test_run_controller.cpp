@@ -1,0 +1,206 @@
+// The run controller: its state machine, the restart question, the speeds
+// and the enabling pattern each command leaves behind.
+
+#include <QtTest>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+#include "run/RunController.h"
+
+namespace {
+
+void SimpleProgram(PostTable& table) {
+    // Move right forever, one cell per command.
+    table.SetCode(1, QStringLiteral("2"));
+    table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
+}
+
+// The controls as one compact line, for comparing whole patterns:
+// toolbar 1..12, then menus File/Inter/Comm/Help, Run/Pause/Step/Break,
+// SbLeft/SbRight/sbLeft2/sbRight2, edNum, Post table/tape.
+QString Pattern(const ControlStates& c) {
+    QString s;
+    for (int n = 1; n <= 12; ++n) {
+        s += c.toolButton[std::size_t(n)] ? u'1' : u'0';
+    }
+    auto add = [&s](std::initializer_list<bool> bits) {
+        s += u' ';
+        for (bool b : bits) {
+            s += b ? u'1' : u'0';
+        }
+    };
+    add({c.menuFile, c.menuInter, c.menuComm, c.menuHelp});
+    add({c.runRun, c.runPause, c.runStep, c.runBreak});
+    add({c.sbLeft, c.sbRight, c.sbLeft2, c.sbRight2});
+    add({c.edNum});
+    add({c.postTable, c.postTape});
+    return s;
+}
+
+}  // namespace
+
+class TestRunController : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void patterns_data();
+    void patterns();
+    void restartQuestion_data();
+    void restartQuestion();
+    void speedsAndDefault();
+    void pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff();
+    void toolbarCallsGoThroughThePort();
+};
+
+void TestRunController::patterns_data() {
+    QTest::addColumn<QString>("commands");  // r run, s step, p pause, b break, t tick
+    QTest::addColumn<bool>("memorised");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("at start") << "" << false << "111101010100 1111 1010 1100 1 11";
+    QTest::newRow("running") << "r" << false << "000000101000 0000 0101 0000 0 00";
+    QTest::newRow("stepping from idle") << "s" << false << "111100101000 1111 0101 1100 1 00";
+    QTest::newRow("a step done") << "st" << false << "111101011100 1111 1011 1100 1 11";
+    QTest::newRow("paused") << "rp" << false << "111101011100 1111 1011 1100 0 11";
+    QTest::newRow("paused, memorised") << "rp" << true << "111111011100 1111 1011 1100 0 11";
+    QTest::newRow("broken") << "rb" << false << "111101010100 1111 1010 1100 1 11";
+    QTest::newRow("broken, memorised") << "rb" << true << "111111010100 1111 1010 1100 1 11";
+}
+
+void TestRunController::patterns() {
+    QFETCH(QString, commands);
+    QFETCH(bool, memorised);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    SimpleProgram(bench.Post().table);
+    if (memorised) {
+        bench.Post().tape.SetPostCell(0, true);
+        bench.Post().tape.Memorise();
+    }
+    RunController& run = bench.run();
+    for (QChar c : commands) {
+        switch (c.unicode()) {
+            case u'r':
+                run.Run();
+                break;
+            case u's':
+                run.Step();
+                break;
+            case u'p':
+                run.Pause();
+                break;
+            case u'b':
+                run.Break();
+                break;
+            case u't':
+                run.TimePuskPstTimer();
+                break;
+        }
+    }
+    QTEST(Pattern(run.Controls()), "pattern");
+}
+
+void TestRunController::restartQuestion_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<RunController::RunState>("state");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("stepCount");
+    QTest::addColumn<bool>("edited");
+    QTest::newRow("again") << 1 << RunController::RunState::Running << 1 << 0 << false;
+    QTest::newRow("continue as it is") << 2 << RunController::RunState::Running << 3 << 3 << false;
+    QTest::newRow("cancel") << 3 << RunController::RunState::Paused << 3 << 3 << true;
+    QTest::newRow("closed") << 0 << RunController::RunState::Paused << 3 << 3 << true;
+}
+
+void TestRunController::restartQuestion() {
+    QFETCH(int, answer);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    PostMachine& post = bench.Post();
+    for (int row = 1; row <= 3; ++row) {
+        post.table.SetCode(row, QStringLiteral("2"));
+        post.table.SetCell(PostTable::ColJump, row, QString::number(row % 3 + 1));
+    }
+    RunController& run = bench.run();
+    run.Run();
+    run.TimePuskPstTimer();
+    run.TimePuskPstTimer();
+    run.TimePuskPstTimer();
+    run.Pause();
+    QCOMPARE(post.currentRow, 3);
+
+    bench.NoteEdit();  // an edit while paused
+    QVERIFY(post.editedSinceStart);
+    ui.answers = {answer};
+    run.Run();
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
+    QCOMPARE(ui.dialogs[0].message,
+             QStringLiteral("Программа и/или лента были изменены.  Выполнить: "));
+    QCOMPARE(ui.dialogs[0].buttons, QStringLiteral("Заново|Продолжить так|Отмена"));
+    QCOMPARE(ui.dialogs[0].width, 400);
+    QCOMPARE(ui.dialogs[0].buttonWidth, 110);
+    QTEST(run.State(), "state");
+    QTEST(post.currentRow, "row");
+    QTEST(post.stepCount, "stepCount");
+    QTEST(post.editedSinceStart, "edited");
+    QCOMPARE(run.TimePuskPst().interval(), 440);
+}
+
+void TestRunController::speedsAndDefault() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    RunController& run = bench.run();
+    QCOMPARE(run.Speed(), 3);
+    QCOMPARE(RunController::SpeedCaption(run.Speed()), QStringLiteral("Средне"));
+    const int intervals[] = {0, 930, 660, 440, 220, 55};
+    SimpleProgram(bench.Post().table);
+    run.Run();
+    for (int level = 1; level <= 5; ++level) {
+        run.SetSpeed(level);
+        QCOMPARE(run.TimePuskPst().interval(), intervals[level]);
+        QCOMPARE(run.TimePuskTur().interval(), intervals[level]);
+        QVERIFY(run.TimePuskPst().isActive());
+    }
+}
+
+void TestRunController::pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    PostMachine& post = bench.Post();
+    SimpleProgram(post.table);
+    post.tape.SetPostCell(-40, true);
+    post.tape.SetPostCell(40, true);
+    bench.run().RefreshBoundButtons();
+    QVERIFY(bench.run().Controls().sbLeft2 && bench.run().Controls().sbRight2);
+    post.tape.SetCarriagePos(27);
+    bench.run().RefreshBoundButtons();
+    QVERIFY(bench.run().Controls().sbLeft2 && !bench.run().Controls().sbRight2);
+
+    RunController& run = bench.run();
+    run.Run();
+    QVERIFY(!run.Controls().sbLeft2);
+    post.tape.SetCarriagePos(0);  // both bounds far again
+    run.Pause();
+    QVERIFY(run.Controls().sbLeft2 && run.Controls().sbRight2);
+    QVERIFY(!run.Controls().edNum);
+    post.tape.SetCarriagePos(30);  // left far, right near: Pause keeps right on
+    run.Run();
+    run.Pause();
+    QVERIFY(run.Controls().sbLeft2 && !run.Controls().sbRight2);
+    run.Break();
+    QVERIFY(run.Controls().edNum);
+}
+
+void TestRunController::toolbarCallsGoThroughThePort() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    SimpleProgram(bench.Post().table);
+    bench.run().Run();
+    QCOMPARE(ui.events.mid(0, 3),
+             QStringList({QStringLiteral("button 1 off"), QStringLiteral("button 2 off"),
+                          QStringLiteral("button 3 off")}));
+    QVERIFY(ui.events.contains(QStringLiteral("button 9 on")));
+    QVERIFY(!ui.events.contains(QStringLiteral("button 11 off")));  // not the Post machine's
+}
+
+QTEST_GUILESS_MAIN(TestRunController)
+#include "test_run_controller.moc"
