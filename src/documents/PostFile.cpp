@@ -28,6 +28,12 @@ bool OnPostTape(qint64 cell) {
     return cell >= -TapeStore::TapeLimit && cell <= TapeStore::TapeLimit;
 }
 
+// Bounds are the empty pair or an ordered pair of cells on the tape.
+bool BoundsValid(int usedMin, int usedMax) {
+    return (usedMin == TapeStore::TapeLimit && usedMax == -TapeStore::TapeLimit) ||
+           (OnPostTape(usedMin) && OnPostTape(usedMax) && usedMin <= usedMax);
+}
+
 struct PostDocument {
     QStringList statement;
     int carriage = 0;
@@ -62,7 +68,7 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
     doc.zero = zero.front();
     // Values no document written by the system holds: they would put the
     // carriage or cells off the tape.
-    if (!OnPostTape(doc.carriage) || !OnPostTape(doc.usedMin) || !OnPostTape(doc.usedMax) ||
+    if (!OnPostTape(doc.carriage) || !BoundsValid(doc.usedMin, doc.usedMax) ||
         !TapePartFits(doc.left) || !TapePartFits(doc.right)) {
         return false;
     }
@@ -117,13 +123,7 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
     tape.SetPostStrings(doc.left, doc.right, doc.zero);
     tape.SetCarriagePos(doc.carriage);
     tape.SetUsedBounds(doc.usedMin, doc.usedMax);
-    // The tape window reads its 27 cells, which pads the strings as far as
-    // it shows them.
-    for (int cell = doc.carriage - 13; cell <= doc.carriage + 13; ++cell) {
-        if (tape.OnTape(cell)) {
-            tape.GetPostCell(cell);
-        }
-    }
+    tape.ReadWindowCells();
     // The table has rows 1 to R-1; the last group stands for the position
     // after them and is read but not kept.
     PostTable& table = post.table;
@@ -148,6 +148,7 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
 QStringList PostFileLines(Workbench& bench) {
     PostMachine& post = bench.Post();
     TapeStore& tape = post.tape;
+    tape.ReadWindowCells();
     QStringList lines;
     const QStringList statement = StatementLines(post.statement);
     lines.append(QString::number(statement.size()));

@@ -79,6 +79,14 @@ bool TapeStore::IsUsedCell(int index) {
     return kind_ == TapeKind::Post ? GetPostCell(index) : GetTuringCell(index) != kBlank;
 }
 
+void TapeStore::ReadWindowCells() {
+    for (int cell = carriagePos_ - 13; cell <= carriagePos_ + 13; ++cell) {
+        if (OnTape(cell)) {
+            IsUsedCell(cell);
+        }
+    }
+}
+
 void TapeStore::WidenBounds(int index) {
     if (index > usedMax_) {
         usedMax_ = index;

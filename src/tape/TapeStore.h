@@ -57,6 +57,10 @@ public:
     void SetTuringCell(int index, QChar symbol);
     // Marked (Post) or not blank (Turing).
     bool IsUsedCell(int index);
+    // Reads the cells the tape window shows around the carriage, padding the
+    // strings as drawing the window does. Loading and saving a document do
+    // the same, so a document reads and writes back byte for byte.
+    void ReadWindowCells();
 
     int CarriagePos() const { return carriagePos_; }
     void SetCarriagePos(int cell);

@@ -39,7 +39,7 @@ class TestPostFile : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void readsTheLayout();
-    void roundTripKeepsTheMachine();
+    void roundTripIsByteExact();
     void refusedFiles_data();
     void refusedFiles();
     void failedWriteKeepsThePreviousFile();
@@ -67,7 +67,7 @@ void TestPostFile::readsTheLayout() {
     QVERIFY(ui.dialogs.isEmpty());
 }
 
-void TestPostFile::roundTripKeepsTheMachine() {
+void TestPostFile::roundTripIsByteExact() {
     QTemporaryDir dir;
     ScriptedUi ui;
     Workbench bench(ui);
@@ -88,14 +88,7 @@ void TestPostFile::roundTripKeepsTheMachine() {
     QVERIFY(ReadPostFile(other, first));
     const QString second = dir.filePath(QStringLiteral("second.pst"));
     QVERIFY(WritePostFile(other, second));
-    // Reading pads the tape strings as far as the tape window shows them;
-    // from then on a document reads and writes back byte for byte.
-    ScriptedUi ui3;
-    Workbench third(ui3);
-    QVERIFY(ReadPostFile(third, second));
-    const QString again = dir.filePath(QStringLiteral("third.pst"));
-    QVERIFY(WritePostFile(third, again));
-    QFile a(second), b(again);
+    QFile a(first), b(second);
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(b.readAll(), a.readAll());
     for (int cell = -20; cell <= 20; ++cell) {
@@ -138,6 +131,8 @@ void TestPostFile::refusedFiles_data() {
     QTest::newRow("negative statement count") << with(0, QStringLiteral("-1")) << bad << badStatus;
     QTest::newRow("carriage off the tape") << with(2, QStringLiteral("1000")) << bad << badStatus;
     QTest::newRow("bound off the tape") << with(4, QStringLiteral("-5000")) << bad << badStatus;
+    QTest::newRow("bounds out of order") << with(3, QStringLiteral("7")) << bad << badStatus;
+    QTest::newRow("half of the empty pair") << with(3, QStringLiteral("999")) << bad << badStatus;
     QTest::newRow("empty zero cell") << with(6, QString()) << bad << badStatus;
     QTest::newRow("tape part past the end") << with(7, QString(1000, u'0')) << bad << badStatus;
     QTest::newRow("one row") << with(8, QStringLiteral("1")) << bad << badStatus;
