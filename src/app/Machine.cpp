@@ -15,10 +15,16 @@ void Machine::TapeModified() {
     bench_.SetMachineModified(*this, true);
 }
 
-void Machine::ShowTapeBounds(const QString& minText, const QString& maxText) {
-    if (IsCurrent()) {
-        bench_.SetStatusText(Workbench::PanelMin, minText);
-        bench_.SetStatusText(Workbench::PanelMax, maxText);
+void Machine::ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix, bool withNumbers) {
+    if (!IsCurrent()) {
+        return;
+    }
+    if (withNumbers) {
+        bench_.SetStatusNumber(Workbench::PanelMin, minPrefix, tape.UsedMin());
+        bench_.SetStatusNumber(Workbench::PanelMax, maxPrefix, tape.UsedMax());
+    } else {
+        bench_.SetStatusText(Workbench::PanelMin, minPrefix);
+        bench_.SetStatusText(Workbench::PanelMax, maxPrefix);
     }
 }
 

@@ -31,7 +31,8 @@ protected:
 private:
     friend class Workbench;
     void TapeModified() override;
-    void ShowTapeBounds(const QString& minText, const QString& maxText) override;
+    void ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
+                        bool withNumbers) override;
     void TapeChanged() override;
 
     MachineKind kind_;

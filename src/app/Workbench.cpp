@@ -18,7 +18,7 @@ QString Workbench::StatusStartText(int panel) {
 Workbench::Workbench(Ui& ui, QObject* parent)
     : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this)) {
     for (int i = 0; i < StatusPanelCount; ++i) {
-        status_[std::size_t(i)] = StatusStartText(i);
+        status_[std::size_t(i)].text = StatusStartText(i);
     }
 }
 
@@ -47,14 +47,54 @@ void Workbench::NoteEdit() {
     }
 }
 
+QString Workbench::StatusText(int panel) const {
+    if (panel < 0 || panel >= StatusPanelCount) {
+        return QString();
+    }
+    const StatusEntry& entry = status_[std::size_t(panel)];
+    switch (entry.form) {
+        case StatusEntry::Form::Number:
+            return entry.text + QString::number(entry.number);
+        case StatusEntry::Form::Composed:
+            return entry.compose();
+        case StatusEntry::Form::Text:
+            break;
+    }
+    return entry.text;
+}
+
 void Workbench::SetStatusText(int panel, const QString& text) {
     if (panel < 0 || panel >= StatusPanelCount) {
         return;
     }
-    QString& slot = status_[std::size_t(panel)];
-    if (slot == text) {
+    StatusEntry& entry = status_[std::size_t(panel)];
+    if (entry.form == StatusEntry::Form::Text && entry.text == text) {
         return;
     }
-    slot = text;
-    Q_EMIT StatusTextChanged(panel, text);
+    entry.form = StatusEntry::Form::Text;
+    entry.text = text;
+    entry.compose = nullptr;
+    Changed(panel);
+}
+
+void Workbench::SetStatusNumber(int panel, const QString& prefix, qint64 number) {
+    if (panel < 0 || panel >= StatusPanelCount) {
+        return;
+    }
+    StatusEntry& entry = status_[std::size_t(panel)];
+    entry.form = StatusEntry::Form::Number;
+    entry.text = prefix;
+    entry.number = number;
+    entry.compose = nullptr;
+    Changed(panel);
+}
+
+void Workbench::SetStatusComposed(int panel, std::function<QString()> compose) {
+    if (panel < 0 || panel >= StatusPanelCount) {
+        return;
+    }
+    StatusEntry& entry = status_[std::size_t(panel)];
+    entry.form = StatusEntry::Form::Composed;
+    entry.compose = std::move(compose);
+    Changed(panel);
 }

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "app/MachineKind.h"
 #include "app/Ui.h"
@@ -60,11 +61,16 @@ public:
     bool runStarted = false;  // RunStarted
     bool stepMode = false;    // StepMode
 
-    const QString& StatusText(int panel) const { return status_[std::size_t(panel)]; }
+    // The status line. A panel's text may be kept as a prefix and a number,
+    // or as a function that composes it, so that a run ticking millions of
+    // times composes a text only when somebody reads it.
+    QString StatusText(int panel) const;
     void SetStatusText(int panel, const QString& text);
+    void SetStatusNumber(int panel, const QString& prefix, qint64 number);
+    void SetStatusComposed(int panel, std::function<QString()> compose);
 
 Q_SIGNALS:
-    void StatusTextChanged(int panel, const QString& text);
+    void StatusTextChanged(int panel);
     // A cell, the carriage or the bounds of a machine's tape changed.
     void TapeChanged(MachineKind kind);
 
@@ -73,6 +79,14 @@ private:
     MachineKind kind_ = MachineKind::Pst;
     PostMachine post_;
     TuringMachine turing_;
-    std::array<QString, StatusPanelCount> status_;
+    struct StatusEntry {
+        enum class Form { Text, Number, Composed } form = Form::Text;
+        QString text;  // the whole text, or the prefix of the number
+        qint64 number = 0;
+        std::function<QString()> compose;
+    };
+    void Changed(int panel) { Q_EMIT StatusTextChanged(panel); }
+
+    std::array<StatusEntry, StatusPanelCount> status_;
     RunController* run_;  // a child object
 };

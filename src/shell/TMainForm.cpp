@@ -31,8 +31,8 @@ void TMainForm::BuildStatusBar() {
         bar->addWidget(label);
         statusPanels_[std::size_t(i)] = label;
     }
-    connect(&bench_, &Workbench::StatusTextChanged, this, [this](int panel, const QString& text) {
-        statusPanels_[std::size_t(panel)]->setText(text);
+    connect(&bench_, &Workbench::StatusTextChanged, this, [this](int panel) {
+        statusPanels_[std::size_t(panel)]->setText(bench_.StatusText(panel));
     });
 }
 

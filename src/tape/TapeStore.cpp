@@ -133,14 +133,13 @@ void TapeStore::SetUsedBounds(int usedMin, int usedMax) {
 
 void TapeStore::ShowUsedBounds() {
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min: ") + QString::number(usedMin_),
-                               QStringLiteral("max: ") + QString::number(usedMax_));
+        hooks_->ShowTapeBounds(QStringLiteral("min: "), QStringLiteral("max: "), true);
     }
 }
 
 void TapeStore::ShowEmptyBounds() {
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min: "), QStringLiteral("max: "));
+        hooks_->ShowTapeBounds(QStringLiteral("min: "), QStringLiteral("max: "), false);
     }
 }
 
@@ -182,7 +181,7 @@ void TapeStore::Clear() {
     usedMin_ = TapeLimit;
     usedMax_ = EmptyUsedMax();
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min:"), QStringLiteral("max:"));
+        hooks_->ShowTapeBounds(QStringLiteral("min:"), QStringLiteral("max:"), false);
     }
     Changed();
 }

@@ -20,7 +20,10 @@ class TapeHooks {
 public:
     virtual ~TapeHooks() = default;
     virtual void TapeModified() = 0;
-    virtual void ShowTapeBounds(const QString& minText, const QString& maxText) = 0;
+    // Panels 2 and 3: the prefixes, followed by UsedMin and UsedMax when
+    // `withNumbers`.
+    virtual void ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
+                                bool withNumbers) = 0;
     // Any cell, the carriage or the bounds changed: views redraw.
     virtual void TapeChanged() = 0;
 };
