@@ -2,4 +2,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     documents/Cp1251.cpp documents/Cp1251.h
     documents/DocumentFile.cpp documents/DocumentFile.h
     documents/IntegerSyntax.cpp documents/IntegerSyntax.h
+    documents/TuringFile.cpp documents/TuringFile.h
 )
