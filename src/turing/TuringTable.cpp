@@ -133,9 +133,10 @@ void TuringTable::ApplyAlphabet(QStringView text) {
         for (int col = 1; col < ColCount(); ++col) {
             SetCell(col, blankRow, blankCommands[col - 1]);
         }
-        SetCursor(Col(), Row());
     }
+    // The cursor was kept inside the table while the signals were held.
     Q_EMIT LayoutChanged();
+    Q_EMIT CursorChanged(Col(), Row());
 }
 
 void TuringTable::InsertSymbolRow(QChar symbol) {
@@ -158,7 +159,8 @@ void TuringTable::Load(int colCount, int rowCount, const QVector<QString>& cells
             }
         }
         WriteHeaders();
-        SetCursor(Col(), Row());
     }
+    // The cursor was kept inside the table while the signals were held.
     Q_EMIT LayoutChanged();
+    Q_EMIT CursorChanged(Col(), Row());
 }
