@@ -75,8 +75,10 @@ bool Write(const QString& path, const QByteArray& magic, const QStringList& line
         return false;
     }
     // commit() reports success even after a short write, so every byte is
-    // checked before the old file is replaced.
-    if (file.write(image) != image.size()) {
+    // checked before the old file is replaced. A buffered write succeeds in
+    // memory; only the flush shows that the disk took it (for example under
+    // a file-size limit).
+    if (file.write(image) != image.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

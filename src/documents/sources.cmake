@@ -3,4 +3,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     documents/DocumentFile.cpp documents/DocumentFile.h
     documents/IntegerSyntax.cpp documents/IntegerSyntax.h
     documents/PostFile.cpp documents/PostFile.h
+    documents/TuringFile.cpp documents/TuringFile.h
 )

@@ -1,3 +1,5 @@
 list(APPEND ZEBRIN_CORE_SOURCES
-    turing/TuringMachine.h
+    turing/TuringCommand.cpp turing/TuringCommand.h
+    turing/TuringMachine.cpp turing/TuringMachine.h
+    turing/TuringTable.cpp turing/TuringTable.h
 )
