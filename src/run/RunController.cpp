@@ -2,6 +2,7 @@
 
 #include "app/Workbench.h"
 #include "post/PostInterpreter.h"
+#include "turing/TuringInterpreter.h"
 
 namespace {
 
@@ -403,4 +404,4 @@ void RunController::TimePuskPstTimer() {
     PostStep(bench_);
 }
 
-void RunController::TimePuskTurTimer() {}
+void RunController::TimePuskTurTimer() { TuringStep(bench_); }

@@ -62,22 +62,28 @@ void ClearTable(Workbench& bench) {
 }
 
 void ClearRow(Workbench& bench) {
+    if (bench.Kind() == MachineKind::Tur) {
+        bench.Turing().ClearRow();
+        return;
+    }
     bench.NoteEdit();
-    if (bench.Kind() == MachineKind::Pst) {
+    {
         PostTable& table = bench.Post().table;
         const int row = CurrentProgramRow(table);
         for (int col = 0; col < PostTable::ColumnCount; ++col) {
             table.SetCell(col, row, QString());
         }
         table.Renumber(row);
-    } else {
-        bench.Turing().ClearRow();
     }
 }
 
 void ClearColumn(Workbench& bench) {
+    if (bench.Kind() == MachineKind::Tur) {
+        bench.Turing().ClearColumn();
+        return;
+    }
     bench.NoteEdit();
-    if (bench.Kind() == MachineKind::Pst) {
+    {
         PostTable& table = bench.Post().table;
         const int col = table.Col();
         if (col == PostTable::ColNumber) {
@@ -89,8 +95,6 @@ void ClearColumn(Workbench& bench) {
                 table.SetCode(row, QStringLiteral("0"));
             }
         }
-    } else {
-        bench.Turing().ClearColumn();
     }
 }
 
