@@ -22,23 +22,7 @@ ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     if (nul >= 0) {
         text.truncate(nul);
     }
-    const QString decoded = Cp1251::Decode(text);
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = decoded.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = decoded[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(decoded.mid(start, i - start));
-            if (c == u'\r' && i + 1 < size && decoded[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    if (start < size) {
-        lines.append(decoded.mid(start));
-    }
+    QStringList lines = SplitLines(Cp1251::Decode(text), false);
     result.status = ReadStatus::Ok;
     result.lines = std::move(lines);
     return result;
@@ -83,6 +67,50 @@ bool Write(const QString& path, const QByteArray& magic, const QStringList& line
         return false;
     }
     return file.commit();
+}
+
+QStringList SplitLines(const QString& text, bool keepFinalEmpty) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.append(text.mid(start, i - start));
+            if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < size || keepFinalEmpty) {
+        lines.append(text.mid(start));
+    }
+    return lines;
+}
+
+QStringList MemoLines(const QString& text) {
+    if (text.isEmpty()) {
+        return {};
+    }
+    QStringList lines = SplitLines(text, true);
+    for (QString& line : lines) {
+        line.replace(QChar(0), u' ');
+    }
+    return lines;
+}
+
+QString MemoText(const QStringList& lines) {
+    return lines.join(u'\n');
+}
+
+QString OneLine(QString text) {
+    for (QChar& c : text) {
+        if (c == u'\r' || c == u'\n' || c == QChar(0)) {
+            c = u' ';
+        }
+    }
+    return text;
 }
 
 QString LineReader::Next() {

@@ -28,6 +28,19 @@ ReadResult Read(const QString& path, const QByteArray& magic);
 ReadResult Parse(const QByteArray& image, const QByteArray& magic);
 
 QByteArray Compose(const QByteArray& magic, const QStringList& lines);
+
+// Splits at CR LF, lone CR and lone LF. A text layer drops the empty piece
+// after a final break; a memo keeps it, so its text reads back unchanged.
+QStringList SplitLines(const QString& text, bool keepFinalEmpty);
+
+// A memo's text as the lines a document stores (none for an empty memo),
+// and back.
+QStringList MemoLines(const QString& text);
+QString MemoText(const QStringList& lines);
+
+// A value stored on one line: a line break or a NUL inside it would shift
+// every line after it, so they are stored as blanks.
+QString OneLine(QString text);
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
 
 // Reads the lines of a document one after another; any missing line or

@@ -83,26 +83,6 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
 
 }  // namespace
 
-QStringList StatementLines(const QString& statement) {
-    if (statement.isEmpty()) {
-        return {};
-    }
-    QStringList lines = statement.split(u'\n');
-    if (lines.size() > 1 && lines.back().isEmpty()) {
-        lines.removeLast();
-    }
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r')) {
-            line.chop(1);
-        }
-    }
-    return lines;
-}
-
-QString StatementText(const QStringList& lines) {
-    return lines.join(u'\n');
-}
-
 bool ReadPostFile(Workbench& bench, const QString& path) {
     const DocumentFile::ReadResult file = DocumentFile::Read(path, kMagic);
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
@@ -118,7 +98,7 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
     }
 
     PostMachine& post = bench.Post();
-    post.statement = StatementText(doc.statement);
+    post.statement = DocumentFile::MemoText(doc.statement);
     TapeStore& tape = post.tape;
     tape.SetPostStrings(doc.left, doc.right, doc.zero);
     tape.SetCarriagePos(doc.carriage);
@@ -150,21 +130,21 @@ QStringList PostFileLines(Workbench& bench) {
     TapeStore& tape = post.tape;
     tape.ReadWindowCells();
     QStringList lines;
-    const QStringList statement = StatementLines(post.statement);
+    const QStringList statement = DocumentFile::MemoLines(post.statement);
     lines.append(QString::number(statement.size()));
     lines.append(statement);
     lines.append(QString::number(tape.CarriagePos()));
     lines.append(QString::number(tape.UsedMin()));
     lines.append(QString::number(tape.UsedMax()));
-    lines.append(tape.LeftString());
-    lines.append(QString(tape.ZeroCell()));
-    lines.append(tape.RightString());
+    lines.append(DocumentFile::OneLine(tape.LeftString()));
+    lines.append(DocumentFile::OneLine(QString(tape.ZeroCell())));
+    lines.append(DocumentFile::OneLine(tape.RightString()));
     const PostTable& table = post.table;
     const int rows = table.RowCount();  // R: the header is counted
     lines.append(QString::number(rows));
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= 4; ++col) {
-            lines.append(table.Cell(col, row));
+            lines.append(DocumentFile::OneLine(table.Cell(col, row)));
         }
     }
     return lines;

@@ -21,7 +21,3 @@ bool WritePostFile(Workbench& bench, const QString& path);
 
 // The text layer's lines of the Post machine as it stands.
 QStringList PostFileLines(Workbench& bench);
-
-// Statement text to and from the lines a document stores.
-QStringList StatementLines(const QString& statement);
-QString StatementText(const QStringList& lines);

@@ -117,45 +117,11 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
 
 // A memo's lines; an empty memo has none. Every kind of line break ends a
 // line, so the count written always matches the lines a reader finds.
-QStringList MemoLines(const QString& text) {
-    QStringList lines;
-    if (text.isEmpty()) {
-        return lines;
-    }
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
-    lines.append(text.mid(start));
-    for (QString& line : lines) {
-        line.replace(QChar(0), u' ');
-    }
-    return lines;
-}
-
-// A value stored on one line: a line break or a NUL inside it would shift
-// every line after it, so they are stored as blanks.
-QString OneLine(QString text) {
-    for (QChar& c : text) {
-        if (c == u'\r' || c == u'\n' || c == QChar(0)) {
-            c = u' ';
-        }
-    }
-    return text;
-}
-
 }  // namespace
 
 QStringList TuringFileLines(const TuringMachine& machine) {
     QStringList lines;
-    const QStringList statement = MemoLines(machine.Statement());
+    const QStringList statement = DocumentFile::MemoLines(machine.Statement());
     lines.append(QString::number(statement.size()));
     lines.append(statement);
 
@@ -163,8 +129,8 @@ QStringList TuringFileLines(const TuringMachine& machine) {
     lines.append(QString::number(tape.CarriagePos()));
     lines.append(QString::number(tape.UsedMin()));
     lines.append(QString::number(tape.UsedMax()));
-    lines.append(OneLine(tape.TuringString()));
-    QString alphabet = OneLine(machine.Alphabet());
+    lines.append(DocumentFile::OneLine(tape.TuringString()));
+    QString alphabet = DocumentFile::OneLine(machine.Alphabet());
     alphabet.remove(u' ');
     lines.append(alphabet);
 
@@ -175,11 +141,11 @@ QStringList TuringFileLines(const TuringMachine& machine) {
     // last row and the line past the last column.
     for (int row = 1; row <= table.RowCount(); ++row) {
         for (int col = 0; col <= table.ColCount(); ++col) {
-            lines.append(OneLine(table.Cell(col, row)));
+            lines.append(DocumentFile::OneLine(table.Cell(col, row)));
         }
     }
 
-    const QStringList comments = MemoLines(machine.Comments());
+    const QStringList comments = DocumentFile::MemoLines(machine.Comments());
     lines.append(QString::number(comments.size()));
     lines.append(comments);
     return lines;
@@ -209,6 +175,7 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
     machine.tape.SetTuringString(doc->tape);
     machine.tape.SetCarriagePos(doc->carriage);
     machine.tape.SetUsedBounds(doc->usedMin, doc->usedMax);
+    machine.tape.ReadWindowCells();
     // The rows are taken as the file has them, even where they disagree with
     // the alphabet: no rebuild runs.
     machine.LoadAlphabet(doc->alphabet);
@@ -225,6 +192,7 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
 
 bool WriteTuringFile(Workbench& bench, const QString& path) {
     TuringMachine& machine = bench.Turing();
+    machine.tape.ReadWindowCells();
     const QStringList lines = TuringFileLines(machine);
     Q_EMIT machine.DocumentWriting(path);
     if (!DocumentFile::Write(path, kTuringMagic, lines)) {

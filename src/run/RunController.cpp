@@ -404,4 +404,6 @@ void RunController::TimePuskPstTimer() {
     PostStep(bench_);
 }
 
-void RunController::TimePuskTurTimer() { TuringStep(bench_); }
+void RunController::TimePuskTurTimer() {
+    TuringStep(bench_);
+}

@@ -64,8 +64,8 @@ bool TuringTick::Describe(QChar s, const TuringCommand& command) {
 void TuringTick::Fail(const QString& dialog, int help, const QString& status) {
     bench_.run().Break();
     bench_.ui().Beep();
-    if (bench_.ui().ShowMessageDialog(QStringLiteral("Ошибка"), dialog,
-                                      QStringLiteral("Ок|Помощь"), 250, 100) == 2) {
+    if (bench_.ui().ShowMessageDialog(QStringLiteral("Ошибка"), dialog, QStringLiteral("Ок|Помощь"),
+                                      250, 100) == 2) {
         bench_.ui().ShowHelpTopic(help);
     }
     bench_.SetStatusText(Workbench::PanelMessage, status);
@@ -159,8 +159,7 @@ void TuringTick::Run() {
         bench_.ui().ShowMessageDialog(QStringLiteral("Машина Тьюринга"),
                                       QStringLiteral("Программа завершена!"), QStringLiteral("Ок"),
                                       200, 100);
-        bench_.SetStatusText(Workbench::PanelMessage,
-                             QStringLiteral("  -  программа завершена"));
+        bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  программа завершена"));
         return;
     }
 
@@ -190,4 +189,6 @@ void TuringTick::Run() {
 
 }  // namespace
 
-void TuringStep(Workbench& bench) { TuringTick(bench).Run(); }
+void TuringStep(Workbench& bench) {
+    TuringTick(bench).Run();
+}
