@@ -68,8 +68,12 @@ int TfMessage::Execute(const QString& caption, const QString& message, const QSt
                        int width, int buttonWidth) {
     if (busy_) {
         // The open dialog belongs to the call that is still waiting for it.
-        TfMessage second(parentWidget());
-        return second.Execute(caption, message, buttons, width, buttonWidth);
+        // The second one stands over it, so closing it returns to the first.
+        TfMessage second(this);
+        const int chosen = second.Execute(caption, message, buttons, width, buttonWidth);
+        // Keys go back to the question that is still open.
+        activateWindow();
+        return chosen;
     }
     Prepare(caption, message, buttons, width, buttonWidth);
     CentreOnScreen();
