@@ -1,18 +1,21 @@
 #include "shell/TMainForm.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QVBoxLayout>
+
+#include "shell/TAboutBox.h"
+#include "shell/THelpWindow.h"
+#include "shell/TfMessage.h"
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     setMinimumSize(605, 450);
     resize(780, 560);
     BuildStatusBar();
     UpdateTitle();
+    message_ = new TfMessage(this);
+    about_ = new TAboutBox(this);
+    help_ = new THelpWindow(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -46,31 +49,16 @@ void TMainForm::UpdateTitle() {
 
 int TMainForm::ShowMessageDialog(const QString& caption, const QString& message,
                                  const QString& buttons, int width, int buttonWidth) {
-    // A plain modal dialog with the caller's buttons; results count the
-    // buttons from the left, 0 when closed without a choice.
-    QDialog dialog(this);
-    dialog.setWindowTitle(caption);
-    dialog.setMinimumWidth(width);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* text = new QLabel(message, &dialog);
-    text->setWordWrap(true);
-    text->setTextFormat(Qt::PlainText);
-    layout->addWidget(text);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    const QStringList captions = buttons.split(u'|');
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* button = new QPushButton(captions[i], &dialog);
-        button->setFixedWidth(buttonWidth);
-        connect(button, &QPushButton::clicked, &dialog, [&dialog, i] { dialog.done(i + 1); });
-        row->addWidget(button);
-    }
-    row->addStretch();
-    layout->addLayout(row);
-    return dialog.exec();
+    return message_->Execute(caption, message, buttons, width, buttonWidth);
 }
 
-void TMainForm::ShowHelpTopic(int) {}
+void TMainForm::ShowHelpTopic(int context) {
+    help_->ShowTopic(context);
+}
+
+void TMainForm::ShowAboutBox() {
+    about_->ShowModal();
+}
 
 void TMainForm::Beep() {
     QApplication::beep();

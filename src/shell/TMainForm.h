@@ -9,6 +9,9 @@
 #include "app/Workbench.h"
 
 class QLabel;
+class TAboutBox;
+class TfMessage;
+class THelpWindow;
 
 class TMainForm : public QMainWindow, public Ui {
     Q_OBJECT
@@ -27,9 +30,21 @@ public:
 
     void UpdateTitle();
 
+    TfMessage* MessageDialog() const { return message_; }
+    THelpWindow* HelpWindow() const { return help_; }
+    TAboutBox* AboutBox() const { return about_; }
+
+public Q_SLOTS:
+    // "О программе" in the help menu.
+    void ShowAboutBox();
+
 private:
     void BuildStatusBar();
 
     Workbench bench_;
     std::array<QLabel*, Workbench::StatusPanelCount> statusPanels_{};
+    // Created once with the window and reused for every call.
+    TfMessage* message_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    THelpWindow* help_ = nullptr;
 };

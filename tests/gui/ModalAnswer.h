@@ -1,0 +1,37 @@
+#pragma once
+// Answers a modal window from a GUI test. Arm it before the call that opens
+// the window: a short repeating timer waits until a modal widget other than
+// `besides` is visible and active, then hands it to `act` once and then to
+// `finish`, which closes it. A failed check returns from `act` early;
+// `finish` still runs, so a failure never leaves the window open.
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+#include <functional>
+
+inline void WhenModal(std::function<void(QWidget*)> act, std::function<void(QWidget*)> finish,
+                      QWidget* besides = nullptr) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QPointer<QWidget> skip(besides);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, finish, skip] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == skip || !modal->isVisible() || !modal->isActiveWindow())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QPointer<QWidget> guard(modal);
+        act(modal);
+        if (guard && guard->isVisible())
+            finish(modal);
+    });
+    timer->start();
+}
+
+// The usual `finish`: one key to the modal window.
+inline std::function<void(QWidget*)> Press(Qt::Key key) {
+    return [key](QWidget* modal) { QTest::keyClick(modal, key); };
+}
