@@ -29,5 +29,5 @@ void Machine::ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
 }
 
 void Machine::TapeChanged() {
-    Q_EMIT bench_.TapeChanged(kind_);
+    bench_.NotifyTapeChanged(kind_);
 }

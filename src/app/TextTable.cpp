@@ -18,7 +18,9 @@ void TextTable::SetCell(int col, int row, const QString& text) {
         return;
     }
     rows_[row][col] = text;
-    Q_EMIT CellChanged(col, row);
+    if (observed_) {
+        Q_EMIT CellChanged(col, row);
+    }
 }
 
 void TextTable::SetRowCount(int count) {
@@ -103,7 +105,9 @@ void TextTable::SetCursor(int col, int row) {
     }
     col_ = c;
     row_ = r;
-    Q_EMIT CursorChanged(col_, row_);
+    if (observed_) {
+        Q_EMIT CursorChanged(col_, row_);
+    }
 }
 
 void TextTable::ClampCursor() {

@@ -47,6 +47,12 @@ Q_SIGNALS:
     void LayoutChanged();
     void CursorChanged(int col, int row);
 
+protected:
+    // Signals are sent only once somebody listens: a headless run moves the
+    // cursor millions of times with nobody to tell.
+    void connectNotify(const QMetaMethod&) override { observed_ = true; }
+    bool observed_ = false;
+
 private:
     void ClampCursor();
 

@@ -35,7 +35,8 @@ Machine& Workbench::MachineOf(MachineKind kind) {
 
 void Workbench::SetMachineModified(Machine& machine, bool on) {
     machine.modified_ = on;
-    if (machine.IsCurrent()) {
+    if (machine.IsCurrent() && panelShowsModified_ != on) {
+        panelShowsModified_ = on;
         SetStatusText(PanelModified, on ? QStringLiteral("Изменен") : QString());
     }
 }

@@ -50,6 +50,12 @@ public:
     void SetModified(bool on) { SetMachineModified(Current(), on); }
     // The same for a given machine; panel 4 changes only when it is current.
     void SetMachineModified(Machine& machine, bool on);
+    // A machine's tape changed; views of it redraw.
+    void NotifyTapeChanged(MachineKind kind) {
+        if (observed_) {
+            Q_EMIT TapeChanged(kind);
+        }
+    }
     // Sets the current machine's edited-since-start flag only.
     void SetEditedSinceStart(bool on) { Current().editedSinceStart = on; }
     // The edit prologue shared by every change of a program or tape:
@@ -85,7 +91,16 @@ private:
         qint64 number = 0;
         std::function<QString()> compose;
     };
-    void Changed(int panel) { Q_EMIT StatusTextChanged(panel); }
+    void Changed(int panel) {
+        if (observed_) {
+            Q_EMIT StatusTextChanged(panel);
+        }
+    }
+    // Signals are sent only once somebody listens, so a headless run
+    // ticking millions of times pays nothing for them.
+    void connectNotify(const QMetaMethod&) override { observed_ = true; }
+    bool observed_ = false;
+    bool panelShowsModified_ = false;  // what status panel 4 says now
 
     std::array<StatusEntry, StatusPanelCount> status_;
     RunController* run_;  // a child object

@@ -16,10 +16,10 @@ constexpr int kNoSuchRow = 134;
 constexpr int kMarkExists = 135;
 constexpr int kNoMark = 136;
 
-PostJump ParseTwo(const QString& firstText, const QString& secondText) {
+PostJump ParseTwo(QStringView firstText, QStringView secondText) {
     PostJump jump;
-    const std::optional<qint32> first = ParseInteger(TrimLow(firstText));
-    const std::optional<qint32> second = ParseInteger(TrimLow(secondText));
+    const std::optional<qint32> first = ParseInteger(TrimLowView(firstText));
+    const std::optional<qint32> second = ParseInteger(TrimLowView(secondText));
     if (!first || !second) {
         jump.helpTopic = kBadJump;
         return jump;
@@ -30,8 +30,22 @@ PostJump ParseTwo(const QString& firstText, const QString& secondText) {
     return jump;
 }
 
-QString StepText(int step) {
-    return QStringLiteral("Шаг:  ") + QString::number(step);
+void ShowStep(Workbench& bench, int step) {
+    bench.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:  "), step);
+}
+
+// The command code of a row: 0 to 6 for the texts "0" to "6" (an empty code
+// cell reads as 0), and 7 for anything else, which only a damaged document
+// can hold.
+constexpr int kOtherCode = 7;
+int CodeOf(const QString& text) {
+    if (text.isEmpty()) {
+        return 0;
+    }
+    if (text.size() == 1 && text[0] >= u'0' && text[0] <= u'6') {
+        return text[0].unicode() - u'0';
+    }
+    return kOtherCode;
 }
 
 class PostTick {
@@ -55,7 +69,7 @@ private:
 
 void PostTick::Fail(const QString& dialog, int help, const QString& message) {
     if (!FirstTick()) {
-        bench_.SetStatusText(Workbench::PanelStep, StepText(post_.stepCount - 1));
+        ShowStep(bench_, post_.stepCount - 1);
     }
     bench_.run().Break();
     bench_.ui().Beep();
@@ -67,7 +81,7 @@ void PostTick::Fail(const QString& dialog, int help, const QString& message) {
 }
 
 void PostTick::Stop() {
-    bench_.SetStatusText(Workbench::PanelStep, StepText(post_.stepCount - 1));
+    ShowStep(bench_, post_.stepCount - 1);
     bench_.run().Break();
     bench_.ui().Beep();
     bench_.ui().ShowMessageDialog(QStringLiteral("Машина Поста"),
@@ -80,43 +94,62 @@ void PostTick::TrimRow(int row) {
     if (!post_.table.IsProgramRow(row)) {
         return;
     }
-    post_.table.SetCell(PostTable::ColCode, row, TrimLow(post_.table.Code(row)));
-    post_.table.SetCell(PostTable::ColJump, row, TrimLow(post_.table.Jump(row)));
+    for (int col : {int(PostTable::ColCode), int(PostTable::ColJump)}) {
+        const QString& text = post_.table.Cell(col, row);
+        const QStringView trimmed = TrimLowView(text);
+        if (trimmed.size() != text.size()) {
+            post_.table.SetCell(col, row, trimmed.toString());
+        }
+    }
 }
 
 bool PostTick::Announce(int row) {
-    bench_.SetStatusText(Workbench::PanelStep, StepText(post_.stepCount));
-    bench_.SetStatusText(Workbench::PanelMessage, QString());
-    const QString& code = post_.table.Code(row);
-    QString message;
-    if (code == u"1") {
-        message = QStringLiteral("  -  перевод каретки влево");
-    } else if (code == u"2") {
-        message = QStringLiteral("  -  перевод каретки вправо");
-    } else if (code == u"3") {
-        message = QStringLiteral("  -  ставим метку");
-    } else if (code == u"4") {
-        message = QStringLiteral("  -  удаляем метку");
-    } else if (code == u"5") {
-        const PostJump jump = ParsePostJumpForAnnouncement(post_.table.Jump(row));
-        if (!jump.ok) {
-            Fail(QStringLiteral("Неверно указан номер отсылки!"), kBadJump,
-                 FirstTick() ? QStringLiteral("  -  ошибка: неверно указан номер отсылки")
-                             : QStringLiteral("  -  ошибка:  неверно указан номер отсылки"));
-            return false;
+    ShowStep(bench_, post_.stepCount);
+    switch (CodeOf(post_.table.Code(row))) {
+        case 1:
+            bench_.SetStatusText(Workbench::PanelMessage,
+                                 QStringLiteral("  -  перевод каретки влево"));
+            break;
+        case 2:
+            bench_.SetStatusText(Workbench::PanelMessage,
+                                 QStringLiteral("  -  перевод каретки вправо"));
+            break;
+        case 3:
+            bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  ставим метку"));
+            break;
+        case 4:
+            bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  удаляем метку"));
+            break;
+        case 5: {
+            bench_.SetStatusText(Workbench::PanelMessage, QString());
+            const PostJump jump = ParsePostJumpForAnnouncement(post_.table.Jump(row));
+            if (!jump.ok) {
+                Fail(QStringLiteral("Неверно указан номер отсылки!"), kBadJump,
+                     FirstTick() ? QStringLiteral("  -  ошибка: неверно указан номер отсылки")
+                                 : QStringLiteral("  -  ошибка:  неверно указан номер отсылки"));
+                return false;
+            }
+            if (Marked()) {
+                bench_.SetStatusNumber(Workbench::PanelMessage,
+                                       QStringLiteral("  -  метка есть, переход на строку "),
+                                       jump.second);
+            } else {
+                bench_.SetStatusNumber(Workbench::PanelMessage,
+                                       FirstTick()
+                                           ? QStringLiteral("  -  метки нет,  переход на строку ")
+                                           : QStringLiteral("  -  метки нет, переход на строку "),
+                                       jump.first);
+            }
+            break;
         }
-        if (Marked()) {
-            message = QStringLiteral("  -  метка есть, переход на строку ") +
-                      QString::number(jump.second);
-        } else {
-            message = (FirstTick() ? QStringLiteral("  -  метки нет,  переход на строку ")
-                                   : QStringLiteral("  -  метки нет, переход на строку ")) +
-                      QString::number(jump.first);
-        }
-    } else if (code == u"6") {
-        message = QStringLiteral("  -  завершение программы");
+        case 6:
+            bench_.SetStatusText(Workbench::PanelMessage,
+                                 QStringLiteral("  -  завершение программы"));
+            break;
+        default:
+            bench_.SetStatusText(Workbench::PanelMessage, QString());
+            break;
     }
-    bench_.SetStatusText(Workbench::PanelMessage, message);
     return true;
 }
 
@@ -132,8 +165,8 @@ void PostTick::Run() {
     run.SetBusy(true);
     const int row = post_.currentRow;
     TrimRow(row);
-    const QString code = post_.table.Code(row);
-    const QString field = post_.table.Jump(row);
+    const int code = CodeOf(post_.table.Code(row));
+    const QString& field = post_.table.Jump(row);
     ++post_.stepCount;
 
     if (FirstTick()) {
@@ -143,16 +176,16 @@ void PostTick::Run() {
         return;
     }
 
-    if (code.isEmpty() || code == u"0") {
+    if (code == 0) {
         Fail(QStringLiteral("Не указана команда!"), kNoCommand,
              QStringLiteral("  -  ошибка:  не указана команда!"));
         return;
     }
-    if (code == u"6") {
+    if (code == 6) {
         Stop();
         return;
     }
-    if (TrimLow(field).isEmpty()) {
+    if (TrimLowView(field).isEmpty()) {
         Fail(QStringLiteral("Не указан номер отсылки!"), kNoJump,
              QStringLiteral("  -  ошибка:  не указан номер отсылки!"));
         return;
@@ -174,8 +207,8 @@ void PostTick::Run() {
     }
 
     TapeStore& tape = post_.tape;
-    if (code == u"1" || code == u"2") {
-        if (code == u"1") {
+    if (code == 1 || code == 2) {
+        if (code == 1) {
             MoveCarriageLeft(bench_);
         } else {
             MoveCarriageRight(bench_);
@@ -183,14 +216,14 @@ void PostTick::Run() {
         if (!post_.runActive) {
             return;  // the carriage refused and the run is already broken
         }
-    } else if (code == u"3") {
+    } else if (code == 3) {
         if (Marked()) {
             Fail(QStringLiteral("Нельзя ставить метку, где она уже есть!"), kMarkExists,
                  QStringLiteral("  -  ошибка:  нельзя ставить метку, где она уже есть"));
             return;
         }
         tape.SetPostCell(tape.CarriagePos(), true);
-    } else if (code == u"4") {
+    } else if (code == 4) {
         if (!Marked()) {
             Fail(QStringLiteral("Нельзя стереть метку, где ее нет!"), kNoMark,
                  QStringLiteral("  -  ошибка:  нельзя стереть метку, где ее нет"));
@@ -200,7 +233,7 @@ void PostTick::Run() {
     }
 
     int next = jump.first;
-    if (code == u"5" && Marked()) {
+    if (code == 5 && Marked()) {
         next = jump.second;
         if (next < 1 || next > rows) {
             noSuchRow();
@@ -209,7 +242,7 @@ void PostTick::Run() {
     }
     post_.currentRow = next;
     post_.table.SetRow(next);
-    Q_EMIT run.RunViewChanged();
+    run.NotifyRunView();
 
     TrimRow(next);
     if (!Announce(next)) {
@@ -222,7 +255,7 @@ void PostTick::Run() {
 
 }  // namespace
 
-QString TrimLow(const QString& text) {
+QStringView TrimLowView(QStringView text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin].unicode() <= 32) {
@@ -234,23 +267,28 @@ QString TrimLow(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-PostJump ParsePostJumpForExecution(const QString& field) {
-    if (TrimLow(field).isEmpty()) {
+QString TrimLow(const QString& text) {
+    const QStringView trimmed = TrimLowView(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+PostJump ParsePostJumpForExecution(QStringView field) {
+    if (TrimLowView(field).isEmpty()) {
         PostJump jump;
         jump.helpTopic = kNoJump;
         return jump;
     }
     const qsizetype comma = field.indexOf(u',');
     if (comma < 0) {
-        return ParseTwo(field, QStringLiteral("0"));
+        return ParseTwo(field, u"0");
     }
     return ParseTwo(field.left(comma), field.mid(comma + 1));
 }
 
-PostJump ParsePostJumpForAnnouncement(const QString& field) {
+PostJump ParsePostJumpForAnnouncement(QStringView field) {
     const qsizetype comma = field.indexOf(u',');
     if (comma < 0) {
-        return ParseTwo(QString(), QString());
+        return ParseTwo(QStringView(), QStringView());
     }
     return ParseTwo(field.left(comma), field.mid(comma + 1));
 }

@@ -17,13 +17,14 @@ struct PostJump {
 
 // The jump field as execution reads it: one number, or two separated by a
 // comma; blanks around each are allowed. A lone number gives second 0.
-PostJump ParsePostJumpForExecution(const QString& field);
+PostJump ParsePostJumpForExecution(QStringView field);
 // The jump field as the announcement of a conditional jump reads it: both
 // numbers are required.
-PostJump ParsePostJumpForAnnouncement(const QString& field);
+PostJump ParsePostJumpForAnnouncement(QStringView field);
 
 // Removes characters with codes up to 32 from both ends, as the tables do
 // with every cell they read.
 QString TrimLow(const QString& text);
+QStringView TrimLowView(QStringView text);
 
 void PostStep(Workbench& bench);

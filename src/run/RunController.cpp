@@ -245,7 +245,7 @@ void RunController::Publish(const ControlStates& before) {
             bench_.ui().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
         }
     }
-    if (controls_ != before) {
+    if (observed_ && controls_ != before) {
         Q_EMIT ControlsChanged();
     }
 }
@@ -315,7 +315,7 @@ void RunController::RunPost() {
                 StartTimer();
                 break;
             default:
-                Q_EMIT RunViewChanged();
+                NotifyRunView();
                 Pause();
                 return;
         }
@@ -329,7 +329,7 @@ void RunController::RunPost() {
         bench_.runStarted = true;
         StartTimer();
     }
-    Q_EMIT RunViewChanged();
+    NotifyRunView();
 }
 
 void RunController::RunTuring() {
@@ -348,7 +348,7 @@ void RunController::RunTuring() {
                 StartTimer();
                 break;
             default:
-                Q_EMIT RunViewChanged();
+                NotifyRunView();
                 Pause();
                 return;
         }
@@ -360,7 +360,7 @@ void RunController::RunTuring() {
         }
         StartTimer();
     }
-    Q_EMIT RunViewChanged();
+    NotifyRunView();
 }
 
 void RunController::Step() {
@@ -396,7 +396,7 @@ void RunController::Break() {
         turing.stepCount = 0;
     }
     ApplyPattern(Command::Break);
-    Q_EMIT RunViewChanged();
+    NotifyRunView();
     Q_EMIT TableFocusRequested();
 }
 

@@ -58,6 +58,12 @@ public:
     // toolbar buttons, restore) and announces them.
     void SetControls(const ControlStates& states);
     void SetBusy(bool on);
+    // The interpreter moved its position: the highlight is redrawn.
+    void NotifyRunView() {
+        if (observed_) {
+            Q_EMIT RunViewChanged();
+        }
+    }
 
 Q_SIGNALS:
     void ControlsChanged();
@@ -66,6 +72,9 @@ Q_SIGNALS:
     // Run flags or the interpreter's position changed: the highlight of the
     // current row or cell must be redrawn.
     void RunViewChanged();
+
+protected:
+    void connectNotify(const QMetaMethod&) override { observed_ = true; }
 
 private:
     enum class Command { RunContinuous, RunStep, Pause, Break };
@@ -83,4 +92,5 @@ private:
     QTimer timePuskTur_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;
+    bool observed_ = false;
 };

@@ -7,8 +7,6 @@
 
 namespace {
 
-const char16_t* kStepPrefix = u"Шаг:   ";
-
 class TuringTick {
 public:
     explicit TuringTick(Workbench& bench) : bench_(bench), turing_(bench.Turing()) {}
@@ -28,7 +26,7 @@ private:
     // Ending the run on a tick that raised the counter for the command it
     // executed: the step panel goes back to that command's number.
     void ShowExecutedStep(int executed) {
-        bench_.SetStatusNumber(Workbench::PanelStep, QString::fromUtf16(kStepPrefix), executed);
+        bench_.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:   "), executed);
     }
     void PauseAfterStep();
 
@@ -113,8 +111,7 @@ void TuringTick::Run() {
     }
 
     ++turing_.stepCount;
-    bench_.SetStatusNumber(Workbench::PanelStep, QString::fromUtf16(kStepPrefix),
-                           turing_.stepCount);
+    bench_.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:   "), turing_.stepCount);
     const bool firstTick = turing_.stepCount == 1;
     const std::optional<TuringCommand> command = ParseTuringCommand(cell);
     const int executed = turing_.stepCount - 1;

@@ -1,0 +1,199 @@
+#include "runner/BatchRun.h"
+
+#include <QFile>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+#include "documents/Cp1251.h"
+#include "documents/PostFile.h"
+#include "documents/TuringFile.h"
+#include "run/RunController.h"
+
+namespace {
+
+std::optional<MachineKind> KindByMagic(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray magic = file.read(13);
+    if (magic == QByteArrayLiteral("Zebrin42[pst]")) {
+        return MachineKind::Pst;
+    }
+    if (magic == QByteArrayLiteral("Zebrin42[tur]")) {
+        return MachineKind::Tur;
+    }
+    return std::nullopt;
+}
+
+// Writes a tape text onto the current machine's cleared tape. Returns an
+// error in plain words, or nothing.
+std::optional<QString> WriteTapeText(Workbench& bench, const QString& utf8Text, int start) {
+    TapeStore& tape = bench.Current().tape;
+    const bool post = tape.Kind() == TapeKind::Post;
+    for (QChar c : utf8Text) {
+        if (!Cp1251::Representable(c)) {
+            return QStringLiteral("the tape text holds \"%1\", which Windows-1251 cannot hold")
+                .arg(c);
+        }
+    }
+    tape.Clear();
+    for (int i = 0; i < utf8Text.size(); ++i) {
+        const int cell = start + i;
+        if (!tape.OnTape(cell)) {
+            return QStringLiteral("the tape text runs past the tape's end at cell %1").arg(cell);
+        }
+        const QChar c = utf8Text[i];
+        if (post) {
+            if (c == u'1') {
+                tape.SetPostCell(cell, true);
+            } else if (c == u'0' || c == u'.') {
+                tape.SetPostCell(cell, false);
+            } else {
+                return QStringLiteral(
+                           "\"%1\" is not a Post tape cell: use 1 for a mark, 0 or . "
+                           "for an empty cell")
+                    .arg(c);
+            }
+        } else if (c == u'_') {
+            tape.SetTuringCell(cell, u' ');
+        } else if (bench.Turing().Alphabet().contains(c)) {
+            tape.SetTuringCell(cell, c);
+        } else {
+            return QStringLiteral("the symbol \"%1\" is not in the document's alphabet \"%2\"")
+                .arg(c, bench.Turing().Alphabet());
+        }
+    }
+    return std::nullopt;
+}
+
+qint64 TrailingNumber(const QString& text) {
+    qsizetype i = text.size();
+    while (i > 0 && (text[i - 1].isDigit() || text[i - 1] == u'-')) {
+        --i;
+    }
+    return text.mid(i).toLongLong();
+}
+
+}  // namespace
+
+QString RunOutcome::ResultName(Result result) {
+    switch (result) {
+        case Result::Stopped:
+            return QStringLiteral("stopped");
+        case Result::Error:
+            return QStringLiteral("error");
+        case Result::Limit:
+            return QStringLiteral("limit");
+        case Result::Unreadable:
+            return QStringLiteral("unreadable");
+        case Result::Usage:
+            break;
+    }
+    return QStringLiteral("usage");
+}
+
+RunOutcome RunDocument(const RunSpec& spec) {
+    RunOutcome out;
+    ScriptedUi ui;
+    Workbench bench(ui);
+    const std::optional<MachineKind> kind = KindByMagic(spec.file);
+    // A file of neither kind gets the Post reader's refusal, unless its
+    // name says it was meant for the Turing machine.
+    const MachineKind readAs = kind.value_or(
+        spec.file.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive) ? MachineKind::Tur
+                                                                        : MachineKind::Pst);
+    bench.SetKind(readAs);
+    if (kind) {
+        out.machine = *kind == MachineKind::Pst ? QStringLiteral("post") : QStringLiteral("turing");
+    }
+    const bool read = readAs == MachineKind::Pst ? ReadPostFile(bench, spec.file)
+                                                 : ReadTuringFile(bench, spec.file);
+    if (!read) {
+        out.result = RunOutcome::Result::Unreadable;
+        out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
+        out.status = bench.StatusText(Workbench::PanelMessage);
+        return out;
+    }
+
+    Machine& machine = bench.Current();
+    TapeStore& tape = machine.tape;
+    if (spec.tape) {
+        const int start = spec.start.value_or(tape.FirstCell() > 0 ? 1 : 0);
+        if (const std::optional<QString> error = WriteTapeText(bench, *spec.tape, start)) {
+            out.usageError = *error;
+            return out;
+        }
+        tape.SetCarriagePos(start);
+    }
+    if (spec.carriage) {
+        if (!tape.OnTape(*spec.carriage)) {
+            out.usageError =
+                QStringLiteral("the carriage cell %1 is not on the tape").arg(*spec.carriage);
+            return out;
+        }
+        tape.SetCarriagePos(*spec.carriage);
+    }
+
+    RunController& run = bench.run();
+    const bool post = readAs == MachineKind::Pst;
+    run.Run();
+    // The first tick announces; every later tick executes one command. The
+    // limit breaks the run off as "Прервать" would, before the next command.
+    qint64 ticks = 0;
+    bool limit = false;
+    while (machine.runActive) {
+        if (ticks > spec.maxSteps) {
+            run.Break();
+            limit = true;
+            break;
+        }
+        if (post) {
+            run.TimePuskPstTimer();
+        } else {
+            run.TimePuskTurTimer();
+        }
+        ++ticks;
+        if (spec.trace) {
+            out.trace.append(bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
+                             bench.StatusText(Workbench::PanelMessage));
+        }
+    }
+
+    out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
+    out.status = bench.StatusText(Workbench::PanelMessage);
+    if (limit) {
+        out.result = RunOutcome::Result::Limit;
+        out.steps = spec.maxSteps;
+        out.message.clear();
+    } else {
+        out.result = out.message == QStringLiteral("Программа завершена!")
+                         ? RunOutcome::Result::Stopped
+                         : RunOutcome::Result::Error;
+        out.steps = TrailingNumber(bench.StatusText(Workbench::PanelStep));
+    }
+    out.carriage = tape.CarriagePos();
+    out.usedMin = tape.UsedMin();
+    out.usedMax = tape.UsedMax();
+    out.emptyTape = tape.IsEmpty();
+    if (!out.emptyTape) {
+        for (int cell = std::max(tape.UsedMin(), tape.FirstCell());
+             cell <= std::min(tape.UsedMax(), tape.LastCell()); ++cell) {
+            out.tape +=
+                post ? QChar(tape.GetPostCell(cell) ? u'1' : u'0') : tape.GetTuringCell(cell);
+        }
+    }
+    if (!spec.saveTo.isEmpty()) {
+        out.saveFailed =
+            post ? !WritePostFile(bench, spec.saveTo) : !WriteTuringFile(bench, spec.saveTo);
+    }
+    return out;
+}
+
+QString UsedPartNotation(const RunOutcome& outcome) {
+    QString text = outcome.tape;
+    if (outcome.machine == u"turing") {
+        text.replace(u' ', u'_');
+    }
+    return text;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// One headless run of one document, exactly as the window would run it: the
+// document's own reader, a fresh start through the run controller, and the
+// interpreter's ticks one after another, with a scripted Ui answering each
+// dialog with its first button. Used by zebrin42-run and its benchmark.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct RunSpec {
+    QString file;
+    std::optional<QString> tape;  // tape text in UTF-8 notation, see ParseTapeText
+    std::optional<int> start;     // cell of the tape text's first character
+    std::optional<int> carriage;
+    qint64 maxSteps = 1000000;
+    bool trace = false;
+    QString saveTo;  // write the machine after the run, when not empty
+};
+
+struct RunOutcome {
+    enum class Result { Stopped, Error, Limit, Unreadable, Usage };
+    Result result = Result::Usage;
+    QString machine;  // "post", "turing", or empty when unknown
+    qint64 steps = 0;
+    QString message;  // the last dialog's text
+    QString status;   // the message panel at the end
+    int carriage = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+    bool emptyTape = true;
+    QString tape;        // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
+    QString usageError;  // for Result::Usage
+    QStringList trace;   // "step | message" per tick when asked for
+    bool saveFailed = false;
+
+    static QString ResultName(Result result);
+};
+
+RunOutcome RunDocument(const RunSpec& spec);
+
+// The used part of the tape in the notation of tape texts: Post "1"/"0",
+// Turing symbols with "_" for the blank.
+QString UsedPartNotation(const RunOutcome& outcome);

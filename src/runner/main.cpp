@@ -1,0 +1,293 @@
+// zebrin42-run: runs Post and Turing machine documents without a window, on
+// their own tapes or on the cases of a cases file, and reports how each run
+// ended, in lines a teacher reads or as JSON.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+#include <QThread>
+#include <QThreadPool>
+#include <cstdio>
+
+#include "documents/IntegerSyntax.h"
+#include "runner/BatchRun.h"
+#include "runner/CasesFile.h"
+
+namespace {
+
+struct Unit {
+    RunSpec spec;
+    std::optional<RunCase> runCase;
+    RunOutcome outcome;
+};
+
+void Print(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    std::fputc('\n', stream);
+}
+
+int Usage(const QString& message) {
+    Print(stderr, QStringLiteral("zebrin42-run: ") + message);
+    Print(stderr, QStringLiteral("Try 'zebrin42-run --help'."));
+    return 2;
+}
+
+bool CasePassed(const Unit& unit) {
+    if (!unit.runCase || unit.outcome.result != RunOutcome::Result::Stopped) {
+        return false;
+    }
+    QString expected = unit.runCase->expected;
+    if (unit.outcome.machine == u"post") {
+        expected.replace(u'.', u'0');
+    }
+    return UsedPartNotation(unit.outcome) == expected;
+}
+
+QJsonObject ToJson(const Unit& unit) {
+    const RunOutcome& o = unit.outcome;
+    QJsonObject json;
+    json[QStringLiteral("file")] = unit.spec.file;
+    json[QStringLiteral("case")] = unit.runCase ? QJsonValue(unit.runCase->line) : QJsonValue();
+    json[QStringLiteral("machine")] = o.machine.isEmpty() ? QJsonValue() : QJsonValue(o.machine);
+    json[QStringLiteral("result")] = RunOutcome::ResultName(o.result);
+    json[QStringLiteral("steps")] = o.steps;
+    json[QStringLiteral("message")] = o.message;
+    json[QStringLiteral("status")] = o.status;
+    if (o.result == RunOutcome::Result::Unreadable) {
+        json[QStringLiteral("carriage")] = QJsonValue();
+        json[QStringLiteral("used_min")] = QJsonValue();
+        json[QStringLiteral("used_max")] = QJsonValue();
+        json[QStringLiteral("tape")] = QJsonValue();
+    } else {
+        json[QStringLiteral("carriage")] = o.carriage;
+        json[QStringLiteral("used_min")] = o.usedMin;
+        json[QStringLiteral("used_max")] = o.usedMax;
+        json[QStringLiteral("tape")] = o.tape;
+    }
+    if (unit.runCase) {
+        json[QStringLiteral("expected")] = unit.runCase->expected;
+        json[QStringLiteral("passed")] = CasePassed(unit);
+    }
+    return json;
+}
+
+QString ToText(const Unit& unit) {
+    const RunOutcome& o = unit.outcome;
+    QString line = unit.spec.file;
+    if (unit.runCase) {
+        line += QStringLiteral(" case line %1 (%2 => %3): %4,")
+                    .arg(unit.runCase->line)
+                    .arg(unit.runCase->input, unit.runCase->expected,
+                         CasePassed(unit) ? QStringLiteral("passed") : QStringLiteral("FAILED"));
+    } else {
+        line += u':';
+    }
+    if (o.result == RunOutcome::Result::Unreadable) {
+        return line + QStringLiteral(" unreadable: ") + o.message.trimmed();
+    }
+    line += u' ' + RunOutcome::ResultName(o.result);
+    line += QStringLiteral(" after %1 steps").arg(o.steps);
+    if (!o.message.isEmpty()) {
+        line += QStringLiteral(" (\"%1\")").arg(o.message);
+    }
+    if (o.emptyTape) {
+        line += QStringLiteral("; tape empty");
+    } else {
+        line += QStringLiteral("; tape %1..%2 \"%3\"")
+                    .arg(o.usedMin)
+                    .arg(o.usedMax)
+                    .arg(UsedPartNotation(o));
+    }
+    line += QStringLiteral("; carriage %1").arg(o.carriage);
+    return line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs Zebrin42 Post machine (.pst) and Turing machine (.tur) documents without a window."));
+    parser.addHelpOption();
+    const QCommandLineOption maxSteps(QStringLiteral("max-steps"),
+                                      QStringLiteral("Break a run off after N executed commands."),
+                                      QStringLiteral("N"), QStringLiteral("1000000"));
+    const QCommandLineOption tape(
+        QStringLiteral("tape"),
+        QStringLiteral("Clear the tape, then write TEXT from the start cell."),
+        QStringLiteral("TEXT"));
+    const QCommandLineOption start(
+        QStringLiteral("start"),
+        QStringLiteral("Cell of TEXT's first character (0 Post, 1 Turing)."),
+        QStringLiteral("CELL"));
+    const QCommandLineOption carriage(QStringLiteral("carriage"),
+                                      QStringLiteral("Carriage cell before the run."),
+                                      QStringLiteral("CELL"));
+    const QCommandLineOption cases(QStringLiteral("cases"),
+                                   QStringLiteral("Run every document on every case of FILE."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption jobs(QStringLiteral("jobs"),
+                                  QStringLiteral("Run documents in parallel on N threads."),
+                                  QStringLiteral("N"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("One JSON object per run, one per line."));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   QStringLiteral("Print each tick's step and message panels."));
+    const QCommandLineOption save(QStringLiteral("save"),
+                                  QStringLiteral("After the run, write the machine to FILE."),
+                                  QStringLiteral("FILE"));
+    parser.addOptions({maxSteps, tape, start, carriage, cases, jobs, json, trace, save});
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
+                                 QStringLiteral("FILE..."));
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromUtf8(argv[i]));
+    }
+    if (!parser.parse(arguments)) {
+        return Usage(parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        Print(stdout, parser.helpText());
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        return Usage(QStringLiteral("no document given"));
+    }
+
+    auto number = [&parser](const QCommandLineOption& option, qint64 low) -> std::optional<qint64> {
+        const std::optional<qint32> value = ParseInteger(parser.value(option));
+        if (!value || *value < low) {
+            return std::nullopt;
+        }
+        return *value;
+    };
+    RunSpec base;
+    const std::optional<qint64> limit = number(maxSteps, 0);
+    if (!limit) {
+        return Usage(QStringLiteral("--max-steps wants a whole number of 0 or more"));
+    }
+    base.maxSteps = *limit;
+    if (parser.isSet(tape)) {
+        base.tape = parser.value(tape);
+    }
+    if (parser.isSet(start)) {
+        const std::optional<qint64> cell = number(start, -999);
+        if (!cell) {
+            return Usage(QStringLiteral("--start wants a cell number"));
+        }
+        base.start = int(*cell);
+    }
+    if (parser.isSet(carriage)) {
+        const std::optional<qint64> cell = number(carriage, -999);
+        if (!cell) {
+            return Usage(QStringLiteral("--carriage wants a cell number"));
+        }
+        base.carriage = int(*cell);
+    }
+    int threads = QThread::idealThreadCount();
+    if (parser.isSet(jobs)) {
+        const std::optional<qint64> n = number(jobs, 1);
+        if (!n || *n > 256) {
+            return Usage(QStringLiteral("--jobs wants a number from 1 to 256"));
+        }
+        threads = int(*n);
+    }
+    base.trace = parser.isSet(trace);
+    if (parser.isSet(save)) {
+        if (files.size() != 1 || parser.isSet(cases)) {
+            return Usage(QStringLiteral("--save takes one document and no cases file"));
+        }
+        base.saveTo = parser.value(save);
+    }
+
+    QVector<Unit> units;
+    if (parser.isSet(cases)) {
+        QFile file(parser.value(cases));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return Usage(QStringLiteral("cannot read the cases file %1").arg(file.fileName()));
+        }
+        const CasesFile parsed = ParseCases(QString::fromUtf8(file.readAll()));
+        if (!parsed.error.isEmpty()) {
+            return Usage(file.fileName() + QStringLiteral(", ") + parsed.error);
+        }
+        for (const QString& document : files) {
+            for (const RunCase& c : parsed.cases) {
+                Unit unit;
+                unit.spec = base;
+                unit.spec.file = document;
+                unit.spec.tape = c.input;
+                if (c.start) {
+                    unit.spec.start = c.start;
+                }
+                if (c.carriage) {
+                    unit.spec.carriage = c.carriage;
+                }
+                unit.runCase = c;
+                units.append(unit);
+            }
+        }
+    } else {
+        for (const QString& document : files) {
+            Unit unit;
+            unit.spec = base;
+            unit.spec.file = document;
+            units.append(unit);
+        }
+    }
+
+    QThreadPool pool;
+    pool.setMaxThreadCount(threads);
+    for (Unit& unit : units) {
+        pool.start([&unit] { unit.outcome = RunDocument(unit.spec); });
+    }
+    pool.waitForDone();
+
+    int exitCode = 0;
+    int passed = 0;
+    int failed = 0;
+    for (const Unit& unit : units) {
+        const RunOutcome& o = unit.outcome;
+        if (o.result == RunOutcome::Result::Usage) {
+            Print(stderr, QStringLiteral("zebrin42-run: %1: %2").arg(unit.spec.file, o.usageError));
+            exitCode = 2;
+            continue;
+        }
+        for (const QString& line : o.trace) {
+            Print(stdout, line);
+        }
+        Print(stdout,
+              parser.isSet(json)
+                  ? QString::fromUtf8(QJsonDocument(ToJson(unit)).toJson(QJsonDocument::Compact))
+                  : ToText(unit));
+        if (o.result == RunOutcome::Result::Unreadable) {
+            Print(stderr, QStringLiteral("zebrin42-run: %1 cannot be read: %2")
+                              .arg(unit.spec.file, o.message.trimmed()));
+            exitCode = 2;
+        } else if (o.saveFailed) {
+            Print(stderr, QStringLiteral("zebrin42-run: could not write %1").arg(unit.spec.saveTo));
+            exitCode = 2;
+        } else if (unit.runCase) {
+            if (CasePassed(unit)) {
+                ++passed;
+            } else {
+                ++failed;
+                exitCode = std::max(exitCode, 1);
+            }
+        } else if (o.result != RunOutcome::Result::Stopped) {
+            exitCode = std::max(exitCode, 1);
+        }
+    }
+    if (parser.isSet(cases)) {
+        Print(stdout, QStringLiteral("%1 passed, %2 failed").arg(passed).arg(failed));
+    }
+    return exitCode;
+}
