@@ -2,6 +2,8 @@
 
 #include "app/Workbench.h"
 
+#include <algorithm>
+
 Machine::Machine(Workbench& bench, MachineKind kind)
     : tape(kind == MachineKind::Pst ? TapeKind::Post : TapeKind::Turing, this),
       bench_(bench),
@@ -30,4 +32,28 @@ void Machine::ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
 
 void Machine::TapeChanged() {
     bench_.NotifyTapeChanged(kind_);
+}
+
+QString MachineDocument::DisplayedName() const {
+    if (!hasFileName && fileName == Untitled()) {
+        return fileName;
+    }
+    const qsizetype cut = std::max(
+        {fileName.lastIndexOf(u'\\'), fileName.lastIndexOf(u'/'), fileName.lastIndexOf(u':')});
+    return fileName.mid(cut + 1);
+}
+
+void Machine::SetStatement(const QString& text) {
+    if (text == statement_) {
+        return;
+    }
+    bench_.SetMachineModified(*this, true);
+    statement_ = text;
+    Q_EMIT StatementChanged(statement_);
+}
+
+void Machine::SetDocument(const QString& fileName, bool hasFileName) {
+    document.fileName = fileName;
+    document.hasFileName = hasFileName;
+    Q_EMIT DocumentNameChanged();
 }

@@ -25,9 +25,22 @@ void ScriptedUi::SetToolButtonEnabled(int n, bool on) {
     events.append(QStringLiteral("button %1 %2").arg(n).arg(on ? u"on" : u"off"));
 }
 
+QString ScriptedUi::AskOpenFileName(const FileDialogRequest& request) {
+    fileDialogs.append(request);
+    events.append(QStringLiteral("open dialog"));
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedUi::AskSaveFileName(const FileDialogRequest& request) {
+    fileDialogs.append(request);
+    events.append(QStringLiteral("save dialog"));
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
 void ScriptedUi::Clear() {
     dialogs.clear();
     helpTopics.clear();
+    fileDialogs.clear();
     beeps = 0;
     events.clear();
 }

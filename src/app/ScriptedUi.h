@@ -25,6 +25,13 @@ public:
     void ShowHelpTopic(int context) override;
     void Beep() override;
     void SetToolButtonEnabled(int n, bool on) override;
+    QString AskOpenFileName(const FileDialogRequest& request) override;
+    QString AskSaveFileName(const FileDialogRequest& request) override;
+
+    // Paths chosen in the next file dialogs, first to last; an empty path,
+    // or an empty queue, cancels the dialog.
+    QStringList fileAnswers;
+    QList<FileDialogRequest> fileDialogs;
 
     // Answers for the next dialogs, used first to last.
     QList<int> answers;

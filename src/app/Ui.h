@@ -1,10 +1,19 @@
 #pragma once
 // The port through which the core reaches the outside world: the modal
-// message dialog, help topics, the alert sound and the toolbar's enabled
-// states. The main window implements it for real; tests and the batch runner
+// message dialog, the file dialogs, help topics, the alert sound and the
+// toolbar's enabled states. The main window implements it for real; tests and the batch runner
 // use ScriptedUi. The core never includes a widget header.
 
 #include <QString>
+
+// What a file dialog shows: its title, its one file type as "Name|*.ext",
+// the extension added to a name typed without one, and the name field.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+    QString fileName;
+};
 
 class Ui {
 public:
@@ -24,4 +33,9 @@ public:
 
     // Toolbar buttons are numbered 1 to 12.
     virtual void SetToolButtonEnabled(int n, bool on) = 0;
+
+    // Modal file dialogs; an empty result means cancelled. The save dialog
+    // asks before an existing file is replaced.
+    virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString AskSaveFileName(const FileDialogRequest& request) = 0;
 };

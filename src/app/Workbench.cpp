@@ -20,6 +20,11 @@ Workbench::Workbench(Ui& ui, QObject* parent)
     for (int i = 0; i < StatusPanelCount; ++i) {
         status_[std::size_t(i)].text = StatusStartText(i);
     }
+    // Until the first switch the save dialog carries the Post machine's
+    // settings under a title of its own.
+    saveDialog = {QStringLiteral("Сохранение файла машины Поста"),
+                  QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
+                  QStringLiteral("*.pst")};
 }
 
 Machine& Workbench::Current() {
@@ -98,4 +103,12 @@ void Workbench::SetStatusComposed(int panel, std::function<QString()> compose) {
     entry.form = StatusEntry::Form::Composed;
     entry.compose = std::move(compose);
     Changed(panel);
+}
+
+QString Workbench::Title() const {
+    const bool post = kind_ == MachineKind::Pst;
+    const MachineDocument& document = post ? post_.document : turing_.document;
+    return (post ? QStringLiteral("Zebrin42 [машина Поста] - ")
+                 : QStringLiteral("Zebrin42 [машина Тьюринга] - ")) +
+           document.DisplayedName();
 }

@@ -63,6 +63,14 @@ public:
     // machine's run is active.
     void NoteEdit();
 
+    // The save dialog's settings: the interpreter switch configures them,
+    // and the name field keeps the last path chosen.
+    FileDialogRequest saveDialog;
+
+    // "Zebrin42 [машина Поста] - " or "Zebrin42 [машина Тьюринга] - " and
+    // the current machine's displayed document name.
+    QString Title() const;
+
     // Run flags shared by both machines.
     bool runStarted = false;  // RunStarted
     bool stepMode = false;    // StepMode

@@ -98,7 +98,7 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
     }
 
     PostMachine& post = bench.Post();
-    post.statement = DocumentFile::MemoText(doc.statement);
+    post.SetStatement(DocumentFile::MemoText(doc.statement));
     TapeStore& tape = post.tape;
     tape.SetPostStrings(doc.left, doc.right, doc.zero);
     tape.SetCarriagePos(doc.carriage);
@@ -122,6 +122,7 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
     }
     bench.SetMachineModified(post, false);
     post.editedSinceStart = false;
+    Q_EMIT post.DocumentLoaded();
     return true;
 }
 
@@ -130,7 +131,7 @@ QStringList PostFileLines(Workbench& bench) {
     TapeStore& tape = post.tape;
     tape.ReadWindowCells();
     QStringList lines;
-    const QStringList statement = DocumentFile::MemoLines(post.statement);
+    const QStringList statement = DocumentFile::MemoLines(post.Statement());
     lines.append(QString::number(statement.size()));
     lines.append(statement);
     lines.append(QString::number(tape.CarriagePos()));
@@ -152,7 +153,9 @@ QStringList PostFileLines(Workbench& bench) {
 
 bool WritePostFile(Workbench& bench, const QString& path) {
     PostMachine& post = bench.Post();
-    if (!DocumentFile::Write(path, kMagic, PostFileLines(bench))) {
+    const QStringList lines = PostFileLines(bench);
+    Q_EMIT post.DocumentWriting(path);
+    if (!DocumentFile::Write(path, kMagic, lines)) {
         Report(bench, QStringLiteral("Ошибка записи файла!"), 138,
                QStringLiteral("  Ошибка записи файла!"));
         bench.SetMachineModified(post, true);

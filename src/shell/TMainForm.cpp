@@ -1,6 +1,7 @@
 #include "shell/TMainForm.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -65,3 +66,43 @@ void TMainForm::Beep() {
 }
 
 void TMainForm::SetToolButtonEnabled(int, bool) {}
+
+namespace {
+
+// "Машина Поста|*.pst" as the dialog's filter "Машина Поста (*.pst)".
+QString NameFilter(const QString& filter) {
+    return filter.section(u'|', 0, 0) + QStringLiteral(" (") + filter.section(u'|', 1) +
+           QStringLiteral(")");
+}
+
+void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(NameFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.contains(u'*')) {
+        dialog.selectFile(request.fileName);
+    }
+}
+
+}  // namespace
+
+QString TMainForm::AskOpenFileName(const FileDialogRequest& request) {
+    QFileDialog dialog(this);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().front();
+}
+
+QString TMainForm::AskSaveFileName(const FileDialogRequest& request) {
+    QFileDialog dialog(this);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().front();
+}

@@ -27,6 +27,8 @@ public:
     void ShowHelpTopic(int context) override;
     void Beep() override;
     void SetToolButtonEnabled(int n, bool on) override;
+    QString AskOpenFileName(const FileDialogRequest& request) override;
+    QString AskSaveFileName(const FileDialogRequest& request) override;
 
     void UpdateTitle();
 

@@ -137,15 +137,6 @@ void TuringMachine::ClearColumn() {
     table.ClearStateColumn(table.Col());
 }
 
-void TuringMachine::SetStatement(const QString& text) {
-    if (text == statement_) {
-        return;
-    }
-    MarkModified();
-    statement_ = text;
-    Q_EMIT StatementChanged(statement_);
-}
-
 void TuringMachine::SetComments(const QString& text) {
     if (text == comments_) {
         return;

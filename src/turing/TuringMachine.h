@@ -10,20 +10,18 @@
 // the table's signals and the signals below; a signal is also emitted for a
 // change the view itself asked for, so a view compares before it copies.
 
-#include <QObject>
 #include <QString>
 #include <optional>
 
 #include "app/Machine.h"
 #include "turing/TuringTable.h"
 
-class TuringMachine : public QObject, public Machine {
+class TuringMachine : public Machine {
     Q_OBJECT
 public:
     static constexpr int kStartSplitterPos = 435;  // also the table's width
     static constexpr int kSplitterMargin = 15;
     static QString NoSymbolText() { return QStringLiteral("нет"); }
-    static QString StartStatement() { return QStringLiteral("Условие задачи:"); }
     static QString StartComments() { return QStringLiteral("Комментарий:"); }
 
     explicit TuringMachine(Workbench& bench);
@@ -80,8 +78,6 @@ public:
     // --- Texts and layout ---
     // Memo texts keep their lines separated by "\n"; setting a different
     // text marks the document modified.
-    const QString& Statement() const { return statement_; }  // memUslovieTur
-    void SetStatement(const QString& text);
     const QString& Comments() const { return comments_; }  // memCommTur
     void SetComments(const QString& text);
 
@@ -92,16 +88,8 @@ public:
 
 Q_SIGNALS:
     void AlphabetTextChanged(const QString& text);
-    void StatementChanged(const QString& text);
     void CommentsChanged(const QString& text);
     void SplitterPosChanged(int pos);
-    // Emitted by the document reader once a file is loaded, so that the
-    // views refresh everything (tape window, go-to box, bound buttons).
-    void DocumentLoaded();
-    // Emitted by the document writer before it writes, which is when the
-    // window title takes the file's name, whether the write then succeeds
-    // or not.
-    void DocumentWriting(const QString& path);
 
 private:
     void MarkModified();
@@ -110,7 +98,6 @@ private:
 
     QString alphabet_;
     QString alphabetText_;
-    QString statement_ = StartStatement();
     QString comments_ = StartComments();
     int splitterPos_ = kStartSplitterPos;
 };

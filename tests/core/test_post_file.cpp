@@ -55,7 +55,7 @@ void TestPostFile::readsTheLayout() {
     bench.SetModified(true);
     QVERIFY(ReadPostFile(bench, path));
     PostMachine& post = bench.Post();
-    QCOMPARE(post.statement, QStringLiteral("Задача"));
+    QCOMPARE(post.Statement(), QStringLiteral("Задача"));
     QCOMPARE(post.tape.CarriagePos(), 2);
     QVERIFY(post.tape.GetPostCell(-1) && post.tape.GetPostCell(3) && !post.tape.GetPostCell(0));
     QCOMPARE(post.table.ProgramRows(), 2);
@@ -72,7 +72,7 @@ void TestPostFile::roundTripIsByteExact() {
     ScriptedUi ui;
     Workbench bench(ui);
     PostMachine& post = bench.Post();
-    post.statement = QStringLiteral("Первая строка\n\nтретья ё№€");
+    post.SetStatement(QStringLiteral("Первая строка\n\nтретья ё№€"));
     post.tape.SetPostCell(-5, true);
     post.tape.SetPostCell(7, true);
     post.tape.SetCarriagePos(-3);
@@ -96,11 +96,11 @@ void TestPostFile::roundTripIsByteExact() {
     }
     QCOMPARE(other.Post().tape.UsedMin(), -5);
     QCOMPARE(other.Post().tape.CarriagePos(), -3);
-    QCOMPARE(other.Post().statement, post.statement);
+    QCOMPARE(other.Post().Statement(), post.Statement());
     QCOMPARE(other.Post().table.ProgramRows(), 12);
     QCOMPARE(other.Post().table.Jump(3), QStringLiteral(" 4, 5"));
     // An empty statement is stored as the count 0 alone.
-    other.Post().statement.clear();
+    other.Post().SetStatement(QString());
     QCOMPARE(PostFileLines(other).mid(0, 2),
              QStringList({QStringLiteral("0"), QStringLiteral("-3")}));
 }
@@ -153,7 +153,7 @@ void TestPostFile::refusedFiles() {
     ui.answers = {2};
     Workbench bench(ui);
     bench.Post().tape.SetPostCell(4, true);
-    bench.Post().statement = QStringLiteral("kept");
+    bench.Post().SetStatement(QStringLiteral("kept"));
     QVERIFY(!ReadPostFile(bench, path));
     QCOMPARE(ui.beeps, 1);
     QCOMPARE(ui.dialogs.size(), 1);
@@ -162,7 +162,7 @@ void TestPostFile::refusedFiles() {
     QCOMPARE(ui.helpTopics, QList<int>{137});
     QTEST(bench.StatusText(Workbench::PanelMessage), "status");
     // Nothing of the machine was touched.
-    QCOMPARE(bench.Post().statement, QStringLiteral("kept"));
+    QCOMPARE(bench.Post().Statement(), QStringLiteral("kept"));
     QVERIFY(bench.Post().tape.GetPostCell(4));
     QCOMPARE(bench.Post().table.ProgramRows(), 10);
 }

@@ -1,0 +1,33 @@
+#pragma once
+// The file commands of the current machine (New, Open, Save, Save As), the
+// questions asked before unsaved work is discarded or the program closes,
+// and the clearing commands. Dialogs go through the Ui port; the readers and
+// writers report their own failures.
+//
+// Unsaved work is never dropped behind the user's back: when the user asks
+// to save first and the save does not happen (the save dialog cancelled, or
+// the write failed), New and Open change nothing and closing is refused.
+// A document whose reading failed is replaced by an empty untitled one
+// without asking, so the damaged file is never overwritten.
+
+class Workbench;
+
+namespace DocumentCommands {
+
+void New(Workbench& bench);     // mmFileNewClick
+void Open(Workbench& bench);    // mmFileOpenClick
+bool Save(Workbench& bench);    // mmFileSaveClick; true when the machine was written
+void SaveAs(Workbench& bench);  // mmFileSaveAsClick
+// FormCloseQuery: asks about the Post machine, then the Turing machine;
+// true when the window may close.
+bool CloseQuery(Workbench& bench);
+
+// The save dialog's settings for the machine being shown (the interpreter
+// switch calls it).
+void ConfigureSaveDialog(Workbench& bench);
+
+void ClearStatement(Workbench& bench);  // mmCommClearUslClick
+void ClearComments(Workbench& bench);   // mmCommClearCommClick
+void ClearAll(Workbench& bench);        // mmCommClearAllClick
+
+}  // namespace DocumentCommands

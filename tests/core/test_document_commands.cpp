@@ -1,0 +1,279 @@
+// New, Open, Save, Save As and the closing questions: every path that would
+// discard changes asks first, and no answer loses unsaved work.
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+#include "documents/DocumentCommands.h"
+#include "documents/PostFile.h"
+#include "documents/TuringFile.h"
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Edit(Workbench& bench) {
+    bench.Current().tape.SetPostCell(3, true);
+}
+
+}  // namespace
+
+class TestDocumentCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void newAndOpen_data();
+    void newAndOpen();
+    void openReadsTheFileAndTitlesTheWindow();
+    void damagedFileGivesAnEmptyUntitledMachine();
+    void saveAndSaveAs();
+    void closeQuestions_data();
+    void closeQuestions();
+    void clearingCommands();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestDocumentCommands::newAndOpen_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("files");  // the save dialog's answers after the open dialog's
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("new, not modified")
+        << false << false << QList<int>{} << QStringList{} << 0 << true;
+    QTest::newRow("new, no") << false << true << QList<int>{2} << QStringList{} << 1 << true;
+    QTest::newRow("new, cancel") << false << true << QList<int>{3} << QStringList{} << 1 << false;
+    QTest::newRow("new, dismissed")
+        << false << true << QList<int>{0} << QStringList{} << 1 << false;
+    QTest::newRow("new, yes, save dialog cancelled")
+        << false << true << QList<int>{1} << QStringList{QString()} << 1 << false;
+    QTest::newRow("new, yes, saved")
+        << false << true << QList<int>{1} << QStringList{QStringLiteral("saved.pst")} << 1 << true;
+    QTest::newRow("open, cancel the question")
+        << true << true << QList<int>{3} << QStringList{} << 1 << false;
+    QTest::newRow("open, yes, save dialog cancelled")
+        << true << true << QList<int>{1} << QStringList{QString()} << 1 << false;
+}
+
+void TestDocumentCommands::newAndOpen() {
+    QFETCH(bool, open);
+    QFETCH(bool, modified);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, files);
+    const QString target = dir_.filePath(QStringLiteral("target.pst"));
+    {
+        ScriptedUi writerUi;
+        Workbench writer(writerUi);
+        writer.Post().tape.SetPostCell(-7, true);
+        QVERIFY(WritePostFile(writer, target));
+    }
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.Post().tape.SetPostCell(5, true);
+    bench.Post().SetStatement(QStringLiteral("моя задача"));
+    bench.SetModified(modified);
+    ui.answers = answers;
+    if (open) {
+        ui.fileAnswers.append(target);
+    }
+    for (const QString& f : files) {
+        ui.fileAnswers.append(f.isEmpty() ? f : dir_.filePath(f));
+    }
+    if (open) {
+        DocumentCommands::Open(bench);
+    } else {
+        DocumentCommands::New(bench);
+    }
+    QTEST(int(ui.dialogs.size()), "questions");
+    if (!ui.dialogs.isEmpty()) {
+        QCOMPARE(ui.dialogs[0].message, QStringLiteral("<Сохранить изменения в файле Без имени?"));
+        QCOMPARE(ui.dialogs[0].buttons, QStringLiteral("Да|Нет|Отмена"));
+        QCOMPARE(ui.beeps, 0);
+    }
+    QFETCH(bool, cleared);
+    QCOMPARE(!bench.Post().tape.GetPostCell(5), cleared);
+    if (cleared) {
+        QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
+        QVERIFY(!bench.Post().Modified());
+        QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
+        QCOMPARE(bench.Post().table.ProgramRows(), 10);
+    } else {
+        // Unsaved work stays, still marked as unsaved, and the chosen file
+        // was not read.
+        QCOMPARE(bench.Post().Statement(), QStringLiteral("моя задача"));
+        QVERIFY(bench.Post().Modified());
+        QVERIFY(!bench.Post().tape.GetPostCell(-7));
+    }
+}
+
+void TestDocumentCommands::openReadsTheFileAndTitlesTheWindow() {
+    const QString path = dir_.filePath(QStringLiteral("задача 1.tur"));
+    {
+        ScriptedUi ui;
+        Workbench writer(ui);
+        writer.SetKind(MachineKind::Tur);
+        writer.Turing().SetStatement(QStringLiteral("из файла"));
+        QVERIFY(WriteTuringFile(writer, path));
+    }
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(MachineKind::Tur);
+    ui.fileAnswers = {path};
+    DocumentCommands::Open(bench);
+    QCOMPARE(ui.fileDialogs[0].title, QStringLiteral("Открытие Машины Тьюринга"));
+    QCOMPARE(ui.fileDialogs[0].filter, QStringLiteral("Машина Тьюринга|*.tur"));
+    QCOMPARE(bench.Turing().Statement(), QStringLiteral("из файла"));
+    QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Тьюринга] - задача 1.tur"));
+    QVERIFY(!bench.Turing().Modified());
+    QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
+}
+
+void TestDocumentCommands::damagedFileGivesAnEmptyUntitledMachine() {
+    const QString path = dir_.filePath(QStringLiteral("damaged.pst"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Zebrin42[pst]garbage");
+    file.close();
+    const QByteArray before = Contents(path);
+
+    ScriptedUi ui;
+    Workbench bench(ui);
+    ui.fileAnswers = {path};
+    DocumentCommands::Open(bench);
+    QCOMPARE(ui.dialogs.size(), 1);  // the reader's error, and no save question
+    QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
+    QVERIFY(!bench.Post().document.hasFileName);
+    QVERIFY(!bench.Post().Modified());
+    QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
+    // New afterwards asks nothing and the damaged file stays as it was.
+    DocumentCommands::New(bench);
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(Contents(path), before);
+}
+
+void TestDocumentCommands::saveAndSaveAs() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    Edit(bench);
+    // Save on an untitled document, the dialog cancelled: nothing written.
+    QVERIFY(!DocumentCommands::Save(bench));
+    QCOMPARE(ui.fileDialogs.back().title, QStringLiteral("Сохранение файла машины Поста"));
+    QVERIFY(bench.Post().Modified());
+    QVERIFY(!bench.Post().document.hasFileName);
+
+    const QString first = dir_.filePath(QStringLiteral("first.pst"));
+    ui.fileAnswers = {first};
+    QVERIFY(DocumentCommands::Save(bench));
+    QVERIFY(!bench.Post().Modified());
+    QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - first.pst"));
+
+    // Save As offers "*.pst" again and writes under the new name.
+    Edit(bench);
+    const QString second = dir_.filePath(QStringLiteral("second.pst"));
+    ui.fileAnswers = {second};
+    DocumentCommands::SaveAs(bench);
+    QCOMPARE(ui.fileDialogs.back().fileName, QStringLiteral("*.pst"));
+    QVERIFY(QFile::exists(second));
+    QCOMPARE(bench.Post().document.fileName, second);
+    // A plain Save writes without a dialog now.
+    const int dialogs = ui.fileDialogs.size();
+    Edit(bench);
+    QVERIFY(DocumentCommands::Save(bench));
+    QCOMPARE(ui.fileDialogs.size(), dialogs);
+}
+
+void TestDocumentCommands::closeQuestions_data() {
+    QTest::addColumn<bool>("postModified");
+    QTest::addColumn<bool>("turingModified");
+    QTest::addColumn<bool>("turingShown");
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("asked");  // captions in order
+    QTest::addColumn<bool>("closes");
+    const QString post = QStringLiteral("Интерпретатор машины Поста");
+    const QString turing = QStringLiteral("Интерпретатор машины Тьюринга");
+    QTest::newRow("nothing modified")
+        << false << false << false << QList<int>{} << QStringList{} << QStringList{} << true;
+    QTest::newRow("both, no and no") << true << true << false << QList<int>{2, 2} << QStringList{}
+                                     << QStringList{post, turing} << true;
+    QTest::newRow("escape on post")
+        << true << true << false << QList<int>{0} << QStringList{} << QStringList{post} << false;
+    QTest::newRow("yes on post, dialog cancelled")
+        << true << false << false << QList<int>{1} << QStringList{QString()} << QStringList{post}
+        << false;
+    QTest::newRow("yes on post from the turing machine")
+        << true << false << true << QList<int>{1} << QStringList{QStringLiteral("p.pst")}
+        << QStringList{post} << true;
+    QTest::newRow("yes on post, write fails")
+        << true << true << false << QList<int>{1, 2}
+        << QStringList{QStringLiteral("no/such/dir/p.pst")} << QStringList{post, post} << false;
+}
+
+void TestDocumentCommands::closeQuestions() {
+    QFETCH(bool, postModified);
+    QFETCH(bool, turingModified);
+    QFETCH(bool, turingShown);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, files);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetMachineModified(bench.Post(), postModified);
+    bench.SetMachineModified(bench.Turing(), turingModified);
+    if (turingShown) {
+        bench.SetKind(MachineKind::Tur);
+        DocumentCommands::ConfigureSaveDialog(bench);
+    }
+    ui.answers = answers;
+    for (const QString& f : files) {
+        ui.fileAnswers.append(f.isEmpty() ? f : dir_.filePath(f));
+    }
+    const bool closes = DocumentCommands::CloseQuery(bench);
+    QStringList asked;
+    for (const ScriptedUi::Dialog& d : ui.dialogs) {
+        asked.append(d.caption);
+    }
+    QTEST(asked, "asked");
+    QTEST(closes, "closes");
+    if (!ui.fileDialogs.isEmpty()) {
+        QCOMPARE(ui.fileDialogs[0].filter, QStringLiteral("Машина Поста|*.pst"));
+        QCOMPARE(ui.fileDialogs[0].defaultSuffix, QStringLiteral("pst"));
+    }
+    // The alert comes before the first question; the shown machine stays
+    // shown with its own save dialog settings.
+    if (!asked.isEmpty()) {
+        QCOMPARE(ui.events.value(ui.events.indexOf(QStringLiteral("dialog")) - 1),
+                 QStringLiteral("beep"));
+    }
+    QCOMPARE(bench.Kind(), turingShown ? MachineKind::Tur : MachineKind::Pst);
+    QCOMPARE(bench.saveDialog.defaultSuffix,
+             turingShown ? QStringLiteral("tur") : QStringLiteral("pst"));
+}
+
+void TestDocumentCommands::clearingCommands() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(MachineKind::Tur);
+    TuringMachine& turing = bench.Turing();
+    turing.EditAlphabetText(QStringLiteral("ab"));
+    turing.RebuildAlphabet();
+    turing.tape.SetTuringCell(3, u'a');
+    turing.SetComments(QStringLiteral("мои заметки"));
+    bench.SetModified(false);
+    DocumentCommands::ClearAll(bench);
+    QCOMPARE(turing.Statement(), QStringLiteral("Условие задачи: "));
+    QCOMPARE(turing.Comments(), QStringLiteral("Комментарии:"));
+    QVERIFY(turing.Alphabet().isEmpty());
+    QVERIFY(turing.tape.IsEmpty());
+    QCOMPARE(turing.table.StateCount(), 5);
+    QVERIFY(turing.Modified());
+}
+
+QTEST_GUILESS_MAIN(TestDocumentCommands)
+#include "test_document_commands.moc"
