@@ -46,6 +46,7 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     editor_->installEventFilter(this);
     connect(editor_, &QLineEdit::textEdited, this, &TuringTableView::EditorEdited);
 
+    KeepCursorInCommands();
     shownCol_ = table_.Col();
     shownRow_ = table_.Row();
     connect(&table_, &TextTable::CellChanged, this, &TuringTableView::CellChanged);
@@ -517,12 +518,17 @@ void TuringTableView::CellChanged(int col, int row) {
 void TuringTableView::LayoutChanged() {
     CloseEditor(true);
     UpdateScrollBars();
+    KeepCursorInCommands();
     shownCol_ = table_.Col();
     shownRow_ = table_.Row();
     viewport()->update();
 }
 
 void TuringTableView::CursorChanged(int col, int row) {
+    if (!IsCommandCell(col, row)) {
+        KeepCursorInCommands();  // emits again with the cell it settled on
+        return;
+    }
     if (IsEditing() && (col != editCol_ || row != editRow_)) {
         CloseEditor(true);
     }
@@ -531,6 +537,17 @@ void TuringTableView::CursorChanged(int col, int row) {
     shownRow_ = row;
     EnsureVisible(col, row);
     UpdateCell(col, row);
+}
+
+// A grid's current cell is never one of its fixed cells. Rows removed by an
+// alphabet rebuild can leave the table's cursor on the header; the cell
+// below it is where the user would look and where typing should go.
+void TuringTableView::KeepCursorInCommands() {
+    const int col = table_.Col();
+    const int row = table_.Row();
+    if (!IsCommandCell(col, row)) {
+        table_.SetCursor(std::max(col, 1), std::max(row, 1));
+    }
 }
 
 void TuringTableView::ControlsChanged() {

@@ -76,6 +76,7 @@ private:
     void EnsureVisible(int col, int row);
     void UpdateCell(int col, int row);
     void MoveCursor(int col, int row);
+    void KeepCursorInCommands();
     // Runs the check of the current cell, as Enter does.
     void Check();
 
