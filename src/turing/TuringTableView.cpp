@@ -42,6 +42,9 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
 
     editor_->setObjectName(QStringLiteral("sgMainTurEditor"));
     editor_->setFrame(false);
+    QFont editorFont = font();
+    editorFont.setPixelSize(15);
+    editor_->setFont(editorFont);
     editor_->hide();
     editor_->installEventFilter(this);
     connect(editor_, &QLineEdit::textEdited, this, &TuringTableView::EditorEdited);
@@ -464,6 +467,12 @@ bool TuringTableView::EditorKey(QKeyEvent* event) {
             MoveCursor(col, row);
             return true;
         }
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            // Tab leaves the table, as it does without the editor.
+            CloseEditor(true);
+            focusNextPrevChild(event->key() == Qt::Key_Tab);
+            return true;
         case Qt::Key_Escape:
             if (table_.Cell(editCol_, editRow_) != editOriginal_) {
                 table_.SetCell(editCol_, editRow_, editOriginal_);

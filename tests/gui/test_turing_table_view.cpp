@@ -142,6 +142,7 @@ void TestTuringTableView::checksTheCellOnConfirming_data() {
     QTest::newRow("down on a rejected cell") << "9>2" << int(Qt::Key_Down) << "" << 2;
     QTest::newRow("up checks, then moves") << "<1" << int(Qt::Key_Up) << "_<1" << 1;
     QTest::newRow("leaving checks") << "0 ! 1" << 0 << "0!1" << 1;
+    QTest::newRow("tab leaves and checks") << " 1>2" << int(Qt::Key_Tab) << "1>2" << 1;
     QTest::newRow("leaving rejects") << "0 1" << 0 << "" << 1;
 }
 
@@ -173,6 +174,7 @@ void TestTuringTableView::checksTheCellOnConfirming() {
     }
     QCOMPARE(screen.table.Cell(2, row), stored);
     QVERIFY(!view.IsEditing());
+    QCOMPARE(view.hasFocus(), confirm != 0 && confirm != Qt::Key_Tab);
     QCOMPARE(screen.table.Row(), rowAfter);
     QCOMPARE(screen.table.Col(), 2);
 }
