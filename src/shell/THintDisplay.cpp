@@ -21,7 +21,11 @@ QString THintDisplay::LongHint(const QString& hint) {
 }
 
 QString THintDisplay::StatusText(const QString& hint) {
-    return QStringLiteral("  ") + LongHint(hint);
+    QString text = LongHint(hint);
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QStringLiteral("  ") + text;
 }
 
 bool THintDisplay::eventFilter(QObject* watched, QEvent* event) {

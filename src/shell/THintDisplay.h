@@ -20,7 +20,8 @@ public:
 
     static QString ShortHint(const QString& hint);
     static QString LongHint(const QString& hint);
-    // What panel 0 shows for a hint.
+    // What panel 0 shows for a hint: the panel is one line, so line
+    // breaks in the long part show as spaces.
     static QString StatusText(const QString& hint);
 
 protected:

@@ -112,6 +112,10 @@ void TShellBars::RedrawSymbolButton() {
     toolBar_->DrawSymbolButton(form_.bench().Turing().currentTapeSymbol);
 }
 
+void TShellBars::SetRestoreHint(const QString& memorisedPicture) {
+    toolBar_->SetButtonHint(5, QStringLiteral("Восстановить ленту\n") + memorisedPicture);
+}
+
 bool TShellBars::ShortcutAvailable(const QKeySequence& keys) const {
     for (QAction* action : menu_->Actions()) {
         if (action->shortcut().isEmpty() || action->shortcut() != keys) {

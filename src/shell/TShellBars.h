@@ -49,6 +49,10 @@ public:
     void ApplyMachineVisibility(MachineKind kind);
     // Button 11's picture from the Turing machine's current tape symbol.
     void RedrawSymbolButton();
+    // Button 5's hint: "Восстановить ленту", a line break and the current
+    // machine's MemorisedPicture. It has no "|", so the tooltip shows the
+    // picture under the name and the status line shows both.
+    void SetRestoreHint(const QString& memorisedPicture);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -236,6 +236,13 @@ void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
         QVERIFY(form->StatusPanel(i)->isVisible());
     }
+
+    // The memorised tape's picture stands under the restore button's name.
+    form->Bars().SetRestoreHint(QStringLiteral("vVov"));
+    QCOMPARE(restore->toolTip(), QStringLiteral("Восстановить ленту\nvVov"));
+    QTest::mouseMove(button, button->rect().center());
+    QTest::mouseMove(restore, restore->rect().center());
+    QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Восстановить ленту vVov"));
 }
 
 void TestViewsAndHints::highlightedMenuItemShowsItsHint() {
@@ -261,6 +268,15 @@ void TestViewsAndHints::statusBarHintAndPopup() {
     Q_EMIT bar->customContextMenuRequested(QPoint(5, 5));
     QTRY_VERIFY(popup->isVisible());
     popup->hide();
+
+    // A right click on a toolbar button opens the toolbar's pop-up.
+    QMenu* toolBarPopup = form->Bars().Menu().pmToolBar;
+    TCool* button = form->Bars().ToolBar().Button(1);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                            button->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::sendEvent(button, &click);
+    QTRY_VERIFY(toolBarPopup->isVisible());
+    toolBarPopup->hide();
 
     QTest::mouseMove(form.get(), QPoint(400, 300));
     QTest::mouseMove(bar, QPoint(bar->width() - 30, bar->height() / 2));
