@@ -7,12 +7,14 @@
 
 #include "shell/TAboutBox.h"
 #include "shell/THelpWindow.h"
+#include "shell/TShellBars.h"
 #include "shell/TfMessage.h"
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     setMinimumSize(605, 450);
     resize(780, 560);
     BuildStatusBar();
+    bars_ = new TShellBars(*this);
     UpdateTitle();
     message_ = new TfMessage(this);
     about_ = new TAboutBox(this);
@@ -65,7 +67,11 @@ void TMainForm::Beep() {
     QApplication::beep();
 }
 
-void TMainForm::SetToolButtonEnabled(int, bool) {}
+void TMainForm::SetToolButtonEnabled(int n, bool on) {
+    if (bars_) {
+        bars_->SetToolButtonEnabled(n, on);
+    }
+}
 
 namespace {
 

@@ -12,6 +12,7 @@ class QLabel;
 class TAboutBox;
 class TfMessage;
 class THelpWindow;
+class TShellBars;
 
 class TMainForm : public QMainWindow, public Ui {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
     TfMessage* MessageDialog() const { return message_; }
     THelpWindow* HelpWindow() const { return help_; }
     TAboutBox* AboutBox() const { return about_; }
+    // Menus, toolbar, view toggles and the hint display.
+    TShellBars& Bars() const { return *bars_; }
 
 public Q_SLOTS:
     // "О программе" in the help menu.
@@ -49,4 +52,5 @@ private:
     TfMessage* message_ = nullptr;
     TAboutBox* about_ = nullptr;
     THelpWindow* help_ = nullptr;
+    TShellBars* bars_ = nullptr;
 };

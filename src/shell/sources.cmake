@@ -5,5 +5,13 @@ list(APPEND ZEBRIN_GUI_SOURCES
     shell/THelpWindow.cpp shell/THelpWindow.h
     shell/TMainForm.cpp shell/TMainForm.h
     shell/TfMessage.cpp shell/TfMessage.h
+    shell/TBevel.cpp shell/TBevel.h
+    shell/TCool.cpp shell/TCool.h
+    shell/THintDisplay.cpp shell/THintDisplay.h
+    shell/TMainMenu.cpp shell/TMainMenu.h
+    shell/TShellBars.cpp shell/TShellBars.h
+    shell/TToolBar.cpp shell/TToolBar.h
+    shell/TToolPictures.cpp shell/TToolPictures.h
+    shell/TViewToggles.cpp shell/TViewToggles.h
     resources/help.qrc
 )
