@@ -58,6 +58,8 @@ public:
     // toolbar buttons, restore) and announces them.
     void SetControls(const ControlStates& states);
     void SetBusy(bool on);
+    // A scroll to a used bound starts or ends (ControlStates::boundScroll).
+    void SetBoundScroll(bool on);
 
 Q_SIGNALS:
     void ControlsChanged();
