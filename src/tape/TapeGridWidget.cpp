@@ -14,11 +14,14 @@ namespace {
 const QColor kAqua(0, 255, 255);
 const QColor kNavy(0, 0, 128);
 
-QFont SymbolFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    // A cell height of 21 pixels, as the tape's symbols are specified,
-    // holds a face of about 18 pixels once its leading is taken off.
-    font.setPixelSize(18);
+const QFont& SymbolFont() {
+    static const QFont font = [] {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        // Symbols are 21 pixels high as a cell of text, which is a face of
+        // about 18 pixels once its leading is taken off.
+        f.setPixelSize(18);
+        return f;
+    }();
     return font;
 }
 
@@ -117,6 +120,7 @@ void TapeGridWidget::UpdateColumns(int from, int to) {
 
 void TapeGridWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setFont(SymbolFont());
     painter.fillRect(rect(), Background());
     for (int col = 0; col < TapeWindow::Cols; ++col) {
         DrawCell(painter, col);
@@ -158,14 +162,11 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
         };
         painter.drawPolyline(points, 3);
     } else if (!post && used) {
-        painter.save();
-        painter.setClipRect(cell);
-        painter.setFont(SymbolFont());
         painter.setPen(Qt::black);
         const int left = L + (carriage ? 3 : 2);
+        // drawText clips to the rectangle, so a wide glyph stays in its cell.
         painter.drawText(QRect(left, T + 1, R - left, B - T - 1), Qt::AlignLeft | Qt::AlignTop,
                          QString(symbol));
-        painter.restore();
     }
 
     if (carriage) {
