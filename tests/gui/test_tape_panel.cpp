@@ -381,6 +381,14 @@ void TestTapePanel::rightPressKeepsRangeAndDoubleClickToggles() {
     QCOMPARE(b.grid()->FirstSelected(), 20);
     QCOMPARE(b.grid()->LastSelected(), 20);
 
+    // Dragging selects a range.
+    QTest::mousePress(b.grid(), Qt::LeftButton, {}, b.Centre(2));
+    QTest::mouseMove(b.grid(), b.Centre(6));
+    QTest::mouseRelease(b.grid(), Qt::LeftButton, {}, b.Centre(6));
+    QCOMPARE(b.grid()->FirstSelected(), 2);
+    QCOMPARE(b.grid()->LastSelected(), 6);
+    QCOMPARE(b.grid()->FocusCol(), 6);
+
     QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(14));
     QVERIFY(b.tape().GetPostCell(1));
     QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(14));
@@ -472,6 +480,15 @@ void TestTapePanel::symbolList() {
     QTest::keyClick(list->List(), Qt::Key_Return);
     QCOMPARE(turing.currentTapeSymbol, QStringLiteral("нет"));
     QVERIFY(b.tape().IsEmpty());
+
+    // A click on an item chooses it.
+    b.panel->ChangeSymbol(b.window.mapToGlobal(QPoint(40, 70)));
+    QListWidget* items = list->List();
+    const QRect second = items->visualItemRect(items->item(2));
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(turing.currentTapeSymbol, QStringLiteral("1"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(chosen.size(), 3);
 }
 
 void TestTapePanel::runDisablesTheTapeControls() {
