@@ -14,6 +14,7 @@
 #include "app/ScriptedUi.h"
 #include "app/Workbench.h"
 #include "post/PostCommandBox.h"
+#include "post/PostTableDelegate.h"
 #include "post/PostTableView.h"
 #include "run/RunController.h"
 
@@ -28,11 +29,14 @@ struct Bench {
     ScriptedUi ui;
     Workbench bench{ui};
     QWidget window;
+    QLineEdit* elsewhere = nullptr;  // another widget of the window
     PostTableView* view = nullptr;
 
     Bench() {
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
+        elsewhere = new QLineEdit(&window);
+        layout->addWidget(elsewhere);
         view = new PostTableView(bench, &window);
         layout->addWidget(view);
         window.resize(605, 300);
@@ -97,6 +101,7 @@ class TestPostTableView : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void layoutAndHint();
+    void picturesShowEachCode();
     void drawsRowsWhiteAndTheRunningRowGreen_data();
     void drawsRowsWhiteAndTheRunningRowGreen();
     void drawnRowGetsCodeZero();
@@ -109,6 +114,8 @@ private Q_SLOTS:
     void enterOnTypedChooserDropsThenStores();
     void escapeStoresNothing_data();
     void escapeStoresNothing();
+    void leavingTheChooserKeepsTheFocusThere_data();
+    void leavingTheChooserKeepsTheFocusThere();
     void leftAndRightSelectFirstAndLastItem_data();
     void leftAndRightSelectFirstAndLastItem();
     void choiceOnLastRowAppendsOneRow_data();
@@ -134,6 +141,30 @@ void TestPostTableView::layoutAndHint() {
     QVERIFY(b.box()->isHidden());
     QCOMPARE(b.box()->width(), 50);
     QVERIFY(!(b.box()->focusPolicy() & Qt::TabFocus));
+}
+
+void TestPostTableView::picturesShowEachCode() {
+    Bench b;
+    const PostTableDelegate& cells = *b.view->Delegate();
+    QList<QImage> seen;
+    for (int code = 0; code < PostTableDelegate::CodeCount; ++code) {
+        const QImage white = cells.ImgWhite(code).toImage();
+        const QImage green = cells.ImgGreen(code).toImage();
+        const QImage arrow = b.box()->ImgArrows(code).toImage();
+        QCOMPARE(white.size(), QSize(50, 17));
+        QCOMPARE(green.size(), QSize(50, 17));
+        QCOMPARE(arrow.size(), QSize(16, 16));
+        QCOMPARE(white.pixelColor(1, 1), kWhite);
+        QCOMPARE(green.pixelColor(1, 1), kGreen);
+        QCOMPARE(arrow.pixelColor(0, 0).alpha(), 0);
+        // Code 0 is blank; every other code has a symbol of its own.
+        const bool empty = white == cells.ImgWhite(0).toImage();
+        QCOMPARE(empty, code == 0);
+        QVERIFY(!seen.contains(white));
+        seen.append(white);
+    }
+    // A damaged code draws blank.
+    QCOMPARE(cells.ImgWhite(9).toImage(), cells.ImgWhite(0).toImage());
 }
 
 void TestPostTableView::drawsRowsWhiteAndTheRunningRowGreen_data() {
@@ -343,6 +374,30 @@ void TestPostTableView::escapeStoresNothing() {
     QCOMPARE(b->table().Code(2), QStringLiteral("2"));
     QCOMPARE(b->table().Col(), int(PostTable::ColCommand));
     QCOMPARE(b->table().ProgramRows(), 10);
+}
+
+void TestPostTableView::leavingTheChooserKeepsTheFocusThere_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("rowsAfter");
+    QTest::addRow("row 3") << 3 << 10;
+    QTest::addRow("last row: appends as any close does") << 10 << 11;
+}
+
+void TestPostTableView::leavingTheChooserKeepsTheFocusThere() {
+    QFETCH(int, row);
+    QFETCH(int, rowsAfter);
+    auto b = ActiveBench();
+    QVERIFY(b);
+    b->table().SetCode(row, QStringLiteral("4"));
+    OpenChooser(*b, row, QStringLiteral("typing"));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b->box()));
+    QTest::keyClick(b->box(), Qt::Key_Right);  // selected, never stored
+    QTest::mouseClick(b->elsewhere, Qt::LeftButton);
+    QVERIFY(!b->view->ChooserOpen());
+    QVERIFY(b->box()->isHidden());
+    QCOMPARE(b->table().Code(row), QStringLiteral("4"));
+    QCOMPARE(b->table().ProgramRows(), rowsAfter);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b->elsewhere));
 }
 
 void TestPostTableView::leftAndRightSelectFirstAndLastItem_data() {
