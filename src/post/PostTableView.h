@@ -71,6 +71,10 @@ public:
     // the clicked cell has become current. The view does not own it.
     void SetContextMenu(QMenu* menu) { menu_ = menu; }
 
+    // edit(index) opens the editor of a jump or comment cell; the command
+    // cell's editor is the chooser (OpenCommandChooser).
+    using QTableView::edit;
+
 Q_SIGNALS:
     // Every pop-up request, with the menu's global position, after the
     // clicked cell has become current.
