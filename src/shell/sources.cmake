@@ -3,6 +3,7 @@ list(APPEND ZEBRIN_GUI_SOURCES
     shell/TAboutBox.cpp shell/TAboutBox.h
     shell/TButtonPanel.cpp shell/TButtonPanel.h
     shell/THelpWindow.cpp shell/THelpWindow.h
+    shell/TCommandWiring.cpp shell/TCommandWiring.h
     shell/TMainForm.cpp shell/TMainForm.h
     shell/TfMessage.cpp shell/TfMessage.h
     shell/TBevel.cpp shell/TBevel.h

@@ -361,8 +361,9 @@ void TestMainMenu::radioGroups() {
 void TestMainMenu::keysTakePrecedenceInEditors() {
     auto form = ShownForm();
     TMainMenu& menu = form->Bars().Menu();
-    auto* editor = new QLineEdit(QStringLiteral("abc"), form.get());
-    form->setCentralWidget(editor);
+    auto* editor = new QLineEdit(QStringLiteral("abc"), form->StatementPanel());
+    editor->show();
+    editor->raise();
     editor->setFocus();
     QTRY_VERIFY(editor->hasFocus());
     auto change = Isolated(menu.mmCommChange);
