@@ -32,6 +32,7 @@
 #include "shell/TAboutBox.h"
 #include "shell/THelpWindow.h"
 #include "shell/TShellBars.h"
+#include "shell/TStatusPanel.h"
 #include "shell/TfMessage.h"
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), bench_(*this) {
@@ -247,9 +248,9 @@ void TMainForm::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
-        auto* label = new QLabel(bench_.StatusText(i), bar);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
+        auto* label =
+            new TStatusPanel(i == Workbench::PanelModified ? Qt::AlignHCenter : Qt::AlignLeft, bar);
+        label->setText(bench_.StatusText(i));
         const int width = Workbench::StatusPanelWidths[std::size_t(i)];
         if (i == Workbench::PanelMessage) {
             // The message panel gives way when the window is at its
@@ -260,9 +261,6 @@ void TMainForm::BuildStatusBar() {
         } else {
             label->setFixedWidth(width);
         }
-        label->setAlignment(i == Workbench::PanelModified ? Qt::AlignCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
-        label->setTextFormat(Qt::PlainText);
         bar->addWidget(label, i == Workbench::PanelMessage ? 1 : 0);
         statusPanels_[std::size_t(i)] = label;
     }

@@ -12,7 +12,6 @@
 #include "app/Ui.h"
 #include "app/Workbench.h"
 
-class QLabel;
 class QPlainTextEdit;
 class QStackedWidget;
 class TAboutBox;
@@ -20,6 +19,7 @@ class TCommandWiring;
 class TfMessage;
 class THelpWindow;
 class TShellBars;
+class TStatusPanel;
 class TapePanel;
 class TuringAlphabetPanel;
 class TuringTablePanel;
@@ -32,7 +32,7 @@ public:
     ~TMainForm() override;
 
     Workbench& bench() { return bench_; }
-    QLabel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
+    TStatusPanel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
 
     int ShowMessageDialog(const QString& caption, const QString& message, const QString& buttons,
                           int width, int buttonWidth) override;
@@ -81,7 +81,7 @@ private:
     void ShowMachineViews(MachineKind entering);
 
     Workbench bench_;
-    std::array<QLabel*, Workbench::StatusPanelCount> statusPanels_{};
+    std::array<TStatusPanel*, Workbench::StatusPanelCount> statusPanels_{};
     // Created once with the window and reused for every call.
     TfMessage* message_ = nullptr;
     TAboutBox* about_ = nullptr;

@@ -11,6 +11,7 @@ list(APPEND ZEBRIN_GUI_SOURCES
     shell/THintDisplay.cpp shell/THintDisplay.h
     shell/TMainMenu.cpp shell/TMainMenu.h
     shell/TShellBars.cpp shell/TShellBars.h
+    shell/TStatusPanel.cpp shell/TStatusPanel.h
     shell/TToolBar.cpp shell/TToolBar.h
     shell/TToolPictures.cpp shell/TToolPictures.h
     shell/TViewToggles.cpp shell/TViewToggles.h

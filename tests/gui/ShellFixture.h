@@ -12,6 +12,7 @@
 #include "shell/TMainForm.h"
 #include "shell/TMainMenu.h"
 #include "shell/TShellBars.h"
+#include "shell/TStatusPanel.h"
 #include "shell/TToolBar.h"
 
 inline std::unique_ptr<TMainForm> ShownForm() {

@@ -1,7 +1,7 @@
 // The main window as it opens: title, minimum size and the status line.
 
-#include <QLabel>
 #include <QtTest>
+#include "shell/TStatusPanel.h"
 
 #include "shell/TMainForm.h"
 

@@ -17,6 +17,7 @@
 #include "shell/TMainForm.h"
 #include "shell/TMainMenu.h"
 #include "shell/TShellBars.h"
+#include "shell/TStatusPanel.h"
 #include "shell/TToolBar.h"
 #include "tape/TapePanel.h"
 #include "turing/TuringAlphabetPanel.h"

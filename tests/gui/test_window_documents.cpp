@@ -12,6 +12,7 @@
 #include "shell/TMainForm.h"
 #include "shell/TMainMenu.h"
 #include "shell/TShellBars.h"
+#include "shell/TStatusPanel.h"
 #include "shell/TViewToggles.h"
 #include "tape/TapePanel.h"
 #include "tape/TfmAlf.h"

@@ -1,0 +1,64 @@
+// Measures one tick of a running program with its repaint in the real
+// window: a Post loop (right, left) and a Turing loop at the fastest speed,
+// ticks delivered as the run timer would deliver them, each followed by the
+// repaint it caused. Prints the mean time per tick. Run it offscreen:
+// QT_QPA_PLATFORM=offscreen build/zebrin42-window-bench [ticks]
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "run/RunController.h"
+#include "shell/TMainForm.h"
+#include "shell/TMainMenu.h"
+#include "shell/TShellBars.h"
+
+namespace {
+
+double MeanTickMicroseconds(TMainForm& form, bool post, int ticks) {
+    RunController& run = form.bench().run();
+    form.Bars().Menu().mmSpeed5->trigger();
+    form.Bars().Menu().mmRunRun->trigger();
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < ticks; ++i) {
+        if (post) {
+            run.TimePuskPstTimer();
+        } else {
+            run.TimePuskTurTimer();
+        }
+        // The repaint the tick asked for.
+        QApplication::processEvents();
+    }
+    const double mean = double(timer.nsecsElapsed()) / 1000.0 / ticks;
+    form.Bars().Menu().mmRunBreak->trigger();
+    return mean;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int ticks = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 5000;
+    TMainForm form;
+    form.show();
+    QApplication::processEvents();
+
+    PostTable& table = form.bench().Post().table;
+    table.SetCode(1, QStringLiteral("2"));
+    table.SetCell(PostTable::ColJump, 1, QStringLiteral("2"));
+    table.SetCode(2, QStringLiteral("1"));
+    table.SetCell(PostTable::ColJump, 2, QStringLiteral("1"));
+    std::printf("post    %.1f microseconds per tick with its repaint (%d ticks)\n",
+                MeanTickMicroseconds(form, true, ticks), ticks);
+
+    form.Bars().Menu().mmInterTur->trigger();
+    TuringMachine& turing = form.bench().Turing();
+    turing.table.SetCell(1, 1, QStringLiteral("_>1"));
+    turing.table.SetCell(2, 1, QStringLiteral("_<0"));
+    QApplication::processEvents();
+    std::printf("turing  %.1f microseconds per tick with its repaint (%d ticks)\n",
+                MeanTickMicroseconds(form, false, ticks), ticks);
+    return 0;
+}
