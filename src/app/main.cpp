@@ -3,12 +3,18 @@
 // the window closes. Command-line arguments are ignored.
 
 #include <QApplication>
+#include <QFont>
 
 #include "shell/TMainForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zebrin42"));
+    // The window is laid out for a small 8-point face, as its panels' fixed
+    // widths assume.
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    QApplication::setFont(font);
     TMainForm form;
     form.show();
     return app.exec();

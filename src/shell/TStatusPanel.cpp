@@ -26,7 +26,10 @@ QSize TStatusPanel::minimumSizeHint() const {
 void TStatusPanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect area = contentsRect().adjusted(2, 0, -2, 0);
+    // A centred text may use the whole panel, frame included, so a short
+    // word fits the narrow indicator panel.
+    const QRect area =
+        (alignment_ & Qt::AlignHCenter) ? rect() : contentsRect().adjusted(2, 0, -2, 0);
     painter.setClipRect(area);
     painter.drawText(area, int(alignment_ | Qt::AlignVCenter) | Qt::TextSingleLine, text_);
 }
