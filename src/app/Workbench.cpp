@@ -112,3 +112,12 @@ QString Workbench::Title() const {
                  : QStringLiteral("Zebrin42 [машина Тьюринга] - ")) +
            document.DisplayedName();
 }
+
+void Workbench::ReportFailure(const QString& caption, const QString& message, int helpTopic,
+                              const QString& status) {
+    ui_.Beep();
+    if (ui_.ShowMessageDialog(caption, message, QStringLiteral("Ок|Помощь"), 250, 100) == 2) {
+        ui_.ShowHelpTopic(helpTopic);
+    }
+    SetStatusText(PanelMessage, status);
+}

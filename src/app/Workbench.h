@@ -71,6 +71,11 @@ public:
     // the current machine's displayed document name.
     QString Title() const;
 
+    // How every failure is told: the alert, the message dialog with "Ок" and
+    // "Помощь" (which opens the help topic), then the message panel's text.
+    void ReportFailure(const QString& caption, const QString& message, int helpTopic,
+                       const QString& status);
+
     // Run flags shared by both machines.
     bool runStarted = false;  // RunStarted
     bool stepMode = false;    // StepMode

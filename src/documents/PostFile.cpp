@@ -10,12 +10,7 @@ const QByteArray kMagic = QByteArrayLiteral("Zebrin42[pst]");
 const QString kCaption = QStringLiteral("Интерпретатор машины Поста");
 
 void Report(Workbench& bench, const QString& dialog, int help, const QString& status) {
-    bench.ui().Beep();
-    if (bench.ui().ShowMessageDialog(kCaption, dialog, QStringLiteral("Ок|Помощь"), 250, 100) ==
-        2) {
-        bench.ui().ShowHelpTopic(help);
-    }
-    bench.SetStatusText(Workbench::PanelMessage, status);
+    bench.ReportFailure(kCaption, dialog, help, status);
 }
 
 // A tape part holds one character per cell and may not reach beyond the

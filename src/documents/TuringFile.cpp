@@ -11,21 +11,11 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Интерпретатор машины Тьюринга");
-const QString kButtons = QStringLiteral("Ок|Помощь");
-constexpr int kDialogWidth = 250;
-constexpr int kButtonWidth = 100;
 constexpr int kReadHelp = 175;
 constexpr int kWriteHelp = 176;
-constexpr int kHelpButton = 2;
 
 void ReportFailure(Workbench& bench, const QString& message, int help, const QString& status) {
-    Ui& ui = bench.ui();
-    ui.Beep();
-    if (ui.ShowMessageDialog(kCaption, message, kButtons, kDialogWidth, kButtonWidth) ==
-        kHelpButton) {
-        ui.ShowHelpTopic(help);
-    }
-    bench.SetStatusText(Workbench::PanelMessage, status);
+    bench.ReportFailure(kCaption, message, help, status);
 }
 
 void ReportReadFailure(Workbench& bench) {

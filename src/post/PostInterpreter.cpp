@@ -72,12 +72,7 @@ void PostTick::Fail(const QString& dialog, int help, const QString& message) {
         ShowStep(bench_, post_.stepCount - 1);
     }
     bench_.run().Break();
-    bench_.ui().Beep();
-    if (bench_.ui().ShowMessageDialog(QStringLiteral("Ошибка"), dialog, QStringLiteral("Ок|Помощь"),
-                                      250, 100) == 2) {
-        bench_.ui().ShowHelpTopic(help);
-    }
-    bench_.SetStatusText(Workbench::PanelMessage, message);
+    bench_.ReportFailure(QStringLiteral("Ошибка"), dialog, help, message);
 }
 
 void PostTick::Stop() {

@@ -61,12 +61,7 @@ bool TuringTick::Describe(QChar s, const TuringCommand& command) {
 
 void TuringTick::Fail(const QString& dialog, int help, const QString& status) {
     bench_.run().Break();
-    bench_.ui().Beep();
-    if (bench_.ui().ShowMessageDialog(QStringLiteral("Ошибка"), dialog, QStringLiteral("Ок|Помощь"),
-                                      250, 100) == 2) {
-        bench_.ui().ShowHelpTopic(help);
-    }
-    bench_.SetStatusText(Workbench::PanelMessage, status);
+    bench_.ReportFailure(QStringLiteral("Ошибка"), dialog, help, status);
 }
 
 void TuringTick::FailState(qint64 state) {
