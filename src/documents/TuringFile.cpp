@@ -5,6 +5,7 @@
 
 #include "app/Workbench.h"
 #include "documents/DocumentFile.h"
+#include "run/RunController.h"
 #include "turing/TuringMachine.h"
 
 namespace {
@@ -183,6 +184,9 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
     machine.SetComments(doc->comments);
     if (!machine.tape.IsEmpty()) {
         machine.tape.ShowUsedBounds();
+    }
+    if (machine.IsCurrent()) {
+        bench.run().RefreshBoundButtons();
     }
     bench.SetMachineModified(machine, false);
     machine.editedSinceStart = false;

@@ -31,6 +31,9 @@ struct ControlStates {
     bool alphabet = true;     // edAlf
     // The arrow-with-hourglass pointer while a program ticks.
     bool busy = false;
+    // A scroll to a used bound runs: everything but the view menu and the
+    // two scroll-to-bound buttons is off, whatever the fields above say.
+    bool boundScroll = false;
 
     bool operator==(const ControlStates& o) const {
         return toolButton == o.toolButton && menuFile == o.menuFile && menuInter == o.menuInter &&
@@ -39,7 +42,8 @@ struct ControlStates {
                sbLeft == o.sbLeft && sbRight == o.sbRight && sbLeft2 == o.sbLeft2 &&
                sbRight2 == o.sbRight2 && edNum == o.edNum && postTable == o.postTable &&
                postTape == o.postTape && turingTable == o.turingTable &&
-               turingTape == o.turingTape && alphabet == o.alphabet && busy == o.busy;
+               turingTape == o.turingTape && alphabet == o.alphabet && busy == o.busy &&
+               boundScroll == o.boundScroll;
     }
     bool operator!=(const ControlStates& o) const { return !(*this == o); }
 };

@@ -277,6 +277,14 @@ void RunController::SetBusy(bool on) {
     }
 }
 
+void RunController::SetBoundScroll(bool on) {
+    if (controls_.boundScroll != on) {
+        ControlStates next = controls_;
+        next.boundScroll = on;
+        SetControls(next);
+    }
+}
+
 int RunController::AskRestart() {
     return bench_.ui().ShowMessageDialog(
         QStringLiteral("Предупреждение!"),

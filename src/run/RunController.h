@@ -64,6 +64,8 @@ public:
             Q_EMIT RunViewChanged();
         }
     }
+    // A scroll to a used bound starts or ends (ControlStates::boundScroll).
+    void SetBoundScroll(bool on);
 
 Q_SIGNALS:
     void ControlsChanged();

@@ -1,6 +1,10 @@
 #pragma once
 // The main window: it owns the Workbench with both machines, implements the
-// Ui port for the core, and shows the status line's five panels.
+// Ui port for the core, and lays out, top to bottom, the toolbar, the task
+// statement (Panel1), the tape (Panel2), the Turing alphabet (Panel4), the
+// program table (Panel5) and the status bar. Exactly one machine's views
+// are visible; the interpreter switch exchanges them. Menu commands are
+// connected to the core by TCommandWiring.
 
 #include <QMainWindow>
 #include <array>
@@ -9,9 +13,17 @@
 #include "app/Workbench.h"
 
 class QLabel;
+class QPlainTextEdit;
+class QStackedWidget;
 class TAboutBox;
+class TCommandWiring;
 class TfMessage;
 class THelpWindow;
+class TShellBars;
+class TapePanel;
+class TuringAlphabetPanel;
+class TuringTablePanel;
+class PostTableView;
 
 class TMainForm : public QMainWindow, public Ui {
     Q_OBJECT
@@ -35,13 +47,38 @@ public:
     TfMessage* MessageDialog() const { return message_; }
     THelpWindow* HelpWindow() const { return help_; }
     TAboutBox* AboutBox() const { return about_; }
+    // Menus, toolbar, view toggles and the hint display.
+    TShellBars& Bars() const { return *bars_; }
+
+    QWidget* StatementPanel() const { return panel1_; }          // Panel1
+    QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
+    TapePanel* Tape() const { return tape_; }                    // Panel2
+    TuringAlphabetPanel* Alphabet() const { return alphabet_; }  // Panel4
+    QStackedWidget* TablePanel() const { return panel5_; }       // Panel5
+    PostTableView* PostTable() const { return postTable_; }      // sgMainPst
+    TuringTablePanel* TuringPanel() const { return turingPanel_; }
+
+    // The current machine's program table.
+    QWidget* CurrentTable() const;
 
 public Q_SLOTS:
     // "О программе" in the help menu.
     void ShowAboutBox();
+    void mmInterPstClick();
+    void mmInterTurClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildStatusBar();
+    void BuildRegions();
+    QPlainTextEdit* BuildStatement(Machine& machine, const QString& hint);
+    void ApplyControls();
+    // The window's part of the interpreter switch; `entering` is the
+    // machine becoming current.
+    void ShowMachineViews(MachineKind entering);
 
     Workbench bench_;
     std::array<QLabel*, Workbench::StatusPanelCount> statusPanels_{};
@@ -49,4 +86,18 @@ private:
     TfMessage* message_ = nullptr;
     TAboutBox* about_ = nullptr;
     THelpWindow* help_ = nullptr;
+    TShellBars* bars_ = nullptr;
+    TCommandWiring* wiring_ = nullptr;
+
+    QWidget* panel1_ = nullptr;
+    QPlainTextEdit* memUsloviePst_ = nullptr;
+    QPlainTextEdit* memUslovieTur_ = nullptr;
+    TapePanel* tape_ = nullptr;
+    TuringAlphabetPanel* alphabet_ = nullptr;
+    QStackedWidget* panel5_ = nullptr;
+    PostTableView* postTable_ = nullptr;
+    TuringTablePanel* turingPanel_ = nullptr;
+
+    bool firstTuringEntry_ = true;  // FirstTuringEntry
+    bool busyShown_ = false;
 };

@@ -134,7 +134,9 @@ void TuringTable::ApplyAlphabet(QStringView text) {
             SetCell(col, blankRow, blankCommands[col - 1]);
         }
     }
-    // The cursor was kept inside the table while the signals were held.
+    // The cursor stays on a command cell: removing rows can leave it on the
+    // header.
+    SetCursor(std::max(Col(), 1), std::max(Row(), 1));
     Q_EMIT LayoutChanged();
     Q_EMIT CursorChanged(Col(), Row());
 }
@@ -160,7 +162,9 @@ void TuringTable::Load(int colCount, int rowCount, const QVector<QString>& cells
         }
         WriteHeaders();
     }
-    // The cursor was kept inside the table while the signals were held.
+    // The cursor stays on a command cell: removing rows can leave it on the
+    // header.
+    SetCursor(std::max(Col(), 1), std::max(Row(), 1));
     Q_EMIT LayoutChanged();
     Q_EMIT CursorChanged(Col(), Row());
 }

@@ -4,3 +4,10 @@ list(APPEND ZEBRIN_CORE_SOURCES
     turing/TuringMachine.cpp turing/TuringMachine.h
     turing/TuringTable.cpp turing/TuringTable.h
 )
+
+list(APPEND ZEBRIN_GUI_SOURCES
+    turing/TuringAlphabetPanel.cpp turing/TuringAlphabetPanel.h
+    turing/TuringCellDelegate.cpp turing/TuringCellDelegate.h
+    turing/TuringTablePanel.cpp turing/TuringTablePanel.h
+    turing/TuringTableView.cpp turing/TuringTableView.h
+)

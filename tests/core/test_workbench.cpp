@@ -3,14 +3,17 @@
 
 #include <QtTest>
 
+#include "app/InterpreterSwitch.h"
 #include "app/ScriptedUi.h"
 #include "app/Workbench.h"
+#include "run/RunController.h"
 
 class TestWorkbench : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void startState();
     void flagsBelongToTheirMachine();
+    void switchingShowsTheEnteredMachine();
 };
 
 void TestWorkbench::startState() {
@@ -56,6 +59,31 @@ void TestWorkbench::flagsBelongToTheirMachine() {
     bench.Post().runActive = true;
     bench.NoteEdit();
     QVERIFY(bench.Post().editedSinceStart);
+}
+
+void TestWorkbench::switchingShowsTheEnteredMachine() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.Post().tape.SetPostCell(-3, true);  // the Post document is modified
+    bench.Post().tape.Memorise();
+    bench.SetStatusText(Workbench::PanelMessage, QStringLiteral("старое"));
+
+    SwitchInterpreter(bench, MachineKind::Tur);
+    QCOMPARE(bench.Kind(), MachineKind::Tur);
+    QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
+    QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: "));
+    QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:"));
+    QCOMPARE(bench.StatusText(Workbench::PanelMessage), QString());
+    QCOMPARE(bench.saveDialog.title, QStringLiteral("Сохранение Машины Тьюринга"));
+    const ControlStates& c = bench.run().Controls();
+    QVERIFY(!c.toolButton[5] && !c.toolButton[10] && c.toolButton[11] && c.toolButton[12]);
+
+    SwitchInterpreter(bench, MachineKind::Pst);
+    QCOMPARE(bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
+    QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: -3"));
+    QVERIFY(bench.run().Controls().toolButton[5]);
+    QVERIFY(bench.Post().Modified() && !bench.Turing().Modified());
+    QCOMPARE(bench.saveDialog.filter, QStringLiteral("Машина Поста|*.pst"));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbench)

@@ -1,0 +1,69 @@
+#pragma once
+// The command chooser of the Post table (cbCommands): an owner-drawn list of
+// the seven command codes, item index = code (item 0 is "no command", then
+// "Влево", "Вправо", "Метка", "Удал.", "Перех.", "Стоп"), each with its icon
+// from ImgArrows (16 x 16, drawn once when the box is made). It is 50 pixels
+// wide and never reached with Tab.
+//
+// The box only reports what the user does; the table view decides what it
+// means: Chosen when the user picks an item (a click in the list, or a
+// wheel or arrow step that moves the closed box), KeyUp when a key pressed
+// in the box is released (keys the box did not see pressed are ignored, so
+// the key that opened it does not act on it), and Exited when the focus
+// leaves for another widget. It holds the tag that marks it opened for
+// selection.
+
+#include <QComboBox>
+#include <QPixmap>
+#include <array>
+
+class PostCommandBox : public QComboBox {
+    Q_OBJECT
+public:
+    static constexpr int ItemCount = 7;
+    static constexpr int BoxWidth = 50;
+    static constexpr int ItemHeight = 15;
+    static constexpr int IconSize = 16;
+    static QString ItemText(int code);
+
+    explicit PostCommandBox(QWidget* parent = nullptr);
+
+    // ImgArrows; index 0 is an empty picture.
+    const QPixmap& ImgArrows(int code) const;
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    bool DroppedDown() const;
+    void DropDown();
+    void CloseUp();
+    // Selects an item without reporting a choice; while the list is down
+    // its highlight moves there too.
+    void SelectItem(int index);
+
+    // Draws one item: the icon from (left + 1, top + 1) at 12 x 12, the text
+    // right of it, on the selection colour when `selected`.
+    void PaintItem(QPainter& painter, const QRect& rect, int index, bool selected) const;
+
+    void showPopup() override;
+
+Q_SIGNALS:
+    void Chosen(int index);
+    void KeyUp(int key);
+    void Exited();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool ListKey(QKeyEvent* event);
+
+    std::array<QPixmap, ItemCount> imgArrows_;
+    int tag_ = 0;
+    int pressedKey_ = 0;  // a key pressed in the box and not yet released
+};

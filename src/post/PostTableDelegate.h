@@ -1,0 +1,60 @@
+#pragma once
+// Draws the cells of the Post program table (sgMainPst) and opens the
+// in-place editor of the jump and comment columns. It owns the two lists of
+// command pictures, ImgWhite and ImgGreen (50 x 17, one per command code 0
+// to 6), drawn once when it is made. It keeps no cell text: every paint
+// reads the PostMachine, whose running row is drawn green while a run is
+// active. Drawing a row whose code cell is empty stores "0" there, so that
+// every drawn row carries a code.
+
+#include <QPixmap>
+#include <QStyledItemDelegate>
+#include <array>
+#include <functional>
+
+class PostMachine;
+class QLineEdit;
+
+class PostTableDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    static constexpr int CodeCount = 7;  // codes 0 ("no command") to 6 ("Стоп")
+    static constexpr int PictureWidth = 50;
+    static constexpr int PictureHeight = 17;
+    static QColor GreenGround() { return QColor(0, 255, 0); }
+
+    // The symbol of a command code (left arrow, right arrow, check, vertical
+    // double arrow, question mark, exclamation mark; nothing for 0 or an
+    // unknown code), centred in `box` and drawn with `ink`.
+    static void DrawSymbol(QPainter& painter, const QRectF& box, int code, const QColor& ink);
+    // The code a code cell's text stands for, or -1 when it is no code 0..6.
+    static int CodeOf(const QString& text);
+    // Text as a cell may hold it: within Windows-1251 and on one line.
+    static QString CellText(const QString& text);
+
+    explicit PostTableDelegate(PostMachine& post, QObject* parent = nullptr);
+
+    const QPixmap& ImgWhite(int code) const { return imgWhite_[Index(code)]; }
+    const QPixmap& ImgGreen(int code) const { return imgGreen_[Index(code)]; }
+
+    // Called whenever an in-place editor opens on a cell, before the user
+    // types anything (the edit prologue hangs here).
+    std::function<void(const QModelIndex&)> editorOpened;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+
+private:
+    static std::size_t Index(int code) {
+        return std::size_t(code >= 1 && code < CodeCount ? code : 0);
+    }
+    static QPixmap DrawPicture(int code, const QColor& ground);
+    void EditorTextEdited(QLineEdit* editor);
+
+    PostMachine& post_;
+    std::array<QPixmap, CodeCount> imgWhite_;
+    std::array<QPixmap, CodeCount> imgGreen_;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The alphabet panel (Panel4), 34 pixels high above the Turing table: the
+// label "Внешний алфавит: " and, in the framed Panel6, the alphabet editor
+// edAlf. Each change of the editor's text goes to
+// TuringMachine::EditAlphabetText (sanitised to the code page, one line);
+// the rows of the table follow at the rebuild, which runs when the editor
+// loses the focus and when Enter is released in it. The editor is enabled
+// exactly while the run controller allows it and shows whatever text the
+// model holds.
+//
+// Its pop-up menu (pmAlf) offers "Очистить" and "Спрятать"; the panel only
+// announces them, and the main window connects them to the clear-all command
+// and to the alphabet view toggle.
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class TuringMachine;
+class Workbench;
+
+class TuringAlphabetPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeight = 34;
+    // Panel6 is as wide as the panel less this.
+    static constexpr int kFrameMargin = 131;
+
+    explicit TuringAlphabetPanel(Workbench& bench, QWidget* parent = nullptr);
+
+    QLineEdit* Editor() const { return edAlf_; }
+    QFrame* Frame() const { return panel6_; }
+    QMenu* Menu() const { return pmAlf_; }
+
+    QSize sizeHint() const override;
+
+Q_SIGNALS:
+    // "Очистить" in the pop-up menu: the command that clears everything.
+    void ClearAllRequested();
+    // "Спрятать" in the pop-up menu: hide the panel as the view command does.
+    void HideRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Edited(const QString& text);
+    void ShowText(const QString& text);
+    void ControlsChanged();
+
+    Workbench& bench_;
+    TuringMachine& turing_;
+    QLabel* label_;
+    QFrame* panel6_;
+    QLineEdit* edAlf_;
+    QMenu* pmAlf_;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// Draws one cell of the Turing table from its text: the corner "A \ Q", the
+// state headers, the row labels and the command cells with the symbol to
+// write, the move picture and the next state as a subscript of "Q". It owns
+// the move pictures (WhiteImgTur and GreenImgTur: a left arrow, a right arrow
+// and a no-entry sign on a white or a green ground), drawn once when it is
+// made and reused for every paint. It keeps no cell text: the caller passes
+// what the model holds at the moment of painting.
+
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <array>
+
+class QPainter;
+class QRect;
+
+class TuringCellDelegate {
+public:
+    static constexpr int kPictureSize = 25;
+    static QColor GreenGround() { return QColor(0, 255, 0); }
+
+    // `family` is the font family of the cell texts.
+    explicit TuringCellDelegate(const QString& family);
+
+    void PaintCorner(QPainter& painter, const QRect& rect, const QColor& face) const;
+    void PaintHeader(QPainter& painter, const QRect& rect, const QColor& face,
+                     const QString& text) const;
+    void PaintLabel(QPainter& painter, const QRect& rect, const QColor& face,
+                    const QString& text) const;
+    // A command cell; `green` marks the command the running program shows.
+    void PaintCommand(QPainter& painter, const QRect& rect, const QString& text, bool green) const;
+
+    // The picture of a move ("<", ">" or "!"); a null pixmap for any other
+    // character.
+    const QPixmap& MovePicture(QChar move, bool green) const;
+
+private:
+    static QPixmap DrawPicture(int move, const QColor& ground);
+    static void DrawText(QPainter& painter, const QRect& cell, int x, int y, const QFont& font,
+                         const QString& text);
+
+    QFont normal_;     // 15 pixels
+    QFont bold_;       // 15 pixels, bold
+    QFont subscript_;  // 9 pixels, bold
+    std::array<QPixmap, 3> whiteImgTur_;
+    std::array<QPixmap, 3> greenImgTur_;
+};

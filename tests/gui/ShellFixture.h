@@ -1,0 +1,39 @@
+#pragma once
+// Shared steps of the toolbar, menu and view tests: a shown and active main
+// window, its command surfaces, and an item cut off from the commands the
+// window connects, so that a test counts its triggers without running them.
+
+#include <QAction>
+#include <QImage>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+
+#include "shell/TMainForm.h"
+#include "shell/TMainMenu.h"
+#include "shell/TShellBars.h"
+#include "shell/TToolBar.h"
+
+inline std::unique_ptr<TMainForm> ShownForm() {
+    auto form = std::make_unique<TMainForm>();
+    form->show();
+    form->activateWindow();
+    if (!QTest::qWaitForWindowActive(form.get())) {
+        qWarning("main window did not become active");
+    }
+    return form;
+}
+
+inline QAction* Item(TMainForm& form, const QString& name) {
+    return form.Bars().Menu().Action(name);
+}
+
+// A spy on the item's triggers with every other receiver disconnected.
+inline std::unique_ptr<QSignalSpy> Isolated(QAction* action) {
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    return std::make_unique<QSignalSpy>(action, &QAction::triggered);
+}
+
+inline bool IsGrey(QRgb pixel) {
+    return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+}

@@ -1,0 +1,418 @@
+// The menus as written for the user: every item's caption, shortcut, hint
+// and state at start, the order of items and separators in each menu, the
+// pop-up items and the commands they run, the radio groups, and the keys.
+
+#include <QActionGroup>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ModalAnswer.h"
+#include "ShellFixture.h"
+#include "run/RunController.h"
+#include "shell/TAboutBox.h"
+#include "shell/THelpWindow.h"
+#include "shell/TfMessage.h"
+
+namespace {
+
+// The names in a menu, "-" for an unnamed separator.
+QStringList Names(QMenu* menu) {
+    QStringList names;
+    for (QAction* a : menu->actions()) {
+        names << (a->isSeparator() && a->objectName().isEmpty() ? QStringLiteral("-")
+                                                                : a->objectName());
+    }
+    return names;
+}
+
+}  // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void menusInOrder_data();
+    void menusInOrder();
+    void itemsAsWritten_data();
+    void itemsAsWritten();
+    void popupItemsRunTheirCommands_data();
+    void popupItemsRunTheirCommands();
+    void radioGroups();
+    void keysTakePrecedenceInEditors();
+    void helpItems();
+};
+
+void TestMainMenu::menusInOrder_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QStringList>("items");
+
+    QTest::newRow("file") << "mmFile"
+                          << "&Файл"
+                          << "Операции с файлами"
+                          << QStringList{"mmFileNew",    "mmFileOpen", "mmFileSave",
+                                         "mmFileSaveAs", "-",          "mmFileExit"};
+    QTest::newRow("interpreter") << "mmInter"
+                                 << "&Интерпретатор"
+                                 << "Выбрать интерпретатор"
+                                 << QStringList{"mmInterPst", "mmInterTur"};
+    QTest::newRow("view") << "mmView"
+                          << "&Вид"
+                          << "Настройки интерфейса программы"
+                          << QStringList{"mmViewToolBar", "mmViewUslovie", "mmViewAlf",
+                                         "mmViewSost"};
+    QTest::newRow("commands") << "mmComm"
+                              << "&Команды"
+                              << ""
+                              << QStringList{"mmCommLeft",
+                                             "mmCommRight",
+                                             "mmCommMark",
+                                             "mmCommSimvol",
+                                             "mmCommChange",
+                                             "-",
+                                             "mmCommClear",
+                                             "-",
+                                             "mmCommDelRow",
+                                             "mmCommInsRow",
+                                             "mmCommPlusRow",
+                                             "mmCommDelCol",
+                                             "mmCommInsCol",
+                                             "mmCommPlusCol",
+                                             "-",
+                                             "mmCommMemLenta",
+                                             "mmCommPastLenta"};
+    QTest::newRow("clear") << "mmCommClear"
+                           << "Очистить"
+                           << ""
+                           << QStringList{"mmCommClearUsl",
+                                          "mmCommClearLenta",
+                                          "-",
+                                          "mmCommClearTable",
+                                          "mmCommClearRow",
+                                          "mmCommClearCol",
+                                          "mmCommClearTur",
+                                          "mmCommClearAlf",
+                                          "mmCommClearComm",
+                                          "-",
+                                          "mmCommClearAll"};
+    QTest::newRow("run") << "mmRun"
+                         << "&Пуск"
+                         << ""
+                         << QStringList{"mmRunRun", "mmRunPause", "-", "mmRunStep", "mmRunBreak"};
+    QTest::newRow("speed") << "mmSpeed"
+                           << "&Скорость"
+                           << "Изменить скорость выполнения алгоритма"
+                           << QStringList{"mmSpeed5", "mmSpeed4", "mmSpeed3", "mmSpeed2",
+                                          "mmSpeed1"};
+    QTest::newRow("help") << "mmHelp"
+                          << "&Помощь"
+                          << "Помощь по программе" << QStringList{"mmHelpCont", "-", "mmHelpAbout"};
+    QTest::newRow("table pop-up") << "pmSgMain"
+                                  << ""
+                                  << "" << QStringList{"pmDelRow",  "pmInsRow",     "pmPlusRow",
+                                                       "pmDelCol",  "pmInsCol",     "pmPlusCol",
+                                                       "-",         "pmClearTable", "pmClearRow",
+                                                       "pmClearCol"};
+    QTest::newRow("statement pop-up") << "pmUslovie"
+                                      << ""
+                                      << "" << QStringList{"pmUslovieClear", "pmUslovieHide"};
+    QTest::newRow("tape pop-up") << "pmLenta"
+                                 << ""
+                                 << ""
+                                 << QStringList{"pmLentaMark", "pmLentaSimvol", "pmLentaChange",
+                                                "-",           "pmLentaClear",  "-",
+                                                "pmLentaMem",  "pmLentaPaste"};
+    QTest::newRow("comments pop-up") << "pmCommTur"
+                                     << ""
+                                     << "" << QStringList{"pmCommTurClear"};
+    QTest::newRow("alphabet pop-up") << "pmAlf"
+                                     << ""
+                                     << "" << QStringList{"pmAlfClear", "pmAlfHide"};
+    QTest::newRow("alphabet frame pop-up") << "pmLbStatus"
+                                           << ""
+                                           << "" << QStringList{"pmLbStatusHide"};
+    QTest::newRow("status bar pop-up") << "pmSost"
+                                       << ""
+                                       << "" << QStringList{"pmSostHide"};
+    QTest::newRow("toolbar pop-up") << "pmToolBar"
+                                    << ""
+                                    << "" << QStringList{"pmToolBarHide"};
+}
+
+void TestMainMenu::menusInOrder() {
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    QFETCH(QStringList, items);
+    auto form = ShownForm();
+    QMenu* m = form->Bars().Menu().Menu(menu);
+    QVERIFY(m);
+    QCOMPARE(m->objectName(), menu);
+    if (!caption.isEmpty()) {
+        QCOMPARE(m->title(), caption);
+    }
+    QCOMPARE(m->menuAction()->statusTip(), hint);
+    QCOMPARE(Names(m), items);
+
+    // The main menus stand in the menu bar in this order.
+    QStringList bar;
+    for (QAction* a : form->menuBar()->actions()) {
+        bar << a->objectName();
+    }
+    QCOMPARE(bar,
+             (QStringList{"mmFile", "mmInter", "mmView", "mmComm", "mmRun", "mmSpeed", "mmHelp"}));
+}
+
+void TestMainMenu::itemsAsWritten_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checked");
+    struct Row {
+        const char* name;
+        const char* caption;
+        const char* keys;
+        const char* hint;
+        bool shown;
+        bool enabled;
+        bool checked;
+    };
+    const char* speed = "Изменить скорость выполнения алгоритма";
+    const Row rows[] = {
+        {"mmFileNew", "Новый", "", "Создает машину Поста", true, true, false},
+        {"mmFileOpen", "Открыть", "F3", "Загрузить файл машины Поста с диска", true, true, false},
+        {"mmFileSave", "Сохранить", "F2", "Записать файл машины Поста на диск", true, true, false},
+        {"mmFileSaveAs", "Сохранить как...", "",
+         "Записать файл машины Поста на диск с новым именем", true, true, false},
+        {"mmFileExit", "Выход", "", "Выйти из программы Zebrin42", true, true, false},
+        {"mmInterPst", "Машина Поста", "", "Перейти к машине Поста", true, true, true},
+        {"mmInterTur", "Машина Тьюринга", "", "Перейти к машине Тьюринга", true, true, false},
+        {"mmViewToolBar", "Панель инструментов", "", "Скрыть/ показать панель инструментов", true,
+         true, true},
+        // Start-up has toggled the statement once, which set the item's hint.
+        {"mmViewUslovie", "Условие задачи", "", "Скрыть условие задачи", true, true, true},
+        {"mmViewAlf", "Внешний алфавит", "", "Скрыть/ показать редактор \"Внешний алфавит\"", false,
+         true, false},
+        {"mmViewSost", "Строка состояния", "", "Скрыть/ показать строку состояния", true, true,
+         true},
+        {"mmCommLeft", "Каретка влево", "", "Сдвинуть каретку влево на одну ячейку", true, true,
+         false},
+        {"mmCommRight", "Каретка вправо", "", "Сдвинуть каретку вправо на одну ячейку", true, true,
+         false},
+        {"mmCommMark", "Поставить / удалить метки", "",
+         "Поставить/ удалить метки в выделенных ячейках ленты", true, true, false},
+        {"mmCommSimvol", "Отметить символ на ленте", "",
+         "Записывает текущий символ внешнего алфавита в выделенные ячейки ленты", false, true,
+         false},
+        {"mmCommChange", "Изменить символ", "Ctrl+A", "Изменить текущий символ внешнего алфавита",
+         false, true, false},
+        {"mmCommClearUsl", "Условие задачи", "", "Очищает содержимое редактора \"Условие задачи\"",
+         true, true, false},
+        {"mmCommClearLenta", "Информационную ленту", "", "Очищает содержимое ленты", true, true,
+         false},
+        {"mmCommClearTable", "Таблицу", "", "Очищает содержимое таблицы", true, true, false},
+        {"mmCommClearRow", "Строку", "", "Очищает содержимое строки таблицы", true, true, false},
+        {"mmCommClearCol", "Столбец", "", "Очищает содержимое столбца таблицы", true, true, false},
+        {"mmCommClearTur", "", "", "", true, true, false},
+        {"mmCommClearAlf", "Внешний алфавит", "",
+         "Очищает содержимое редактора  \"Внешний алфавит\"", true, true, false},
+        {"mmCommClearComm", "Комментарии", "", "Очищает содержимое редактора \"Комментарии\"", true,
+         true, false},
+        {"mmCommClearAll", "Всё", "", "Очищает все", true, true, false},
+        {"mmCommDelRow", "Удалить строку", "", "Удалить строку из таблицы", true, true, false},
+        {"mmCommInsRow", "Вставить строку", "", "Вставить строку в таблицу", true, true, false},
+        {"mmCommPlusRow", "Добавить строку", "", "Добавить строку в таблицу", true, true, false},
+        {"mmCommDelCol", "Удалить столбец", "", "Удалить столбец из таблицы", false, true, false},
+        {"mmCommInsCol", "Вставить столбец", "", "Вставить столбец в таблицы", false, true, false},
+        {"mmCommPlusCol", "Добавить столбец", "", "Добавить столбец в таблицы", false, true, false},
+        {"mmCommMemLenta", "Запомнить ленту", "", "Запомнить текущее состояние ленты", true, true,
+         false},
+        {"mmCommPastLenta", "Восстановить ленту", "", "Восстановить запомненную ленту", true, false,
+         false},
+        {"mmRunRun", "Запустить", "F9", "Запустить алгоритм на исполнение", true, true, false},
+        {"mmRunPause", "Пауза", "", "Приостановить исполнение алгоритма", true, false, false},
+        {"mmRunStep", "Пошагово", "F8", "Выполнить очередной шаг алгоритма", true, true, false},
+        {"mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма", true, false, false},
+        {"mmSpeed5", "Очень быстро", "", speed, true, true, false},
+        {"mmSpeed4", "Быстро", "", speed, true, true, false},
+        {"mmSpeed3", "Средне", "", speed, true, true, true},
+        {"mmSpeed2", "Медленно", "", speed, true, true, false},
+        {"mmSpeed1", "Очень медленно", "", speed, true, true, false},
+        {"mmHelpCont", "Справка", "F1", "Вызвать файл справки по программе", true, true, false},
+        {"mmHelpAbout", "О программе", "", "Информация о программе Zebrin42", true, true, false},
+        {"pmDelRow", "Удалить строку", "", "", true, true, false},
+        {"pmInsRow", "Вставить строку", "", "", true, true, false},
+        {"pmPlusRow", "Добавить строку", "", "", true, true, false},
+        {"pmDelCol", "Удалить столбец", "", "", false, true, false},
+        {"pmInsCol", "Вставить столбец", "", "", false, true, false},
+        {"pmPlusCol", "Добавить столбец", "", "", false, true, false},
+        {"pmClearTable", "Очистить таблицу", "", "", true, true, false},
+        {"pmClearRow", "Очистить строку", "", "", true, true, false},
+        {"pmClearCol", "Очистить столбец", "", "", true, true, false},
+        {"pmUslovieClear", "Очистить", "", "", true, true, false},
+        {"pmUslovieHide", "Спрятать", "", "", true, true, false},
+        {"pmLentaMark", "Поставить / удалить метки", "", "", true, true, false},
+        {"pmLentaSimvol", "Отметить символ на ленте", "", "", false, true, false},
+        {"pmLentaChange", "Изменить символ", "", "", false, true, false},
+        {"pmLentaClear", "Очистить ленту", "", "", true, true, false},
+        {"pmLentaMem", "Запомнить ленту", "", "", true, true, false},
+        {"pmLentaPaste", "Восстановить ленту", "", "", true, false, false},
+        {"pmCommTurClear", "Очистить", "", "", true, true, false},
+        {"pmAlfClear", "Очистить", "", "", true, true, false},
+        {"pmAlfHide", "Спрятать", "", "", true, true, false},
+        {"pmLbStatusHide", "Спрятать", "", "", true, true, false},
+        {"pmSostHide", "Спрятать", "", "", true, true, false},
+        {"pmToolBarHide", "Спрятать", "", "", true, true, false},
+    };
+    for (const Row& r : rows) {
+        QTest::newRow(r.name) << r.name << QString::fromUtf8(r.caption) << r.keys
+                              << QString::fromUtf8(r.hint) << r.shown << r.enabled << r.checked;
+    }
+}
+
+void TestMainMenu::itemsAsWritten() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, keys);
+    QFETCH(QString, hint);
+    QFETCH(bool, shown);
+    QFETCH(bool, enabled);
+    QFETCH(bool, checked);
+    auto form = ShownForm();
+    QAction* action = Item(*form, name);
+    QVERIFY(action);
+    QCOMPARE(action->objectName(), name);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), QKeySequence(keys));
+    QCOMPARE(action->statusTip(), hint);
+    QCOMPARE(action->isVisible(), shown);
+    // A hidden action reports itself disabled; its own state shows once it
+    // is shown.
+    action->setVisible(true);
+    QCOMPARE(action->isEnabled(), enabled);
+    QCOMPARE(action->isChecked(), checked);
+    QCOMPARE(action->isSeparator(), caption.isEmpty());
+}
+
+void TestMainMenu::popupItemsRunTheirCommands_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("runs");
+    const char* pairs[][2] = {
+        {"pmDelRow", "mmCommDelRow"},
+        {"pmInsRow", "mmCommInsRow"},
+        {"pmPlusRow", "mmCommPlusRow"},
+        {"pmDelCol", "mmCommDelCol"},
+        {"pmInsCol", "mmCommInsCol"},
+        {"pmPlusCol", "mmCommPlusCol"},
+        {"pmClearTable", "mmCommClearTable"},
+        {"pmClearRow", "mmCommClearRow"},
+        {"pmClearCol", "mmCommClearCol"},
+        {"pmUslovieClear", "mmCommClearUsl"},
+        {"pmUslovieHide", "mmViewUslovie"},
+        {"pmLentaMark", "mmCommMark"},
+        {"pmLentaSimvol", "mmCommSimvol"},
+        {"pmLentaChange", "mmCommChange"},
+        {"pmLentaClear", "mmCommClearLenta"},
+        {"pmLentaMem", "mmCommMemLenta"},
+        {"pmCommTurClear", "mmCommClearComm"},
+        {"pmAlfClear", "mmCommClearAll"},
+        {"pmAlfHide", "mmViewAlf"},
+        {"pmSostHide", "mmViewSost"},
+        {"pmToolBarHide", "mmViewToolBar"},
+    };
+    for (const auto& pair : pairs) {
+        QTest::newRow(pair[0]) << pair[0] << pair[1];
+    }
+}
+
+void TestMainMenu::popupItemsRunTheirCommands() {
+    QFETCH(QString, item);
+    QFETCH(QString, runs);
+    auto form = ShownForm();
+    auto spy = Isolated(Item(*form, runs));
+    Item(*form, item)->trigger();
+    QCOMPARE(spy->count(), 1);
+}
+
+void TestMainMenu::radioGroups() {
+    auto form = ShownForm();
+    TMainMenu& menu = form->Bars().Menu();
+    QVERIFY(menu.interGroup->isExclusive());
+    menu.mmInterTur->trigger();
+    QVERIFY(menu.mmInterTur->isChecked());
+    QVERIFY(!menu.mmInterPst->isChecked());
+
+    QVERIFY(menu.speedGroup->isExclusive());
+    QCOMPARE(menu.speedGroup->checkedAction(), menu.mmSpeed3);
+    const QList<QAction*> speeds = {menu.mmSpeed1, menu.mmSpeed2, menu.mmSpeed3, menu.mmSpeed4,
+                                    menu.mmSpeed5};
+    for (int level = 1; level <= 5; ++level) {
+        QAction* item = speeds[level - 1];
+        QCOMPARE(item->data().toInt(), level);
+        item->trigger();
+        QCOMPARE(menu.speedGroup->checkedAction(), item);
+    }
+}
+
+void TestMainMenu::keysTakePrecedenceInEditors() {
+    auto form = ShownForm();
+    TMainMenu& menu = form->Bars().Menu();
+    auto* editor = new QLineEdit(QStringLiteral("abc"), form->StatementPanel());
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    QTRY_VERIFY(editor->hasFocus());
+    auto change = Isolated(menu.mmCommChange);
+
+    // On the Post machine the change-symbol item is hidden: the editor
+    // keeps Ctrl+A.
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(change->count(), 0);
+    QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
+
+    editor->deselect();
+    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(change->count(), 1);
+    QCOMPARE(editor->selectedText(), QString());
+
+    // With the commands menu switched off the editor has the key again.
+    ControlStates states = form->bench().run().Controls();
+    states.menuComm = false;
+    form->bench().run().SetControls(states);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(change->count(), 1);
+    QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
+
+    // F2 and F3 reach the file items from the editor.
+    auto save = Isolated(menu.mmFileSave);
+    auto open = Isolated(menu.mmFileOpen);
+    QTest::keyClick(editor, Qt::Key_F2);
+    QTest::keyClick(editor, Qt::Key_F3);
+    QCOMPARE(save->count(), 1);
+    QCOMPARE(open->count(), 1);
+}
+
+void TestMainMenu::helpItems() {
+    auto form = ShownForm();
+    auto* editor = new QLineEdit(form.get());
+    form->setCentralWidget(editor);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_F1);
+    QTRY_VERIFY(form->HelpWindow()->isVisible());
+    QCOMPARE(form->HelpWindow()->CurrentTopic(), THelpWindow::ContentsTopic);
+    form->HelpWindow()->hide();
+
+    bool aboutShown = false;
+    WhenModal([&](QWidget* modal) { aboutShown = modal == form->AboutBox(); },
+              Press(Qt::Key_Return), form->MessageDialog());
+    form->Bars().Menu().mmHelpAbout->trigger();
+    QVERIFY(aboutShown);
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "test_main_menu.moc"

@@ -1,0 +1,194 @@
+// The whole window as a student uses it: a Post program run to its stop
+// notice, an error read with its help topic, a run paused, edited and
+// restarted, and a Turing program run after the switch, with the Post
+// machine's paused run kept across the switch.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QtTest>
+
+#include "ModalAnswer.h"
+#include "post/PostTableView.h"
+#include "run/RunController.h"
+#include "shell/TCool.h"
+#include "shell/THelpWindow.h"
+#include "shell/TMainForm.h"
+#include "shell/TMainMenu.h"
+#include "shell/TShellBars.h"
+#include "shell/TToolBar.h"
+#include "tape/TapePanel.h"
+#include "turing/TuringAlphabetPanel.h"
+#include "turing/TuringTablePanel.h"
+#include "turing/TuringTableView.h"
+
+namespace {
+
+void Program(PostTable& table, const QString& rows) {
+    const QStringList list = rows.split(u'|');
+    for (int i = 0; i < list.size(); ++i) {
+        table.SetCode(i + 1, list[i].section(u':', 0, 0));
+        table.SetCell(PostTable::ColJump, i + 1, list[i].section(u':', 1));
+    }
+}
+
+QString Panel(TMainForm& form, int n) {
+    return form.StatusPanel(n)->text();
+}
+
+// Delivers the ticks the Post run timer would.
+void Ticks(TMainForm& form, int count) {
+    for (int i = 0; i < count; ++i) {
+        form.bench().run().TimePuskPstTimer();
+    }
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void postProgramRunsToItsStop();
+    void errorOffersItsHelpTopic();
+    void pausedRunEditedAsksToRestart();
+    void turingRunAndTheSwitchKeepsThePostRun();
+};
+
+void TestMainWindow::postProgramRunsToItsStop() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TMainMenu& menu = form.Bars().Menu();
+    Program(form.bench().Post().table, QStringLiteral("3:2|2:3|6:"));
+
+    menu.mmRunRun->trigger();
+    QVERIFY(!menu.mmRunRun->isEnabled());
+    QVERIFY(menu.mmRunPause->isEnabled());
+    QVERIFY(!menu.mmFile->menuAction()->isEnabled());
+    QVERIFY(!form.Bars().ToolBar().Button(6)->isEnabled());
+    QVERIFY(!form.Tape()->GoToBox()->isEnabled());
+    QVERIFY(!form.PostTable()->isEnabled());
+
+    Ticks(form, 3);
+    QCOMPARE(Panel(form, 1), QStringLiteral("Шаг:  3"));
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  завершение программы"));
+    QCOMPARE(form.bench().Post().table.Row(), 3);
+    QCOMPARE(form.Tape()->GoToBox()->text(), QStringLiteral("1"));
+
+    QString notice;
+    WhenModal([&notice](QWidget* modal) { notice = modal->windowTitle(); }, Press(Qt::Key_Return));
+    Ticks(form, 1);
+    QCOMPARE(notice, QStringLiteral("Машина Поста"));
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
+    QCOMPARE(Panel(form, 2), QStringLiteral("min: 0"));
+    QVERIFY(menu.mmRunRun->isEnabled());
+    QVERIFY(menu.mmFile->menuAction()->isEnabled());
+    QVERIFY(form.Tape()->GoToBox()->isEnabled());
+    QVERIFY(form.PostTable()->isEnabled());
+    QCOMPARE(Panel(form, 4), QStringLiteral("Изменен"));
+}
+
+void TestMainWindow::errorOffersItsHelpTopic() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Program(form.bench().Post().table, QStringLiteral("3:11"));
+    form.Bars().Menu().mmRunRun->trigger();
+    Ticks(form, 1);
+    // "Помощь" is the second button: one step right, then Enter.
+    WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
+    Ticks(form, 1);
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  ошибка:  команды с таким номером не существует"));
+    QTRY_VERIFY(form.HelpWindow()->isVisible());
+    QCOMPARE(form.HelpWindow()->CurrentTopic(), 134);
+    QVERIFY(!form.bench().Post().tape.GetPostCell(0));
+}
+
+void TestMainWindow::pausedRunEditedAsksToRestart() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TMainMenu& menu = form.Bars().Menu();
+    PostMachine& post = form.bench().Post();
+    Program(post.table, QStringLiteral("2:2|2:3|2:1"));
+    menu.mmRunRun->trigger();
+    Ticks(form, 3);
+    menu.mmRunPause->trigger();
+    QVERIFY(form.PostTable()->isEnabled());
+    QVERIFY(!form.Tape()->GoToBox()->isEnabled());
+    QCOMPARE(post.currentRow, 3);
+
+    menu.mmCommInsRow->trigger();  // an edit while paused
+    QVERIFY(post.editedSinceStart);
+    QString question;
+    WhenModal([&question](QWidget* modal) { question = modal->windowTitle(); },
+              Press(Qt::Key_Return));  // "Заново"
+    menu.mmRunRun->trigger();
+    QCOMPARE(question, QStringLiteral("Предупреждение!"));
+    QCOMPARE(post.currentRow, 1);
+    QCOMPARE(post.stepCount, 0);
+    QCOMPARE(form.bench().run().State(), RunController::RunState::Running);
+    menu.mmRunBreak->trigger();
+    QCOMPARE(form.bench().run().State(), RunController::RunState::Idle);
+    QVERIFY(form.Tape()->GoToBox()->isEnabled());
+}
+
+void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
+    TMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    TMainMenu& menu = form.Bars().Menu();
+    Program(form.bench().Post().table, QStringLiteral("2:1"));
+    menu.mmRunStep->trigger();
+    Ticks(form, 1);
+    QCOMPARE(form.bench().run().State(), RunController::RunState::Paused);
+
+    menu.mmInterTur->trigger();
+    QVERIFY(form.Alphabet()->isVisible());
+    QVERIFY(form.TuringPanel()->isVisible());
+    QVERIFY(!form.PostTable()->isVisible());
+    QVERIFY(form.Alphabet()->Editor()->hasFocus());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Zebrin42 [машина Тьюринга] - Без имени"));
+    QCOMPARE(Panel(form, 4), QString());
+    QVERIFY(!menu.mmCommInsRow->isVisible());
+    QVERIFY(menu.mmCommInsCol->isVisible());
+
+    // Alphabet "1"; the unary successor: run right over the ones, then
+    // write one more and stop.
+    QLineEdit* alphabet = form.Alphabet()->Editor();
+    QTest::keyClicks(alphabet, QStringLiteral("1"));
+    QTest::keyClick(alphabet, Qt::Key_Return);
+    TuringMachine& turing = form.bench().Turing();
+    QCOMPARE(turing.table.RowCount(), 3);
+    turing.table.SetCell(1, 1, QStringLiteral("1>0"));
+    turing.table.SetCell(1, 2, QStringLiteral("1!0"));
+    turing.tape.SetTuringCell(14, u'1');
+    turing.tape.SetTuringCell(15, u'1');
+
+    menu.mmRunRun->trigger();
+    QVERIFY(!alphabet->isEnabled());
+    for (int i = 0; i < 3; ++i) {
+        form.bench().run().TimePuskTurTimer();
+    }
+    QCOMPARE(Panel(form, 0),
+             QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
+    WhenModal([](QWidget*) {}, Press(Qt::Key_Return));
+    form.bench().run().TimePuskTurTimer();
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
+    QCOMPARE(Panel(form, 1), QStringLiteral("Шаг:   3"));
+    QCOMPARE(Panel(form, 3), QStringLiteral("max: 16"));
+    QVERIFY(alphabet->isEnabled());
+
+    // Back to the Post machine: its paused run is still there.
+    menu.mmInterPst->trigger();
+    QVERIFY(!form.Alphabet()->isVisible());
+    QVERIFY(form.PostTable()->isVisible());
+    QVERIFY(form.bench().Post().runActive);
+    QCOMPARE(form.bench().Post().stepCount, 1);
+    QCOMPARE(Panel(form, 4), QString());
+    QCOMPARE(form.Statement(MachineKind::Pst)->isVisible(), true);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

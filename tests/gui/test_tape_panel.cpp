@@ -1,0 +1,606 @@
+// The tape panel driven as a user drives it: pixels of the drawn cells, the
+// go-to box's corrections, the keys and clicks at the tape's ends, typing on
+// the Turing tape with the add-symbol question, the symbol list, and the
+// buttons with their enabling. Timer ticks are called directly.
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/ScriptedUi.h"
+#include "app/Workbench.h"
+#include "run/RunController.h"
+#include "tape/TapeGridWidget.h"
+#include "tape/TapePanel.h"
+#include "tape/TapeRulerWidget.h"
+#include "tape/TapeScroller.h"
+#include "tape/TfmAlf.h"
+
+namespace {
+
+const QColor kBackground(254, 255, 227);
+const QColor kAqua(0, 255, 255);
+const QColor kNavy(0, 0, 128);
+const QColor kBlack(0, 0, 0);
+
+// A window holding one tape panel over a fresh Workbench.
+struct Bench {
+    explicit Bench(MachineKind kind = MachineKind::Pst) : bench(ui) {
+        bench.SetKind(kind);
+        panel = new TapePanel(bench, &window);
+        window.resize(640, TapePanel::PanelHeight);
+        panel->resize(640, TapePanel::PanelHeight);
+    }
+    bool Open() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            return false;
+        }
+        grid()->setFocus();
+        return grid()->hasFocus();
+    }
+    TapeGridWidget* grid() const { return panel->CurrentGrid(); }
+    TapeStore& tape() { return bench.Current().tape; }
+    QPoint Centre(int col) const {
+        return QPoint(TapeGridWidget::ColumnLeft(col) + 5, TapeGridWidget::RowHeight / 2);
+    }
+    QColor Pixel(int col, int dx, int dy) const {
+        const QImage image = grid()->grab().toImage();
+        return image.pixelColor(TapeGridWidget::ColumnLeft(col) + dx, dy);
+    }
+
+    ScriptedUi ui;
+    Workbench bench;
+    QWidget window;
+    TapePanel* panel;
+};
+
+void Type(QWidget* widget, const QString& keys) {
+    // Keys as letters: L R U D H E (arrows, Home, End), a prefix ^ for Ctrl
+    // and + for Shift.
+    Qt::KeyboardModifiers mods;
+    for (QChar c : keys) {
+        if (c == u'^') {
+            mods |= Qt::ControlModifier;
+            continue;
+        }
+        if (c == u'+') {
+            mods |= Qt::ShiftModifier;
+            continue;
+        }
+        const Qt::Key key = c == u'L'   ? Qt::Key_Left
+                            : c == u'R' ? Qt::Key_Right
+                            : c == u'U' ? Qt::Key_Up
+                            : c == u'D' ? Qt::Key_Down
+                            : c == u'H' ? Qt::Key_Home
+                                        : Qt::Key_End;
+        QTest::keyClick(widget, key, mods);
+        mods = {};
+    }
+}
+
+}  // namespace
+
+class TestTapePanel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void drawing_data();
+    void drawing();
+    void rulerNumbersOnlyOnTheTape_data();
+    void rulerNumbersOnlyOnTheTape();
+    void goToBox_data();
+    void goToBox();
+    void followsTheMachineAndTheTape();
+    void keys_data();
+    void keys();
+    void spaceOnMixedSelectionAndMenuCommand();
+    void clicks_data();
+    void clicks();
+    void rightPressKeepsRangeAndDoubleClickToggles();
+    void typingOnTheTuringTape();
+    void symbolList();
+    void runDisablesTheTapeControls();
+    void boundScrollTakesEverythingElseOutOfUse();
+    void scrollButtonsRepeatAndStopAtTheEnd();
+    void memoriseClearRestore();
+};
+
+void TestTapePanel::drawing_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<QList<int>>("cells");  // marks, or cells holding "a"
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QPoint>("at");  // from the cell's top-left corner
+    QTest::addColumn<QColor>("colour");
+    const QList<int> none;
+    const QList<int> zero{0};
+    const QPoint fill(2, 3);
+    QTest::newRow("post background")
+        << true << 0 << none << 13 << 13 << true << 5 << fill << kBackground;
+    QTest::newRow("post selected mark")
+        << true << 0 << zero << 12 << 14 << true << 13 << fill << kAqua;
+    QTest::newRow("post selected empty")
+        << true << 0 << zero << 12 << 14 << true << 12 << fill << kNavy;
+    QTest::newRow("post selection hidden without focus")
+        << true << 0 << zero << 12 << 14 << false << 13 << fill << kBackground;
+    QTest::newRow("post mark outside the selection")
+        << true << 0 << QList<int>{0, 5} << 12 << 14 << true << 18 << fill << kBackground;
+    QTest::newRow("post tick") << true << 0 << QList<int>{5} << 13 << 13 << false << 18
+                               << QPoint(9, 17) << kBlack;
+    QTest::newRow("post tick in the carriage cell")
+        << true << 0 << zero << 13 << 13 << false << 13 << QPoint(11, 17) << kBlack;
+    QTest::newRow("cell frame, right edge")
+        << true << 0 << none << 13 << 13 << false << 5 << QPoint(18, 10) << kBlack;
+    QTest::newRow("cell frame, top")
+        << true << 0 << none << 13 << 13 << false << 5 << QPoint(9, 0) << kBlack;
+    QTest::newRow("no right edge after column 26")
+        << true << 0 << none << 13 << 13 << false << 26 << QPoint(18, 10) << kBackground;
+    QTest::newRow("carriage frame, 2 pixels")
+        << true << 0 << none << 13 << 13 << false << 13 << QPoint(21, 10) << kBlack;
+    QTest::newRow("carriage frame, inside")
+        << true << 0 << none << 13 << 13 << false << 13 << QPoint(2, 10) << kBackground;
+    QTest::newRow("post off the tape, no frame")
+        << true << 990 << none << 13 << 13 << false << 24 << QPoint(18, 10) << kBackground;
+    QTest::newRow("post off the tape, selected")
+        << true << 990 << none << 22 << 26 << true << 24 << fill << kBackground;
+    QTest::newRow("post last cell, selected")
+        << true << 990 << none << 22 << 26 << true << 22 << fill << kNavy;
+    QTest::newRow("turing off the tape")
+        << false << 1 << none << 13 << 13 << false << 5 << QPoint(18, 10) << kBackground;
+    QTest::newRow("turing selected symbol")
+        << false << 14 << QList<int>{14} << 13 << 14 << true << 13 << fill << kAqua;
+    QTest::newRow("turing selected blank")
+        << false << 14 << QList<int>{14} << 13 << 14 << true << 14 << fill << kNavy;
+    QTest::newRow("turing selection hidden without focus")
+        << false << 14 << QList<int>{14} << 13 << 14 << false << 13 << fill << kBackground;
+}
+
+void TestTapePanel::drawing() {
+    QFETCH(bool, post);
+    QFETCH(int, carriage);
+    QFETCH(QList<int>, cells);
+    QFETCH(bool, focused);
+    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    QVERIFY(b.Open());
+    for (int cell : cells) {
+        post ? b.tape().SetPostCell(cell, true) : b.tape().SetTuringCell(cell, u'a');
+    }
+    b.tape().SetCarriagePos(carriage);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    b.grid()->Select(first, last);
+    if (!focused) {
+        b.panel->GoToBox()->setFocus();
+        QVERIFY(!b.grid()->hasFocus());
+    }
+    QFETCH(int, col);
+    QFETCH(QPoint, at);
+    QTEST(b.Pixel(col, at.x(), at.y()), "colour");
+}
+
+void TestTapePanel::rulerNumbersOnlyOnTheTape_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<QString>("numbered");  // one letter per column
+    QTest::newRow("post at start") << true << 0 << QString(27, u'1');
+    QTest::newRow("post near 999") << true << 990 << QString(23, u'1') + QString(4, u'0');
+    QTest::newRow("turing carriage 1") << false << 1 << QString(13, u'0') + QString(14, u'1');
+}
+
+void TestTapePanel::rulerNumbersOnlyOnTheTape() {
+    QFETCH(bool, post);
+    QFETCH(int, carriage);
+    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    b.tape().SetCarriagePos(carriage);
+    const QImage image = b.panel->Ruler()->grab().toImage();
+    QString numbered;
+    for (int col = 0; col < 27; ++col) {
+        bool blue = false;
+        for (int x = 0; x < TapeGridWidget::ColumnWidth(col) && !blue; ++x) {
+            for (int y = 0; y < TapeRulerWidget::RowHeight && !blue; ++y) {
+                const QColor c = image.pixelColor(TapeGridWidget::ColumnLeft(col) + x, y);
+                blue = c.blue() > 150 && c.red() < 150;
+            }
+        }
+        numbered += blue ? u'1' : u'0';
+    }
+    QTEST(numbered, "numbered");
+}
+
+void TestTapePanel::goToBox_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("a number") << true << "42" << 42 << "42" << 0;
+    QTest::newRow("1000 loses its last digit") << true << "1000" << 100 << "100" << 1;
+    QTest::newRow("minus alone") << true << "-" << 7 << "7" << 0;
+    QTest::newRow("a letter after digits") << true << "12a" << 12 << "12" << 0;
+    QTest::newRow("turing 0 becomes 1") << false << "0" << 1 << "1" << 1;
+    QTest::newRow("turing 5000") << false << "5000" << 500 << "500" << 1;
+}
+
+void TestTapePanel::goToBox() {
+    QFETCH(bool, post);
+    QFETCH(QString, typed);
+    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    b.tape().SetCarriagePos(7);
+    QLineEdit* box = b.panel->GoToBox();
+    QCOMPARE(box->text(), QStringLiteral("7"));
+    QCOMPARE(box->maxLength(), 4);
+    QVERIFY(!b.bench.Current().Modified());
+    box->selectAll();
+    QTest::keyClicks(box, typed);
+    QTEST(b.tape().CarriagePos(), "carriage");
+    QTEST(box->text(), "box");
+    QTEST(b.ui.beeps, "beeps");
+    QVERIFY(b.bench.Current().Modified());
+}
+
+void TestTapePanel::followsTheMachineAndTheTape() {
+    Bench b;
+    QVERIFY(b.Open());
+    QVERIFY(b.panel->Grid(MachineKind::Pst)->isVisible());
+    QVERIFY(!b.panel->Grid(MachineKind::Tur)->isVisible());
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("0"));
+    // The interpreter moves the carriage: the box follows without marking
+    // anything.
+    b.bench.Post().tape.SetCarriagePos(40);
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("40"));
+    b.bench.SetModified(false);
+    b.bench.SetKind(MachineKind::Tur);
+    b.panel->FollowMachineKind();
+    QVERIFY(!b.panel->Grid(MachineKind::Pst)->isVisible());
+    QVERIFY(b.panel->Grid(MachineKind::Tur)->isVisible());
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("14"));
+    QVERIFY(!b.bench.Turing().Modified());
+    // The hidden Post tape changing does not reach the box.
+    b.bench.Post().tape.SetCarriagePos(-5);
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("14"));
+}
+
+void TestTapePanel::keys_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("carriageAfter");
+    QTest::addColumn<int>("focusAfter");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("left on column 0 scrolls") << true << 0 << 0 << "L" << -1 << 0 << 0 << 0 << true;
+    QTest::newRow("left at -999 beeps") << true << -986 << 0 << "L" << -986 << 0 << 0 << 1 << false;
+    QTest::newRow("right at 999 beeps")
+        << true << 990 << 22 << "R" << 990 << 22 << 22 << 1 << false;
+    QTest::newRow("right on column 26 scrolls")
+        << false << 14 << 26 << "R" << 15 << 26 << 26 << 0 << true;
+    QTest::newRow("ctrl+left, focus off the turing tape")
+        << false << 5 << 9 << "^L" << 4 << 10 << 10 << 0 << true;
+    QTest::newRow("ctrl+right near 999")
+        << true << 990 << 22 << "^R" << 991 << 21 << 21 << 0 << true;
+    QTest::newRow("ctrl+left at -999 refuses")
+        << true << -999 << 13 << "^L" << -999 << 13 << 13 << 1 << true;
+    QTest::newRow("home, turing carriage 5")
+        << false << 5 << 20 << "H" << 5 << 9 << 9 << 0 << false;
+    QTest::newRow("end, post carriage 990")
+        << true << 990 << 13 << "E" << 990 << 22 << 22 << 0 << false;
+    QTest::newRow("shift+right extends")
+        << true << 0 << 13 << "+R+R" << 0 << 15 << 13 << 0 << false;
+    QTest::newRow("shift+home extends") << true << 0 << 13 << "+H" << 0 << 0 << 0 << 0 << false;
+    QTest::newRow("up goes to the carriage")
+        << true << 0 << 3 << "U" << 0 << 13 << 13 << 0 << false;
+}
+
+void TestTapePanel::keys() {
+    QFETCH(bool, post);
+    QFETCH(int, carriage);
+    QFETCH(int, focus);
+    QFETCH(QString, keys);
+    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    b.tape().SetCarriagePos(carriage);
+    QVERIFY(b.Open());
+    b.grid()->Select(focus, focus);
+    b.bench.SetModified(false);
+    Type(b.grid(), keys);
+    QTEST(b.tape().CarriagePos(), "carriageAfter");
+    QTEST(b.grid()->FocusCol(), "focusAfter");
+    QTEST(b.grid()->FirstSelected(), "first");
+    QTEST(b.ui.beeps, "beeps");
+    QTEST(b.bench.Current().Modified(), "modified");
+    QCOMPARE(b.panel->GoToBox()->text(), QString::number(b.tape().CarriagePos()));
+}
+
+void TestTapePanel::spaceOnMixedSelectionAndMenuCommand() {
+    Bench b;
+    QVERIFY(b.Open());
+    TapeStore& tape = b.tape();
+    tape.SetPostCell(0, true);
+    tape.SetPostCell(2, true);
+    b.grid()->Select(13, 15);
+    QTest::keyClick(b.grid(), Qt::Key_Space);
+    QVERIFY(tape.GetPostCell(0) && tape.GetPostCell(1) && tape.GetPostCell(2));
+    QTest::keyClick(b.grid(), Qt::Key_Space);
+    QVERIFY(!tape.GetPostCell(0) && !tape.GetPostCell(1) && !tape.GetPostCell(2));
+    QTest::keyClick(b.grid(), Qt::Key_A);  // other keys do nothing on the Post tape
+    QVERIFY(tape.IsEmpty());
+
+    // The menu command while the tape lacks the focus: the carriage cell.
+    b.grid()->Select(15, 16);
+    b.panel->GoToBox()->setFocus();
+    b.bench.Post().runActive = true;
+    b.panel->ToggleMarksCommand();
+    QVERIFY(b.grid()->hasFocus());
+    QVERIFY(tape.GetPostCell(0));
+    QCOMPARE(tape.UsedMax(), 0);
+    QVERIFY(b.bench.Post().editedSinceStart);
+}
+
+void TestTapePanel::clicks_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("focus");
+    QTest::newRow("post on the tape") << true << 0 << 4 << 4;
+    QTest::newRow("post beyond 999") << true << 990 << 25 << 22;
+    QTest::newRow("post below -999") << true << -990 << 1 << 4;
+    QTest::newRow("turing below 1") << false << 1 << 3 << 13;
+    QTest::newRow("turing beyond 999") << false << 995 << 26 << 17;
+}
+
+void TestTapePanel::clicks() {
+    QFETCH(bool, post);
+    QFETCH(int, carriage);
+    QFETCH(int, col);
+    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    b.tape().SetCarriagePos(carriage);
+    QVERIFY(b.Open());
+    QTest::mouseClick(b.grid(), Qt::LeftButton, {}, b.Centre(col));
+    QTEST(b.grid()->FocusCol(), "focus");
+    QTEST(b.grid()->FirstSelected(), "focus");
+    QTEST(b.grid()->LastSelected(), "focus");
+    QCOMPARE(b.tape().CarriagePos(), carriage);
+}
+
+void TestTapePanel::rightPressKeepsRangeAndDoubleClickToggles() {
+    Bench b;
+    QVERIFY(b.Open());
+    b.grid()->Select(10, 14);
+    QTest::mousePress(b.grid(), Qt::RightButton, {}, b.Centre(12));
+    QTest::mouseRelease(b.grid(), Qt::RightButton, {}, b.Centre(12));
+    QCOMPARE(b.grid()->FirstSelected(), 10);
+    QCOMPARE(b.grid()->LastSelected(), 14);
+    QTest::mousePress(b.grid(), Qt::RightButton, {}, b.Centre(20));
+    QTest::mouseRelease(b.grid(), Qt::RightButton, {}, b.Centre(20));
+    QCOMPARE(b.grid()->FirstSelected(), 20);
+    QCOMPARE(b.grid()->LastSelected(), 20);
+
+    // Dragging selects a range.
+    QTest::mousePress(b.grid(), Qt::LeftButton, {}, b.Centre(2));
+    QTest::mouseMove(b.grid(), b.Centre(6));
+    QTest::mouseRelease(b.grid(), Qt::LeftButton, {}, b.Centre(6));
+    QCOMPARE(b.grid()->FirstSelected(), 2);
+    QCOMPARE(b.grid()->LastSelected(), 6);
+    QCOMPARE(b.grid()->FocusCol(), 6);
+
+    QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(14));
+    QVERIFY(b.tape().GetPostCell(1));
+    QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(14));
+    QVERIFY(!b.tape().GetPostCell(1));
+}
+
+void TestTapePanel::typingOnTheTuringTape() {
+    Bench b(MachineKind::Tur);
+    QVERIFY(b.Open());
+    TuringMachine& turing = b.bench.Turing();
+    turing.LoadAlphabet(QStringLiteral("ab"));
+    b.grid()->Select(13, 14);  // cells 14 and 15
+    QTest::keyClick(b.grid(), Qt::Key_B);
+    QCOMPARE(b.tape().GetTuringCell(14), u'b');
+    QCOMPARE(b.tape().GetTuringCell(15), u'b');
+    QTest::keyClick(b.grid(), Qt::Key_Return);
+    QTest::keyClick(b.grid(), Qt::Key_Escape);
+    QCOMPARE(b.tape().GetTuringCell(14), u'b');
+    QVERIFY(b.ui.dialogs.isEmpty());
+
+    // A letter outside the alphabet: declined, then accepted.
+    const QString zhe = QStringLiteral("Ж");
+    b.ui.answers = {2, 1};
+    QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, zhe, {});
+    QCOMPARE(b.ui.dialogs.size(), 1);
+    QCOMPARE(turing.Alphabet(), QStringLiteral("ab"));
+    QCOMPARE(b.tape().GetTuringCell(14), u'b');
+    QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, zhe, {});
+    QCOMPARE(b.ui.dialogs.size(), 2);
+    QCOMPARE(turing.Alphabet(), QStringLiteral("abЖ"));
+    QCOMPARE(turing.AlphabetText(), QStringLiteral("ab Ж"));
+    QCOMPARE(b.tape().GetTuringCell(14), zhe.at(0));
+    QCOMPARE(b.tape().GetTuringCell(15), zhe.at(0));
+    QCOMPARE(b.ui.beeps, 2);
+
+    QTest::keyClick(b.grid(), Qt::Key_Space);
+    QVERIFY(b.tape().IsEmpty());
+
+    // A double click makes the pointer's cell the selection and writes the
+    // current symbol there alone.
+    turing.currentTapeSymbol = QStringLiteral("a");
+    QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(20));
+    QCOMPARE(b.tape().GetTuringCell(21), u'a');
+    QCOMPARE(b.tape().UsedMin(), 21);
+    QCOMPARE(b.tape().UsedMax(), 21);
+}
+
+void TestTapePanel::symbolList() {
+    Bench b(MachineKind::Tur);
+    QVERIFY(b.Open());
+    TuringMachine& turing = b.bench.Turing();
+    turing.LoadAlphabet(QStringLiteral("01"));
+    b.grid()->Select(12, 14);
+    QSignalSpy chosen(b.panel, &TapePanel::SymbolChosen);
+    TfmAlf* list = b.panel->SymbolList();
+    b.panel->ChangeSymbol(b.window.mapToGlobal(QPoint(40, 70)));
+    QVERIFY(list->isVisible());
+    QCOMPARE(list->size(), QSize(42, 94));
+    QCOMPARE(list->List()->count(), 3);
+    QCOMPARE(list->List()->item(0)->text(), QStringLiteral("нет"));
+    QCOMPARE(list->Highlighted(), -1);
+    // While the list is open the tape shows its selection.
+    QTRY_VERIFY(list->List()->hasFocus());
+    QCOMPARE(b.Pixel(13, 2, 3), kNavy);
+
+    QTest::keyClick(list->List(), Qt::Key_Return);  // no highlight: nothing
+    QVERIFY(list->isVisible());
+    QTest::keyClick(list->List(), Qt::Key_Up);
+    QCOMPARE(list->Highlighted(), 0);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(list->List(), Qt::Key_Down);
+    }
+    QCOMPARE(list->Highlighted(), 2);
+    QTest::keyClick(list->List(), Qt::Key_Up);
+    QCOMPARE(list->Highlighted(), 1);
+    QTest::keyClick(list->List(), Qt::Key_Space);
+    QCOMPARE(turing.currentTapeSymbol, QStringLiteral("0"));
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("0"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(b.tape().TuringString().mid(12, 3), QStringLiteral("000"));
+    QCOMPARE(b.grid()->FirstSelected(), 12);
+    QCOMPARE(b.grid()->LastSelected(), 14);
+    QTRY_VERIFY(b.grid()->hasFocus());
+
+    // "нет" writes the blank.
+    b.panel->ChangeSymbol(b.window.mapToGlobal(QPoint(40, 70)));
+    QTest::keyClick(list->List(), Qt::Key_Down);
+    QTest::keyClick(list->List(), Qt::Key_Return);
+    QCOMPARE(turing.currentTapeSymbol, QStringLiteral("нет"));
+    QVERIFY(b.tape().IsEmpty());
+
+    // A click on an item chooses it.
+    b.panel->ChangeSymbol(b.window.mapToGlobal(QPoint(40, 70)));
+    QListWidget* items = list->List();
+    const QRect second = items->visualItemRect(items->item(2));
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(turing.currentTapeSymbol, QStringLiteral("1"));
+    QVERIFY(!list->isVisible());
+    QCOMPARE(chosen.size(), 3);
+}
+
+void TestTapePanel::runDisablesTheTapeControls() {
+    Bench b;
+    b.bench.Post().table.SetCode(1, QStringLiteral("2"));
+    b.bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
+    b.tape().SetPostCell(-40, true);
+    b.tape().SetPostCell(40, true);
+    b.bench.run().RefreshBoundButtons();
+    TapePanel* p = b.panel;
+    QVERIFY(p->SbLeft2()->isEnabled() && p->SbRight2()->isEnabled());
+    b.bench.run().Run();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->SbLeft2(), p->SbRight2(),
+                                         p->GoToBox(), p->CurrentGrid()}) {
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    }
+    b.bench.run().Break();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->SbLeft2(), p->SbRight2(),
+                                         p->GoToBox(), p->CurrentGrid()}) {
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
+}
+
+void TestTapePanel::boundScrollTakesEverythingElseOutOfUse() {
+    Bench b;
+    QVERIFY(b.Open());
+    b.tape().SetPostCell(-100, true);
+    b.tape().SetPostCell(5, true);
+    b.tape().SetCarriagePos(50);
+    b.bench.run().RefreshBoundButtons();
+    TapePanel* p = b.panel;
+    QTest::mouseClick(p->SbLeft2(), Qt::LeftButton);
+    QVERIFY(p->SbLeft2()->isChecked() && p->SbLeft2()->isEnabled());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->GoToBox(), b.grid()}) {
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    }
+    p->Scroller().TimeLeft2().stop();  // ticks come from the test
+    for (int i = 0; i < 137; ++i) {
+        p->Scroller().TimeLeft2Timer();
+    }
+    QCOMPARE(b.tape().CarriagePos(), -87);
+    QCOMPARE(p->GoToBox()->text(), QStringLiteral("-87"));
+    QVERIFY(p->SbLeft2()->isChecked());
+    p->Scroller().TimeLeft2Timer();
+    QVERIFY(!p->SbLeft2()->isChecked());
+    QVERIFY(!p->SbLeft2()->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->GoToBox(),
+                                                      b.grid(), p->SbRight2()}) {
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+    }
+}
+
+void TestTapePanel::scrollButtonsRepeatAndStopAtTheEnd() {
+    Bench b;
+    QVERIFY(b.Open());
+    TapePanel* p = b.panel;
+    TapeScroller& scroller = p->Scroller();
+    QTest::mousePress(p->SbRight(), Qt::LeftButton);
+    QVERIFY(scroller.TimeRight().isActive());
+    QCOMPARE(scroller.TimeRight().interval(), 300);
+    QTest::mouseRelease(p->SbRight(), Qt::LeftButton);
+    QVERIFY(!scroller.TimeRight().isActive());
+    QCOMPARE(b.tape().CarriagePos(), 1);  // the click's one move
+
+    b.tape().SetCarriagePos(997);
+    QTest::mousePress(p->SbRight(), Qt::LeftButton);
+    scroller.TimeRight().stop();  // ticks come from the test
+    scroller.TimeRightTimer();
+    scroller.TimeRightTimer();
+    QCOMPARE(b.tape().CarriagePos(), 999);
+    QCOMPARE(p->GoToBox()->text(), QStringLiteral("999"));
+    scroller.TimeRightTimer();
+    QCOMPARE(b.ui.dialogs.size(), 1);
+    QVERIFY(!scroller.TimeRight().isActive());
+    QVERIFY(!p->SbRight()->isDown());
+    QTest::mouseRelease(p->SbRight(), Qt::LeftButton);
+    QCOMPARE(b.ui.dialogs.size(), 1);
+    QCOMPARE(b.tape().CarriagePos(), 999);
+}
+
+void TestTapePanel::memoriseClearRestore() {
+    Bench b;
+    QVERIFY(b.Open());
+    QSignalSpy hints(b.panel, &TapePanel::RestoreHintChanged);
+    b.panel->MemoriseTape();  // an empty tape: nothing
+    QCOMPARE(hints.size(), 0);
+    QVERIFY(!b.bench.run().Controls().toolButton[5]);
+    b.tape().SetPostCell(-1, true);
+    b.tape().SetPostCell(0, true);
+    b.tape().SetPostCell(2, true);
+    b.panel->MemoriseTape();
+    QCOMPARE(hints.size(), 1);
+    QCOMPARE(hints.at(0).at(0).toString(), QStringLiteral("Восстановить ленту\rvVov"));
+    QVERIFY(b.bench.run().Controls().toolButton[5]);
+    QVERIFY(!QGuiApplication::overrideCursor());
+
+    b.tape().SetCarriagePos(30);
+    b.grid()->Select(3, 5);
+    b.panel->ClearTape();
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("0"));
+    QCOMPARE(b.grid()->FocusCol(), 13);
+    QCOMPARE(b.grid()->FirstSelected(), 13);
+    QVERIFY(b.tape().IsEmpty());
+    b.tape().SetCarriagePos(30);
+    b.panel->RestoreTape();
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("0"));
+    QVERIFY(b.tape().GetPostCell(-1) && b.tape().GetPostCell(2));
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+QTEST_MAIN(TestTapePanel)
+#include "test_tape_panel.moc"

@@ -1,0 +1,462 @@
+// The toolbar as the user meets it: where its buttons stand, what their
+// hints say, their pictures enabled and disabled, the symbol button's drawn
+// face, hover frames, the pressed look and the click, and how the run
+// controller's states and the machine switch reach buttons and menus.
+
+#include <QMenu>
+#include <QToolTip>
+
+#include "ShellFixture.h"
+#include "run/RunController.h"
+#include "shell/TBevel.h"
+#include "shell/TCool.h"
+
+class TestToolBar : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void buttonsStandByGroups_data();
+    void buttonsStandByGroups();
+    void panelAndSeparators();
+    void pictureFollowsEnabledState_data();
+    void pictureFollowsEnabledState();
+    void symbolButtonShowsCurrentSymbol_data();
+    void symbolButtonShowsCurrentSymbol();
+    void hoverFrames_data();
+    void hoverFrames();
+    void pressedLookAndClick();
+    void disabledButtonIgnoresClicks();
+    void controlStatesReachMenus_data();
+    void controlStatesReachMenus();
+    void controlStatesReachButtons_data();
+    void controlStatesReachButtons();
+    void runAndBreakSwitchTheSurfaces();
+    void machineVisibility_data();
+    void machineVisibility();
+};
+
+void TestToolBar::buttonsStandByGroups_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("statusTip");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("1") << 1 << 8 << 24 << "Новый"
+                       << "Создает машину Поста" << true << true;
+    QTest::newRow("2") << 2 << 32 << 24 << "Открыть"
+                       << "Загрузить файл машины Поста с диска" << true << true;
+    QTest::newRow("3") << 3 << 56 << 24 << "Сохранить"
+                       << "Записать файл машины Поста на диск" << true << true;
+    QTest::newRow("4") << 4 << 95 << 24 << "Запомнить ленту"
+                       << "Запомнить текущее состояние ленты" << true << true;
+    QTest::newRow("5") << 5 << 119 << 24 << "Восстановить ленту"
+                       << "Восстановить запомненную ленту" << false << true;
+    QTest::newRow("6") << 6 << 158 << 24 << "Запустить"
+                       << "Запустить алгоритм на исполнение" << true << true;
+    QTest::newRow("7") << 7 << 182 << 24 << "Пауза"
+                       << "Приостановить исполнение алгоритма" << false << true;
+    QTest::newRow("8") << 8 << 206 << 24 << "Пошагово"
+                       << "Выполнить очередной шаг алгоритма" << true << true;
+    QTest::newRow("9") << 9 << 230 << 24 << "Прервать"
+                       << "Прервать исполнение алгоритма" << false << true;
+    QTest::newRow("10") << 10 << 269 << 24 << "Поставить / удалить метки "
+                        << "Поставить/ удалить метки в выделенных ячейках ленты" << true << true;
+    QTest::newRow("11") << 11 << 269 << 24 << "Отметить символ на ленте "
+                        << "Записывает текущий символ внешнего алфавита в выделенные ячейки ленты"
+                        << false << false;
+    QTest::newRow("12") << 12 << 293 << 12 << "Изменить символ "
+                        << "Изменить текущий символ внешнего алфавита" << false << false;
+}
+
+void TestToolBar::buttonsStandByGroups() {
+    QFETCH(int, n);
+    QFETCH(int, left);
+    QFETCH(int, width);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, statusTip);
+    QFETCH(bool, enabled);
+    QFETCH(bool, shown);
+    auto form = ShownForm();
+    TCool* button = form->Bars().ToolBar().Button(n);
+    QCOMPARE(button->geometry(), QRect(left, 4, width, 22));
+    QCOMPARE(button->toolTip(), tooltip);
+    QCOMPARE(button->statusTip(), statusTip);
+    QCOMPARE(button->Hint(), tooltip + "|" + statusTip);
+    QCOMPARE(button->isEnabled(), enabled);
+    QCOMPARE(button->isVisible(), shown);
+}
+
+void TestToolBar::panelAndSeparators() {
+    auto form = ShownForm();
+    TToolBar& bar = form->Bars().ToolBar();
+    QCOMPARE(bar.objectName(), QStringLiteral("ToolBar"));
+    QCOMPARE(bar.height(), 30);
+    QCOMPARE(bar.width(), form->width());
+    QCOMPARE(bar.toolTip(), QString());
+    QCOMPARE(bar.statusTip(), QStringLiteral("Панель инструментов. Её можно спрятать"));
+    const int lefts[] = {86, 149, 311, 260};
+    for (int s = 1; s <= 4; ++s) {
+        TBevel* separator = bar.Separator(s);
+        QCOMPARE(separator->objectName(), QStringLiteral("Bevel%1").arg(s));
+        QCOMPARE(separator->geometry(), QRect(lefts[s - 1], 3, 2, 22));
+        QVERIFY(separator->isVisible());
+    }
+    QVERIFY(!bar.HoverFrame()->isVisible());
+    QVERIFY(!bar.HoverFrame2()->isVisible());
+    QCOMPARE(bar.HoverFrame()->size(), QSize(24, 22));
+    QCOMPARE(bar.HoverFrame2()->size(), QSize(13, 22));
+
+    // Silver face, a light inner bevel inside a dark outer one.
+    const QImage image = bar.grab().toImage();
+    QCOMPARE(QColor(image.pixel(400, 15)), QColor(192, 192, 192));
+    QCOMPARE(QColor(image.pixel(400, 0)), QColor(128, 128, 128));
+    QCOMPARE(QColor(image.pixel(400, 1)), QColor(255, 255, 255));
+}
+
+void TestToolBar::pictureFollowsEnabledState_data() {
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("coloured");
+    for (int n = 1; n <= 12; ++n) {
+        if (n != 11) {
+            QTest::addRow("%d", n) << n << (n != 12);
+        }
+    }
+}
+
+void TestToolBar::pictureFollowsEnabledState() {
+    QFETCH(int, n);
+    QFETCH(bool, coloured);
+    auto form = ShownForm();
+    TCool* button = form->Bars().ToolBar().Button(n);
+    button->show();
+    form->SetToolButtonEnabled(n, true);
+    const QImage on = button->grab().toImage();
+    form->SetToolButtonEnabled(n, false);
+    QVERIFY(!button->isEnabled());
+    const QImage off = button->grab().toImage();
+    QVERIFY(on != off);
+
+    bool anyColour = false;
+    bool offGrey = true;
+    for (int y = 0; y < on.height(); ++y) {
+        for (int x = 0; x < on.width(); ++x) {
+            const QColor c(on.pixel(x, y));
+            anyColour = anyColour || (std::max({c.red(), c.green(), c.blue()}) -
+                                      std::min({c.red(), c.green(), c.blue()})) > 24;
+            offGrey = offGrey && IsGrey(off.pixel(x, y));
+        }
+    }
+    QCOMPARE(anyColour, coloured);
+    QVERIFY2(offGrey, "a disabled picture is drawn in greys only");
+
+    form->SetToolButtonEnabled(n, true);
+    QCOMPARE(button->grab().toImage(), on);
+}
+
+void TestToolBar::symbolButtonShowsCurrentSymbol_data() {
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<int>("firstInk");  // leftmost column with black text
+    QTest::newRow("none") << "нет" << 1;
+    QTest::newRow("empty means none") << "" << 1;
+    QTest::newRow("digit") << "1" << 5;
+    QTest::newRow("letter") << "Ж" << 5;
+}
+
+void TestToolBar::symbolButtonShowsCurrentSymbol() {
+    QFETCH(QString, symbol);
+    QFETCH(int, firstInk);
+    auto form = ShownForm();
+    form->bench().Turing().currentTapeSymbol = symbol;
+    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    TCool* button = form->Bars().ToolBar().Button(11);
+    QVERIFY(button->isVisible());
+    const QImage face = button->grab().toImage();
+    QCOMPARE(face.size(), QSize(24, 22));
+    int left = face.width();
+    int top = face.height();
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            if (qGray(face.pixel(x, y)) < 64) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+            }
+        }
+    }
+    // Glyphs have side bearings; the text starts at its point or just after.
+    QVERIFY2(left >= firstInk && left <= firstInk + 2, qPrintable(QString::number(left)));
+    QVERIFY(top >= 4);
+    QCOMPARE(QColor(face.pixel(0, 21)), QColor(192, 192, 192));
+
+    // Switching the button off keeps the drawn face.
+    form->SetToolButtonEnabled(11, false);
+    QCOMPARE(button->grab().toImage(), face);
+}
+
+void TestToolBar::hoverFrames_data() {
+    QTest::addColumn<bool>("turing");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<QList<int>>("disabled");
+    QTest::addColumn<QPoint>("bv");   // (-1, -1): hidden
+    QTest::addColumn<QPoint>("bv2");  // (-1, -1): hidden
+    const QPoint hidden(-1, -1);
+    QTest::newRow("enabled button") << false << 1 << QList<int>{} << QPoint(7, 3) << hidden;
+    QTest::newRow("run button") << false << 6 << QList<int>{} << QPoint(157, 3) << hidden;
+    QTest::newRow("disabled button") << false << 5 << QList<int>{} << hidden << hidden;
+    QTest::newRow("mark button") << false << 10 << QList<int>{} << QPoint(268, 3) << hidden;
+    QTest::newRow("symbol frames the pair")
+        << true << 11 << QList<int>{} << QPoint(268, 3) << QPoint(292, 3);
+    QTest::newRow("change frames the pair")
+        << true << 12 << QList<int>{} << QPoint(268, 3) << QPoint(292, 3);
+    QTest::newRow("pair with change off") << true << 11 << QList<int>{12} << hidden << hidden;
+    QTest::newRow("pair with symbol off") << true << 12 << QList<int>{11} << hidden << hidden;
+}
+
+void TestToolBar::hoverFrames() {
+    QFETCH(bool, turing);
+    QFETCH(int, enter);
+    QFETCH(QList<int>, disabled);
+    QFETCH(QPoint, bv);
+    QFETCH(QPoint, bv2);
+    auto form = ShownForm();
+    TToolBar& bar = form->Bars().ToolBar();
+    if (turing) {
+        form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+        form->SetToolButtonEnabled(11, true);
+        form->SetToolButtonEnabled(12, true);
+    }
+    for (int n : disabled) {
+        form->SetToolButtonEnabled(n, false);
+    }
+    QTest::mouseMove(form.get(), QPoint(400, 300));
+    TCool* button = bar.Button(enter);
+    QTest::mouseMove(button, button->rect().center());
+    QTRY_COMPARE(button->underMouse(), true);
+    QCOMPARE(bar.HoverFrame()->isVisible(), bv != QPoint(-1, -1));
+    if (bv != QPoint(-1, -1)) {
+        QCOMPARE(bar.HoverFrame()->pos(), bv);
+    }
+    QCOMPARE(bar.HoverFrame2()->isVisible(), bv2 != QPoint(-1, -1));
+    if (bv2 != QPoint(-1, -1)) {
+        QCOMPARE(bar.HoverFrame2()->pos(), bv2);
+    }
+    // The frame is drawn raised: light above, shadow below.
+    if (bv != QPoint(-1, -1)) {
+        const QImage image = bar.grab().toImage();
+        QCOMPARE(QColor(image.pixel(bv + QPoint(5, 0))), QColor(255, 255, 255));
+        QCOMPARE(QColor(image.pixel(bv + QPoint(5, 21))), QColor(128, 128, 128));
+    }
+
+    QTest::mouseMove(form.get(), QPoint(400, 300));
+    QTRY_COMPARE(button->underMouse(), false);
+    QVERIFY(!bar.HoverFrame()->isVisible());
+    QVERIFY(!bar.HoverFrame2()->isVisible());
+}
+
+void TestToolBar::pressedLookAndClick() {
+    auto form = ShownForm();
+    TToolBar& bar = form->Bars().ToolBar();
+    auto spy = Isolated(Item(*form, "mmRunRun"));
+    TCool* button = bar.Button(6);
+    const QRect home = button->geometry();
+    QTest::mouseMove(button, QPoint(10, 10));
+    QTRY_VERIFY(bar.HoverFrame()->isVisible());
+
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(button->geometry(), home.translated(1, 1));
+    QVERIFY(!bar.HoverFrame()->isVisible());
+    QCOMPARE(spy->count(), 0);
+
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(9, 9));
+    QCOMPARE(button->geometry(), home);
+    QVERIFY(bar.HoverFrame()->isVisible());
+    QCOMPARE(spy->count(), 1);
+
+    // A press that is dragged off the button and released there is no click.
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(40, 10));
+    QCOMPARE(button->geometry(), home);
+    QCOMPARE(spy->count(), 1);
+}
+
+void TestToolBar::disabledButtonIgnoresClicks() {
+    auto form = ShownForm();
+    auto spy = Isolated(Item(*form, "mmRunPause"));
+    TCool* button = form->Bars().ToolBar().Button(7);
+    QVERIFY(!button->isEnabled());
+    const QRect home = button->geometry();
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(button->geometry(), home);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(spy->count(), 0);
+}
+
+void TestToolBar::controlStatesReachMenus_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("item");
+    QTest::newRow("file") << "menuFile"
+                          << "mmFile";
+    QTest::newRow("interpreter") << "menuInter"
+                                 << "mmInter";
+    QTest::newRow("commands") << "menuComm"
+                              << "mmComm";
+    QTest::newRow("help") << "menuHelp"
+                          << "mmHelp";
+    QTest::newRow("run") << "runRun"
+                         << "mmRunRun";
+    QTest::newRow("pause") << "runPause"
+                           << "mmRunPause";
+    QTest::newRow("step") << "runStep"
+                          << "mmRunStep";
+    QTest::newRow("break") << "runBreak"
+                           << "mmRunBreak";
+}
+
+void TestToolBar::controlStatesReachMenus() {
+    QFETCH(QString, field);
+    QFETCH(QString, item);
+    auto form = ShownForm();
+    TMainMenu& menu = form->Bars().Menu();
+    QAction* action = menu.Menu(item) ? menu.Menu(item)->menuAction() : menu.Action(item);
+    QVERIFY(action);
+    ControlStates states = form->bench().run().Controls();
+    bool* flag = field == "menuFile"    ? &states.menuFile
+                 : field == "menuInter" ? &states.menuInter
+                 : field == "menuComm"  ? &states.menuComm
+                 : field == "menuHelp"  ? &states.menuHelp
+                 : field == "runRun"    ? &states.runRun
+                 : field == "runPause"  ? &states.runPause
+                 : field == "runStep"   ? &states.runStep
+                                        : &states.runBreak;
+    for (bool on : {!*flag, *flag}) {
+        *flag = on;
+        form->bench().run().SetControls(states);
+        QCOMPARE(action->isEnabled(), on);
+    }
+}
+
+void TestToolBar::controlStatesReachButtons_data() {
+    QTest::addColumn<int>("n");
+    for (int n = 1; n <= 12; ++n) {
+        QTest::addRow("%d", n) << n;
+    }
+}
+
+void TestToolBar::controlStatesReachButtons() {
+    QFETCH(int, n);
+    auto form = ShownForm();
+    TToolBar& bar = form->Bars().ToolBar();
+    RunController& run = form->bench().run();
+    ControlStates states = run.Controls();
+    const ControlStates start = states;
+    for (bool on : {!start.toolButton[std::size_t(n)], start.toolButton[std::size_t(n)]}) {
+        states.toolButton[std::size_t(n)] = on;
+        run.SetControls(states);
+        for (int other = 1; other <= 12; ++other) {
+            QCOMPARE(bar.IsButtonEnabled(other), states.toolButton[std::size_t(other)]);
+        }
+        // The restore items go with button 5 and with nothing else.
+        QCOMPARE(Item(*form, "mmCommPastLenta")->isEnabled(), states.toolButton[5]);
+        QCOMPARE(Item(*form, "pmLentaPaste")->isEnabled(), states.toolButton[5]);
+    }
+}
+
+void TestToolBar::runAndBreakSwitchTheSurfaces() {
+    auto form = ShownForm();
+    TMainMenu& menu = form->Bars().Menu();
+    TToolBar& bar = form->Bars().ToolBar();
+    auto open = Isolated(menu.mmFileOpen);
+    auto help = Isolated(menu.mmHelpCont);
+    auto run = Isolated(menu.mmRunRun);
+    auto breakOff = Isolated(menu.mmRunBreak);
+
+    form->bench().run().Run();
+    const bool runningButtons[] = {false, false, false, false, false, false,
+                                   true,  false, true,  false, false, false};
+    for (int n = 1; n <= 12; ++n) {
+        QCOMPARE(bar.IsButtonEnabled(n), runningButtons[n - 1]);
+    }
+    for (QMenu* m : {menu.mmFile, menu.mmInter, menu.mmComm, menu.mmHelp}) {
+        QVERIFY(!m->menuAction()->isEnabled());
+    }
+    QVERIFY(menu.mmRun->menuAction()->isEnabled());
+    QVERIFY(menu.mmSpeed->menuAction()->isEnabled());
+    QVERIFY(!menu.mmRunRun->isEnabled());
+    QVERIFY(menu.mmRunPause->isEnabled());
+    QVERIFY(!menu.mmRunStep->isEnabled());
+    QVERIFY(menu.mmRunBreak->isEnabled());
+    // Keys of a switched-off menu do nothing while the program runs.
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    QTest::keyClick(form.get(), Qt::Key_F9);
+    QCOMPARE(open->count(), 0);
+    QCOMPARE(help->count(), 0);
+    QCOMPARE(run->count(), 0);
+    QTest::keyClick(form.get(), Qt::Key_F2, Qt::ControlModifier);
+    QCOMPARE(breakOff->count(), 1);
+
+    form->bench().run().Break();
+    const bool idleButtons[] = {true,  true, true,  true, false, true,
+                                false, true, false, true, false, false};
+    for (int n = 1; n <= 12; ++n) {
+        QCOMPARE(bar.IsButtonEnabled(n), idleButtons[n - 1]);
+    }
+    for (QMenu* m : {menu.mmFile, menu.mmInter, menu.mmComm, menu.mmHelp}) {
+        QVERIFY(m->menuAction()->isEnabled());
+    }
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    QCOMPARE(open->count(), 1);
+}
+
+void TestToolBar::machineVisibility_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<bool>("turing");
+    const char* postOnly[] = {"mmCommMark",    "mmCommInsRow", "mmCommDelRow",
+                              "mmCommPlusRow", "pmInsRow",     "pmDelRow",
+                              "pmPlusRow",     "pmLentaMark",  "button10"};
+    for (const char* name : postOnly) {
+        QTest::newRow(name) << name << true << true << false;
+    }
+    const char* turingOnly[] = {"mmCommSimvol",  "mmCommChange",  "mmCommInsCol", "mmCommDelCol",
+                                "mmCommPlusCol", "pmInsCol",      "pmDelCol",     "pmPlusCol",
+                                "pmLentaSimvol", "pmLentaChange", "mmViewAlf",    "button11",
+                                "button12"};
+    for (const char* name : turingOnly) {
+        QTest::newRow(name) << name << false << false << true;
+    }
+    // Shown at start, before the first switch.
+    for (const char* name : {"mmCommClearTur", "mmCommClearAlf", "mmCommClearComm"}) {
+        QTest::newRow(name) << name << true << false << true;
+    }
+    for (const char* name : {"mmCommClearRow", "mmCommClearCol", "pmClearCol", "mmCommLeft"}) {
+        QTest::newRow(name) << name << true << true << true;
+    }
+}
+
+void TestToolBar::machineVisibility() {
+    QFETCH(QString, name);
+    QFETCH(bool, atStart);
+    QFETCH(bool, post);
+    QFETCH(bool, turing);
+    auto form = ShownForm();
+    auto shown = [&]() {
+        if (name.startsWith("button")) {
+            return form->Bars().ToolBar().Button(name.mid(6).toInt())->isVisible();
+        }
+        QAction* action = Item(*form, name);
+        return action && action->isVisible();
+    };
+    QCOMPARE(shown(), atStart);
+    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    QCOMPARE(shown(), turing);
+    form->Bars().ApplyMachineVisibility(MachineKind::Pst);
+    QCOMPARE(shown(), post);
+    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    QCOMPARE(shown(), turing);
+}
+
+QTEST_MAIN(TestToolBar)
+#include "test_toolbar.moc"

@@ -1,0 +1,181 @@
+// Documents and the interpreter switch through the real window: file
+// dialogs and questions answered as a user would, the title, the modified
+// indicator per machine, and the alphabet panel remembered across switches.
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ModalAnswer.h"
+#include "shell/TMainForm.h"
+#include "shell/TMainMenu.h"
+#include "shell/TShellBars.h"
+#include "shell/TViewToggles.h"
+#include "tape/TapePanel.h"
+#include "tape/TfmAlf.h"
+#include "turing/TuringAlphabetPanel.h"
+
+namespace {
+
+// Answers the next file dialog with `path`, or cancels it when empty.
+void AnswerFileDialog(const QString& path) {
+    WhenModal(
+        [path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            if (path.isEmpty()) {
+                dialog->reject();
+            } else {
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(name);
+                name->setText(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+            }
+        },
+        [](QWidget* modal) { modal->close(); });
+}
+
+// Answers the next message dialog with the button `n` (1 to 3).
+void AnswerMessage(int n, QString* caption = nullptr) {
+    WhenModal(
+        [n, caption](QWidget* modal) {
+            if (caption) {
+                *caption = modal->windowTitle();
+            }
+            for (int i = 1; i < n; ++i) {
+                QTest::keyClick(modal, Qt::Key_Right);
+            }
+        },
+        Press(Qt::Key_Return));
+}
+
+struct Shown {
+    TMainForm form;
+    Shown() {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+    }
+};
+
+}  // namespace
+
+class TestWindowDocuments : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void saveAndOpenThroughTheDialogs();
+    void closingAsksPostFirstAndEscapeStops();
+    void alphabetPanelRememberedAcrossSwitches();
+    void modifiedFlagsStayWithTheirMachine();
+    void chosenSymbolShowsOnItsButton();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void TestWindowDocuments::saveAndOpenThroughTheDialogs() {
+    const QString path = dir_.filePath(QStringLiteral("ученик.pst"));
+    {
+        Shown s;
+        s.form.bench().Post().tape.SetPostCell(4, true);
+        AnswerFileDialog(path);
+        s.form.Bars().Menu().mmFileSave->trigger();
+        QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - ученик.pst"));
+        QCOMPARE(s.form.StatusPanel(4)->text(), QString());
+    }
+    Shown s;
+    s.form.bench().Post().tape.SetPostCell(-9, true);
+    AnswerFileDialog(path);
+    AnswerMessage(2);  // "Нет": do not save the work at hand
+    s.form.Bars().Menu().mmFileOpen->trigger();
+    QTRY_VERIFY(s.form.bench().Post().tape.GetPostCell(4));
+    QVERIFY(!s.form.bench().Post().tape.GetPostCell(-9));
+    QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - ученик.pst"));
+    QCOMPARE(s.form.StatusPanel(4)->text(), QString());
+    QCOMPARE(s.form.StatusPanel(2)->text(), QStringLiteral("min: 4"));
+
+    // New on the unmodified document asks nothing.
+    s.form.Bars().Menu().mmFileNew->trigger();
+    QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
+    QVERIFY(s.form.bench().Post().tape.IsEmpty());
+}
+
+void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
+    Shown s;
+    s.form.bench().Post().tape.SetPostCell(1, true);
+    s.form.bench().SetMachineModified(s.form.bench().Turing(), true);
+    QString caption;
+    WhenModal([&caption](QWidget* modal) { caption = modal->windowTitle(); },
+              Press(Qt::Key_Escape));
+    QVERIFY(!s.form.close());
+    QCOMPARE(caption, QStringLiteral("Интерпретатор машины Поста"));
+    QVERIFY(s.form.isVisible());
+
+    // "Нет" twice: the window closes, the Turing question came second.
+    AnswerMessage(2);
+    WhenModal([&caption](QWidget* modal) { caption = modal->windowTitle(); },
+              [](QWidget* modal) {
+                  QTest::keyClick(modal, Qt::Key_Right);
+                  QTest::keyClick(modal, Qt::Key_Return);
+              });
+    QVERIFY(s.form.close());
+    QCOMPARE(caption, QStringLiteral("Интерпретатор машины Тьюринга"));
+}
+
+void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
+    Shown s;
+    TMainMenu& menu = s.form.Bars().Menu();
+    menu.mmInterTur->trigger();
+    QVERIFY(s.form.Alphabet()->isVisible());
+    QVERIFY(s.form.Alphabet()->y() > s.form.Tape()->y());
+    menu.mmViewAlf->trigger();
+    QVERIFY(!s.form.Alphabet()->isVisible());
+    menu.mmInterPst->trigger();
+    menu.mmInterTur->trigger();
+    QVERIFY(!s.form.Alphabet()->isVisible());
+    menu.mmViewAlf->trigger();
+    menu.mmInterPst->trigger();
+    QVERIFY(!s.form.Alphabet()->isVisible());
+    menu.mmInterTur->trigger();
+    QVERIFY(s.form.Alphabet()->isVisible());
+    // Re-selecting the Turing machine leaves the panel as it is.
+    menu.mmInterTur->trigger();
+    QVERIFY(s.form.Alphabet()->isVisible());
+}
+
+void TestWindowDocuments::modifiedFlagsStayWithTheirMachine() {
+    Shown s;
+    TMainMenu& menu = s.form.Bars().Menu();
+    s.form.bench().Post().tape.SetPostCell(2, true);
+    s.form.bench().Post().SetDocument(QStringLiteral("/home/ученик/задачи/сложение.pst"), true);
+    menu.mmInterTur->trigger();
+    QCOMPARE(s.form.StatusPanel(4)->text(), QString());
+    QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Тьюринга] - Без имени"));
+    menu.mmInterPst->trigger();
+    QCOMPARE(s.form.StatusPanel(4)->text(), QStringLiteral("Изменен"));
+    QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - сложение.pst"));
+    QVERIFY(s.form.bench().Post().Modified());
+    QVERIFY(!s.form.bench().Turing().Modified());
+}
+
+void TestWindowDocuments::chosenSymbolShowsOnItsButton() {
+    Shown s;
+    s.form.Bars().Menu().mmInterTur->trigger();
+    TuringMachine& turing = s.form.bench().Turing();
+    turing.EditAlphabetText(QStringLiteral("xy"));
+    turing.RebuildAlphabet();
+    s.form.Bars().Menu().mmCommChange->trigger();
+    TfmAlf* list = s.form.Tape()->SymbolList();
+    QTRY_VERIFY(list->isVisible());
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key_Down);
+    QTest::keyClick(focus, Qt::Key_Down);
+    QTest::keyClick(focus, Qt::Key_Return);
+    QTRY_COMPARE(turing.currentTapeSymbol, QStringLiteral("x"));
+    QCOMPARE(turing.tape.GetTuringCell(turing.tape.CarriagePos()), QChar(u'x'));
+}
+
+QTEST_MAIN(TestWindowDocuments)
+#include "test_window_documents.moc"
