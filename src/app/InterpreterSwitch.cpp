@@ -5,7 +5,9 @@
 #include "run/RunController.h"
 
 void SwitchInterpreter(Workbench& bench, MachineKind kind) {
+    bench.run().LeaveMachine();
     bench.SetKind(kind);
+    bench.run().ShowRunStateOfCurrent();
     DocumentCommands::ConfigureSaveDialog(bench);
     Machine& machine = bench.Current();
 

@@ -415,3 +415,19 @@ void RunController::TimePuskPstTimer() {
 void RunController::TimePuskTurTimer() {
     TuringStep(bench_);
 }
+
+void RunController::LeaveMachine() {
+    Machine& machine = bench_.Current();
+    QTimer& timer = TimerOf(machine);
+    if (timer.isActive()) {
+        // Only a pending single step can be under way here: the switch is
+        // out of reach while a program runs continuously.
+        timer.stop();
+        bench_.stepMode = false;
+        Pause();
+    }
+}
+
+void RunController::ShowRunStateOfCurrent() {
+    ApplyPattern(bench_.Current().runActive ? Command::Pause : Command::Break);
+}

@@ -64,6 +64,11 @@ public:
             Q_EMIT RunViewChanged();
         }
     }
+    // The interpreter switch: a single step still pending on the machine
+    // being left is dropped (its run stays paused), and the run items and
+    // views then show the entered machine's own run state, paused or idle.
+    void LeaveMachine();
+    void ShowRunStateOfCurrent();
     // A scroll to a used bound starts or ends (ControlStates::boundScroll).
     void SetBoundScroll(bool on);
 

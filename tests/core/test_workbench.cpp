@@ -14,6 +14,7 @@ private Q_SLOTS:
     void startState();
     void flagsBelongToTheirMachine();
     void switchingShowsTheEnteredMachine();
+    void switchingDuringAPendingStepPausesTheRunLeft();
 };
 
 void TestWorkbench::startState() {
@@ -84,6 +85,27 @@ void TestWorkbench::switchingShowsTheEnteredMachine() {
     QVERIFY(bench.run().Controls().toolButton[5]);
     QVERIFY(bench.Post().Modified() && !bench.Turing().Modified());
     QCOMPARE(bench.saveDialog.filter, QStringLiteral("Машина Поста|*.pst"));
+}
+
+void TestWorkbench::switchingDuringAPendingStepPausesTheRunLeft() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.Post().table.SetCode(1, QStringLiteral("2"));
+    bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
+    RunController& run = bench.run();
+    run.Step();  // the step is pending: the interpreter menu is still on
+    QVERIFY(run.Controls().menuInter);
+    SwitchInterpreter(bench, MachineKind::Tur);
+    // The Post timer no longer ticks behind the Turing machine's back.
+    QVERIFY(!run.TimePuskPst().isActive());
+    QVERIFY(bench.Post().runActive && !bench.stepMode);
+    // The idle Turing machine shows Run on, Pause and Break off, its views on.
+    QVERIFY(run.Controls().runRun && !run.Controls().runPause && !run.Controls().runBreak);
+    QVERIFY(run.Controls().edNum && run.Controls().turingTable);
+    // Back on the Post machine its paused run can be broken.
+    SwitchInterpreter(bench, MachineKind::Pst);
+    QCOMPARE(run.State(), RunController::RunState::Paused);
+    QVERIFY(run.Controls().runBreak && run.Controls().runRun);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbench)
