@@ -64,6 +64,49 @@ constexpr Rule kPattern[ElementCount][4] = {
     /* Views         */ {R::Off, R::Off, R::On, R::On},
 };
 
+// Which controls each element names: a member of ControlStates, or a
+// toolbar button by number, on both machines or on one.
+enum class Scope : quint8 { Both, Post, Turing };
+struct Target {
+    Element element;
+    bool ControlStates::*member;  // nullptr for a toolbar button
+    int button;
+    Scope scope;
+};
+using C = ControlStates;
+constexpr Target kTargets[] = {
+    {Tools1To4, nullptr, 1, Scope::Both},
+    {Tools1To4, nullptr, 2, Scope::Both},
+    {Tools1To4, nullptr, 3, Scope::Both},
+    {Tools1To4, nullptr, 4, Scope::Both},
+    {Tool5, nullptr, 5, Scope::Both},
+    {Tool6, nullptr, 6, Scope::Both},
+    {Tool7, nullptr, 7, Scope::Both},
+    {Tool8, nullptr, 8, Scope::Both},
+    {Tool9, nullptr, 9, Scope::Both},
+    {MachineTools, nullptr, 10, Scope::Post},
+    {MachineTools, nullptr, 11, Scope::Turing},
+    {MachineTools, nullptr, 12, Scope::Turing},
+    {Menus, &C::menuFile, 0, Scope::Both},
+    {Menus, &C::menuInter, 0, Scope::Both},
+    {Menus, &C::menuComm, 0, Scope::Both},
+    {Menus, &C::menuHelp, 0, Scope::Both},
+    {RunRunItem, &C::runRun, 0, Scope::Both},
+    {RunPauseItem, &C::runPause, 0, Scope::Both},
+    {RunStepItem, &C::runStep, 0, Scope::Both},
+    {RunBreakItem, &C::runBreak, 0, Scope::Both},
+    {ScrollButtons, &C::sbLeft, 0, Scope::Both},
+    {ScrollButtons, &C::sbRight, 0, Scope::Both},
+    {ScrollLeft2, &C::sbLeft2, 0, Scope::Both},
+    {ScrollRight2, &C::sbRight2, 0, Scope::Both},
+    {GoToBox, &C::edNum, 0, Scope::Both},
+    {Views, &C::postTable, 0, Scope::Post},
+    {Views, &C::postTape, 0, Scope::Post},
+    {Views, &C::turingTable, 0, Scope::Turing},
+    {Views, &C::turingTape, 0, Scope::Turing},
+    {Views, &C::alphabet, 0, Scope::Turing},
+};
+
 }  // namespace
 
 int RunController::SpeedInterval(int level) {
@@ -128,111 +171,34 @@ bool RunController::RightBoundFar() const {
 
 void RunController::ApplyPattern(Command command) {
     const ControlStates before = controls_;
-    const bool post = bench_.Kind() == MachineKind::Pst;
+    const Scope current = bench_.Kind() == MachineKind::Pst ? Scope::Post : Scope::Turing;
     const bool memorised = bench_.Current().tape.Memorised().present;
-    const int column = int(command);
-
-    for (int element = 0; element < ElementCount; ++element) {
-        const Rule rule = kPattern[element][column];
-        if (rule == Rule::Keep) {
+    for (const Target& target : kTargets) {
+        if (target.scope != Scope::Both && target.scope != current) {
             continue;
         }
-        auto set = [&](bool& control) {
-            switch (rule) {
-                case Rule::On:
-                    control = true;
-                    break;
-                case Rule::Off:
-                    control = false;
-                    break;
-                case Rule::OnIfMemorised:
-                    control = control || memorised;
-                    break;
-                case Rule::ExactlyMemorised:
-                    control = memorised;
-                    break;
-                case Rule::OnIfLeftFar:
-                    control = control || LeftBoundFar();
-                    break;
-                case Rule::OnIfRightFar:
-                    control = control || RightBoundFar();
-                    break;
-                case Rule::Keep:
-                    break;
-            }
-        };
-        ControlStates& c = controls_;
-        switch (Element(element)) {
-            case Tools1To4:
-                for (int n = 1; n <= 4; ++n) {
-                    set(c.toolButton[std::size_t(n)]);
-                }
+        bool& control = target.member ? controls_.*target.member
+                                      : controls_.toolButton[std::size_t(target.button)];
+        switch (kPattern[target.element][int(command)]) {
+            case Rule::Keep:
                 break;
-            case Tool5:
-                set(c.toolButton[5]);
+            case Rule::On:
+                control = true;
                 break;
-            case Tool6:
-                set(c.toolButton[6]);
+            case Rule::Off:
+                control = false;
                 break;
-            case Tool7:
-                set(c.toolButton[7]);
+            case Rule::OnIfMemorised:
+                control = control || memorised;
                 break;
-            case Tool8:
-                set(c.toolButton[8]);
+            case Rule::ExactlyMemorised:
+                control = memorised;
                 break;
-            case Tool9:
-                set(c.toolButton[9]);
+            case Rule::OnIfLeftFar:
+                control = control || LeftBoundFar();
                 break;
-            case MachineTools:
-                if (post) {
-                    set(c.toolButton[10]);
-                } else {
-                    set(c.toolButton[11]);
-                    set(c.toolButton[12]);
-                }
-                break;
-            case Menus:
-                set(c.menuFile);
-                set(c.menuInter);
-                set(c.menuComm);
-                set(c.menuHelp);
-                break;
-            case RunRunItem:
-                set(c.runRun);
-                break;
-            case RunPauseItem:
-                set(c.runPause);
-                break;
-            case RunStepItem:
-                set(c.runStep);
-                break;
-            case RunBreakItem:
-                set(c.runBreak);
-                break;
-            case ScrollButtons:
-                set(c.sbLeft);
-                set(c.sbRight);
-                break;
-            case ScrollLeft2:
-                set(c.sbLeft2);
-                break;
-            case ScrollRight2:
-                set(c.sbRight2);
-                break;
-            case GoToBox:
-                set(c.edNum);
-                break;
-            case Views:
-                if (post) {
-                    set(c.postTable);
-                    set(c.postTape);
-                } else {
-                    set(c.turingTable);
-                    set(c.turingTape);
-                    set(c.alphabet);
-                }
-                break;
-            case ElementCount:
+            case Rule::OnIfRightFar:
+                control = control || RightBoundFar();
                 break;
         }
     }
