@@ -13,22 +13,6 @@ void Report(Workbench& bench, const QString& dialog, int help, const QString& st
     bench.ReportFailure(kCaption, dialog, help, status);
 }
 
-// A tape part holds one character per cell and may not reach beyond the
-// tape's end.
-bool TapePartFits(const QString& part) {
-    return part.size() <= TapeStore::TapeLimit;
-}
-
-bool OnPostTape(qint64 cell) {
-    return cell >= -TapeStore::TapeLimit && cell <= TapeStore::TapeLimit;
-}
-
-// Bounds are the empty pair or an ordered pair of cells on the tape.
-bool BoundsValid(int usedMin, int usedMax) {
-    return (usedMin == TapeStore::TapeLimit && usedMax == -TapeStore::TapeLimit) ||
-           (OnPostTape(usedMin) && OnPostTape(usedMax) && usedMin <= usedMax);
-}
-
 struct PostDocument {
     QStringList statement;
     int carriage = 0;
@@ -63,8 +47,8 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
     doc.zero = zero.front();
     // Values no document written by the system holds: they would put the
     // carriage or cells off the tape.
-    if (!OnPostTape(doc.carriage) || !BoundsValid(doc.usedMin, doc.usedMax) ||
-        !TapePartFits(doc.left) || !TapePartFits(doc.right)) {
+    if (!TapeStore::StoredTapeValid(TapeKind::Post, doc.carriage, doc.usedMin, doc.usedMax,
+                                    {doc.left.size(), doc.right.size()})) {
         return false;
     }
     if (doc.rows < 2 || qint64(doc.rows) * 4 > in.Remaining()) {

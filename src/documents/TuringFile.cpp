@@ -52,10 +52,6 @@ std::optional<QString> ReadMemo(DocumentFile::LineReader& in) {
     return lines.join(u'\n');
 }
 
-bool InRange(qint32 value, int low, int high) {
-    return value >= low && value <= high;
-}
-
 std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     DocumentFile::LineReader in(lines);
     TuringDocument doc;
@@ -72,9 +68,8 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     doc.alphabet = in.Next();
     // Later code walks the tape from these values; a file must not be able
     // to put them off the tape.
-    const int last = TapeStore::TapeLimit;
-    if (!in.ok() || !InRange(doc.carriage, 1, last) || !InRange(doc.usedMin, 1, last) ||
-        !InRange(doc.usedMax, 0, last) || doc.tape.size() > last) {
+    if (!in.ok() || !TapeStore::StoredTapeValid(TapeKind::Turing, doc.carriage, doc.usedMin,
+                                                doc.usedMax, {doc.tape.size()})) {
         return std::nullopt;
     }
 

@@ -15,6 +15,20 @@ TapeStore::TapeStore(TapeKind kind, TapeHooks* hooks)
       usedMin_(TapeLimit),
       usedMax_(EmptyUsedMax()) {}
 
+bool TapeStore::StoredTapeValid(TapeKind kind, qint64 carriage, qint64 usedMin, qint64 usedMax,
+                                std::initializer_list<qsizetype> stringLengths) {
+    const qint64 first = kind == TapeKind::Post ? -TapeLimit : 1;
+    const qint64 emptyMax = kind == TapeKind::Post ? -TapeLimit : 0;
+    auto onTape = [first](qint64 cell) { return cell >= first && cell <= TapeLimit; };
+    const bool bounds = (usedMin == TapeLimit && usedMax == emptyMax) ||
+                        (onTape(usedMin) && onTape(usedMax) && usedMin <= usedMax);
+    bool lengths = true;
+    for (qsizetype length : stringLengths) {
+        lengths = lengths && length <= TapeLimit;
+    }
+    return onTape(carriage) && bounds && lengths;
+}
+
 QChar& TapeStore::CellIn(QString& cells, int k, QChar filler) {
     if (cells.size() < k) {
         cells.append(QString(k - cells.size(), filler));

@@ -13,6 +13,7 @@
 // TapeHooks: marking the document modified and writing status panels 2 and 3.
 
 #include <QString>
+#include <initializer_list>
 
 enum class TapeKind { Post, Turing };
 
@@ -45,6 +46,12 @@ public:
     static constexpr int TapeLimit = 999;
 
     explicit TapeStore(TapeKind kind, TapeHooks* hooks = nullptr);
+
+    // What a document may bring for a tape of `kind`: a carriage on the
+    // tape, bounds that are the empty pair or an ordered pair of cells on
+    // the tape, and cell strings no longer than the tape.
+    static bool StoredTapeValid(TapeKind kind, qint64 carriage, qint64 usedMin, qint64 usedMax,
+                                std::initializer_list<qsizetype> stringLengths);
 
     TapeKind Kind() const { return kind_; }
     int FirstCell() const { return kind_ == TapeKind::Post ? -TapeLimit : 1; }

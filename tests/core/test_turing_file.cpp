@@ -202,6 +202,7 @@ void TestTuringFile::readFailures_data() {
         {"used min far", 3, "100000"},
         {"used max negative", 4, "-1"},
         {"used max 1000", 4, "1000"},
+        {"half of the empty pair", 4, "5"},
         {"tape of 1000 cells", 5, QString(1000, u'a')},
         {"row count 1", 7, "1"},
         {"row count 0", 7, "0"},
