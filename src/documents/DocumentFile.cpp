@@ -33,9 +33,19 @@ ReadResult Read(const QString& path, const QByteArray& magic) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const QByteArray image = file.readAll();
+    // size() says 0 for devices and pipes, so the read itself is bounded as
+    // well: one byte past the limit is enough to refuse.
+    ReadResult tooLarge;
+    tooLarge.status = ReadStatus::TooLarge;
+    if (file.size() > kMaxDocumentSize) {
+        return tooLarge;
+    }
+    const QByteArray image = file.read(kMaxDocumentSize + 1);
     if (file.error() != QFileDevice::NoError) {
         return {};
+    }
+    if (image.size() > kMaxDocumentSize) {
+        return tooLarge;
     }
     return Parse(image, magic);
 }

@@ -4,7 +4,9 @@
 // splits at CR LF, lone CR and lone LF, drops the empty line after a final
 // break, and stops at a NUL byte. Writing ends every line with CR LF and
 // replaces the file only once the whole image is on disk, so a failed write
-// leaves the previous file intact.
+// leaves the previous file intact. A file larger than kMaxDocumentSize is
+// refused without being read whole, so a huge file, a device or a pipe costs
+// neither time nor memory.
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +15,7 @@
 
 namespace DocumentFile {
 
-enum class ReadStatus { Ok, CannotOpen, WrongMagic };
+enum class ReadStatus { Ok, CannotOpen, WrongMagic, TooLarge };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::CannotOpen;
@@ -22,6 +24,12 @@ struct ReadResult {
 
 constexpr char kMask = 0x35;
 constexpr int kMagicSize = 13;
+// The largest file read as a document: 8 MiB. A Turing table of every
+// symbol of the code page and 999 states, each cell holding a command as
+// long as "a>-2147483648", comes to under 4 MB; tapes and texts add little.
+// So no document a user makes comes near the limit, while reading the
+// largest accepted file (all short lines) stays within a few hundred MB.
+constexpr qint64 kMaxDocumentSize = 8 * 1024 * 1024;
 
 ReadResult Read(const QString& path, const QByteArray& magic);
 // The text layer of an image already in memory (the magic is checked too).
