@@ -64,6 +64,12 @@ QByteArray Compose(const QByteArray& magic, const QStringList& lines) {
 
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines) {
     const QByteArray image = Compose(magic, lines);
+    // A document the reader would refuse is not stored: the previous file
+    // stays, and the caller reports a failed write instead of a file that
+    // could never be opened again.
+    if (image.size() > kMaxDocumentSize) {
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;

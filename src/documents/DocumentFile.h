@@ -6,7 +6,7 @@
 // replaces the file only once the whole image is on disk, so a failed write
 // leaves the previous file intact. A file larger than kMaxDocumentSize is
 // refused without being read whole, so a huge file, a device or a pipe costs
-// neither time nor memory.
+// neither time nor memory; a document that large is not written either.
 
 #include <QByteArray>
 #include <QString>

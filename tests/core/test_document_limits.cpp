@@ -34,7 +34,7 @@ constexpr bool kSanitized = false;
 // the one on memory (which the sanitizer's own bookkeeping inflates) is left
 // to the plain build.
 constexpr qint64 kTimeLimitMs = kSanitized ? 20000 : 5000;
-constexpr long kMemoryLimitKb = 500 * 1024;
+constexpr long kMemoryLimitKb = 450 * 1024;
 
 // Writes a document line by line without holding it in memory: the magic,
 // then each line masked and ended with CR LF.
@@ -139,6 +139,8 @@ private Q_SLOTS:
     void limitIsExact_data();
     void limitIsExact();
     void endlessDeviceIsRefused();
+    void documentTooLargeToReadIsNotStored_data();
+    void documentTooLargeToReadIsNotStored();
     void memoryStayedBounded();
 };
 
@@ -218,6 +220,25 @@ void TestDocumentLimits::hugeFiles_data() {
         d.Line("1000000").Lines(1'000'000, "b");
     }) << Outcome([](Workbench& bench) {
         return Expect(bench.Turing().Comments().size() == 1'999'999, "the comments lost lines");
+    });
+    // The costliest shapes that fit under the limit: every line a table
+    // cell, all of them empty.
+    QTest::newRow("post: a million rows of empty cells")
+        << false << Builder([](StreamedDocument& d) {
+               d.Line("0");
+               PostRest(d, "1000000", 0);
+               d.Lines(4'000'000, "");
+           })
+        << Outcome([](Workbench& bench) {
+               return Expect(bench.Post().table.ProgramRows() == 999'999,
+                             "the table is not as stored");
+           });
+    QTest::newRow("turing: two million state columns") << true << Builder([](StreamedDocument& d) {
+        d.Line("0");
+        TuringTape(d);
+        d.Line("2").Line("2000000").Lines(4'000'002, "").Line("0");
+    }) << Outcome([](Workbench& bench) {
+        return Expect(bench.Turing().table.ColCount() == 2'000'000, "the table is not as stored");
     });
     QTest::newRow("post: a million lines of nothing")
         << false << Builder([](StreamedDocument& d) { d.Lines(1'000'000, ""); }) << refused;
@@ -303,6 +324,39 @@ void TestDocumentLimits::endlessDeviceIsRefused() {
         QCOMPARE(ui.dialogs.size(), 1);
         QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
     }
+}
+
+void TestDocumentLimits::documentTooLargeToReadIsNotStored_data() {
+    QTest::addColumn<bool>("turing");
+    QTest::newRow("post") << false;
+    QTest::newRow("turing") << true;
+}
+
+// A statement past the limit would make a file no reader takes: the write
+// fails as a write does, and the previous file stays.
+void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
+    QFETCH(bool, turing);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(turing ? "kept.tur" : "kept.pst");
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(turing ? MachineKind::Tur : MachineKind::Pst);
+    const auto write = [&] {
+        return turing ? WriteTuringFile(bench, path) : WritePostFile(bench, path);
+    };
+    QVERIFY(write());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray previous = file.readAll();
+    file.close();
+
+    bench.Current().SetStatement(QString(int(DocumentFile::kMaxDocumentSize), u'a'));
+    QVERIFY(!write());
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка записи файла!"));
+    QVERIFY(bench.Current().Modified());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), previous);
 }
 
 // The peak of the whole process, after every file above.
