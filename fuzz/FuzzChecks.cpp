@@ -10,6 +10,7 @@
 #include "app/ScriptedUi.h"
 #include "app/Workbench.h"
 #include "documents/Cp1251.h"
+#include "documents/DocumentFile.h"
 #include "documents/IntegerSyntax.h"
 #include "documents/PostFile.h"
 #include "documents/TuringFile.h"
@@ -58,6 +59,7 @@ QString FirstDifference(const QStringList& a, const QStringList& b) {
 // What both document kinds share: how each is read, listed and written.
 struct DocumentKind {
     QString suffix;
+    QByteArray magic;
     MachineKind kind;
     bool (*read)(Workbench&, const QString&);
     bool (*write)(Workbench&, const QString&);
@@ -71,9 +73,25 @@ QStringList TuringLines(Workbench& bench) {
     return TuringFileLines(bench.Turing());
 }
 
+}  // namespace
+
+QByteArray DocumentImage(const QByteArray& magic, const QByteArray& input) {
+    if (input.startsWith(kFilePrefix)) {
+        return input;
+    }
+    QByteArray image = input;
+    for (char& b : image) {
+        b = char(b ^ DocumentFile::kMask);
+    }
+    return magic + image;
+}
+
+namespace {
+
 const DocumentKind& PostKind() {
     static const DocumentKind kind{
         QStringLiteral(".pst"),
+        QByteArrayLiteral("Zebrin42[pst]"),
         MachineKind::Pst,
         ReadPostFile,
         WritePostFile,
@@ -87,6 +105,7 @@ const DocumentKind& PostKind() {
 const DocumentKind& TuringKind() {
     static const DocumentKind kind{
         QStringLiteral(".tur"),
+        kTuringMagic,
         MachineKind::Tur,
         ReadTuringFile,
         WriteTuringFile,
@@ -102,7 +121,7 @@ QString CheckDocument(const DocumentKind& kind, const QByteArray& input) {
     const QString out = ScratchPath(QStringLiteral("out") + kind.suffix);
     const QString again = ScratchPath(QStringLiteral("again") + kind.suffix);
     const QString after = ScratchPath(QStringLiteral("after-run") + kind.suffix);
-    if (!WriteBytes(in, input)) {
+    if (!WriteBytes(in, DocumentImage(kind.magic, input))) {
         return QStringLiteral("cannot write the scratch file ") + in;
     }
 

@@ -23,9 +23,18 @@ struct Target {
     Check check;
 };
 
-// post_file: the bytes as a .pst file. A refused file leaves the machine as
-// it was and shows one read-error dialog; an accepted one writes, reads back
-// to the same lines, writes again to the same bytes, and runs a few ticks.
+// The file a document input stands for. An input that starts like a
+// document file ("Zebrin42[") is the file itself; any other input is the
+// text layer, masked here and put behind the right magic. Masking hides the
+// numbers and line breaks from the fuzzer's mutations; unmasked, they act
+// on the document's lines directly.
+inline const QByteArray kFilePrefix = QByteArrayLiteral("Zebrin42[");
+QByteArray DocumentImage(const QByteArray& magic, const QByteArray& input);
+
+// post_file: the input as a .pst file (see DocumentImage). A refused file
+// leaves the machine as it was and shows one read-error dialog; an accepted
+// one writes, reads back to the same lines, writes again to the same bytes,
+// and runs a few ticks.
 QString PostDocument(const QByteArray& input);
 // turing_file: the same for a .tur file.
 QString TuringDocument(const QByteArray& input);

@@ -7,6 +7,7 @@
 #include "app/ScriptedUi.h"
 #include "app/Workbench.h"
 #include "documents/Cp1251.h"
+#include "documents/DocumentFile.h"
 #include "documents/PostFile.h"
 #include "documents/TuringFile.h"
 #include "turing/TuringMachine.h"
@@ -113,11 +114,25 @@ QList<Seed> Texts(const QString& target, std::initializer_list<const char*> text
     return seeds;
 }
 
+// Each document once as its file and once as its bare text layer, the
+// form in which the fuzzer's mutations reach the lines (FuzzChecks.h).
+QList<Seed> WithTextLayers(const QList<Seed>& documents) {
+    QList<Seed> seeds = documents;
+    for (const Seed& seed : documents) {
+        QByteArray text = seed.bytes.mid(DocumentFile::kMagicSize);
+        for (char& b : text) {
+            b = char(b ^ DocumentFile::kMask);
+        }
+        seeds.append({seed.target, seed.name + QStringLiteral(".txt"), text});
+    }
+    return seeds;
+}
+
 }  // namespace
 
 QList<Seed> Seeds() {
-    QList<Seed> seeds = PostDocuments();
-    seeds += TuringDocuments();
+    QList<Seed> seeds = WithTextLayers(PostDocuments());
+    seeds += WithTextLayers(TuringDocuments());
     seeds += Texts("turing_command", {"01\n1>2", "ab\n_<0", "a б\nб!$1F", "\n  >5 ", "xy\n y < - 3",
                                       "a\na>2147483648", "\n_", "ab\nb>$FFFFFFFF"});
     seeds += Texts("post_jump", {"1", "2,3", " 4 , 5 ", "$A,$b", "-1,0", ",", "", "3,",
