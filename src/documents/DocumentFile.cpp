@@ -8,6 +8,23 @@
 
 namespace DocumentFile {
 
+namespace {
+
+// The lines SplitLines would make of the text, counted on the bytes.
+qsizetype CountLines(const QByteArray& text) {
+    qsizetype lines = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n'))) {
+            ++lines;
+        }
+    }
+    const bool unterminated = size > 0 && text[size - 1] != '\n' && text[size - 1] != '\r';
+    return lines + (unterminated ? 1 : 0);
+}
+
+}  // namespace
+
 ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     ReadResult result;
     if (image.size() < kMagicSize || image.left(kMagicSize) != magic) {
@@ -21,6 +38,10 @@ ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     const qsizetype nul = text.indexOf('\0');
     if (nul >= 0) {
         text.truncate(nul);
+    }
+    if (CountLines(text) > kMaxDocumentLines) {
+        result.status = ReadStatus::TooLarge;
+        return result;
     }
     QStringList lines = SplitLines(Cp1251::Decode(text), false);
     result.status = ReadStatus::Ok;
@@ -67,7 +88,7 @@ bool Write(const QString& path, const QByteArray& magic, const QStringList& line
     // A document the reader would refuse is not stored: the previous file
     // stays, and the caller reports a failed write instead of a file that
     // could never be opened again.
-    if (image.size() > kMaxDocumentSize) {
+    if (image.size() > kMaxDocumentSize || lines.size() > kMaxDocumentLines) {
         return false;
     }
     QSaveFile file(path);

@@ -1,8 +1,10 @@
 // Files far larger than any document: a 100 MB line, counts claiming
-// billions of rows, a million short lines, a file just past the size limit
-// and a device that never ends. Each goes through the real readers and must
-// finish within a few seconds with the machine loaded or the read-error
-// message, without holding more than a few hundred MB.
+// billions of rows, a million short lines, tables of empty cells filling the
+// line limit, files at and just past both limits and a device that never
+// ends. Each goes through the real readers and must finish within a few
+// seconds with the machine loaded or the read-error message, without
+// holding more than a few hundred MB. A document past a limit is not
+// written either.
 
 #include <sys/resource.h>
 #include <QElapsedTimer>
@@ -34,7 +36,7 @@ constexpr bool kSanitized = false;
 // the one on memory (which the sanitizer's own bookkeeping inflates) is left
 // to the plain build.
 constexpr qint64 kTimeLimitMs = kSanitized ? 20000 : 5000;
-constexpr long kMemoryLimitKb = 450 * 1024;
+constexpr long kMemoryLimitKb = 300 * 1024;
 
 // Writes a document line by line without holding it in memory: the magic,
 // then each line masked and ended with CR LF.
@@ -138,6 +140,8 @@ private Q_SLOTS:
     void hugeFiles();
     void limitIsExact_data();
     void limitIsExact();
+    void lineLimitIsExact_data();
+    void lineLimitIsExact();
     void endlessDeviceIsRefused();
     void documentTooLargeToReadIsNotStored_data();
     void documentTooLargeToReadIsNotStored();
@@ -221,25 +225,48 @@ void TestDocumentLimits::hugeFiles_data() {
     }) << Outcome([](Workbench& bench) {
         return Expect(bench.Turing().Comments().size() == 1'999'999, "the comments lost lines");
     });
-    // The costliest shapes that fit under the limit: every line a table
-    // cell, all of them empty.
-    QTest::newRow("post: a million rows of empty cells")
+    // The costliest shapes: every line a table cell, all of them empty. At
+    // the line limit they load; twice as many lines are refused before the
+    // file is split.
+    constexpr qint64 kLines = DocumentFile::kMaxDocumentLines;
+    constexpr qint64 kPostRows = (kLines - 8) / 4;  // 8 lines besides the groups
+    QTest::newRow("post: table rows filling the line limit")
         << false << Builder([](StreamedDocument& d) {
                d.Line("0");
-               PostRest(d, "1000000", 0);
-               d.Lines(4'000'000, "");
+               PostRest(d, QString::number(kPostRows), 0);
+               d.Lines(kPostRows * 4, "");
            })
         << Outcome([](Workbench& bench) {
-               return Expect(bench.Post().table.ProgramRows() == 999'999,
+               return Expect(bench.Post().table.ProgramRows() == kPostRows - 1,
                              "the table is not as stored");
            });
-    QTest::newRow("turing: two million state columns") << true << Builder([](StreamedDocument& d) {
-        d.Line("0");
-        TuringTape(d);
-        d.Line("2").Line("2000000").Lines(4'000'002, "").Line("0");
-    }) << Outcome([](Workbench& bench) {
-        return Expect(bench.Turing().table.ColCount() == 2'000'000, "the table is not as stored");
-    });
+    QTest::newRow("post: table rows of twice the line limit")
+        << false << Builder([](StreamedDocument& d) {
+               d.Line("0");
+               PostRest(d, QString::number(kPostRows * 2), 0);
+               d.Lines(kPostRows * 8, "");
+           })
+        << refused;
+    constexpr qint64 kTuringCols = (kLines - 11) / 2;  // 11 lines besides two groups
+    QTest::newRow("turing: state columns filling the line limit")
+        << true << Builder([](StreamedDocument& d) {
+               d.Line("0");
+               TuringTape(d);
+               d.Line("2").Line(QString::number(kTuringCols));
+               d.Lines((kTuringCols + 1) * 2, "").Line("0");
+           })
+        << Outcome([](Workbench& bench) {
+               return Expect(bench.Turing().table.ColCount() == kTuringCols,
+                             "the table is not as stored");
+           });
+    QTest::newRow("turing: state columns of twice the line limit")
+        << true << Builder([](StreamedDocument& d) {
+               d.Line("0");
+               TuringTape(d);
+               d.Line("2").Line(QString::number(kTuringCols * 2));
+               d.Lines((kTuringCols * 2 + 1) * 2, "").Line("0");
+           })
+        << refused;
     QTest::newRow("post: a million lines of nothing")
         << false << Builder([](StreamedDocument& d) { d.Lines(1'000'000, ""); }) << refused;
 }
@@ -308,6 +335,37 @@ void TestDocumentLimits::limitIsExact() {
     QCOMPARE(bench.Post().Statement().size(), accepted ? size - rest.size() : 15);
 }
 
+void TestDocumentLimits::lineLimitIsExact_data() {
+    QTest::addColumn<qint64>("lines");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("at the limit") << qint64(DocumentFile::kMaxDocumentLines) << true;
+    QTest::newRow("one line past it") << qint64(DocumentFile::kMaxDocumentLines) + 1 << false;
+}
+
+// A valid document whose statement brings it to exactly `lines` lines; the
+// last one ends without a line break, which still makes a line.
+void TestDocumentLimits::lineLimitIsExact() {
+    QFETCH(qint64, lines);
+    QFETCH(bool, accepted);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lines.pst");
+    const qint64 statement = lines - 16;  // besides the statement: 1 + 7 + 2 groups of 4
+    {
+        StreamedDocument doc(path, kPostMagic);
+        doc.Line(QString::number(statement)).Lines(statement, "a");
+        PostRest(doc, "2", 1);
+        doc.Line("").Line("").Line("").Raw("6");
+        QVERIFY(doc.Finish());
+    }
+    ScriptedUi ui;
+    Workbench bench(ui);
+    QCOMPARE(ReadPostFile(bench, path), accepted);
+    if (accepted) {
+        QCOMPARE(bench.Post().Statement().count(u'a'), statement);
+        QCOMPARE(bench.Post().table.Code(1), QStringLiteral("6"));
+    }
+}
+
 // A device reports no size and never ends; reading it whole hung and ate
 // all memory.
 void TestDocumentLimits::endlessDeviceIsRefused() {
@@ -328,14 +386,20 @@ void TestDocumentLimits::endlessDeviceIsRefused() {
 
 void TestDocumentLimits::documentTooLargeToReadIsNotStored_data() {
     QTest::addColumn<bool>("turing");
-    QTest::newRow("post") << false;
-    QTest::newRow("turing") << true;
+    QTest::addColumn<QString>("statement");
+    const QString bytes(int(DocumentFile::kMaxDocumentSize), u'a');
+    const QString lines(int(DocumentFile::kMaxDocumentLines), u'\n');
+    QTest::newRow("post: too many bytes") << false << bytes;
+    QTest::newRow("post: too many lines") << false << lines;
+    QTest::newRow("turing: too many bytes") << true << bytes;
+    QTest::newRow("turing: too many lines") << true << lines;
 }
 
-// A statement past the limit would make a file no reader takes: the write
+// A statement past a limit would make a file no reader takes: the write
 // fails as a write does, and the previous file stays.
 void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
     QFETCH(bool, turing);
+    QFETCH(QString, statement);
     QTemporaryDir dir;
     const QString path = dir.filePath(turing ? "kept.tur" : "kept.pst");
     ScriptedUi ui;
@@ -350,7 +414,7 @@ void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
     const QByteArray previous = file.readAll();
     file.close();
 
-    bench.Current().SetStatement(QString(int(DocumentFile::kMaxDocumentSize), u'a'));
+    bench.Current().SetStatement(statement);
     QVERIFY(!write());
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка записи файла!"));
