@@ -8,6 +8,23 @@
 
 namespace DocumentFile {
 
+namespace {
+
+// The lines SplitLines would make of the text, counted on the bytes.
+qsizetype CountLines(const QByteArray& text) {
+    qsizetype lines = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n'))) {
+            ++lines;
+        }
+    }
+    const bool unterminated = size > 0 && text[size - 1] != '\n' && text[size - 1] != '\r';
+    return lines + (unterminated ? 1 : 0);
+}
+
+}  // namespace
+
 ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     ReadResult result;
     if (image.size() < kMagicSize || image.left(kMagicSize) != magic) {
@@ -22,6 +39,10 @@ ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     if (nul >= 0) {
         text.truncate(nul);
     }
+    if (CountLines(text) > kMaxDocumentLines) {
+        result.status = ReadStatus::TooLarge;
+        return result;
+    }
     QStringList lines = SplitLines(Cp1251::Decode(text), false);
     result.status = ReadStatus::Ok;
     result.lines = std::move(lines);
@@ -33,9 +54,19 @@ ReadResult Read(const QString& path, const QByteArray& magic) {
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
-    const QByteArray image = file.readAll();
+    // size() says 0 for devices and pipes, so the read itself is bounded as
+    // well: one byte past the limit is enough to refuse.
+    ReadResult tooLarge;
+    tooLarge.status = ReadStatus::TooLarge;
+    if (file.size() > kMaxDocumentSize) {
+        return tooLarge;
+    }
+    const QByteArray image = file.read(kMaxDocumentSize + 1);
     if (file.error() != QFileDevice::NoError) {
         return {};
+    }
+    if (image.size() > kMaxDocumentSize) {
+        return tooLarge;
     }
     return Parse(image, magic);
 }
@@ -54,6 +85,12 @@ QByteArray Compose(const QByteArray& magic, const QStringList& lines) {
 
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines) {
     const QByteArray image = Compose(magic, lines);
+    // A document the reader would refuse is not stored: the previous file
+    // stays, and the caller reports a failed write instead of a file that
+    // could never be opened again.
+    if (image.size() > kMaxDocumentSize || lines.size() > kMaxDocumentLines) {
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;

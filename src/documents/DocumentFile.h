@@ -4,7 +4,10 @@
 // splits at CR LF, lone CR and lone LF, drops the empty line after a final
 // break, and stops at a NUL byte. Writing ends every line with CR LF and
 // replaces the file only once the whole image is on disk, so a failed write
-// leaves the previous file intact.
+// leaves the previous file intact. A file larger than kMaxDocumentSize is
+// refused without being read whole, so a huge file, a device or a pipe costs
+// neither time nor memory, and one of more than kMaxDocumentLines lines is
+// refused before it is split; a document that large is not written either.
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +16,7 @@
 
 namespace DocumentFile {
 
-enum class ReadStatus { Ok, CannotOpen, WrongMagic };
+enum class ReadStatus { Ok, CannotOpen, WrongMagic, TooLarge };
 
 struct ReadResult {
     ReadStatus status = ReadStatus::CannotOpen;
@@ -22,6 +25,15 @@ struct ReadResult {
 
 constexpr char kMask = 0x35;
 constexpr int kMagicSize = 13;
+// The largest document read: 8 MiB in at most 2^21 lines. A Turing table
+// of every symbol of the code page and 999 states, each cell holding a
+// command as long as "a>-2147483648", comes to under 4 MB in about 255,000
+// lines; tapes and texts add little. So no document a user makes comes near
+// either limit. Each line costs far more memory than its bytes (a list
+// entry, a table cell), so the line limit is what keeps the costliest
+// accepted file, all empty table cells, within a few hundred MB.
+constexpr qint64 kMaxDocumentSize = 8 * 1024 * 1024;
+constexpr qsizetype kMaxDocumentLines = qsizetype(1) << 21;
 
 ReadResult Read(const QString& path, const QByteArray& magic);
 // The text layer of an image already in memory (the magic is checked too).
