@@ -107,9 +107,6 @@ void TCommandWiring::WireCommands() {
             [&bench] { bench.Turing().ClearAlphabet(); });
     connect(m.mmCommClearAll, &QAction::triggered, this,
             [&bench] { DocumentCommands::ClearAll(bench); });
-    connect(form_.Alphabet(), &TuringAlphabetPanel::ClearAllRequested, m.mmCommClearAll,
-            &QAction::trigger);
-    connect(form_.Alphabet(), &TuringAlphabetPanel::HideRequested, m.mmViewAlf, &QAction::trigger);
 }
 
 void TCommandWiring::WireRun() {

@@ -119,6 +119,7 @@ void TMainForm::BuildRegions() {
     alphabet_ = new TuringAlphabetPanel(bench_, central);
     alphabet_->setObjectName(QStringLiteral("Panel4"));
     TMainMenu::Attach(alphabet_->Frame(), Bars().Menu().pmLbStatus);
+    alphabet_->SetPopupMenu(Bars().Menu().pmAlf);
 
     panel5_ = new QStackedWidget(central);
     panel5_->setObjectName(QStringLiteral("Panel5"));

@@ -29,8 +29,7 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
       turing_(bench.Turing()),
       label_(new QLabel(QStringLiteral("Внешний алфавит: "), this)),
       panel6_(new QFrame(this)),
-      edAlf_(new QLineEdit(panel6_)),
-      pmAlf_(new QMenu(this)) {
+      edAlf_(new QLineEdit(panel6_)) {
     setObjectName(QStringLiteral("Panel4"));
     setFixedHeight(kHeight);
 
@@ -54,10 +53,6 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
     connect(edAlf_, &QLineEdit::textEdited, this, &TuringAlphabetPanel::Edited);
     connect(&turing_, &TuringMachine::AlphabetTextChanged, this, &TuringAlphabetPanel::ShowText);
 
-    pmAlf_->setObjectName(QStringLiteral("pmAlf"));
-    pmAlf_->addAction(QStringLiteral("Очистить"), this, &TuringAlphabetPanel::ClearAllRequested);
-    pmAlf_->addAction(QStringLiteral("Спрятать"), this, &TuringAlphabetPanel::HideRequested);
-
     connect(&bench_.run(), &RunController::ControlsChanged, this,
             &TuringAlphabetPanel::ControlsChanged);
     ControlsChanged();
@@ -80,6 +75,9 @@ void TuringAlphabetPanel::resizeEvent(QResizeEvent* event) {
 
 // The editor keeps its own edit menu; the rest of the panel offers pmAlf.
 void TuringAlphabetPanel::contextMenuEvent(QContextMenuEvent* event) {
+    if (!pmAlf_) {
+        return;
+    }
     pmAlf_->popup(event->globalPos());
     event->accept();
 }

@@ -32,15 +32,12 @@ public:
 
     QLineEdit* Editor() const { return edAlf_; }
     QFrame* Frame() const { return panel6_; }
+    // pmAlf ("Очистить", "Спрятать"), opened on a right click on the panel
+    // outside the editor; the main menu owns it.
     QMenu* Menu() const { return pmAlf_; }
+    void SetPopupMenu(QMenu* menu) { pmAlf_ = menu; }
 
     QSize sizeHint() const override;
-
-Q_SIGNALS:
-    // "Очистить" in the pop-up menu: the command that clears everything.
-    void ClearAllRequested();
-    // "Спрятать" in the pop-up menu: hide the panel as the view command does.
-    void HideRequested();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -57,5 +54,5 @@ private:
     QLabel* label_;
     QFrame* panel6_;
     QLineEdit* edAlf_;
-    QMenu* pmAlf_;
+    QMenu* pmAlf_ = nullptr;
 };
