@@ -264,77 +264,48 @@ void RunController::StartTimer() {
 
 void RunController::Run() {
     ApplyPattern(bench_.stepMode ? Command::RunStep : Command::RunContinuous);
-    if (bench_.Kind() == MachineKind::Pst) {
-        RunPost();
+    Machine& machine = bench_.Current();
+    machine.runActive = true;
+    if (machine.editedSinceStart) {
+        const int answer = AskRestart();
+        if (answer != 1 && answer != 2) {  // "Отмена", or closed
+            NotifyRunView();
+            Pause();
+            return;
+        }
+        if (answer == 1) {  // "Заново"
+            RestartPosition();
+        } else {  // "Продолжить так"
+            ContinuePosition();
+        }
+        bench_.SetEditedSinceStart(false);
+    } else if (bench_.runStarted) {
+        ContinuePosition();
     } else {
-        RunTuring();
+        RestartPosition();
+        bench_.runStarted = true;
     }
+    StartTimer();
+    NotifyRunView();
 }
 
-void RunController::RunPost() {
-    PostMachine& post = bench_.Post();
-    post.runActive = true;
-    if (post.editedSinceStart) {
-        switch (AskRestart()) {
-            case 1:
-                post.currentRow = 1;
-                post.stepCount = 0;
-                post.table.SetCursor(PostTable::ColCommand, 1);
-                bench_.SetEditedSinceStart(false);
-                StartTimer();
-                break;
-            case 2:
-                bench_.SetEditedSinceStart(false);
-                post.table.SetCol(PostTable::ColCommand);
-                StartTimer();
-                break;
-            default:
-                NotifyRunView();
-                Pause();
-                return;
-        }
-    } else if (bench_.runStarted) {
-        post.table.SetCol(PostTable::ColCommand);
-        StartTimer();
-    } else {
+void RunController::RestartPosition() {
+    if (bench_.Kind() == MachineKind::Pst) {
+        PostMachine& post = bench_.Post();
         post.currentRow = 1;
         post.stepCount = 0;
         post.table.SetCursor(PostTable::ColCommand, 1);
-        bench_.runStarted = true;
-        StartTimer();
+    } else {
+        TuringMachine& turing = bench_.Turing();
+        turing.stepCount = 0;
+        turing.state = 0;
     }
-    NotifyRunView();
 }
 
-void RunController::RunTuring() {
-    TuringMachine& turing = bench_.Turing();
-    turing.runActive = true;
-    if (turing.editedSinceStart) {
-        switch (AskRestart()) {
-            case 1:
-                turing.stepCount = 0;
-                turing.state = 0;
-                bench_.SetEditedSinceStart(false);
-                StartTimer();
-                break;
-            case 2:
-                bench_.SetEditedSinceStart(false);
-                StartTimer();
-                break;
-            default:
-                NotifyRunView();
-                Pause();
-                return;
-        }
-    } else {
-        if (!bench_.runStarted) {
-            turing.stepCount = 0;
-            turing.state = 0;
-            bench_.runStarted = true;
-        }
-        StartTimer();
+void RunController::ContinuePosition() {
+    if (bench_.Kind() == MachineKind::Pst) {
+        bench_.Post().table.SetCol(PostTable::ColCommand);
     }
-    NotifyRunView();
 }
 
 void RunController::Step() {

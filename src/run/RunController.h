@@ -90,8 +90,11 @@ private:
     bool LeftBoundFar() const;
     bool RightBoundFar() const;
     void StartTimer();
-    void RunPost();
-    void RunTuring();
+    // A fresh start's position (the first row or state 0, no steps), and
+    // what resuming does to it (the Post table's cursor to its command
+    // column).
+    void RestartPosition();
+    void ContinuePosition();
     int AskRestart();
 
     Workbench& bench_;
