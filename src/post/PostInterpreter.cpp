@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/Workbench.h"
+#include "documents/CellText.h"
 #include "documents/IntegerSyntax.h"
 #include "run/RunController.h"
 #include "tape/CarriageMoves.h"
@@ -249,23 +250,6 @@ void PostTick::Run() {
 }
 
 }  // namespace
-
-QStringView TrimLowView(QStringView text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 32) {
-        ++begin;
-    }
-    while (end > begin && text[end - 1].unicode() <= 32) {
-        --end;
-    }
-    return text.mid(begin, end - begin);
-}
-
-QString TrimLow(const QString& text) {
-    const QStringView trimmed = TrimLowView(text);
-    return trimmed.size() == text.size() ? text : trimmed.toString();
-}
 
 PostJump ParsePostJumpForExecution(QStringView field) {
     if (TrimLowView(field).isEmpty()) {

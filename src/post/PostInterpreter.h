@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "documents/CellText.h"
+
 class Workbench;
 
 struct PostJump {
@@ -21,10 +23,5 @@ PostJump ParsePostJumpForExecution(QStringView field);
 // The jump field as the announcement of a conditional jump reads it: both
 // numbers are required.
 PostJump ParsePostJumpForAnnouncement(QStringView field);
-
-// Removes characters with codes up to 32 from both ends, as the tables do
-// with every cell they read.
-QString TrimLow(const QString& text);
-QStringView TrimLowView(QStringView text);
 
 void PostStep(Workbench& bench);

@@ -1,5 +1,7 @@
 #include "turing/TuringCommand.h"
 
+#include "documents/CellText.h"
+
 #include "documents/IntegerSyntax.h"
 
 bool IsTuringMove(QChar c) {
@@ -18,15 +20,7 @@ std::optional<TuringCommand> ParseTuringCommand(QStringView text) {
 }
 
 std::optional<QString> NormaliseTuringCommand(QStringView text, QStringView alphabet) {
-    qsizetype from = 0;
-    qsizetype to = text.size();
-    while (from < to && text[from].unicode() <= 32) {
-        ++from;
-    }
-    while (to > from && text[to - 1].unicode() <= 32) {
-        --to;
-    }
-    QString command = text.mid(from, to - from).toString();
+    QString command = TrimLowView(text).toString();
     command.remove(u' ');
     if (command.isEmpty()) {
         return std::nullopt;
