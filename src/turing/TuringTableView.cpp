@@ -250,7 +250,7 @@ void TuringTableView::Check() {
 
 void TuringTableView::keyPressEvent(QKeyEvent* event) {
     if (IsEditing()) {
-        QCoreApplication::sendEvent(editor_, event);
+        ForwardToEditor(event);
         return;
     }
     const int col = table_.Col();
@@ -302,11 +302,23 @@ void TuringTableView::keyPressEvent(QKeyEvent* event) {
         OpenEditor(false);
         if (IsEditing()) {
             editor_->clear();
-            QCoreApplication::sendEvent(editor_, event);
+            ForwardToEditor(event);
         }
         return;
     }
     event->ignore();
+}
+
+// A key the editor does not take (it may be disabled while a run goes on)
+// travels back up to the view; it must not be sent to the editor again.
+void TuringTableView::ForwardToEditor(QKeyEvent* event) {
+    if (forwarding_) {
+        event->ignore();
+        return;
+    }
+    forwarding_ = true;
+    QCoreApplication::sendEvent(editor_, event);
+    forwarding_ = false;
 }
 
 void TuringTableView::mousePressEvent(QMouseEvent* event) {

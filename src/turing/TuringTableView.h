@@ -69,6 +69,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void ForwardToEditor(QKeyEvent* event);
     static bool IsCommandCell(int col, int row) { return col >= 1 && row >= 1; }
     int FitCols() const;
     int FitRows() const;
@@ -100,6 +101,7 @@ private:
     // The cell under the editor, (-1, -1) while it is closed, and the text
     // the cell had when it opened, which Escape puts back.
     int editCol_ = -1;
+    bool forwarding_ = false;
     int editRow_ = -1;
     QString editOriginal_;
     // Where the cursor was last painted, to repaint it when it moves.

@@ -250,6 +250,13 @@ void TestTuringTableView::escapeRestoresTheCell() {
     QVERIFY(!screen.view().IsEditing());
     QCOMPARE(screen.table.Cell(1, 1), QStringLiteral("1>2"));
     QVERIFY(screen.view().hasFocus());
+
+    // A key the editor refuses (here a disabled one) comes back to the view
+    // and must not be sent on again and again.
+    QTest::keyClick(&screen.view(), Qt::Key_F2);
+    screen.view().Editor()->setEnabled(false);
+    QTest::keyClick(&screen.view(), Qt::Key_A);
+    QVERIFY(screen.view().IsEditing());
 }
 
 void TestTuringTableView::editStartMarksAPausedRunEdited_data() {
