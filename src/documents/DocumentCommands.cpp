@@ -5,6 +5,7 @@
 #include "documents/TuringFile.h"
 #include "run/RunController.h"
 #include "run/TableCommands.h"
+#include "tape/TapeEditing.h"
 
 namespace DocumentCommands {
 
@@ -193,11 +194,7 @@ void ClearComments(Workbench& bench) {
 
 void ClearAll(Workbench& bench) {
     ClearStatement(bench);
-    Machine& machine = bench.Current();
-    if (machine.runActive) {
-        machine.editedSinceStart = true;
-    }
-    machine.tape.Clear();
+    TapeEditing::ClearTape(bench);
     TableCommands::ClearTable(bench);
     if (!IsPost(bench)) {
         bench.Turing().ClearAlphabet();

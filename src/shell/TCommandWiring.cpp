@@ -78,9 +78,8 @@ void TCommandWiring::WireCommands() {
     connect(m.mmCommMemLenta, &QAction::triggered, tape, &TapePanel::MemoriseTape);
     connect(m.mmCommPastLenta, &QAction::triggered, tape, &TapePanel::RestoreTape);
     connect(tape, &TapePanel::SymbolChosen, this, [this] { form_.Bars().RedrawSymbolButton(); });
-    connect(tape, &TapePanel::RestoreHintChanged, this, [this, &bench] {
-        form_.Bars().SetRestoreHint(bench.Current().tape.Memorised().picture);
-    });
+    connect(tape, &TapePanel::TapeMemorised, this,
+            [this](const QString& picture) { form_.Bars().SetRestoreHint(picture); });
 
     auto tableCommand = [this](QAction* item, void (*command)(Workbench&)) {
         connect(item, &QAction::triggered, this, [this, command] {

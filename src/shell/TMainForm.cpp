@@ -160,6 +160,14 @@ void TMainForm::ShowMachineViews(MachineKind entering) {
     tape_->FollowMachineKind();
 }
 
+void TMainForm::EnterMachine(MachineKind kind) {
+    SwitchInterpreter(bench_, kind);
+    Bars().ApplyMachineVisibility(kind);
+    ShowMachineViews(kind);
+    Bars().SetRestoreHint(bench_.Current().tape.Memorised().picture);
+    UpdateTitle();
+}
+
 void TMainForm::mmInterPstClick() {
     const bool wasPost = bench_.Kind() == MachineKind::Pst;
     Bars().Menu().mmInterPst->setChecked(true);
@@ -171,11 +179,7 @@ void TMainForm::mmInterPstClick() {
         views.Toggle(TViewToggles::View::Alphabet);
         views.SetAlphabetWasVisible(true);
     }
-    SwitchInterpreter(bench_, MachineKind::Pst);
-    Bars().ApplyMachineVisibility(MachineKind::Pst);
-    ShowMachineViews(MachineKind::Pst);
-    Bars().SetRestoreHint(bench_.Current().tape.Memorised().picture);
-    UpdateTitle();
+    EnterMachine(MachineKind::Pst);
     postTable_->setFocus();
 }
 
@@ -191,11 +195,7 @@ void TMainForm::mmInterTurClick() {
         views.Toggle(TViewToggles::View::Alphabet);
     }
     firstTuringEntry_ = false;
-    SwitchInterpreter(bench_, MachineKind::Tur);
-    Bars().ApplyMachineVisibility(MachineKind::Tur);
-    ShowMachineViews(MachineKind::Tur);
-    Bars().SetRestoreHint(bench_.Current().tape.Memorised().picture);
-    UpdateTitle();
+    EnterMachine(MachineKind::Tur);
     if (views.IsShown(TViewToggles::View::Alphabet)) {
         alphabet_->Editor()->setFocus();
     } else {

@@ -79,6 +79,9 @@ private:
     // The window's part of the interpreter switch; `entering` is the
     // machine becoming current.
     void ShowMachineViews(MachineKind entering);
+    // The shared part of the switch, the entered machine's views, menus,
+    // restore hint and title.
+    void EnterMachine(MachineKind kind);
 
     Workbench bench_;
     std::array<TStatusPanel*, Workbench::StatusPanelCount> statusPanels_{};

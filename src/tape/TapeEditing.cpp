@@ -115,10 +115,6 @@ void RestoreTape(Workbench& bench) {
     bench.run().RefreshBoundButtons();
 }
 
-QString RestoreHint(const MemorisedTape& memorised) {
-    return QStringLiteral("Восстановить ленту\r") + memorised.picture;
-}
-
 void CarriageLeft(Workbench& bench) {
     bench.NoteEdit();
     MoveCarriageLeft(bench);

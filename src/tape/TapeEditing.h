@@ -44,8 +44,6 @@ bool MemoriseTape(Workbench& bench);
 // Brings the current machine's copy back, when it has one.
 void RestoreTape(Workbench& bench);
 // The hint of the restore button: its caption, a carriage return and the
-// copy's picture.
-QString RestoreHint(const MemorisedTape& memorised);
 
 // mmCommLeft / mmCommRight.
 void CarriageLeft(Workbench& bench);

@@ -315,7 +315,7 @@ void TapePanel::ClearTape() {
 void TapePanel::MemoriseTape() {
     BusyPointer busy;
     if (TapeEditing::MemoriseTape(bench_)) {
-        Q_EMIT RestoreHintChanged(TapeEditing::RestoreHint(bench_.Current().tape.Memorised()));
+        Q_EMIT TapeMemorised(bench_.Current().tape.Memorised().picture);
     }
 }
 

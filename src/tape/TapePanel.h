@@ -98,8 +98,8 @@ Q_SIGNALS:
     // The symbol list set TuringMachine::currentTapeSymbol: toolbar button
     // 11 redraws its picture.
     void SymbolChosen(const QString& symbol);
-    // A tape was memorised: the new hint of toolbar button 5.
-    void RestoreHintChanged(const QString& hint);
+    // A tape was memorised; toolbar button 5's hint shows its picture.
+    void TapeMemorised(const QString& picture);
     void PopupMenuRequested(const QPoint& globalPos);
 
 protected:

@@ -295,11 +295,6 @@ void TestTapeRules::memorisedPicture() {
     QCOMPARE(tape.Memorised().present, taken);
     QTEST(tape.Memorised().picture, "picture");
     QVERIFY(!bench.Current().Modified());
-    if (taken) {
-        QFETCH(QString, picture);
-        QCOMPARE(TapeEditing::RestoreHint(tape.Memorised()),
-                 QStringLiteral("Восстановить ленту\r") + picture);
-    }
 }
 
 void TestTapeRules::clearAndRestore() {
