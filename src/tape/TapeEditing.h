@@ -43,7 +43,6 @@ void ClearTape(Workbench& bench);
 bool MemoriseTape(Workbench& bench);
 // Brings the current machine's copy back, when it has one.
 void RestoreTape(Workbench& bench);
-// The hint of the restore button: its caption, a carriage return and the
 
 // mmCommLeft / mmCommRight.
 void CarriageLeft(Workbench& bench);
