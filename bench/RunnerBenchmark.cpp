@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/PostFile.h"
-#include "documents/TuringFile.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
 #include "runner/BatchRun.h"
 
 namespace {

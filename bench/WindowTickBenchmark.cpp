@@ -8,10 +8,10 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-#include "run/RunController.h"
-#include "shell/TMainForm.h"
-#include "shell/TMainMenu.h"
-#include "shell/TShellBars.h"
+#include "core/run/RunController.h"
+#include "window/main/TMainForm.h"
+#include "window/main/TMainMenu.h"
+#include "window/main/TShellBars.h"
 
 namespace {
 

@@ -7,18 +7,18 @@
 #include <QVector>
 #include <optional>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/Cp1251.h"
-#include "documents/DocumentFile.h"
-#include "documents/IntegerSyntax.h"
-#include "documents/PostFile.h"
-#include "documents/TuringFile.h"
-#include "post/PostInterpreter.h"
-#include "run/RunController.h"
+#include "core/documents/DocumentFile.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/post/PostInterpreter.h"
+#include "core/run/RunController.h"
+#include "core/text/Cp1251.h"
+#include "core/text/IntegerSyntax.h"
+#include "core/turing/TuringCommand.h"
+#include "core/turing/TuringMachine.h"
+#include "core/workbench/Workbench.h"
 #include "runner/BatchRun.h"
-#include "turing/TuringCommand.h"
-#include "turing/TuringMachine.h"
 
 namespace FuzzChecks {
 

@@ -4,12 +4,12 @@
 #include <QHash>
 #include <algorithm>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/Cp1251.h"
-#include "documents/PostFile.h"
-#include "documents/TuringFile.h"
-#include "turing/TuringCommand.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/text/Cp1251.h"
+#include "core/turing/TuringCommand.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "shell/TMainForm.h"
+#include "window/main/TMainForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -2,12 +2,12 @@
 
 #include <QFile>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/Cp1251.h"
-#include "documents/PostFile.h"
-#include "documents/TuringFile.h"
-#include "run/RunController.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/text/Cp1251.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

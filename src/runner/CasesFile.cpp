@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "documents/DocumentFile.h"
-#include "documents/IntegerSyntax.h"
+#include "core/documents/DocumentFile.h"
+#include "core/text/IntegerSyntax.h"
 
 CasesFile ParseCases(const QString& text) {
     CasesFile file;

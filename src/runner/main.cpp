@@ -12,7 +12,7 @@
 #include <QThreadPool>
 #include <cstdio>
 
-#include "documents/IntegerSyntax.h"
+#include "core/text/IntegerSyntax.h"
 #include "runner/BatchRun.h"
 #include "runner/CasesFile.h"
 

@@ -4,10 +4,10 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
-#include "tape/CarriageMoves.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/tape/CarriageMoves.h"
+#include "core/workbench/Workbench.h"
 
 class TestCarriage : public QObject {
     Q_OBJECT

@@ -11,12 +11,12 @@
 #include <QtTest>
 #include <functional>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/Cp1251.h"
-#include "documents/DocumentFile.h"
-#include "documents/PostFile.h"
-#include "documents/TuringFile.h"
+#include "core/documents/DocumentFile.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/text/Cp1251.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/DocumentFile.h"
-#include "documents/PostFile.h"
+#include "core/documents/DocumentFile.h"
+#include "core/documents/PostFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

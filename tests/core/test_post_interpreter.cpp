@@ -3,10 +3,10 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "post/PostInterpreter.h"
-#include "run/RunController.h"
+#include "core/port/ScriptedUi.h"
+#include "core/post/PostInterpreter.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

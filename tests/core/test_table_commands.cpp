@@ -4,10 +4,10 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
-#include "run/TableCommands.h"
+#include "core/editing/TableCommands.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

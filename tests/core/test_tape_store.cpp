@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

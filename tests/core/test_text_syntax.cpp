@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <optional>
 
-#include "documents/Cp1251.h"
-#include "documents/IntegerSyntax.h"
+#include "core/text/Cp1251.h"
+#include "core/text/IntegerSyntax.h"
 
 class TestTextSyntax : public QObject {
     Q_OBJECT

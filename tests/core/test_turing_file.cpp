@@ -7,11 +7,11 @@
 
 #include <csignal>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "documents/DocumentFile.h"
-#include "documents/TuringFile.h"
-#include "turing/TuringMachine.h"
+#include "core/documents/DocumentFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/turing/TuringMachine.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

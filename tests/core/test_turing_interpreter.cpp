@@ -4,9 +4,9 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

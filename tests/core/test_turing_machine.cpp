@@ -4,10 +4,10 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "turing/TuringCommand.h"
-#include "turing/TuringMachine.h"
+#include "core/port/ScriptedUi.h"
+#include "core/turing/TuringCommand.h"
+#include "core/turing/TuringMachine.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

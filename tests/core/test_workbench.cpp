@@ -3,10 +3,10 @@
 
 #include <QtTest>
 
-#include "app/InterpreterSwitch.h"
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/InterpreterSwitch.h"
+#include "core/workbench/Workbench.h"
 
 class TestWorkbench : public QObject {
     Q_OBJECT

@@ -9,11 +9,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "shell/TMainForm.h"
-#include "shell/TMainMenu.h"
-#include "shell/TShellBars.h"
-#include "shell/TStatusPanel.h"
-#include "shell/TToolBar.h"
+#include "window/main/TMainForm.h"
+#include "window/main/TMainMenu.h"
+#include "window/main/TShellBars.h"
+#include "window/main/TStatusPanel.h"
+#include "window/main/TToolBar.h"
 
 inline std::unique_ptr<TMainForm> ShownForm() {
     auto form = std::make_unique<TMainForm>();

@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
-#include "turing/TuringAlphabetPanel.h"
-#include "turing/TuringTablePanel.h"
-#include "turing/TuringTableView.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+#include "window/turing/TuringAlphabetPanel.h"
+#include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
 
 struct TuringScreen {
     ScriptedUi ui;

@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "shell/TAboutBox.h"
-#include "shell/THelpWindow.h"
-#include "shell/TMainForm.h"
+#include "window/dialogs/TAboutBox.h"
+#include "window/dialogs/THelpWindow.h"
+#include "window/main/TMainForm.h"
 
 // Stands in for the desktop's mail program and browser.
 class UrlRecorder : public QObject {

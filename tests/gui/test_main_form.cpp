@@ -1,9 +1,9 @@
 // The main window as it opens: title, minimum size and the status line.
 
 #include <QtTest>
-#include "shell/TStatusPanel.h"
+#include "window/main/TStatusPanel.h"
 
-#include "shell/TMainForm.h"
+#include "window/main/TMainForm.h"
 
 class TestMainForm : public QObject {
     Q_OBJECT

@@ -9,10 +9,10 @@
 
 #include "ModalAnswer.h"
 #include "ShellFixture.h"
-#include "run/RunController.h"
-#include "shell/TAboutBox.h"
-#include "shell/THelpWindow.h"
-#include "shell/TfMessage.h"
+#include "core/run/RunController.h"
+#include "window/dialogs/TAboutBox.h"
+#include "window/dialogs/THelpWindow.h"
+#include "window/dialogs/TfMessage.h"
 
 namespace {
 

@@ -10,19 +10,19 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "post/PostTableView.h"
-#include "run/RunController.h"
-#include "shell/TCool.h"
-#include "shell/THelpWindow.h"
-#include "shell/TMainForm.h"
-#include "shell/TMainMenu.h"
-#include "shell/TShellBars.h"
-#include "shell/TStatusPanel.h"
-#include "shell/TToolBar.h"
-#include "tape/TapePanel.h"
-#include "turing/TuringAlphabetPanel.h"
-#include "turing/TuringTablePanel.h"
-#include "turing/TuringTableView.h"
+#include "core/run/RunController.h"
+#include "window/dialogs/THelpWindow.h"
+#include "window/main/TCool.h"
+#include "window/main/TMainForm.h"
+#include "window/main/TMainMenu.h"
+#include "window/main/TShellBars.h"
+#include "window/main/TStatusPanel.h"
+#include "window/main/TToolBar.h"
+#include "window/post/PostTableView.h"
+#include "window/tape/TapePanel.h"
+#include "window/turing/TuringAlphabetPanel.h"
+#include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
 
 namespace {
 

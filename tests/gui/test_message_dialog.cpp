@@ -8,10 +8,10 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "shell/MessageLayout.h"
-#include "shell/TButtonPanel.h"
-#include "shell/TMainForm.h"
-#include "shell/TfMessage.h"
+#include "window/dialogs/MessageLayout.h"
+#include "window/dialogs/TButtonPanel.h"
+#include "window/dialogs/TfMessage.h"
+#include "window/main/TMainForm.h"
 
 using Keys = QList<int>;
 using Lefts = QList<int>;

@@ -11,12 +11,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "post/PostCommandBox.h"
-#include "post/PostTableDelegate.h"
-#include "post/PostTableView.h"
-#include "run/RunController.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+#include "window/post/PostCommandBox.h"
+#include "window/post/PostTableDelegate.h"
+#include "window/post/PostTableView.h"
 
 namespace {
 

@@ -8,14 +8,14 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
-#include "tape/TapeGridWidget.h"
-#include "tape/TapePanel.h"
-#include "tape/TapeRulerWidget.h"
-#include "tape/TapeScroller.h"
-#include "tape/TfmAlf.h"
+#include "core/editing/TapeScroller.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+#include "window/tape/TapeGridWidget.h"
+#include "window/tape/TapePanel.h"
+#include "window/tape/TapeRulerWidget.h"
+#include "window/tape/TfmAlf.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <QtTest>
 
-#include "app/ScriptedUi.h"
-#include "app/Workbench.h"
-#include "run/RunController.h"
-#include "tape/TapeEditing.h"
-#include "tape/TapeScroller.h"
-#include "tape/TapeWindow.h"
+#include "core/editing/TapeEditing.h"
+#include "core/editing/TapeScroller.h"
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/tape/TapeWindow.h"
+#include "core/workbench/Workbench.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QToolTip>
 
 #include "ShellFixture.h"
-#include "run/RunController.h"
-#include "shell/TBevel.h"
-#include "shell/TCool.h"
+#include "core/run/RunController.h"
+#include "window/main/TBevel.h"
+#include "window/main/TCool.h"
 
 class TestToolBar : public QObject {
     Q_OBJECT

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "ShellFixture.h"
-#include "app/Workbench.h"
-#include "shell/TCool.h"
-#include "shell/TViewToggles.h"
-#include "shell/TfMessage.h"
+#include "core/workbench/Workbench.h"
+#include "window/dialogs/TfMessage.h"
+#include "window/main/TCool.h"
+#include "window/main/TViewToggles.h"
 
 namespace {
 

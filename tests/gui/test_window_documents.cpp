@@ -9,14 +9,14 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "shell/TMainForm.h"
-#include "shell/TMainMenu.h"
-#include "shell/TShellBars.h"
-#include "shell/TStatusPanel.h"
-#include "shell/TViewToggles.h"
-#include "tape/TapePanel.h"
-#include "tape/TfmAlf.h"
-#include "turing/TuringAlphabetPanel.h"
+#include "window/main/TMainForm.h"
+#include "window/main/TMainMenu.h"
+#include "window/main/TShellBars.h"
+#include "window/main/TStatusPanel.h"
+#include "window/main/TViewToggles.h"
+#include "window/tape/TapePanel.h"
+#include "window/tape/TfmAlf.h"
+#include "window/turing/TuringAlphabetPanel.h"
 
 namespace {
 

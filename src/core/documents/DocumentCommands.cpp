@@ -1,0 +1,205 @@
+#include "core/documents/DocumentCommands.h"
+
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/editing/TableCommands.h"
+#include "core/editing/TapeEditing.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+
+namespace DocumentCommands {
+
+namespace {
+
+bool IsPost(const Workbench& bench) {
+    return bench.Kind() == MachineKind::Pst;
+}
+
+QString Caption(const Workbench& bench) {
+    return IsPost(bench) ? QStringLiteral("Интерпретатор машины Поста")
+                         : QStringLiteral("Интерпретатор машины Тьюринга");
+}
+
+int AskSaveQuestion(Workbench& bench) {
+    return bench.ui().ShowMessageDialog(Caption(bench),
+                                        QStringLiteral("<Сохранить изменения в файле ") +
+                                            bench.Current().document.DisplayedName() +
+                                            QStringLiteral("?"),
+                                        QStringLiteral("Да|Нет|Отмена"), 315, 90);
+}
+
+void BreakActiveRun(Workbench& bench) {
+    if (bench.Current().runActive) {
+        bench.run().Break();
+    }
+}
+
+// The save question before work is discarded: true to go on. "Да" goes on
+// only once the document is saved.
+bool MayDiscard(Workbench& bench) {
+    if (!bench.Current().Modified()) {
+        return true;
+    }
+    switch (AskSaveQuestion(bench)) {
+        case 1:
+            return Save(bench);
+        case 2:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MakeUntitled(Workbench& bench) {
+    ClearAll(bench);
+    bench.SetStatusText(Workbench::PanelMessage, QString());
+    bench.Current().SetDocument(MachineDocument::Untitled(), false);
+    bench.SetModified(false);
+    bench.SetEditedSinceStart(false);
+}
+
+bool Write(Workbench& bench) {
+    const QString& path = bench.Current().document.fileName;
+    return IsPost(bench) ? WritePostFile(bench, path) : WriteTuringFile(bench, path);
+}
+
+// Save for the machine of `kind`, shown for the time of the save.
+bool SaveMachine(Workbench& bench, MachineKind kind) {
+    const MachineKind shown = bench.Kind();
+    const FileDialogRequest dialog = bench.saveDialog;
+    bench.SetKind(kind);
+    ConfigureSaveDialog(bench);
+    const bool saved = Save(bench);
+    bench.SetKind(shown);
+    bench.saveDialog = dialog;
+    bench.SetModified(bench.Current().Modified());
+    return saved;
+}
+
+}  // namespace
+
+void ConfigureSaveDialog(Workbench& bench) {
+    if (IsPost(bench)) {
+        bench.saveDialog = {QStringLiteral("Сохранение Машины Поста"),
+                            QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
+                            QStringLiteral("*.pst")};
+    } else {
+        bench.saveDialog = {QStringLiteral("Сохранение Машины Тьюринга"),
+                            QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
+                            QStringLiteral("*.tur")};
+    }
+}
+
+void New(Workbench& bench) {
+    BreakActiveRun(bench);
+    if (MayDiscard(bench)) {
+        MakeUntitled(bench);
+    }
+}
+
+void Open(Workbench& bench) {
+    BreakActiveRun(bench);
+    const bool post = IsPost(bench);
+    const FileDialogRequest request =
+        post ? FileDialogRequest{QStringLiteral("Открытие Машины Поста"),
+                                 QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
+                                 QStringLiteral("*.pst")}
+             : FileDialogRequest{QStringLiteral("Открытие Машины Тьюринга"),
+                                 QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
+                                 QStringLiteral("*.tur")};
+    const QString path = bench.ui().AskOpenFileName(request);
+    if (path.isEmpty() || !MayDiscard(bench)) {
+        return;
+    }
+    bench.SetStatusText(Workbench::PanelMessage, QString());
+    ClearAll(bench);
+    bench.Current().SetDocument(path, true);
+    const bool read = post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path);
+    if (!read) {
+        // The cleared machine still carries the damaged file's name; it is
+        // replaced without a question so that nothing is written over it.
+        MakeUntitled(bench);
+    }
+}
+
+bool Save(Workbench& bench) {
+    Machine& machine = bench.Current();
+    if (!machine.document.hasFileName) {
+        const QString path = bench.ui().AskSaveFileName(bench.saveDialog);
+        if (path.isEmpty()) {
+            return false;
+        }
+        bench.saveDialog.fileName = path;
+        machine.SetDocument(path, true);
+    }
+    return Write(bench);
+}
+
+void SaveAs(Workbench& bench) {
+    bench.saveDialog.fileName = IsPost(bench) ? QStringLiteral("*.pst") : QStringLiteral("*.tur");
+    const QString path = bench.ui().AskSaveFileName(bench.saveDialog);
+    if (path.isEmpty()) {
+        return;
+    }
+    bench.saveDialog.fileName = path;
+    bench.Current().SetDocument(path, true);
+    Save(bench);
+}
+
+bool CloseQuery(Workbench& bench) {
+    struct Question {
+        MachineKind kind;
+        const char16_t* caption;
+        const char16_t* text;
+    };
+    const Question questions[] = {
+        {MachineKind::Pst, u"Интерпретатор машины Поста", u"<Сохранить машину Поста - "},
+        {MachineKind::Tur, u"Интерпретатор машины Тьюринга", u"<Сохранить машину Тьюринга - "},
+    };
+    for (const Question& q : questions) {
+        Machine& machine = bench.MachineOf(q.kind);
+        if (!machine.Modified()) {
+            continue;
+        }
+        bench.ui().Beep();
+        const int answer = bench.ui().ShowMessageDialog(
+            QString::fromUtf16(q.caption),
+            QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?',
+            QStringLiteral("Да|Нет|Отмена"), 315, 90);
+        if (answer == 2) {
+            continue;
+        }
+        // A save that did not happen keeps the window open, so the work is
+        // not lost.
+        if (answer != 1 || !SaveMachine(bench, q.kind)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ClearStatement(Workbench& bench) {
+    bench.SetModified(true);
+    bench.Current().SetStatement(QStringLiteral("Условие задачи: "));
+}
+
+void ClearComments(Workbench& bench) {
+    bench.SetModified(true);
+    TuringMachine& turing = bench.Turing();
+    if (turing.runActive) {
+        turing.editedSinceStart = true;
+    }
+    turing.SetComments(QStringLiteral("Комментарии:"));
+}
+
+void ClearAll(Workbench& bench) {
+    ClearStatement(bench);
+    TapeEditing::ClearTape(bench);
+    TableCommands::ClearTable(bench);
+    if (!IsPost(bench)) {
+        bench.Turing().ClearAlphabet();
+        ClearComments(bench);
+    }
+}
+
+}  // namespace DocumentCommands

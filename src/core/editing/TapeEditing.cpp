@@ -1,0 +1,128 @@
+#include "core/editing/TapeEditing.h"
+
+#include <algorithm>
+
+#include "core/run/RunController.h"
+#include "core/tape/CarriageMoves.h"
+#include "core/tape/TapeWindow.h"
+#include "core/workbench/Workbench.h"
+
+namespace TapeEditing {
+
+namespace {
+
+// The on-tape cells of the columns first..last, left to right.
+template <typename Visit>
+void ForSelectedCells(const TapeStore& tape, int first, int last, Visit visit) {
+    const int from = std::max(std::min(first, last), 0);
+    const int to = std::min(std::max(first, last), TapeWindow::LastCol);
+    for (int col = from; col <= to; ++col) {
+        const int cell = TapeWindow::CellAt(tape.CarriagePos(), col);
+        if (tape.OnTape(cell)) {
+            visit(cell);
+        }
+    }
+}
+
+}  // namespace
+
+void ToggleMarks(Workbench& bench, int first, int last) {
+    if (bench.Kind() != MachineKind::Pst) {
+        return;
+    }
+    bench.NoteEdit();
+    TapeStore& tape = bench.Post().tape;
+    bool allMarked = true;
+    ForSelectedCells(tape, first, last, [&](int cell) { allMarked &= tape.GetPostCell(cell); });
+    ForSelectedCells(tape, first, last, [&](int cell) { tape.SetPostCell(cell, !allMarked); });
+}
+
+void ToggleMarkAt(Workbench& bench, int col) {
+    if (bench.Kind() != MachineKind::Pst) {
+        return;
+    }
+    TapeStore& tape = bench.Post().tape;
+    if (!TapeWindow::ColumnOnTape(tape, col)) {
+        return;
+    }
+    const int cell = TapeWindow::CellAt(tape.CarriagePos(), col);
+    tape.SetPostCell(cell, !tape.GetPostCell(cell));
+    if (bench.Post().runActive) {
+        bench.SetEditedSinceStart(true);
+    }
+}
+
+QChar SymbolOf(const QString& currentTapeSymbol) {
+    if (currentTapeSymbol.size() != 1) {
+        return u' ';  // "нет", the blank
+    }
+    return currentTapeSymbol.at(0);
+}
+
+WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int last) {
+    if (bench.Kind() != MachineKind::Tur) {
+        return WriteResult::Ignored;
+    }
+    // Enter, Esc and the other control characters are keys, not symbols.
+    if (ch != u' ' && !ch.isPrint()) {
+        return WriteResult::Ignored;
+    }
+    TuringMachine& turing = bench.Turing();
+    if (ch == u'_') {
+        // "_" stands for the blank in commands and can never join the
+        // alphabet, so asking to add it would promise what cannot be done.
+        bench.ui().Beep();
+        return WriteResult::Refused;
+    }
+    if (ch != u' ' && !turing.Alphabet().contains(ch)) {
+        bench.ui().Beep();
+        const int answer = bench.ui().ShowMessageDialog(
+            QStringLiteral("Интерпретатор машины Тьюринга"),
+            QStringLiteral("Вводимый символ < ") + ch +
+                QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?"),
+            QStringLiteral("Да|Нет|Помощь"), 315, 90);
+        if (answer != 1 || !turing.AddSymbol(ch)) {
+            return WriteResult::Declined;
+        }
+    }
+    TapeStore& tape = turing.tape;
+    ForSelectedCells(tape, first, last, [&](int cell) { tape.SetTuringCell(cell, ch); });
+    bench.NoteEdit();
+    return WriteResult::Written;
+}
+
+void ClearTape(Workbench& bench) {
+    bench.NoteEdit();
+    bench.Current().tape.Clear();
+    bench.run().RefreshBoundButtons();
+}
+
+bool MemoriseTape(Workbench& bench) {
+    if (!bench.Current().tape.Memorise()) {
+        return false;
+    }
+    bench.run().SetRestoreEnabled(true);
+    return true;
+}
+
+void RestoreTape(Workbench& bench) {
+    TapeStore& tape = bench.Current().tape;
+    if (!tape.Memorised().present) {
+        return;
+    }
+    bench.NoteEdit();
+    tape.Restore();
+    bench.run().RefreshBoundButtons();
+}
+
+void CarriageLeft(Workbench& bench) {
+    bench.NoteEdit();
+    MoveCarriageLeft(bench);
+}
+
+void CarriageRight(Workbench& bench) {
+    bench.NoteEdit();
+    MoveCarriageRight(bench);
+}
+
+}  // namespace TapeEditing

@@ -1,0 +1,46 @@
+#include "core/port/ScriptedUi.h"
+
+int ScriptedUi::ShowMessageDialog(const QString& caption, const QString& message,
+                                  const QString& buttons, int width, int buttonWidth) {
+    const int answer = answers.isEmpty() ? 1 : answers.takeFirst();
+    dialogs.append({caption, message, buttons, width, buttonWidth, answer});
+    events.append(QStringLiteral("dialog"));
+    return answer;
+}
+
+void ScriptedUi::ShowHelpTopic(int context) {
+    helpTopics.append(context);
+    events.append(QStringLiteral("help %1").arg(context));
+}
+
+void ScriptedUi::Beep() {
+    ++beeps;
+    events.append(QStringLiteral("beep"));
+}
+
+void ScriptedUi::SetToolButtonEnabled(int n, bool on) {
+    if (n >= 1 && n <= 12) {
+        toolButtonEnabled[std::size_t(n)] = on;
+    }
+    events.append(QStringLiteral("button %1 %2").arg(n).arg(on ? u"on" : u"off"));
+}
+
+QString ScriptedUi::AskOpenFileName(const FileDialogRequest& request) {
+    fileDialogs.append(request);
+    events.append(QStringLiteral("open dialog"));
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString ScriptedUi::AskSaveFileName(const FileDialogRequest& request) {
+    fileDialogs.append(request);
+    events.append(QStringLiteral("save dialog"));
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+void ScriptedUi::Clear() {
+    dialogs.clear();
+    helpTopics.clear();
+    fileDialogs.clear();
+    beeps = 0;
+    events.clear();
+}

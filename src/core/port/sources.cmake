@@ -1,0 +1,4 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    core/port/ScriptedUi.cpp core/port/ScriptedUi.h
+    core/port/Ui.h
+)

@@ -1,0 +1,4 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    core/run/ControlStates.h
+    core/run/RunController.cpp core/run/RunController.h
+)

@@ -1,0 +1,71 @@
+#include "core/tape/CarriageMoves.h"
+
+#include <QRegularExpression>
+
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+
+namespace {
+
+bool MoveCarriage(Workbench& bench, int delta) {
+    TapeStore& tape = bench.Current().tape;
+    const int target = tape.CarriagePos() + delta;
+    bool moved = true;
+    if (!tape.OnTape(target)) {
+        moved = false;
+        bench.ui().Beep();
+        bench.run().Break();
+        bench.ui().ShowMessageDialog(QStringLiteral("Ошибка"),
+                                     QStringLiteral("Каретка вышла за пределы ленты"),
+                                     QStringLiteral("Ок"), 250, 100);
+    } else {
+        tape.SetCarriagePos(target);
+        // The go-to box follows the carriage, and its change marks the
+        // document modified: the carriage position is stored.
+        bench.SetModified(true);
+    }
+    if (!bench.run().PauseAvailable()) {
+        bench.run().RefreshBoundButtons();
+    }
+    return moved;
+}
+
+}  // namespace
+
+bool MoveCarriageRight(Workbench& bench) {
+    return MoveCarriage(bench, +1);
+}
+
+bool MoveCarriageLeft(Workbench& bench) {
+    return MoveCarriage(bench, -1);
+}
+
+int GoToCell(Workbench& bench, const QString& text) {
+    TapeStore& tape = bench.Current().tape;
+    bench.SetModified(true);
+    // The box takes a decimal number with an optional sign; anything else
+    // leaves the carriage where it is.
+    static const QRegularExpression kDecimal(QStringLiteral("^[+-]?[0-9]{1,9}$"));
+    int cell = kDecimal.match(text).hasMatch() ? text.toInt() : tape.CarriagePos();
+    // Writing the corrected number back into the box runs this handling
+    // again, so a long number loses digits until it fits.
+    while (cell > TapeStore::TapeLimit) {
+        bench.ui().Beep();
+        cell /= 10;
+    }
+    if (tape.Kind() == TapeKind::Turing && cell <= 0) {
+        bench.ui().Beep();
+        cell = 1;
+    }
+    if (cell < tape.FirstCell()) {
+        // Four characters cannot spell a cell below -999, but a pasted text
+        // can; such a cell is put on the tape's end.
+        bench.ui().Beep();
+        cell = tape.FirstCell();
+    }
+    tape.SetCarriagePos(cell);
+    if (!bench.run().PauseAvailable()) {
+        bench.run().RefreshBoundButtons();
+    }
+    return cell;
+}

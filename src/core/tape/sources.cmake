@@ -1,0 +1,5 @@
+list(APPEND ZEBRIN_CORE_SOURCES
+    core/tape/CarriageMoves.cpp core/tape/CarriageMoves.h
+    core/tape/TapeStore.cpp core/tape/TapeStore.h
+    core/tape/TapeWindow.cpp core/tape/TapeWindow.h
+)

@@ -1,0 +1,115 @@
+#include "core/text/TextTable.h"
+
+#include <algorithm>
+#include <utility>
+
+TextTable::TextTable(int colCount, int rowCount, QObject* parent)
+    : QObject(parent),
+      colCount_(std::max(colCount, 1)),
+      rows_(std::max(rowCount, 1), QVector<QString>(colCount_)) {}
+
+const QString& TextTable::Cell(int col, int row) const {
+    static const QString kEmpty;
+    return Contains(col, row) ? rows_[row][col] : kEmpty;
+}
+
+void TextTable::SetCell(int col, int row, const QString& text) {
+    if (!Contains(col, row) || rows_[row][col] == text) {
+        return;
+    }
+    rows_[row][col] = text;
+    if (observed_) {
+        Q_EMIT CellChanged(col, row);
+    }
+}
+
+void TextTable::SetRowCount(int count) {
+    count = std::max(count, 1);
+    if (count == RowCount()) {
+        return;
+    }
+    rows_.resize(count, QVector<QString>(colCount_));
+    ClampCursor();
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::SetColCount(int count) {
+    count = std::max(count, 1);
+    if (count == colCount_) {
+        return;
+    }
+    colCount_ = count;
+    for (QVector<QString>& row : rows_) {
+        row.resize(colCount_);
+    }
+    ClampCursor();
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::InsertRow(int row) {
+    row = std::clamp(row, 0, RowCount());
+    rows_.insert(row, QVector<QString>(colCount_));
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::RemoveRow(int row) {
+    if (RowCount() <= 1 || row < 0 || row >= RowCount()) {
+        return;
+    }
+    rows_.remove(row);
+    ClampCursor();
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::InsertCol(int col) {
+    col = std::clamp(col, 0, colCount_);
+    ++colCount_;
+    for (QVector<QString>& row : rows_) {
+        row.insert(col, QString());
+    }
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::RemoveCol(int col) {
+    if (colCount_ <= 1 || col < 0 || col >= colCount_) {
+        return;
+    }
+    --colCount_;
+    for (QVector<QString>& row : rows_) {
+        row.remove(col);
+    }
+    ClampCursor();
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::SwapRows(int a, int b) {
+    if (a == b || a < 0 || b < 0 || a >= RowCount() || b >= RowCount()) {
+        return;
+    }
+    std::swap(rows_[a], rows_[b]);
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::ClearAll() {
+    for (QVector<QString>& row : rows_) {
+        std::fill(row.begin(), row.end(), QString());
+    }
+    Q_EMIT LayoutChanged();
+}
+
+void TextTable::SetCursor(int col, int row) {
+    const int c = std::clamp(col, 0, colCount_ - 1);
+    const int r = std::clamp(row, 0, RowCount() - 1);
+    if (c == col_ && r == row_) {
+        return;
+    }
+    col_ = c;
+    row_ = r;
+    if (observed_) {
+        Q_EMIT CursorChanged(col_, row_);
+    }
+}
+
+void TextTable::ClampCursor() {
+    SetCursor(col_, row_);
+}

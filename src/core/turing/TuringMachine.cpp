@@ -1,0 +1,159 @@
+#include "core/turing/TuringMachine.h"
+
+#include <algorithm>
+
+#include "core/turing/TuringCommand.h"
+#include "core/workbench/Workbench.h"
+
+TuringMachine::TuringMachine(Workbench& bench) : Machine(bench, MachineKind::Tur) {}
+
+// The flags go to this machine whichever is current, as the tape's do; in
+// practice these operations run only while the Turing machine is shown.
+void TuringMachine::MarkModified() {
+    bench_.SetMachineModified(*this, true);
+}
+
+void TuringMachine::NoteEdit() {
+    MarkModified();
+    if (runActive) {
+        editedSinceStart = true;
+    }
+}
+
+void TuringMachine::SetAlphabetText(const QString& text) {
+    if (text == alphabetText_) {
+        return;
+    }
+    alphabetText_ = text;
+    Q_EMIT AlphabetTextChanged(alphabetText_);
+}
+
+void TuringMachine::EditAlphabetText(const QString& text) {
+    if (text == alphabetText_) {
+        return;
+    }
+    NoteEdit();
+    SetAlphabetText(text);
+}
+
+void TuringMachine::RebuildAlphabet() {
+    QString cleaned;
+    for (QChar c : alphabetText_) {
+        if (c != kTuringBlankMark && (c == u' ' || !cleaned.contains(c))) {
+            cleaned.append(c);
+        }
+    }
+    // Dropping repeats or "_" changes the editor's text like typing would.
+    EditAlphabetText(cleaned);
+    table.ApplyAlphabet(cleaned);
+    alphabet_ = cleaned;
+    alphabet_.remove(u' ');
+}
+
+void TuringMachine::ClearAlphabet() {
+    NoteEdit();
+    alphabet_.clear();
+    SetAlphabetText(QString());
+    RebuildAlphabet();
+}
+
+bool TuringMachine::AddSymbol(QChar symbol) {
+    if (symbol == u' ' || symbol == kTuringBlankMark || alphabet_.contains(symbol)) {
+        return false;
+    }
+    alphabet_.append(symbol);
+    EditAlphabetText(alphabetText_ + u' ' + symbol);
+    table.InsertSymbolRow(symbol);
+    return true;
+}
+
+void TuringMachine::LoadAlphabet(const QString& alphabet) {
+    alphabet_ = alphabet;
+    SetAlphabetText(alphabet);
+}
+
+std::optional<int> TuringMachine::RowOfSymbol(QChar symbol) const {
+    if (symbol == u' ') {
+        return table.RowCount() - 1;
+    }
+    const qsizetype at = alphabet_.indexOf(symbol);
+    if (at < 0) {
+        return std::nullopt;
+    }
+    return int(at) + 1;
+}
+
+void TuringMachine::CheckCell() {
+    const int col = table.Col();
+    const int row = table.Row();
+    if (col < 1 || row < 1 || table.Cell(col, row).isEmpty()) {
+        return;
+    }
+    const std::optional<QString> command = NormaliseTuringCommand(table.Cell(col, row), alphabet_);
+    if (!command) {
+        table.SetCell(col, row, QString());
+        return;
+    }
+    table.SetCell(col, row, *command);
+    MarkModified();
+}
+
+void TuringMachine::NoteCellEditStart() {
+    if (runActive) {
+        editedSinceStart = true;
+    }
+}
+
+void TuringMachine::InsertColumn() {
+    NoteEdit();
+    table.InsertStateColumn(table.Col());
+}
+
+void TuringMachine::DeleteColumn() {
+    NoteEdit();
+    if (!table.DeleteStateColumn(table.Col())) {
+        bench_.ui().Beep();
+    }
+}
+
+void TuringMachine::AppendColumn() {
+    NoteEdit();
+    table.AppendStateColumn();
+}
+
+void TuringMachine::ClearTable() {
+    MarkModified();
+    table.ClearStates();
+    SetSplitterPos(kStartSplitterPos);
+}
+
+void TuringMachine::ClearRow() {
+    NoteEdit();
+    table.ClearCommandRow(table.Row());
+}
+
+void TuringMachine::ClearColumn() {
+    NoteEdit();
+    table.ClearStateColumn(table.Col());
+}
+
+void TuringMachine::SetComments(const QString& text) {
+    if (text == comments_) {
+        return;
+    }
+    MarkModified();
+    comments_ = text;
+    Q_EMIT CommentsChanged(comments_);
+}
+
+void TuringMachine::SetSplitterPos(int pos) {
+    if (pos == splitterPos_) {
+        return;
+    }
+    splitterPos_ = pos;
+    Q_EMIT SplitterPosChanged(splitterPos_);
+}
+
+int TuringMachine::ClampSplitterPos(int pos, int panelWidth) {
+    return std::max(kSplitterMargin, std::min(pos, panelWidth - kSplitterMargin));
+}

@@ -1,5 +1,0 @@
-list(APPEND ZEBRIN_CORE_SOURCES
-    run/ControlStates.h
-    run/RunController.cpp run/RunController.h
-    run/TableCommands.cpp run/TableCommands.h
-)

@@ -1,0 +1,1 @@
+list(APPEND ZEBRIN_GUI_SOURCES window/resources/help.qrc)

@@ -1,0 +1,92 @@
+#pragma once
+// One machine's tape grid (sgLentaPst or sgLentaTur): a single row of 27
+// cells with the carriage cell in the middle, drawn from that machine's
+// TapeStore at every paint, never from a copy. It owns the selection (a
+// range of columns with one focused cell, whose offset from the carriage
+// column is SelOffset) and the pointer column, and it turns the tape's keys
+// and mouse into selection moves and carriage moves. Commands that change
+// cells are requested through signals; the tape panel carries them out.
+
+#include <QWidget>
+#include <functional>
+
+#include "core/machine/MachineKind.h"
+
+class TapeStore;
+class Workbench;
+
+class TapeGridWidget : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int CellWidth = 19;
+    static constexpr int CarriageWidth = 23;
+    static constexpr int RowHeight = 25;
+    static constexpr int GridWidth = 26 * CellWidth + CarriageWidth;
+    static constexpr int HelpContext = 30;
+    static QColor Background();  // RGB (254, 255, 227)
+    static int ColumnLeft(int col);
+    static int ColumnWidth(int col);
+    // The column under x, or -1 beside the grid.
+    static int ColumnAtX(int x);
+
+    TapeGridWidget(Workbench& bench, MachineKind kind, QWidget* parent = nullptr);
+
+    MachineKind Kind() const { return kind_; }
+    TapeStore& Tape() const;
+    QRect CellRect(int col) const;
+
+    // The selection: columns FirstSelected() to LastSelected(), the focused
+    // one being FocusCol(). SelOffset is the focused column minus 13.
+    int FocusCol() const { return focus_; }
+    int AnchorCol() const { return anchor_; }
+    int SelOffset() const;
+    int FirstSelected() const;
+    int LastSelected() const;
+    // Selects anchor..focus and focuses `focus` (both clamped to the grid).
+    void Select(int anchor, int focus);
+    void SelectCarriageCell();
+    // The column under the mouse pointer, -1 before the pointer came over.
+    int PointerCol() const { return pointer_; }
+    // Whether the selection is drawn although the grid lacks the focus (the
+    // Turing grid while the symbol list has it).
+    void SetSelectionShownElsewhere(std::function<bool()> shown);
+    bool SelectionShown() const;
+
+    // Key-down on the tape, typed there or handed on by the main window.
+    // Returns whether the key was used.
+    bool TapeKeyDown(QKeyEvent* event);
+
+Q_SIGNALS:
+    // Space on the Post tape.
+    void ToggleMarksRequested();
+    // A character typed on the Turing tape (the space included).
+    void SymbolTyped(QChar ch);
+    void CellDoubleClicked(int col);
+    void PopupMenuRequested(const QPoint& globalPos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void DrawCell(QPainter& painter, int col);
+    void UpdateColumns(int from, int to);
+    void MoveFocus(int col, bool extend);
+    void CarriageKey(bool left);
+    void KeepFocusOnTape();
+
+    Workbench& bench_;
+    MachineKind kind_;
+    int anchor_ = 13;
+    int focus_ = 13;
+    int pointer_ = -1;
+    bool dragging_ = false;
+    std::function<bool()> shownElsewhere_;
+};

@@ -1,0 +1,130 @@
+#pragma once
+// The tape panel of the main window (Panel2, 85 pixels high): both machines'
+// tape grids (only the current machine's is shown), the number ruler, the
+// go-to box edNum, the scroll buttons SbLeft and SbRight with their
+// accelerating auto-repeat and the scroll-to-bound buttons sbLeft2 and
+// sbRight2, plus the pop-up symbol list. It draws from the Workbench at
+// every paint and follows Workbench::TapeChanged; its controls follow the
+// run controller's ControlStates.
+//
+// The main window connects its menus, the pop-up menu pmLenta and the
+// toolbar to the command slots below, calls FollowMachineKind() after every
+// interpreter switch, and hands on the tape keys it receives itself
+// (TapeKeyDown).
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+#include "core/machine/MachineKind.h"
+
+class QLineEdit;
+class QMenu;
+class QToolButton;
+class TapeGridWidget;
+class TapeRulerWidget;
+class TapeScroller;
+class TfmAlf;
+class Workbench;
+
+class TapePanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int PanelHeight = 85;
+    static constexpr int ButtonWidth = 18;
+
+    explicit TapePanel(Workbench& bench, QWidget* parent = nullptr);
+
+    TapeGridWidget* Grid(MachineKind kind) const;  // sgLentaPst, sgLentaTur
+    TapeGridWidget* CurrentGrid() const { return Grid(shownKind_); }
+    TapeRulerWidget* Ruler() const { return ruler_; }  // sgNum
+    QLineEdit* GoToBox() const { return edNum_; }      // edNum
+    QToolButton* SbLeft() const { return sbLeft_; }
+    QToolButton* SbRight() const { return sbRight_; }
+    QToolButton* SbLeft2() const { return sbLeft2_; }
+    QToolButton* SbRight2() const { return sbRight2_; }
+    TapeScroller& Scroller() const { return *scroller_; }
+    TfmAlf* SymbolList() const { return fmAlf_; }
+
+    // pmLenta, opened on a right click over the tape after the selection
+    // has followed the click. Without one the panel emits
+    // PopupMenuRequested instead.
+    void SetPopupMenu(QMenu* menu);
+
+    // A key-down the main window received itself, for the current tape.
+    // Returns whether the tape used it.
+    bool TapeKeyDown(QKeyEvent* event);
+
+    // Where the change-symbol command opens the symbol list, in screen
+    // pixels, from the main window's top-left corner: under toolbar button
+    // 11 (given by its left edge) when the command comes from the toolbar or
+    // from the menu while the toolbar is shown; else below the last selected
+    // cell, past the toolbar, the task statement and this panel.
+    static QPoint SymbolListFromButton(const QPoint& windowTopLeft, int button11Left);
+    QPoint SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHeight,
+                               int statementHeight) const;
+
+public Q_SLOTS:
+    // Shows the grid of Workbench::Kind() with its carriage in the go-to
+    // box, without counting that as an edit.
+    void FollowMachineKind();
+    // Redraws the grid and the ruler and writes the carriage into the box.
+    void TapeWindowRefresh();
+
+    // Space on the Post tape: toggles the marks of the selection.
+    void ToggleMarks();
+    // mmCommMark, pmLentaMark, toolbar button 10: the same on the carriage
+    // cell alone when the tape did not have the focus.
+    void ToggleMarksCommand();
+    // A character for the selection of the Turing tape (typed there).
+    void WriteSymbolToSelection(QChar ch);
+    // mmCommSimvol, pmLentaSimvol, toolbar button 11: the current tape
+    // symbol into the selection.
+    void WriteCurrentSymbol();
+    // mmCommChange (Ctrl+A), pmLentaChange, toolbar button 12: opens the
+    // symbol list at `screenPos` (see SymbolListFrom...).
+    void ChangeSymbol(const QPoint& screenPos);
+    // mmCommClearLenta, pmLentaClear, and clearing the whole machine.
+    void ClearTape();
+    // mmCommMemLenta, pmLentaMem, toolbar button 4.
+    void MemoriseTape();
+    // mmCommPastLenta, pmLentaPaste, toolbar button 5.
+    void RestoreTape();
+    // mmCommLeft ("Каретка влево") and mmCommRight ("Каретка вправо").
+    void mmCommLeftClick();
+    void mmCommRightClick();
+
+Q_SIGNALS:
+    // The symbol list set TuringMachine::currentTapeSymbol: toolbar button
+    // 11 redraws its picture.
+    void SymbolChosen(const QString& symbol);
+    // A tape was memorised; toolbar button 5's hint shows its picture.
+    void TapeMemorised(const QString& picture);
+    void PopupMenuRequested(const QPoint& globalPos);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void OnTapeChanged(MachineKind kind);
+    void OnGoToEdited(const QString& text);
+    void OnDoubleClick(int col);
+    void OnPopupMenu(const QPoint& globalPos);
+    void ApplyControls();
+    void ShowCarriageInBox();
+    void LayOut();
+
+    Workbench& bench_;
+    TapeScroller* scroller_;
+    std::array<TapeGridWidget*, 2> grids_{};
+    TapeRulerWidget* ruler_;
+    QLineEdit* edNum_;
+    QToolButton* sbLeft_;
+    QToolButton* sbRight_;
+    QToolButton* sbLeft2_;
+    QToolButton* sbRight2_;
+    TfmAlf* fmAlf_;
+    QPointer<QMenu> popupMenu_;
+    MachineKind shownKind_ = MachineKind::Pst;
+    int shownCarriage_ = 0;
+};

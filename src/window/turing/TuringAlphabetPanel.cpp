@@ -1,0 +1,127 @@
+#include "window/turing/TuringAlphabetPanel.h"
+
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <algorithm>
+
+#include "core/documents/DocumentFile.h"
+#include "core/run/RunController.h"
+#include "core/text/Cp1251.h"
+#include "core/turing/TuringMachine.h"
+#include "core/workbench/Workbench.h"
+
+namespace {
+
+constexpr int kFrameLeft = 121;
+constexpr int kFrameTop = 6;
+constexpr int kFrameHeight = 22;
+
+}  // namespace
+
+TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
+    : QWidget(parent),
+      bench_(bench),
+      turing_(bench.Turing()),
+      label_(new QLabel(QStringLiteral("Внешний алфавит: "), this)),
+      panel6_(new QFrame(this)),
+      edAlf_(new QLineEdit(panel6_)) {
+    setObjectName(QStringLiteral("Panel4"));
+    setFixedHeight(kHeight);
+
+    label_->move(8, kFrameTop + 3);
+    label_->resize(label_->sizeHint());
+    panel6_->setObjectName(QStringLiteral("Panel6"));
+    panel6_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel6_->setLineWidth(1);
+
+    edAlf_->setObjectName(QStringLiteral("edAlf"));
+    edAlf_->setFrame(false);
+    QFont font = edAlf_->font();
+    font.setPixelSize(13);
+    edAlf_->setFont(font);
+    const QString hint =
+        QStringLiteral("Редактор внешнего алфавит машины Тьюринга. Его можно спрятать");
+    edAlf_->setToolTip(hint);
+    edAlf_->setStatusTip(hint);
+    edAlf_->setText(turing_.AlphabetText());
+    edAlf_->installEventFilter(this);
+    connect(edAlf_, &QLineEdit::textEdited, this, &TuringAlphabetPanel::Edited);
+    connect(&turing_, &TuringMachine::AlphabetTextChanged, this, &TuringAlphabetPanel::ShowText);
+
+    connect(&bench_.run(), &RunController::ControlsChanged, this,
+            &TuringAlphabetPanel::ControlsChanged);
+    ControlsChanged();
+    resize(sizeHint());
+}
+
+QSize TuringAlphabetPanel::sizeHint() const {
+    return {kFrameLeft + 200 + 10, kHeight};
+}
+
+void TuringAlphabetPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A font wider than the one the layout was drawn for moves the frame
+    // right of its label and keeps its right margin.
+    const int left = std::max(kFrameLeft, label_->x() + label_->sizeHint().width());
+    const int frameWidth = std::max(2, width() - kFrameMargin - (left - kFrameLeft));
+    panel6_->setGeometry(left, kFrameTop, frameWidth, kFrameHeight);
+    edAlf_->setGeometry(1, 1, frameWidth - 2, kFrameHeight - 2);
+}
+
+// The editor keeps its own edit menu; the rest of the panel offers pmAlf.
+void TuringAlphabetPanel::contextMenuEvent(QContextMenuEvent* event) {
+    if (!pmAlf_) {
+        return;
+    }
+    pmAlf_->popup(event->globalPos());
+    event->accept();
+}
+
+bool TuringAlphabetPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edAlf_) {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                !key->isAutoRepeat()) {
+                turing_.RebuildAlphabet();
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            // Another window, a menu or a pop-up taking the keyboard for a
+            // while does not take the user out of the editor.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                reason != Qt::MenuBarFocusReason) {
+                turing_.RebuildAlphabet();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TuringAlphabetPanel::Edited(const QString& text) {
+    const QString clean = DocumentFile::OneLine(Cp1251::Sanitize(text));
+    if (clean != text) {
+        const int caret = edAlf_->cursorPosition();
+        edAlf_->setText(clean);
+        edAlf_->setCursorPosition(std::min(caret, int(clean.size())));
+    }
+    turing_.EditAlphabetText(clean);
+}
+
+void TuringAlphabetPanel::ShowText(const QString& text) {
+    if (edAlf_->text() == text) {
+        return;
+    }
+    const int caret = edAlf_->cursorPosition();
+    edAlf_->setText(text);
+    edAlf_->setCursorPosition(std::min(caret, int(text.size())));
+}
+
+void TuringAlphabetPanel::ControlsChanged() {
+    edAlf_->setEnabled(bench_.run().Controls().alphabet);
+}
