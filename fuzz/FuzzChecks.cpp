@@ -13,6 +13,7 @@
 #include "core/port/ScriptedUi.h"
 #include "core/post/PostInterpreter.h"
 #include "core/run/RunController.h"
+#include "core/text/CellText.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
 #include "core/turing/TuringCommand.h"
@@ -105,7 +106,7 @@ const DocumentKind& PostKind() {
 const DocumentKind& TuringKind() {
     static const DocumentKind kind{
         QStringLiteral(".tur"),
-        kTuringMagic,
+        DocumentFile::kTuringMagic,
         MachineKind::Tur,
         ReadTuringFile,
         WriteTuringFile,
@@ -346,15 +347,16 @@ JumpRun RunConditionalJump(const QString& field, bool marked) {
     // The first tick announces row 1 and the second executes it and
     // announces the row it jumped to; the third stops there.
     JumpRun result;
-    for (int tick = 0; tick < 3 && post.runActive; ++tick) {
-        bench.run().TimePuskPstTimer();
-        if (tick == 1 && post.runActive) {
-            result.row = post.currentRow;
+    RunController& run = bench.run();
+    for (int tick = 0; tick < 3 && run.Active(post); ++tick) {
+        run.TimePuskPstTimer();
+        if (tick == 1 && run.Active(post)) {
+            result.row = run.Position(post).at;
         }
     }
     result.dialog = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
-    result.running = post.runActive;
-    if (post.runActive) {
+    result.running = run.Active(post);
+    if (run.Active(post)) {
         bench.run().Break();
     }
     return result;

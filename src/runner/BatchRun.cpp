@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
@@ -16,11 +17,11 @@ std::optional<MachineKind> KindByMagic(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
     }
-    const QByteArray magic = file.read(13);
-    if (magic == QByteArrayLiteral("Zebrin42[pst]")) {
+    const QByteArray magic = file.read(DocumentFile::kMagicSize);
+    if (magic == DocumentFile::kPostMagic) {
         return MachineKind::Pst;
     }
-    if (magic == QByteArrayLiteral("Zebrin42[tur]")) {
+    if (magic == DocumentFile::kTuringMagic) {
         return MachineKind::Tur;
     }
     return std::nullopt;
@@ -65,14 +66,6 @@ std::optional<QString> WriteTapeText(Workbench& bench, const QString& utf8Text, 
         }
     }
     return std::nullopt;
-}
-
-qint64 TrailingNumber(const QString& text) {
-    qsizetype i = text.size();
-    while (i > 0 && (text[i - 1].isDigit() || text[i - 1] == u'-')) {
-        --i;
-    }
-    return text.mid(i).toLongLong();
 }
 
 }  // namespace
@@ -142,17 +135,13 @@ RunOutcome RunDocument(const RunSpec& spec) {
     // limit breaks the run off as "Прервать" would, before the next command.
     qint64 ticks = 0;
     bool limit = false;
-    while (machine.runActive) {
+    while (run.Active(machine)) {
         if (ticks > spec.maxSteps) {
             run.Break();
             limit = true;
             break;
         }
-        if (post) {
-            run.TimePuskPstTimer();
-        } else {
-            run.TimePuskTurTimer();
-        }
+        run.Tick(machine);
         ++ticks;
         if (spec.trace) {
             out.trace.append(bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
@@ -160,6 +149,7 @@ RunOutcome RunDocument(const RunSpec& spec) {
         }
     }
 
+    const StepOutcome& outcome = run.LastOutcome();
     out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
     out.status = bench.StatusText(Workbench::PanelMessage);
     if (limit) {
@@ -167,10 +157,9 @@ RunOutcome RunDocument(const RunSpec& spec) {
         out.steps = spec.maxSteps;
         out.message.clear();
     } else {
-        out.result = out.message == QStringLiteral("Программа завершена!")
-                         ? RunOutcome::Result::Stopped
-                         : RunOutcome::Result::Error;
-        out.steps = TrailingNumber(bench.StatusText(Workbench::PanelStep));
+        out.result = outcome.result == StepOutcome::Result::Stopped ? RunOutcome::Result::Stopped
+                                                                    : RunOutcome::Result::Error;
+        out.steps = outcome.step;
     }
     out.carriage = tape.CarriagePos();
     out.usedMin = tape.UsedMin();

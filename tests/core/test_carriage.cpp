@@ -4,9 +4,9 @@
 
 #include <QtTest>
 
+#include "core/editing/CarriageMoves.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
 #include "core/workbench/Workbench.h"
 
 class TestCarriage : public QObject {
@@ -39,8 +39,9 @@ void TestCarriage::movesAtTheEnds() {
     bench.SetKind(post ? MachineKind::Pst : MachineKind::Tur);
     TapeStore& tape = bench.Current().tape;
     tape.SetCarriagePos(from);
-    bench.Current().runActive = true;
-    bench.runStarted = true;
+    bench.run().Run();
+    bench.run().Pause();
+    ui.Clear();
     const bool moved = delta > 0 ? MoveCarriageRight(bench) : MoveCarriageLeft(bench);
     QFETCH(int, to);
     QCOMPARE(tape.CarriagePos(), to);
@@ -51,7 +52,7 @@ void TestCarriage::movesAtTheEnds() {
         QCOMPARE(ui.dialogs.size(), 1);
         QCOMPARE(ui.dialogs[0].message, QStringLiteral("Каретка вышла за пределы ленты"));
         QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Ошибка"));
-        QVERIFY(!bench.Current().runActive && !bench.runStarted);
+        QVERIFY(!bench.run().Active(bench.Current()) && !bench.run().RunStarted());
     } else {
         QVERIFY(ui.dialogs.isEmpty());
     }

@@ -224,11 +224,11 @@ void TestDocumentCommands::closeQuestions() {
     QFETCH(QStringList, files);
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetMachineModified(bench.Post(), postModified);
-    bench.SetMachineModified(bench.Turing(), turingModified);
+    bench.Post().SetModified(postModified);
+    bench.Turing().SetModified(turingModified);
     if (turingShown) {
         bench.SetKind(MachineKind::Tur);
-        DocumentCommands::ConfigureSaveDialog(bench);
+        bench.ConfigureSaveDialog();
     }
     ui.answers = answers;
     for (const QString& f : files) {

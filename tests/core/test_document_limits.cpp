@@ -278,7 +278,7 @@ void TestDocumentLimits::hugeFiles() {
     QTemporaryDir dir;
     const QString path = dir.filePath(turing ? "huge.tur" : "huge.pst");
     {
-        StreamedDocument doc(path, turing ? kTuringMagic : kPostMagic);
+        StreamedDocument doc(path, turing ? DocumentFile::kTuringMagic : DocumentFile::kPostMagic);
         build(doc);
         QVERIFY(doc.Finish());
     }

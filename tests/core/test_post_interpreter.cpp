@@ -57,7 +57,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     PostMachine& post = bench.Post();
     LoadProgram(post.table, QStringLiteral("3:2|2:3|6:"));
     bench.run().Run();
-    QVERIFY(post.runActive);
+    QVERIFY(bench.run().Active(post));
 
     struct Expect {
         const char16_t* step;
@@ -73,7 +73,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
         bench.run().TimePuskPstTimer();
         QCOMPARE(bench.StatusText(Workbench::PanelStep), QString::fromUtf16(e.step));
         QCOMPARE(bench.StatusText(Workbench::PanelMessage), QString::fromUtf16(e.message));
-        QCOMPARE(post.currentRow, e.row);
+        QCOMPARE(bench.run().Position(post).at, e.row);
         QCOMPARE(post.table.Row(), e.row);
     }
     QVERIFY(post.tape.GetPostCell(0));
@@ -86,7 +86,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Поста"));
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
     QCOMPARE(ui.dialogs[0].width, 200);
-    QVERIFY(!post.runActive);
+    QVERIFY(!bench.run().Active(post));
     QVERIFY(!bench.run().TimePuskPst().isActive());
     QCOMPARE(
         ui.events.indexOf(QStringLiteral("beep")) < ui.events.indexOf(QStringLiteral("dialog")),
@@ -188,10 +188,10 @@ void TestPostInterpreter::runsToTheEnd() {
     Mark(post.tape, marks);
     post.tape.SetCarriagePos(carriage);
     bench.run().Run();
-    for (int tick = 0; tick < 100 && post.runActive; ++tick) {
+    for (int tick = 0; tick < 100 && bench.run().Active(post); ++tick) {
         bench.run().TimePuskPstTimer();
     }
-    QVERIFY(!post.runActive);
+    QVERIFY(!bench.run().Active(post));
     QTEST(bench.StatusText(Workbench::PanelStep), "step");
     QTEST(bench.StatusText(Workbench::PanelMessage), "message");
     QCOMPARE(ui.dialogs.size(), 1);
@@ -201,9 +201,9 @@ void TestPostInterpreter::runsToTheEnd() {
     QTEST(Marks(post.tape), "marksAfter");
     QTEST(post.tape.CarriagePos(), "carriageAfter");
     QTEST(post.table.Row(), "cursorRow");
-    QCOMPARE(post.currentRow, 1);
-    QCOMPARE(post.stepCount, 0);
-    QVERIFY(!bench.runStarted);
+    QCOMPARE(bench.run().Position(post).at, 1);
+    QCOMPARE(bench.run().Position(post).steps, 0);
+    QVERIFY(!bench.run().RunStarted());
 }
 
 void TestPostInterpreter::jumpFields_data() {
@@ -288,14 +288,14 @@ void TestPostInterpreter::rowsDeletedDuringPauseFailAsMissingCommand() {
         run.TimePuskPstTimer();
     }
     run.Pause();
-    QCOMPARE(post.currentRow, 4);
+    QCOMPARE(bench.run().Position(post).at, 4);
     post.table.SetProgramRows(2);
     ui.answers = {2, 1};  // continue as it is; then "Ок"
-    bench.SetEditedSinceStart(true);
+    bench.run().SetEditedSinceStart(post, true);
     run.Run();
     run.TimePuskPstTimer();
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Не указана команда!"));
-    QVERIFY(!post.runActive);
+    QVERIFY(!bench.run().Active(post));
     QCOMPARE(post.table.Row(), 2);  // the cursor stays inside the table
 }
 

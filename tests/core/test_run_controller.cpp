@@ -125,10 +125,10 @@ void TestRunController::restartQuestion() {
     run.TimePuskPstTimer();
     run.TimePuskPstTimer();
     run.Pause();
-    QCOMPARE(post.currentRow, 3);
+    QCOMPARE(bench.run().Position(post).at, 3);
 
     bench.NoteEdit();  // an edit while paused
-    QVERIFY(post.editedSinceStart);
+    QVERIFY(bench.run().EditedSinceStart(post));
     ui.answers = {answer};
     run.Run();
     QCOMPARE(ui.dialogs.size(), 1);
@@ -139,9 +139,9 @@ void TestRunController::restartQuestion() {
     QCOMPARE(ui.dialogs[0].width, 400);
     QCOMPARE(ui.dialogs[0].buttonWidth, 110);
     QTEST(run.State(), "state");
-    QTEST(post.currentRow, "row");
-    QTEST(post.stepCount, "stepCount");
-    QTEST(post.editedSinceStart, "edited");
+    QTEST(bench.run().Position(post).at, "row");
+    QTEST(int(bench.run().Position(post).steps), "stepCount");
+    QTEST(bench.run().EditedSinceStart(post), "edited");
     QCOMPARE(run.TimePuskPst().interval(), 440);
 }
 

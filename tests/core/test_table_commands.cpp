@@ -133,7 +133,7 @@ void TestTableCommands::clearingTheTableBreaksAPausedRun() {
     QCOMPARE(post.table.ProgramRows(), 10);
     QCOMPARE(post.table.Code(1), QString());
     QVERIFY(NumbersStand(post.table));
-    QVERIFY(!post.editedSinceStart);
+    QVERIFY(!bench.run().EditedSinceStart(post));
 }
 
 QTEST_GUILESS_MAIN(TestTableCommands)

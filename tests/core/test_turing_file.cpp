@@ -10,6 +10,7 @@
 #include "core/documents/DocumentFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 
@@ -92,8 +93,10 @@ void TestTuringFile::roundTrip() {
     QVERIFY(!m.Modified());
 
     Bench b;
-    b.machine.runActive = true;
-    b.machine.editedSinceStart = true;
+    b.bench.run().Run();
+    b.bench.run().Pause();
+    b.bench.run().SetEditedSinceStart(b.machine, true);
+    b.ui.Clear();
     b.bench.SetModified(true);
     QSignalSpy loaded(&b.machine, &TuringMachine::DocumentLoaded);
     QVERIFY(ReadTuringFile(b.bench, path));
@@ -115,7 +118,7 @@ void TestTuringFile::roundTrip() {
         }
     }
     QVERIFY(!r.Modified());
-    QVERIFY(!r.editedSinceStart);
+    QVERIFY(!b.bench.run().EditedSinceStart(r));
     QCOMPARE(b.bench.StatusText(Workbench::PanelModified), QString());
     QCOMPARE(b.bench.StatusText(Workbench::PanelMin), QStringLiteral("min: 5"));
     QCOMPARE(b.bench.StatusText(Workbench::PanelMax), QStringLiteral("max: 9"));
@@ -145,7 +148,7 @@ void TestTuringFile::readTakesRowsAsTheFileHasThem() {
     }
     lines << "trailing"
           << "lines";
-    QVERIFY(DocumentFile::Write(path, kTuringMagic, lines));
+    QVERIFY(DocumentFile::Write(path, DocumentFile::kTuringMagic, lines));
     Bench b;
     QVERIFY(ReadTuringFile(b.bench, path));
     QCOMPARE(b.machine.Alphabet(), QStringLiteral("xy"));
@@ -174,7 +177,7 @@ void TestTuringFile::lineBreaksInsideValuesCannotShiftLines() {
 void TestTuringFile::readFailures_data() {
     QTest::addColumn<QByteArray>("image");  // null: no file, a folder instead
     QTest::addColumn<bool>("wrongFile");
-    const QByteArray magic = kTuringMagic;
+    const QByteArray magic = DocumentFile::kTuringMagic;
     QTest::newRow("cannot open") << QByteArray() << false;
     QTest::newRow("empty file") << QByteArray("") << true;
     QTest::newRow("short file") << magic.left(12) << true;

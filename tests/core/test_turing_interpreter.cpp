@@ -43,7 +43,7 @@ QString TapeText(TapeStore& tape) {
 
 void RunToEnd(Workbench& bench, int limit = 10000) {
     bench.run().Run();
-    for (int i = 0; i < limit && bench.Turing().runActive; ++i) {
+    for (int i = 0; i < limit && bench.run().Active(bench.Turing()); ++i) {
         bench.run().TimePuskTurTimer();
     }
 }
@@ -74,7 +74,7 @@ void TestTuringInterpreter::firstCommandStops() {
     QCOMPARE(bench.Turing().table.Col(), 1);
     QCOMPARE(bench.Turing().table.Row(), 2);
     bench.run().TimePuskTurTimer();
-    QVERIFY(!bench.Turing().runActive);
+    QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Тьюринга"));
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
@@ -163,7 +163,7 @@ void TestTuringInterpreter::runs() {
     const int from = dialog.startsWith(u"Каретка") ? 1 : 10;
     Tape(bench, tape, from, from);
     RunToEnd(bench);
-    QVERIFY(!bench.Turing().runActive);
+    QVERIFY(!bench.run().Active(bench.Turing()));
     QTEST(bench.StatusText(Workbench::PanelStep), "step");
     if (!dialog.startsWith(u"Каретка")) {
         QTEST(bench.StatusText(Workbench::PanelMessage), "message");
@@ -173,8 +173,8 @@ void TestTuringInterpreter::runs() {
     QFETCH(int, help);
     QCOMPARE(ui.helpTopics, help ? QList<int>{help} : QList<int>{});
     QTEST(TapeText(bench.Turing().tape), "tapeAfter");
-    QCOMPARE(bench.Turing().state, 0);
-    QCOMPARE(bench.Turing().stepCount, 0);
+    QCOMPARE(bench.run().Position(bench.Turing()).at, 0);
+    QCOMPARE(bench.run().Position(bench.Turing()).steps, 0);
 }
 
 void TestTuringInterpreter::singleStepping() {
@@ -209,7 +209,7 @@ void TestTuringInterpreter::singleStepping() {
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
     run.TimePuskTurTimer();
     run.TimePuskTurTimer();
-    QVERIFY(!bench.Turing().runActive);
+    QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <b> нет в алфавите"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("  -  ошибка:  данного символа нет в алфавите"));
@@ -243,12 +243,12 @@ void TestTuringInterpreter::stateColumnDeletedDuringPause() {
     run.TimePuskTurTimer();
     run.TimePuskTurTimer();
     run.Pause();
-    QCOMPARE(bench.Turing().state, 4);
+    QCOMPARE(bench.run().Position(bench.Turing()).at, 4);
     bench.Turing().table.SetCursor(5, 1);
     bench.Turing().DeleteColumn();
     run.Run();
     run.TimePuskTurTimer();
-    QVERIFY(!bench.Turing().runActive);
+    QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Состояние  Q4  отсутствует"));
     QVERIFY(bench.Turing().table.Col() < bench.Turing().table.ColCount());
 }

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
 #include "core/turing/TuringCommand.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
@@ -160,13 +161,14 @@ void TestTuringMachine::addSymbolAndClearAlphabet() {
 
     m.table.SetCell(1, 1, "a>1");
     b.bench.SetModified(false);
-    m.runActive = true;
+    b.bench.run().Run();
+    b.bench.run().Pause();
     m.ClearAlphabet();
     QCOMPARE(m.AlphabetText(), QString());
     QCOMPARE(m.Alphabet(), QString());
     QCOMPARE(DescribeRows(m.table), QStringList{"Пробел|_>0"});
     QVERIFY(m.Modified());
-    QVERIFY(m.editedSinceStart);
+    QVERIFY(b.bench.run().EditedSinceStart(m));
 }
 
 void TestTuringMachine::editorChangeFlagsOnlyTheTuringMachine() {
@@ -174,16 +176,17 @@ void TestTuringMachine::editorChangeFlagsOnlyTheTuringMachine() {
     TuringMachine& m = b.machine;
     m.EditAlphabetText("a");
     QVERIFY(m.Modified());
-    QVERIFY(!m.editedSinceStart);
+    QVERIFY(!b.bench.run().EditedSinceStart(m));
     QCOMPARE(b.bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
     QVERIFY(!b.bench.Post().Modified());
     // The table follows at the rebuild, not before.
     QCOMPARE(m.table.RowCount(), 2);
 
-    m.runActive = true;
+    b.bench.run().Run();
+    b.bench.run().Pause();
     m.EditAlphabetText("ab");
-    QVERIFY(m.editedSinceStart);
-    QVERIFY(!b.bench.Post().editedSinceStart);
+    QVERIFY(b.bench.run().EditedSinceStart(m));
+    QVERIFY(!b.bench.run().EditedSinceStart(b.bench.Post()));
 
     // A rebuild that changes nothing is no edit.
     m.RebuildAlphabet();
@@ -317,7 +320,8 @@ void TestTuringMachine::columnCommands() {
     table.SetCursor(col, 1);
     m.SetSplitterPos(200);
     b.bench.SetModified(false);
-    m.runActive = true;
+    b.bench.run().Run();
+    b.bench.run().Pause();
 
     if (command == "insert") {
         m.InsertColumn();
@@ -342,7 +346,7 @@ void TestTuringMachine::columnCommands() {
     QCOMPARE(Headers(table), expectedHeaders);
     QCOMPARE(table.Cell(0, 2), QStringLiteral("Пробел"));
     QVERIFY(m.Modified());
-    QCOMPARE(m.editedSinceStart, edited);
+    QCOMPARE(b.bench.run().EditedSinceStart(m), edited);
     QTEST(b.ui.beeps, "beeps");
     if (command == "clearTable") {
         QCOMPARE(table.ColCount(), 6);

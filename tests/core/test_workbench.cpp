@@ -29,7 +29,7 @@ void TestWorkbench::startState() {
     QCOMPARE(bench.Post().tape.CarriagePos(), 0);
     QCOMPARE(bench.Turing().tape.CarriagePos(), 14);
     QVERIFY(bench.Post().tape.IsEmpty() && bench.Turing().tape.IsEmpty());
-    QVERIFY(!bench.runStarted && !bench.stepMode);
+    QVERIFY(!bench.run().RunStarted() && !bench.run().StepMode());
 }
 
 void TestWorkbench::flagsBelongToTheirMachine() {
@@ -49,17 +49,18 @@ void TestWorkbench::flagsBelongToTheirMachine() {
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("мин:"));
 
     bench.SetKind(MachineKind::Pst);
-    bench.SetEditedSinceStart(true);
-    QVERIFY(bench.Post().editedSinceStart);
-    QVERIFY(!bench.Turing().editedSinceStart);
+    bench.run().SetEditedSinceStart(bench.Current(), true);
+    QVERIFY(bench.run().EditedSinceStart(bench.Post()));
+    QVERIFY(!bench.run().EditedSinceStart(bench.Turing()));
 
     // The edit prologue sets edited-since-start only while a run is active.
-    bench.Post().editedSinceStart = false;
+    bench.run().SetEditedSinceStart(bench.Post(), false);
     bench.NoteEdit();
-    QVERIFY(!bench.Post().editedSinceStart);
-    bench.Post().runActive = true;
+    QVERIFY(!bench.run().EditedSinceStart(bench.Post()));
+    bench.run().Run();
+    bench.run().Pause();
     bench.NoteEdit();
-    QVERIFY(bench.Post().editedSinceStart);
+    QVERIFY(bench.run().EditedSinceStart(bench.Post()));
 }
 
 void TestWorkbench::switchingShowsTheEnteredMachine() {
@@ -98,7 +99,7 @@ void TestWorkbench::switchingDuringAPendingStepPausesTheRunLeft() {
     SwitchInterpreter(bench, MachineKind::Tur);
     // The Post timer no longer ticks behind the Turing machine's back.
     QVERIFY(!run.TimePuskPst().isActive());
-    QVERIFY(bench.Post().runActive && !bench.stepMode);
+    QVERIFY(bench.run().Active(bench.Post()) && !bench.run().StepMode());
     // The idle Turing machine shows Run on, Pause and Break off, its views on.
     QVERIFY(run.Controls().runRun && !run.Controls().runPause && !run.Controls().runBreak);
     QVERIFY(run.Controls().edNum && run.Controls().turingTable);

@@ -118,17 +118,17 @@ void TestMainWindow::pausedRunEditedAsksToRestart() {
     menu.mmRunPause->trigger();
     QVERIFY(form.PostTable()->isEnabled());
     QVERIFY(!form.Tape()->GoToBox()->isEnabled());
-    QCOMPARE(post.currentRow, 3);
+    QCOMPARE(form.bench().run().Position(post).at, 3);
 
     menu.mmCommInsRow->trigger();  // an edit while paused
-    QVERIFY(post.editedSinceStart);
+    QVERIFY(form.bench().run().EditedSinceStart(post));
     QString question;
     WhenModal([&question](QWidget* modal) { question = modal->windowTitle(); },
               Press(Qt::Key_Return));  // "Заново"
     menu.mmRunRun->trigger();
     QCOMPARE(question, QStringLiteral("Предупреждение!"));
-    QCOMPARE(post.currentRow, 1);
-    QCOMPARE(post.stepCount, 0);
+    QCOMPARE(form.bench().run().Position(post).at, 1);
+    QCOMPARE(form.bench().run().Position(post).steps, 0);
     QCOMPARE(form.bench().run().State(), RunController::RunState::Running);
     menu.mmRunBreak->trigger();
     QCOMPARE(form.bench().run().State(), RunController::RunState::Idle);
@@ -185,8 +185,8 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     menu.mmInterPst->trigger();
     QVERIFY(!form.Alphabet()->isVisible());
     QVERIFY(form.PostTable()->isVisible());
-    QVERIFY(form.bench().Post().runActive);
-    QCOMPARE(form.bench().Post().stepCount, 1);
+    QVERIFY(form.bench().run().Active(form.bench().Post()));
+    QCOMPARE(form.bench().run().Position(form.bench().Post()).steps, 1);
     QCOMPARE(Panel(form, 4), QString());
     QCOMPARE(form.Statement(MachineKind::Pst)->isVisible(), true);
 }

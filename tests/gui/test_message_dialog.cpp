@@ -260,8 +260,8 @@ void TestMessageDialog::reusedDialogStartsClean() {
             QTest::mousePress(shared->Button(3), Qt::LeftButton, {}, QPoint(5, 5));
         },
         Press(Qt::Key_Return));
-    QCOMPARE(form.ShowMessageDialog(QStringLiteral("Вопрос"), QStringLiteral("Первый"),
-                                    QStringLiteral("Да|Нет|Отмена"), 315, 90),
+    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Вопрос"), QStringLiteral("Первый"),
+                                        QStringLiteral("Да|Нет|Отмена"), 315, 90)),
              3);
 
     WhenModal(
@@ -276,8 +276,8 @@ void TestMessageDialog::reusedDialogStartsClean() {
             QCOMPARE(shared->windowTitle(), QStringLiteral("Ошибка"));
         },
         Press(Qt::Key_Return));
-    QCOMPARE(form.ShowMessageDialog(QStringLiteral("Ошибка"), QStringLiteral("Второй"),
-                                    QStringLiteral("Ок|Помощь"), 250, 100),
+    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Ошибка"), QStringLiteral("Второй"),
+                                        QStringLiteral("Ок|Помощь"), 250, 100)),
              1);
     QTest::mouseRelease(shared->Button(3), Qt::LeftButton, {}, QPoint(5, 5));
 }
@@ -297,9 +297,9 @@ void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
                     QCOMPARE(second->windowTitle(), QStringLiteral("Машина Поста"));
                 },
                 Press(Qt::Key_Return), shared);
-            inner = form.ShowMessageDialog(QStringLiteral("Машина Поста"),
-                                           QStringLiteral("Программа завершена!"),
-                                           QStringLiteral("Ок"), 200, 100);
+            inner = int(form.ShowMessageDialog(QStringLiteral("Машина Поста"),
+                                               QStringLiteral("Программа завершена!"),
+                                               QStringLiteral("Ок"), 200, 100));
             QCOMPARE(shared->windowTitle(), QStringLiteral("Интерпретатор машины Поста"));
             QCOMPARE(shared->MessageLabel()->text(), QStringLiteral(" Сохранить машину Поста?"));
             QCOMPARE(shared->Button(3)->Caption(), QStringLiteral("Отмена"));
@@ -307,9 +307,9 @@ void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
             QTRY_VERIFY(shared->isActiveWindow());
         },
         Press(Qt::Key_Return));
-    QCOMPARE(form.ShowMessageDialog(QStringLiteral("Интерпретатор машины Поста"),
-                                    QStringLiteral("<Сохранить машину Поста?"),
-                                    QStringLiteral("Да|Нет|Отмена"), 315, 90),
+    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Интерпретатор машины Поста"),
+                                        QStringLiteral("<Сохранить машину Поста?"),
+                                        QStringLiteral("Да|Нет|Отмена"), 315, 90)),
              2);
     QCOMPARE(inner, 1);
     QVERIFY(!shared->IsBusy());

@@ -199,7 +199,7 @@ void TestPostTableView::drawsRowsWhiteAndTheRunningRowGreen() {
     if (state != u"idle") {
         b.bench.run().Run();
         b.Ticks(2);
-        QCOMPARE(b.bench.Post().currentRow, 2);
+        QCOMPARE(b.bench.run().Position(b.bench.Post()).at, 2);
     }
     if (state == u"paused") {
         b.bench.run().Pause();
@@ -247,13 +247,13 @@ void TestPostTableView::editingBeginsMarksModified() {
     if (paused) {
         b->bench.run().Step();
         b->bench.run().Pause();
-        QVERIFY(!b->bench.Post().editedSinceStart);
+        QVERIFY(!b->bench.run().EditedSinceStart(b->bench.Post()));
     }
     b->table().SetCursor(col, 3);
     QVERIFY(b->bench.StatusText(Workbench::PanelModified).isEmpty());
     QTest::keyClick(b->view, Qt::Key(key));
     QCOMPARE(b->bench.StatusText(Workbench::PanelModified), kModified);
-    QCOMPARE(b->bench.Post().editedSinceStart, paused);
+    QCOMPARE(b->bench.run().EditedSinceStart(b->bench.Post()), paused);
     if (col == PostTable::ColCommand) {
         QVERIFY(b->view->ChooserOpen());
         QVERIFY(!b->box()->DroppedDown());
@@ -523,7 +523,7 @@ void TestPostTableView::followsTheCursorDuringARun() {
         if (i > 0) {
             b.Ticks(1);
         }
-        QCOMPARE(b.bench.Post().currentRow, expected[i]);
+        QCOMPARE(b.bench.run().Position(b.bench.Post()).at, expected[i]);
         QCOMPARE(b.view->currentIndex().row() + 1, expected[i]);
         QVERIFY(b.view->viewport()->rect().contains(b.view->CellRect(1, expected[i])));
     }
@@ -560,7 +560,7 @@ void TestPostTableView::tickRepaintsOnlyTheTwoRows() {
     b.view->viewport()->installEventFilter(&spy);
     b.Ticks(1);  // from row 2 to row 3
     QTRY_VERIFY(!painted.isEmpty());
-    QCOMPARE(b.bench.Post().currentRow, 3);
+    QCOMPARE(b.bench.run().Position(b.bench.Post()).at, 3);
     const QRect rows = b.view->CellRect(0, 2).united(b.view->CellRect(3, 3)).adjusted(0, 0, 1, 1);
     QVERIFY2(rows.contains(painted.boundingRect()),
              qPrintable(QStringLiteral("painted %1,%2 %3x%4")

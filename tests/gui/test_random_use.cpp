@@ -416,8 +416,8 @@ QString RandomUse::Check() {
                 // Break may stay offered while the other machine's run is
                 // paused, as the switch leaves that run alone.
                 if (!menu.mmRunRun->isEnabled() || menu.mmRunPause->isEnabled() ||
-                    (menu.mmRunBreak->isEnabled() && !bench.Post().runActive &&
-                     !bench.Turing().runActive)) {
+                    (menu.mmRunBreak->isEnabled() && !bench.run().Active(bench.Post()) &&
+                     !bench.run().Active(bench.Turing()))) {
                     return QStringLiteral("run items wrong when idle");
                 }
                 break;
@@ -476,8 +476,8 @@ QString RandomUse::Run(int actions) {
     }
     answerer_.stop();
     // Leave without the closing questions.
-    form_.bench().SetMachineModified(form_.bench().Post(), false);
-    form_.bench().SetMachineModified(form_.bench().Turing(), false);
+    form_.bench().Post().SetModified(false);
+    form_.bench().Turing().SetModified(false);
     return QString();
 }
 

@@ -334,12 +334,13 @@ void TestTapePanel::spaceOnMixedSelectionAndMenuCommand() {
     // The menu command while the tape lacks the focus: the carriage cell.
     b.grid()->Select(15, 16);
     b.panel->GoToBox()->setFocus();
-    b.bench.Post().runActive = true;
+    b.bench.run().Run();
+    b.bench.run().Pause();
     b.panel->ToggleMarksCommand();
     QVERIFY(b.grid()->hasFocus());
     QVERIFY(tape.GetPostCell(0));
     QCOMPARE(tape.UsedMax(), 0);
-    QVERIFY(b.bench.Post().editedSinceStart);
+    QVERIFY(b.bench.run().EditedSinceStart(b.bench.Post()));
 }
 
 void TestTapePanel::clicks_data() {

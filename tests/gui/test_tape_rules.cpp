@@ -161,7 +161,10 @@ void TestTapeRules::editPrologue() {
     Mark(bench, {-40, 0});
     bench.Post().tape.Memorise();
     bench.SetModified(false);
-    bench.Post().runActive = runActive;
+    if (runActive) {
+        bench.run().Run();
+        bench.run().Pause();
+    }
     TapeScroller scroller(bench);
     if (command == "toggle") {
         TapeEditing::ToggleMarks(bench, 13, 13);
@@ -181,7 +184,7 @@ void TestTapeRules::editPrologue() {
         scroller.sbLeft2Click();
     }
     QTEST(bench.Post().Modified(), "modified");
-    QTEST(bench.Post().editedSinceStart, "edited");
+    QTEST(bench.run().EditedSinceStart(bench.Post()), "edited");
 }
 
 void TestTapeRules::typedSymbols_data() {

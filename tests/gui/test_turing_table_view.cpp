@@ -83,7 +83,10 @@ void TestTuringTableView::drawsCells() {
     screen.SetAlphabet(QStringLiteral("1"));
     screen.table.SetCell(2, 1, text);
     screen.table.SetCursor(current ? 2 : 3, 1);
-    screen.turing.runActive = running;
+    if (running) {
+        screen.bench.run().Run();
+        screen.bench.run().Pause();
+    }
     QVERIFY(screen.Show());
 
     // Near the top right corner, clear of every text and of the picture.
@@ -282,7 +285,7 @@ void TestTuringTableView::editStartMarksAPausedRunEdited() {
         screen.bench.run().TimePuskTurTimer();
         QCOMPARE(screen.bench.run().State(), RunController::RunState::Paused);
     }
-    QVERIFY(!screen.turing.editedSinceStart);
+    QVERIFY(!screen.bench.run().EditedSinceStart(screen.turing));
     TuringTableView& view = screen.view();
     QVERIFY(view.isEnabled());
     view.setFocus();
@@ -293,7 +296,7 @@ void TestTuringTableView::editStartMarksAPausedRunEdited() {
         QTest::keyClick(&view, Qt::Key(how), {});
     }
     QVERIFY(view.IsEditing());
-    QCOMPARE(screen.turing.editedSinceStart, paused);
+    QCOMPARE(screen.bench.run().EditedSinceStart(screen.turing), paused);
 }
 
 void TestTuringTableView::rightClickSelectsACommandCell_data() {
@@ -367,7 +370,7 @@ void TestTuringTableView::followsTheCursorThroughARun() {
     for (int tick = 0; tick < 12; ++tick) {
         run.TimePuskTurTimer();
         const QPoint cell(screen.table.Col(), screen.table.Row());
-        QCOMPARE(cell, QPoint(screen.turing.state + 1, 1));
+        QCOMPARE(cell, QPoint(screen.bench.run().Position(screen.turing).at + 1, 1));
         const QRect rect = view.CellRect(cell.x(), cell.y());
         QVERIFY2(!rect.isEmpty() && view.viewport()->rect().contains(rect),
                  qPrintable(QStringLiteral("tick %1").arg(tick)));

@@ -105,7 +105,7 @@ void TestWindowDocuments::saveAndOpenThroughTheDialogs() {
 void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
     Shown s;
     s.form.bench().Post().tape.SetPostCell(1, true);
-    s.form.bench().SetMachineModified(s.form.bench().Turing(), true);
+    s.form.bench().Turing().SetModified(true);
     QString caption;
     WhenModal([&caption](QWidget* modal) { caption = modal->windowTitle(); },
               Press(Qt::Key_Escape));

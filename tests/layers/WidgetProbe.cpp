@@ -1,3 +1,3 @@
 // Built only by the test that proves the core cannot reach widgets: with the
-// core's include paths and libraries this include must fail.
+// include folders zebrin_core compiles with, this include must fail.
 #include <QWidget>

@@ -20,7 +20,7 @@ QString Caption(const Workbench& bench) {
                          : QStringLiteral("Интерпретатор машины Тьюринга");
 }
 
-int AskSaveQuestion(Workbench& bench) {
+DialogAnswer AskSaveQuestion(Workbench& bench) {
     return bench.ui().ShowMessageDialog(Caption(bench),
                                         QStringLiteral("<Сохранить изменения в файле ") +
                                             bench.Current().document.DisplayedName() +
@@ -29,7 +29,7 @@ int AskSaveQuestion(Workbench& bench) {
 }
 
 void BreakActiveRun(Workbench& bench) {
-    if (bench.Current().runActive) {
+    if (bench.run().Active(bench.Current())) {
         bench.run().Break();
     }
 }
@@ -41,9 +41,9 @@ bool MayDiscard(Workbench& bench) {
         return true;
     }
     switch (AskSaveQuestion(bench)) {
-        case 1:
+        case DialogAnswer::First:
             return Save(bench);
-        case 2:
+        case DialogAnswer::Second:
             return true;
         default:
             return false;
@@ -55,7 +55,7 @@ void MakeUntitled(Workbench& bench) {
     bench.SetStatusText(Workbench::PanelMessage, QString());
     bench.Current().SetDocument(MachineDocument::Untitled(), false);
     bench.SetModified(false);
-    bench.SetEditedSinceStart(false);
+    bench.run().SetEditedSinceStart(bench.Current(), false);
 }
 
 bool Write(Workbench& bench) {
@@ -68,7 +68,7 @@ bool SaveMachine(Workbench& bench, MachineKind kind) {
     const MachineKind shown = bench.Kind();
     const FileDialogRequest dialog = bench.saveDialog;
     bench.SetKind(kind);
-    ConfigureSaveDialog(bench);
+    bench.ConfigureSaveDialog();
     const bool saved = Save(bench);
     bench.SetKind(shown);
     bench.saveDialog = dialog;
@@ -77,18 +77,6 @@ bool SaveMachine(Workbench& bench, MachineKind kind) {
 }
 
 }  // namespace
-
-void ConfigureSaveDialog(Workbench& bench) {
-    if (IsPost(bench)) {
-        bench.saveDialog = {QStringLiteral("Сохранение Машины Поста"),
-                            QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
-                            QStringLiteral("*.pst")};
-    } else {
-        bench.saveDialog = {QStringLiteral("Сохранение Машины Тьюринга"),
-                            QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
-                            QStringLiteral("*.tur")};
-    }
-}
 
 void New(Workbench& bench) {
     BreakActiveRun(bench);
@@ -162,16 +150,16 @@ bool CloseQuery(Workbench& bench) {
             continue;
         }
         bench.ui().Beep();
-        const int answer = bench.ui().ShowMessageDialog(
+        const DialogAnswer answer = bench.ui().ShowMessageDialog(
             QString::fromUtf16(q.caption),
             QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?',
             QStringLiteral("Да|Нет|Отмена"), 315, 90);
-        if (answer == 2) {
+        if (answer == DialogAnswer::Second) {
             continue;
         }
         // A save that did not happen keeps the window open, so the work is
         // not lost.
-        if (answer != 1 || !SaveMachine(bench, q.kind)) {
+        if (answer != DialogAnswer::First || !SaveMachine(bench, q.kind)) {
             return false;
         }
     }
@@ -186,9 +174,7 @@ void ClearStatement(Workbench& bench) {
 void ClearComments(Workbench& bench) {
     bench.SetModified(true);
     TuringMachine& turing = bench.Turing();
-    if (turing.runActive) {
-        turing.editedSinceStart = true;
-    }
+    bench.run().NoteEdit(turing);
     turing.SetComments(QStringLiteral("Комментарии:"));
 }
 

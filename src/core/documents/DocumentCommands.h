@@ -22,10 +22,6 @@ void SaveAs(Workbench& bench);  // mmFileSaveAsClick
 // true when the window may close.
 bool CloseQuery(Workbench& bench);
 
-// The save dialog's settings for the machine being shown (the interpreter
-// switch calls it).
-void ConfigureSaveDialog(Workbench& bench);
-
 void ClearStatement(Workbench& bench);  // mmCommClearUslClick
 void ClearComments(Workbench& bench);   // mmCommClearCommClick
 void ClearAll(Workbench& bench);        // mmCommClearAllClick

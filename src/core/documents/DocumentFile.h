@@ -25,6 +25,9 @@ struct ReadResult {
 
 constexpr char kMask = 0x35;
 constexpr int kMagicSize = 13;
+// The first bytes of each machine's documents.
+inline const QByteArray kPostMagic = QByteArrayLiteral("Zebrin42[pst]");
+inline const QByteArray kTuringMagic = QByteArrayLiteral("Zebrin42[tur]");
 // The largest document read: 8 MiB in at most 2^21 lines. A Turing table
 // of every symbol of the code page and 999 states, each cell holding a
 // command as long as "a>-2147483648", comes to under 4 MB in about 255,000

@@ -1,16 +1,16 @@
 #include "core/documents/PostFile.h"
 
 #include "core/documents/DocumentFile.h"
+#include "core/port/HelpTopics.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 
 namespace {
 
-const QByteArray kMagic = QByteArrayLiteral("Zebrin42[pst]");
 const QString kCaption = QStringLiteral("Интерпретатор машины Поста");
 
 void Report(Workbench& bench, const QString& dialog, int help, const QString& status) {
-    bench.ReportFailure(kCaption, dialog, help, status);
+    bench.run().ReportFailure(kCaption, dialog, help, status);
 }
 
 struct PostDocument {
@@ -63,15 +63,16 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
 }  // namespace
 
 bool ReadPostFile(Workbench& bench, const QString& path) {
-    DocumentFile::ReadResult file = DocumentFile::Read(path, kMagic);
+    DocumentFile::ReadResult file = DocumentFile::Read(path, DocumentFile::kPostMagic);
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
-        Report(bench, QStringLiteral("Файл не является файлом машины Поста или поврежден!"), 137,
+        Report(bench, QStringLiteral("Файл не является файлом машины Поста или поврежден!"),
+               HelpTopic::PostReadError,
                QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!"));
         return false;
     }
     PostDocument doc;
     if (file.status != DocumentFile::ReadStatus::Ok || !ParsePostDocument(file.lines, doc)) {
-        Report(bench, QStringLiteral("Ошибка чтения файла! "), 137,
+        Report(bench, QStringLiteral("Ошибка чтения файла! "), HelpTopic::PostReadError,
                QStringLiteral("  Ошибка чтения файла!"));
         return false;
     }
@@ -102,8 +103,8 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
     if (post.IsCurrent()) {
         bench.run().RefreshBoundButtons();
     }
-    bench.SetMachineModified(post, false);
-    post.editedSinceStart = false;
+    post.SetModified(false);
+    bench.run().SetEditedSinceStart(post, false);
     Q_EMIT post.DocumentLoaded();
     return true;
 }
@@ -137,12 +138,12 @@ bool WritePostFile(Workbench& bench, const QString& path) {
     PostMachine& post = bench.Post();
     const QStringList lines = PostFileLines(bench);
     Q_EMIT post.DocumentWriting(path);
-    if (!DocumentFile::Write(path, kMagic, lines)) {
-        Report(bench, QStringLiteral("Ошибка записи файла!"), 138,
+    if (!DocumentFile::Write(path, DocumentFile::kPostMagic, lines)) {
+        Report(bench, QStringLiteral("Ошибка записи файла!"), HelpTopic::PostWriteError,
                QStringLiteral("  Ошибка записи файла!"));
-        bench.SetMachineModified(post, true);
+        post.SetModified(true);
         return false;
     }
-    bench.SetMachineModified(post, false);
+    post.SetModified(false);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/documents/DocumentFile.h"
+#include "core/port/HelpTopics.h"
 #include "core/run/RunController.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
@@ -11,11 +12,11 @@
 namespace {
 
 const QString kCaption = QStringLiteral("Интерпретатор машины Тьюринга");
-constexpr int kReadHelp = 175;
-constexpr int kWriteHelp = 176;
+constexpr int kReadHelp = HelpTopic::TuringReadError;
+constexpr int kWriteHelp = HelpTopic::TuringWriteError;
 
 void ReportFailure(Workbench& bench, const QString& message, int help, const QString& status) {
-    bench.ReportFailure(kCaption, message, help, status);
+    bench.run().ReportFailure(kCaption, message, help, status);
 }
 
 void ReportReadFailure(Workbench& bench) {
@@ -138,7 +139,7 @@ QStringList TuringFileLines(const TuringMachine& machine) {
 }
 
 bool ReadTuringFile(Workbench& bench, const QString& path) {
-    DocumentFile::ReadResult file = DocumentFile::Read(path, kTuringMagic);
+    DocumentFile::ReadResult file = DocumentFile::Read(path, DocumentFile::kTuringMagic);
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
         ReportFailure(
             bench, QStringLiteral("Файл не является файлом машины Тьюринга или поврежден!"),
@@ -176,8 +177,8 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
     if (machine.IsCurrent()) {
         bench.run().RefreshBoundButtons();
     }
-    bench.SetMachineModified(machine, false);
-    machine.editedSinceStart = false;
+    machine.SetModified(false);
+    bench.run().SetEditedSinceStart(machine, false);
     Q_EMIT machine.DocumentLoaded();
     return true;
 }
@@ -187,12 +188,12 @@ bool WriteTuringFile(Workbench& bench, const QString& path) {
     machine.tape.ReadWindowCells();
     const QStringList lines = TuringFileLines(machine);
     Q_EMIT machine.DocumentWriting(path);
-    if (!DocumentFile::Write(path, kTuringMagic, lines)) {
+    if (!DocumentFile::Write(path, DocumentFile::kTuringMagic, lines)) {
         ReportFailure(bench, QStringLiteral("Ошибка записи файла!"), kWriteHelp,
                       QStringLiteral("  Ошибка записи файла!"));
-        bench.SetMachineModified(machine, true);
+        machine.SetModified(true);
         return false;
     }
-    bench.SetMachineModified(machine, false);
+    machine.SetModified(false);
     return true;
 }

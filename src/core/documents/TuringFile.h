@@ -17,8 +17,6 @@
 class TuringMachine;
 class Workbench;
 
-inline const QByteArray kTuringMagic = QByteArrayLiteral("Zebrin42[tur]");
-
 // Loads a document into the Turing machine. Everything is checked before
 // anything is taken over, so on failure (false) the machine is unchanged.
 // Besides the lines being present and the numbers well formed, the reader

@@ -51,51 +51,18 @@ void AppendRow(Workbench& bench) {
 
 void ClearTable(Workbench& bench) {
     bench.SetModified(true);
-    if (bench.Current().runActive) {
+    if (bench.run().Active(bench.Current())) {
         bench.run().Break();
     }
-    if (bench.Kind() == MachineKind::Pst) {
-        bench.Post().table.Reset();
-    } else {
-        bench.Turing().ClearTable();
-    }
+    bench.Current().ClearProgram();
 }
 
 void ClearRow(Workbench& bench) {
-    if (bench.Kind() == MachineKind::Tur) {
-        bench.Turing().ClearRow();
-        return;
-    }
-    bench.NoteEdit();
-    {
-        PostTable& table = bench.Post().table;
-        const int row = CurrentProgramRow(table);
-        for (int col = 0; col < PostTable::ColumnCount; ++col) {
-            table.SetCell(col, row, QString());
-        }
-        table.Renumber(row);
-    }
+    bench.Current().ClearProgramRow();
 }
 
 void ClearColumn(Workbench& bench) {
-    if (bench.Kind() == MachineKind::Tur) {
-        bench.Turing().ClearColumn();
-        return;
-    }
-    bench.NoteEdit();
-    {
-        PostTable& table = bench.Post().table;
-        const int col = table.Col();
-        if (col == PostTable::ColNumber) {
-            return;  // the numbers belong to the positions
-        }
-        for (int row = 1; row <= table.ProgramRows(); ++row) {
-            table.SetCell(col, row, QString());
-            if (col == PostTable::ColCommand) {
-                table.SetCode(row, QStringLiteral("0"));
-            }
-        }
-    }
+    bench.Current().ClearProgramColumn();
 }
 
 }  // namespace TableCommands

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "core/editing/CarriageMoves.h"
 #include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
 
@@ -47,9 +47,7 @@ void ToggleMarkAt(Workbench& bench, int col) {
     }
     const int cell = TapeWindow::CellAt(tape.CarriagePos(), col);
     tape.SetPostCell(cell, !tape.GetPostCell(cell));
-    if (bench.Post().runActive) {
-        bench.SetEditedSinceStart(true);
-    }
+    bench.run().NoteEdit(bench.Post());
 }
 
 QChar SymbolOf(const QString& currentTapeSymbol) {
@@ -76,12 +74,12 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
     }
     if (ch != u' ' && !turing.Alphabet().contains(ch)) {
         bench.ui().Beep();
-        const int answer = bench.ui().ShowMessageDialog(
+        const DialogAnswer answer = bench.ui().ShowMessageDialog(
             QStringLiteral("Интерпретатор машины Тьюринга"),
             QStringLiteral("Вводимый символ < ") + ch +
                 QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?"),
             QStringLiteral("Да|Нет|Помощь"), 315, 90);
-        if (answer != 1 || !turing.AddSymbol(ch)) {
+        if (answer != DialogAnswer::First || !turing.AddSymbol(ch)) {
             return WriteResult::Declined;
         }
     }

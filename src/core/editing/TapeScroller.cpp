@@ -1,7 +1,7 @@
 #include "core/editing/TapeScroller.h"
 
+#include "core/editing/CarriageMoves.h"
 #include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
 
@@ -81,9 +81,7 @@ void TapeScroller::BoundClick(BoundMode mode) {
     // The button goes down; the other one of the pair pops up.
     mode_ = mode;
     bench_.run().SetBoundScroll(true);
-    if (bench_.Current().runActive) {
-        bench_.SetEditedSinceStart(true);
-    }
+    bench_.run().NoteEdit(bench_.Current());
     QTimer& start = mode == BoundMode::ToMin ? timeLeft2_ : timeRight2_;
     QTimer& stop = mode == BoundMode::ToMin ? timeRight2_ : timeLeft2_;
     start.start();

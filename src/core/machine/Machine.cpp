@@ -1,37 +1,47 @@
 #include "core/machine/Machine.h"
 
-#include "core/workbench/Workbench.h"
-
 #include <algorithm>
 
-Machine::Machine(Workbench& bench, MachineKind kind)
+#include "core/machine/StatusLine.h"
+
+Machine::Machine(MachineHost& host, MachineKind kind)
     : tape(kind == MachineKind::Pst ? TapeKind::Post : TapeKind::Turing, this),
-      bench_(bench),
+      host_(host),
       kind_(kind) {}
 
-bool Machine::IsCurrent() const {
-    return bench_.Kind() == kind_;
+void Machine::SetModified(bool on) {
+    modified_ = on;
+    if (IsCurrent()) {
+        host_.Status().SetModified(on);
+    }
+}
+
+void Machine::NoteEdit() {
+    SetModified(true);
+    host_.MachineEdited(*this);
 }
 
 void Machine::TapeModified() {
-    bench_.SetMachineModified(*this, true);
+    if (!modified_) {
+        SetModified(true);
+    }
 }
 
-void Machine::ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix, bool withNumbers) {
+void Machine::ShowTapeBounds(TapeBounds form) {
     if (!IsCurrent()) {
         return;
     }
-    if (withNumbers) {
-        bench_.SetStatusNumber(Workbench::PanelMin, minPrefix, tape.UsedMin());
-        bench_.SetStatusNumber(Workbench::PanelMax, maxPrefix, tape.UsedMax());
-    } else {
-        bench_.SetStatusText(Workbench::PanelMin, minPrefix);
-        bench_.SetStatusText(Workbench::PanelMax, maxPrefix);
+    StatusLine::Bounds bounds = StatusLine::Bounds::Numbers;
+    if (form == TapeBounds::Cleared) {
+        bounds = StatusLine::Bounds::Cleared;
+    } else if (form == TapeBounds::Empty) {
+        bounds = StatusLine::Bounds::Empty;
     }
+    host_.Status().SetBounds(bounds, tape.UsedMin(), tape.UsedMax());
 }
 
 void Machine::TapeChanged() {
-    bench_.NotifyTapeChanged(kind_);
+    host_.MachineTapeChanged(*this);
 }
 
 QString MachineDocument::DisplayedName() const {
@@ -47,7 +57,7 @@ void Machine::SetStatement(const QString& text) {
     if (text == statement_) {
         return;
     }
-    bench_.SetMachineModified(*this, true);
+    SetModified(true);
     statement_ = text;
     Q_EMIT StatementChanged(statement_);
 }

@@ -1,18 +1,22 @@
 #pragma once
 // What each of the two machines keeps for itself for the whole run of the
-// program: its tape, its task statement, its document record (file name),
-// its modified flag and its run-active and edited-since-start flags. The
-// Post and Turing machines extend it with their tables and texts. A machine
-// reports tape changes to the Workbench, which shows them when this machine
-// is the current one; views follow the machine through its signals.
+// program: its tape, its task statement, its document record (file name) and
+// its modified flag, and what differs between the machines as functions: a
+// step, where a run starts, where the table's cursor goes when a run starts,
+// resumes or ends, and the clearing commands. The Post and Turing machines
+// extend it with their tables and texts. A machine reaches the rest of the
+// system only through its MachineHost; views follow it through its signals.
 
 #include <QObject>
 #include <QString>
 
+#include "core/machine/MachineHost.h"
 #include "core/machine/MachineKind.h"
+#include "core/machine/RunPosition.h"
+#include "core/machine/StepOutcome.h"
 #include "core/tape/TapeStore.h"
 
-class Workbench;
+class TextTable;
 
 // The document a machine is stored in: "Без имени" and no file name until a
 // path is chosen by Open, Save or Save As.
@@ -32,19 +36,23 @@ class Machine : public QObject, public TapeHooks {
 public:
     static QString StartStatement() { return QStringLiteral("Условие задачи:"); }
 
-    Machine(Workbench& bench, MachineKind kind);
+    Machine(MachineHost& host, MachineKind kind);
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
     MachineKind Kind() const { return kind_; }
-    bool IsCurrent() const;
+    bool IsCurrent() const { return &host_.Current() == this; }
 
     TapeStore tape;
     MachineDocument document;
 
+    // The modified flag; status panel 4 shows it while this machine is
+    // current.
     bool Modified() const { return modified_; }
-    bool runActive = false;         // PostRunActive / TuringRunActive
-    bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
+    void SetModified(bool on);
+    // The edit prologue of every change of the program or tape: modified,
+    // and edited since the start while this machine's run is active.
+    void NoteEdit();
 
     // The task statement (memUsloviePst, memUslovieTur), lines separated by
     // "\n". Setting a different text marks the document modified.
@@ -52,6 +60,29 @@ public:
     void SetStatement(const QString& text);
 
     void SetDocument(const QString& fileName, bool hasFileName);
+
+    // --- What a run does with this machine ---
+    // One tick: executes the command the tick before announced and
+    // announces the next one, on the tape and position only.
+    virtual StepOutcome Step(RunPosition& position) = 0;
+    // The position of a fresh start.
+    virtual RunPosition StartPosition() const = 0;
+    // The table's cursor at a fresh start, on resuming a paused run, and
+    // when a run ends at `position`.
+    virtual void ShowRunStart() {}
+    virtual void ShowRunResumed() {}
+    virtual void ShowRunEnd(const RunPosition& position) = 0;
+    // The program table, whose cursor follows the run.
+    virtual TextTable& ProgramTable() = 0;
+    // The caption of the "Программа завершена!" dialog, and what the step
+    // panel's number follows.
+    virtual QString Caption() const = 0;
+    virtual QString StepPrefix() const = 0;
+
+    // --- Clearing commands at the table's cursor ---
+    virtual void ClearProgram() = 0;
+    virtual void ClearProgramRow() = 0;
+    virtual void ClearProgramColumn() = 0;
 
 Q_SIGNALS:
     void StatementChanged(const QString& text);
@@ -63,13 +94,11 @@ Q_SIGNALS:
     void DocumentWriting(const QString& path);
 
 protected:
-    Workbench& bench_;
+    MachineHost& host_;
 
 private:
-    friend class Workbench;
     void TapeModified() override;
-    void ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
-                        bool withNumbers) override;
+    void ShowTapeBounds(TapeBounds form) override;
     void TapeChanged() override;
 
     MachineKind kind_;

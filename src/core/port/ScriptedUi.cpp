@@ -1,11 +1,11 @@
 #include "core/port/ScriptedUi.h"
 
-int ScriptedUi::ShowMessageDialog(const QString& caption, const QString& message,
-                                  const QString& buttons, int width, int buttonWidth) {
+DialogAnswer ScriptedUi::ShowMessageDialog(const QString& caption, const QString& message,
+                                           const QString& buttons, int width, int buttonWidth) {
     const int answer = answers.isEmpty() ? 1 : answers.takeFirst();
     dialogs.append({caption, message, buttons, width, buttonWidth, answer});
     events.append(QStringLiteral("dialog"));
-    return answer;
+    return DialogAnswer(answer);
 }
 
 void ScriptedUi::ShowHelpTopic(int context) {

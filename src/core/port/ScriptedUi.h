@@ -20,8 +20,8 @@ public:
         int answer = 0;
     };
 
-    int ShowMessageDialog(const QString& caption, const QString& message, const QString& buttons,
-                          int width, int buttonWidth) override;
+    DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
+                                   const QString& buttons, int width, int buttonWidth) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
     void SetToolButtonEnabled(int n, bool on) override;
@@ -33,7 +33,8 @@ public:
     QStringList fileAnswers;
     QList<FileDialogRequest> fileDialogs;
 
-    // Answers for the next dialogs, used first to last.
+    // Answers for the next dialogs, used first to last: the number of the
+    // button chosen, or 0 for a dialog closed without a choice.
     QList<int> answers;
 
     // What happened, in order. `events` holds one line per call ("dialog",

@@ -15,15 +15,17 @@ struct FileDialogRequest {
     QString fileName;
 };
 
+// The answer to a message dialog: closed without a choice, or the button
+// chosen, counted from the left.
+enum class DialogAnswer { Closed = 0, First = 1, Second = 2, Third = 3 };
+
 class Ui {
 public:
     virtual ~Ui() = default;
 
-    // Modal. `buttons` holds one to three captions joined by "|". Returns the
-    // number of the chosen button counted from the left (1 to 3), or 0 when
-    // the dialog was closed without a choice.
-    virtual int ShowMessageDialog(const QString& caption, const QString& message,
-                                  const QString& buttons, int width, int buttonWidth) = 0;
+    // Modal. `buttons` holds one to three captions joined by "|".
+    virtual DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
+                                           const QString& buttons, int width, int buttonWidth) = 0;
 
     // Opens help at a context number and returns at once.
     virtual void ShowHelpTopic(int context) = 0;

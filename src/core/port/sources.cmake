@@ -1,4 +1,5 @@
 list(APPEND ZEBRIN_CORE_SOURCES
+    core/port/HelpTopics.h
     core/port/ScriptedUi.cpp core/port/ScriptedUi.h
     core/port/Ui.h
 )

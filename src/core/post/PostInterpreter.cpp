@@ -2,27 +2,20 @@
 
 #include <optional>
 
-#include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
+#include "core/port/HelpTopics.h"
+#include "core/post/PostTable.h"
+#include "core/tape/TapeStore.h"
 #include "core/text/CellText.h"
 #include "core/text/IntegerSyntax.h"
-#include "core/workbench/Workbench.h"
 
 namespace {
-
-constexpr int kNoCommand = 131;
-constexpr int kNoJump = 132;
-constexpr int kBadJump = 133;
-constexpr int kNoSuchRow = 134;
-constexpr int kMarkExists = 135;
-constexpr int kNoMark = 136;
 
 PostJump ParseTwo(QStringView firstText, QStringView secondText) {
     PostJump jump;
     const std::optional<qint32> first = ParseInteger(TrimLowView(firstText));
     const std::optional<qint32> second = ParseInteger(TrimLowView(secondText));
     if (!first || !second) {
-        jump.helpTopic = kBadJump;
+        jump.helpTopic = HelpTopic::PostBadJump;
         return jump;
     }
     jump.ok = true;
@@ -31,222 +24,38 @@ PostJump ParseTwo(QStringView firstText, QStringView secondText) {
     return jump;
 }
 
-void ShowStep(Workbench& bench, int step) {
-    bench.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:  "), step);
+StepOutcome Failed(StepError error, qint64 step, bool firstTick = false) {
+    StepOutcome outcome;
+    outcome.result = StepOutcome::Result::Failed;
+    outcome.error = error;
+    outcome.step = step;
+    outcome.firstTick = firstTick;
+    return outcome;
 }
 
-// The command code of a row: 0 to 6 for the texts "0" to "6" (an empty code
-// cell reads as 0), and 7 for anything else, which only a damaged document
-// can hold.
-constexpr int kOtherCode = 7;
-int CodeOf(const QString& text) {
-    if (text.isEmpty()) {
-        return 0;
+// The announcement of `row` on tick `steps`: the step panel shows the tick,
+// the message panel what the row will do.
+StepOutcome Announce(const DecodedPostRow& row, qint64 steps, bool marked) {
+    const bool firstTick = steps == 1;
+    StepOutcome outcome;
+    outcome.step = steps;
+    Announcement& announcement = outcome.announcement;
+    if (row.op == PostOp::None || row.op == PostOp::Other) {
+        return outcome;
     }
-    if (text.size() == 1 && text[0] >= u'0' && text[0] <= u'6') {
-        return text[0].unicode() - u'0';
-    }
-    return kOtherCode;
-}
-
-class PostTick {
-public:
-    explicit PostTick(Workbench& bench) : bench_(bench), post_(bench.Post()) {}
-    void Run();
-
-private:
-    void Fail(const QString& dialog, int help, const QString& message);
-    void Stop();
-    // False when the announcement failed (the run is broken).
-    bool Announce(int row);
-    void TrimRow(int row);
-    bool Marked() { return post_.tape.GetPostCell(post_.tape.CarriagePos()); }
-    bool FirstTick() const { return post_.stepCount == 1; }
-    void PauseAfterStep();
-
-    Workbench& bench_;
-    PostMachine& post_;
-};
-
-void PostTick::Fail(const QString& dialog, int help, const QString& message) {
-    if (!FirstTick()) {
-        ShowStep(bench_, post_.stepCount - 1);
-    }
-    bench_.run().Break();
-    bench_.ReportFailure(QStringLiteral("Ошибка"), dialog, help, message);
-}
-
-void PostTick::Stop() {
-    ShowStep(bench_, post_.stepCount - 1);
-    bench_.run().Break();
-    bench_.ui().Beep();
-    bench_.ui().ShowMessageDialog(QStringLiteral("Машина Поста"),
-                                  QStringLiteral("Программа завершена!"), QStringLiteral("Ок"), 200,
-                                  100);
-    bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  программа завершена"));
-}
-
-void PostTick::TrimRow(int row) {
-    if (!post_.table.IsProgramRow(row)) {
-        return;
-    }
-    for (int col : {int(PostTable::ColCode), int(PostTable::ColJump)}) {
-        const QString& text = post_.table.Cell(col, row);
-        const QStringView trimmed = TrimLowView(text);
-        if (trimmed.size() != text.size()) {
-            post_.table.SetCell(col, row, trimmed.toString());
+    announcement.kind = Announcement::Kind::Post;
+    announcement.op = row.op;
+    if (row.op == PostOp::Jump) {
+        if (!row.announceValid) {
+            // Past the first tick the step panel goes back to the tick
+            // that executed.
+            return Failed(StepError::PostBadJump, firstTick ? steps : steps - 1, firstTick);
         }
+        announcement.marked = marked;
+        announcement.firstTick = firstTick;
+        announcement.target = marked ? row.announceSecond : row.announceFirst;
     }
-}
-
-bool PostTick::Announce(int row) {
-    ShowStep(bench_, post_.stepCount);
-    switch (CodeOf(post_.table.Code(row))) {
-        case 1:
-            bench_.SetStatusText(Workbench::PanelMessage,
-                                 QStringLiteral("  -  перевод каретки влево"));
-            break;
-        case 2:
-            bench_.SetStatusText(Workbench::PanelMessage,
-                                 QStringLiteral("  -  перевод каретки вправо"));
-            break;
-        case 3:
-            bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  ставим метку"));
-            break;
-        case 4:
-            bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  удаляем метку"));
-            break;
-        case 5: {
-            bench_.SetStatusText(Workbench::PanelMessage, QString());
-            const PostJump jump = ParsePostJumpForAnnouncement(post_.table.Jump(row));
-            if (!jump.ok) {
-                Fail(QStringLiteral("Неверно указан номер отсылки!"), kBadJump,
-                     FirstTick() ? QStringLiteral("  -  ошибка: неверно указан номер отсылки")
-                                 : QStringLiteral("  -  ошибка:  неверно указан номер отсылки"));
-                return false;
-            }
-            if (Marked()) {
-                bench_.SetStatusNumber(Workbench::PanelMessage,
-                                       QStringLiteral("  -  метка есть, переход на строку "),
-                                       jump.second);
-            } else {
-                bench_.SetStatusNumber(Workbench::PanelMessage,
-                                       FirstTick()
-                                           ? QStringLiteral("  -  метки нет,  переход на строку ")
-                                           : QStringLiteral("  -  метки нет, переход на строку "),
-                                       jump.first);
-            }
-            break;
-        }
-        case 6:
-            bench_.SetStatusText(Workbench::PanelMessage,
-                                 QStringLiteral("  -  завершение программы"));
-            break;
-        default:
-            bench_.SetStatusText(Workbench::PanelMessage, QString());
-            break;
-    }
-    return true;
-}
-
-void PostTick::PauseAfterStep() {
-    bench_.stepMode = false;
-    bench_.run().SetBusy(false);
-    bench_.run().TimePuskPst().stop();
-    bench_.run().Pause();
-}
-
-void PostTick::Run() {
-    RunController& run = bench_.run();
-    run.SetBusy(true);
-    const int row = post_.currentRow;
-    TrimRow(row);
-    const int code = CodeOf(post_.table.Code(row));
-    const QString& field = post_.table.Jump(row);
-    ++post_.stepCount;
-
-    if (FirstTick()) {
-        if (Announce(row) && bench_.stepMode) {
-            PauseAfterStep();
-        }
-        return;
-    }
-
-    if (code == 0) {
-        Fail(QStringLiteral("Не указана команда!"), kNoCommand,
-             QStringLiteral("  -  ошибка:  не указана команда!"));
-        return;
-    }
-    if (code == 6) {
-        Stop();
-        return;
-    }
-    if (TrimLowView(field).isEmpty()) {
-        Fail(QStringLiteral("Не указан номер отсылки!"), kNoJump,
-             QStringLiteral("  -  ошибка:  не указан номер отсылки!"));
-        return;
-    }
-    const PostJump jump = ParsePostJumpForExecution(field);
-    if (!jump.ok) {
-        Fail(QStringLiteral("Неверно указан номер отсылки!"), kBadJump,
-             QStringLiteral("  -  ошибка:  неверно указан номер отсылки"));
-        return;
-    }
-    const int rows = post_.table.ProgramRows();
-    auto noSuchRow = [this] {
-        Fail(QStringLiteral("Команды с таким номером не существует!"), kNoSuchRow,
-             QStringLiteral("  -  ошибка:  команды с таким номером не существует"));
-    };
-    if (jump.first < 1 || jump.first > rows) {
-        noSuchRow();
-        return;
-    }
-
-    TapeStore& tape = post_.tape;
-    if (code == 1 || code == 2) {
-        if (code == 1) {
-            MoveCarriageLeft(bench_);
-        } else {
-            MoveCarriageRight(bench_);
-        }
-        if (!post_.runActive) {
-            return;  // the carriage refused and the run is already broken
-        }
-    } else if (code == 3) {
-        if (Marked()) {
-            Fail(QStringLiteral("Нельзя ставить метку, где она уже есть!"), kMarkExists,
-                 QStringLiteral("  -  ошибка:  нельзя ставить метку, где она уже есть"));
-            return;
-        }
-        tape.SetPostCell(tape.CarriagePos(), true);
-    } else if (code == 4) {
-        if (!Marked()) {
-            Fail(QStringLiteral("Нельзя стереть метку, где ее нет!"), kNoMark,
-                 QStringLiteral("  -  ошибка:  нельзя стереть метку, где ее нет"));
-            return;
-        }
-        tape.SetPostCell(tape.CarriagePos(), false);
-    }
-
-    int next = jump.first;
-    if (code == 5 && Marked()) {
-        next = jump.second;
-        if (next < 1 || next > rows) {
-            noSuchRow();
-            return;
-        }
-    }
-    post_.currentRow = next;
-    post_.table.SetRow(next);
-    run.NotifyRunView();
-
-    TrimRow(next);
-    if (!Announce(next)) {
-        return;
-    }
-    if (bench_.stepMode) {
-        PauseAfterStep();
-    }
+    return outcome;
 }
 
 }  // namespace
@@ -254,7 +63,7 @@ void PostTick::Run() {
 PostJump ParsePostJumpForExecution(QStringView field) {
     if (TrimLowView(field).isEmpty()) {
         PostJump jump;
-        jump.helpTopic = kNoJump;
+        jump.helpTopic = HelpTopic::PostNoJump;
         return jump;
     }
     const qsizetype comma = field.indexOf(u',');
@@ -272,6 +81,85 @@ PostJump ParsePostJumpForAnnouncement(QStringView field) {
     return ParseTwo(field.left(comma), field.mid(comma + 1));
 }
 
-void PostStep(Workbench& bench) {
-    PostTick(bench).Run();
+StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
+    const int at = position.at;
+    const DecodedPostRow* row = &table.Decoded(at);
+    if (row->untrimmed) {
+        table.TrimRow(at);
+        row = &table.Decoded(at);
+    }
+    const qint64 steps = ++position.steps;
+    const int carriage = tape.CarriagePos();
+    if (steps == 1) {
+        return Announce(*row, steps, tape.GetPostCell(carriage));
+    }
+
+    // Errors and the stop leave the step panel on the tick that announced
+    // this row.
+    const qint64 announced = steps - 1;
+    const PostOp op = row->op;
+    if (op == PostOp::None) {
+        return Failed(StepError::PostNoCommand, announced);
+    }
+    if (op == PostOp::Stop) {
+        StepOutcome outcome;
+        outcome.result = StepOutcome::Result::Stopped;
+        outcome.step = announced;
+        return outcome;
+    }
+    if (row->jumpEmpty) {
+        return Failed(StepError::PostNoJump, announced);
+    }
+    if (!row->jumpValid) {
+        return Failed(StepError::PostBadJump, announced);
+    }
+    const int rows = table.ProgramRows();
+    if (row->first < 1 || row->first > rows) {
+        return Failed(StepError::PostNoSuchRow, announced);
+    }
+
+    int next = row->first;
+    switch (op) {
+        case PostOp::Left:
+        case PostOp::Right:
+            if (!tape.MoveCarriageBy(op == PostOp::Left ? -1 : +1)) {
+                // The step panel keeps whatever it shows.
+                StepOutcome outcome = Failed(StepError::OffTape, announced);
+                outcome.stepShown = false;
+                return outcome;
+            }
+            break;
+        case PostOp::Mark:
+            if (tape.GetPostCell(carriage)) {
+                return Failed(StepError::PostMarkExists, announced);
+            }
+            tape.SetPostCell(carriage, true);
+            break;
+        case PostOp::Erase:
+            if (!tape.GetPostCell(carriage)) {
+                return Failed(StepError::PostNoMark, announced);
+            }
+            tape.SetPostCell(carriage, false);
+            break;
+        case PostOp::Jump:
+            if (tape.GetPostCell(carriage)) {
+                next = row->second;
+                if (next < 1 || next > rows) {
+                    return Failed(StepError::PostNoSuchRow, announced);
+                }
+            }
+            break;
+        default:
+            break;
+    }
+
+    position.at = next;
+    const DecodedPostRow* nextRow = &table.Decoded(next);
+    if (nextRow->untrimmed) {
+        table.TrimRow(next);
+        nextRow = &table.Decoded(next);
+    }
+    StepOutcome outcome = Announce(*nextRow, steps, tape.GetPostCell(tape.CarriagePos()));
+    outcome.cursorRow = next;
+    return outcome;
 }

@@ -1,18 +1,21 @@
 #pragma once
 // One tick of the Post machine (PostStep) and the two readings of a jump
-// field. Each command is announced on one tick (status panels 0 and 1) and
-// executed on the next; the first tick after a fresh start only announces
-// row 1. Stops and errors break the run before their dialog opens.
+// field. Each command is announced on one tick and executed on the next; the
+// first tick after a fresh start only announces row 1. A tick changes only
+// the tape, the position and (trimming) the row it reaches, and returns what
+// happened; the run controller shows it.
 
 #include <QString>
 
-#include "core/text/CellText.h"
+#include "core/machine/RunPosition.h"
+#include "core/machine/StepOutcome.h"
 
-class Workbench;
+class PostTable;
+class TapeStore;
 
 struct PostJump {
     bool ok = false;
-    int helpTopic = 0;  // 132 or 133 when not ok
+    int helpTopic = 0;  // HelpTopic::PostNoJump or PostBadJump when not ok
     qint32 first = 0;
     qint32 second = 0;
 };
@@ -24,4 +27,6 @@ PostJump ParsePostJumpForExecution(QStringView field);
 // numbers are required.
 PostJump ParsePostJumpForAnnouncement(QStringView field);
 
-void PostStep(Workbench& bench);
+// position.at is the row announced last (1 at a fresh start) and
+// position.steps the ticks so far.
+StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape);

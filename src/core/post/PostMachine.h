@@ -1,7 +1,7 @@
 #pragma once
-// The Post machine's own data: its two-sided tape and flags (from Machine),
-// its program table and the interpreter's position:
-// the row announced next and the ticks since the fresh start.
+// The Post machine's own data: its two-sided tape and flags (from Machine)
+// and its program table; what a run does with it (the step, the first row,
+// the table's cursor at a start and an end) and its clearing commands.
 
 #include "core/machine/Machine.h"
 #include "core/post/PostTable.h"
@@ -9,10 +9,23 @@
 class PostMachine : public Machine {
     Q_OBJECT
 public:
-    explicit PostMachine(Workbench& bench) : Machine(bench, MachineKind::Pst) {}
+    explicit PostMachine(MachineHost& host) : Machine(host, MachineKind::Pst) {}
 
     PostTable table;
 
-    int currentRow = 1;  // PostCurrentRow
-    int stepCount = 0;   // PostStepCount
+    StepOutcome Step(RunPosition& position) override;
+    RunPosition StartPosition() const override { return {1, 0}; }
+    void ShowRunStart() override { table.SetCursor(PostTable::ColCommand, 1); }
+    void ShowRunResumed() override { table.SetCol(PostTable::ColCommand); }
+    // The cursor shows the row where the run ended.
+    void ShowRunEnd(const RunPosition& position) override {
+        table.SetCursor(PostTable::ColCommand, position.at);
+    }
+    TextTable& ProgramTable() override { return table; }
+    QString Caption() const override { return QStringLiteral("Машина Поста"); }
+    QString StepPrefix() const override { return QStringLiteral("Шаг:  "); }
+
+    void ClearProgram() override { table.Reset(); }
+    void ClearProgramRow() override;
+    void ClearProgramColumn() override;
 };

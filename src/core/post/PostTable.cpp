@@ -2,6 +2,31 @@
 
 #include <algorithm>
 
+#include "core/post/PostInterpreter.h"
+#include "core/text/CellText.h"
+
+const DecodedPostRow PostTable::kOutside = [] {
+    DecodedPostRow row;
+    row.decoded = true;
+    return row;
+}();
+
+namespace {
+
+// The operation of a code text: "0" to "6" (an empty code reads as "0"), and
+// Other for anything else, which only a damaged document can hold.
+PostOp OpOf(QStringView text) {
+    if (text.isEmpty()) {
+        return PostOp::None;
+    }
+    if (text.size() == 1 && text[0] >= u'0' && text[0] <= u'6') {
+        return PostOp(text[0].unicode() - u'0');
+    }
+    return PostOp::Other;
+}
+
+}  // namespace
+
 PostTable::PostTable(QObject* parent) : TextTable(ColumnCount, InitialRows + 1, parent) {
     Reset();
 }
@@ -40,5 +65,47 @@ void PostTable::Reset() {
     ClearAll();
     for (int row = 1; row <= ProgramRows(); ++row) {
         Renumber(row);
+    }
+}
+
+void PostTable::CellWritten(int col, int row) {
+    if ((col == ColCode || col == ColJump) && std::size_t(row) < decoded_.size()) {
+        decoded_[std::size_t(row)].decoded = false;
+    }
+}
+
+void PostTable::Decode(int row) {
+    if (decoded_.size() < std::size_t(RowCount())) {
+        decoded_.resize(std::size_t(RowCount()));
+    }
+    const QString& codeText = Code(row);
+    const QString& jumpText = Jump(row);
+    const QStringView code = TrimLowView(codeText);
+    const QStringView jump = TrimLowView(jumpText);
+    DecodedPostRow& decoded = decoded_[std::size_t(row)];
+    decoded.op = OpOf(code);
+    decoded.jumpEmpty = jump.isEmpty();
+    const PostJump execution = ParsePostJumpForExecution(jump);
+    decoded.jumpValid = execution.ok;
+    decoded.first = execution.first;
+    decoded.second = execution.second;
+    const PostJump announcement = ParsePostJumpForAnnouncement(jump);
+    decoded.announceValid = announcement.ok;
+    decoded.announceFirst = announcement.first;
+    decoded.announceSecond = announcement.second;
+    decoded.untrimmed = code.size() != codeText.size() || jump.size() != jumpText.size();
+    decoded.decoded = true;
+}
+
+void PostTable::TrimRow(int row) {
+    if (!IsProgramRow(row)) {
+        return;
+    }
+    for (int col : {int(ColCode), int(ColJump)}) {
+        const QString& text = Cell(col, row);
+        const QStringView trimmed = TrimLowView(text);
+        if (trimmed.size() != text.size()) {
+            SetCell(col, row, trimmed.toString());
+        }
     }
 }

@@ -4,8 +4,29 @@
 // (the view draws the command's picture there), the jump field in column 2,
 // a comment in column 3 and the command code "0".."6" in the hidden column 4.
 // Numbers belong to positions: every operation that moves rows rewrites them.
+//
+// The table also keeps each row decoded for the interpreter (DecodedPostRow): a row
+// is decoded the first time a run reads it after its code or jump cell was
+// written, never on every tick.
 
+#include <vector>
+
+#include "core/machine/StepOutcome.h"
 #include "core/text/TextTable.h"
+
+// A program row as the interpreter reads it, from its trimmed cells.
+struct DecodedPostRow {
+    PostOp op = PostOp::None;
+    bool jumpEmpty = true;       // the jump field holds nothing
+    bool jumpValid = false;      // read as execution reads it: "a" or "a,b"
+    bool announceValid = false;  // read as a jump's announcement reads it: "a,b"
+    bool untrimmed = false;      // a code or jump cell has blanks at an end
+    bool decoded = false;
+    qint32 first = 0;
+    qint32 second = 0;
+    qint32 announceFirst = 0;
+    qint32 announceSecond = 0;
+};
 
 class PostTable : public TextTable {
     Q_OBJECT
@@ -33,4 +54,28 @@ public:
     // The content at start and after the whole table is cleared: ten
     // numbered, empty rows.
     void Reset();
+
+    // Row `row` decoded; a row outside the program reads as an empty one.
+    const DecodedPostRow& Decoded(int row) {
+        if (row < 1 || row > ProgramRows()) {
+            return kOutside;
+        }
+        if (std::size_t(row) >= decoded_.size() || !decoded_[std::size_t(row)].decoded) {
+            Decode(row);
+        }
+        return decoded_[std::size_t(row)];
+    }
+    // Writes the trimmed code and jump texts back into a row, as the
+    // interpreter does with every row it reaches.
+    void TrimRow(int row);
+
+protected:
+    void CellWritten(int col, int row) override;
+    void Reshaped() override { decoded_.clear(); }
+
+private:
+    void Decode(int row);
+
+    static const DecodedPostRow kOutside;
+    std::vector<DecodedPostRow> decoded_;
 };

@@ -1,8 +1,9 @@
 #include "core/run/RunController.h"
 
-#include "core/post/PostInterpreter.h"
-#include "core/turing/TuringInterpreter.h"
-#include "core/workbench/Workbench.h"
+#include "core/machine/Machine.h"
+#include "core/machine/StatusLine.h"
+#include "core/tape/TapeWindow.h"
+#include "core/text/TextTable.h"
 
 namespace {
 
@@ -129,50 +130,56 @@ QString RunController::SpeedCaption(int level) {
     }
 }
 
-RunController::RunController(Workbench& bench) : QObject(&bench), bench_(bench) {
-    timePuskPst_.setObjectName(QStringLiteral("TimePuskPst"));
-    timePuskTur_.setObjectName(QStringLiteral("TimePuskTur"));
-    connect(&timePuskPst_, &QTimer::timeout, this, &RunController::TimePuskPstTimer);
-    connect(&timePuskTur_, &QTimer::timeout, this, &RunController::TimePuskTurTimer);
+RunController::RunController(MachineHost& host, QObject* parent) : QObject(parent), host_(host) {
+    timers_[0].setObjectName(QStringLiteral("TimePuskPst"));
+    timers_[1].setObjectName(QStringLiteral("TimePuskTur"));
+    connect(&timers_[0], &QTimer::timeout, this, &RunController::TimePuskPstTimer);
+    connect(&timers_[1], &QTimer::timeout, this, &RunController::TimePuskTurTimer);
+    runs_[0].position = host_.MachineOf(MachineKind::Pst).StartPosition();
+    runs_[1].position = host_.MachineOf(MachineKind::Tur).StartPosition();
     SetSpeed(DefaultSpeed);
+}
+
+std::size_t RunController::Index(const Machine& machine) {
+    return machine.Kind() == MachineKind::Pst ? 0 : 1;
 }
 
 void RunController::SetSpeed(int level) {
     speed_ = level >= 1 && level <= 5 ? level : DefaultSpeed;
-    timePuskPst_.setInterval(SpeedInterval(speed_));
-    timePuskTur_.setInterval(SpeedInterval(speed_));
+    for (QTimer& timer : timers_) {
+        timer.setInterval(SpeedInterval(speed_));
+    }
 }
 
 QTimer& RunController::TimerOf(const Machine& machine) {
-    return machine.Kind() == MachineKind::Pst ? timePuskPst_ : timePuskTur_;
+    return timers_[Index(machine)];
 }
 
 RunController::RunState RunController::State() const {
-    Machine& machine = bench_.Current();
-    const QTimer& timer = machine.Kind() == MachineKind::Pst ? timePuskPst_ : timePuskTur_;
-    if (!machine.runActive) {
+    const Machine& machine = host_.Current();
+    if (!Active(machine)) {
         return RunState::Idle;
     }
-    if (!timer.isActive()) {
+    if (!timers_[Index(machine)].isActive()) {
         return RunState::Paused;
     }
-    return bench_.stepMode ? RunState::Stepping : RunState::Running;
+    return stepMode_ ? RunState::Stepping : RunState::Running;
 }
 
 bool RunController::LeftBoundFar() const {
-    const TapeStore& tape = bench_.Current().tape;
-    return !tape.IsEmpty() && tape.UsedMin() + 13 < tape.CarriagePos();
+    const TapeStore& tape = host_.Current().tape;
+    return !tape.IsEmpty() && tape.UsedMin() + TapeWindow::CarriageCol < tape.CarriagePos();
 }
 
 bool RunController::RightBoundFar() const {
-    const TapeStore& tape = bench_.Current().tape;
-    return !tape.IsEmpty() && tape.CarriagePos() < tape.UsedMax() - 13;
+    const TapeStore& tape = host_.Current().tape;
+    return !tape.IsEmpty() && tape.CarriagePos() < tape.UsedMax() - TapeWindow::CarriageCol;
 }
 
 void RunController::ApplyPattern(Command command) {
     const ControlStates before = controls_;
-    const Scope current = bench_.Kind() == MachineKind::Pst ? Scope::Post : Scope::Turing;
-    const bool memorised = bench_.Current().tape.Memorised().present;
+    const Scope current = host_.Current().Kind() == MachineKind::Pst ? Scope::Post : Scope::Turing;
+    const bool memorised = host_.Current().tape.Memorised().present;
     for (const Target& target : kTargets) {
         if (target.scope != Scope::Both && target.scope != current) {
             continue;
@@ -208,7 +215,7 @@ void RunController::ApplyPattern(Command command) {
 void RunController::Publish(const ControlStates& before) {
     for (int n = 1; n <= 12; ++n) {
         if (controls_.toolButton[std::size_t(n)] != before.toolButton[std::size_t(n)]) {
-            bench_.ui().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
+            host_.ui().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
         }
     }
     if (observed_ && controls_ != before) {
@@ -251,120 +258,173 @@ void RunController::SetBoundScroll(bool on) {
     }
 }
 
-int RunController::AskRestart() {
-    return bench_.ui().ShowMessageDialog(
+DialogAnswer RunController::AskRestart() {
+    return host_.ui().ShowMessageDialog(
         QStringLiteral("Предупреждение!"),
         QStringLiteral("Программа и/или лента были изменены.  Выполнить: "),
         QStringLiteral("Заново|Продолжить так|Отмена"), 400, 110);
 }
 
-void RunController::StartTimer() {
-    TimerOf(bench_.Current()).start();
-}
-
 void RunController::Run() {
-    ApplyPattern(bench_.stepMode ? Command::RunStep : Command::RunContinuous);
-    Machine& machine = bench_.Current();
-    machine.runActive = true;
-    if (machine.editedSinceStart) {
-        const int answer = AskRestart();
-        if (answer != 1 && answer != 2) {  // "Отмена", or closed
-            NotifyRunView();
+    ApplyPattern(stepMode_ ? Command::RunStep : Command::RunContinuous);
+    Machine& machine = host_.Current();
+    MachineRun& run = runs_[Index(machine)];
+    run.active = true;
+    if (run.editedSinceStart) {
+        const DialogAnswer answer = AskRestart();
+        if (answer != DialogAnswer::First && answer != DialogAnswer::Second) {
+            NotifyRunView();  // "Отмена", or closed
             Pause();
             return;
         }
-        if (answer == 1) {  // "Заново"
-            RestartPosition();
+        if (answer == DialogAnswer::First) {  // "Заново"
+            RestartPosition(machine);
         } else {  // "Продолжить так"
-            ContinuePosition();
+            machine.ShowRunResumed();
         }
-        bench_.SetEditedSinceStart(false);
-    } else if (bench_.runStarted) {
-        ContinuePosition();
+        run.editedSinceStart = false;
+    } else if (runStarted_) {
+        machine.ShowRunResumed();
     } else {
-        RestartPosition();
-        bench_.runStarted = true;
+        RestartPosition(machine);
+        runStarted_ = true;
     }
-    StartTimer();
+    TimerOf(machine).start();
     NotifyRunView();
 }
 
-void RunController::RestartPosition() {
-    if (bench_.Kind() == MachineKind::Pst) {
-        PostMachine& post = bench_.Post();
-        post.currentRow = 1;
-        post.stepCount = 0;
-        post.table.SetCursor(PostTable::ColCommand, 1);
-    } else {
-        TuringMachine& turing = bench_.Turing();
-        turing.stepCount = 0;
-        turing.state = 0;
-    }
-}
-
-void RunController::ContinuePosition() {
-    if (bench_.Kind() == MachineKind::Pst) {
-        bench_.Post().table.SetCol(PostTable::ColCommand);
-    }
+void RunController::RestartPosition(Machine& machine) {
+    runs_[Index(machine)].position = machine.StartPosition();
+    machine.ShowRunStart();
 }
 
 void RunController::Step() {
-    bench_.stepMode = true;
+    stepMode_ = true;
     Run();
 }
 
 void RunController::Pause() {
-    TimerOf(bench_.Current()).stop();
+    TimerOf(host_.Current()).stop();
     ApplyPattern(Command::Pause);
     SetBusy(false);
     Q_EMIT TableFocusRequested();
 }
 
 void RunController::Break() {
-    bench_.runStarted = false;
+    runStarted_ = false;
     SetBusy(false);
-    bench_.SetEditedSinceStart(false);
-    Machine& machine = bench_.Current();
-    machine.runActive = false;
+    Machine& machine = host_.Current();
+    MachineRun& run = runs_[Index(machine)];
+    run.editedSinceStart = false;
+    run.active = false;
     TimerOf(machine).stop();
-    bench_.stepMode = false;
-    if (bench_.Kind() == MachineKind::Pst) {
-        PostMachine& post = bench_.Post();
-        // The cursor shows the row where the run ended.
-        post.table.SetCursor(PostTable::ColCommand, post.currentRow);
-        post.currentRow = 1;
-        post.stepCount = 0;
-    } else {
-        TuringMachine& turing = bench_.Turing();
-        turing.table.SetCol(1);
-        turing.state = 0;
-        turing.stepCount = 0;
-    }
+    stepMode_ = false;
+    machine.ShowRunEnd(run.position);
+    run.position = machine.StartPosition();
     ApplyPattern(Command::Break);
     NotifyRunView();
     Q_EMIT TableFocusRequested();
 }
 
 void RunController::TimePuskPstTimer() {
-    PostStep(bench_);
+    Tick(host_.MachineOf(MachineKind::Pst));
 }
 
 void RunController::TimePuskTurTimer() {
-    TuringStep(bench_);
+    Tick(host_.MachineOf(MachineKind::Tur));
+}
+
+void RunController::PauseAfterStep(Machine& machine) {
+    stepMode_ = false;
+    SetBusy(false);
+    TimerOf(machine).stop();
+    Pause();
+}
+
+void RunController::Tick(Machine& machine) {
+    SetBusy(true);
+    MachineRun& run = runs_[Index(machine)];
+    lastOutcome_ = machine.Step(run.position);
+    const StepOutcome& outcome = lastOutcome_;
+    if (outcome.cursorCol >= 0 || outcome.cursorRow >= 0) {
+        TextTable& table = machine.ProgramTable();
+        table.SetCursor(outcome.cursorCol >= 0 ? outcome.cursorCol : table.Col(),
+                        outcome.cursorRow >= 0 ? outcome.cursorRow : table.Row());
+    }
+    StatusLine& status = host_.Status();
+    if (outcome.stepShown) {
+        status.SetStep(machine.StepPrefix(), outcome.step);
+    }
+    if (outcome.Continues()) {
+        status.SetMessage(outcome.announcement);
+        NotifyRunView();
+        if (stepMode_) {
+            PauseAfterStep(machine);
+        }
+        return;
+    }
+    Finish(machine, outcome);
+}
+
+void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
+    if (outcome.executed) {
+        // The command ran and the next one cannot be shown: a single step
+        // still ends in a pause before the run is broken.
+        if (stepMode_) {
+            PauseAfterStep(machine);
+        }
+        host_.Status().SetText(StatusLine::Message, QString());
+    }
+    if (outcome.result == StepOutcome::Result::Stopped) {
+        Break();
+        host_.ui().Beep();
+        host_.ui().ShowMessageDialog(machine.Caption(), QStringLiteral("Программа завершена!"),
+                                     QStringLiteral("Ок"), 200, 100);
+        host_.Status().SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
+        return;
+    }
+    if (outcome.error == StepError::OffTape) {
+        ReportOffTape();
+        if (!PauseAvailable()) {
+            RefreshBoundButtons();
+        }
+        return;
+    }
+    Break();
+    const ErrorTexts texts = TextsOf(outcome);
+    ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
+}
+
+void RunController::ReportOffTape() {
+    host_.ui().Beep();
+    Break();
+    host_.ui().ShowMessageDialog(QStringLiteral("Ошибка"),
+                                 QStringLiteral("Каретка вышла за пределы ленты"),
+                                 QStringLiteral("Ок"), 250, 100);
+}
+
+void RunController::ReportFailure(const QString& caption, const QString& message, int helpTopic,
+                                  const QString& status) {
+    host_.ui().Beep();
+    if (host_.ui().ShowMessageDialog(caption, message, QStringLiteral("Ок|Помощь"), 250, 100) ==
+        DialogAnswer::Second) {
+        host_.ui().ShowHelpTopic(helpTopic);
+    }
+    host_.Status().SetText(StatusLine::Message, status);
 }
 
 void RunController::LeaveMachine() {
-    Machine& machine = bench_.Current();
+    Machine& machine = host_.Current();
     QTimer& timer = TimerOf(machine);
     if (timer.isActive()) {
         // Only a pending single step can be under way here: the switch is
         // out of reach while a program runs continuously.
         timer.stop();
-        bench_.stepMode = false;
+        stepMode_ = false;
         Pause();
     }
 }
 
 void RunController::ShowRunStateOfCurrent() {
-    ApplyPattern(bench_.Current().runActive ? Command::Pause : Command::Break);
+    ApplyPattern(Active(host_.Current()) ? Command::Pause : Command::Break);
 }

@@ -1,9 +1,13 @@
 #pragma once
-// Starts, single-steps, pauses and breaks off the current machine's program,
-// owns the two run timers and the speed, and decides the enabled state of
-// every control from the run state (ControlStates). Each timer tick is one
-// interpreter step; the tick functions are public so that tests and the
-// batch runner drive runs without waiting.
+// Starts, single-steps, pauses and breaks off the current machine's program.
+// It owns the run state: the flags shared by both machines (a run started,
+// step mode), each machine's run (active, edited since the start, its
+// position and step count), the two run timers and the speed; and it decides
+// the enabled state of every control from the run state (ControlStates).
+// Each timer tick is one step of the machine, which returns an outcome; the
+// controller alone turns it into Break or Pause, the message dialog and the
+// status texts. The tick functions are public so that tests and the batch
+// runner drive runs without waiting.
 //
 // Run states of the current machine: Idle (timer off, not active), Running
 // (timer on), Stepping (timer on, StepMode), Paused (timer off, active).
@@ -12,10 +16,20 @@
 #include <QTimer>
 #include <array>
 
+#include "core/machine/MachineHost.h"
+#include "core/machine/RunPosition.h"
+#include "core/machine/StepOutcome.h"
+#include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
 
-class Workbench;
 class Machine;
+
+// One machine's run.
+struct MachineRun {
+    bool active = false;            // PostRunActive / TuringRunActive
+    bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
+    RunPosition position;
+};
 
 class RunController : public QObject {
     Q_OBJECT
@@ -27,23 +41,58 @@ public:
     static int SpeedInterval(int level);
     static QString SpeedCaption(int level);
 
-    explicit RunController(Workbench& bench);
+    RunController(MachineHost& host, QObject* parent);
 
-    void Run();    // mmRunRunClick
-    void Step();   // mmRunStepClick
+    void Run();   // mmRunRunClick
+    void Step();  // mmRunStepClick
+    // A single step asked for from outside a run (a test or the runner).
+    void SetStepMode(bool on) { stepMode_ = on; }
     void Pause();  // mmRunPauseClick
     void Break();  // mmRunBreakClick
 
     void SetSpeed(int level);
     int Speed() const { return speed_; }
 
+    // One tick of a machine's run; the timers' ticks.
+    void Tick(Machine& machine);
     void TimePuskPstTimer();
     void TimePuskTurTimer();
-    QTimer& TimePuskPst() { return timePuskPst_; }
-    QTimer& TimePuskTur() { return timePuskTur_; }
+    QTimer& TimePuskPst() { return timers_[0]; }
+    QTimer& TimePuskTur() { return timers_[1]; }
     QTimer& TimerOf(const Machine& machine);
 
     RunState State() const;
+
+    // --- The run state ---
+    const MachineRun& RunOf(const Machine& machine) const { return runs_[Index(machine)]; }
+    bool Active(const Machine& machine) const { return RunOf(machine).active; }
+    bool EditedSinceStart(const Machine& machine) const { return RunOf(machine).editedSinceStart; }
+    void SetEditedSinceStart(const Machine& machine, bool on) {
+        runs_[Index(machine)].editedSinceStart = on;
+    }
+    // An edit of `machine`: while its run is active, it was edited since the
+    // start (the next Run asks whether to start again).
+    void NoteEdit(const Machine& machine) {
+        MachineRun& run = runs_[Index(machine)];
+        if (run.active) {
+            run.editedSinceStart = true;
+        }
+    }
+    const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }
+    // A run was started and not broken since (RunStarted), and a single
+    // step is asked for or pending (StepMode).
+    bool RunStarted() const { return runStarted_; }
+    bool StepMode() const { return stepMode_; }
+    // What the last tick returned.
+    const StepOutcome& LastOutcome() const { return lastOutcome_; }
+
+    // The refusal of a carriage move off the tape: the alert, the run
+    // broken, then the error dialog.
+    void ReportOffTape();
+    // How every failure is told: the alert, the message dialog with "Ок" and
+    // "Помощь" (which opens the help topic), then the message panel's text.
+    void ReportFailure(const QString& caption, const QString& message, int helpTopic,
+                       const QString& status);
     // A program runs continuously (or a single step is pending) exactly
     // while the Pause command is available.
     bool PauseAvailable() const { return controls_.runPause; }
@@ -89,17 +138,19 @@ private:
     void Publish(const ControlStates& before);
     bool LeftBoundFar() const;
     bool RightBoundFar() const;
-    void StartTimer();
-    // A fresh start's position (the first row or state 0, no steps), and
-    // what resuming does to it (the Post table's cursor to its command
-    // column).
-    void RestartPosition();
-    void ContinuePosition();
-    int AskRestart();
+    static std::size_t Index(const Machine& machine);
+    // A fresh start's position (the first row or state 0, no steps).
+    void RestartPosition(Machine& machine);
+    DialogAnswer AskRestart();
+    void PauseAfterStep(Machine& machine);
+    void Finish(Machine& machine, const StepOutcome& outcome);
 
-    Workbench& bench_;
-    QTimer timePuskPst_;
-    QTimer timePuskTur_;
+    MachineHost& host_;
+    std::array<QTimer, 2> timers_;  // by machine kind: TimePuskPst, TimePuskTur
+    std::array<MachineRun, 2> runs_;
+    bool runStarted_ = false;
+    bool stepMode_ = false;
+    StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;
     bool observed_ = false;

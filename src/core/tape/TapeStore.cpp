@@ -147,13 +147,13 @@ void TapeStore::SetUsedBounds(int usedMin, int usedMax) {
 
 void TapeStore::ShowUsedBounds() {
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min: "), QStringLiteral("max: "), true);
+        hooks_->ShowTapeBounds(TapeBounds::Numbers);
     }
 }
 
 void TapeStore::ShowEmptyBounds() {
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min: "), QStringLiteral("max: "), false);
+        hooks_->ShowTapeBounds(TapeBounds::Empty);
     }
 }
 
@@ -179,6 +179,17 @@ void TapeStore::SetCarriagePos(int cell) {
     Changed();
 }
 
+bool TapeStore::MoveCarriageBy(int delta) {
+    const int target = carriagePos_ + delta;
+    if (!OnTape(target)) {
+        return false;
+    }
+    carriagePos_ = target;
+    Modified();
+    Changed();
+    return true;
+}
+
 void TapeStore::Modified() {
     if (hooks_) {
         hooks_->TapeModified();
@@ -195,7 +206,7 @@ void TapeStore::Clear() {
     usedMin_ = TapeLimit;
     usedMax_ = EmptyUsedMax();
     if (hooks_) {
-        hooks_->ShowTapeBounds(QStringLiteral("min:"), QStringLiteral("max:"), false);
+        hooks_->ShowTapeBounds(TapeBounds::Cleared);
     }
     Changed();
 }

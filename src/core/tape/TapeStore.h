@@ -17,14 +17,17 @@
 
 enum class TapeKind { Post, Turing };
 
+// How status panels 2 and 3 show a tape's bounds: with the numbers, bare
+// after the last used cell was erased ("min: "), or bare after the tape was
+// cleared ("min:").
+enum class TapeBounds { Numbers, Empty, Cleared };
+
 class TapeHooks {
 public:
     virtual ~TapeHooks() = default;
     virtual void TapeModified() = 0;
-    // Panels 2 and 3: the prefixes, followed by UsedMin and UsedMax when
-    // `withNumbers`.
-    virtual void ShowTapeBounds(const QString& minPrefix, const QString& maxPrefix,
-                                bool withNumbers) = 0;
+    // Panels 2 and 3 are to show the bounds in the given form.
+    virtual void ShowTapeBounds(TapeBounds form) = 0;
     // Any cell, the carriage or the bounds changed: views redraw.
     virtual void TapeChanged() = 0;
 };
@@ -74,6 +77,10 @@ public:
 
     int CarriagePos() const { return carriagePos_; }
     void SetCarriagePos(int cell);
+    // Moves the carriage one cell (delta -1 or +1), marking the document
+    // modified, as both a run and the scroll buttons do. Returns false, and
+    // leaves the carriage, when the cell is off the tape.
+    bool MoveCarriageBy(int delta);
     int UsedMin() const { return usedMin_; }
     int UsedMax() const { return usedMax_; }
     // Bounds as a document or a restored copy brings them.

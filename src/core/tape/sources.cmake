@@ -1,5 +1,4 @@
 list(APPEND ZEBRIN_CORE_SOURCES
-    core/tape/CarriageMoves.cpp core/tape/CarriageMoves.h
     core/tape/TapeStore.cpp core/tape/TapeStore.h
     core/tape/TapeWindow.cpp core/tape/TapeWindow.h
 )

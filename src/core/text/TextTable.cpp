@@ -18,6 +18,7 @@ void TextTable::SetCell(int col, int row, const QString& text) {
         return;
     }
     rows_[row][col] = text;
+    CellWritten(col, row);
     if (observed_) {
         Q_EMIT CellChanged(col, row);
     }
@@ -30,6 +31,7 @@ void TextTable::SetRowCount(int count) {
     }
     rows_.resize(count, QVector<QString>(colCount_));
     ClampCursor();
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -43,12 +45,14 @@ void TextTable::SetColCount(int count) {
         row.resize(colCount_);
     }
     ClampCursor();
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
 void TextTable::InsertRow(int row) {
     row = std::clamp(row, 0, RowCount());
     rows_.insert(row, QVector<QString>(colCount_));
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -58,6 +62,7 @@ void TextTable::RemoveRow(int row) {
     }
     rows_.remove(row);
     ClampCursor();
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -67,6 +72,7 @@ void TextTable::InsertCol(int col) {
     for (QVector<QString>& row : rows_) {
         row.insert(col, QString());
     }
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -79,6 +85,7 @@ void TextTable::RemoveCol(int col) {
         row.remove(col);
     }
     ClampCursor();
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -87,6 +94,7 @@ void TextTable::SwapRows(int a, int b) {
         return;
     }
     std::swap(rows_[a], rows_[b]);
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 
@@ -94,6 +102,7 @@ void TextTable::ClearAll() {
     for (QVector<QString>& row : rows_) {
         std::fill(row.begin(), row.end(), QString());
     }
+    Reshaped();
     Q_EMIT LayoutChanged();
 }
 

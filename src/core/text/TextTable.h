@@ -48,6 +48,12 @@ Q_SIGNALS:
     void CursorChanged(int col, int row);
 
 protected:
+    // What a derived table keeps from the cells (a decoded program) follows
+    // them through these: one cell was written, or the shape or many cells
+    // changed.
+    virtual void CellWritten(int /*col*/, int /*row*/) {}
+    virtual void Reshaped() {}
+
     // Signals are sent only once somebody listens: a headless run moves the
     // cursor millions of times with nobody to tell.
     void connectNotify(const QMetaMethod&) override { observed_ = true; }

@@ -1,186 +1,139 @@
 #include "core/turing/TuringInterpreter.h"
 
-#include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
+#include "core/tape/TapeStore.h"
 #include "core/turing/TuringCommand.h"
-#include "core/workbench/Workbench.h"
+#include "core/turing/TuringSymbols.h"
+#include "core/turing/TuringTable.h"
 
 namespace {
 
-class TuringTick {
-public:
-    explicit TuringTick(Workbench& bench) : bench_(bench), turing_(bench.Turing()) {}
-    void Run();
+// A failure before the tick counts a command: the step panel keeps its
+// number.
+StepOutcome FailedBeforeCounting(StepError error, qint64 steps) {
+    StepOutcome outcome;
+    outcome.result = StepOutcome::Result::Failed;
+    outcome.error = error;
+    outcome.step = steps;
+    outcome.stepShown = false;
+    return outcome;
+}
 
-private:
-    // Panel 0 with "Символ: s -> w.   Состояние: qq -> qn." and the move,
-    // composed only when read. False (and the syntax error) for a move that
-    // is none of "<", ">" and "!".
-    bool Describe(QChar s, const TuringCommand& command);
-    void Fail(const QString& dialog, int help, const QString& status);
-    void FailSyntax() {
-        Fail(QStringLiteral("Неверная запись команды"), 173,
-             QStringLiteral("  -  ошибка:  неверная запись команды"));
-    }
-    void FailState(qint64 state);
-    // Ending the run on a tick that raised the counter for the command it
-    // executed: the step panel goes back to that command's number.
-    void ShowExecutedStep(int executed) {
-        bench_.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:   "), executed);
-    }
-    void PauseAfterStep();
+// The row of a tape symbol: the last row for the blank, the alphabet
+// position for a symbol, 0 for a symbol outside the alphabet.
+int RowOf(const TuringTable& table, const TuringSymbols& symbols, QChar symbol) {
+    return symbol == u' ' ? table.RowCount() - 1 : symbols.PositionOf(symbol);
+}
 
-    Workbench& bench_;
-    TuringMachine& turing_;
-};
-
-bool TuringTick::Describe(QChar s, const TuringCommand& command) {
-    if (!IsTuringMove(command.move)) {
-        FailSyntax();
+// The message describing `cell` read under `read` in `state`; false for a
+// move that is none of "<", ">" and "!".
+bool Describe(Announcement& announcement, QChar read, const DecodedTuringCell& cell, qint32 state) {
+    if (!IsTuringMove(cell.move)) {
         return false;
     }
-    const qint32 q = turing_.state;
-    const qint32 n = command.nextState;
-    const QChar w = command.write;
-    const QChar m = command.move;
-    bench_.SetStatusComposed(Workbench::PanelMessage, [s, w, m, q, n] {
-        QString text = QStringLiteral("Символ: ") + s + QStringLiteral(" -> ") + w +
-                       QStringLiteral(".   Состояние: q") + QString::number(q) +
-                       QStringLiteral(" -> q") + QString::number(n) + u'.';
-        if (m == u'>') {
-            text += QStringLiteral("   Перевод каретки вправо.");
-        } else if (m == u'<') {
-            text += QStringLiteral("   Перевод каретки влево.");
-        } else {
-            text += QStringLiteral("   Остановка машины.");
-        }
-        return text;
-    });
+    announcement.kind = Announcement::Kind::Turing;
+    announcement.read = read;
+    announcement.write = cell.write;
+    announcement.move = cell.move;
+    announcement.state = state;
+    announcement.next = cell.next;
     return true;
-}
-
-void TuringTick::Fail(const QString& dialog, int help, const QString& status) {
-    bench_.run().Break();
-    bench_.ReportFailure(QStringLiteral("Ошибка"), dialog, help, status);
-}
-
-void TuringTick::FailState(qint64 state) {
-    const QString number = QString::number(state);
-    Fail(QStringLiteral("Состояние  Q") + number + QStringLiteral("  отсутствует"), 174,
-         QStringLiteral("  -  ошибка:  cостояние  Q") + number + QStringLiteral("  отсутствует"));
-}
-
-void TuringTick::PauseAfterStep() {
-    bench_.stepMode = false;
-    bench_.run().SetBusy(false);
-    bench_.run().Pause();
-}
-
-void TuringTick::Run() {
-    RunController& run = bench_.run();
-    TuringTable& table = turing_.table;
-    TapeStore& tape = turing_.tape;
-    run.SetBusy(true);
-
-    // State columns deleted during a pause can leave the state without a
-    // column; the table is never asked for a column it does not have.
-    if (turing_.state < 0 || turing_.state >= table.StateCount()) {
-        FailState(turing_.state);
-        return;
-    }
-    table.SetCol(turing_.state + 1);
-
-    const QChar s = tape.GetTuringCell(tape.CarriagePos());
-    const std::optional<int> row = turing_.RowOfSymbol(s);
-    if (!row) {
-        Fail(QStringLiteral("Cимвола <") + s + QStringLiteral("> нет в алфавите"), 171,
-             QStringLiteral("  -  ошибка:  данного символа нет в алфавите"));
-        return;
-    }
-    table.SetRow(*row);
-    const QString& cell = table.Command(turing_.state, *row);
-    if (cell.isEmpty()) {
-        Fail(QStringLiteral("Не указана команда"), 172,
-             QStringLiteral("  -  ошибка:  не указана команда"));
-        return;
-    }
-
-    ++turing_.stepCount;
-    bench_.SetStatusNumber(Workbench::PanelStep, QStringLiteral("Шаг:   "), turing_.stepCount);
-    const bool firstTick = turing_.stepCount == 1;
-    const std::optional<TuringCommand> command = ParseTuringCommand(cell);
-    const int executed = turing_.stepCount - 1;
-    if (!command) {
-        if (!firstTick) {
-            ShowExecutedStep(executed);
-        }
-        FailSyntax();
-        return;
-    }
-
-    if (firstTick) {
-        if (Describe(s, *command) && bench_.stepMode) {
-            PauseAfterStep();
-        }
-        return;
-    }
-
-    if (command->nextState < 0 || command->nextState > table.StateCount() - 1) {
-        ShowExecutedStep(executed);
-        FailState(command->nextState);
-        return;
-    }
-    turing_.state = command->nextState;
-    tape.SetTuringCell(tape.CarriagePos(),
-                       command->write == kTuringBlankMark ? QChar(u' ') : command->write);
-
-    if (command->move == u'>' || command->move == u'<') {
-        if (command->move == u'>') {
-            MoveCarriageRight(bench_);
-        } else {
-            MoveCarriageLeft(bench_);
-        }
-        if (!turing_.runActive) {
-            ShowExecutedStep(executed);  // the carriage left the tape; the run is broken
-            return;
-        }
-    } else if (command->move == u'!') {
-        ShowExecutedStep(executed);
-        run.Break();
-        bench_.ui().Beep();
-        bench_.ui().ShowMessageDialog(QStringLiteral("Машина Тьюринга"),
-                                      QStringLiteral("Программа завершена!"), QStringLiteral("Ок"),
-                                      200, 100);
-        bench_.SetStatusText(Workbench::PanelMessage, QStringLiteral("  -  программа завершена"));
-        return;
-    }
-
-    if (bench_.stepMode) {
-        PauseAfterStep();
-    }
-    bench_.SetStatusText(Workbench::PanelMessage, QString());
-
-    // Show the command the next tick will execute.
-    const QChar t = tape.GetTuringCell(tape.CarriagePos());
-    const std::optional<int> nextRow = turing_.RowOfSymbol(t);
-    if (!nextRow) {
-        return;
-    }
-    table.SetCursor(turing_.state + 1, *nextRow);
-    const QString& next = table.Command(turing_.state, *nextRow);
-    if (next.isEmpty()) {
-        return;
-    }
-    const std::optional<TuringCommand> preview = ParseTuringCommand(next);
-    if (!preview) {
-        FailSyntax();
-        return;
-    }
-    Describe(t, *preview);
 }
 
 }  // namespace
 
-void TuringStep(Workbench& bench) {
-    TuringTick(bench).Run();
+StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosition& position,
+                       TapeStore& tape) {
+    // State columns deleted during a pause can leave the state without a
+    // column; the table is never asked for a column it does not have.
+    const int state = position.at;
+    if (state < 0 || state >= table.StateCount()) {
+        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoState, position.steps);
+        outcome.number = state;
+        return outcome;
+    }
+
+    const QChar read = tape.GetTuringCell(tape.CarriagePos());
+    const int row = RowOf(table, symbols, read);
+    if (row == 0) {
+        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoSymbol, position.steps);
+        outcome.symbol = read;
+        outcome.cursorCol = state + 1;
+        return outcome;
+    }
+    const DecodedTuringCell& cell = table.Decoded(state, row);
+    if (cell.form == DecodedTuringCell::Form::Empty) {
+        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoCommand, position.steps);
+        outcome.cursorCol = state + 1;
+        outcome.cursorRow = row;
+        return outcome;
+    }
+
+    const qint64 steps = ++position.steps;
+    const bool firstTick = steps == 1;
+    // Ending the run on a tick past the first: the step panel goes back to
+    // the number of the command executed.
+    const qint64 executed = firstTick ? steps : steps - 1;
+    StepOutcome outcome;
+    outcome.cursorCol = state + 1;
+    outcome.cursorRow = row;
+    if (cell.form == DecodedTuringCell::Form::Unreadable) {
+        outcome.result = StepOutcome::Result::Failed;
+        outcome.error = StepError::TuringBadCommand;
+        outcome.step = executed;
+        return outcome;
+    }
+    if (firstTick) {
+        outcome.step = steps;
+        if (!Describe(outcome.announcement, read, cell, state)) {
+            outcome.result = StepOutcome::Result::Failed;
+            outcome.error = StepError::TuringBadCommand;
+        }
+        return outcome;
+    }
+
+    if (cell.next < 0 || cell.next > table.StateCount() - 1) {
+        outcome.result = StepOutcome::Result::Failed;
+        outcome.error = StepError::TuringNoState;
+        outcome.number = cell.next;
+        outcome.step = executed;
+        return outcome;
+    }
+    const QChar move = cell.move;
+    const qint32 next = cell.next;
+    position.at = next;
+    tape.SetTuringCell(tape.CarriagePos(),
+                       cell.write == kTuringBlankMark ? QChar(u' ') : cell.write);
+    if (move == u'>' || move == u'<') {
+        if (!tape.MoveCarriageBy(move == u'>' ? +1 : -1)) {
+            outcome.result = StepOutcome::Result::Failed;
+            outcome.error = StepError::OffTape;
+            outcome.step = executed;
+            return outcome;
+        }
+    } else if (move == u'!') {
+        outcome.result = StepOutcome::Result::Stopped;
+        outcome.step = executed;
+        return outcome;
+    }
+
+    // Show the command the next tick will execute.
+    outcome.step = steps;
+    outcome.executed = true;
+    const QChar nextRead = tape.GetTuringCell(tape.CarriagePos());
+    const int nextRow = RowOf(table, symbols, nextRead);
+    if (nextRow == 0) {
+        return outcome;
+    }
+    outcome.cursorCol = next + 1;
+    outcome.cursorRow = nextRow;
+    const DecodedTuringCell& preview = table.Decoded(next, nextRow);
+    if (preview.form == DecodedTuringCell::Form::Empty) {
+        return outcome;
+    }
+    if (preview.form == DecodedTuringCell::Form::Unreadable ||
+        !Describe(outcome.announcement, nextRead, preview, next)) {
+        outcome.result = StepOutcome::Result::Failed;
+        outcome.error = StepError::TuringBadCommand;
+    }
+    return outcome;
 }

@@ -2,22 +2,22 @@
 
 #include <algorithm>
 
+#include "core/machine/MachineHost.h"
+#include "core/port/Ui.h"
 #include "core/turing/TuringCommand.h"
-#include "core/workbench/Workbench.h"
-
-TuringMachine::TuringMachine(Workbench& bench) : Machine(bench, MachineKind::Tur) {}
+#include "core/turing/TuringInterpreter.h"
 
 // The flags go to this machine whichever is current, as the tape's do; in
 // practice these operations run only while the Turing machine is shown.
-void TuringMachine::MarkModified() {
-    bench_.SetMachineModified(*this, true);
+TuringMachine::TuringMachine(MachineHost& host) : Machine(host, MachineKind::Tur) {}
+
+StepOutcome TuringMachine::Step(RunPosition& position) {
+    return TuringStep(table, symbols_, position, tape);
 }
 
-void TuringMachine::NoteEdit() {
-    MarkModified();
-    if (runActive) {
-        editedSinceStart = true;
-    }
+void TuringMachine::SetAlphabet(const QString& alphabet) {
+    alphabet_ = alphabet;
+    symbols_.Rebuild(alphabet_);
 }
 
 void TuringMachine::SetAlphabetText(const QString& text) {
@@ -46,13 +46,13 @@ void TuringMachine::RebuildAlphabet() {
     // Dropping repeats or "_" changes the editor's text like typing would.
     EditAlphabetText(cleaned);
     table.ApplyAlphabet(cleaned);
-    alphabet_ = cleaned;
-    alphabet_.remove(u' ');
+    cleaned.remove(u' ');
+    SetAlphabet(cleaned);
 }
 
 void TuringMachine::ClearAlphabet() {
     NoteEdit();
-    alphabet_.clear();
+    SetAlphabet(QString());
     SetAlphabetText(QString());
     RebuildAlphabet();
 }
@@ -61,26 +61,15 @@ bool TuringMachine::AddSymbol(QChar symbol) {
     if (symbol == u' ' || symbol == kTuringBlankMark || alphabet_.contains(symbol)) {
         return false;
     }
-    alphabet_.append(symbol);
+    SetAlphabet(alphabet_ + symbol);
     EditAlphabetText(alphabetText_ + u' ' + symbol);
     table.InsertSymbolRow(symbol);
     return true;
 }
 
 void TuringMachine::LoadAlphabet(const QString& alphabet) {
-    alphabet_ = alphabet;
+    SetAlphabet(alphabet);
     SetAlphabetText(alphabet);
-}
-
-std::optional<int> TuringMachine::RowOfSymbol(QChar symbol) const {
-    if (symbol == u' ') {
-        return table.RowCount() - 1;
-    }
-    const qsizetype at = alphabet_.indexOf(symbol);
-    if (at < 0) {
-        return std::nullopt;
-    }
-    return int(at) + 1;
 }
 
 void TuringMachine::CheckCell() {
@@ -95,13 +84,11 @@ void TuringMachine::CheckCell() {
         return;
     }
     table.SetCell(col, row, *command);
-    MarkModified();
+    SetModified(true);
 }
 
 void TuringMachine::NoteCellEditStart() {
-    if (runActive) {
-        editedSinceStart = true;
-    }
+    host_.MachineEdited(*this);
 }
 
 void TuringMachine::InsertColumn() {
@@ -112,7 +99,7 @@ void TuringMachine::InsertColumn() {
 void TuringMachine::DeleteColumn() {
     NoteEdit();
     if (!table.DeleteStateColumn(table.Col())) {
-        bench_.ui().Beep();
+        host_.ui().Beep();
     }
 }
 
@@ -122,7 +109,7 @@ void TuringMachine::AppendColumn() {
 }
 
 void TuringMachine::ClearTable() {
-    MarkModified();
+    SetModified(true);
     table.ClearStates();
     SetSplitterPos(kStartSplitterPos);
 }
@@ -141,7 +128,7 @@ void TuringMachine::SetComments(const QString& text) {
     if (text == comments_) {
         return;
     }
-    MarkModified();
+    SetModified(true);
     comments_ = text;
     Q_EMIT CommentsChanged(comments_);
 }

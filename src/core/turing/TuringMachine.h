@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "core/machine/Machine.h"
+#include "core/turing/TuringSymbols.h"
 #include "core/turing/TuringTable.h"
 
 class TuringMachine : public Machine {
@@ -24,16 +25,11 @@ public:
     static QString NoSymbolText() { return QStringLiteral("нет"); }
     static QString StartComments() { return QStringLiteral("Комментарий:"); }
 
-    explicit TuringMachine(Workbench& bench);
+    explicit TuringMachine(MachineHost& host);
 
     TuringTable table;  // sgMainTur
     // CurrentTapeSymbol: NoSymbolText() for the blank, or one character.
     QString currentTapeSymbol = NoSymbolText();
-
-    // The interpreter's position: the state whose column holds the command
-    // shown next, and the number of that command.
-    int state = 0;      // TuringState
-    int stepCount = 0;  // TuringStepCount
 
     // --- External alphabet ---
     // TuringAlphabet: the symbols in the order typed, each once, no space.
@@ -59,7 +55,16 @@ public:
     // the blank, the 1-based alphabet position for a symbol, none for a
     // symbol outside the alphabet. When a document's rows disagree with its
     // alphabet the row may lie past the table, where every cell reads empty.
-    std::optional<int> RowOfSymbol(QChar symbol) const;
+    std::optional<int> RowOfSymbol(QChar symbol) const {
+        if (symbol == u' ') {
+            return table.RowCount() - 1;
+        }
+        const int position = symbols_.PositionOf(symbol);
+        if (position == 0) {
+            return std::nullopt;
+        }
+        return position;
+    }
 
     // --- Table ---
     // The check of the current cell on Enter, Up, Down or leaving the table.
@@ -74,6 +79,19 @@ public:
     void ClearTable();
     void ClearRow();
     void ClearColumn();
+
+    // --- What a run does with this machine ---
+    // position.at is the state whose column holds the command shown next,
+    // position.steps the number of that command.
+    StepOutcome Step(RunPosition& position) override;
+    RunPosition StartPosition() const override { return {0, 0}; }
+    void ShowRunEnd(const RunPosition&) override { table.SetCol(1); }
+    TextTable& ProgramTable() override { return table; }
+    QString Caption() const override { return QStringLiteral("Машина Тьюринга"); }
+    QString StepPrefix() const override { return QStringLiteral("Шаг:   "); }
+    void ClearProgram() override { ClearTable(); }
+    void ClearProgramRow() override { ClearRow(); }
+    void ClearProgramColumn() override { ClearColumn(); }
 
     // --- Texts and layout ---
     // Memo texts keep their lines separated by "\n"; setting a different
@@ -92,11 +110,11 @@ Q_SIGNALS:
     void SplitterPosChanged(int pos);
 
 private:
-    void MarkModified();
-    void NoteEdit();
     void SetAlphabetText(const QString& text);
+    void SetAlphabet(const QString& alphabet);
 
     QString alphabet_;
+    TuringSymbols symbols_;
     QString alphabetText_;
     QString comments_ = StartComments();
     int splitterPos_ = kStartSplitterPos;

@@ -1,5 +1,7 @@
 #include "core/turing/TuringTable.h"
 
+#include "core/turing/TuringCommand.h"
+
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -167,4 +169,41 @@ void TuringTable::Load(int colCount, int rowCount, const QVector<QString>& cells
     SetCursor(std::max(Col(), 1), std::max(Row(), 1));
     Q_EMIT LayoutChanged();
     Q_EMIT CursorChanged(Col(), Row());
+}
+
+const DecodedTuringCell TuringTable::kOutside = [] {
+    DecodedTuringCell cell;
+    cell.decoded = true;
+    return cell;
+}();
+
+void TuringTable::CellWritten(int col, int row) {
+    const std::size_t at = std::size_t(row) * std::size_t(ColCount()) + std::size_t(col);
+    if (at < decoded_.size()) {
+        decoded_[at].decoded = false;
+    }
+}
+
+void TuringTable::Decode(int col, int row) {
+    const std::size_t size = std::size_t(RowCount()) * std::size_t(ColCount());
+    if (decoded_.size() < size) {
+        decoded_.resize(size);
+    }
+    DecodedTuringCell& cell =
+        decoded_[std::size_t(row) * std::size_t(ColCount()) + std::size_t(col)];
+    const QString& text = Cell(col, row);
+    cell = DecodedTuringCell();
+    cell.decoded = true;
+    if (text.isEmpty()) {
+        return;
+    }
+    const std::optional<TuringCommand> command = ParseTuringCommand(text);
+    if (!command) {
+        cell.form = DecodedTuringCell::Form::Unreadable;
+        return;
+    }
+    cell.form = DecodedTuringCell::Form::Command;
+    cell.write = command->write;
+    cell.move = command->move;
+    cell.next = command->nextState;
 }

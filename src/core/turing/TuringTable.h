@@ -13,8 +13,20 @@
 
 #include <QString>
 #include <QVector>
+#include <vector>
 
 #include "core/text/TextTable.h"
+
+// A command cell as the interpreter reads it: empty, not a command in the
+// loose syntax, or symbol, move and next state (the move unchecked).
+struct DecodedTuringCell {
+    enum class Form : quint8 { Empty, Unreadable, Command };
+    Form form = Form::Empty;
+    bool decoded = false;
+    QChar write;
+    QChar move;
+    qint32 next = 0;
+};
 
 class TuringTable : public TextTable {
     Q_OBJECT
@@ -62,6 +74,28 @@ public:
 
     void WriteHeaders();
 
+    // The command for a state (0-based) and a row, decoded the first time a
+    // run reads it after the cell was written; empty outside the table.
+    const DecodedTuringCell& Decoded(int state, int row) {
+        const int col = state + 1;
+        if (!Contains(col, row) || col < 1 || row < 1) {
+            return kOutside;
+        }
+        const std::size_t at = std::size_t(row) * std::size_t(ColCount()) + std::size_t(col);
+        if (at >= decoded_.size() || !decoded_[at].decoded) {
+            Decode(col, row);
+        }
+        return decoded_[at];
+    }
+
+protected:
+    void CellWritten(int col, int row) override;
+    void Reshaped() override { decoded_.clear(); }
+
 private:
     int FindRow(QStringView label, int from) const;
+    void Decode(int col, int row);
+
+    static const DecodedTuringCell kOutside;
+    std::vector<DecodedTuringCell> decoded_;  // by row, then column
 };

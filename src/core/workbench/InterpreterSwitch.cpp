@@ -1,6 +1,5 @@
 #include "core/workbench/InterpreterSwitch.h"
 
-#include "core/documents/DocumentCommands.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 
@@ -8,7 +7,7 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
     bench.run().LeaveMachine();
     bench.SetKind(kind);
     bench.run().ShowRunStateOfCurrent();
-    DocumentCommands::ConfigureSaveDialog(bench);
+    bench.ConfigureSaveDialog();
     Machine& machine = bench.Current();
 
     ControlStates controls = bench.run().Controls();
@@ -20,12 +19,9 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
     bench.run().SetControls(controls);
 
     TapeStore& tape = machine.tape;
-    if (tape.IsEmpty()) {
-        bench.SetStatusText(Workbench::PanelMin, QStringLiteral("min: "));
-        bench.SetStatusText(Workbench::PanelMax, QStringLiteral("max: "));
-    } else {
-        tape.ShowUsedBounds();
-    }
+    bench.Status().SetBounds(
+        tape.IsEmpty() ? StatusLine::Bounds::Empty : StatusLine::Bounds::Numbers, tape.UsedMin(),
+        tape.UsedMax());
     bench.SetStatusText(Workbench::PanelMessage, QString());
     bench.SetStatusText(Workbench::PanelStep, QStringLiteral("Шаг:"));
     bench.run().RefreshBoundButtons();

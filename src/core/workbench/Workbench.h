@@ -1,92 +1,71 @@
 #pragma once
-// The state every part of the system shares, as one object: both machines,
-// which of them is current, the run flags common to both, the five texts of
-// the status line and the Ui port. The main window (or a test, or the batch
-// runner) creates one and it lives as long as its owner; nothing is global.
-// Operations act on the current machine unless they say otherwise.
+// The object that holds both machines, which of them is current, the status
+// line, the run controller and the Ui port. The main window (or a test, or
+// the batch runner) creates one and it lives as long as its owner; nothing is
+// global. Operations act on the current machine unless they say otherwise.
 
 #include <QObject>
 #include <QString>
-#include <array>
-#include <functional>
 
+#include "core/machine/MachineHost.h"
 #include "core/machine/MachineKind.h"
+#include "core/machine/StatusLine.h"
 #include "core/port/Ui.h"
 #include "core/post/PostMachine.h"
 #include "core/turing/TuringMachine.h"
 
 class RunController;
 
-class Workbench : public QObject {
+class Workbench : public QObject, public MachineHost, private StatusListener {
     Q_OBJECT
 public:
     enum StatusPanel {
-        PanelMessage = 0,
-        PanelStep = 1,
-        PanelMin = 2,
-        PanelMax = 3,
-        PanelModified = 4
+        PanelMessage = StatusLine::Message,
+        PanelStep = StatusLine::Step,
+        PanelMin = StatusLine::Min,
+        PanelMax = StatusLine::Max,
+        PanelModified = StatusLine::Modified
     };
-    static constexpr int StatusPanelCount = 5;
-    static constexpr std::array<int, StatusPanelCount> StatusPanelWidths = {355, 65, 60, 60, 50};
-    static QString StatusStartText(int panel);
+    static constexpr int StatusPanelCount = StatusLine::PanelCount;
+    static constexpr std::array<int, StatusPanelCount> StatusPanelWidths = StatusLine::Widths;
+    static QString StatusStartText(int panel) { return StatusLine::StartText(panel); }
 
     explicit Workbench(Ui& ui, QObject* parent = nullptr);
 
-    Ui& ui() const { return ui_; }
+    Ui& ui() const override { return ui_; }
     RunController& run() const { return *run_; }
+    StatusLine& Status() override { return status_; }
 
     MachineKind Kind() const { return kind_; }
     // Only the interpreter switch changes the current machine.
     void SetKind(MachineKind kind) { kind_ = kind; }
 
-    Machine& Current();
+    Machine& Current() override { return MachineOf(kind_); }
     PostMachine& Post() { return post_; }
     TuringMachine& Turing() { return turing_; }
-    Machine& MachineOf(MachineKind kind);
+    Machine& MachineOf(MachineKind kind) override;
 
     // Sets the current machine's modified flag; panel 4 reads "Изменен" or
     // is emptied.
-    void SetModified(bool on) { SetMachineModified(Current(), on); }
-    // The same for a given machine; panel 4 changes only when it is current.
-    void SetMachineModified(Machine& machine, bool on);
-    // A machine's tape changed; views of it redraw.
-    void NotifyTapeChanged(MachineKind kind) {
-        if (observed_) {
-            Q_EMIT TapeChanged(kind);
-        }
-    }
-    // Sets the current machine's edited-since-start flag only.
-    void SetEditedSinceStart(bool on) { Current().editedSinceStart = on; }
-    // The edit prologue shared by every change of a program or tape:
-    // SetModified(true), then SetEditedSinceStart(true) when the current
-    // machine's run is active.
-    void NoteEdit();
+    void SetModified(bool on) { Current().SetModified(on); }
+    // The edit prologue shared by every change of a program or tape of the
+    // current machine: modified, and edited since the start while its run is
+    // active.
+    void NoteEdit() { Current().NoteEdit(); }
 
     // The save dialog's settings: the interpreter switch configures them,
     // and the name field keeps the last path chosen.
     FileDialogRequest saveDialog;
+    // The save dialog's title, filter and extension for the current machine.
+    void ConfigureSaveDialog();
 
     // "Zebrin42 [машина Поста] - " or "Zebrin42 [машина Тьюринга] - " and
     // the current machine's displayed document name.
     QString Title() const;
 
-    // How every failure is told: the alert, the message dialog with "Ок" and
-    // "Помощь" (which opens the help topic), then the message panel's text.
-    void ReportFailure(const QString& caption, const QString& message, int helpTopic,
-                       const QString& status);
-
-    // Run flags shared by both machines.
-    bool runStarted = false;  // RunStarted
-    bool stepMode = false;    // StepMode
-
-    // The status line. A panel's text may be kept as a prefix and a number,
-    // or as a function that composes it, so that a run ticking millions of
-    // times composes a text only when somebody reads it.
-    QString StatusText(int panel) const;
-    void SetStatusText(int panel, const QString& text);
-    void SetStatusNumber(int panel, const QString& prefix, qint64 number);
-    void SetStatusComposed(int panel, std::function<QString()> compose);
+    // The status line, composed when read.
+    QString StatusText(int panel) const { return status_.Text(panel); }
+    void SetStatusText(int panel, const QString& text) { status_.SetText(panel, text); }
 
 Q_SIGNALS:
     void StatusTextChanged(int panel);
@@ -94,27 +73,22 @@ Q_SIGNALS:
     void TapeChanged(MachineKind kind);
 
 private:
-    Ui& ui_;
-    MachineKind kind_ = MachineKind::Pst;
-    PostMachine post_;
-    TuringMachine turing_;
-    struct StatusEntry {
-        enum class Form { Text, Number, Composed } form = Form::Text;
-        QString text;  // the whole text, or the prefix of the number
-        qint64 number = 0;
-        std::function<QString()> compose;
-    };
-    void Changed(int panel) {
+    void MachineEdited(Machine& machine) override;
+    void MachineTapeChanged(Machine& machine) override {
         if (observed_) {
-            Q_EMIT StatusTextChanged(panel);
+            Q_EMIT TapeChanged(machine.Kind());
         }
     }
+    void StatusPanelChanged(int panel) override { Q_EMIT StatusTextChanged(panel); }
     // Signals are sent only once somebody listens, so a headless run
     // ticking millions of times pays nothing for them.
-    void connectNotify(const QMetaMethod&) override { observed_ = true; }
-    bool observed_ = false;
-    bool panelShowsModified_ = false;  // what status panel 4 says now
+    void connectNotify(const QMetaMethod&) override;
 
-    std::array<StatusEntry, StatusPanelCount> status_;
+    Ui& ui_;
+    MachineKind kind_ = MachineKind::Pst;
+    StatusLine status_;
+    PostMachine post_;
+    TuringMachine turing_;
     RunController* run_;  // a child object
+    bool observed_ = false;
 };

@@ -274,9 +274,9 @@ void TMainForm::UpdateTitle() {
     setWindowTitle(bench_.Title());
 }
 
-int TMainForm::ShowMessageDialog(const QString& caption, const QString& message,
-                                 const QString& buttons, int width, int buttonWidth) {
-    return message_->Execute(caption, message, buttons, width, buttonWidth);
+DialogAnswer TMainForm::ShowMessageDialog(const QString& caption, const QString& message,
+                                          const QString& buttons, int width, int buttonWidth) {
+    return DialogAnswer(message_->Execute(caption, message, buttons, width, buttonWidth));
 }
 
 void TMainForm::ShowHelpTopic(int context) {

@@ -34,8 +34,8 @@ public:
     Workbench& bench() { return bench_; }
     TStatusPanel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
 
-    int ShowMessageDialog(const QString& caption, const QString& message, const QString& buttons,
-                          int width, int buttonWidth) override;
+    DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
+                                   const QString& buttons, int width, int buttonWidth) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
     void SetToolButtonEnabled(int n, bool on) override;

@@ -9,6 +9,7 @@
 
 #include "core/post/PostInterpreter.h"
 #include "core/post/PostMachine.h"
+#include "core/text/CellText.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
 
@@ -152,7 +153,7 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         table.SetCode(row, QStringLiteral("0"));
     }
     const QRect& rect = option.rect;
-    const bool green = post_.runActive && row == post_.currentRow;
+    const bool green = row == runningRow();
     const QRect textRect = rect.adjusted(2, 2, 0, 0);
 
     painter->save();

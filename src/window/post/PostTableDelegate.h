@@ -40,6 +40,8 @@ public:
     // Called whenever an in-place editor opens on a cell, before the user
     // types anything (the edit prologue hangs here).
     std::function<void(const QModelIndex&)> editorOpened;
+    // The row a run stands on, drawn green; 0 while no run is active.
+    std::function<int()> runningRow = [] { return 0; };
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -87,7 +87,8 @@ PostTableView::PostTableView(Workbench& bench, QWidget* parent)
         }
     });
     setEnabled(run.Controls().postTable);
-    highlightRow_ = post_.runActive ? post_.currentRow : 0;
+    delegate_->runningRow = [this] { return RunningRow(); };
+    highlightRow_ = RunningRow();
     FollowCursor();
 }
 
@@ -168,8 +169,13 @@ void PostTableView::ModelReset() {
 
 // --- the running row -------------------------------------------------------
 
+int PostTableView::RunningRow() const {
+    const RunController& run = bench_.run();
+    return run.Active(post_) ? run.Position(post_).at : 0;
+}
+
 void PostTableView::RunViewChanged() {
-    const int now = post_.runActive ? post_.currentRow : 0;
+    const int now = RunningRow();
     if (now == highlightRow_) {
         return;
     }

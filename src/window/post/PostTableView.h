@@ -123,6 +123,7 @@ private:
     // The row drawn green, 0 for none: the row a tick must repaint when the
     // highlight leaves it.
     int highlightRow_ = 0;
+    int RunningRow() const;
     // The cell under the in-place editor and its text when editing began,
     // which Escape puts back; column -1 while no editor is open.
     int editCol_ = -1;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/tape/CarriageMoves.h"
+#include "core/editing/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/Workbench.h"

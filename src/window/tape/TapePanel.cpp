@@ -7,10 +7,10 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include "core/editing/CarriageMoves.h"
 #include "core/editing/TapeEditing.h"
 #include "core/editing/TapeScroller.h"
 #include "core/run/RunController.h"
-#include "core/tape/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
 #include "window/tape/TapeGridWidget.h"

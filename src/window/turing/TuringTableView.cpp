@@ -182,7 +182,7 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
 
     const int width = viewport()->width();
     const int height = viewport()->height();
-    const bool running = turing_.runActive;
+    const bool running = bench_.run().Active(turing_);
     const int curCol = table_.Col();
     const int curRow = table_.Row();
     const QColor line(192, 192, 192);
@@ -457,7 +457,7 @@ void TuringTableView::EditorEdited(const QString& text) {
         editor_->setCursorPosition(std::min(caret, int(clean.size())));
     }
     if (table_.Cell(editCol_, editRow_) != clean) {
-        bench_.SetMachineModified(turing_, true);
+        turing_.SetModified(true);
         table_.SetCell(editCol_, editRow_, clean);
     }
 }

@@ -1,4 +1,4 @@
-#include "core/tape/CarriageMoves.h"
+#include "core/editing/CarriageMoves.h"
 
 #include <QRegularExpression>
 
@@ -8,21 +8,9 @@
 namespace {
 
 bool MoveCarriage(Workbench& bench, int delta) {
-    TapeStore& tape = bench.Current().tape;
-    const int target = tape.CarriagePos() + delta;
-    bool moved = true;
-    if (!tape.OnTape(target)) {
-        moved = false;
-        bench.ui().Beep();
-        bench.run().Break();
-        bench.ui().ShowMessageDialog(QStringLiteral("Ошибка"),
-                                     QStringLiteral("Каретка вышла за пределы ленты"),
-                                     QStringLiteral("Ок"), 250, 100);
-    } else {
-        tape.SetCarriagePos(target);
-        // The go-to box follows the carriage, and its change marks the
-        // document modified: the carriage position is stored.
-        bench.SetModified(true);
+    const bool moved = bench.Current().tape.MoveCarriageBy(delta);
+    if (!moved) {
+        bench.run().ReportOffTape();
     }
     if (!bench.run().PauseAvailable()) {
         bench.run().RefreshBoundButtons();

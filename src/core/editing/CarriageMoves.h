@@ -1,7 +1,8 @@
 #pragma once
-// Moving the current machine's carriage: one cell at a time, refused with
-// the error "Каретка вышла за пределы ленты" at the tape's ends (the run is
-// broken before the dialog opens), or to a typed cell through the go-to box.
+// The user's commands that move the current machine's carriage: one cell at
+// a time (the scroll buttons), refused with the error "Каретка вышла за
+// пределы ленты" at the tape's ends (a run is broken before the dialog
+// opens), or to a typed cell through the go-to box.
 
 #include <QString>
 

@@ -1,0 +1,116 @@
+#include "core/machine/StatusLine.h"
+
+QString StatusLine::StartText(int panel) {
+    switch (panel) {
+        case Step:
+            return QStringLiteral("шаг:");
+        case Min:
+            return QStringLiteral("мин:");
+        case Max:
+            return QStringLiteral("макс:");
+        default:
+            return QString();
+    }
+}
+
+StatusLine::StatusLine() {
+    for (int i = 0; i < PanelCount; ++i) {
+        texts_[std::size_t(i)] = StartText(i);
+    }
+}
+
+QString StatusLine::Text(int panel) const {
+    switch (panel) {
+        case Message:
+            return messageComposed_ ? message_.Text() : texts_[Message];
+        case Step:
+            return stepComposed_ ? stepPrefix_ + QString::number(step_) : texts_[Step];
+        case Min:
+            return boundsComposed_ ? QStringLiteral("min: ") + QString::number(usedMin_)
+                                   : texts_[Min];
+        case Max:
+            return boundsComposed_ ? QStringLiteral("max: ") + QString::number(usedMax_)
+                                   : texts_[Max];
+        case Modified:
+            return texts_[Modified];
+        default:
+            return QString();
+    }
+}
+
+void StatusLine::SetText(int panel, const QString& text) {
+    if (panel < 0 || panel >= PanelCount) {
+        return;
+    }
+    bool* composed = panel == Message               ? &messageComposed_
+                     : panel == Step                ? &stepComposed_
+                     : panel == Min || panel == Max ? &boundsComposed_
+                                                    : nullptr;
+    QString& plain = texts_[std::size_t(panel)];
+    if ((!composed || !*composed) && plain == text) {
+        return;
+    }
+    if (composed && *composed) {
+        *composed = false;
+        if (panel == Min || panel == Max) {
+            // The other bound keeps the number it showed.
+            const int other = panel == Min ? Max : Min;
+            texts_[std::size_t(other)] = Text(other);
+            boundsComposed_ = false;
+        }
+    }
+    plain = text;
+    Changed(panel);
+}
+
+void StatusLine::SetMessage(const Announcement& announcement) {
+    if (announcement.kind == Announcement::Kind::Empty) {
+        SetText(Message, QString());
+        return;
+    }
+    messageComposed_ = true;
+    message_ = announcement;
+    Changed(Message);
+}
+
+void StatusLine::SetStep(const QString& prefix, qint64 number) {
+    stepComposed_ = true;
+    stepPrefix_ = prefix;
+    step_ = number;
+    Changed(Step);
+}
+
+void StatusLine::SetBounds(Bounds form, int usedMin, int usedMax) {
+    if (form == Bounds::Numbers) {
+        if (boundsComposed_ && usedMin == usedMin_ && usedMax == usedMax_) {
+            return;
+        }
+        boundsComposed_ = true;
+        usedMin_ = usedMin;
+        usedMax_ = usedMax;
+    } else {
+        const bool cleared = form == Bounds::Cleared;
+        const QString min = form == Bounds::Start ? StartText(Min)
+                            : cleared             ? QStringLiteral("min:")
+                                                  : QStringLiteral("min: ");
+        const QString max = form == Bounds::Start ? StartText(Max)
+                            : cleared             ? QStringLiteral("max:")
+                                                  : QStringLiteral("max: ");
+        if (!boundsComposed_ && texts_[Min] == min && texts_[Max] == max) {
+            return;
+        }
+        boundsComposed_ = false;
+        texts_[Min] = min;
+        texts_[Max] = max;
+    }
+    Changed(Min);
+    Changed(Max);
+}
+
+void StatusLine::SetModified(bool on) {
+    if (modified_ == on) {
+        return;
+    }
+    modified_ = on;
+    SetText(Modified, on ? QStringLiteral("Изменен") : QString());
+}

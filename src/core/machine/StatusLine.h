@@ -1,0 +1,59 @@
+#pragma once
+// The five panels of the status line as plain values: the message (a text or
+// the announcement of the next command), the step number, the tape's used
+// bounds and the modified mark. A panel's text is composed only when it is
+// read, so a run ticking millions of times pays for a few stores per tick.
+
+#include <QString>
+#include <array>
+
+#include "core/machine/StatusListener.h"
+#include "core/machine/StepOutcome.h"
+
+class StatusLine {
+public:
+    enum Panel { Message = 0, Step = 1, Min = 2, Max = 3, Modified = 4 };
+    static constexpr int PanelCount = 5;
+    static constexpr std::array<int, PanelCount> Widths = {355, 65, 60, 60, 50};
+    static QString StartText(int panel);
+
+    // How the bound panels read: their start texts, the bare prefixes after
+    // a tape was cleared ("min:") or erased to nothing ("min: "), or the
+    // prefixes with the used bounds.
+    enum class Bounds : quint8 { Start, Cleared, Empty, Numbers };
+
+    StatusLine();
+
+    QString Text(int panel) const;
+
+    // Any panel as a plain text.
+    void SetText(int panel, const QString& text);
+    void SetMessage(const Announcement& announcement);
+    void SetStep(const QString& prefix, qint64 number);
+    void SetBounds(Bounds form, int usedMin, int usedMax);
+    void SetModified(bool on);
+
+    // Told of every change once somebody listens; until then nothing is.
+    void SetListener(StatusListener* listener) { listener_ = listener; }
+
+private:
+    void Changed(int panel) {
+        if (listener_) {
+            listener_->StatusPanelChanged(panel);
+        }
+    }
+
+    StatusListener* listener_ = nullptr;
+    std::array<QString, PanelCount> texts_;  // what a panel says as a plain text
+    // Which panels say something composed instead of their plain text.
+    bool messageComposed_ = false;
+    Announcement message_;
+    bool stepComposed_ = false;
+    QString stepPrefix_;
+    qint64 step_ = 0;
+    Bounds bounds_ = Bounds::Start;
+    bool boundsComposed_ = false;
+    int usedMin_ = 0;
+    int usedMax_ = 0;
+    bool modified_ = false;
+};

@@ -1,0 +1,83 @@
+#pragma once
+// What one tick of a machine did, as plain values: the step function fills
+// it in and the run controller alone acts on it (Break or Pause, the message
+// dialog, the status texts). A tick that goes on carries the announcement of
+// the next command; a tick that ends the run carries why.
+
+#include <QString>
+
+// The Post machine's operations, by the code its table stores ("0".."6").
+// Other stands for any other code, which only a damaged document can hold;
+// it announces nothing and jumps like a mark command.
+enum class PostOp : quint8 { None, Left, Right, Mark, Erase, Jump, Stop, Other };
+
+// Why a tick ended the run.
+enum class StepError : quint8 {
+    None,
+    PostNoCommand,
+    PostNoJump,
+    PostBadJump,
+    PostNoSuchRow,
+    PostMarkExists,
+    PostNoMark,
+    TuringNoSymbol,   // the symbol under the carriage is not in the alphabet
+    TuringNoCommand,  // the cell for the state and symbol is empty
+    TuringBadCommand,
+    TuringNoState,
+    OffTape,  // the carriage was to leave the tape
+};
+
+// What the message panel says after a tick, kept as values and made into
+// text only when the panel is read.
+struct Announcement {
+    enum class Kind : quint8 { Empty, Post, Turing };
+    Kind kind = Kind::Empty;
+    // Post: the operation of the row announced, whether the cell under the
+    // carriage is marked, and the row a jump goes to.
+    PostOp op = PostOp::None;
+    bool marked = false;
+    bool firstTick = false;  // the first tick spells one text with a second blank
+    qint32 target = 0;
+    // Turing: "Символ: read -> write.   Состояние: qstate -> qnext." and the move.
+    QChar read;
+    QChar write;
+    QChar move;
+    qint32 state = 0;
+    qint32 next = 0;
+
+    QString Text() const;
+};
+
+struct StepOutcome {
+    enum class Result : quint8 { Continue, Stopped, Failed };
+    Result result = Result::Continue;
+    StepError error = StepError::None;
+    // The number of the command announced, or of the one that ran or failed
+    // when the run ends; the step panel shows it unless `stepShown` is false
+    // (it then keeps its text).
+    qint64 step = 0;
+    bool stepShown = true;
+    // A Turing tick that executed its command and then failed on the next
+    // one still counts as a step for single-stepping: it pauses first.
+    bool executed = false;
+    // The error's details: the symbol not in the alphabet, the missing state.
+    QChar symbol;
+    qint64 number = 0;
+    bool firstTick = false;
+    // The cell the program table shows as current after the tick (-1 keeps
+    // the column or row).
+    int cursorCol = -1;
+    int cursorRow = -1;
+    Announcement announcement;
+
+    bool Continues() const { return result == Result::Continue; }
+};
+
+// The texts of a run-time error: the dialog's message, its help topic and
+// what the message panel says afterwards.
+struct ErrorTexts {
+    QString dialog;
+    int helpTopic = 0;
+    QString status;
+};
+ErrorTexts TextsOf(const StepOutcome& outcome);
