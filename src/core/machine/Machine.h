@@ -77,7 +77,7 @@ public:
     // The caption of the "Программа завершена!" dialog, and what the step
     // panel's number follows.
     virtual QString Caption() const = 0;
-    virtual QString StepPrefix() const = 0;
+    virtual const QString& StepPrefix() const = 0;
 
     // --- Clearing commands at the table's cursor ---
     virtual void ClearProgram() = 0;

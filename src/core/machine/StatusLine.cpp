@@ -24,7 +24,7 @@ QString StatusLine::Text(int panel) const {
         case Message:
             return messageComposed_ ? message_.Text() : texts_[Message];
         case Step:
-            return stepComposed_ ? stepPrefix_ + QString::number(step_) : texts_[Step];
+            return stepComposed_ ? *stepPrefix_ + QString::number(step_) : texts_[Step];
         case Min:
             return boundsComposed_ ? QStringLiteral("min: ") + QString::number(usedMin_)
                                    : texts_[Min];
@@ -71,13 +71,6 @@ void StatusLine::SetMessage(const Announcement& announcement) {
     messageComposed_ = true;
     message_ = announcement;
     Changed(Message);
-}
-
-void StatusLine::SetStep(const QString& prefix, qint64 number) {
-    stepComposed_ = true;
-    stepPrefix_ = prefix;
-    step_ = number;
-    Changed(Step);
 }
 
 void StatusLine::SetBounds(Bounds form, int usedMin, int usedMax) {

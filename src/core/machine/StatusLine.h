@@ -29,7 +29,13 @@ public:
     // Any panel as a plain text.
     void SetText(int panel, const QString& text);
     void SetMessage(const Announcement& announcement);
-    void SetStep(const QString& prefix, qint64 number);
+    // `prefix` is a text that lives as long as the program (a machine's own).
+    void SetStep(const QString& prefix, qint64 number) {
+        stepComposed_ = true;
+        stepPrefix_ = &prefix;
+        step_ = number;
+        Changed(Step);
+    }
     void SetBounds(Bounds form, int usedMin, int usedMax);
     void SetModified(bool on);
 
@@ -49,7 +55,7 @@ private:
     bool messageComposed_ = false;
     Announcement message_;
     bool stepComposed_ = false;
-    QString stepPrefix_;
+    const QString* stepPrefix_ = nullptr;
     qint64 step_ = 0;
     Bounds bounds_ = Bounds::Start;
     bool boundsComposed_ = false;

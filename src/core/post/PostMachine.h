@@ -23,7 +23,10 @@ public:
     }
     TextTable& ProgramTable() override { return table; }
     QString Caption() const override { return QStringLiteral("Машина Поста"); }
-    QString StepPrefix() const override { return QStringLiteral("Шаг:  "); }
+    const QString& StepPrefix() const override {
+        static const QString prefix = QStringLiteral("Шаг:  ");
+        return prefix;
+    }
 
     void ClearProgram() override { table.Reset(); }
     void ClearProgramRow() override;

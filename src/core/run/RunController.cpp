@@ -140,10 +140,6 @@ RunController::RunController(MachineHost& host, QObject* parent) : QObject(paren
     SetSpeed(DefaultSpeed);
 }
 
-std::size_t RunController::Index(const Machine& machine) {
-    return machine.Kind() == MachineKind::Pst ? 0 : 1;
-}
-
 void RunController::SetSpeed(int level) {
     speed_ = level >= 1 && level <= 5 ? level : DefaultSpeed;
     for (QTimer& timer : timers_) {

@@ -16,13 +16,12 @@
 #include <QTimer>
 #include <array>
 
+#include "core/machine/Machine.h"
 #include "core/machine/MachineHost.h"
 #include "core/machine/RunPosition.h"
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
-
-class Machine;
 
 // One machine's run.
 struct MachineRun {
@@ -138,7 +137,9 @@ private:
     void Publish(const ControlStates& before);
     bool LeftBoundFar() const;
     bool RightBoundFar() const;
-    static std::size_t Index(const Machine& machine);
+    static std::size_t Index(const Machine& machine) {
+        return machine.Kind() == MachineKind::Pst ? 0 : 1;
+    }
     // A fresh start's position (the first row or state 0, no steps).
     void RestartPosition(Machine& machine);
     DialogAnswer AskRestart();

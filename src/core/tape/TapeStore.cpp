@@ -36,7 +36,7 @@ QChar& TapeStore::CellIn(QString& cells, int k, QChar filler) {
     return cells[k - 1];
 }
 
-bool TapeStore::GetPostCell(int index) {
+bool TapeStore::GetPostCellPadding(int index) {
     if (index == 0) {
         return zero_ == u'1';
     }
@@ -66,7 +66,7 @@ void TapeStore::SetPostCell(int index, bool mark) {
     Changed();
 }
 
-QChar TapeStore::GetTuringCell(int index) {
+QChar TapeStore::GetTuringCellPadding(int index) {
     if (index <= 0 || index > TapeLimit) {
         return kBlank;
     }

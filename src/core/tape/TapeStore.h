@@ -64,9 +64,23 @@ public:
     bool IsEmpty() const { return usedMin_ == TapeLimit && usedMax_ == EmptyUsedMax(); }
 
     // Cell access; reading pads the strings just as writing does.
-    bool GetPostCell(int index);
+    bool GetPostCell(int index) {
+        // The cells already stored are read without touching the strings.
+        if (index > 0 && index <= right_.size()) {
+            return right_.constData()[index - 1] == u'1';
+        }
+        if (index < 0 && -index <= left_.size()) {
+            return left_.constData()[-index - 1] == u'1';
+        }
+        return GetPostCellPadding(index);
+    }
     void SetPostCell(int index, bool mark);
-    QChar GetTuringCell(int index);
+    QChar GetTuringCell(int index) {
+        if (index > 0 && index <= tape_.size()) {
+            return tape_.constData()[index - 1];
+        }
+        return GetTuringCellPadding(index);
+    }
     void SetTuringCell(int index, QChar symbol);
     // Marked (Post) or not blank (Turing).
     bool IsUsedCell(int index);
@@ -110,6 +124,8 @@ public:
     const MemorisedTape& Memorised() const { return memorised_; }
 
 private:
+    bool GetPostCellPadding(int index);
+    QChar GetTuringCellPadding(int index);
     void Modified();
     void Changed();
     void WidenBounds(int index);

@@ -106,7 +106,7 @@ void TextTable::ClearAll() {
     Q_EMIT LayoutChanged();
 }
 
-void TextTable::SetCursor(int col, int row) {
+void TextTable::MoveCursor(int col, int row) {
     const int c = std::clamp(col, 0, colCount_ - 1);
     const int r = std::clamp(row, 0, RowCount() - 1);
     if (c == col_ && r == row_) {
@@ -120,5 +120,5 @@ void TextTable::SetCursor(int col, int row) {
 }
 
 void TextTable::ClampCursor() {
-    SetCursor(col_, row_);
+    MoveCursor(col_, row_);
 }

@@ -37,7 +37,11 @@ public:
     // The cursor, kept inside the table.
     int Col() const { return col_; }
     int Row() const { return row_; }
-    void SetCursor(int col, int row);
+    void SetCursor(int col, int row) {
+        if (col != col_ || row != row_) {
+            MoveCursor(col, row);
+        }
+    }
     void SetCol(int col) { SetCursor(col, row_); }
     void SetRow(int row) { SetCursor(col_, row); }
 
@@ -60,6 +64,7 @@ protected:
     bool observed_ = false;
 
 private:
+    void MoveCursor(int col, int row);
     void ClampCursor();
 
     int colCount_;
