@@ -49,6 +49,8 @@ private Q_SLOTS:
     void speedsAndDefault();
     void pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff();
     void toolbarCallsGoThroughThePort();
+    void decodedProgramFollowsEditsDuringAPause_data();
+    void decodedProgramFollowsEditsDuringAPause();
 };
 
 void TestRunController::patterns_data() {
@@ -203,4 +205,92 @@ void TestRunController::toolbarCallsGoThroughThePort() {
 }
 
 QTEST_GUILESS_MAIN(TestRunController)
+// The steps read each row or cell decoded once; an edit made while the run
+// is paused must reach the next tick, or the run goes on with the old
+// program.
+void TestRunController::decodedProgramFollowsEditsDuringAPause_data() {
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("post jump rewritten") << "post jump"
+                                         << "  -  ставим метку";
+    QTest::newRow("post code rewritten") << "post code"
+                                         << "  -  удаляем метку";
+    QTest::newRow("post rows inserted") << "post rows" << QString();
+    QTest::newRow("turing cell rewritten") << "turing cell"
+                                           << "Символ: 1 -> 1.   Состояние: q1 -> q0.   "
+                                              "Остановка машины.";
+    QTest::newRow("turing alphabet rebuilt") << "turing alphabet" << QString();
+}
+
+void TestRunController::decodedProgramFollowsEditsDuringAPause() {
+    QFETCH(QString, edit);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    RunController& run = bench.run();
+    if (edit.startsWith(u"post")) {
+        // 1: right, go to 2; 2: mark, go to 3; 3: erase, go to 4; 4: stop.
+        PostTable& table = bench.Post().table;
+        const char* rows[][2] = {{"2", "2"}, {"3", "3"}, {"4", "4"}, {"6", ""}};
+        for (int row = 1; row <= 4; ++row) {
+            table.SetCode(row, QString::fromLatin1(rows[row - 1][0]));
+            table.SetCell(PostTable::ColJump, row, QString::fromLatin1(rows[row - 1][1]));
+        }
+        run.Run();
+        run.TimePuskPstTimer();  // announces row 1
+        run.Pause();
+        if (edit == u"post jump") {
+            table.SetCell(PostTable::ColJump, 1, QStringLiteral("3"));  // skip the mark
+            bench.Post().tape.SetPostCell(1, true);
+        } else if (edit == u"post code") {
+            table.SetCode(2, QStringLiteral("4"));
+            bench.Post().tape.SetPostCell(1, true);
+        } else {
+            table.InsertRow(1);  // the old rows move down, the stop to row 5
+            table.SetCode(1, QStringLiteral("2"));
+            table.SetCell(PostTable::ColJump, 1, QStringLiteral("5"));
+        }
+        run.Run();
+        run.TimePuskPstTimer();
+        QFETCH(QString, message);
+        if (edit == u"post rows") {
+            QCOMPARE(run.Position(bench.Post()).at, 5);
+            QCOMPARE(bench.StatusText(Workbench::PanelMessage),
+                     QStringLiteral("  -  завершение программы"));
+        } else if (edit == u"post jump") {
+            QCOMPARE(run.Position(bench.Post()).at, 3);
+            QCOMPARE(bench.StatusText(Workbench::PanelMessage),
+                     QStringLiteral("  -  удаляем метку"));
+        } else {
+            QCOMPARE(bench.StatusText(Workbench::PanelMessage), message);
+        }
+        return;
+    }
+    bench.SetKind(MachineKind::Tur);
+    TuringMachine& turing = bench.Turing();
+    turing.EditAlphabetText(QStringLiteral("1"));
+    turing.RebuildAlphabet();
+    turing.tape.SetTuringCell(14, u'1');
+    turing.tape.SetTuringCell(15, u'1');
+    turing.table.SetCell(1, 1, QStringLiteral("1>0"));  // Q0 on 1: right, stay in Q0
+    run.Run();
+    run.TimePuskTurTimer();  // shows Q0 on 1
+    run.Pause();
+    if (edit == u"turing cell") {
+        turing.table.SetCell(1, 1, QStringLiteral("1>1"));
+        turing.table.SetCell(2, 1, QStringLiteral("1!0"));
+        run.Run();
+        run.TimePuskTurTimer();
+        QFETCH(QString, message);
+        QCOMPARE(bench.StatusText(Workbench::PanelMessage), message);
+        return;
+    }
+    // The symbol 1 leaves the alphabet: the next tick finds it missing.
+    turing.EditAlphabetText(QStringLiteral("2"));
+    turing.RebuildAlphabet();
+    run.Run();
+    run.TimePuskTurTimer();
+    QVERIFY(!run.Active(turing));
+    QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <1> нет в алфавите"));
+}
+
 #include "test_run_controller.moc"
