@@ -71,6 +71,14 @@ struct StepOutcome {
     Announcement announcement;
 
     bool Continues() const { return result == Result::Continue; }
+    // A tick that ends the run with `error` at command number `step`.
+    static StepOutcome Failure(StepError error, qint64 step) {
+        StepOutcome outcome;
+        outcome.result = Result::Failed;
+        outcome.error = error;
+        outcome.step = step;
+        return outcome;
+    }
 };
 
 // The texts of a run-time error: the dialog's message, its help topic and

@@ -25,10 +25,7 @@ PostJump ParseTwo(QStringView firstText, QStringView secondText) {
 }
 
 StepOutcome Failed(StepError error, qint64 step, bool firstTick = false) {
-    StepOutcome outcome;
-    outcome.result = StepOutcome::Result::Failed;
-    outcome.error = error;
-    outcome.step = step;
+    StepOutcome outcome = StepOutcome::Failure(error, step);
     outcome.firstTick = firstTick;
     return outcome;
 }

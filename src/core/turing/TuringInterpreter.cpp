@@ -10,10 +10,7 @@ namespace {
 // A failure before the tick counts a command: the step panel keeps its
 // number.
 StepOutcome FailedBeforeCounting(StepError error, qint64 steps) {
-    StepOutcome outcome;
-    outcome.result = StepOutcome::Result::Failed;
-    outcome.error = error;
-    outcome.step = steps;
+    StepOutcome outcome = StepOutcome::Failure(error, steps);
     outcome.stepShown = false;
     return outcome;
 }
