@@ -7,10 +7,13 @@
 Machine::Machine(MachineHost& host, MachineKind kind)
     : tape(kind == MachineKind::Pst ? TapeKind::Post : TapeKind::Turing, this),
       host_(host),
-      kind_(kind) {}
+      kind_(kind),
+      stepPrefix_(kind == MachineKind::Pst ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")) {
+}
 
 void Machine::SetModified(bool on) {
     modified_ = on;
+    tape.SetDocumentMarked(on);
     if (IsCurrent()) {
         host_.Status().SetModified(on);
     }
@@ -22,9 +25,7 @@ void Machine::NoteEdit() {
 }
 
 void Machine::TapeModified() {
-    if (!modified_) {
-        SetModified(true);
-    }
+    SetModified(true);
 }
 
 void Machine::ShowTapeBounds(TapeBounds form) {

@@ -77,7 +77,7 @@ public:
     // The caption of the "Программа завершена!" dialog, and what the step
     // panel's number follows.
     virtual QString Caption() const = 0;
-    virtual const QString& StepPrefix() const = 0;
+    const QString& StepPrefix() const { return stepPrefix_; }
 
     // --- Clearing commands at the table's cursor ---
     virtual void ClearProgram() = 0;
@@ -102,6 +102,7 @@ private:
     void TapeChanged() override;
 
     MachineKind kind_;
+    const QString stepPrefix_;
     bool modified_ = false;
     QString statement_ = StartStatement();
 };

@@ -23,10 +23,6 @@ public:
     }
     TextTable& ProgramTable() override { return table; }
     QString Caption() const override { return QStringLiteral("Машина Поста"); }
-    const QString& StepPrefix() const override {
-        static const QString prefix = QStringLiteral("Шаг:  ");
-        return prefix;
-    }
 
     void ClearProgram() override { table.Reset(); }
     void ClearProgramRow() override;

@@ -130,7 +130,8 @@ QString RunController::SpeedCaption(int level) {
     }
 }
 
-RunController::RunController(MachineHost& host, QObject* parent) : QObject(parent), host_(host) {
+RunController::RunController(MachineHost& host, QObject* parent)
+    : QObject(parent), host_(host), status_(host.Status()) {
     timers_[0].setObjectName(QStringLiteral("TimePuskPst"));
     timers_[1].setObjectName(QStringLiteral("TimePuskTur"));
     connect(&timers_[0], &QTimer::timeout, this, &RunController::TimePuskPstTimer);
@@ -238,12 +239,10 @@ void RunController::SetRestoreEnabled(bool on) {
     SetControls(next);
 }
 
-void RunController::SetBusy(bool on) {
-    if (controls_.busy != on) {
-        ControlStates next = controls_;
-        next.busy = on;
-        SetControls(next);
-    }
+void RunController::ChangeBusy(bool on) {
+    ControlStates next = controls_;
+    next.busy = on;
+    SetControls(next);
 }
 
 void RunController::SetBoundScroll(bool on) {
@@ -340,19 +339,17 @@ void RunController::PauseAfterStep(Machine& machine) {
 void RunController::Tick(Machine& machine) {
     SetBusy(true);
     MachineRun& run = runs_[Index(machine)];
-    lastOutcome_ = machine.Step(run.position);
-    const StepOutcome& outcome = lastOutcome_;
+    const StepOutcome outcome = machine.Step(run.position);
     if (outcome.cursorCol >= 0 || outcome.cursorRow >= 0) {
         TextTable& table = machine.ProgramTable();
         table.SetCursor(outcome.cursorCol >= 0 ? outcome.cursorCol : table.Col(),
                         outcome.cursorRow >= 0 ? outcome.cursorRow : table.Row());
     }
-    StatusLine& status = host_.Status();
     if (outcome.stepShown) {
-        status.SetStep(machine.StepPrefix(), outcome.step);
+        status_.SetStep(machine.StepPrefix(), outcome.step);
     }
     if (outcome.Continues()) {
-        status.SetMessage(outcome.announcement);
+        status_.SetMessage(outcome.announcement);
         NotifyRunView();
         if (stepMode_) {
             PauseAfterStep(machine);
@@ -363,20 +360,21 @@ void RunController::Tick(Machine& machine) {
 }
 
 void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
+    lastOutcome_ = outcome;
     if (outcome.executed) {
         // The command ran and the next one cannot be shown: a single step
         // still ends in a pause before the run is broken.
         if (stepMode_) {
             PauseAfterStep(machine);
         }
-        host_.Status().SetText(StatusLine::Message, QString());
+        status_.SetText(StatusLine::Message, QString());
     }
     if (outcome.result == StepOutcome::Result::Stopped) {
         Break();
         host_.ui().Beep();
         host_.ui().ShowMessageDialog(machine.Caption(), QStringLiteral("Программа завершена!"),
                                      QStringLiteral("Ок"), 200, 100);
-        host_.Status().SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
+        status_.SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
         return;
     }
     if (outcome.error == StepError::OffTape) {
@@ -406,7 +404,7 @@ void RunController::ReportFailure(const QString& caption, const QString& message
         DialogAnswer::Second) {
         host_.ui().ShowHelpTopic(helpTopic);
     }
-    host_.Status().SetText(StatusLine::Message, status);
+    status_.SetText(StatusLine::Message, status);
 }
 
 void RunController::LeaveMachine() {

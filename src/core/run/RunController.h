@@ -82,7 +82,7 @@ public:
     // step is asked for or pending (StepMode).
     bool RunStarted() const { return runStarted_; }
     bool StepMode() const { return stepMode_; }
-    // What the last tick returned.
+    // What the tick that ended the last run returned.
     const StepOutcome& LastOutcome() const { return lastOutcome_; }
 
     // The refusal of a carriage move off the tape: the alert, the run
@@ -105,7 +105,11 @@ public:
     // Applies the states the interpreter switch decides (the machine's own
     // toolbar buttons, restore) and announces them.
     void SetControls(const ControlStates& states);
-    void SetBusy(bool on);
+    void SetBusy(bool on) {
+        if (controls_.busy != on) {
+            ChangeBusy(on);
+        }
+    }
     // The interpreter moved its position: the highlight is redrawn.
     void NotifyRunView() {
         if (observed_) {
@@ -144,9 +148,11 @@ private:
     void RestartPosition(Machine& machine);
     DialogAnswer AskRestart();
     void PauseAfterStep(Machine& machine);
+    void ChangeBusy(bool on);
     void Finish(Machine& machine, const StepOutcome& outcome);
 
     MachineHost& host_;
+    StatusLine& status_;
     std::array<QTimer, 2> timers_;  // by machine kind: TimePuskPst, TimePuskTur
     std::array<MachineRun, 2> runs_;
     bool runStarted_ = false;

@@ -168,12 +168,6 @@ void TapeStore::SetTuringString(const QString& tape) {
     tape_ = tape;
 }
 
-void TapeStore::Changed() {
-    if (hooks_) {
-        hooks_->TapeChanged();
-    }
-}
-
 void TapeStore::SetCarriagePos(int cell) {
     carriagePos_ = cell;
     Changed();
@@ -188,12 +182,6 @@ bool TapeStore::MoveCarriageBy(int delta) {
     Modified();
     Changed();
     return true;
-}
-
-void TapeStore::Modified() {
-    if (hooks_) {
-        hooks_->TapeModified();
-    }
 }
 
 void TapeStore::Clear() {

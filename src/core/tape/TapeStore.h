@@ -103,6 +103,13 @@ public:
     // Status panels 2 and 3: "min: " and "max: " followed by the bounds.
     void ShowUsedBounds();
 
+    // A run writes millions of cells: the store tells its hooks that the
+    // document was modified only while the document is not already marked
+    // (its machine says when the mark goes), and that a cell changed only
+    // while somebody shows the tape.
+    void SetDocumentMarked(bool on) { documentMarked_ = on; }
+    void SetNotifyChanges(bool on) { notifyChanges_ = on; }
+
     // The raw strings, for the file formats.
     const QString& LeftString() const { return left_; }
     const QString& RightString() const { return right_; }
@@ -126,8 +133,18 @@ public:
 private:
     bool GetPostCellPadding(int index);
     QChar GetTuringCellPadding(int index);
-    void Modified();
-    void Changed();
+    void Modified() {
+        if (!documentMarked_ && hooks_) {
+            documentMarked_ = true;
+            hooks_->TapeModified();
+        }
+    }
+    void Changed() {
+        if (notifyChanges_ && hooks_) {
+            hooks_->TapeChanged();
+        }
+    }
+
     void WidenBounds(int index);
     void NarrowBounds(int index);
     void ShowEmptyBounds();
@@ -143,4 +160,6 @@ private:
     int usedMin_;
     int usedMax_;
     MemorisedTape memorised_;
+    bool documentMarked_ = false;
+    bool notifyChanges_ = false;
 };

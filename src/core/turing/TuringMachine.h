@@ -88,10 +88,6 @@ public:
     void ShowRunEnd(const RunPosition&) override { table.SetCol(1); }
     TextTable& ProgramTable() override { return table; }
     QString Caption() const override { return QStringLiteral("Машина Тьюринга"); }
-    const QString& StepPrefix() const override {
-        static const QString prefix = QStringLiteral("Шаг:   ");
-        return prefix;
-    }
     void ClearProgram() override { ClearTable(); }
     void ClearProgramRow() override { ClearRow(); }
     void ClearProgramColumn() override { ClearColumn(); }

@@ -25,6 +25,8 @@ void Workbench::MachineEdited(Machine& machine) {
 void Workbench::connectNotify(const QMetaMethod&) {
     observed_ = true;
     status_.SetListener(this);
+    post_.tape.SetNotifyChanges(true);
+    turing_.tape.SetNotifyChanges(true);
 }
 
 void Workbench::ConfigureSaveDialog() {
