@@ -71,13 +71,11 @@ struct StepOutcome {
     Announcement announcement;
 
     bool Continues() const { return result == Result::Continue; }
-    // A tick that ends the run with `error` at command number `step`.
-    static StepOutcome Failure(StepError error, qint64 step) {
-        StepOutcome outcome;
-        outcome.result = Result::Failed;
-        outcome.error = error;
-        outcome.step = step;
-        return outcome;
+    // The tick ends the run with `error` at command number `step`.
+    void Fail(StepError failure, qint64 at) {
+        result = Result::Failed;
+        error = failure;
+        step = at;
     }
 };
 

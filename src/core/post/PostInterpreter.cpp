@@ -24,35 +24,29 @@ PostJump ParseTwo(QStringView firstText, QStringView secondText) {
     return jump;
 }
 
-StepOutcome Failed(StepError error, qint64 step, bool firstTick = false) {
-    StepOutcome outcome = StepOutcome::Failure(error, step);
-    outcome.firstTick = firstTick;
-    return outcome;
-}
-
 // The announcement of `row` on tick `steps`: the step panel shows the tick,
 // the message panel what the row will do.
-StepOutcome Announce(const DecodedPostRow& row, qint64 steps, bool marked) {
+void Announce(StepOutcome& outcome, const DecodedPostRow& row, qint64 steps, bool marked) {
     const bool firstTick = steps == 1;
-    StepOutcome outcome;
     outcome.step = steps;
-    Announcement& announcement = outcome.announcement;
     if (row.op == PostOp::None || row.op == PostOp::Other) {
-        return outcome;
+        return;
     }
+    if (row.op == PostOp::Jump && !row.announceValid) {
+        // Past the first tick the step panel goes back to the tick that
+        // executed.
+        outcome.Fail(StepError::PostBadJump, firstTick ? steps : steps - 1);
+        outcome.firstTick = firstTick;
+        return;
+    }
+    Announcement& announcement = outcome.announcement;
     announcement.kind = Announcement::Kind::Post;
     announcement.op = row.op;
     if (row.op == PostOp::Jump) {
-        if (!row.announceValid) {
-            // Past the first tick the step panel goes back to the tick
-            // that executed.
-            return Failed(StepError::PostBadJump, firstTick ? steps : steps - 1, firstTick);
-        }
         announcement.marked = marked;
         announcement.firstTick = firstTick;
         announcement.target = marked ? row.announceSecond : row.announceFirst;
     }
-    return outcome;
 }
 
 }  // namespace
@@ -79,6 +73,8 @@ PostJump ParsePostJumpForAnnouncement(QStringView field) {
 }
 
 StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
+    // One outcome for every path, built in place in the caller's.
+    StepOutcome outcome;
     const int at = position.at;
     const DecodedPostRow* row = &table.Decoded(at);
     if (row->untrimmed) {
@@ -88,31 +84,29 @@ StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
     const qint64 steps = ++position.steps;
     const int carriage = tape.CarriagePos();
     if (steps == 1) {
-        return Announce(*row, steps, tape.GetPostCell(carriage));
+        Announce(outcome, *row, steps, tape.GetPostCell(carriage));
+        return outcome;
     }
 
     // Errors and the stop leave the step panel on the tick that announced
     // this row.
     const qint64 announced = steps - 1;
     const PostOp op = row->op;
+    const int rows = table.ProgramRows();
     if (op == PostOp::None) {
-        return Failed(StepError::PostNoCommand, announced);
-    }
-    if (op == PostOp::Stop) {
-        StepOutcome outcome;
+        outcome.Fail(StepError::PostNoCommand, announced);
+    } else if (op == PostOp::Stop) {
         outcome.result = StepOutcome::Result::Stopped;
         outcome.step = announced;
+    } else if (row->jumpEmpty) {
+        outcome.Fail(StepError::PostNoJump, announced);
+    } else if (!row->jumpValid) {
+        outcome.Fail(StepError::PostBadJump, announced);
+    } else if (row->first < 1 || row->first > rows) {
+        outcome.Fail(StepError::PostNoSuchRow, announced);
+    }
+    if (!outcome.Continues()) {
         return outcome;
-    }
-    if (row->jumpEmpty) {
-        return Failed(StepError::PostNoJump, announced);
-    }
-    if (!row->jumpValid) {
-        return Failed(StepError::PostBadJump, announced);
-    }
-    const int rows = table.ProgramRows();
-    if (row->first < 1 || row->first > rows) {
-        return Failed(StepError::PostNoSuchRow, announced);
     }
 
     int next = row->first;
@@ -121,33 +115,37 @@ StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
         case PostOp::Right:
             if (!tape.MoveCarriageBy(op == PostOp::Left ? -1 : +1)) {
                 // The step panel keeps whatever it shows.
-                StepOutcome outcome = Failed(StepError::OffTape, announced);
+                outcome.Fail(StepError::OffTape, announced);
                 outcome.stepShown = false;
-                return outcome;
             }
             break;
         case PostOp::Mark:
             if (tape.GetPostCell(carriage)) {
-                return Failed(StepError::PostMarkExists, announced);
+                outcome.Fail(StepError::PostMarkExists, announced);
+            } else {
+                tape.SetPostCell(carriage, true);
             }
-            tape.SetPostCell(carriage, true);
             break;
         case PostOp::Erase:
             if (!tape.GetPostCell(carriage)) {
-                return Failed(StepError::PostNoMark, announced);
+                outcome.Fail(StepError::PostNoMark, announced);
+            } else {
+                tape.SetPostCell(carriage, false);
             }
-            tape.SetPostCell(carriage, false);
             break;
         case PostOp::Jump:
             if (tape.GetPostCell(carriage)) {
                 next = row->second;
                 if (next < 1 || next > rows) {
-                    return Failed(StepError::PostNoSuchRow, announced);
+                    outcome.Fail(StepError::PostNoSuchRow, announced);
                 }
             }
             break;
         default:
             break;
+    }
+    if (!outcome.Continues()) {
+        return outcome;
     }
 
     position.at = next;
@@ -156,7 +154,7 @@ StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
         table.TrimRow(next);
         nextRow = &table.Decoded(next);
     }
-    StepOutcome outcome = Announce(*nextRow, steps, tape.GetPostCell(tape.CarriagePos()));
+    Announce(outcome, *nextRow, steps, tape.GetPostCell(tape.CarriagePos()));
     outcome.cursorRow = next;
     return outcome;
 }

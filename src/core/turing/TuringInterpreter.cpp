@@ -7,14 +7,6 @@
 
 namespace {
 
-// A failure before the tick counts a command: the step panel keeps its
-// number.
-StepOutcome FailedBeforeCounting(StepError error, qint64 steps) {
-    StepOutcome outcome = StepOutcome::Failure(error, steps);
-    outcome.stepShown = false;
-    return outcome;
-}
-
 // The row of a tape symbol: the last row for the blank, the alphabet
 // position for a symbol, 0 for a symbol outside the alphabet.
 int RowOf(const TuringTable& table, const TuringSymbols& symbols, QChar symbol) {
@@ -40,28 +32,32 @@ bool Describe(Announcement& announcement, QChar read, const DecodedTuringCell& c
 
 StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosition& position,
                        TapeStore& tape) {
+    // One outcome for every path, built in place in the caller's.
+    StepOutcome outcome;
     // State columns deleted during a pause can leave the state without a
-    // column; the table is never asked for a column it does not have.
+    // column; the table is never asked for a column it does not have. Until
+    // the tick counts a command, a failure leaves the step panel as it is.
     const int state = position.at;
     if (state < 0 || state >= table.StateCount()) {
-        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoState, position.steps);
+        outcome.Fail(StepError::TuringNoState, position.steps);
+        outcome.stepShown = false;
         outcome.number = state;
         return outcome;
     }
-
+    outcome.cursorCol = state + 1;
     const QChar read = tape.GetTuringCell(tape.CarriagePos());
     const int row = RowOf(table, symbols, read);
     if (row == 0) {
-        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoSymbol, position.steps);
+        outcome.Fail(StepError::TuringNoSymbol, position.steps);
+        outcome.stepShown = false;
         outcome.symbol = read;
-        outcome.cursorCol = state + 1;
         return outcome;
     }
+    outcome.cursorRow = row;
     const DecodedTuringCell& cell = table.Decoded(state, row);
     if (cell.form == DecodedTuringCell::Form::Empty) {
-        StepOutcome outcome = FailedBeforeCounting(StepError::TuringNoCommand, position.steps);
-        outcome.cursorCol = state + 1;
-        outcome.cursorRow = row;
+        outcome.Fail(StepError::TuringNoCommand, position.steps);
+        outcome.stepShown = false;
         return outcome;
     }
 
@@ -70,41 +66,31 @@ StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosi
     // Ending the run on a tick past the first: the step panel goes back to
     // the number of the command executed.
     const qint64 executed = firstTick ? steps : steps - 1;
-    StepOutcome outcome;
-    outcome.cursorCol = state + 1;
-    outcome.cursorRow = row;
     if (cell.form == DecodedTuringCell::Form::Unreadable) {
-        outcome.result = StepOutcome::Result::Failed;
-        outcome.error = StepError::TuringBadCommand;
-        outcome.step = executed;
+        outcome.Fail(StepError::TuringBadCommand, executed);
         return outcome;
     }
+    outcome.step = steps;
     if (firstTick) {
-        outcome.step = steps;
         if (!Describe(outcome.announcement, read, cell, state)) {
-            outcome.result = StepOutcome::Result::Failed;
-            outcome.error = StepError::TuringBadCommand;
+            outcome.Fail(StepError::TuringBadCommand, steps);
         }
         return outcome;
     }
 
-    if (cell.next < 0 || cell.next > table.StateCount() - 1) {
-        outcome.result = StepOutcome::Result::Failed;
-        outcome.error = StepError::TuringNoState;
-        outcome.number = cell.next;
-        outcome.step = executed;
+    const qint32 next = cell.next;
+    if (next < 0 || next > table.StateCount() - 1) {
+        outcome.Fail(StepError::TuringNoState, executed);
+        outcome.number = next;
         return outcome;
     }
     const QChar move = cell.move;
-    const qint32 next = cell.next;
     position.at = next;
     tape.SetTuringCell(tape.CarriagePos(),
                        cell.write == kTuringBlankMark ? QChar(u' ') : cell.write);
     if (move == u'>' || move == u'<') {
         if (!tape.MoveCarriageBy(move == u'>' ? +1 : -1)) {
-            outcome.result = StepOutcome::Result::Failed;
-            outcome.error = StepError::OffTape;
-            outcome.step = executed;
+            outcome.Fail(StepError::OffTape, executed);
             return outcome;
         }
     } else if (move == u'!') {
@@ -114,7 +100,6 @@ StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosi
     }
 
     // Show the command the next tick will execute.
-    outcome.step = steps;
     outcome.executed = true;
     const QChar nextRead = tape.GetTuringCell(tape.CarriagePos());
     const int nextRow = RowOf(table, symbols, nextRead);
@@ -129,8 +114,7 @@ StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosi
     }
     if (preview.form == DecodedTuringCell::Form::Unreadable ||
         !Describe(outcome.announcement, nextRead, preview, next)) {
-        outcome.result = StepOutcome::Result::Failed;
-        outcome.error = StepError::TuringBadCommand;
+        outcome.Fail(StepError::TuringBadCommand, steps);
     }
     return outcome;
 }
