@@ -8,14 +8,14 @@ Machine::Machine(MachineHost& host, MachineKind kind)
     : tape(kind == MachineKind::Pst ? TapeKind::Post : TapeKind::Turing, this),
       host_(host),
       kind_(kind),
-      stepPrefix_(kind == MachineKind::Pst ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")) {
-}
+      stepPrefix_(kind == MachineKind::Pst ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")),
+      status_(host.Status()) {}
 
 void Machine::SetModified(bool on) {
     modified_ = on;
     tape.SetDocumentMarked(on);
     if (IsCurrent()) {
-        host_.Status().SetModified(on);
+        status_.SetModified(on);
     }
 }
 
@@ -38,7 +38,7 @@ void Machine::ShowTapeBounds(TapeBounds form) {
     } else if (form == TapeBounds::Empty) {
         bounds = StatusLine::Bounds::Empty;
     }
-    host_.Status().SetBounds(bounds, tape.UsedMin(), tape.UsedMax());
+    status_.SetBounds(bounds, tape.UsedMin(), tape.UsedMax());
 }
 
 void Machine::TapeChanged() {

@@ -16,6 +16,7 @@
 #include "core/machine/StepOutcome.h"
 #include "core/tape/TapeStore.h"
 
+class StatusLine;
 class TextTable;
 
 // The document a machine is stored in: "Без имени" and no file name until a
@@ -41,7 +42,10 @@ public:
     Machine& operator=(const Machine&) = delete;
 
     MachineKind Kind() const { return kind_; }
-    bool IsCurrent() const { return &host_.Current() == this; }
+    // Whether this machine is the one shown; the host says so when it
+    // changes.
+    bool IsCurrent() const { return current_; }
+    void SetCurrent(bool on) { current_ = on; }
 
     TapeStore tape;
     MachineDocument document;
@@ -103,6 +107,8 @@ private:
 
     MachineKind kind_;
     const QString stepPrefix_;
+    StatusLine& status_;
+    bool current_ = false;
     bool modified_ = false;
     QString statement_ = StartStatement();
 };

@@ -30,9 +30,10 @@ bool TapeStore::StoredTapeValid(TapeKind kind, qint64 carriage, qint64 usedMin, 
 }
 
 QChar& TapeStore::CellIn(QString& cells, int k, QChar filler) {
-    if (cells.size() < k) {
-        cells.append(QString(k - cells.size(), filler));
+    if (k <= cells.size()) {
+        return cells.data()[k - 1];
     }
+    { cells.append(QString(k - cells.size(), filler)); }
     return cells[k - 1];
 }
 
@@ -171,17 +172,6 @@ void TapeStore::SetTuringString(const QString& tape) {
 void TapeStore::SetCarriagePos(int cell) {
     carriagePos_ = cell;
     Changed();
-}
-
-bool TapeStore::MoveCarriageBy(int delta) {
-    const int target = carriagePos_ + delta;
-    if (!OnTape(target)) {
-        return false;
-    }
-    carriagePos_ = target;
-    Modified();
-    Changed();
-    return true;
 }
 
 void TapeStore::Clear() {

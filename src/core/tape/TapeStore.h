@@ -94,7 +94,16 @@ public:
     // Moves the carriage one cell (delta -1 or +1), marking the document
     // modified, as both a run and the scroll buttons do. Returns false, and
     // leaves the carriage, when the cell is off the tape.
-    bool MoveCarriageBy(int delta);
+    bool MoveCarriageBy(int delta) {
+        const int target = carriagePos_ + delta;
+        if (!OnTape(target)) {
+            return false;
+        }
+        carriagePos_ = target;
+        Modified();
+        Changed();
+        return true;
+    }
     int UsedMin() const { return usedMin_; }
     int UsedMax() const { return usedMax_; }
     // Bounds as a document or a restored copy brings them.

@@ -4,6 +4,7 @@
 
 Workbench::Workbench(Ui& ui, QObject* parent)
     : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this, this)) {
+    SetKind(MachineKind::Pst);
     // Until the first switch the save dialog carries the Post machine's
     // settings under a title of its own.
     saveDialog = {QStringLiteral("Сохранение файла машины Поста"),

@@ -38,7 +38,11 @@ public:
 
     MachineKind Kind() const { return kind_; }
     // Only the interpreter switch changes the current machine.
-    void SetKind(MachineKind kind) { kind_ = kind; }
+    void SetKind(MachineKind kind) {
+        kind_ = kind;
+        post_.SetCurrent(kind == MachineKind::Pst);
+        turing_.SetCurrent(kind == MachineKind::Tur);
+    }
 
     Machine& Current() override { return MachineOf(kind_); }
     PostMachine& Post() { return post_; }
