@@ -63,16 +63,6 @@ void StatusLine::SetText(int panel, const QString& text) {
     Changed(panel);
 }
 
-void StatusLine::SetMessage(const Announcement& announcement) {
-    if (announcement.kind == Announcement::Kind::Empty) {
-        SetText(Message, QString());
-        return;
-    }
-    messageComposed_ = true;
-    message_ = announcement;
-    Changed(Message);
-}
-
 void StatusLine::SetBounds(Bounds form, int usedMin, int usedMax) {
     if (form == Bounds::Numbers) {
         if (boundsComposed_ && usedMin == usedMin_ && usedMax == usedMax_) {

@@ -28,7 +28,15 @@ public:
 
     // Any panel as a plain text.
     void SetText(int panel, const QString& text);
-    void SetMessage(const Announcement& announcement);
+    void SetMessage(const Announcement& announcement) {
+        if (announcement.kind == Announcement::Kind::Empty) {
+            SetText(Message, QString());
+            return;
+        }
+        messageComposed_ = true;
+        message_ = announcement;
+        Changed(Message);
+    }
     // `prefix` is a text that lives as long as the program (a machine's own).
     void SetStep(const QString& prefix, qint64 number) {
         stepComposed_ = true;

@@ -38,8 +38,17 @@ public:
     int Col() const { return col_; }
     int Row() const { return row_; }
     void SetCursor(int col, int row) {
-        if (col != col_ || row != row_) {
-            MoveCursor(col, row);
+        if (col == col_ && row == row_) {
+            return;
+        }
+        if (!Contains(col, row)) {
+            MoveCursor(col, row);  // kept inside the table
+            return;
+        }
+        col_ = col;
+        row_ = row;
+        if (observed_) {
+            Q_EMIT CursorChanged(col_, row_);
         }
     }
     void SetCol(int col) { SetCursor(col, row_); }
