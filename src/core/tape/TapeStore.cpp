@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/tape/TapeWindow.h"
+
 namespace {
 constexpr QChar kPostFiller = u'0';
 constexpr QChar kBlank = u' ';
@@ -95,7 +97,8 @@ bool TapeStore::IsUsedCell(int index) {
 }
 
 void TapeStore::ReadWindowCells() {
-    for (int cell = carriagePos_ - 13; cell <= carriagePos_ + 13; ++cell) {
+    for (int cell = carriagePos_ - TapeWindow::CarriageCol;
+         cell <= carriagePos_ + TapeWindow::CarriageCol; ++cell) {
         if (OnTape(cell)) {
             IsUsedCell(cell);
         }

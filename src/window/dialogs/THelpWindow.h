@@ -6,12 +6,14 @@
 
 #include <QWidget>
 
+#include "core/port/HelpTopics.h"
+
 class QTextBrowser;
 
 class THelpWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int ContentsTopic = 10;
+    static constexpr int ContentsTopic = HelpTopic::Contents;
 
     explicit THelpWindow(QWidget* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "window/main/TShellBars.h"
 
+#include "core/port/HelpTopics.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,9 +15,7 @@
 #include "window/main/TToolBar.h"
 #include "window/main/TViewToggles.h"
 
-namespace {
-constexpr int kHelpContents = 10;
-}
+namespace {}
 
 TShellBars::TShellBars(TMainForm& form) : QObject(&form), form_(form) {
     hints_ = new THintDisplay(form.bench(), &form);
@@ -49,7 +49,7 @@ TShellBars::TShellBars(TMainForm& form) : QObject(&form), form_(form) {
     views_->Toggle(TViewToggles::View::Statement);
 
     connect(m.mmHelpCont, &QAction::triggered, &form,
-            [&form] { form.ShowHelpTopic(kHelpContents); });
+            [&form] { form.ShowHelpTopic(HelpTopic::Contents); });
     connect(m.mmHelpAbout, &QAction::triggered, &form, &TMainForm::ShowAboutBox);
 
     RunController& run = form.bench().run();

@@ -46,26 +46,27 @@ void PostTableDelegate::DrawSymbol(QPainter& painter, const QRectF& box, int cod
 
     QPainterPath path;
     QPointF dot(-1, -1);
-    switch (code) {
-        case 1:
-        case 2: {
+    const PostOp op = PostOp(code);
+    switch (op) {
+        case PostOp::Left:
+        case PostOp::Right: {
             const QPointF left(cx - arrow / 2, cy);
             const QPointF right(cx + arrow / 2, cy);
             path.moveTo(left);
             path.lineTo(right);
-            if (code == 1) {
+            if (op == PostOp::Left) {
                 Arrowhead(path, left, right, h * 0.32);
             } else {
                 Arrowhead(path, right, left, h * 0.32);
             }
             break;
         }
-        case 3:
+        case PostOp::Mark:
             path.moveTo(cx - h * 0.42, cy - h * 0.02);
             path.lineTo(cx - h * 0.1, cy + h * 0.42);
             path.lineTo(cx + h * 0.45, cy - h * 0.48);
             break;
-        case 4: {
+        case PostOp::Erase: {
             const QPointF top(cx, cy - h / 2);
             const QPointF bottom(cx, cy + h / 2);
             path.moveTo(top);
@@ -74,7 +75,7 @@ void PostTableDelegate::DrawSymbol(QPainter& painter, const QRectF& box, int cod
             Arrowhead(path, bottom, top, h * 0.28);
             break;
         }
-        case 5: {
+        case PostOp::Jump: {
             const qreal r = h * 0.24;
             path.arcMoveTo(QRectF(cx - r, cy - h / 2, 2 * r, 2 * r), 160);
             path.arcTo(QRectF(cx - r, cy - h / 2, 2 * r, 2 * r), 160, -250);
@@ -82,7 +83,7 @@ void PostTableDelegate::DrawSymbol(QPainter& painter, const QRectF& box, int cod
             dot = QPointF(cx, cy + h * 0.42);
             break;
         }
-        case 6:
+        case PostOp::Stop:
             path.moveTo(cx, cy - h / 2);
             path.lineTo(cx, cy + h * 0.16);
             dot = QPointF(cx, cy + h * 0.42);

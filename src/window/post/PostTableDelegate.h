@@ -12,13 +12,16 @@
 #include <array>
 #include <functional>
 
+#include "core/machine/StepOutcome.h"
+
 class PostMachine;
 class QLineEdit;
 
 class PostTableDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    static constexpr int CodeCount = 7;  // codes 0 ("no command") to 6 ("Стоп")
+    // Codes 0 ("no command") to 6 ("Стоп"), as PostOp numbers them.
+    static constexpr int CodeCount = int(PostOp::Stop) + 1;
     static constexpr int PictureWidth = 50;
     static constexpr int PictureHeight = 17;
     static QColor GreenGround() { return QColor(0, 255, 0); }
