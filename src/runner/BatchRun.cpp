@@ -141,11 +141,14 @@ RunOutcome RunDocument(const RunSpec& spec) {
             limit = true;
             break;
         }
-        run.Tick(machine);
-        ++ticks;
         if (spec.trace) {
+            run.Tick(machine);
+            ++ticks;
             out.trace.append(bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
                              bench.StatusText(Workbench::PanelMessage));
+        } else {
+            // Untraced, the ticks up to the limit run in one go.
+            ticks += run.RunTicks(machine, spec.maxSteps + 1 - ticks);
         }
     }
 

@@ -337,26 +337,58 @@ void RunController::PauseAfterStep(Machine& machine) {
 }
 
 void RunController::Tick(Machine& machine) {
+    RunTicks(machine, 1);
+}
+
+qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     SetBusy(true);
     MachineRun& run = runs_[Index(machine)];
-    const StepOutcome outcome = machine.Step(run.position);
-    if (outcome.cursorCol >= 0 || outcome.cursorRow >= 0) {
+    // What the ticks leave on screen, as each tick would leave it: the
+    // cursor's column and row, the step number and the announcement, each
+    // from the last tick that set it.
+    int col = -1;
+    int row = -1;
+    qint64 step = 0;
+    bool stepShown = false;
+    Announcement announcement;
+    bool announced = false;
+    StepOutcome outcome;
+    qint64 done = 0;
+    do {
+        outcome = machine.Step(run.position);
+        ++done;
+        col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
+        row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
+        if (outcome.stepShown) {
+            stepShown = true;
+            step = outcome.step;
+        }
+        if (!outcome.Continues()) {
+            break;
+        }
+        announcement = outcome.announcement;
+        announced = true;
+    } while (done < count && !stepMode_);
+
+    if (col >= 0 || row >= 0) {
         TextTable& table = machine.ProgramTable();
-        table.SetCursor(outcome.cursorCol >= 0 ? outcome.cursorCol : table.Col(),
-                        outcome.cursorRow >= 0 ? outcome.cursorRow : table.Row());
+        table.SetCursor(col >= 0 ? col : table.Col(), row >= 0 ? row : table.Row());
     }
-    if (outcome.stepShown) {
-        status_.SetStep(machine.StepPrefix(), outcome.step);
+    if (stepShown) {
+        status_.SetStep(machine.StepPrefix(), step);
+    }
+    if (announced) {
+        status_.SetMessage(announcement);
+        NotifyRunView();
     }
     if (outcome.Continues()) {
-        status_.SetMessage(outcome.announcement);
-        NotifyRunView();
         if (stepMode_) {
             PauseAfterStep(machine);
         }
-        return;
+    } else {
+        Finish(machine, outcome);
     }
-    Finish(machine, outcome);
+    return done;
 }
 
 void RunController::Finish(Machine& machine, const StepOutcome& outcome) {

@@ -54,6 +54,12 @@ public:
 
     // One tick of a machine's run; the timers' ticks.
     void Tick(Machine& machine);
+    // Up to `count` ticks one after another, as many timer ticks would run
+    // them, ending early when the run ends or pauses after a single step;
+    // the table's cursor and the status line are brought to what the last
+    // of them shows once, at the end. Returns the ticks run. A headless run
+    // uses it; a run on screen ticks once per timer tick.
+    qint64 RunTicks(Machine& machine, qint64 count);
     void TimePuskPstTimer();
     void TimePuskTurTimer();
     QTimer& TimePuskPst() { return timers_[0]; }
