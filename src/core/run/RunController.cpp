@@ -352,10 +352,12 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     bool stepShown = false;
     Announcement announcement;
     bool announced = false;
-    StepOutcome outcome;
+    bool ended = false;
+    StepOutcome end;
     qint64 done = 0;
-    do {
-        outcome = machine.Step(run.position);
+    for (;;) {
+        // Built in place by the step, read here, never copied whole.
+        const StepOutcome outcome = machine.Step(run.position);
         ++done;
         col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
         row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
@@ -364,11 +366,16 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
             step = outcome.step;
         }
         if (!outcome.Continues()) {
+            end = outcome;
+            ended = true;
             break;
         }
         announcement = outcome.announcement;
         announced = true;
-    } while (done < count && !stepMode_);
+        if (done >= count || stepMode_) {
+            break;
+        }
+    }
 
     if (col >= 0 || row >= 0) {
         TextTable& table = machine.ProgramTable();
@@ -381,12 +388,10 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
         status_.SetMessage(announcement);
         NotifyRunView();
     }
-    if (outcome.Continues()) {
-        if (stepMode_) {
-            PauseAfterStep(machine);
-        }
-    } else {
-        Finish(machine, outcome);
+    if (ended) {
+        Finish(machine, end);
+    } else if (stepMode_) {
+        PauseAfterStep(machine);
     }
     return done;
 }
