@@ -76,7 +76,7 @@ QChar TapeStore::GetTuringCellPadding(int index) {
     return CellIn(tape_, index, kBlank);
 }
 
-void TapeStore::SetTuringCell(int index, QChar symbol) {
+void TapeStore::SetTuringCellAnywhere(int index, QChar symbol) {
     if (index < 1 || index > TapeLimit) {
         return;
     }

@@ -81,7 +81,21 @@ public:
         }
         return GetTuringCellPadding(index);
     }
-    void SetTuringCell(int index, QChar symbol);
+    void SetTuringCell(int index, QChar symbol) {
+        // A symbol written over a stored cell within the used bounds keeps
+        // them; only a write on a bound shows them again.
+        if (index >= usedMin_ && index <= usedMax_ && index >= 1 && index <= tape_.size() &&
+            symbol != u' ' && symbol != u'_') {
+            Modified();
+            tape_.data()[index - 1] = symbol;
+            if (index == usedMin_ || index == usedMax_) {
+                ShowUsedBounds();
+            }
+            Changed();
+            return;
+        }
+        SetTuringCellAnywhere(index, symbol);
+    }
     // Marked (Post) or not blank (Turing).
     bool IsUsedCell(int index);
     // Reads the cells the tape window shows around the carriage, padding the
@@ -142,6 +156,7 @@ public:
 private:
     bool GetPostCellPadding(int index);
     QChar GetTuringCellPadding(int index);
+    void SetTuringCellAnywhere(int index, QChar symbol);
     void Modified() {
         if (!documentMarked_ && hooks_) {
             documentMarked_ = true;

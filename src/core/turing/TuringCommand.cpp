@@ -4,10 +4,6 @@
 
 #include "core/text/IntegerSyntax.h"
 
-bool IsTuringMove(QChar c) {
-    return c == u'<' || c == u'>' || c == u'!';
-}
-
 std::optional<TuringCommand> ParseTuringCommand(QStringView text) {
     if (text.size() < 2) {
         return std::nullopt;

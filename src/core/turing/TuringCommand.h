@@ -23,7 +23,9 @@ struct TuringCommand {
     qint32 nextState;  // the rest, in the integer syntax
 };
 
-bool IsTuringMove(QChar c);
+inline bool IsTuringMove(QChar c) {
+    return c == u'<' || c == u'>' || c == u'!';
+}
 
 // Reads a cell's text as the interpreter does: at least two characters, and
 // a rest that is a whole number. Nothing else is checked.
