@@ -63,11 +63,8 @@ void StatusLine::SetText(int panel, const QString& text) {
     Changed(panel);
 }
 
-void StatusLine::SetBounds(Bounds form, int usedMin, int usedMax) {
+void StatusLine::ChangeBounds(Bounds form, int usedMin, int usedMax) {
     if (form == Bounds::Numbers) {
-        if (boundsComposed_ && usedMin == usedMin_ && usedMax == usedMax_) {
-            return;
-        }
         boundsComposed_ = true;
         usedMin_ = usedMin;
         usedMax_ = usedMax;

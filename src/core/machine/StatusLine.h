@@ -44,13 +44,20 @@ public:
         step_ = number;
         Changed(Step);
     }
-    void SetBounds(Bounds form, int usedMin, int usedMax);
+    void SetBounds(Bounds form, int usedMin, int usedMax) {
+        if (form == Bounds::Numbers && boundsComposed_ && usedMin == usedMin_ &&
+            usedMax == usedMax_) {
+            return;  // a write on a bound that stays
+        }
+        ChangeBounds(form, usedMin, usedMax);
+    }
     void SetModified(bool on);
 
     // Told of every change once somebody listens; until then nothing is.
     void SetListener(StatusListener* listener) { listener_ = listener; }
 
 private:
+    void ChangeBounds(Bounds form, int usedMin, int usedMax);
     void Changed(int panel) {
         if (listener_) {
             listener_->StatusPanelChanged(panel);

@@ -62,7 +62,7 @@ struct StepOutcome {
     bool executed = false;
     // The error's details: the symbol not in the alphabet, the missing state.
     QChar symbol;
-    qint64 number = 0;
+    qint32 number = 0;
     bool firstTick = false;
     // The cell the program table shows as current after the tick (-1 keeps
     // the column or row).

@@ -1,5 +1,7 @@
 #include "core/run/RunController.h"
 
+#include <new>
+
 #include "core/machine/Machine.h"
 #include "core/machine/StatusLine.h"
 #include "core/tape/TapeWindow.h"
@@ -350,28 +352,27 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     int row = -1;
     qint64 step = 0;
     bool stepShown = false;
-    Announcement announcement;
-    bool announced = false;
-    bool ended = false;
-    StepOutcome end;
+    // The last two outcomes, each built in place by the step: the one that
+    // ends the ticks and the one before it, whose announcement the message
+    // panel keeps when the last tick tells nothing new.
+    std::array<StepOutcome, 2> outcomes;
+    const StepOutcome* announced = nullptr;
+    const StepOutcome* outcome = nullptr;
     qint64 done = 0;
     for (;;) {
-        // Built in place by the step, read here, never copied whole.
-        const StepOutcome outcome = machine.Step(run.position);
+        StepOutcome* slot = &outcomes[std::size_t(done & 1)];
+        outcome = ::new (static_cast<void*>(slot)) StepOutcome(machine.Step(run.position));
         ++done;
-        col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
-        row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
-        if (outcome.stepShown) {
+        col = outcome->cursorCol >= 0 ? outcome->cursorCol : col;
+        row = outcome->cursorRow >= 0 ? outcome->cursorRow : row;
+        if (outcome->stepShown) {
             stepShown = true;
-            step = outcome.step;
+            step = outcome->step;
         }
-        if (!outcome.Continues()) {
-            end = outcome;
-            ended = true;
+        if (!outcome->Continues()) {
             break;
         }
-        announcement = outcome.announcement;
-        announced = true;
+        announced = outcome;
         if (done >= count || stepMode_) {
             break;
         }
@@ -385,11 +386,11 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
         status_.SetStep(machine.StepPrefix(), step);
     }
     if (announced) {
-        status_.SetMessage(announcement);
+        status_.SetMessage(announced->announcement);
         NotifyRunView();
     }
-    if (ended) {
-        Finish(machine, end);
+    if (!outcome->Continues()) {
+        Finish(machine, *outcome);
     } else if (stepMode_) {
         PauseAfterStep(machine);
     }

@@ -78,7 +78,9 @@ public:
     // run reads it after the cell was written; empty outside the table.
     const DecodedTuringCell& Decoded(int state, int row) {
         const int col = state + 1;
-        if (!Contains(col, row) || col < 1 || row < 1) {
+        // One unsigned comparison per coordinate: state columns 1.., rows 1..
+        if (unsigned(state) >= unsigned(ColCount() - 1) ||
+            unsigned(row - 1) >= unsigned(RowCount() - 1)) {
             return kOutside;
         }
         const std::size_t at = std::size_t(row) * std::size_t(ColCount()) + std::size_t(col);
