@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/port/HelpTopics.h"
+#include "core/post/PostMachine.h"
 #include "core/post/PostTable.h"
 #include "core/tape/TapeStore.h"
 #include "core/text/CellText.h"
@@ -72,6 +73,11 @@ PostJump ParsePostJumpForAnnouncement(QStringView field) {
     return ParseTwo(field.left(comma), field.mid(comma + 1));
 }
 
+namespace {
+
+// The tick itself, apart from the machine so that it names everything it
+// reads and changes; the machine's Step is its only caller, so it is
+// compiled into it.
 StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
     // One outcome for every path, built in place in the caller's.
     StepOutcome outcome;
@@ -157,4 +163,10 @@ StepOutcome PostStep(PostTable& table, RunPosition& position, TapeStore& tape) {
     Announce(outcome, *nextRow, steps, tape.GetPostCell(tape.CarriagePos()));
     outcome.cursorRow = next;
     return outcome;
+}
+
+}  // namespace
+
+StepOutcome PostMachine::Step(RunPosition& position) {
+    return PostStep(table, position, tape);
 }

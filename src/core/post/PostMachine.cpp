@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-#include "core/post/PostInterpreter.h"
-
-StepOutcome PostMachine::Step(RunPosition& position) {
-    return PostStep(table, position, tape);
-}
 
 void PostMachine::ClearProgramRow() {
     NoteEdit();

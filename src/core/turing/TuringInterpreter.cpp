@@ -1,4 +1,13 @@
-#include "core/turing/TuringInterpreter.h"
+// One tick of the Turing machine, TuringMachine::Step. Each tick executes
+// the command the tick before showed, then shows the next one: its cell
+// becomes the table's current cell and its description the message. The
+// first tick of a run only shows the first command (position.at is the
+// state whose column holds the command shown next, position.steps its
+// number). A tick changes only the tape and the position and returns what
+// happened; when it ends the run, the step panel shows the number of the
+// command that ran or failed, as the Post machine's does.
+
+#include "core/turing/TuringMachine.h"
 
 #include "core/tape/TapeStore.h"
 #include "core/turing/TuringCommand.h"
@@ -28,8 +37,9 @@ bool Describe(Announcement& announcement, QChar read, const DecodedTuringCell& c
     return true;
 }
 
-}  // namespace
-
+// The tick itself, apart from the machine so that it names everything it
+// reads and changes; the machine's Step is its only caller, so it is
+// compiled into it.
 StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosition& position,
                        TapeStore& tape) {
     // One outcome for every path, built in place in the caller's.
@@ -117,4 +127,10 @@ StepOutcome TuringStep(TuringTable& table, const TuringSymbols& symbols, RunPosi
         outcome.Fail(StepError::TuringBadCommand, steps);
     }
     return outcome;
+}
+
+}  // namespace
+
+StepOutcome TuringMachine::Step(RunPosition& position) {
+    return TuringStep(table, symbols_, position, tape);
 }

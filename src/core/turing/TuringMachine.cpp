@@ -5,15 +5,10 @@
 #include "core/machine/MachineHost.h"
 #include "core/port/Ui.h"
 #include "core/turing/TuringCommand.h"
-#include "core/turing/TuringInterpreter.h"
 
 // The flags go to this machine whichever is current, as the tape's do; in
 // practice these operations run only while the Turing machine is shown.
 TuringMachine::TuringMachine(MachineHost& host) : Machine(host, MachineKind::Tur) {}
-
-StepOutcome TuringMachine::Step(RunPosition& position) {
-    return TuringStep(table, symbols_, position, tape);
-}
 
 void TuringMachine::SetAlphabet(const QString& alphabet) {
     alphabet_ = alphabet;
