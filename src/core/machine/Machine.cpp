@@ -11,6 +11,11 @@ Machine::Machine(MachineHost& host, MachineKind kind)
       stepPrefix_(kind == MachineKind::Pst ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")),
       status_(host.Status()) {}
 
+void Machine::SetCurrent(bool on) {
+    current_ = on;
+    tape.SetShownBounds(on ? &status_.BoundsShown() : nullptr);
+}
+
 void Machine::SetModified(bool on) {
     modified_ = on;
     tape.SetDocumentMarked(on);

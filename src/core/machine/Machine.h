@@ -45,7 +45,7 @@ public:
     // Whether this machine is the one shown; the host says so when it
     // changes.
     bool IsCurrent() const { return current_; }
-    void SetCurrent(bool on) { current_ = on; }
+    void SetCurrent(bool on);
 
     TapeStore tape;
     MachineDocument document;

@@ -26,10 +26,10 @@ QString StatusLine::Text(int panel) const {
         case Step:
             return stepComposed_ ? *stepPrefix_ + QString::number(step_) : texts_[Step];
         case Min:
-            return boundsComposed_ ? QStringLiteral("min: ") + QString::number(usedMin_)
+            return bounds_.numbers ? QStringLiteral("min: ") + QString::number(bounds_.usedMin)
                                    : texts_[Min];
         case Max:
-            return boundsComposed_ ? QStringLiteral("max: ") + QString::number(usedMax_)
+            return bounds_.numbers ? QStringLiteral("max: ") + QString::number(bounds_.usedMax)
                                    : texts_[Max];
         case Modified:
             return texts_[Modified];
@@ -44,7 +44,7 @@ void StatusLine::SetText(int panel, const QString& text) {
     }
     bool* composed = panel == Message               ? &messageComposed_
                      : panel == Step                ? &stepComposed_
-                     : panel == Min || panel == Max ? &boundsComposed_
+                     : panel == Min || panel == Max ? &bounds_.numbers
                                                     : nullptr;
     QString& plain = texts_[std::size_t(panel)];
     if ((!composed || !*composed) && plain == text) {
@@ -56,7 +56,7 @@ void StatusLine::SetText(int panel, const QString& text) {
             // The other bound keeps the number it showed.
             const int other = panel == Min ? Max : Min;
             texts_[std::size_t(other)] = Text(other);
-            boundsComposed_ = false;
+            bounds_.numbers = false;
         }
     }
     plain = text;
@@ -65,9 +65,9 @@ void StatusLine::SetText(int panel, const QString& text) {
 
 void StatusLine::ChangeBounds(Bounds form, int usedMin, int usedMax) {
     if (form == Bounds::Numbers) {
-        boundsComposed_ = true;
-        usedMin_ = usedMin;
-        usedMax_ = usedMax;
+        bounds_.numbers = true;
+        bounds_.usedMin = usedMin;
+        bounds_.usedMax = usedMax;
     } else {
         const bool cleared = form == Bounds::Cleared;
         const QString min = form == Bounds::Start ? StartText(Min)
@@ -76,10 +76,10 @@ void StatusLine::ChangeBounds(Bounds form, int usedMin, int usedMax) {
         const QString max = form == Bounds::Start ? StartText(Max)
                             : cleared             ? QStringLiteral("max:")
                                                   : QStringLiteral("max: ");
-        if (!boundsComposed_ && texts_[Min] == min && texts_[Max] == max) {
+        if (!bounds_.numbers && texts_[Min] == min && texts_[Max] == max) {
             return;
         }
-        boundsComposed_ = false;
+        bounds_.numbers = false;
         texts_[Min] = min;
         texts_[Max] = max;
     }

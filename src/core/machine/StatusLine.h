@@ -9,6 +9,7 @@
 
 #include "core/machine/StatusListener.h"
 #include "core/machine/StepOutcome.h"
+#include "core/tape/TapeStore.h"
 
 class StatusLine {
 public:
@@ -45,13 +46,17 @@ public:
         Changed(Step);
     }
     void SetBounds(Bounds form, int usedMin, int usedMax) {
-        if (form == Bounds::Numbers && boundsComposed_ && usedMin == usedMin_ &&
-            usedMax == usedMax_) {
+        if (form == Bounds::Numbers && bounds_.numbers && usedMin == bounds_.usedMin &&
+            usedMax == bounds_.usedMax) {
             return;  // a write on a bound that stays
         }
         ChangeBounds(form, usedMin, usedMax);
     }
     void SetModified(bool on);
+
+    // What the bound panels show, for the tape of the machine shown: it
+    // leaves them alone when a write keeps the bounds they show.
+    const ShownBounds& BoundsShown() const { return bounds_; }
 
     // Told of every change once somebody listens; until then nothing is.
     void SetListener(StatusListener* listener) { listener_ = listener; }
@@ -72,9 +77,6 @@ private:
     bool stepComposed_ = false;
     const QString* stepPrefix_ = nullptr;
     qint64 step_ = 0;
-    Bounds bounds_ = Bounds::Start;
-    bool boundsComposed_ = false;
-    int usedMin_ = 0;
-    int usedMax_ = 0;
+    ShownBounds bounds_;
     bool modified_ = false;
 };

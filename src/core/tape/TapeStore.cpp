@@ -150,6 +150,9 @@ void TapeStore::SetUsedBounds(int usedMin, int usedMax) {
 }
 
 void TapeStore::ShowUsedBounds() {
+    if (shown_ && shown_->numbers && shown_->usedMin == usedMin_ && shown_->usedMax == usedMax_) {
+        return;
+    }
     if (hooks_) {
         hooks_->ShowTapeBounds(TapeBounds::Numbers);
     }

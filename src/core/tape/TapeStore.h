@@ -32,6 +32,13 @@ public:
     virtual void TapeChanged() = 0;
 };
 
+// What status panels 2 and 3 show: the bounds as numbers, or a text.
+struct ShownBounds {
+    bool numbers = false;
+    int usedMin = 0;
+    int usedMax = 0;
+};
+
 struct MemorisedTape {
     bool present = false;
     QString left;
@@ -132,6 +139,10 @@ public:
     // while somebody shows the tape.
     void SetDocumentMarked(bool on) { documentMarked_ = on; }
     void SetNotifyChanges(bool on) { notifyChanges_ = on; }
+    // What the bound panels show while this tape is the one shown (nullptr
+    // otherwise): bounds that a write keeps and the panels show already are
+    // not shown again.
+    void SetShownBounds(const ShownBounds* shown) { shown_ = shown; }
 
     // The raw strings, for the file formats.
     const QString& LeftString() const { return left_; }
@@ -186,4 +197,5 @@ private:
     MemorisedTape memorised_;
     bool documentMarked_ = false;
     bool notifyChanges_ = false;
+    const ShownBounds* shown_ = nullptr;
 };
