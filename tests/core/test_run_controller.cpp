@@ -51,6 +51,8 @@ private Q_SLOTS:
     void toolbarCallsGoThroughThePort();
     void decodedProgramFollowsEditsDuringAPause_data();
     void decodedProgramFollowsEditsDuringAPause();
+    void ticksInOneGoEndAsTicksOneByOne_data();
+    void ticksInOneGoEndAsTicksOneByOne();
 };
 
 void TestRunController::patterns_data() {
@@ -291,6 +293,81 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     run.TimePuskTurTimer();
     QVERIFY(!run.Active(turing));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <1> нет в алфавите"));
+}
+
+// A headless run steps many ticks in one go and shows only the last; it must
+// leave exactly what the same ticks one by one leave: panels, cursor,
+// dialogs, tape and position.
+void TestRunController::ticksInOneGoEndAsTicksOneByOne_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QStringList>("program");  // Post "code:jump", Turing cells of Q0, Q1, ...
+    QTest::addColumn<int>("ticks");
+    QTest::newRow("post stops") << true << QStringList{"3:2", "2:3", "6:"} << 100;
+    QTest::newRow("post leaves the tape") << true << QStringList{"1:1"} << 2000;
+    QTest::newRow("post limit inside a loop") << true << QStringList{"2:2", "1:1"} << 7;
+    QTest::newRow("post bad announcement") << true << QStringList{"2:2", "5:3"} << 10;
+    QTest::newRow("turing stops") << false << QStringList{"1>1", "_!0"} << 50;
+    QTest::newRow("turing leaves the tape") << false << QStringList{"1>0"} << 2000;
+    QTest::newRow("turing next command unreadable") << false << QStringList{"1>1", "x"} << 10;
+    QTest::newRow("turing limit") << false << QStringList{"1<1", "1>0"} << 9;
+}
+
+void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
+    QFETCH(bool, post);
+    QFETCH(QStringList, program);
+    QFETCH(int, ticks);
+    struct Run {
+        ScriptedUi ui;
+        Workbench bench{ui};
+        QStringList Seen() {
+            Machine& machine = bench.Current();
+            const RunPosition& position = bench.run().Position(machine);
+            QStringList seen;
+            for (int panel = 0; panel < Workbench::StatusPanelCount; ++panel) {
+                seen << bench.StatusText(panel);
+            }
+            seen << QString::number(machine.ProgramTable().Col())
+                 << QString::number(machine.ProgramTable().Row()) << QString::number(position.at)
+                 << QString::number(position.steps) << QString::number(machine.tape.CarriagePos())
+                 << QString::number(machine.tape.UsedMin())
+                 << QString::number(machine.tape.UsedMax()) << ui.events;
+            return seen;
+        }
+    };
+    auto prepare = [&](Run& run) {
+        if (post) {
+            PostTable& table = run.bench.Post().table;
+            for (int row = 1; row <= program.size(); ++row) {
+                const QStringList cells = program[row - 1].split(u':');
+                table.SetCode(row, cells[0]);
+                table.SetCell(PostTable::ColJump, row, cells[1]);
+            }
+            return;
+        }
+        run.bench.SetKind(MachineKind::Tur);
+        TuringMachine& turing = run.bench.Turing();
+        turing.EditAlphabetText(QStringLiteral("1"));
+        turing.RebuildAlphabet();
+        for (int cell = 995; cell <= 999; ++cell) {
+            turing.tape.SetTuringCell(cell, u'1');
+        }
+        turing.tape.SetCarriagePos(997);
+        for (int state = 0; state < program.size(); ++state) {
+            turing.table.SetCell(state + 1, 1, program[state]);
+        }
+    };
+    Run oneByOne;
+    prepare(oneByOne);
+    oneByOne.bench.run().Run();
+    for (int i = 0; i < ticks && oneByOne.bench.run().Active(oneByOne.bench.Current()); ++i) {
+        oneByOne.bench.run().Tick(oneByOne.bench.Current());
+    }
+    Run inOneGo;
+    prepare(inOneGo);
+    inOneGo.bench.run().Run();
+    const qint64 done = inOneGo.bench.run().RunTicks(inOneGo.bench.Current(), ticks);
+    QVERIFY(done >= 1 && done <= ticks);
+    QCOMPARE(inOneGo.Seen(), oneByOne.Seen());
 }
 
 #include "test_run_controller.moc"
