@@ -44,8 +44,6 @@ public:
 
     void Run();   // mmRunRunClick
     void Step();  // mmRunStepClick
-    // A single step asked for from outside a run (a test or the runner).
-    void SetStepMode(bool on) { stepMode_ = on; }
     void Pause();  // mmRunPauseClick
     void Break();  // mmRunBreakClick
 
