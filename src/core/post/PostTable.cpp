@@ -28,6 +28,7 @@ PostOp OpOf(QStringView text) {
 }  // namespace
 
 PostTable::PostTable(QObject* parent) : TextTable(ColumnCount, InitialRows + 1, parent) {
+    Reshaped();
     Reset();
 }
 
@@ -75,9 +76,6 @@ void PostTable::CellWritten(int col, int row) {
 }
 
 void PostTable::Decode(int row) {
-    if (decoded_.size() < std::size_t(RowCount())) {
-        decoded_.resize(std::size_t(RowCount()));
-    }
     const QString& codeText = Code(row);
     const QString& jumpText = Jump(row);
     const QStringView code = TrimLowView(codeText);

@@ -60,7 +60,7 @@ public:
         if (row < 1 || row > ProgramRows()) {
             return kOutside;
         }
-        if (std::size_t(row) >= decoded_.size() || !decoded_[std::size_t(row)].decoded) {
+        if (!decoded_[std::size_t(row)].decoded) {
             Decode(row);
         }
         return decoded_[std::size_t(row)];
@@ -71,7 +71,8 @@ public:
 
 protected:
     void CellWritten(int col, int row) override;
-    void Reshaped() override { decoded_.clear(); }
+    // Every row has its decoded entry, so a read needs no size check.
+    void Reshaped() override { decoded_.assign(std::size_t(RowCount()), DecodedPostRow()); }
 
 private:
     void Decode(int row);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 TuringTable::TuringTable(QObject* parent) : TextTable(kStartColCount, 2, parent) {
+    Reshaped();
     WriteHeaders();
     SetCell(0, 1, BlankLabel());
     SetCursor(1, 1);
@@ -185,10 +186,6 @@ void TuringTable::CellWritten(int col, int row) {
 }
 
 void TuringTable::Decode(int col, int row) {
-    const std::size_t size = std::size_t(RowCount()) * std::size_t(ColCount());
-    if (decoded_.size() < size) {
-        decoded_.resize(size);
-    }
     DecodedTuringCell& cell =
         decoded_[std::size_t(row) * std::size_t(ColCount()) + std::size_t(col)];
     const QString& text = Cell(col, row);

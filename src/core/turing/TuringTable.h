@@ -84,7 +84,7 @@ public:
             return kOutside;
         }
         const std::size_t at = std::size_t(row) * std::size_t(ColCount()) + std::size_t(col);
-        if (at >= decoded_.size() || !decoded_[at].decoded) {
+        if (!decoded_[at].decoded) {
             Decode(col, row);
         }
         return decoded_[at];
@@ -92,7 +92,10 @@ public:
 
 protected:
     void CellWritten(int col, int row) override;
-    void Reshaped() override { decoded_.clear(); }
+    // Every cell has its decoded entry, so a read needs no size check.
+    void Reshaped() override {
+        decoded_.assign(std::size_t(RowCount()) * std::size_t(ColCount()), DecodedTuringCell());
+    }
 
 private:
     int FindRow(QStringView label, int from) const;
