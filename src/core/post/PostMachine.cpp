@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-
 void PostMachine::ClearProgramRow() {
     NoteEdit();
     const int row = std::max(table.Row(), 1);

@@ -42,8 +42,8 @@ public:
 
     RunController(MachineHost& host, QObject* parent);
 
-    void Run();   // mmRunRunClick
-    void Step();  // mmRunStepClick
+    void Run();    // mmRunRunClick
+    void Step();   // mmRunStepClick
     void Pause();  // mmRunPauseClick
     void Break();  // mmRunBreakClick
 
