@@ -106,12 +106,19 @@ QString ToText(const Unit& unit) {
     return line;
 }
 
-}  // namespace
+// What the command line asks for: the documents, the settings every run
+// shares, and how to run and report them.
+struct Options {
+    QStringList files;
+    RunSpec base;
+    std::optional<QString> casesFile;
+    int threads = QThread::idealThreadCount();
+    bool json = false;
+};
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
-
+// Reads the command line into `options`. Returns an exit status when the
+// program is to end at once (help printed, or a usage error reported).
+std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Runs Zebrin42 Post machine (.pst) and Turing machine (.tur) documents without a window."));
@@ -158,8 +165,8 @@ int main(int argc, char** argv) {
         Print(stdout, parser.helpText());
         return 0;
     }
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) {
+    options.files = parser.positionalArguments();
+    if (options.files.isEmpty()) {
         return Usage(QStringLiteral("no document given"));
     }
 
@@ -170,7 +177,7 @@ int main(int argc, char** argv) {
         }
         return *value;
     };
-    RunSpec base;
+    RunSpec& base = options.base;
     const std::optional<qint64> limit = number(maxSteps, 0);
     if (!limit) {
         return Usage(QStringLiteral("--max-steps wants a whole number of 0 or more"));
@@ -193,64 +200,70 @@ int main(int argc, char** argv) {
         }
         base.carriage = int(*cell);
     }
-    int threads = QThread::idealThreadCount();
     if (parser.isSet(jobs)) {
         const std::optional<qint64> n = number(jobs, 1);
         if (!n || *n > 256) {
             return Usage(QStringLiteral("--jobs wants a number from 1 to 256"));
         }
-        threads = int(*n);
+        options.threads = int(*n);
     }
     base.trace = parser.isSet(trace);
     if (parser.isSet(save)) {
-        if (files.size() != 1 || parser.isSet(cases)) {
+        if (options.files.size() != 1 || parser.isSet(cases)) {
             return Usage(QStringLiteral("--save takes one document and no cases file"));
         }
         base.saveTo = parser.value(save);
     }
-
-    QVector<Unit> units;
     if (parser.isSet(cases)) {
-        QFile file(parser.value(cases));
-        if (!file.open(QIODevice::ReadOnly)) {
-            return Usage(QStringLiteral("cannot read the cases file %1").arg(file.fileName()));
-        }
-        const CasesFile parsed = ParseCases(QString::fromUtf8(file.readAll()));
-        if (!parsed.error.isEmpty()) {
-            return Usage(file.fileName() + QStringLiteral(", ") + parsed.error);
-        }
-        for (const QString& document : files) {
-            for (const RunCase& c : parsed.cases) {
-                Unit unit;
-                unit.spec = base;
-                unit.spec.file = document;
-                unit.spec.tape = c.input;
-                if (c.start) {
-                    unit.spec.start = c.start;
-                }
-                if (c.carriage) {
-                    unit.spec.carriage = c.carriage;
-                }
-                unit.runCase = c;
-                units.append(unit);
-            }
-        }
-    } else {
-        for (const QString& document : files) {
+        options.casesFile = parser.value(cases);
+    }
+    options.json = parser.isSet(json);
+    return std::nullopt;
+}
+
+// One run per document, or per document and case. Returns an exit status
+// when the cases file cannot be used.
+std::optional<int> BuildRuns(const Options& options, QVector<Unit>& units) {
+    if (!options.casesFile) {
+        for (const QString& document : options.files) {
             Unit unit;
-            unit.spec = base;
+            unit.spec = options.base;
             unit.spec.file = document;
             units.append(unit);
         }
+        return std::nullopt;
     }
-
-    QThreadPool pool;
-    pool.setMaxThreadCount(threads);
-    for (Unit& unit : units) {
-        pool.start([&unit] { unit.outcome = RunDocument(unit.spec); });
+    QFile file(*options.casesFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Usage(QStringLiteral("cannot read the cases file %1").arg(file.fileName()));
     }
-    pool.waitForDone();
+    const CasesFile parsed = ParseCases(QString::fromUtf8(file.readAll()));
+    if (!parsed.error.isEmpty()) {
+        return Usage(file.fileName() + QStringLiteral(", ") + parsed.error);
+    }
+    for (const QString& document : options.files) {
+        for (const RunCase& c : parsed.cases) {
+            Unit unit;
+            unit.spec = options.base;
+            unit.spec.file = document;
+            unit.spec.tape = c.input;
+            if (c.start) {
+                unit.spec.start = c.start;
+            }
+            if (c.carriage) {
+                unit.spec.carriage = c.carriage;
+            }
+            unit.runCase = c;
+            units.append(unit);
+        }
+    }
+    return std::nullopt;
+}
 
+// Prints every run's traces and result and, with cases, the tally. Returns
+// the exit status: 2 when a run could not be made or saved, 1 when one did
+// not stop or a case failed, 0 otherwise.
+int Report(const Options& options, const QVector<Unit>& units) {
     int exitCode = 0;
     int passed = 0;
     int failed = 0;
@@ -264,10 +277,9 @@ int main(int argc, char** argv) {
         for (const QString& line : o.trace) {
             Print(stdout, line);
         }
-        Print(stdout,
-              parser.isSet(json)
-                  ? QString::fromUtf8(QJsonDocument(ToJson(unit)).toJson(QJsonDocument::Compact))
-                  : ToText(unit));
+        Print(stdout, options.json ? QString::fromUtf8(
+                                         QJsonDocument(ToJson(unit)).toJson(QJsonDocument::Compact))
+                                   : ToText(unit));
         if (o.result == RunOutcome::Result::Unreadable) {
             Print(stderr, QStringLiteral("zebrin42-run: %1 cannot be read: %2")
                               .arg(unit.spec.file, o.message.trimmed()));
@@ -286,8 +298,32 @@ int main(int argc, char** argv) {
             exitCode = std::max(exitCode, 1);
         }
     }
-    if (parser.isSet(cases)) {
+    if (options.casesFile) {
         Print(stdout, QStringLiteral("%1 passed, %2 failed").arg(passed).arg(failed));
     }
     return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
+
+    Options options;
+    if (const std::optional<int> status = ReadOptions(argc, argv, options)) {
+        return *status;
+    }
+    QVector<Unit> units;
+    if (const std::optional<int> status = BuildRuns(options, units)) {
+        return *status;
+    }
+
+    QThreadPool pool;
+    pool.setMaxThreadCount(options.threads);
+    for (Unit& unit : units) {
+        pool.start([&unit] { unit.outcome = RunDocument(unit.spec); });
+    }
+    pool.waitForDone();
+    return Report(options, units);
 }
