@@ -9,13 +9,13 @@
 #include <cstdio>
 
 #include "core/run/RunController.h"
-#include "window/main/TMainForm.h"
-#include "window/main/TMainMenu.h"
-#include "window/main/TShellBars.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainWindow.h"
 
 namespace {
 
-double MeanTickMicroseconds(TMainForm& form, bool post, int ticks) {
+double MeanTickMicroseconds(MainWindow& form, bool post, int ticks) {
     RunController& run = form.bench().run();
     form.Bars().Menu().mmSpeed5->trigger();
     form.Bars().Menu().mmRunRun->trigger();
@@ -41,7 +41,7 @@ double MeanTickMicroseconds(TMainForm& form, bool post, int ticks) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 5000;
-    TMainForm form;
+    MainWindow form;
     form.show();
     QApplication::processEvents();
 

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QFont>
 
-#include "window/main/TMainForm.h"
+#include "window/main/MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);
-    TMainForm form;
+    MainWindow form;
     form.show();
     return app.exec();
 }

@@ -9,14 +9,14 @@
 #include <QtTest>
 #include <memory>
 
-#include "window/main/TMainForm.h"
-#include "window/main/TMainMenu.h"
-#include "window/main/TShellBars.h"
-#include "window/main/TStatusPanel.h"
-#include "window/main/TToolBar.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainToolBar.h"
+#include "window/main/MainWindow.h"
+#include "window/main/StatusBarPanel.h"
 
-inline std::unique_ptr<TMainForm> ShownForm() {
-    auto form = std::make_unique<TMainForm>();
+inline std::unique_ptr<MainWindow> ShownForm() {
+    auto form = std::make_unique<MainWindow>();
     form->show();
     form->activateWindow();
     if (!QTest::qWaitForWindowActive(form.get())) {
@@ -25,7 +25,7 @@ inline std::unique_ptr<TMainForm> ShownForm() {
     return form;
 }
 
-inline QAction* Item(TMainForm& form, const QString& name) {
+inline QAction* Item(MainWindow& form, const QString& name) {
     return form.Bars().Menu().Action(name);
 }
 

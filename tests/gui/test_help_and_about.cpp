@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "window/dialogs/TAboutBox.h"
-#include "window/dialogs/THelpWindow.h"
-#include "window/main/TMainForm.h"
+#include "window/dialogs/AboutDialog.h"
+#include "window/dialogs/HelpWindow.h"
+#include "window/main/MainWindow.h"
 
 // Stands in for the desktop's mail program and browser.
 class UrlRecorder : public QObject {
@@ -66,28 +66,28 @@ void TestHelpAndAbout::opensTopic() {
     QFETCH(int, shown);
     QFETCH(QString, title);
 
-    TMainForm form;
+    MainWindow form;
     form.show();
     form.ShowHelpTopic(context);
     // Returns at once: no modal loop, the pointer is back to normal.
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(!QGuiApplication::overrideCursor());
-    THelpWindow* help = form.HelpWindow();
+    HelpWindow* help = form.Help();
     QVERIFY(help->isVisible());
     QCOMPARE(help->CurrentTopic(), shown);
     QCOMPARE(help->Browser()->documentTitle(), title);
     QVERIFY(help->Browser()->toPlainText().size() > title.size() + 40);
 
     // A second request reuses the same window at the new topic.
-    form.ShowHelpTopic(THelpWindow::ContentsTopic);
-    QCOMPARE(form.HelpWindow(), help);
+    form.ShowHelpTopic(HelpWindow::ContentsTopic);
+    QCOMPARE(form.Help(), help);
     QCOMPARE(help->CurrentTopic(), 10);
 }
 
 // Every link in every topic opens a topic; the contents reach every error
 // topic the program can ask for.
 void TestHelpAndAbout::everyTopicLinkLeadsToATopic() {
-    THelpWindow help;
+    HelpWindow help;
     QSet<int> pending{10}, seen;
     while (!pending.isEmpty()) {
         const int topic = *pending.begin();
@@ -105,7 +105,7 @@ void TestHelpAndAbout::everyTopicLinkLeadsToATopic() {
                 QVERIFY2(name.endsWith(QLatin1String(".html")), qPrintable(href));
                 bool ok = false;
                 const int target = name.chopped(5).toInt(&ok);
-                QVERIFY2(ok && THelpWindow::HasTopic(target), qPrintable(href));
+                QVERIFY2(ok && HelpWindow::HasTopic(target), qPrintable(href));
                 if (!seen.contains(target))
                     pending.insert(target);
             }
@@ -120,8 +120,8 @@ void TestHelpAndAbout::aboutBoxLinksAndKeys() {
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &desktop, "Open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "Open");
 
-    TMainForm form;
-    TAboutBox* about = form.AboutBox();
+    MainWindow form;
+    AboutDialog* about = form.AboutBox();
     bool stayedOpenOnEsc = false;
     WhenModal(
         [&](QWidget* modal) {

@@ -1,9 +1,9 @@
 // The main window as it opens: title, minimum size and the status line.
 
 #include <QtTest>
-#include "window/main/TStatusPanel.h"
+#include "window/main/StatusBarPanel.h"
 
-#include "window/main/TMainForm.h"
+#include "window/main/MainWindow.h"
 
 class TestMainForm : public QObject {
     Q_OBJECT
@@ -12,7 +12,7 @@ private Q_SLOTS:
 };
 
 void TestMainForm::opensWithTitleSizeAndStatusLine() {
-    TMainForm form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));

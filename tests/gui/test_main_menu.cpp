@@ -10,9 +10,9 @@
 #include "ModalAnswer.h"
 #include "ShellFixture.h"
 #include "core/run/RunController.h"
-#include "window/dialogs/TAboutBox.h"
-#include "window/dialogs/THelpWindow.h"
-#include "window/dialogs/TfMessage.h"
+#include "window/dialogs/AboutDialog.h"
+#include "window/dialogs/HelpWindow.h"
+#include "window/dialogs/MessageDialog.h"
 
 namespace {
 
@@ -340,7 +340,7 @@ void TestMainMenu::popupItemsRunTheirCommands() {
 
 void TestMainMenu::radioGroups() {
     auto form = ShownForm();
-    TMainMenu& menu = form->Bars().Menu();
+    MainMenu& menu = form->Bars().Menu();
     QVERIFY(menu.interGroup->isExclusive());
     menu.mmInterTur->trigger();
     QVERIFY(menu.mmInterTur->isChecked());
@@ -360,7 +360,7 @@ void TestMainMenu::radioGroups() {
 
 void TestMainMenu::keysTakePrecedenceInEditors() {
     auto form = ShownForm();
-    TMainMenu& menu = form->Bars().Menu();
+    MainMenu& menu = form->Bars().Menu();
     auto* editor = new QLineEdit(QStringLiteral("abc"), form->StatementPanel());
     editor->show();
     editor->raise();
@@ -403,13 +403,13 @@ void TestMainMenu::helpItems() {
     form->setCentralWidget(editor);
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_F1);
-    QTRY_VERIFY(form->HelpWindow()->isVisible());
-    QCOMPARE(form->HelpWindow()->CurrentTopic(), THelpWindow::ContentsTopic);
-    form->HelpWindow()->hide();
+    QTRY_VERIFY(form->Help()->isVisible());
+    QCOMPARE(form->Help()->CurrentTopic(), HelpWindow::ContentsTopic);
+    form->Help()->hide();
 
     bool aboutShown = false;
     WhenModal([&](QWidget* modal) { aboutShown = modal == form->AboutBox(); },
-              Press(Qt::Key_Return), form->MessageDialog());
+              Press(Qt::Key_Return), form->Messages());
     form->Bars().Menu().mmHelpAbout->trigger();
     QVERIFY(aboutShown);
 }

@@ -11,13 +11,13 @@
 
 #include "ModalAnswer.h"
 #include "core/run/RunController.h"
-#include "window/dialogs/THelpWindow.h"
-#include "window/main/TCool.h"
-#include "window/main/TMainForm.h"
-#include "window/main/TMainMenu.h"
-#include "window/main/TShellBars.h"
-#include "window/main/TStatusPanel.h"
-#include "window/main/TToolBar.h"
+#include "window/dialogs/HelpWindow.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainToolBar.h"
+#include "window/main/MainWindow.h"
+#include "window/main/StatusBarPanel.h"
+#include "window/main/ToolButton.h"
 #include "window/post/PostTableView.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
@@ -34,12 +34,12 @@ void Program(PostTable& table, const QString& rows) {
     }
 }
 
-QString Panel(TMainForm& form, int n) {
+QString Panel(MainWindow& form, int n) {
     return form.StatusPanel(n)->text();
 }
 
 // Delivers the ticks the Post run timer would.
-void Ticks(TMainForm& form, int count) {
+void Ticks(MainWindow& form, int count) {
     for (int i = 0; i < count; ++i) {
         form.bench().run().TimePuskPstTimer();
     }
@@ -57,10 +57,10 @@ private Q_SLOTS:
 };
 
 void TestMainWindow::postProgramRunsToItsStop() {
-    TMainForm form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    TMainMenu& menu = form.Bars().Menu();
+    MainMenu& menu = form.Bars().Menu();
     Program(form.bench().Post().table, QStringLiteral("3:2|2:3|6:"));
 
     menu.mmRunRun->trigger();
@@ -91,7 +91,7 @@ void TestMainWindow::postProgramRunsToItsStop() {
 }
 
 void TestMainWindow::errorOffersItsHelpTopic() {
-    TMainForm form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Program(form.bench().Post().table, QStringLiteral("3:11"));
@@ -101,16 +101,16 @@ void TestMainWindow::errorOffersItsHelpTopic() {
     WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
     Ticks(form, 1);
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  ошибка:  команды с таким номером не существует"));
-    QTRY_VERIFY(form.HelpWindow()->isVisible());
-    QCOMPARE(form.HelpWindow()->CurrentTopic(), 134);
+    QTRY_VERIFY(form.Help()->isVisible());
+    QCOMPARE(form.Help()->CurrentTopic(), 134);
     QVERIFY(!form.bench().Post().tape.GetPostCell(0));
 }
 
 void TestMainWindow::pausedRunEditedAsksToRestart() {
-    TMainForm form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    TMainMenu& menu = form.Bars().Menu();
+    MainMenu& menu = form.Bars().Menu();
     PostMachine& post = form.bench().Post();
     Program(post.table, QStringLiteral("2:2|2:3|2:1"));
     menu.mmRunRun->trigger();
@@ -136,10 +136,10 @@ void TestMainWindow::pausedRunEditedAsksToRestart() {
 }
 
 void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
-    TMainForm form;
+    MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    TMainMenu& menu = form.Bars().Menu();
+    MainMenu& menu = form.Bars().Menu();
     Program(form.bench().Post().table, QStringLiteral("2:1"));
     menu.mmRunStep->trigger();
     Ticks(form, 1);

@@ -8,10 +8,10 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
+#include "window/dialogs/DialogButton.h"
+#include "window/dialogs/MessageDialog.h"
 #include "window/dialogs/MessageLayout.h"
-#include "window/dialogs/TButtonPanel.h"
-#include "window/dialogs/TfMessage.h"
-#include "window/main/TMainForm.h"
+#include "window/main/MainWindow.h"
 
 using Keys = QList<int>;
 using Lefts = QList<int>;
@@ -75,14 +75,14 @@ void TestMessageDialog::layout() {
         QCOMPARE(layout.lefts[std::size_t(i)], lefts[i]);
     }
 
-    TfMessage dialog;
+    MessageDialog dialog;
     bool checked = false;
     WhenModal(
         [&](QWidget*) {
-            QCOMPARE(dialog.size(), QSize(width, TfMessage::ClientHeight));
+            QCOMPARE(dialog.size(), QSize(width, MessageDialog::ClientHeight));
             QCOMPARE(dialog.MessageLabel()->geometry(), QRect(8, 20, width - 32, 37));
             for (int n = 1; n <= 3; ++n) {
-                TButtonPanel* panel = dialog.Button(n);
+                DialogButton* panel = dialog.Button(n);
                 QCOMPARE(panel->isVisible(), n <= captions.size());
                 if (n > captions.size())
                     continue;
@@ -126,7 +126,7 @@ void TestMessageDialog::markers() {
     QFETCH(QString, shown);
     QFETCH(int, alignment);
 
-    TfMessage dialog;
+    MessageDialog dialog;
     WhenModal(
         [&](QWidget*) {
             QCOMPARE(dialog.MessageLabel()->text(), shown);
@@ -168,7 +168,7 @@ void TestMessageDialog::keyboard() {
     QFETCH(int, finalKey);
     QFETCH(int, result);
 
-    TfMessage dialog;
+    MessageDialog dialog;
     WhenModal(
         [&](QWidget* modal) {
             QCOMPARE(modal, &dialog);
@@ -184,7 +184,7 @@ void TestMessageDialog::keyboard() {
 }
 
 void TestMessageDialog::clickChoosesButton() {
-    TfMessage dialog;
+    MessageDialog dialog;
     WhenModal([](QWidget*) {},
               [&](QWidget*) { QTest::mouseClick(dialog.Button(3), Qt::LeftButton); });
     QCOMPARE(dialog.Execute(QStringLiteral("Вопрос"), QStringLiteral("Текст"),
@@ -197,7 +197,7 @@ void TestMessageDialog::clickChoosesButton() {
 void TestMessageDialog::hoverSelectsAndShowsHint() {
     QMainWindow window;
     window.statusBar();
-    TfMessage dialog(&window);
+    MessageDialog dialog(&window);
     WhenModal(
         [&](QWidget*) {
             QTest::mouseMove(dialog.Button(2));
@@ -213,11 +213,11 @@ void TestMessageDialog::hoverSelectsAndShowsHint() {
 }
 
 void TestMessageDialog::releaseOutsideOnlyRestoresLook() {
-    TfMessage dialog;
+    MessageDialog dialog;
     bool stayedOpen = false;
     WhenModal(
         [&](QWidget*) {
-            TButtonPanel* panel = dialog.Button(2);
+            DialogButton* panel = dialog.Button(2);
             const QPoint home = panel->pos();
             QTest::mousePress(panel, Qt::LeftButton, {}, QPoint(10, 10));
             QVERIFY(panel->IsPressedLook());
@@ -239,7 +239,7 @@ void TestMessageDialog::releaseOutsideOnlyRestoresLook() {
 }
 
 void TestMessageDialog::closeBoxGivesZero() {
-    TfMessage dialog;
+    MessageDialog dialog;
     WhenModal([&](QWidget*) { QTest::keyClick(&dialog, Qt::Key_Right); },
               [&](QWidget*) { dialog.close(); });
     QCOMPARE(dialog.Execute(QStringLiteral("Ошибка"), QStringLiteral("Текст"),
@@ -251,8 +251,8 @@ void TestMessageDialog::closeBoxGivesZero() {
 // button 1 framed and all buttons raised, even after the last call closed
 // by keyboard while a button was held down.
 void TestMessageDialog::reusedDialogStartsClean() {
-    TMainForm form;
-    TfMessage* shared = form.MessageDialog();
+    MainWindow form;
+    MessageDialog* shared = form.Messages();
     WhenModal(
         [&](QWidget* modal) {
             QCOMPARE(modal, shared);
@@ -285,8 +285,8 @@ void TestMessageDialog::reusedDialogStartsClean() {
 // A running program may report while a question is open; the question keeps
 // its texts, buttons and result.
 void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
-    TMainForm form;
-    TfMessage* shared = form.MessageDialog();
+    MainWindow form;
+    MessageDialog* shared = form.Messages();
     int inner = -1;
     WhenModal(
         [&](QWidget*) {

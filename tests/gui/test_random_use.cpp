@@ -26,16 +26,16 @@
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
-#include "window/dialogs/TfMessage.h"
-#include "window/main/TCool.h"
-#include "window/main/TMainForm.h"
-#include "window/main/TMainMenu.h"
-#include "window/main/TShellBars.h"
-#include "window/main/TToolBar.h"
+#include "window/dialogs/MessageDialog.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainToolBar.h"
+#include "window/main/MainWindow.h"
+#include "window/main/ToolButton.h"
 #include "window/post/PostTableView.h"
+#include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapePanel.h"
-#include "window/tape/TfmAlf.h"
 #include "window/turing/TuringAlphabetPanel.h"
 #include "window/turing/TuringTablePanel.h"
 #include "window/turing/TuringTableView.h"
@@ -68,7 +68,7 @@ private:
 
     QRandomGenerator random_;
     QString folder_;
-    TMainForm form_;
+    MainWindow form_;
     QTimer answerer_;
     QPointer<QWidget> answeredDialog_;
     int waits_ = 0;
@@ -129,7 +129,7 @@ void RandomUse::AnswerModals() {
 }
 
 void RandomUse::MenuCommand() {
-    TMainMenu& menu = form_.Bars().Menu();
+    MainMenu& menu = form_.Bars().Menu();
     QList<QAction*> items;
     for (QAction* item : menu.Actions()) {
         const QString name = item->objectName();
@@ -152,8 +152,8 @@ void RandomUse::MenuCommand() {
 }
 
 void RandomUse::ToolbarClick() {
-    TToolBar& bar = form_.Bars().ToolBar();
-    TCool* button = bar.Button(1 + Pick(12));
+    MainToolBar& bar = form_.Bars().ToolBar();
+    ToolButton* button = bar.Button(1 + Pick(12));
     if (!button || !button->isVisible() || !button->isEnabled() || !bar.isEnabled()) {
         return;
     }
@@ -320,7 +320,7 @@ void RandomUse::Act() {
             break;
     }
     // The symbol list closes on a choice or when it loses the focus.
-    TfmAlf* list = form_.Tape()->SymbolList();
+    SymbolPopup* list = form_.Tape()->SymbolList();
     if (list->isVisible()) {
         QTest::keyClick(list->List(), Chance(50) ? Qt::Key_Down : Qt::Key_Up);
         QTest::keyClick(list->List(), Qt::Key_Return);
@@ -409,7 +409,7 @@ QString RandomUse::Check() {
         return QStringLiteral("the views of both machines are mixed");
     }
     const RunController& run = bench.run();
-    const TMainMenu& menu = form_.Bars().Menu();
+    const MainMenu& menu = form_.Bars().Menu();
     if (!run.Controls().boundScroll) {
         switch (run.State()) {
             case RunController::RunState::Idle:

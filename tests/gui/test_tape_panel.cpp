@@ -12,10 +12,10 @@
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
+#include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapePanel.h"
 #include "window/tape/TapeRulerWidget.h"
-#include "window/tape/TfmAlf.h"
 
 namespace {
 
@@ -444,7 +444,7 @@ void TestTapePanel::symbolList() {
     turing.LoadAlphabet(QStringLiteral("01"));
     b.grid()->Select(12, 14);
     QSignalSpy chosen(b.panel, &TapePanel::SymbolChosen);
-    TfmAlf* list = b.panel->SymbolList();
+    SymbolPopup* list = b.panel->SymbolList();
     b.panel->ChangeSymbol(b.window.mapToGlobal(QPoint(40, 70)));
     QVERIFY(list->isVisible());
     QCOMPARE(list->size(), QSize(42, 94));

@@ -8,8 +8,8 @@
 
 #include "ShellFixture.h"
 #include "core/run/RunController.h"
-#include "window/main/TBevel.h"
-#include "window/main/TCool.h"
+#include "window/main/Bevel.h"
+#include "window/main/ToolButton.h"
 
 class TestToolBar : public QObject {
     Q_OBJECT
@@ -79,7 +79,7 @@ void TestToolBar::buttonsStandByGroups() {
     QFETCH(bool, enabled);
     QFETCH(bool, shown);
     auto form = ShownForm();
-    TCool* button = form->Bars().ToolBar().Button(n);
+    ToolButton* button = form->Bars().ToolBar().Button(n);
     QCOMPARE(button->geometry(), QRect(left, 4, width, 22));
     QCOMPARE(button->toolTip(), tooltip);
     QCOMPARE(button->statusTip(), statusTip);
@@ -90,7 +90,7 @@ void TestToolBar::buttonsStandByGroups() {
 
 void TestToolBar::panelAndSeparators() {
     auto form = ShownForm();
-    TToolBar& bar = form->Bars().ToolBar();
+    MainToolBar& bar = form->Bars().ToolBar();
     QCOMPARE(bar.objectName(), QStringLiteral("ToolBar"));
     QCOMPARE(bar.height(), 30);
     QCOMPARE(bar.width(), form->width());
@@ -98,7 +98,7 @@ void TestToolBar::panelAndSeparators() {
     QCOMPARE(bar.statusTip(), QStringLiteral("Панель инструментов. Её можно спрятать"));
     const int lefts[] = {86, 149, 311, 260};
     for (int s = 1; s <= 4; ++s) {
-        TBevel* separator = bar.Separator(s);
+        Bevel* separator = bar.Separator(s);
         QCOMPARE(separator->objectName(), QStringLiteral("Bevel%1").arg(s));
         QCOMPARE(separator->geometry(), QRect(lefts[s - 1], 3, 2, 22));
         QVERIFY(separator->isVisible());
@@ -129,7 +129,7 @@ void TestToolBar::pictureFollowsEnabledState() {
     QFETCH(int, n);
     QFETCH(bool, coloured);
     auto form = ShownForm();
-    TCool* button = form->Bars().ToolBar().Button(n);
+    ToolButton* button = form->Bars().ToolBar().Button(n);
     button->show();
     form->SetToolButtonEnabled(n, true);
     const QImage on = button->grab().toImage();
@@ -170,7 +170,7 @@ void TestToolBar::symbolButtonShowsCurrentSymbol() {
     auto form = ShownForm();
     form->bench().Turing().currentTapeSymbol = symbol;
     form->Bars().ApplyMachineVisibility(MachineKind::Tur);
-    TCool* button = form->Bars().ToolBar().Button(11);
+    ToolButton* button = form->Bars().ToolBar().Button(11);
     QVERIFY(button->isVisible());
     const QImage face = button->grab().toImage();
     QCOMPARE(face.size(), QSize(24, 22));
@@ -220,7 +220,7 @@ void TestToolBar::hoverFrames() {
     QFETCH(QPoint, bv);
     QFETCH(QPoint, bv2);
     auto form = ShownForm();
-    TToolBar& bar = form->Bars().ToolBar();
+    MainToolBar& bar = form->Bars().ToolBar();
     if (turing) {
         form->Bars().ApplyMachineVisibility(MachineKind::Tur);
         form->SetToolButtonEnabled(11, true);
@@ -230,7 +230,7 @@ void TestToolBar::hoverFrames() {
         form->SetToolButtonEnabled(n, false);
     }
     QTest::mouseMove(form.get(), QPoint(400, 300));
-    TCool* button = bar.Button(enter);
+    ToolButton* button = bar.Button(enter);
     QTest::mouseMove(button, button->rect().center());
     QTRY_COMPARE(button->underMouse(), true);
     QCOMPARE(bar.HoverFrame()->isVisible(), bv != QPoint(-1, -1));
@@ -256,9 +256,9 @@ void TestToolBar::hoverFrames() {
 
 void TestToolBar::pressedLookAndClick() {
     auto form = ShownForm();
-    TToolBar& bar = form->Bars().ToolBar();
+    MainToolBar& bar = form->Bars().ToolBar();
     auto spy = Isolated(Item(*form, "mmRunRun"));
-    TCool* button = bar.Button(6);
+    ToolButton* button = bar.Button(6);
     const QRect home = button->geometry();
     QTest::mouseMove(button, QPoint(10, 10));
     QTRY_VERIFY(bar.HoverFrame()->isVisible());
@@ -283,7 +283,7 @@ void TestToolBar::pressedLookAndClick() {
 void TestToolBar::disabledButtonIgnoresClicks() {
     auto form = ShownForm();
     auto spy = Isolated(Item(*form, "mmRunPause"));
-    TCool* button = form->Bars().ToolBar().Button(7);
+    ToolButton* button = form->Bars().ToolBar().Button(7);
     QVERIFY(!button->isEnabled());
     const QRect home = button->geometry();
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -317,7 +317,7 @@ void TestToolBar::controlStatesReachMenus() {
     QFETCH(QString, field);
     QFETCH(QString, item);
     auto form = ShownForm();
-    TMainMenu& menu = form->Bars().Menu();
+    MainMenu& menu = form->Bars().Menu();
     QAction* action = menu.Menu(item) ? menu.Menu(item)->menuAction() : menu.Action(item);
     QVERIFY(action);
     ControlStates states = form->bench().run().Controls();
@@ -346,7 +346,7 @@ void TestToolBar::controlStatesReachButtons_data() {
 void TestToolBar::controlStatesReachButtons() {
     QFETCH(int, n);
     auto form = ShownForm();
-    TToolBar& bar = form->Bars().ToolBar();
+    MainToolBar& bar = form->Bars().ToolBar();
     RunController& run = form->bench().run();
     ControlStates states = run.Controls();
     const ControlStates start = states;
@@ -364,8 +364,8 @@ void TestToolBar::controlStatesReachButtons() {
 
 void TestToolBar::runAndBreakSwitchTheSurfaces() {
     auto form = ShownForm();
-    TMainMenu& menu = form->Bars().Menu();
-    TToolBar& bar = form->Bars().ToolBar();
+    MainMenu& menu = form->Bars().Menu();
+    MainToolBar& bar = form->Bars().ToolBar();
     auto open = Isolated(menu.mmFileOpen);
     auto help = Isolated(menu.mmHelpCont);
     auto run = Isolated(menu.mmRunRun);

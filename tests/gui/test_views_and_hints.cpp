@@ -11,13 +11,13 @@
 
 #include "ShellFixture.h"
 #include "core/workbench/Workbench.h"
-#include "window/dialogs/TfMessage.h"
-#include "window/main/TCool.h"
-#include "window/main/TViewToggles.h"
+#include "window/dialogs/MessageDialog.h"
+#include "window/main/ToolButton.h"
+#include "window/main/ViewToggles.h"
 
 namespace {
 
-using View = TViewToggles::View;
+using View = ViewToggles::View;
 
 // Regions as the window lays them out below the toolbar: statement, tape,
 // alphabet, table.
@@ -27,7 +27,7 @@ struct Regions {
     QWidget* alphabet;
 };
 
-Regions LayOutRegions(TMainForm& form) {
+Regions LayOutRegions(MainWindow& form) {
     auto* central = new QWidget(&form);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -41,7 +41,7 @@ Regions LayOutRegions(TMainForm& form) {
     column->addWidget(r.alphabet);
     column->addWidget(new QWidget(central), 1);
     form.setCentralWidget(central);
-    TViewToggles& views = form.Bars().Views();
+    ViewToggles& views = form.Bars().Views();
     views.SetRegion(View::Statement, r.statement);
     views.SetRegion(View::Alphabet, r.alphabet);
     return r;
@@ -51,7 +51,7 @@ int TopInWindow(QWidget* w) {
     return w->mapTo(w->window(), QPoint(0, 0)).y();
 }
 
-void Settle(TMainForm& form) {
+void Settle(MainWindow& form) {
     QCoreApplication::processEvents();
     form.layout()->activate();
     if (form.centralWidget() && form.centralWidget()->layout()) {
@@ -107,7 +107,7 @@ void TestViewsAndHints::togglesHideAndShow() {
     QFETCH(QString, hideHint);
     auto form = ShownForm();
     LayOutRegions(*form);
-    TViewToggles& views = form->Bars().Views();
+    ViewToggles& views = form->Bars().Views();
     QAction* action = Item(*form, item);
     QWidget* region = views.Region(View(view));
     QVERIFY(region);
@@ -119,7 +119,7 @@ void TestViewsAndHints::togglesHideAndShow() {
     }
     QVERIFY(!region->isHidden());
     QVERIFY(action->isChecked());
-    QSignalSpy toggled(&views, &TViewToggles::Toggled);
+    QSignalSpy toggled(&views, &ViewToggles::Toggled);
 
     Item(*form, hide)->trigger();
     QVERIFY(region->isHidden());
@@ -138,7 +138,7 @@ void TestViewsAndHints::togglesHideAndShow() {
 void TestViewsAndHints::regionsReturnToTheirPlaces() {
     auto form = ShownForm();
     const Regions r = LayOutRegions(*form);
-    TMainMenu& menu = form->Bars().Menu();
+    MainMenu& menu = form->Bars().Menu();
     QWidget* toolBar = &form->Bars().ToolBar();
     menu.mmViewAlf->trigger();
     Settle(*form);
@@ -170,7 +170,7 @@ void TestViewsAndHints::regionsReturnToTheirPlaces() {
 
 void TestViewsAndHints::alphabetRecordsWhetherItWasVisible() {
     auto form = ShownForm();
-    TViewToggles& views = form->Bars().Views();
+    ViewToggles& views = form->Bars().Views();
     QVERIFY(views.AlphabetWasVisible());
     views.Toggle(View::Alphabet);
     QVERIFY(views.AlphabetWasVisible());
@@ -209,7 +209,7 @@ void TestViewsAndHints::hintDisplay() {
     // From a control deep in the window, and from the message dialog,
     // which hands its buttons' hints to the window.
     for (QWidget* from : {static_cast<QWidget*>(form->Bars().ToolBar().Button(3)),
-                          static_cast<QWidget*>(form->MessageDialog())}) {
+                          static_cast<QWidget*>(form->Messages())}) {
         form->bench().SetStatusText(Workbench::PanelMessage, QStringLiteral("x"));
         QStatusTipEvent event(tip);
         QCoreApplication::sendEvent(from, &event);
@@ -224,13 +224,13 @@ void TestViewsAndHints::hintDisplay() {
 
 void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
     auto form = ShownForm();
-    TCool* button = form->Bars().ToolBar().Button(1);
+    ToolButton* button = form->Bars().ToolBar().Button(1);
     QTest::mouseMove(form.get(), QPoint(400, 300));
     QTest::mouseMove(button, button->rect().center());
     QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Создает машину Поста"));
     QCOMPARE(button->toolTip(), QStringLiteral("Новый"));
     // A disabled button's hint shows too.
-    TCool* restore = form->Bars().ToolBar().Button(5);
+    ToolButton* restore = form->Bars().ToolBar().Button(5);
     QTest::mouseMove(restore, restore->rect().center());
     QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Восстановить запомненную ленту"));
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
@@ -247,7 +247,7 @@ void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
 
 void TestViewsAndHints::highlightedMenuItemShowsItsHint() {
     auto form = ShownForm();
-    TMainMenu& menu = form->Bars().Menu();
+    MainMenu& menu = form->Bars().Menu();
     menu.mmFile->popup(form->mapToGlobal(QPoint(0, 20)));
     QTRY_VERIFY(menu.mmFile->isVisible());
     menu.mmFile->setActiveAction(menu.mmFileOpen);
@@ -271,7 +271,7 @@ void TestViewsAndHints::statusBarHintAndPopup() {
 
     // A right click on a toolbar button opens the toolbar's pop-up.
     QMenu* toolBarPopup = form->Bars().Menu().pmToolBar;
-    TCool* button = form->Bars().ToolBar().Button(1);
+    ToolButton* button = form->Bars().ToolBar().Button(1);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
                             button->mapToGlobal(QPoint(3, 3)));
     QCoreApplication::sendEvent(button, &click);

@@ -9,13 +9,13 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
-#include "window/main/TMainForm.h"
-#include "window/main/TMainMenu.h"
-#include "window/main/TShellBars.h"
-#include "window/main/TStatusPanel.h"
-#include "window/main/TViewToggles.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainWindow.h"
+#include "window/main/StatusBarPanel.h"
+#include "window/main/ViewToggles.h"
+#include "window/tape/SymbolPopup.h"
 #include "window/tape/TapePanel.h"
-#include "window/tape/TfmAlf.h"
 #include "window/turing/TuringAlphabetPanel.h"
 
 namespace {
@@ -53,7 +53,7 @@ void AnswerMessage(int n, QString* caption = nullptr) {
 }
 
 struct Shown {
-    TMainForm form;
+    MainWindow form;
     Shown() {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -126,7 +126,7 @@ void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
 
 void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
     Shown s;
-    TMainMenu& menu = s.form.Bars().Menu();
+    MainMenu& menu = s.form.Bars().Menu();
     menu.mmInterTur->trigger();
     QVERIFY(s.form.Alphabet()->isVisible());
     QVERIFY(s.form.Alphabet()->y() > s.form.Tape()->y());
@@ -147,7 +147,7 @@ void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
 
 void TestWindowDocuments::modifiedFlagsStayWithTheirMachine() {
     Shown s;
-    TMainMenu& menu = s.form.Bars().Menu();
+    MainMenu& menu = s.form.Bars().Menu();
     s.form.bench().Post().tape.SetPostCell(2, true);
     s.form.bench().Post().SetDocument(QStringLiteral("/home/ученик/задачи/сложение.pst"), true);
     menu.mmInterTur->trigger();
@@ -167,7 +167,7 @@ void TestWindowDocuments::chosenSymbolShowsOnItsButton() {
     turing.EditAlphabetText(QStringLiteral("xy"));
     turing.RebuildAlphabet();
     s.form.Bars().Menu().mmCommChange->trigger();
-    TfmAlf* list = s.form.Tape()->SymbolList();
+    SymbolPopup* list = s.form.Tape()->SymbolList();
     QTRY_VERIFY(list->isVisible());
     QWidget* focus = QApplication::focusWidget();
     QVERIFY(focus);

@@ -1,7 +1,7 @@
 list(APPEND ZEBRIN_GUI_SOURCES
     window/dialogs/MessageLayout.cpp window/dialogs/MessageLayout.h
-    window/dialogs/TAboutBox.cpp window/dialogs/TAboutBox.h
-    window/dialogs/TButtonPanel.cpp window/dialogs/TButtonPanel.h
-    window/dialogs/THelpWindow.cpp window/dialogs/THelpWindow.h
-    window/dialogs/TfMessage.cpp window/dialogs/TfMessage.h
+    window/dialogs/AboutDialog.cpp window/dialogs/AboutDialog.h
+    window/dialogs/DialogButton.cpp window/dialogs/DialogButton.h
+    window/dialogs/HelpWindow.cpp window/dialogs/HelpWindow.h
+    window/dialogs/MessageDialog.cpp window/dialogs/MessageDialog.h
 )

@@ -1,13 +1,13 @@
 list(APPEND ZEBRIN_GUI_SOURCES
-    window/main/TBevel.cpp window/main/TBevel.h
-    window/main/TCommandWiring.cpp window/main/TCommandWiring.h
-    window/main/TCool.cpp window/main/TCool.h
-    window/main/THintDisplay.cpp window/main/THintDisplay.h
-    window/main/TMainForm.cpp window/main/TMainForm.h
-    window/main/TMainMenu.cpp window/main/TMainMenu.h
-    window/main/TShellBars.cpp window/main/TShellBars.h
-    window/main/TStatusPanel.cpp window/main/TStatusPanel.h
-    window/main/TToolBar.cpp window/main/TToolBar.h
-    window/main/TToolPictures.cpp window/main/TToolPictures.h
-    window/main/TViewToggles.cpp window/main/TViewToggles.h
+    window/main/Bevel.cpp window/main/Bevel.h
+    window/main/CommandWiring.cpp window/main/CommandWiring.h
+    window/main/ToolButton.cpp window/main/ToolButton.h
+    window/main/HintDisplay.cpp window/main/HintDisplay.h
+    window/main/MainWindow.cpp window/main/MainWindow.h
+    window/main/MainMenu.cpp window/main/MainMenu.h
+    window/main/CommandBars.cpp window/main/CommandBars.h
+    window/main/StatusBarPanel.cpp window/main/StatusBarPanel.h
+    window/main/MainToolBar.cpp window/main/MainToolBar.h
+    window/main/ToolPictures.cpp window/main/ToolPictures.h
+    window/main/ViewToggles.cpp window/main/ViewToggles.h
 )

@@ -13,9 +13,9 @@
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
+#include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapeRulerWidget.h"
-#include "window/tape/TfmAlf.h"
 
 namespace {
 
@@ -133,11 +133,12 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
         sbRight2_->setChecked(mode == TapeScroller::BoundMode::ToMax);
     });
 
-    fmAlf_ = new TfmAlf(bench_.Turing(), this);
+    fmAlf_ = new SymbolPopup(bench_.Turing(), this);
     TapeGridWidget* turingGrid = grids_[std::size_t(MachineKind::Tur)];
     turingGrid->SetSelectionShownElsewhere([this] { return fmAlf_->isVisible(); });
-    connect(fmAlf_, &TfmAlf::VisibleChanged, turingGrid, [turingGrid] { turingGrid->update(); });
-    connect(fmAlf_, &TfmAlf::SymbolChosen, this, [this](const QString& symbol) {
+    connect(fmAlf_, &SymbolPopup::VisibleChanged, turingGrid,
+            [turingGrid] { turingGrid->update(); });
+    connect(fmAlf_, &SymbolPopup::SymbolChosen, this, [this](const QString& symbol) {
         Q_EMIT SymbolChosen(symbol);
         WriteCurrentSymbol();
     });

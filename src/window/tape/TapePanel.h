@@ -24,7 +24,7 @@ class QToolButton;
 class TapeGridWidget;
 class TapeRulerWidget;
 class TapeScroller;
-class TfmAlf;
+class SymbolPopup;
 class Workbench;
 
 class TapePanel : public QWidget {
@@ -44,7 +44,7 @@ public:
     QToolButton* SbLeft2() const { return sbLeft2_; }
     QToolButton* SbRight2() const { return sbRight2_; }
     TapeScroller& Scroller() const { return *scroller_; }
-    TfmAlf* SymbolList() const { return fmAlf_; }
+    SymbolPopup* SymbolList() const { return fmAlf_; }
 
     // pmLenta, opened on a right click over the tape after the selection
     // has followed the click. Without one the panel emits
@@ -123,7 +123,7 @@ private:
     QToolButton* sbRight_;
     QToolButton* sbLeft2_;
     QToolButton* sbRight2_;
-    TfmAlf* fmAlf_;
+    SymbolPopup* fmAlf_;
     QPointer<QMenu> popupMenu_;
     MachineKind shownKind_ = MachineKind::Pst;
     int shownCarriage_ = 0;

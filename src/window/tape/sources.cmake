@@ -2,5 +2,5 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/tape/TapeGridWidget.cpp window/tape/TapeGridWidget.h
     window/tape/TapePanel.cpp window/tape/TapePanel.h
     window/tape/TapeRulerWidget.cpp window/tape/TapeRulerWidget.h
-    window/tape/TfmAlf.cpp window/tape/TfmAlf.h
+    window/tape/SymbolPopup.cpp window/tape/SymbolPopup.h
 )

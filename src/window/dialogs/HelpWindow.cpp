@@ -1,0 +1,89 @@
+#include "window/dialogs/HelpWindow.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// The topics live in a static library, whose resource initialiser the linker
+// would drop unless something refers to it.
+static void InitHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitHelpResources();
+    setWindowTitle(QStringLiteral("Справка Zebrin42"));
+    setWindowIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    resize(600, 480);
+
+    auto* contents = new QPushButton(QStringLiteral("Содержание"), this);
+    auto* back = new QPushButton(QStringLiteral("Назад"), this);
+    auto* forward = new QPushButton(QStringLiteral("Вперёд"), this);
+    auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+
+    browser_ = new QTextBrowser(this);
+    // Web and mail links leave for the desktop's own programs; topic links
+    // stay in this window.
+    browser_->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+
+    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(ContentsTopic); });
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Справка Zebrin42")
+                                       : QStringLiteral("Справка Zebrin42 - %1").arg(title));
+    });
+}
+
+QUrl HelpWindow::TopicUrl(int context) {
+    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(context));
+}
+
+bool HelpWindow::HasTopic(int context) {
+    return QFile::exists(QStringLiteral(":/help/%1.html").arg(context));
+}
+
+void HelpWindow::ShowTopic(int context) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    browser_->setSource(TopicUrl(HasTopic(context) ? context : ContentsTopic));
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+int HelpWindow::CurrentTopic() const {
+    const QUrl source = browser_->source();
+    if (source.scheme() != QLatin1String("qrc"))
+        return 0;
+    const QString name = source.fileName();
+    if (!name.endsWith(QLatin1String(".html")))
+        return 0;
+    bool ok = false;
+    const int context = name.chopped(5).toInt(&ok);
+    return ok ? context : 0;
+}

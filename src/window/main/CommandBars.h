@@ -1,0 +1,69 @@
+#pragma once
+// The main window's command surfaces, installed on a MainWindow: the menus
+// (MainMenu), the toolbar (MainToolBar), the view toggles (ViewToggles), the
+// status bar's hint and pop-up menu, and the hint display (HintDisplay).
+// It mirrors the run controller's ControlStates on the toolbar and the
+// menus, applies each machine's set of shown items, runs a toolbar
+// button's menu item when the button is clicked, and wires the help items
+// and the view items. The other commands are connected by the window.
+//
+// Menu shortcuts take the key first anywhere in the window (F1 opens help
+// even in an editor; Ctrl+A changes the symbol rather than selecting text)
+// while their item could be chosen.
+
+#include <QObject>
+#include <array>
+
+#include "core/machine/MachineKind.h"
+#include "core/run/ControlStates.h"
+
+class QAction;
+class MainWindow;
+class MainMenu;
+class MainToolBar;
+class ViewToggles;
+class HintDisplay;
+
+class CommandBars : public QObject {
+    Q_OBJECT
+public:
+    explicit CommandBars(MainWindow& form);
+
+    MainMenu& Menu() const { return *menu_; }
+    MainToolBar& ToolBar() const { return *toolBar_; }
+    ViewToggles& Views() const { return *views_; }
+
+    // The menu item whose command toolbar button n (1 to 12) runs.
+    QAction* ButtonAction(int n) const;
+
+    // Toolbar button n's enabled state and picture; button 5 carries the
+    // restore items (mmCommPastLenta, pmLentaPaste) with it.
+    void SetToolButtonEnabled(int n, bool on);
+    // Toolbar buttons 1 to 12, the menus "&Файл", "&Интерпретатор",
+    // "&Команды" and "&Помощь", the four run items and the restore items.
+    void ApplyControls(const ControlStates& states);
+    // The items that belong to one machine: shown for it, hidden for the
+    // other (menu items, pop-up items, the alphabet view item and toolbar
+    // buttons 10 to 12). Entering the Turing machine redraws the symbol
+    // button.
+    void ApplyMachineVisibility(MachineKind kind);
+    // Button 11's picture from the Turing machine's current tape symbol.
+    void RedrawSymbolButton();
+    // Button 5's hint: "Восстановить ленту", a line break and the current
+    // machine's MemorisedPicture. It has no "|", so the tooltip shows the
+    // picture under the name and the status line shows both.
+    void SetRestoreHint(const QString& memorisedPicture);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool ShortcutAvailable(const QKeySequence& keys) const;
+
+    MainWindow& form_;
+    MainMenu* menu_;
+    MainToolBar* toolBar_;
+    ViewToggles* views_;
+    HintDisplay* hints_;
+    std::array<QAction*, 13> buttonActions_{};
+};

@@ -1,0 +1,257 @@
+#include "window/main/MainToolBar.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "window/main/Bevel.h"
+#include "window/main/HintDisplay.h"
+#include "window/main/ToolButton.h"
+
+namespace {
+
+constexpr int kButtonTop = 4;
+constexpr int kButtonHeight = 22;
+constexpr int kFirstLeft = 8;
+constexpr int kGroupGap = 15;     // from a group's right edge to the next group
+constexpr int kSeparatorGap = 6;  // from a group's right edge to its separator
+constexpr int kSeparatorTop = 3;
+
+int ButtonWidth(int n) {
+    return n == MainToolBar::ChangeButton ? 12 : 24;
+}
+
+// Groups of places from left to right; two buttons may share a place (10
+// on the Post machine, 11 on the Turing machine). Each group ends with its
+// separator, numbered as the separators are named.
+struct Place {
+    int button;
+    int sharedWith;
+};
+struct Group {
+    std::array<Place, 4> places;
+    int count;
+    int separator;
+};
+constexpr std::array<Group, 4> kGroups = {{
+    {{{{1, 0}, {2, 0}, {3, 0}}}, 3, 1},
+    {{{{4, 0}, {5, 0}}}, 2, 2},
+    {{{{6, 0}, {7, 0}, {8, 0}, {9, 0}}}, 4, 4},
+    {{{{10, 11}, {12, 0}}}, 2, 3},
+}};
+
+const QColor kLight(255, 255, 255);
+const QColor kShadow(128, 128, 128);
+
+}  // namespace
+
+QString MainToolBar::ShortName(int n) {
+    // Buttons 10 to 12 end with a space, as their hints always have.
+    static const std::array<const char*, ButtonCount + 1> kNames = {
+        "",
+        "Новый",
+        "Открыть",
+        "Сохранить",
+        "Запомнить ленту",
+        "Восстановить ленту",
+        "Запустить",
+        "Пауза",
+        "Пошагово",
+        "Прервать",
+        "Поставить / удалить метки ",
+        "Отметить символ на ленте ",
+        "Изменить символ ",
+    };
+    return n >= 1 && n <= ButtonCount ? QString::fromUtf8(kNames[std::size_t(n)]) : QString();
+}
+
+MainToolBar::MainToolBar(QWidget* parent)
+    : QToolBar(parent), pictures_(std::make_unique<ToolPictures>()) {
+    setObjectName(QStringLiteral("ToolBar"));
+    setMovable(false);
+    setFloatable(false);
+    setAllowedAreas(Qt::TopToolBarArea);
+    setFixedHeight(Height);
+    // Its hint has no short part: nothing for a tooltip, all for the
+    // status line.
+    setStatusTip(HintDisplay::LongHint(QStringLiteral("|Панель инструментов. Её можно спрятать")));
+
+    for (int n = 1; n <= ButtonCount; ++n) {
+        auto* button = new ToolButton(n, this);
+        buttons_[std::size_t(n)] = button;
+        if (n == ChangeButton) {
+            button->SetPictures(pictures_->SymbolChange(true), pictures_->SymbolChange(false));
+        } else if (n != SymbolButton) {
+            button->SetPictures(pictures_->Enabled(n - 1), pictures_->Disabled(n - 1));
+        }
+        button->SetHint(ShortName(n) + QLatin1Char('|'));
+        connect(button, &ToolButton::Entered, this, &MainToolBar::OnEntered);
+        connect(button, &ToolButton::Left, this, &MainToolBar::OnLeft);
+        connect(button, &ToolButton::PressedDown, this, &MainToolBar::OnPressed);
+        connect(button, &ToolButton::Released, this, &MainToolBar::OnReleased);
+        connect(button, &ToolButton::Clicked, this, &MainToolBar::ButtonClicked);
+    }
+    for (int s = 1; s <= 4; ++s) {
+        separators_[std::size_t(s)] = new Bevel(Bevel::Shape::LoweredLine, this);
+        separators_[std::size_t(s)]->setObjectName(QStringLiteral("Bevel%1").arg(s));
+    }
+    // The frames lie over the buttons and let the mouse through to them.
+    bv_ = new Bevel(Bevel::Shape::RaisedFrame, this);
+    bv_->setObjectName(QStringLiteral("bv"));
+    bv2_ = new Bevel(Bevel::Shape::RaisedFrame, this);
+    bv2_->setObjectName(QStringLiteral("Bv2"));
+    LayOut();
+    HideFrames();
+
+    DrawSymbolButton(QString());
+    for (int n : {5, 7, 9, 11, 12}) {
+        SetButtonEnabled(n, false);
+    }
+    SetButtonVisible(SymbolButton, false);
+    SetButtonVisible(ChangeButton, false);
+}
+
+MainToolBar::~MainToolBar() = default;
+
+void MainToolBar::LayOut() {
+    int left = kFirstLeft;
+    for (const Group& group : kGroups) {
+        for (int p = 0; p < group.count; ++p) {
+            const Place& place = group.places[std::size_t(p)];
+            const int width = ButtonWidth(place.button);
+            const QRect home(left, kButtonTop, width, kButtonHeight);
+            buttons_[std::size_t(place.button)]->SetHome(home);
+            if (place.sharedWith != 0) {
+                buttons_[std::size_t(place.sharedWith)]->SetHome(home);
+            }
+            left += width;
+        }
+        separators_[std::size_t(group.separator)]->setGeometry(left + kSeparatorGap, kSeparatorTop,
+                                                               2, kButtonHeight);
+        left += kGroupGap;
+    }
+    bv_->resize(24, kButtonHeight);
+    bv2_->resize(13, kButtonHeight);
+}
+
+ToolButton* MainToolBar::Button(int n) const {
+    return n >= 1 && n <= ButtonCount ? buttons_[std::size_t(n)] : nullptr;
+}
+
+Bevel* MainToolBar::Separator(int n) const {
+    return n >= 1 && n <= 4 ? separators_[std::size_t(n)] : nullptr;
+}
+
+void MainToolBar::SetButtonEnabled(int n, bool on) {
+    ToolButton* button = Button(n);
+    if (!button) {
+        return;
+    }
+    button->setEnabled(on);
+    // A frame left around a button that has just been switched off would
+    // promise a click that does nothing.
+    if (!on) {
+        const QPoint framed = button->Home().topLeft() - QPoint(1, 1);
+        if (bv_->isVisible() && bv_->pos() == framed) {
+            bv_->hide();
+        }
+        if (bv2_->isVisible() && bv2_->pos() == framed) {
+            bv2_->hide();
+        }
+    }
+}
+
+bool MainToolBar::IsButtonEnabled(int n) const {
+    const ToolButton* button = Button(n);
+    return button && button->isEnabled();
+}
+
+void MainToolBar::SetButtonVisible(int n, bool on) {
+    if (ToolButton* button = Button(n)) {
+        button->setVisible(on);
+        if (!on) {
+            HideFrames();
+        }
+    }
+}
+
+void MainToolBar::SetButtonHint(int n, const QString& hint) {
+    if (ToolButton* button = Button(n)) {
+        button->SetHint(hint);
+    }
+}
+
+void MainToolBar::DrawSymbolButton(const QString& symbol) {
+    const QPixmap picture = ToolPictures::SymbolPicture(symbol, font());
+    buttons_[SymbolButton]->SetPictures(picture, QPixmap());
+}
+
+void MainToolBar::ShowFrame(Bevel* frame, int n) {
+    frame->move(buttons_[std::size_t(n)]->Home().topLeft() - QPoint(1, 1));
+    frame->show();
+    frame->raise();
+}
+
+void MainToolBar::HideFrames() {
+    bv_->hide();
+    bv2_->hide();
+}
+
+void MainToolBar::OnEntered(int n) {
+    if (n == SymbolButton || n == ChangeButton) {
+        // The symbol and its change button act as one control.
+        if (IsButtonEnabled(SymbolButton) && IsButtonEnabled(ChangeButton)) {
+            ShowFrame(bv_, SymbolButton);
+            ShowFrame(bv2_, ChangeButton);
+        } else {
+            HideFrames();
+        }
+        return;
+    }
+    if (IsButtonEnabled(n)) {
+        ShowFrame(bv_, n);
+    } else {
+        bv_->hide();
+    }
+}
+
+void MainToolBar::OnLeft(int n) {
+    if (n == SymbolButton || n == ChangeButton) {
+        HideFrames();
+    } else {
+        bv_->hide();
+    }
+}
+
+void MainToolBar::OnPressed(int n) {
+    (n == ChangeButton ? bv2_ : bv_)->hide();
+}
+
+void MainToolBar::OnReleased(int n) {
+    ShowFrame(n == ChangeButton ? bv2_ : bv_, n);
+}
+
+void MainToolBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), ToolPictures::Face());
+    // Lowered outer bevel, raised inner bevel.
+    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    auto bevel = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    bevel(outer, kShadow, kLight);
+    bevel(inner, kLight, kShadow);
+}
+
+void MainToolBar::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (popup_) {
+        popup_->popup(event->globalPos());
+    }
+}

@@ -1,0 +1,338 @@
+#include "window/main/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedLayout>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "core/documents/DocumentCommands.h"
+#include "core/documents/DocumentFile.h"
+#include "core/run/RunController.h"
+#include "core/text/Cp1251.h"
+#include "core/workbench/InterpreterSwitch.h"
+#include "window/main/CommandWiring.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainToolBar.h"
+#include "window/main/ViewToggles.h"
+#include "window/post/PostTableView.h"
+#include "window/tape/TapePanel.h"
+#include "window/turing/TuringAlphabetPanel.h"
+#include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
+
+#include "window/dialogs/AboutDialog.h"
+#include "window/dialogs/HelpWindow.h"
+#include "window/dialogs/MessageDialog.h"
+#include "window/main/CommandBars.h"
+#include "window/main/StatusBarPanel.h"
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
+    setMinimumSize(605, 450);
+    resize(605, 450);
+    BuildStatusBar();
+    bars_ = new CommandBars(*this);
+    BuildRegions();
+    message_ = new MessageDialog(this);
+    about_ = new AboutDialog(this);
+    help_ = new HelpWindow(this);
+    wiring_ = new CommandWiring(*this);
+
+    connect(&bench_.run(), &RunController::ControlsChanged, this, &MainWindow::ApplyControls);
+    connect(&bench_.run(), &RunController::TableFocusRequested, this, [this] {
+        if (CurrentTable()->isVisible()) {
+            CurrentTable()->setFocus();
+        }
+    });
+    for (Machine* machine :
+         {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {
+        connect(machine, &Machine::DocumentNameChanged, this, &MainWindow::UpdateTitle);
+    }
+    UpdateTitle();
+    Bars().ApplyMachineVisibility(MachineKind::Pst);
+    // Until the first switch the Turing entries of the clearing submenu
+    // stay offered, acting on the empty Turing machine.
+    for (QAction* item : {Bars().Menu().mmCommClearTur, Bars().Menu().mmCommClearAlf,
+                          Bars().Menu().mmCommClearComm}) {
+        item->setVisible(true);
+    }
+    ShowMachineViews(MachineKind::Pst);
+    postTable_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+QPlainTextEdit* MainWindow::BuildStatement(Machine& machine, const QString& hint) {
+    auto* memo = new QPlainTextEdit(panel1_);
+    memo->setObjectName(machine.Kind() == MachineKind::Pst ? QStringLiteral("memUsloviePst")
+                                                           : QStringLiteral("memUslovieTur"));
+    memo->setPlainText(machine.Statement());
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setToolTip(hint);
+    memo->setStatusTip(hint);
+    MainMenu::Attach(memo, Bars().Menu().pmUslovie);
+    // Typed text keeps to what a document can store; the model's text is
+    // copied back only when it differs, so the caret stays where it is.
+    connect(memo, &QPlainTextEdit::textChanged, this, [memo, &machine] {
+        const QString clean =
+            DocumentFile::MemoText(DocumentFile::MemoLines(Cp1251::Sanitize(memo->toPlainText())));
+        machine.SetStatement(clean);
+    });
+    connect(&machine, &Machine::StatementChanged, memo, [memo](const QString& text) {
+        if (memo->toPlainText() != text) {
+            memo->setPlainText(text);
+        }
+    });
+    return memo;
+}
+
+void MainWindow::BuildRegions() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    panel1_ = new QWidget(central);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    panel1_->setFixedHeight(34);
+    auto* statementLayout = new QStackedLayout(panel1_);
+    memUsloviePst_ = BuildStatement(
+        bench_.Post(), QStringLiteral("Условие задачи машины Поста. Его можно спрятать"));
+    memUslovieTur_ = BuildStatement(
+        bench_.Turing(), QStringLiteral("Условие задачи машины Тьюринга. Его можно спрятать"));
+    statementLayout->addWidget(memUsloviePst_);
+    statementLayout->addWidget(memUslovieTur_);
+
+    tape_ = new TapePanel(bench_, central);
+    tape_->setObjectName(QStringLiteral("Panel2"));
+    tape_->SetPopupMenu(Bars().Menu().pmLenta);
+
+    alphabet_ = new TuringAlphabetPanel(bench_, central);
+    alphabet_->setObjectName(QStringLiteral("Panel4"));
+    MainMenu::Attach(alphabet_->Frame(), Bars().Menu().pmLbStatus);
+    alphabet_->SetPopupMenu(Bars().Menu().pmAlf);
+
+    panel5_ = new QStackedWidget(central);
+    panel5_->setObjectName(QStringLiteral("Panel5"));
+    postTable_ = new PostTableView(bench_, panel5_);
+    postTable_->setObjectName(QStringLiteral("sgMainPst"));
+    postTable_->SetContextMenu(Bars().Menu().pmSgMain);
+    turingPanel_ = new TuringTablePanel(bench_, panel5_);
+    turingPanel_->Table()->SetContextMenu(Bars().Menu().pmSgMain);
+    MainMenu::Attach(turingPanel_->Comments(), Bars().Menu().pmCommTur);
+    panel5_->addWidget(postTable_);
+    panel5_->addWidget(turingPanel_);
+
+    column->addWidget(panel1_);
+    column->addWidget(tape_);
+    column->addWidget(alphabet_);
+    column->addWidget(panel5_, 1);
+    setCentralWidget(central);
+
+    Bars().Views().SetRegion(ViewToggles::View::Statement, panel1_);
+    Bars().Views().SetRegion(ViewToggles::View::Alphabet, alphabet_);
+}
+
+QPlainTextEdit* MainWindow::Statement(MachineKind kind) const {
+    return kind == MachineKind::Pst ? memUsloviePst_ : memUslovieTur_;
+}
+
+QWidget* MainWindow::CurrentTable() const {
+    if (bench_.Kind() == MachineKind::Pst) {
+        return postTable_;
+    }
+    return turingPanel_->Table();
+}
+
+void MainWindow::ShowMachineViews(MachineKind entering) {
+    const bool post = entering == MachineKind::Pst;
+    static_cast<QStackedLayout*>(panel1_->layout())->setCurrentWidget(Statement(entering));
+    panel5_->setCurrentWidget(post ? static_cast<QWidget*>(postTable_) : turingPanel_);
+    tape_->FollowMachineKind();
+}
+
+void MainWindow::EnterMachine(MachineKind kind) {
+    SwitchInterpreter(bench_, kind);
+    Bars().ApplyMachineVisibility(kind);
+    ShowMachineViews(kind);
+    Bars().SetRestoreHint(bench_.Current().tape.Memorised().picture);
+    UpdateTitle();
+}
+
+void MainWindow::mmInterPstClick() {
+    const bool wasPost = bench_.Kind() == MachineKind::Pst;
+    Bars().Menu().mmInterPst->setChecked(true);
+    if (wasPost) {
+        return;  // the views already show the Post machine
+    }
+    ViewToggles& views = Bars().Views();
+    if (views.IsShown(ViewToggles::View::Alphabet)) {
+        views.Toggle(ViewToggles::View::Alphabet);
+        views.SetAlphabetWasVisible(true);
+    }
+    EnterMachine(MachineKind::Pst);
+    postTable_->setFocus();
+}
+
+void MainWindow::mmInterTurClick() {
+    const bool wasTuring = bench_.Kind() == MachineKind::Tur;
+    Bars().Menu().mmInterTur->setChecked(true);
+    if (wasTuring) {
+        return;  // re-selecting leaves the views as they are
+    }
+    ViewToggles& views = Bars().Views();
+    if ((firstTuringEntry_ || views.AlphabetWasVisible()) &&
+        !views.IsShown(ViewToggles::View::Alphabet)) {
+        views.Toggle(ViewToggles::View::Alphabet);
+    }
+    firstTuringEntry_ = false;
+    EnterMachine(MachineKind::Tur);
+    if (views.IsShown(ViewToggles::View::Alphabet)) {
+        alphabet_->Editor()->setFocus();
+    } else {
+        turingPanel_->Table()->setFocus();
+    }
+}
+
+void MainWindow::ApplyControls() {
+    const ControlStates& c = bench_.run().Controls();
+    // While a scroll to a used bound runs, nothing but the view menu and the
+    // two bound buttons may change the tape.
+    if (c.boundScroll) {
+        bars_->ToolBar().setEnabled(false);
+        for (QMenu* menu : {Bars().Menu().mmFile, Bars().Menu().mmInter, Bars().Menu().mmComm,
+                            Bars().Menu().mmRun, Bars().Menu().mmSpeed, Bars().Menu().mmHelp}) {
+            menu->menuAction()->setEnabled(false);
+        }
+        panel5_->setEnabled(false);
+    } else {
+        bars_->ToolBar().setEnabled(true);
+        Bars().Menu().mmRun->menuAction()->setEnabled(true);
+        Bars().Menu().mmSpeed->menuAction()->setEnabled(true);
+        panel5_->setEnabled(true);
+        bars_->ApplyControls(c);
+    }
+    if (c.busy != busyShown_) {
+        busyShown_ = c.busy;
+        if (c.busy) {
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (DocumentCommands::CloseQuery(bench_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!tape_->TapeKeyDown(event)) {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWindow::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
+        auto* label = new StatusBarPanel(
+            i == Workbench::PanelModified ? Qt::AlignHCenter : Qt::AlignLeft, bar);
+        label->setText(bench_.StatusText(i));
+        const int width = Workbench::StatusPanelWidths[std::size_t(i)];
+        if (i == Workbench::PanelMessage) {
+            // The message panel gives way when the window is at its
+            // narrowest, so the four small panels keep their places.
+            label->setMinimumWidth(100);
+            label->setMaximumWidth(width);
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            label->setFixedWidth(width);
+        }
+        bar->addWidget(label, i == Workbench::PanelMessage ? 1 : 0);
+        statusPanels_[std::size_t(i)] = label;
+    }
+    connect(&bench_, &Workbench::StatusTextChanged, this, [this](int panel) {
+        statusPanels_[std::size_t(panel)]->setText(bench_.StatusText(panel));
+    });
+}
+
+void MainWindow::UpdateTitle() {
+    setWindowTitle(bench_.Title());
+}
+
+DialogAnswer MainWindow::ShowMessageDialog(const QString& caption, const QString& message,
+                                           const QString& buttons, int width, int buttonWidth) {
+    return DialogAnswer(message_->Execute(caption, message, buttons, width, buttonWidth));
+}
+
+void MainWindow::ShowHelpTopic(int context) {
+    help_->ShowTopic(context);
+}
+
+void MainWindow::ShowAboutBox() {
+    about_->ShowModal();
+}
+
+void MainWindow::Beep() {
+    QApplication::beep();
+}
+
+void MainWindow::SetToolButtonEnabled(int n, bool on) {
+    if (bars_) {
+        bars_->SetToolButtonEnabled(n, on);
+    }
+}
+
+namespace {
+
+// "Машина Поста|*.pst" as the dialog's filter "Машина Поста (*.pst)".
+QString NameFilter(const QString& filter) {
+    return filter.section(u'|', 0, 0) + QStringLiteral(" (") + filter.section(u'|', 1) +
+           QStringLiteral(")");
+}
+
+void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(NameFilter(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.contains(u'*')) {
+        dialog.selectFile(request.fileName);
+    }
+}
+
+}  // namespace
+
+QString MainWindow::AskOpenFileName(const FileDialogRequest& request) {
+    QFileDialog dialog(this);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().front();
+}
+
+QString MainWindow::AskSaveFileName(const FileDialogRequest& request) {
+    QFileDialog dialog(this);
+    Prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    return dialog.selectedFiles().front();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The main window: it owns the Workbench with both machines, implements the
+// Ui port for the core, and lays out, top to bottom, the toolbar, the task
+// statement (Panel1), the tape (Panel2), the Turing alphabet (Panel4), the
+// program table (Panel5) and the status bar. Exactly one machine's views
+// are visible; the interpreter switch exchanges them. Menu commands are
+// connected to the core by CommandWiring.
+
+#include <QMainWindow>
+#include <array>
+
+#include "core/port/Ui.h"
+#include "core/workbench/Workbench.h"
+
+class QPlainTextEdit;
+class QStackedWidget;
+class AboutDialog;
+class CommandWiring;
+class MessageDialog;
+class HelpWindow;
+class CommandBars;
+class StatusBarPanel;
+class TapePanel;
+class TuringAlphabetPanel;
+class TuringTablePanel;
+class PostTableView;
+
+class MainWindow : public QMainWindow, public Ui {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workbench& bench() { return bench_; }
+    StatusBarPanel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
+
+    DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
+                                   const QString& buttons, int width, int buttonWidth) override;
+    void ShowHelpTopic(int context) override;
+    void Beep() override;
+    void SetToolButtonEnabled(int n, bool on) override;
+    QString AskOpenFileName(const FileDialogRequest& request) override;
+    QString AskSaveFileName(const FileDialogRequest& request) override;
+
+    void UpdateTitle();
+
+    MessageDialog* Messages() const { return message_; }
+    HelpWindow* Help() const { return help_; }
+    AboutDialog* AboutBox() const { return about_; }
+    // Menus, toolbar, view toggles and the hint display.
+    CommandBars& Bars() const { return *bars_; }
+
+    QWidget* StatementPanel() const { return panel1_; }          // Panel1
+    QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
+    TapePanel* Tape() const { return tape_; }                    // Panel2
+    TuringAlphabetPanel* Alphabet() const { return alphabet_; }  // Panel4
+    QStackedWidget* TablePanel() const { return panel5_; }       // Panel5
+    PostTableView* PostTable() const { return postTable_; }      // sgMainPst
+    TuringTablePanel* TuringPanel() const { return turingPanel_; }
+
+    // The current machine's program table.
+    QWidget* CurrentTable() const;
+
+public Q_SLOTS:
+    // "О программе" in the help menu.
+    void ShowAboutBox();
+    void mmInterPstClick();
+    void mmInterTurClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildStatusBar();
+    void BuildRegions();
+    QPlainTextEdit* BuildStatement(Machine& machine, const QString& hint);
+    void ApplyControls();
+    // The window's part of the interpreter switch; `entering` is the
+    // machine becoming current.
+    void ShowMachineViews(MachineKind entering);
+    // The shared part of the switch, the entered machine's views, menus,
+    // restore hint and title.
+    void EnterMachine(MachineKind kind);
+
+    Workbench bench_;
+    std::array<StatusBarPanel*, Workbench::StatusPanelCount> statusPanels_{};
+    // Created once with the window and reused for every call.
+    MessageDialog* message_ = nullptr;
+    AboutDialog* about_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    CommandBars* bars_ = nullptr;
+    CommandWiring* wiring_ = nullptr;
+
+    QWidget* panel1_ = nullptr;
+    QPlainTextEdit* memUsloviePst_ = nullptr;
+    QPlainTextEdit* memUslovieTur_ = nullptr;
+    TapePanel* tape_ = nullptr;
+    TuringAlphabetPanel* alphabet_ = nullptr;
+    QStackedWidget* panel5_ = nullptr;
+    PostTableView* postTable_ = nullptr;
+    TuringTablePanel* turingPanel_ = nullptr;
+
+    bool firstTuringEntry_ = true;  // FirstTuringEntry
+    bool busyShown_ = false;
+};

@@ -1,0 +1,37 @@
+#pragma once
+// The toolbar's pictures, drawn in code once when the toolbar is created:
+// the image lists `img1` (ten 22 x 20 pictures for buttons 1 to 10 when
+// enabled), `img2` (the same ten, disabled: their dark lines embossed in
+// grey, light fills gone) and `Img3` (the change-symbol button, 11 x 20,
+// enabled and disabled), and the drawn face of the symbol button.
+
+#include <QFont>
+#include <QPixmap>
+#include <array>
+
+class ToolPictures {
+public:
+    static constexpr int Count = 10;
+    static constexpr QSize PictureSize{22, 20};
+    static constexpr QSize SymbolChangeSize{11, 20};
+    static constexpr QSize SymbolButtonSize{24, 22};
+    // The button face the toolbar and its pictures stand on.
+    static QColor Face() { return QColor(192, 192, 192); }
+
+    ToolPictures();
+
+    // Index 0 to 9: new, open, save, memorise tape, restore tape, run,
+    // pause, step, break, mark.
+    const QPixmap& Enabled(int index) const;   // img1
+    const QPixmap& Disabled(int index) const;  // img2
+    const QPixmap& SymbolChange(bool enabled) const { return img3_[enabled ? 0 : 1]; }
+
+    // Button 11's face: the symbol at (5, 4), or "нет" at (1, 4) when
+    // `symbol` is empty or "нет", in bold black on the button face.
+    static QPixmap SymbolPicture(const QString& symbol, QFont font);
+
+private:
+    std::array<QPixmap, Count> img1_;
+    std::array<QPixmap, Count> img2_;
+    std::array<QPixmap, 2> img3_;
+};

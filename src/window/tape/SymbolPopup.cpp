@@ -1,0 +1,120 @@
+#include "window/tape/SymbolPopup.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "core/turing/TuringMachine.h"
+#include "window/tape/TapeGridWidget.h"
+
+SymbolPopup::SymbolPopup(TuringMachine& turing, QWidget* parent)
+    // A pop-up window: no border or title, and the window system closes it
+    // on a click anywhere outside, which is the deactivation that hides it.
+    : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), turing_(turing) {
+    setObjectName(QStringLiteral("fmAlf"));
+    setFixedSize(FormWidth, FormHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lbAlf_ = new QListWidget(this);
+    lbAlf_->setObjectName(QStringLiteral("lbAlf"));
+    lbAlf_->setUniformItemSizes(true);
+    lbAlf_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lbAlf_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont font = lbAlf_->font();
+    font.setPixelSize(11);
+    lbAlf_->setFont(font);
+    layout->addWidget(lbAlf_);
+    setFocusProxy(lbAlf_);
+    lbAlf_->installEventFilter(this);
+    connect(lbAlf_, &QListWidget::itemClicked, this, [this] { Choose(); });
+}
+
+void SymbolPopup::Popup(const QPoint& screenPos, TapeGridWidget* grid) {
+    lbAlf_->clear();
+    QStringList items{TuringMachine::NoSymbolText()};
+    for (QChar symbol : turing_.Alphabet()) {
+        items.append(QString(symbol));
+    }
+    for (const QString& text : items) {
+        auto* item = new QListWidgetItem(text, lbAlf_);
+        item->setSizeHint(QSize(FormWidth - 4, ItemHeight));
+    }
+    lbAlf_->setCurrentRow(-1);
+    lbAlf_->clearSelection();
+    grid_ = grid;
+    if (grid_) {
+        gridAnchor_ = grid_->AnchorCol();
+        gridFocus_ = grid_->FocusCol();
+    }
+    move(screenPos);
+    show();
+    raise();
+    activateWindow();
+    lbAlf_->setFocus(Qt::PopupFocusReason);
+}
+
+int SymbolPopup::Highlighted() const {
+    const int row = lbAlf_->currentRow();
+    return row >= 0 && lbAlf_->item(row)->isSelected() ? row : -1;
+}
+
+void SymbolPopup::MoveHighlight(int delta) {
+    const int count = lbAlf_->count();
+    if (count == 0) {
+        return;
+    }
+    const int current = Highlighted();
+    int row = 0;
+    if (current >= 0) {
+        row = std::clamp(current + delta, 0, count - 1);
+    }
+    lbAlf_->setCurrentRow(row);
+}
+
+void SymbolPopup::Choose() {
+    const int row = Highlighted();
+    if (row < 0) {
+        return;
+    }
+    turing_.currentTapeSymbol = lbAlf_->item(row)->text();
+    // The list must be gone before the tape takes the focus back, since a
+    // pop-up keeps the keyboard while it is open.
+    hide();
+    Q_EMIT SymbolChosen(turing_.currentTapeSymbol);
+    if (grid_) {
+        grid_->Select(gridAnchor_, gridFocus_);
+        grid_->setFocus(Qt::PopupFocusReason);
+    }
+}
+
+bool SymbolPopup::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lbAlf_) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+            MoveHighlight(key->key() == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                            key->key() == Qt::Key_Space;
+        if (choose && !key->isAutoRepeat()) {
+            Choose();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SymbolPopup::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Q_EMIT VisibleChanged(true);
+}
+
+void SymbolPopup::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    Q_EMIT VisibleChanged(false);
+}
