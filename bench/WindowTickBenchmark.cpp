@@ -24,9 +24,9 @@ double MeanTickMicroseconds(MainWindow& form, bool post, int ticks) {
     timer.start();
     for (int i = 0; i < ticks; ++i) {
         if (post) {
-            run.TimePuskPstTimer();
+            run.PostRunTick();
         } else {
-            run.TimePuskTurTimer();
+            run.TuringRunTick();
         }
         // The repaint the tick asked for.
         QApplication::processEvents();
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     std::printf("post    %.1f microseconds per tick with its repaint (%d ticks)\n",
                 MeanTickMicroseconds(form, true, ticks), ticks);
 
-    form.Bars().Menu().mmInterTur->trigger();
+    form.Bars().Menu().turingMachineAction->trigger();
     TuringMachine& turing = form.bench().Turing();
     turing.table.SetCell(1, 1, QStringLiteral("_>1"));
     turing.table.SetCell(2, 1, QStringLiteral("_<0"));

@@ -349,7 +349,7 @@ JumpRun RunConditionalJump(const QString& field, bool marked) {
     JumpRun result;
     RunController& run = bench.run();
     for (int tick = 0; tick < 3 && run.Active(post); ++tick) {
-        run.TimePuskPstTimer();
+        run.PostRunTick();
         if (tick == 1 && run.Active(post)) {
             result.row = run.Position(post).at;
         }

@@ -70,7 +70,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
         {u"Шаг:  3", u"  -  завершение программы", 3},
     };
     for (const Expect& e : ticks) {
-        bench.run().TimePuskPstTimer();
+        bench.run().PostRunTick();
         QCOMPARE(bench.StatusText(Workbench::PanelStep), QString::fromUtf16(e.step));
         QCOMPARE(bench.StatusText(Workbench::PanelMessage), QString::fromUtf16(e.message));
         QCOMPARE(bench.run().Position(post).at, e.row);
@@ -79,7 +79,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     QVERIFY(post.tape.GetPostCell(0));
     QCOMPARE(post.tape.CarriagePos(), 1);
 
-    bench.run().TimePuskPstTimer();
+    bench.run().PostRunTick();
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:  3"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), QStringLiteral("  -  программа завершена"));
     QCOMPARE(ui.dialogs.size(), 1);
@@ -87,7 +87,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
     QCOMPARE(ui.dialogs[0].width, 200);
     QVERIFY(!bench.run().Active(post));
-    QVERIFY(!bench.run().TimePuskPst().isActive());
+    QVERIFY(!bench.run().PostRunTimer().isActive());
     QCOMPARE(
         ui.events.indexOf(QStringLiteral("beep")) < ui.events.indexOf(QStringLiteral("dialog")),
         true);
@@ -189,7 +189,7 @@ void TestPostInterpreter::runsToTheEnd() {
     post.tape.SetCarriagePos(carriage);
     bench.run().Run();
     for (int tick = 0; tick < 100 && bench.run().Active(post); ++tick) {
-        bench.run().TimePuskPstTimer();
+        bench.run().PostRunTick();
     }
     QVERIFY(!bench.run().Active(post));
     QTEST(bench.StatusText(Workbench::PanelStep), "step");
@@ -247,7 +247,7 @@ void TestPostInterpreter::stepModeAnnouncesThenExecutesOneCommandEach() {
 
     run.Step();
     QCOMPARE(run.State(), RunController::RunState::Stepping);
-    run.TimePuskPstTimer();
+    run.PostRunTick();
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("  -  метки нет,  переход на строку 2"));
@@ -256,13 +256,13 @@ void TestPostInterpreter::stepModeAnnouncesThenExecutesOneCommandEach() {
     QCOMPARE(post.table.Jump(1), QStringLiteral("2 , 3"));
 
     run.Step();
-    run.TimePuskPstTimer();
+    run.PostRunTick();
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:  2"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), QStringLiteral("  -  ставим метку"));
 
     run.Run();  // resume continuously: no new announcement first
-    run.TimePuskPstTimer();
+    run.PostRunTick();
     QVERIFY(post.tape.GetPostCell(0));
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:  3"));
 
@@ -271,8 +271,8 @@ void TestPostInterpreter::stepModeAnnouncesThenExecutesOneCommandEach() {
     Workbench bench2(ui2);
     LoadProgram(bench2.Post().table, QStringLiteral("2:2|5:3,3|6:"));
     bench2.run().Run();
-    bench2.run().TimePuskPstTimer();
-    bench2.run().TimePuskPstTimer();
+    bench2.run().PostRunTick();
+    bench2.run().PostRunTick();
     QCOMPARE(bench2.StatusText(Workbench::PanelMessage),
              QStringLiteral("  -  метки нет, переход на строку 3"));
 }
@@ -285,7 +285,7 @@ void TestPostInterpreter::rowsDeletedDuringPauseFailAsMissingCommand() {
     RunController& run = bench.run();
     run.Run();
     for (int i = 0; i < 4; ++i) {
-        run.TimePuskPstTimer();
+        run.PostRunTick();
     }
     run.Pause();
     QCOMPARE(bench.run().Position(post).at, 4);
@@ -293,7 +293,7 @@ void TestPostInterpreter::rowsDeletedDuringPauseFailAsMissingCommand() {
     ui.answers = {2, 1};  // continue as it is; then "Ок"
     bench.run().SetEditedSinceStart(post, true);
     run.Run();
-    run.TimePuskPstTimer();
+    run.PostRunTick();
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Не указана команда!"));
     QVERIFY(!bench.run().Active(post));
     QCOMPARE(post.table.Row(), 2);  // the cursor stays inside the table

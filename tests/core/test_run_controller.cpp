@@ -95,7 +95,7 @@ void TestRunController::patterns() {
                 run.Break();
                 break;
             case u't':
-                run.TimePuskPstTimer();
+                run.PostRunTick();
                 break;
         }
     }
@@ -125,9 +125,9 @@ void TestRunController::restartQuestion() {
     }
     RunController& run = bench.run();
     run.Run();
-    run.TimePuskPstTimer();
-    run.TimePuskPstTimer();
-    run.TimePuskPstTimer();
+    run.PostRunTick();
+    run.PostRunTick();
+    run.PostRunTick();
     run.Pause();
     QCOMPARE(bench.run().Position(post).at, 3);
 
@@ -146,7 +146,7 @@ void TestRunController::restartQuestion() {
     QTEST(bench.run().Position(post).at, "row");
     QTEST(int(bench.run().Position(post).steps), "stepCount");
     QTEST(bench.run().EditedSinceStart(post), "edited");
-    QCOMPARE(run.TimePuskPst().interval(), 440);
+    QCOMPARE(run.PostRunTimer().interval(), 440);
 }
 
 void TestRunController::speedsAndDefault() {
@@ -160,9 +160,9 @@ void TestRunController::speedsAndDefault() {
     run.Run();
     for (int level = 1; level <= 5; ++level) {
         run.SetSpeed(level);
-        QCOMPARE(run.TimePuskPst().interval(), intervals[level]);
-        QCOMPARE(run.TimePuskTur().interval(), intervals[level]);
-        QVERIFY(run.TimePuskPst().isActive());
+        QCOMPARE(run.PostRunTimer().interval(), intervals[level]);
+        QCOMPARE(run.TuringRunTimer().interval(), intervals[level]);
+        QVERIFY(run.PostRunTimer().isActive());
     }
 }
 
@@ -238,7 +238,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
             table.SetCell(PostTable::ColJump, row, QString::fromLatin1(rows[row - 1][1]));
         }
         run.Run();
-        run.TimePuskPstTimer();  // announces row 1
+        run.PostRunTick();  // announces row 1
         run.Pause();
         if (edit == u"post jump") {
             table.SetCell(PostTable::ColJump, 1, QStringLiteral("3"));  // skip the mark
@@ -252,7 +252,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
             table.SetCell(PostTable::ColJump, 1, QStringLiteral("5"));
         }
         run.Run();
-        run.TimePuskPstTimer();
+        run.PostRunTick();
         QFETCH(QString, message);
         if (edit == u"post rows") {
             QCOMPARE(run.Position(bench.Post()).at, 5);
@@ -275,13 +275,13 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     turing.tape.SetTuringCell(15, u'1');
     turing.table.SetCell(1, 1, QStringLiteral("1>0"));  // Q0 on 1: right, stay in Q0
     run.Run();
-    run.TimePuskTurTimer();  // shows Q0 on 1
+    run.TuringRunTick();  // shows Q0 on 1
     run.Pause();
     if (edit == u"turing cell") {
         turing.table.SetCell(1, 1, QStringLiteral("1>1"));
         turing.table.SetCell(2, 1, QStringLiteral("1!0"));
         run.Run();
-        run.TimePuskTurTimer();
+        run.TuringRunTick();
         QFETCH(QString, message);
         QCOMPARE(bench.StatusText(Workbench::PanelMessage), message);
         return;
@@ -290,7 +290,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     turing.EditAlphabetText(QStringLiteral("2"));
     turing.RebuildAlphabet();
     run.Run();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
     QVERIFY(!run.Active(turing));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <1> нет в алфавите"));
 }

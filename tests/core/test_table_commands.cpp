@@ -124,7 +124,7 @@ void TestTableCommands::clearingTheTableBreaksAPausedRun() {
     post.table.SetCode(1, QStringLiteral("2"));
     post.table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
     bench.run().Run();
-    bench.run().TimePuskPstTimer();
+    bench.run().PostRunTick();
     bench.run().Pause();
     const QString step = bench.StatusText(Workbench::PanelStep);
     TableCommands::ClearTable(bench);

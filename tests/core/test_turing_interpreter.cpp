@@ -44,7 +44,7 @@ QString TapeText(TapeStore& tape) {
 void RunToEnd(Workbench& bench, int limit = 10000) {
     bench.run().Run();
     for (int i = 0; i < limit && bench.run().Active(bench.Turing()); ++i) {
-        bench.run().TimePuskTurTimer();
+        bench.run().TuringRunTick();
     }
 }
 
@@ -66,14 +66,14 @@ void TestTuringInterpreter::firstCommandStops() {
     Workbench bench(ui);
     Program(bench, QStringLiteral("1"), QStringLiteral("_:0=1!0"));
     bench.run().Run();
-    bench.run().TimePuskTurTimer();
+    bench.run().TuringRunTick();
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:   1"));
     // The blank is described as the space itself.
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
     QCOMPARE(bench.Turing().table.Col(), 1);
     QCOMPARE(bench.Turing().table.Row(), 2);
-    bench.run().TimePuskTurTimer();
+    bench.run().TuringRunTick();
     QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Тьюринга"));
@@ -184,12 +184,12 @@ void TestTuringInterpreter::singleStepping() {
     Tape(bench, QStringLiteral("a"), 14, 14);
     RunController& run = bench.run();
     run.Step();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("Символ: a -> b.   Состояние: q0 -> q1.   Перевод каретки вправо."));
     run.Step();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QCOMPARE(bench.Turing().tape.GetTuringCell(14), QChar(u'b'));
     QCOMPARE(bench.Turing().tape.CarriagePos(), 15);
@@ -207,8 +207,8 @@ void TestTuringInterpreter::singleStepping() {
     run.Step();
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
-    run.TimePuskTurTimer();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
+    run.TuringRunTick();
     QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <b> нет в алфавите"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
@@ -240,14 +240,14 @@ void TestTuringInterpreter::stateColumnDeletedDuringPause() {
     Program(bench, QStringLiteral("1"), QStringLiteral("_:0=1>4 _:4=1>4"));
     RunController& run = bench.run();
     run.Run();
-    run.TimePuskTurTimer();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
+    run.TuringRunTick();
     run.Pause();
     QCOMPARE(bench.run().Position(bench.Turing()).at, 4);
     bench.Turing().table.SetCursor(5, 1);
     bench.Turing().DeleteColumn();
     run.Run();
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
     QVERIFY(!bench.run().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Состояние  Q4  отсутствует"));
     QVERIFY(bench.Turing().table.Col() < bench.Turing().table.ColCount());

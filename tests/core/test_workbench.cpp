@@ -98,7 +98,7 @@ void TestWorkbench::switchingDuringAPendingStepPausesTheRunLeft() {
     QVERIFY(run.Controls().menuInter);
     SwitchInterpreter(bench, MachineKind::Tur);
     // The Post timer no longer ticks behind the Turing machine's back.
-    QVERIFY(!run.TimePuskPst().isActive());
+    QVERIFY(!run.PostRunTimer().isActive());
     QVERIFY(bench.run().Active(bench.Post()) && !bench.run().StepMode());
     // The idle Turing machine shows Run on, Pause and Break off, its views on.
     QVERIFY(run.Controls().runRun && !run.Controls().runPause && !run.Controls().runBreak);

@@ -342,9 +342,9 @@ void TestMainMenu::radioGroups() {
     auto form = ShownForm();
     MainMenu& menu = form->Bars().Menu();
     QVERIFY(menu.interGroup->isExclusive());
-    menu.mmInterTur->trigger();
-    QVERIFY(menu.mmInterTur->isChecked());
-    QVERIFY(!menu.mmInterPst->isChecked());
+    menu.turingMachineAction->trigger();
+    QVERIFY(menu.turingMachineAction->isChecked());
+    QVERIFY(!menu.postMachineAction->isChecked());
 
     QVERIFY(menu.speedGroup->isExclusive());
     QCOMPARE(menu.speedGroup->checkedAction(), menu.mmSpeed3);
@@ -410,7 +410,7 @@ void TestMainMenu::helpItems() {
     bool aboutShown = false;
     WhenModal([&](QWidget* modal) { aboutShown = modal == form->AboutBox(); },
               Press(Qt::Key_Return), form->Messages());
-    form->Bars().Menu().mmHelpAbout->trigger();
+    form->Bars().Menu().aboutAction->trigger();
     QVERIFY(aboutShown);
 }
 

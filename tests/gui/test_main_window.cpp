@@ -41,7 +41,7 @@ QString Panel(MainWindow& form, int n) {
 // Delivers the ticks the Post run timer would.
 void Ticks(MainWindow& form, int count) {
     for (int i = 0; i < count; ++i) {
-        form.bench().run().TimePuskPstTimer();
+        form.bench().run().PostRunTick();
     }
 }
 
@@ -145,7 +145,7 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     Ticks(form, 1);
     QCOMPARE(form.bench().run().State(), RunController::RunState::Paused);
 
-    menu.mmInterTur->trigger();
+    menu.turingMachineAction->trigger();
     QVERIFY(form.Alphabet()->isVisible());
     QVERIFY(form.TuringPanel()->isVisible());
     QVERIFY(!form.PostTable()->isVisible());
@@ -170,19 +170,19 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     menu.mmRunRun->trigger();
     QVERIFY(!alphabet->isEnabled());
     for (int i = 0; i < 3; ++i) {
-        form.bench().run().TimePuskTurTimer();
+        form.bench().run().TuringRunTick();
     }
     QCOMPARE(Panel(form, 0),
              QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
     WhenModal([](QWidget*) {}, Press(Qt::Key_Return));
-    form.bench().run().TimePuskTurTimer();
+    form.bench().run().TuringRunTick();
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
     QCOMPARE(Panel(form, 1), QStringLiteral("Шаг:   3"));
     QCOMPARE(Panel(form, 3), QStringLiteral("max: 16"));
     QVERIFY(alphabet->isEnabled());
 
     // Back to the Post machine: its paused run is still there.
-    menu.mmInterPst->trigger();
+    menu.postMachineAction->trigger();
     QVERIFY(!form.Alphabet()->isVisible());
     QVERIFY(form.PostTable()->isVisible());
     QVERIFY(form.bench().run().Active(form.bench().Post()));

@@ -69,7 +69,7 @@ struct Bench {
     }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) {
-            bench.run().TimePuskPstTimer();
+            bench.run().PostRunTick();
         }
     }
 };
@@ -543,7 +543,7 @@ void TestPostTableView::tickRepaintsOnlyTheTwoRows() {
     QVERIFY(QTest::qWaitForWindowExposed(&b.window));
     b.LoopProgram();
     b.bench.run().Run();
-    b.bench.run().TimePuskPst().stop();
+    b.bench.run().PostRunTimer().stop();
     b.Ticks(2);
     QCoreApplication::processEvents();
     QRegion painted;

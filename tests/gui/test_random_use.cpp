@@ -268,13 +268,13 @@ void RandomUse::AlphabetEdit() {
 void RandomUse::Ticks() {
     RunController& run = form_.bench().run();
     const bool post = form_.bench().Kind() == MachineKind::Pst;
-    QTimer& timer = post ? run.TimePuskPst() : run.TimePuskTur();
+    QTimer& timer = post ? run.PostRunTimer() : run.TuringRunTimer();
     action_ = QStringLiteral("ticks");
     for (int i = Pick(20); i >= 0 && timer.isActive(); --i) {
         if (post) {
-            run.TimePuskPstTimer();
+            run.PostRunTick();
         } else {
-            run.TimePuskTurTimer();
+            run.TuringRunTick();
         }
     }
 }

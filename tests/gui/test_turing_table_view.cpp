@@ -282,7 +282,7 @@ void TestTuringTableView::editStartMarksAPausedRunEdited() {
     if (paused) {
         // One single step shows the first command and pauses.
         screen.bench.run().Step();
-        screen.bench.run().TimePuskTurTimer();
+        screen.bench.run().TuringRunTick();
         QCOMPARE(screen.bench.run().State(), RunController::RunState::Paused);
     }
     QVERIFY(!screen.bench.run().EditedSinceStart(screen.turing));
@@ -368,7 +368,7 @@ void TestTuringTableView::followsTheCursorThroughARun() {
     QVERIFY(!view.isEnabled());
     QPoint previous(-1, -1);
     for (int tick = 0; tick < 12; ++tick) {
-        run.TimePuskTurTimer();
+        run.TuringRunTick();
         const QPoint cell(screen.table.Col(), screen.table.Row());
         QCOMPARE(cell, QPoint(screen.bench.run().Position(screen.turing).at + 1, 1));
         const QRect rect = view.CellRect(cell.x(), cell.y());
@@ -384,7 +384,7 @@ void TestTuringTableView::followsTheCursorThroughARun() {
         previous = cell;
     }
     // The twelfth tick executed the stop: the run is over and nothing is green.
-    run.TimePuskTurTimer();
+    run.TuringRunTick();
     QCOMPARE(screen.ui.dialogs.size(), 1);
     QCOMPARE(screen.ui.dialogs.at(0).message, QStringLiteral("Программа завершена!"));
     QVERIFY(view.isEnabled());
@@ -420,12 +420,12 @@ void TestTuringTableView::aTickRepaintsOnlyTheCellsThatChanged() {
     TuringTableView& view = screen.view();
     RunController& run = screen.bench.run();
     run.Run();
-    run.TimePuskTurTimer();  // shows Q0 on "1"
+    run.TuringRunTick();  // shows Q0 on "1"
     QCoreApplication::processEvents();
 
     PaintSpy spy;
     view.viewport()->installEventFilter(&spy);
-    run.TimePuskTurTimer();  // executes it and shows Q1 on "1"
+    run.TuringRunTick();  // executes it and shows Q1 on "1"
     QCOMPARE(QPoint(screen.table.Col(), screen.table.Row()), QPoint(2, 1));
     QTRY_VERIFY(!spy.painted.isEmpty());
     QVERIFY(spy.painted.contains(view.CellRect(1, 1)));

@@ -127,21 +127,21 @@ void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
 void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
     Shown s;
     MainMenu& menu = s.form.Bars().Menu();
-    menu.mmInterTur->trigger();
+    menu.turingMachineAction->trigger();
     QVERIFY(s.form.Alphabet()->isVisible());
     QVERIFY(s.form.Alphabet()->y() > s.form.Tape()->y());
     menu.mmViewAlf->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
-    menu.mmInterPst->trigger();
-    menu.mmInterTur->trigger();
+    menu.postMachineAction->trigger();
+    menu.turingMachineAction->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
     menu.mmViewAlf->trigger();
-    menu.mmInterPst->trigger();
+    menu.postMachineAction->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
-    menu.mmInterTur->trigger();
+    menu.turingMachineAction->trigger();
     QVERIFY(s.form.Alphabet()->isVisible());
     // Re-selecting the Turing machine leaves the panel as it is.
-    menu.mmInterTur->trigger();
+    menu.turingMachineAction->trigger();
     QVERIFY(s.form.Alphabet()->isVisible());
 }
 
@@ -150,10 +150,10 @@ void TestWindowDocuments::modifiedFlagsStayWithTheirMachine() {
     MainMenu& menu = s.form.Bars().Menu();
     s.form.bench().Post().tape.SetPostCell(2, true);
     s.form.bench().Post().SetDocument(QStringLiteral("/home/ученик/задачи/сложение.pst"), true);
-    menu.mmInterTur->trigger();
+    menu.turingMachineAction->trigger();
     QCOMPARE(s.form.StatusPanel(4)->text(), QString());
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Тьюринга] - Без имени"));
-    menu.mmInterPst->trigger();
+    menu.postMachineAction->trigger();
     QCOMPARE(s.form.StatusPanel(4)->text(), QStringLiteral("Изменен"));
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - сложение.pst"));
     QVERIFY(s.form.bench().Post().Modified());
@@ -162,7 +162,7 @@ void TestWindowDocuments::modifiedFlagsStayWithTheirMachine() {
 
 void TestWindowDocuments::chosenSymbolShowsOnItsButton() {
     Shown s;
-    s.form.Bars().Menu().mmInterTur->trigger();
+    s.form.Bars().Menu().turingMachineAction->trigger();
     TuringMachine& turing = s.form.bench().Turing();
     turing.EditAlphabetText(QStringLiteral("xy"));
     turing.RebuildAlphabet();

@@ -136,8 +136,8 @@ RunController::RunController(MachineHost& host, QObject* parent)
     : QObject(parent), host_(host), status_(host.Status()) {
     timers_[0].setObjectName(QStringLiteral("TimePuskPst"));
     timers_[1].setObjectName(QStringLiteral("TimePuskTur"));
-    connect(&timers_[0], &QTimer::timeout, this, &RunController::TimePuskPstTimer);
-    connect(&timers_[1], &QTimer::timeout, this, &RunController::TimePuskTurTimer);
+    connect(&timers_[0], &QTimer::timeout, this, &RunController::PostRunTick);
+    connect(&timers_[1], &QTimer::timeout, this, &RunController::TuringRunTick);
     runs_[0].position = host_.MachineOf(MachineKind::Pst).StartPosition();
     runs_[1].position = host_.MachineOf(MachineKind::Tur).StartPosition();
     SetSpeed(DefaultSpeed);
@@ -323,11 +323,11 @@ void RunController::Break() {
     Q_EMIT TableFocusRequested();
 }
 
-void RunController::TimePuskPstTimer() {
+void RunController::PostRunTick() {
     Tick(host_.MachineOf(MachineKind::Pst));
 }
 
-void RunController::TimePuskTurTimer() {
+void RunController::TuringRunTick() {
     Tick(host_.MachineOf(MachineKind::Tur));
 }
 

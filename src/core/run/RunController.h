@@ -58,10 +58,10 @@ public:
     // of them shows once, at the end. Returns the ticks run. A headless run
     // uses it; a run on screen ticks once per timer tick.
     qint64 RunTicks(Machine& machine, qint64 count);
-    void TimePuskPstTimer();
-    void TimePuskTurTimer();
-    QTimer& TimePuskPst() { return timers_[0]; }
-    QTimer& TimePuskTur() { return timers_[1]; }
+    void PostRunTick();
+    void TuringRunTick();
+    QTimer& PostRunTimer() { return timers_[0]; }
+    QTimer& TuringRunTimer() { return timers_[1]; }
     QTimer& TimerOf(const Machine& machine);
 
     RunState State() const;
@@ -157,7 +157,7 @@ private:
 
     MachineHost& host_;
     StatusLine& status_;
-    std::array<QTimer, 2> timers_;  // by machine kind: TimePuskPst, TimePuskTur
+    std::array<QTimer, 2> timers_;  // by machine kind: PostRunTimer, TuringRunTimer
     std::array<MachineRun, 2> runs_;
     bool runStarted_ = false;
     bool stepMode_ = false;

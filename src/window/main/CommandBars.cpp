@@ -50,7 +50,7 @@ CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
 
     connect(m.mmHelpCont, &QAction::triggered, &form,
             [&form] { form.ShowHelpTopic(HelpTopic::Contents); });
-    connect(m.mmHelpAbout, &QAction::triggered, &form, &MainWindow::ShowAboutBox);
+    connect(m.aboutAction, &QAction::triggered, &form, &MainWindow::ShowAboutBox);
 
     RunController& run = form.bench().run();
     connect(&run, &RunController::ControlsChanged, this,

@@ -41,8 +41,8 @@ void CommandWiring::WireFile() {
     connect(m.mmFileSaveAs, &QAction::triggered, this,
             [&bench] { DocumentCommands::SaveAs(bench); });
     connect(m.mmFileExit, &QAction::triggered, &form_, &QWidget::close);
-    connect(m.mmInterPst, &QAction::triggered, &form_, &MainWindow::mmInterPstClick);
-    connect(m.mmInterTur, &QAction::triggered, &form_, &MainWindow::mmInterTurClick);
+    connect(m.postMachineAction, &QAction::triggered, &form_, &MainWindow::ChoosePostMachine);
+    connect(m.turingMachineAction, &QAction::triggered, &form_, &MainWindow::ChooseTuringMachine);
 }
 
 void CommandWiring::ChangeSymbol(bool fromPopup) {

@@ -81,9 +81,9 @@ const Row kRows[] = {
     End(),
 
     Top(&M::mmInter, "mmInter", "&Интерпретатор", "Выбрать интерпретатор"),
-    Item(&M::mmInterPst, "mmInterPst", "Машина Поста", "", "Перейти к машине Поста",
+    Item(&M::postMachineAction, "mmInterPst", "Машина Поста", "", "Перейти к машине Поста",
          InterGroup | Checked),
-    Item(&M::mmInterTur, "mmInterTur", "Машина Тьюринга", "", "Перейти к машине Тьюринга",
+    Item(&M::turingMachineAction, "mmInterTur", "Машина Тьюринга", "", "Перейти к машине Тьюринга",
          InterGroup),
     End(),
 
@@ -165,7 +165,7 @@ const Row kRows[] = {
     Top(&M::mmHelp, "mmHelp", "&Помощь", "Помощь по программе"),
     Item(&M::mmHelpCont, "mmHelpCont", "Справка", "F1", "Вызвать файл справки по программе"),
     Sep(),
-    Item(&M::mmHelpAbout, "mmHelpAbout", "О программе", "", "Информация о программе Zebrin42"),
+    Item(&M::aboutAction, "mmHelpAbout", "О программе", "", "Информация о программе Zebrin42"),
     End(),
 
     Pop(&M::pmSgMain, "pmSgMain"),

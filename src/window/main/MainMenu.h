@@ -51,8 +51,8 @@ public:
     QAction* mmFileSaveAs = nullptr;
     QAction* mmFileExit = nullptr;
 
-    QAction* mmInterPst = nullptr;
-    QAction* mmInterTur = nullptr;
+    QAction* postMachineAction = nullptr;
+    QAction* turingMachineAction = nullptr;
     QActionGroup* interGroup = nullptr;
 
     QAction* mmViewToolBar = nullptr;
@@ -97,7 +97,7 @@ public:
     QActionGroup* speedGroup = nullptr;
 
     QAction* mmHelpCont = nullptr;
-    QAction* mmHelpAbout = nullptr;
+    QAction* aboutAction = nullptr;
 
     // Pop-up menus and their items.
     QMenu* pmSgMain = nullptr;

@@ -168,9 +168,9 @@ void MainWindow::EnterMachine(MachineKind kind) {
     UpdateTitle();
 }
 
-void MainWindow::mmInterPstClick() {
+void MainWindow::ChoosePostMachine() {
     const bool wasPost = bench_.Kind() == MachineKind::Pst;
-    Bars().Menu().mmInterPst->setChecked(true);
+    Bars().Menu().postMachineAction->setChecked(true);
     if (wasPost) {
         return;  // the views already show the Post machine
     }
@@ -183,9 +183,9 @@ void MainWindow::mmInterPstClick() {
     postTable_->setFocus();
 }
 
-void MainWindow::mmInterTurClick() {
+void MainWindow::ChooseTuringMachine() {
     const bool wasTuring = bench_.Kind() == MachineKind::Tur;
-    Bars().Menu().mmInterTur->setChecked(true);
+    Bars().Menu().turingMachineAction->setChecked(true);
     if (wasTuring) {
         return;  // re-selecting leaves the views as they are
     }

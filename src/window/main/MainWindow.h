@@ -64,8 +64,8 @@ public:
 public Q_SLOTS:
     // "О программе" in the help menu.
     void ShowAboutBox();
-    void mmInterPstClick();
-    void mmInterTurClick();
+    void ChoosePostMachine();
+    void ChooseTuringMachine();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
