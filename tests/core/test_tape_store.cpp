@@ -39,6 +39,8 @@ private Q_SLOTS:
     void memoriseClearRestore();
     void memorisedPictures_data();
     void memorisedPictures();
+    void randomWritesKeepBoundsAndPanels_data();
+    void randomWritesKeepBoundsAndPanels();
 };
 
 void TestTapeStore::usedBounds_data() {
@@ -285,4 +287,58 @@ void TestTapeStore::memorisedPictures() {
 }
 
 QTEST_GUILESS_MAIN(TestTapeStore)
+// Writes take shortcuts when they keep the bounds (inline paths, panels
+// left alone when they already show the bounds). Whatever path a write
+// takes, the bounds must be those of the marked or written cells and the
+// panels must show them.
+void TestTapeStore::randomWritesKeepBoundsAndPanels_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3}) {
+        QTest::addRow("post %d", seed) << true << seed;
+        QTest::addRow("turing %d", seed) << false << seed;
+    }
+}
+
+void TestTapeStore::randomWritesKeepBoundsAndPanels() {
+    QFETCH(bool, post);
+    QFETCH(int, seed);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    if (!post) {
+        bench.SetKind(MachineKind::Tur);
+    }
+    TapeStore& tape = bench.Current().tape;
+    // A narrow stretch near the tape's end, so that writes land on, inside
+    // and just outside the bounds, and on the last cell.
+    const int first = post ? 990 : 988;
+    QRandomGenerator random{quint32(seed)};
+    for (int i = 0; i < 3000; ++i) {
+        const int cell = first + int(random.bounded(10));
+        const bool used = random.bounded(3) != 0;
+        if (post) {
+            tape.SetPostCell(cell, used);
+        } else {
+            tape.SetTuringCell(cell, used ? QChar(u"ab"[random.bounded(2)]) : QChar(u' '));
+        }
+        int low = TapeStore::TapeLimit + 1;
+        int high = -TapeStore::TapeLimit - 1;
+        for (int c = first; c <= TapeStore::TapeLimit; ++c) {
+            if (tape.IsUsedCell(c)) {
+                low = std::min(low, c);
+                high = std::max(high, c);
+            }
+        }
+        if (low > high) {
+            QVERIFY2(tape.IsEmpty(), qPrintable(QStringLiteral("write %1").arg(i)));
+            QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: "));
+            continue;
+        }
+        QCOMPARE(tape.UsedMin(), low);
+        QCOMPARE(tape.UsedMax(), high);
+        QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: %1").arg(low));
+        QCOMPARE(bench.StatusText(Workbench::PanelMax), QStringLiteral("max: %1").arg(high));
+    }
+}
+
 #include "test_tape_store.moc"

@@ -63,6 +63,8 @@ struct Bench {
 class TestTuringMachine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void decodedCellsFollowTheTable_data();
+    void decodedCellsFollowTheTable();
     void startState();
     void alphabetRebuild_data();
     void alphabetRebuild();
@@ -356,4 +358,71 @@ void TestTuringMachine::columnCommands() {
 }
 
 QTEST_GUILESS_MAIN(TestTuringMachine)
+// A step reads each cell decoded once and kept until the cell or the
+// table's shape changes. After any mix of cell writes, column commands and
+// alphabet rebuilds, every decoded cell must read as its text does.
+void TestTuringMachine::decodedCellsFollowTheTable_data() {
+    QTest::addColumn<int>("seed");
+    for (int seed : {1, 2, 3, 4}) {
+        QTest::addRow("seed %d", seed) << seed;
+    }
+}
+
+void TestTuringMachine::decodedCellsFollowTheTable() {
+    QFETCH(int, seed);
+    Bench b;
+    TuringMachine& m = b.machine;
+    TuringTable& table = m.table;
+    const QStringList texts = {"a>1", "_<0", "b!$2", "x", "", "1?", "a>-3"};
+    const QStringList alphabets = {"a b", "b a c", "c", "a b c d", ""};
+    QRandomGenerator random{quint32(seed)};
+    for (int i = 0; i < 400; ++i) {
+        switch (random.bounded(6)) {
+            case 0:
+            case 1:
+                table.SetCell(1 + int(random.bounded(table.StateCount())),
+                              1 + int(random.bounded(table.RowCount() - 1)),
+                              texts[int(random.bounded(texts.size()))]);
+                break;
+            case 2:
+                table.SetCursor(1 + int(random.bounded(table.StateCount())), 1);
+                random.bounded(2) ? m.InsertColumn() : m.DeleteColumn();
+                break;
+            case 3:
+                m.AppendColumn();
+                break;
+            case 4:
+                m.EditAlphabetText(alphabets[int(random.bounded(alphabets.size()))]);
+                m.RebuildAlphabet();
+                break;
+            default:
+                m.AddSymbol(QChar(u"abcdef"[random.bounded(6)]));
+                break;
+        }
+        // Read everything decoded after every change, so stale entries show.
+        for (int state = 0; state < table.StateCount(); ++state) {
+            for (int row = 1; row < table.RowCount(); ++row) {
+                const DecodedTuringCell& cell = table.Decoded(state, row);
+                const QString& text = table.Command(state, row);
+                const std::optional<TuringCommand> command = ParseTuringCommand(text);
+                const auto form = text.isEmpty() ? DecodedTuringCell::Form::Empty
+                                  : command      ? DecodedTuringCell::Form::Command
+                                                 : DecodedTuringCell::Form::Unreadable;
+                QVERIFY2(cell.form == form,
+                         qPrintable(QStringLiteral("change %1, Q%2 row %3 \"%4\"")
+                                        .arg(i)
+                                        .arg(state)
+                                        .arg(row)
+                                        .arg(text)));
+                if (command) {
+                    QCOMPARE(cell.write, command->write);
+                    QCOMPARE(cell.move, command->move);
+                    QCOMPARE(cell.next, command->nextState);
+                }
+            }
+        }
+        QCOMPARE(table.Decoded(table.StateCount(), 1).form, DecodedTuringCell::Form::Empty);
+    }
+}
+
 #include "test_turing_machine.moc"

@@ -90,8 +90,7 @@ ErrorTexts TextsOf(const StepOutcome& outcome) {
                     QStringLiteral("  -  ошибка:  cостояние  Q") + number +
                         QStringLiteral("  отсутствует")};
         }
-        case StepError::OffTape:
-            return {QStringLiteral("Каретка вышла за пределы ленты"), 0, QString()};
+        case StepError::OffTape:  // told by RunController::ReportOffTape
         case StepError::None:
             break;
     }

@@ -80,7 +80,8 @@ struct StepOutcome {
 };
 
 // The texts of a run-time error: the dialog's message, its help topic and
-// what the message panel says afterwards.
+// what the message panel says afterwards. The carriage leaving the tape has
+// a dialog of its own, told by the run controller.
 struct ErrorTexts {
     QString dialog;
     int helpTopic = 0;
