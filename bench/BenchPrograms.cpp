@@ -43,7 +43,7 @@ QString WritePostSource(const PostSource& source, const QString& path) {
 QString WriteTuringSource(const TuringSource& source, const QString& path) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.EditAlphabetText(source.alphabet);
     turing.RebuildAlphabet();

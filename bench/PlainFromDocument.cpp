@@ -97,7 +97,7 @@ plain::TuringCommand TuringCommandOf(const QString& cell, int states, int rows) 
 bool LoadPlainPost(const QString& path, plain::PostMachine& machine) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Pst);
+    bench.SetKind(MachineKind::Post);
     if (!ReadPostFile(bench, path)) {
         return false;
     }
@@ -119,7 +119,7 @@ bool LoadPlainPost(const QString& path, plain::PostMachine& machine) {
 bool LoadPlainTuring(const QString& path, plain::TuringMachine& machine) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     if (!ReadTuringFile(bench, path)) {
         return false;
     }

@@ -157,7 +157,7 @@ Comparison RunBoth(MachineKind kind, const QString& path, qint64 limit) {
     }
 
     Ending plainEnding;
-    if (kind == MachineKind::Pst) {
+    if (kind == MachineKind::Post) {
         plain::PostMachine machine;
         if (!LoadPlainPost(path, machine)) {
             c.differences << QStringLiteral("the document could not be read back");
@@ -275,15 +275,15 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    int failed = CheckAll("post", MachineKind::Pst, PostChecks(), WritePostSource, dir,
+    int failed = CheckAll("post", MachineKind::Post, PostChecks(), WritePostSource, dir,
                           QStringLiteral(".pst")) +
-                 CheckAll("turing", MachineKind::Tur, TuringChecks(), WriteTuringSource, dir,
+                 CheckAll("turing", MachineKind::Turing, TuringChecks(), WriteTuringSource, dir,
                           QStringLiteral(".tur"));
-    if (!Measure("post", MachineKind::Pst, PostCounter(), WritePostSource,
+    if (!Measure("post", MachineKind::Post, PostCounter(), WritePostSource,
                  dir.filePath(QStringLiteral("counter.pst")), *limit)) {
         ++failed;
     }
-    if (!Measure("turing", MachineKind::Tur, TuringCounter(), WriteTuringSource,
+    if (!Measure("turing", MachineKind::Turing, TuringCounter(), WriteTuringSource,
                  dir.filePath(QStringLiteral("counter.tur")), *limit)) {
         ++failed;
     }

@@ -16,9 +16,9 @@
 namespace {
 
 double MeanTickMicroseconds(MainWindow& form, bool post, int ticks) {
-    RunController& run = form.bench().run();
-    form.Bars().Menu().mmSpeed5->trigger();
-    form.Bars().Menu().mmRunRun->trigger();
+    RunController& run = form.Bench().RunControl();
+    form.Bars().Menu().speedVeryFastAction->trigger();
+    form.Bars().Menu().runAction->trigger();
     QApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
@@ -32,7 +32,7 @@ double MeanTickMicroseconds(MainWindow& form, bool post, int ticks) {
         QApplication::processEvents();
     }
     const double mean = double(timer.nsecsElapsed()) / 1000.0 / ticks;
-    form.Bars().Menu().mmRunBreak->trigger();
+    form.Bars().Menu().breakAction->trigger();
     return mean;
 }
 
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     form.show();
     QApplication::processEvents();
 
-    PostTable& table = form.bench().Post().table;
+    PostTable& table = form.Bench().Post().table;
     table.SetCode(1, QStringLiteral("2"));
     table.SetCell(PostTable::ColJump, 1, QStringLiteral("2"));
     table.SetCode(2, QStringLiteral("1"));
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
                 MeanTickMicroseconds(form, true, ticks), ticks);
 
     form.Bars().Menu().turingMachineAction->trigger();
-    TuringMachine& turing = form.bench().Turing();
+    TuringMachine& turing = form.Bench().Turing();
     turing.table.SetCell(1, 1, QStringLiteral("_>1"));
     turing.table.SetCell(2, 1, QStringLiteral("_<0"));
     QApplication::processEvents();

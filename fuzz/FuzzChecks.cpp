@@ -93,7 +93,7 @@ const DocumentKind& PostKind() {
     static const DocumentKind kind{
         QStringLiteral(".pst"),
         QByteArrayLiteral("Zebrin42[pst]"),
-        MachineKind::Pst,
+        MachineKind::Post,
         ReadPostFile,
         WritePostFile,
         PostFileLines,
@@ -107,7 +107,7 @@ const DocumentKind& TuringKind() {
     static const DocumentKind kind{
         QStringLiteral(".tur"),
         DocumentFile::kTuringMagic,
-        MachineKind::Tur,
+        MachineKind::Turing,
         ReadTuringFile,
         WriteTuringFile,
         TuringLines,
@@ -343,11 +343,11 @@ JumpRun RunConditionalJump(const QString& field, bool marked) {
     post.table.SetCode(2, QStringLiteral("6"));
     post.table.SetCode(3, QStringLiteral("6"));
     post.tape.SetPostCell(post.tape.CarriagePos(), marked);
-    bench.run().Run();
+    bench.RunControl().Run();
     // The first tick announces row 1 and the second executes it and
     // announces the row it jumped to; the third stops there.
     JumpRun result;
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     for (int tick = 0; tick < 3 && run.Active(post); ++tick) {
         run.PostRunTick();
         if (tick == 1 && run.Active(post)) {
@@ -357,7 +357,7 @@ JumpRun RunConditionalJump(const QString& field, bool marked) {
     result.dialog = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
     result.running = run.Active(post);
     if (run.Active(post)) {
-        bench.run().Break();
+        bench.RunControl().Break();
     }
     return result;
 }
@@ -411,7 +411,7 @@ QString TuringCommandText(const QByteArray& input) {
 
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& machine = bench.Turing();
     machine.EditAlphabetText(alphabetText);
     machine.RebuildAlphabet();
@@ -509,7 +509,7 @@ QString PostJumpField(const QByteArray& input) {
 QString AlphabetRebuild(const QByteArray& input) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& machine = bench.Turing();
     TuringTable& table = machine.table;
     // A loaded damaged table holds no promise until the next rebuild.

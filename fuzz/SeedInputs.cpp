@@ -20,13 +20,13 @@ namespace {
 // returns the file's bytes.
 QByteArray Written(MachineKind kind, const std::function<void(Workbench&)>& build) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(kind == MachineKind::Pst ? "seed.pst" : "seed.tur");
+    const QString path = dir.filePath(kind == MachineKind::Post ? "seed.pst" : "seed.tur");
     ScriptedUi ui;
     Workbench bench(ui);
     bench.SetKind(kind);
     build(bench);
     const bool written =
-        kind == MachineKind::Pst ? WritePostFile(bench, path) : WriteTuringFile(bench, path);
+        kind == MachineKind::Post ? WritePostFile(bench, path) : WriteTuringFile(bench, path);
     QFile file(path);
     if (!written || !file.open(QIODevice::ReadOnly)) {
         return {};
@@ -43,8 +43,8 @@ void SetPostRow(PostMachine& post, int row, const char* code, const QString& jum
 
 QList<Seed> PostDocuments() {
     QList<Seed> seeds;
-    seeds.append({"post_file", "fresh.pst", Written(MachineKind::Pst, [](Workbench&) {})});
-    seeds.append({"post_file", "increment.pst", Written(MachineKind::Pst, [](Workbench& bench) {
+    seeds.append({"post_file", "fresh.pst", Written(MachineKind::Post, [](Workbench&) {})});
+    seeds.append({"post_file", "increment.pst", Written(MachineKind::Post, [](Workbench& bench) {
                       PostMachine& post = bench.Post();
                       post.SetStatement(
                           QStringLiteral("Прибавить единицу\nк числу в унарной записи"));
@@ -58,7 +58,7 @@ QList<Seed> PostDocuments() {
                       SetPostRow(post, 3, "3", QStringLiteral("4"), QStringLiteral("ставим"));
                       SetPostRow(post, 4, "6", QString(), QStringLiteral("стоп"));
                   })});
-    seeds.append({"post_file", "tape-ends.pst", Written(MachineKind::Pst, [](Workbench& bench) {
+    seeds.append({"post_file", "tape-ends.pst", Written(MachineKind::Post, [](Workbench& bench) {
                       PostMachine& post = bench.Post();
                       post.SetStatement(QString());
                       post.tape.SetPostCell(-999, true);
@@ -73,8 +73,8 @@ QList<Seed> PostDocuments() {
 
 QList<Seed> TuringDocuments() {
     QList<Seed> seeds;
-    seeds.append({"turing_file", "fresh.tur", Written(MachineKind::Tur, [](Workbench&) {})});
-    seeds.append({"turing_file", "double.tur", Written(MachineKind::Tur, [](Workbench& bench) {
+    seeds.append({"turing_file", "fresh.tur", Written(MachineKind::Turing, [](Workbench&) {})});
+    seeds.append({"turing_file", "double.tur", Written(MachineKind::Turing, [](Workbench& bench) {
                       TuringMachine& m = bench.Turing();
                       m.SetStatement(QStringLiteral("Удвоить слово\nиз букв a и б\n"));
                       m.EditAlphabetText(QStringLiteral("a  б a"));
@@ -88,7 +88,7 @@ QList<Seed> TuringDocuments() {
                       m.tape.SetCarriagePos(7);
                       m.SetComments(QStringLiteral("Q0 ищет конец;\n\nQ1 пишет."));
                   })});
-    seeds.append({"turing_file", "tape-end.tur", Written(MachineKind::Tur, [](Workbench& bench) {
+    seeds.append({"turing_file", "tape-end.tur", Written(MachineKind::Turing, [](Workbench& bench) {
                       TuringMachine& m = bench.Turing();
                       m.EditAlphabetText(QStringLiteral("1 0 #"));
                       m.RebuildAlphabet();

@@ -132,7 +132,7 @@ QString WritePostExample(const PostExample& example, const QDir& folder) {
 QString WriteTuringExample(const TuringExample& example, const QDir& folder) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     const QString statement = Memo(Machine::StartStatement(), example.statement);
     const QString comments = Memo(TuringMachine::StartComments(), example.comments);

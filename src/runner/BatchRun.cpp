@@ -19,10 +19,10 @@ std::optional<MachineKind> KindByMagic(const QString& path) {
     }
     const QByteArray magic = file.read(DocumentFile::kMagicSize);
     if (magic == DocumentFile::kPostMagic) {
-        return MachineKind::Pst;
+        return MachineKind::Post;
     }
     if (magic == DocumentFile::kTuringMagic) {
-        return MachineKind::Tur;
+        return MachineKind::Turing;
     }
     return std::nullopt;
 }
@@ -94,14 +94,15 @@ RunOutcome RunDocument(const RunSpec& spec) {
     // A file of neither kind gets the Post reader's refusal, unless its
     // name says it was meant for the Turing machine.
     const MachineKind readAs = kind.value_or(
-        spec.file.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive) ? MachineKind::Tur
-                                                                        : MachineKind::Pst);
+        spec.file.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive) ? MachineKind::Turing
+                                                                        : MachineKind::Post);
     bench.SetKind(readAs);
     if (kind) {
-        out.machine = *kind == MachineKind::Pst ? QStringLiteral("post") : QStringLiteral("turing");
+        out.machine =
+            *kind == MachineKind::Post ? QStringLiteral("post") : QStringLiteral("turing");
     }
-    const bool read = readAs == MachineKind::Pst ? ReadPostFile(bench, spec.file)
-                                                 : ReadTuringFile(bench, spec.file);
+    const bool read = readAs == MachineKind::Post ? ReadPostFile(bench, spec.file)
+                                                  : ReadTuringFile(bench, spec.file);
     if (!read) {
         out.result = RunOutcome::Result::Unreadable;
         out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
@@ -128,8 +129,8 @@ RunOutcome RunDocument(const RunSpec& spec) {
         tape.SetCarriagePos(*spec.carriage);
     }
 
-    RunController& run = bench.run();
-    const bool post = readAs == MachineKind::Pst;
+    RunController& run = bench.RunControl();
+    const bool post = readAs == MachineKind::Post;
     run.Run();
     // The first tick announces; every later tick executes one command. The
     // limit breaks the run off as "Прервать" would, before the next command.

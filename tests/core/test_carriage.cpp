@@ -36,11 +36,11 @@ void TestCarriage::movesAtTheEnds() {
     QFETCH(int, delta);
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(post ? MachineKind::Pst : MachineKind::Tur);
+    bench.SetKind(post ? MachineKind::Post : MachineKind::Turing);
     TapeStore& tape = bench.Current().tape;
     tape.SetCarriagePos(from);
-    bench.run().Run();
-    bench.run().Pause();
+    bench.RunControl().Run();
+    bench.RunControl().Pause();
     ui.Clear();
     const bool moved = delta > 0 ? MoveCarriageRight(bench) : MoveCarriageLeft(bench);
     QFETCH(int, to);
@@ -52,7 +52,7 @@ void TestCarriage::movesAtTheEnds() {
         QCOMPARE(ui.dialogs.size(), 1);
         QCOMPARE(ui.dialogs[0].message, QStringLiteral("Каретка вышла за пределы ленты"));
         QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Ошибка"));
-        QVERIFY(!bench.run().Active(bench.Current()) && !bench.run().RunStarted());
+        QVERIFY(!bench.RunControl().Active(bench.Current()) && !bench.RunControl().RunStarted());
     } else {
         QVERIFY(ui.dialogs.isEmpty());
     }
@@ -79,7 +79,7 @@ void TestCarriage::goToBox() {
     QFETCH(QString, text);
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(post ? MachineKind::Pst : MachineKind::Tur);
+    bench.SetKind(post ? MachineKind::Post : MachineKind::Turing);
     bench.Current().tape.SetCarriagePos(7);
     const int cell = GoToCell(bench, text);
     QTEST(cell, "carriage");

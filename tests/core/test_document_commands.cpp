@@ -118,13 +118,13 @@ void TestDocumentCommands::openReadsTheFileAndTitlesTheWindow() {
     {
         ScriptedUi ui;
         Workbench writer(ui);
-        writer.SetKind(MachineKind::Tur);
+        writer.SetKind(MachineKind::Turing);
         writer.Turing().SetStatement(QStringLiteral("из файла"));
         QVERIFY(WriteTuringFile(writer, path));
     }
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     ui.fileAnswers = {path};
     DocumentCommands::Open(bench);
     QCOMPARE(ui.fileDialogs[0].title, QStringLiteral("Открытие Машины Тьюринга"));
@@ -227,7 +227,7 @@ void TestDocumentCommands::closeQuestions() {
     bench.Post().SetModified(postModified);
     bench.Turing().SetModified(turingModified);
     if (turingShown) {
-        bench.SetKind(MachineKind::Tur);
+        bench.SetKind(MachineKind::Turing);
         bench.ConfigureSaveDialog();
     }
     ui.answers = answers;
@@ -251,7 +251,7 @@ void TestDocumentCommands::closeQuestions() {
         QCOMPARE(ui.events.value(ui.events.indexOf(QStringLiteral("dialog")) - 1),
                  QStringLiteral("beep"));
     }
-    QCOMPARE(bench.Kind(), turingShown ? MachineKind::Tur : MachineKind::Pst);
+    QCOMPARE(bench.Kind(), turingShown ? MachineKind::Turing : MachineKind::Post);
     QCOMPARE(bench.saveDialog.defaultSuffix,
              turingShown ? QStringLiteral("tur") : QStringLiteral("pst"));
 }
@@ -259,7 +259,7 @@ void TestDocumentCommands::closeQuestions() {
 void TestDocumentCommands::clearingCommands() {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.EditAlphabetText(QStringLiteral("ab"));
     turing.RebuildAlphabet();

@@ -285,7 +285,7 @@ void TestDocumentLimits::hugeFiles() {
 
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(turing ? MachineKind::Tur : MachineKind::Pst);
+    bench.SetKind(turing ? MachineKind::Turing : MachineKind::Post);
     const QStringList fresh = turing ? TuringFileLines(bench.Turing()) : PostFileLines(bench);
     QElapsedTimer timer;
     timer.start();
@@ -404,7 +404,7 @@ void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
     const QString path = dir.filePath(turing ? "kept.tur" : "kept.pst");
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(turing ? MachineKind::Tur : MachineKind::Pst);
+    bench.SetKind(turing ? MachineKind::Turing : MachineKind::Post);
     const auto write = [&] {
         return turing ? WriteTuringFile(bench, path) : WritePostFile(bench, path);
     };

@@ -56,8 +56,8 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     Workbench bench(ui);
     PostMachine& post = bench.Post();
     LoadProgram(post.table, QStringLiteral("3:2|2:3|6:"));
-    bench.run().Run();
-    QVERIFY(bench.run().Active(post));
+    bench.RunControl().Run();
+    QVERIFY(bench.RunControl().Active(post));
 
     struct Expect {
         const char16_t* step;
@@ -70,24 +70,24 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
         {u"Шаг:  3", u"  -  завершение программы", 3},
     };
     for (const Expect& e : ticks) {
-        bench.run().PostRunTick();
+        bench.RunControl().PostRunTick();
         QCOMPARE(bench.StatusText(Workbench::PanelStep), QString::fromUtf16(e.step));
         QCOMPARE(bench.StatusText(Workbench::PanelMessage), QString::fromUtf16(e.message));
-        QCOMPARE(bench.run().Position(post).at, e.row);
+        QCOMPARE(bench.RunControl().Position(post).at, e.row);
         QCOMPARE(post.table.Row(), e.row);
     }
     QVERIFY(post.tape.GetPostCell(0));
     QCOMPARE(post.tape.CarriagePos(), 1);
 
-    bench.run().PostRunTick();
+    bench.RunControl().PostRunTick();
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:  3"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), QStringLiteral("  -  программа завершена"));
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Поста"));
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
     QCOMPARE(ui.dialogs[0].width, 200);
-    QVERIFY(!bench.run().Active(post));
-    QVERIFY(!bench.run().PostRunTimer().isActive());
+    QVERIFY(!bench.RunControl().Active(post));
+    QVERIFY(!bench.RunControl().PostRunTimer().isActive());
     QCOMPARE(
         ui.events.indexOf(QStringLiteral("beep")) < ui.events.indexOf(QStringLiteral("dialog")),
         true);
@@ -187,11 +187,11 @@ void TestPostInterpreter::runsToTheEnd() {
     LoadProgram(post.table, program);
     Mark(post.tape, marks);
     post.tape.SetCarriagePos(carriage);
-    bench.run().Run();
-    for (int tick = 0; tick < 100 && bench.run().Active(post); ++tick) {
-        bench.run().PostRunTick();
+    bench.RunControl().Run();
+    for (int tick = 0; tick < 100 && bench.RunControl().Active(post); ++tick) {
+        bench.RunControl().PostRunTick();
     }
-    QVERIFY(!bench.run().Active(post));
+    QVERIFY(!bench.RunControl().Active(post));
     QTEST(bench.StatusText(Workbench::PanelStep), "step");
     QTEST(bench.StatusText(Workbench::PanelMessage), "message");
     QCOMPARE(ui.dialogs.size(), 1);
@@ -201,9 +201,9 @@ void TestPostInterpreter::runsToTheEnd() {
     QTEST(Marks(post.tape), "marksAfter");
     QTEST(post.tape.CarriagePos(), "carriageAfter");
     QTEST(post.table.Row(), "cursorRow");
-    QCOMPARE(bench.run().Position(post).at, 1);
-    QCOMPARE(bench.run().Position(post).steps, 0);
-    QVERIFY(!bench.run().RunStarted());
+    QCOMPARE(bench.RunControl().Position(post).at, 1);
+    QCOMPARE(bench.RunControl().Position(post).steps, 0);
+    QVERIFY(!bench.RunControl().RunStarted());
 }
 
 void TestPostInterpreter::jumpFields_data() {
@@ -243,7 +243,7 @@ void TestPostInterpreter::stepModeAnnouncesThenExecutesOneCommandEach() {
     Workbench bench(ui);
     PostMachine& post = bench.Post();
     LoadProgram(post.table, QStringLiteral(" 5 : 2 , 3 |3:3|6:"));
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
 
     run.Step();
     QCOMPARE(run.State(), RunController::RunState::Stepping);
@@ -270,9 +270,9 @@ void TestPostInterpreter::stepModeAnnouncesThenExecutesOneCommandEach() {
     ScriptedUi ui2;
     Workbench bench2(ui2);
     LoadProgram(bench2.Post().table, QStringLiteral("2:2|5:3,3|6:"));
-    bench2.run().Run();
-    bench2.run().PostRunTick();
-    bench2.run().PostRunTick();
+    bench2.RunControl().Run();
+    bench2.RunControl().PostRunTick();
+    bench2.RunControl().PostRunTick();
     QCOMPARE(bench2.StatusText(Workbench::PanelMessage),
              QStringLiteral("  -  метки нет, переход на строку 3"));
 }
@@ -282,20 +282,20 @@ void TestPostInterpreter::rowsDeletedDuringPauseFailAsMissingCommand() {
     Workbench bench(ui);
     PostMachine& post = bench.Post();
     LoadProgram(post.table, QStringLiteral("2:2|2:3|2:4|2:5|6:"));
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Run();
     for (int i = 0; i < 4; ++i) {
         run.PostRunTick();
     }
     run.Pause();
-    QCOMPARE(bench.run().Position(post).at, 4);
+    QCOMPARE(bench.RunControl().Position(post).at, 4);
     post.table.SetProgramRows(2);
     ui.answers = {2, 1};  // continue as it is; then "Ок"
-    bench.run().SetEditedSinceStart(post, true);
+    bench.RunControl().SetEditedSinceStart(post, true);
     run.Run();
     run.PostRunTick();
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Не указана команда!"));
-    QVERIFY(!bench.run().Active(post));
+    QVERIFY(!bench.RunControl().Active(post));
     QCOMPARE(post.table.Row(), 2);  // the cursor stays inside the table
 }
 

@@ -17,7 +17,7 @@ void SimpleProgram(PostTable& table) {
 
 // The controls as one compact line, for comparing whole patterns:
 // toolbar 1..12, then menus File/Inter/Comm/Help, Run/Pause/Step/Break,
-// SbLeft/SbRight/sbLeft2/sbRight2, edNum, Post table/tape.
+// the scroll buttons, the scroll-to-bound buttons, the go-to box, Post table/tape.
 QString Pattern(const ControlStates& c) {
     QString s;
     for (int n = 1; n <= 12; ++n) {
@@ -29,10 +29,10 @@ QString Pattern(const ControlStates& c) {
             s += b ? u'1' : u'0';
         }
     };
-    add({c.menuFile, c.menuInter, c.menuComm, c.menuHelp});
+    add({c.menuFile, c.menuInterpreter, c.menuCommands, c.menuHelp});
     add({c.runRun, c.runPause, c.runStep, c.runBreak});
-    add({c.sbLeft, c.sbRight, c.sbLeft2, c.sbRight2});
-    add({c.edNum});
+    add({c.scrollLeft, c.scrollRight, c.leftBound, c.rightBound});
+    add({c.goToBox});
     add({c.postTable, c.postTape});
     return s;
 }
@@ -79,7 +79,7 @@ void TestRunController::patterns() {
         bench.Post().tape.SetPostCell(0, true);
         bench.Post().tape.Memorise();
     }
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     for (QChar c : commands) {
         switch (c.unicode()) {
             case u'r':
@@ -123,16 +123,16 @@ void TestRunController::restartQuestion() {
         post.table.SetCode(row, QStringLiteral("2"));
         post.table.SetCell(PostTable::ColJump, row, QString::number(row % 3 + 1));
     }
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Run();
     run.PostRunTick();
     run.PostRunTick();
     run.PostRunTick();
     run.Pause();
-    QCOMPARE(bench.run().Position(post).at, 3);
+    QCOMPARE(bench.RunControl().Position(post).at, 3);
 
     bench.NoteEdit();  // an edit while paused
-    QVERIFY(bench.run().EditedSinceStart(post));
+    QVERIFY(bench.RunControl().EditedSinceStart(post));
     ui.answers = {answer};
     run.Run();
     QCOMPARE(ui.dialogs.size(), 1);
@@ -143,16 +143,16 @@ void TestRunController::restartQuestion() {
     QCOMPARE(ui.dialogs[0].width, 400);
     QCOMPARE(ui.dialogs[0].buttonWidth, 110);
     QTEST(run.State(), "state");
-    QTEST(bench.run().Position(post).at, "row");
-    QTEST(int(bench.run().Position(post).steps), "stepCount");
-    QTEST(bench.run().EditedSinceStart(post), "edited");
+    QTEST(bench.RunControl().Position(post).at, "row");
+    QTEST(int(bench.RunControl().Position(post).steps), "stepCount");
+    QTEST(bench.RunControl().EditedSinceStart(post), "edited");
     QCOMPARE(run.PostRunTimer().interval(), 440);
 }
 
 void TestRunController::speedsAndDefault() {
     ScriptedUi ui;
     Workbench bench(ui);
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     QCOMPARE(run.Speed(), 3);
     QCOMPARE(RunController::SpeedCaption(run.Speed()), QStringLiteral("Средне"));
     const int intervals[] = {0, 930, 660, 440, 220, 55};
@@ -173,32 +173,32 @@ void TestRunController::pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff() {
     SimpleProgram(post.table);
     post.tape.SetPostCell(-40, true);
     post.tape.SetPostCell(40, true);
-    bench.run().RefreshBoundButtons();
-    QVERIFY(bench.run().Controls().sbLeft2 && bench.run().Controls().sbRight2);
+    bench.RunControl().RefreshBoundButtons();
+    QVERIFY(bench.RunControl().Controls().leftBound && bench.RunControl().Controls().rightBound);
     post.tape.SetCarriagePos(27);
-    bench.run().RefreshBoundButtons();
-    QVERIFY(bench.run().Controls().sbLeft2 && !bench.run().Controls().sbRight2);
+    bench.RunControl().RefreshBoundButtons();
+    QVERIFY(bench.RunControl().Controls().leftBound && !bench.RunControl().Controls().rightBound);
 
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Run();
-    QVERIFY(!run.Controls().sbLeft2);
+    QVERIFY(!run.Controls().leftBound);
     post.tape.SetCarriagePos(0);  // both bounds far again
     run.Pause();
-    QVERIFY(run.Controls().sbLeft2 && run.Controls().sbRight2);
-    QVERIFY(!run.Controls().edNum);
+    QVERIFY(run.Controls().leftBound && run.Controls().rightBound);
+    QVERIFY(!run.Controls().goToBox);
     post.tape.SetCarriagePos(30);  // left far, right near: Pause keeps right on
     run.Run();
     run.Pause();
-    QVERIFY(run.Controls().sbLeft2 && !run.Controls().sbRight2);
+    QVERIFY(run.Controls().leftBound && !run.Controls().rightBound);
     run.Break();
-    QVERIFY(run.Controls().edNum);
+    QVERIFY(run.Controls().goToBox);
 }
 
 void TestRunController::toolbarCallsGoThroughThePort() {
     ScriptedUi ui;
     Workbench bench(ui);
     SimpleProgram(bench.Post().table);
-    bench.run().Run();
+    bench.RunControl().Run();
     QCOMPARE(ui.events.mid(0, 3),
              QStringList({QStringLiteral("button 1 off"), QStringLiteral("button 2 off"),
                           QStringLiteral("button 3 off")}));
@@ -228,7 +228,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     QFETCH(QString, edit);
     ScriptedUi ui;
     Workbench bench(ui);
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     if (edit.startsWith(u"post")) {
         // 1: right, go to 2; 2: mark, go to 3; 3: erase, go to 4; 4: stop.
         PostTable& table = bench.Post().table;
@@ -267,7 +267,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
         }
         return;
     }
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.EditAlphabetText(QStringLiteral("1"));
     turing.RebuildAlphabet();
@@ -321,7 +321,7 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
         Workbench bench{ui};
         QStringList Seen() {
             Machine& machine = bench.Current();
-            const RunPosition& position = bench.run().Position(machine);
+            const RunPosition& position = bench.RunControl().Position(machine);
             QStringList seen;
             for (int panel = 0; panel < Workbench::StatusPanelCount; ++panel) {
                 seen << bench.StatusText(panel);
@@ -344,7 +344,7 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
             }
             return;
         }
-        run.bench.SetKind(MachineKind::Tur);
+        run.bench.SetKind(MachineKind::Turing);
         TuringMachine& turing = run.bench.Turing();
         turing.EditAlphabetText(QStringLiteral("1"));
         turing.RebuildAlphabet();
@@ -358,14 +358,15 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
     };
     Run oneByOne;
     prepare(oneByOne);
-    oneByOne.bench.run().Run();
-    for (int i = 0; i < ticks && oneByOne.bench.run().Active(oneByOne.bench.Current()); ++i) {
-        oneByOne.bench.run().Tick(oneByOne.bench.Current());
+    oneByOne.bench.RunControl().Run();
+    for (int i = 0; i < ticks && oneByOne.bench.RunControl().Active(oneByOne.bench.Current());
+         ++i) {
+        oneByOne.bench.RunControl().Tick(oneByOne.bench.Current());
     }
     Run inOneGo;
     prepare(inOneGo);
-    inOneGo.bench.run().Run();
-    const qint64 done = inOneGo.bench.run().RunTicks(inOneGo.bench.Current(), ticks);
+    inOneGo.bench.RunControl().Run();
+    const qint64 done = inOneGo.bench.RunControl().RunTicks(inOneGo.bench.Current(), ticks);
     QVERIFY(done >= 1 && done <= ticks);
     QCOMPARE(inOneGo.Seen(), oneByOne.Seen());
 }

@@ -54,7 +54,7 @@ void WritePost(const QString& path, const QString& program, const QString& marks
 void WriteBinaryIncrement(const QString& path) {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.EditAlphabetText(QStringLiteral("01"));
     turing.RebuildAlphabet();

@@ -123,17 +123,17 @@ void TestTableCommands::clearingTheTableBreaksAPausedRun() {
     post.table.SetProgramRows(14);
     post.table.SetCode(1, QStringLiteral("2"));
     post.table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
-    bench.run().Run();
-    bench.run().PostRunTick();
-    bench.run().Pause();
+    bench.RunControl().Run();
+    bench.RunControl().PostRunTick();
+    bench.RunControl().Pause();
     const QString step = bench.StatusText(Workbench::PanelStep);
     TableCommands::ClearTable(bench);
-    QCOMPARE(bench.run().State(), RunController::RunState::Idle);
+    QCOMPARE(bench.RunControl().State(), RunController::RunState::Idle);
     QCOMPARE(bench.StatusText(Workbench::PanelStep), step);
     QCOMPARE(post.table.ProgramRows(), 10);
     QCOMPARE(post.table.Code(1), QString());
     QVERIFY(NumbersStand(post.table));
-    QVERIFY(!bench.run().EditedSinceStart(post));
+    QVERIFY(!bench.RunControl().EditedSinceStart(post));
 }
 
 QTEST_GUILESS_MAIN(TestTableCommands)

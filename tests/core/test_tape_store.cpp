@@ -101,7 +101,7 @@ void TestTapeStore::usedBounds() {
     ScriptedUi ui;
     Workbench bench(ui);
     if (!post) {
-        bench.SetKind(MachineKind::Tur);
+        bench.SetKind(MachineKind::Turing);
     }
     TapeStore& tape = bench.Current().tape;
     Apply(tape, script);
@@ -162,7 +162,7 @@ void TestTapeStore::inconsistentBoundsWalkStaysOnTape() {
     ScriptedUi ui;
     Workbench bench(ui);
     if (!post) {
-        bench.SetKind(MachineKind::Tur);
+        bench.SetKind(MachineKind::Turing);
     }
     TapeStore& tape = bench.Current().tape;
     tape.SetUsedBounds(usedMin, usedMax);
@@ -192,7 +192,7 @@ void TestTapeStore::readingPadsWritingOutsideChangesNothing() {
     post.SetPostCell(-3, true);
     QCOMPARE(post.LeftString(), QStringLiteral("001"));
 
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TapeStore& turing = bench.Turing().tape;
     QCOMPARE(turing.GetTuringCell(3), QChar(u' '));
     QCOMPARE(turing.TuringString(), QStringLiteral("   "));
@@ -251,7 +251,7 @@ void TestTapeStore::memoriseClearRestore() {
     QVERIFY(tape.GetPostCell(-1) && tape.GetPostCell(0) && !tape.GetPostCell(1));
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: -1"));
 
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TapeStore& turing = bench.Turing().tape;
     turing.SetTuringCell(3, u'x');
     turing.Clear();
@@ -306,7 +306,7 @@ void TestTapeStore::randomWritesKeepBoundsAndPanels() {
     ScriptedUi ui;
     Workbench bench(ui);
     if (!post) {
-        bench.SetKind(MachineKind::Tur);
+        bench.SetKind(MachineKind::Turing);
     }
     TapeStore& tape = bench.Current().tape;
     // A narrow stretch near the tape's end, so that writes land on, inside

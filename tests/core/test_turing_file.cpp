@@ -20,7 +20,7 @@ struct Bench {
     ScriptedUi ui;
     Workbench bench{ui};
     TuringMachine& machine = bench.Turing();
-    Bench() { bench.SetKind(MachineKind::Tur); }
+    Bench() { bench.SetKind(MachineKind::Turing); }
 };
 
 QStringList StartLines() {
@@ -93,9 +93,9 @@ void TestTuringFile::roundTrip() {
     QVERIFY(!m.Modified());
 
     Bench b;
-    b.bench.run().Run();
-    b.bench.run().Pause();
-    b.bench.run().SetEditedSinceStart(b.machine, true);
+    b.bench.RunControl().Run();
+    b.bench.RunControl().Pause();
+    b.bench.RunControl().SetEditedSinceStart(b.machine, true);
     b.ui.Clear();
     b.bench.SetModified(true);
     QSignalSpy loaded(&b.machine, &TuringMachine::DocumentLoaded);
@@ -118,7 +118,7 @@ void TestTuringFile::roundTrip() {
         }
     }
     QVERIFY(!r.Modified());
-    QVERIFY(!b.bench.run().EditedSinceStart(r));
+    QVERIFY(!b.bench.RunControl().EditedSinceStart(r));
     QCOMPARE(b.bench.StatusText(Workbench::PanelModified), QString());
     QCOMPARE(b.bench.StatusText(Workbench::PanelMin), QStringLiteral("min: 5"));
     QCOMPARE(b.bench.StatusText(Workbench::PanelMax), QStringLiteral("max: 9"));

@@ -13,7 +13,7 @@ namespace {
 // Sets up the Turing machine: alphabet, then commands "row:state=command"
 // separated by blanks, where row is a symbol or "_" for the blank row.
 void Program(Workbench& bench, const QString& alphabet, const QString& commands) {
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.EditAlphabetText(alphabet);
     turing.RebuildAlphabet();
@@ -42,9 +42,9 @@ QString TapeText(TapeStore& tape) {
 }
 
 void RunToEnd(Workbench& bench, int limit = 10000) {
-    bench.run().Run();
-    for (int i = 0; i < limit && bench.run().Active(bench.Turing()); ++i) {
-        bench.run().TuringRunTick();
+    bench.RunControl().Run();
+    for (int i = 0; i < limit && bench.RunControl().Active(bench.Turing()); ++i) {
+        bench.RunControl().TuringRunTick();
     }
 }
 
@@ -65,16 +65,16 @@ void TestTuringInterpreter::firstCommandStops() {
     ScriptedUi ui;
     Workbench bench(ui);
     Program(bench, QStringLiteral("1"), QStringLiteral("_:0=1!0"));
-    bench.run().Run();
-    bench.run().TuringRunTick();
+    bench.RunControl().Run();
+    bench.RunControl().TuringRunTick();
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:   1"));
     // The blank is described as the space itself.
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
     QCOMPARE(bench.Turing().table.Col(), 1);
     QCOMPARE(bench.Turing().table.Row(), 2);
-    bench.run().TuringRunTick();
-    QVERIFY(!bench.run().Active(bench.Turing()));
+    bench.RunControl().TuringRunTick();
+    QVERIFY(!bench.RunControl().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Тьюринга"));
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
@@ -163,7 +163,7 @@ void TestTuringInterpreter::runs() {
     const int from = dialog.startsWith(u"Каретка") ? 1 : 10;
     Tape(bench, tape, from, from);
     RunToEnd(bench);
-    QVERIFY(!bench.run().Active(bench.Turing()));
+    QVERIFY(!bench.RunControl().Active(bench.Turing()));
     QTEST(bench.StatusText(Workbench::PanelStep), "step");
     if (!dialog.startsWith(u"Каретка")) {
         QTEST(bench.StatusText(Workbench::PanelMessage), "message");
@@ -173,8 +173,8 @@ void TestTuringInterpreter::runs() {
     QFETCH(int, help);
     QCOMPARE(ui.helpTopics, help ? QList<int>{help} : QList<int>{});
     QTEST(TapeText(bench.Turing().tape), "tapeAfter");
-    QCOMPARE(bench.run().Position(bench.Turing()).at, 0);
-    QCOMPARE(bench.run().Position(bench.Turing()).steps, 0);
+    QCOMPARE(bench.RunControl().Position(bench.Turing()).at, 0);
+    QCOMPARE(bench.RunControl().Position(bench.Turing()).steps, 0);
 }
 
 void TestTuringInterpreter::singleStepping() {
@@ -182,7 +182,7 @@ void TestTuringInterpreter::singleStepping() {
     Workbench bench(ui);
     Program(bench, QStringLiteral("ab"), QStringLiteral("a:0=b>1 b:1=a!0 _:1=a<1"));
     Tape(bench, QStringLiteral("a"), 14, 14);
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Step();
     run.TuringRunTick();
     QCOMPARE(run.State(), RunController::RunState::Paused);
@@ -209,7 +209,7 @@ void TestTuringInterpreter::singleStepping() {
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
     run.TuringRunTick();
     run.TuringRunTick();
-    QVERIFY(!bench.run().Active(bench.Turing()));
+    QVERIFY(!bench.RunControl().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Cимвола <b> нет в алфавите"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage),
              QStringLiteral("  -  ошибка:  данного символа нет в алфавите"));
@@ -238,17 +238,17 @@ void TestTuringInterpreter::stateColumnDeletedDuringPause() {
     ui.answers = {2, 1};  // continue as it is; then "Ок"
     Workbench bench(ui);
     Program(bench, QStringLiteral("1"), QStringLiteral("_:0=1>4 _:4=1>4"));
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Run();
     run.TuringRunTick();
     run.TuringRunTick();
     run.Pause();
-    QCOMPARE(bench.run().Position(bench.Turing()).at, 4);
+    QCOMPARE(bench.RunControl().Position(bench.Turing()).at, 4);
     bench.Turing().table.SetCursor(5, 1);
     bench.Turing().DeleteColumn();
     run.Run();
     run.TuringRunTick();
-    QVERIFY(!bench.run().Active(bench.Turing()));
+    QVERIFY(!bench.RunControl().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Состояние  Q4  отсутствует"));
     QVERIFY(bench.Turing().table.Col() < bench.Turing().table.ColCount());
 }

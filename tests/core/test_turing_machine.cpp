@@ -55,7 +55,7 @@ struct Bench {
     ScriptedUi ui;
     Workbench bench{ui};
     TuringMachine& machine = bench.Turing();
-    Bench() { bench.SetKind(MachineKind::Tur); }
+    Bench() { bench.SetKind(MachineKind::Turing); }
 };
 
 }  // namespace
@@ -163,14 +163,14 @@ void TestTuringMachine::addSymbolAndClearAlphabet() {
 
     m.table.SetCell(1, 1, "a>1");
     b.bench.SetModified(false);
-    b.bench.run().Run();
-    b.bench.run().Pause();
+    b.bench.RunControl().Run();
+    b.bench.RunControl().Pause();
     m.ClearAlphabet();
     QCOMPARE(m.AlphabetText(), QString());
     QCOMPARE(m.Alphabet(), QString());
     QCOMPARE(DescribeRows(m.table), QStringList{"Пробел|_>0"});
     QVERIFY(m.Modified());
-    QVERIFY(b.bench.run().EditedSinceStart(m));
+    QVERIFY(b.bench.RunControl().EditedSinceStart(m));
 }
 
 void TestTuringMachine::editorChangeFlagsOnlyTheTuringMachine() {
@@ -178,17 +178,17 @@ void TestTuringMachine::editorChangeFlagsOnlyTheTuringMachine() {
     TuringMachine& m = b.machine;
     m.EditAlphabetText("a");
     QVERIFY(m.Modified());
-    QVERIFY(!b.bench.run().EditedSinceStart(m));
+    QVERIFY(!b.bench.RunControl().EditedSinceStart(m));
     QCOMPARE(b.bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
     QVERIFY(!b.bench.Post().Modified());
     // The table follows at the rebuild, not before.
     QCOMPARE(m.table.RowCount(), 2);
 
-    b.bench.run().Run();
-    b.bench.run().Pause();
+    b.bench.RunControl().Run();
+    b.bench.RunControl().Pause();
     m.EditAlphabetText("ab");
-    QVERIFY(b.bench.run().EditedSinceStart(m));
-    QVERIFY(!b.bench.run().EditedSinceStart(b.bench.Post()));
+    QVERIFY(b.bench.RunControl().EditedSinceStart(m));
+    QVERIFY(!b.bench.RunControl().EditedSinceStart(b.bench.Post()));
 
     // A rebuild that changes nothing is no edit.
     m.RebuildAlphabet();
@@ -322,8 +322,8 @@ void TestTuringMachine::columnCommands() {
     table.SetCursor(col, 1);
     m.SetSplitterPos(200);
     b.bench.SetModified(false);
-    b.bench.run().Run();
-    b.bench.run().Pause();
+    b.bench.RunControl().Run();
+    b.bench.RunControl().Pause();
 
     if (command == "insert") {
         m.InsertColumn();
@@ -348,7 +348,7 @@ void TestTuringMachine::columnCommands() {
     QCOMPARE(Headers(table), expectedHeaders);
     QCOMPARE(table.Cell(0, 2), QStringLiteral("Пробел"));
     QVERIFY(m.Modified());
-    QCOMPARE(b.bench.run().EditedSinceStart(m), edited);
+    QCOMPARE(b.bench.RunControl().EditedSinceStart(m), edited);
     QTEST(b.ui.beeps, "beeps");
     if (command == "clearTable") {
         QCOMPARE(table.ColCount(), 6);

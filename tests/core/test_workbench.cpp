@@ -29,13 +29,13 @@ void TestWorkbench::startState() {
     QCOMPARE(bench.Post().tape.CarriagePos(), 0);
     QCOMPARE(bench.Turing().tape.CarriagePos(), 14);
     QVERIFY(bench.Post().tape.IsEmpty() && bench.Turing().tape.IsEmpty());
-    QVERIFY(!bench.run().RunStarted() && !bench.run().StepMode());
+    QVERIFY(!bench.RunControl().RunStarted() && !bench.RunControl().StepMode());
 }
 
 void TestWorkbench::flagsBelongToTheirMachine() {
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     bench.SetModified(true);
     QCOMPARE(bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
     QVERIFY(!bench.Post().Modified());
@@ -48,19 +48,19 @@ void TestWorkbench::flagsBelongToTheirMachine() {
     QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("мин:"));
 
-    bench.SetKind(MachineKind::Pst);
-    bench.run().SetEditedSinceStart(bench.Current(), true);
-    QVERIFY(bench.run().EditedSinceStart(bench.Post()));
-    QVERIFY(!bench.run().EditedSinceStart(bench.Turing()));
+    bench.SetKind(MachineKind::Post);
+    bench.RunControl().SetEditedSinceStart(bench.Current(), true);
+    QVERIFY(bench.RunControl().EditedSinceStart(bench.Post()));
+    QVERIFY(!bench.RunControl().EditedSinceStart(bench.Turing()));
 
     // The edit prologue sets edited-since-start only while a run is active.
-    bench.run().SetEditedSinceStart(bench.Post(), false);
+    bench.RunControl().SetEditedSinceStart(bench.Post(), false);
     bench.NoteEdit();
-    QVERIFY(!bench.run().EditedSinceStart(bench.Post()));
-    bench.run().Run();
-    bench.run().Pause();
+    QVERIFY(!bench.RunControl().EditedSinceStart(bench.Post()));
+    bench.RunControl().Run();
+    bench.RunControl().Pause();
     bench.NoteEdit();
-    QVERIFY(bench.run().EditedSinceStart(bench.Post()));
+    QVERIFY(bench.RunControl().EditedSinceStart(bench.Post()));
 }
 
 void TestWorkbench::switchingShowsTheEnteredMachine() {
@@ -70,20 +70,20 @@ void TestWorkbench::switchingShowsTheEnteredMachine() {
     bench.Post().tape.Memorise();
     bench.SetStatusText(Workbench::PanelMessage, QStringLiteral("старое"));
 
-    SwitchInterpreter(bench, MachineKind::Tur);
-    QCOMPARE(bench.Kind(), MachineKind::Tur);
+    SwitchInterpreter(bench, MachineKind::Turing);
+    QCOMPARE(bench.Kind(), MachineKind::Turing);
     QCOMPARE(bench.StatusText(Workbench::PanelModified), QString());
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: "));
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), QString());
     QCOMPARE(bench.saveDialog.title, QStringLiteral("Сохранение Машины Тьюринга"));
-    const ControlStates& c = bench.run().Controls();
+    const ControlStates& c = bench.RunControl().Controls();
     QVERIFY(!c.toolButton[5] && !c.toolButton[10] && c.toolButton[11] && c.toolButton[12]);
 
-    SwitchInterpreter(bench, MachineKind::Pst);
+    SwitchInterpreter(bench, MachineKind::Post);
     QCOMPARE(bench.StatusText(Workbench::PanelModified), QStringLiteral("Изменен"));
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: -3"));
-    QVERIFY(bench.run().Controls().toolButton[5]);
+    QVERIFY(bench.RunControl().Controls().toolButton[5]);
     QVERIFY(bench.Post().Modified() && !bench.Turing().Modified());
     QCOMPARE(bench.saveDialog.filter, QStringLiteral("Машина Поста|*.pst"));
 }
@@ -93,18 +93,18 @@ void TestWorkbench::switchingDuringAPendingStepPausesTheRunLeft() {
     Workbench bench(ui);
     bench.Post().table.SetCode(1, QStringLiteral("2"));
     bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
-    RunController& run = bench.run();
+    RunController& run = bench.RunControl();
     run.Step();  // the step is pending: the interpreter menu is still on
-    QVERIFY(run.Controls().menuInter);
-    SwitchInterpreter(bench, MachineKind::Tur);
+    QVERIFY(run.Controls().menuInterpreter);
+    SwitchInterpreter(bench, MachineKind::Turing);
     // The Post timer no longer ticks behind the Turing machine's back.
     QVERIFY(!run.PostRunTimer().isActive());
-    QVERIFY(bench.run().Active(bench.Post()) && !bench.run().StepMode());
+    QVERIFY(bench.RunControl().Active(bench.Post()) && !bench.RunControl().StepMode());
     // The idle Turing machine shows Run on, Pause and Break off, its views on.
     QVERIFY(run.Controls().runRun && !run.Controls().runPause && !run.Controls().runBreak);
-    QVERIFY(run.Controls().edNum && run.Controls().turingTable);
+    QVERIFY(run.Controls().goToBox && run.Controls().turingTable);
     // Back on the Post machine its paused run can be broken.
-    SwitchInterpreter(bench, MachineKind::Pst);
+    SwitchInterpreter(bench, MachineKind::Post);
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QVERIFY(run.Controls().runBreak && run.Controls().runRun);
 }

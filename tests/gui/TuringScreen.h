@@ -30,7 +30,7 @@ struct TuringScreen {
     QLineEdit* elsewhere = nullptr;
 
     explicit TuringScreen(int width = 780, int height = 420) {
-        bench.SetKind(MachineKind::Tur);
+        bench.SetKind(MachineKind::Turing);
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);

@@ -21,16 +21,16 @@ void TestMainForm::opensWithTitleSizeAndStatusLine() {
                                QStringLiteral("макс:"), QString()};
     const int widths[] = {355, 65, 60, 60, 50};
     for (int i = 0; i < 5; ++i) {
-        QCOMPARE(form.StatusPanel(i)->text(), texts[i]);
+        QCOMPARE(form.StatusPanel(i)->Text(), texts[i]);
         if (i == 0) {
             QVERIFY(form.StatusPanel(i)->width() <= widths[i]);
         } else {
             QCOMPARE(form.StatusPanel(i)->width(), widths[i]);
         }
     }
-    form.bench().Post().tape.SetPostCell(-3, true);
-    QCOMPARE(form.StatusPanel(2)->text(), QStringLiteral("min: -3"));
-    QCOMPARE(form.StatusPanel(4)->text(), QStringLiteral("Изменен"));
+    form.Bench().Post().tape.SetPostCell(-3, true);
+    QCOMPARE(form.StatusPanel(2)->Text(), QStringLiteral("min: -3"));
+    QCOMPARE(form.StatusPanel(4)->Text(), QStringLiteral("Изменен"));
 }
 
 QTEST_MAIN(TestMainForm)

@@ -341,15 +341,16 @@ void TestMainMenu::popupItemsRunTheirCommands() {
 void TestMainMenu::radioGroups() {
     auto form = ShownForm();
     MainMenu& menu = form->Bars().Menu();
-    QVERIFY(menu.interGroup->isExclusive());
+    QVERIFY(menu.interpreterGroup->isExclusive());
     menu.turingMachineAction->trigger();
     QVERIFY(menu.turingMachineAction->isChecked());
     QVERIFY(!menu.postMachineAction->isChecked());
 
     QVERIFY(menu.speedGroup->isExclusive());
-    QCOMPARE(menu.speedGroup->checkedAction(), menu.mmSpeed3);
-    const QList<QAction*> speeds = {menu.mmSpeed1, menu.mmSpeed2, menu.mmSpeed3, menu.mmSpeed4,
-                                    menu.mmSpeed5};
+    QCOMPARE(menu.speedGroup->checkedAction(), menu.speedMediumAction);
+    const QList<QAction*> speeds = {menu.speedVerySlowAction, menu.speedSlowAction,
+                                    menu.speedMediumAction, menu.speedFastAction,
+                                    menu.speedVeryFastAction};
     for (int level = 1; level <= 5; ++level) {
         QAction* item = speeds[level - 1];
         QCOMPARE(item->data().toInt(), level);
@@ -366,7 +367,7 @@ void TestMainMenu::keysTakePrecedenceInEditors() {
     editor->raise();
     editor->setFocus();
     QTRY_VERIFY(editor->hasFocus());
-    auto change = Isolated(menu.mmCommChange);
+    auto change = Isolated(menu.changeSymbolAction);
 
     // On the Post machine the change-symbol item is hidden: the editor
     // keeps Ctrl+A.
@@ -375,22 +376,22 @@ void TestMainMenu::keysTakePrecedenceInEditors() {
     QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
 
     editor->deselect();
-    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    form->Bars().ApplyMachineVisibility(MachineKind::Turing);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(change->count(), 1);
     QCOMPARE(editor->selectedText(), QString());
 
     // With the commands menu switched off the editor has the key again.
-    ControlStates states = form->bench().run().Controls();
-    states.menuComm = false;
-    form->bench().run().SetControls(states);
+    ControlStates states = form->Bench().RunControl().Controls();
+    states.menuCommands = false;
+    form->Bench().RunControl().SetControls(states);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(change->count(), 1);
     QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
 
     // F2 and F3 reach the file items from the editor.
-    auto save = Isolated(menu.mmFileSave);
-    auto open = Isolated(menu.mmFileOpen);
+    auto save = Isolated(menu.saveAction);
+    auto open = Isolated(menu.openAction);
     QTest::keyClick(editor, Qt::Key_F2);
     QTest::keyClick(editor, Qt::Key_F3);
     QCOMPARE(save->count(), 1);

@@ -35,13 +35,13 @@ void Program(PostTable& table, const QString& rows) {
 }
 
 QString Panel(MainWindow& form, int n) {
-    return form.StatusPanel(n)->text();
+    return form.StatusPanel(n)->Text();
 }
 
 // Delivers the ticks the Post run timer would.
 void Ticks(MainWindow& form, int count) {
     for (int i = 0; i < count; ++i) {
-        form.bench().run().PostRunTick();
+        form.Bench().RunControl().PostRunTick();
     }
 }
 
@@ -61,12 +61,12 @@ void TestMainWindow::postProgramRunsToItsStop() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     MainMenu& menu = form.Bars().Menu();
-    Program(form.bench().Post().table, QStringLiteral("3:2|2:3|6:"));
+    Program(form.Bench().Post().table, QStringLiteral("3:2|2:3|6:"));
 
-    menu.mmRunRun->trigger();
-    QVERIFY(!menu.mmRunRun->isEnabled());
-    QVERIFY(menu.mmRunPause->isEnabled());
-    QVERIFY(!menu.mmFile->menuAction()->isEnabled());
+    menu.runAction->trigger();
+    QVERIFY(!menu.runAction->isEnabled());
+    QVERIFY(menu.pauseAction->isEnabled());
+    QVERIFY(!menu.fileMenu->menuAction()->isEnabled());
     QVERIFY(!form.Bars().ToolBar().Button(6)->isEnabled());
     QVERIFY(!form.Tape()->GoToBox()->isEnabled());
     QVERIFY(!form.PostTable()->isEnabled());
@@ -74,7 +74,7 @@ void TestMainWindow::postProgramRunsToItsStop() {
     Ticks(form, 3);
     QCOMPARE(Panel(form, 1), QStringLiteral("Шаг:  3"));
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  завершение программы"));
-    QCOMPARE(form.bench().Post().table.Row(), 3);
+    QCOMPARE(form.Bench().Post().table.Row(), 3);
     QCOMPARE(form.Tape()->GoToBox()->text(), QStringLiteral("1"));
 
     QString notice;
@@ -83,8 +83,8 @@ void TestMainWindow::postProgramRunsToItsStop() {
     QCOMPARE(notice, QStringLiteral("Машина Поста"));
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
     QCOMPARE(Panel(form, 2), QStringLiteral("min: 0"));
-    QVERIFY(menu.mmRunRun->isEnabled());
-    QVERIFY(menu.mmFile->menuAction()->isEnabled());
+    QVERIFY(menu.runAction->isEnabled());
+    QVERIFY(menu.fileMenu->menuAction()->isEnabled());
     QVERIFY(form.Tape()->GoToBox()->isEnabled());
     QVERIFY(form.PostTable()->isEnabled());
     QCOMPARE(Panel(form, 4), QStringLiteral("Изменен"));
@@ -94,8 +94,8 @@ void TestMainWindow::errorOffersItsHelpTopic() {
     MainWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    Program(form.bench().Post().table, QStringLiteral("3:11"));
-    form.Bars().Menu().mmRunRun->trigger();
+    Program(form.Bench().Post().table, QStringLiteral("3:11"));
+    form.Bars().Menu().runAction->trigger();
     Ticks(form, 1);
     // "Помощь" is the second button: one step right, then Enter.
     WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
@@ -103,7 +103,7 @@ void TestMainWindow::errorOffersItsHelpTopic() {
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  ошибка:  команды с таким номером не существует"));
     QTRY_VERIFY(form.Help()->isVisible());
     QCOMPARE(form.Help()->CurrentTopic(), 134);
-    QVERIFY(!form.bench().Post().tape.GetPostCell(0));
+    QVERIFY(!form.Bench().Post().tape.GetPostCell(0));
 }
 
 void TestMainWindow::pausedRunEditedAsksToRestart() {
@@ -111,27 +111,27 @@ void TestMainWindow::pausedRunEditedAsksToRestart() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     MainMenu& menu = form.Bars().Menu();
-    PostMachine& post = form.bench().Post();
+    PostMachine& post = form.Bench().Post();
     Program(post.table, QStringLiteral("2:2|2:3|2:1"));
-    menu.mmRunRun->trigger();
+    menu.runAction->trigger();
     Ticks(form, 3);
-    menu.mmRunPause->trigger();
+    menu.pauseAction->trigger();
     QVERIFY(form.PostTable()->isEnabled());
     QVERIFY(!form.Tape()->GoToBox()->isEnabled());
-    QCOMPARE(form.bench().run().Position(post).at, 3);
+    QCOMPARE(form.Bench().RunControl().Position(post).at, 3);
 
-    menu.mmCommInsRow->trigger();  // an edit while paused
-    QVERIFY(form.bench().run().EditedSinceStart(post));
+    menu.insertRowAction->trigger();  // an edit while paused
+    QVERIFY(form.Bench().RunControl().EditedSinceStart(post));
     QString question;
     WhenModal([&question](QWidget* modal) { question = modal->windowTitle(); },
               Press(Qt::Key_Return));  // "Заново"
-    menu.mmRunRun->trigger();
+    menu.runAction->trigger();
     QCOMPARE(question, QStringLiteral("Предупреждение!"));
-    QCOMPARE(form.bench().run().Position(post).at, 1);
-    QCOMPARE(form.bench().run().Position(post).steps, 0);
-    QCOMPARE(form.bench().run().State(), RunController::RunState::Running);
-    menu.mmRunBreak->trigger();
-    QCOMPARE(form.bench().run().State(), RunController::RunState::Idle);
+    QCOMPARE(form.Bench().RunControl().Position(post).at, 1);
+    QCOMPARE(form.Bench().RunControl().Position(post).steps, 0);
+    QCOMPARE(form.Bench().RunControl().State(), RunController::RunState::Running);
+    menu.breakAction->trigger();
+    QCOMPARE(form.Bench().RunControl().State(), RunController::RunState::Idle);
     QVERIFY(form.Tape()->GoToBox()->isEnabled());
 }
 
@@ -140,10 +140,10 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     MainMenu& menu = form.Bars().Menu();
-    Program(form.bench().Post().table, QStringLiteral("2:1"));
-    menu.mmRunStep->trigger();
+    Program(form.Bench().Post().table, QStringLiteral("2:1"));
+    menu.stepAction->trigger();
     Ticks(form, 1);
-    QCOMPARE(form.bench().run().State(), RunController::RunState::Paused);
+    QCOMPARE(form.Bench().RunControl().State(), RunController::RunState::Paused);
 
     menu.turingMachineAction->trigger();
     QVERIFY(form.Alphabet()->isVisible());
@@ -152,30 +152,30 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     QVERIFY(form.Alphabet()->Editor()->hasFocus());
     QCOMPARE(form.windowTitle(), QStringLiteral("Zebrin42 [машина Тьюринга] - Без имени"));
     QCOMPARE(Panel(form, 4), QString());
-    QVERIFY(!menu.mmCommInsRow->isVisible());
-    QVERIFY(menu.mmCommInsCol->isVisible());
+    QVERIFY(!menu.insertRowAction->isVisible());
+    QVERIFY(menu.insertColumnAction->isVisible());
 
     // Alphabet "1"; the unary successor: run right over the ones, then
     // write one more and stop.
     QLineEdit* alphabet = form.Alphabet()->Editor();
     QTest::keyClicks(alphabet, QStringLiteral("1"));
     QTest::keyClick(alphabet, Qt::Key_Return);
-    TuringMachine& turing = form.bench().Turing();
+    TuringMachine& turing = form.Bench().Turing();
     QCOMPARE(turing.table.RowCount(), 3);
     turing.table.SetCell(1, 1, QStringLiteral("1>0"));
     turing.table.SetCell(1, 2, QStringLiteral("1!0"));
     turing.tape.SetTuringCell(14, u'1');
     turing.tape.SetTuringCell(15, u'1');
 
-    menu.mmRunRun->trigger();
+    menu.runAction->trigger();
     QVERIFY(!alphabet->isEnabled());
     for (int i = 0; i < 3; ++i) {
-        form.bench().run().TuringRunTick();
+        form.Bench().RunControl().TuringRunTick();
     }
     QCOMPARE(Panel(form, 0),
              QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
     WhenModal([](QWidget*) {}, Press(Qt::Key_Return));
-    form.bench().run().TuringRunTick();
+    form.Bench().RunControl().TuringRunTick();
     QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
     QCOMPARE(Panel(form, 1), QStringLiteral("Шаг:   3"));
     QCOMPARE(Panel(form, 3), QStringLiteral("max: 16"));
@@ -185,10 +185,10 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     menu.postMachineAction->trigger();
     QVERIFY(!form.Alphabet()->isVisible());
     QVERIFY(form.PostTable()->isVisible());
-    QVERIFY(form.bench().run().Active(form.bench().Post()));
-    QCOMPARE(form.bench().run().Position(form.bench().Post()).steps, 1);
+    QVERIFY(form.Bench().RunControl().Active(form.Bench().Post()));
+    QCOMPARE(form.Bench().RunControl().Position(form.Bench().Post()).steps, 1);
     QCOMPARE(Panel(form, 4), QString());
-    QCOMPARE(form.Statement(MachineKind::Pst)->isVisible(), true);
+    QCOMPARE(form.Statement(MachineKind::Post)->isVisible(), true);
 }
 
 QTEST_MAIN(TestMainWindow)

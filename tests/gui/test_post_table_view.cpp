@@ -69,7 +69,7 @@ struct Bench {
     }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) {
-            bench.run().PostRunTick();
+            bench.RunControl().PostRunTick();
         }
     }
 };
@@ -148,9 +148,9 @@ void TestPostTableView::picturesShowEachCode() {
     const PostTableDelegate& cells = *b.view->Delegate();
     QList<QImage> seen;
     for (int code = 0; code < PostTableDelegate::CodeCount; ++code) {
-        const QImage white = cells.ImgWhite(code).toImage();
-        const QImage green = cells.ImgGreen(code).toImage();
-        const QImage arrow = b.box()->ImgArrows(code).toImage();
+        const QImage white = cells.WhitePicture(code).toImage();
+        const QImage green = cells.GreenPicture(code).toImage();
+        const QImage arrow = b.box()->ArrowPicture(code).toImage();
         QCOMPARE(white.size(), QSize(50, 17));
         QCOMPARE(green.size(), QSize(50, 17));
         QCOMPARE(arrow.size(), QSize(16, 16));
@@ -158,13 +158,13 @@ void TestPostTableView::picturesShowEachCode() {
         QCOMPARE(green.pixelColor(1, 1), kGreen);
         QCOMPARE(arrow.pixelColor(0, 0).alpha(), 0);
         // Code 0 is blank; every other code has a symbol of its own.
-        const bool empty = white == cells.ImgWhite(0).toImage();
+        const bool empty = white == cells.WhitePicture(0).toImage();
         QCOMPARE(empty, code == 0);
         QVERIFY(!seen.contains(white));
         seen.append(white);
     }
     // A damaged code draws blank.
-    QCOMPARE(cells.ImgWhite(9).toImage(), cells.ImgWhite(0).toImage());
+    QCOMPARE(cells.WhitePicture(9).toImage(), cells.WhitePicture(0).toImage());
 }
 
 void TestPostTableView::drawsRowsWhiteAndTheRunningRowGreen_data() {
@@ -197,14 +197,14 @@ void TestPostTableView::drawsRowsWhiteAndTheRunningRowGreen() {
     QVERIFY(QTest::qWaitForWindowExposed(&b.window));
     b.LoopProgram();
     if (state != u"idle") {
-        b.bench.run().Run();
+        b.bench.RunControl().Run();
         b.Ticks(2);
-        QCOMPARE(b.bench.run().Position(b.bench.Post()).at, 2);
+        QCOMPARE(b.bench.RunControl().Position(b.bench.Post()).at, 2);
     }
     if (state == u"paused") {
-        b.bench.run().Pause();
+        b.bench.RunControl().Pause();
     } else if (state == u"broken") {
-        b.bench.run().Break();
+        b.bench.RunControl().Break();
     }
     const QColor pixel = b.Pixel(col, row);
     if (green) {
@@ -245,15 +245,15 @@ void TestPostTableView::editingBeginsMarksModified() {
     auto b = ActiveBench();
     QVERIFY(b);
     if (paused) {
-        b->bench.run().Step();
-        b->bench.run().Pause();
-        QVERIFY(!b->bench.run().EditedSinceStart(b->bench.Post()));
+        b->bench.RunControl().Step();
+        b->bench.RunControl().Pause();
+        QVERIFY(!b->bench.RunControl().EditedSinceStart(b->bench.Post()));
     }
     b->table().SetCursor(col, 3);
     QVERIFY(b->bench.StatusText(Workbench::PanelModified).isEmpty());
     QTest::keyClick(b->view, Qt::Key(key));
     QCOMPARE(b->bench.StatusText(Workbench::PanelModified), kModified);
-    QCOMPARE(b->bench.run().EditedSinceStart(b->bench.Post()), paused);
+    QCOMPARE(b->bench.RunControl().EditedSinceStart(b->bench.Post()), paused);
     if (col == PostTable::ColCommand) {
         QVERIFY(b->view->ChooserOpen());
         QVERIFY(!b->box()->DroppedDown());
@@ -515,7 +515,7 @@ void TestPostTableView::followsTheCursorDuringARun() {
     b.table().SetCell(PostTable::ColJump, 4, QStringLiteral("40"));
     b.table().SetCode(40, QStringLiteral("2"));
     b.table().SetCell(PostTable::ColJump, 40, QStringLiteral("1"));
-    b.bench.run().Run();
+    b.bench.RunControl().Run();
     QVERIFY(!b.view->isEnabled());
     const int expected[] = {1, 2, 3, 4, 40, 1, 2};
     b.Ticks(1);
@@ -523,17 +523,17 @@ void TestPostTableView::followsTheCursorDuringARun() {
         if (i > 0) {
             b.Ticks(1);
         }
-        QCOMPARE(b.bench.run().Position(b.bench.Post()).at, expected[i]);
+        QCOMPARE(b.bench.RunControl().Position(b.bench.Post()).at, expected[i]);
         QCOMPARE(b.view->currentIndex().row() + 1, expected[i]);
         QVERIFY(b.view->viewport()->rect().contains(b.view->CellRect(1, expected[i])));
     }
-    b.bench.run().Pause();
+    b.bench.RunControl().Pause();
     QVERIFY(b.view->isEnabled());
     // The user moves the view; the table's cursor follows.
     b.Click(PostTable::ColComment, 5);
     QCOMPARE(QPoint(b.table().Col(), b.table().Row()), QPoint(3, 5));
     // Break shows the row where the run stopped.
-    b.bench.run().Break();
+    b.bench.RunControl().Break();
     QCOMPARE(b.view->currentIndex().row() + 1, 2);
     QCOMPARE(b.view->currentIndex().column(), int(PostTable::ColCommand));
 }
@@ -542,8 +542,8 @@ void TestPostTableView::tickRepaintsOnlyTheTwoRows() {
     Bench b;
     QVERIFY(QTest::qWaitForWindowExposed(&b.window));
     b.LoopProgram();
-    b.bench.run().Run();
-    b.bench.run().PostRunTimer().stop();
+    b.bench.RunControl().Run();
+    b.bench.RunControl().PostRunTimer().stop();
     b.Ticks(2);
     QCoreApplication::processEvents();
     QRegion painted;
@@ -560,7 +560,7 @@ void TestPostTableView::tickRepaintsOnlyTheTwoRows() {
     b.view->viewport()->installEventFilter(&spy);
     b.Ticks(1);  // from row 2 to row 3
     QTRY_VERIFY(!painted.isEmpty());
-    QCOMPARE(b.bench.run().Position(b.bench.Post()).at, 3);
+    QCOMPARE(b.bench.RunControl().Position(b.bench.Post()).at, 3);
     const QRect rows = b.view->CellRect(0, 2).united(b.view->CellRect(3, 3)).adjusted(0, 0, 1, 1);
     QVERIFY2(rows.contains(painted.boundingRect()),
              qPrintable(QStringLiteral("painted %1,%2 %3x%4")

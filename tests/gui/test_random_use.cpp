@@ -196,12 +196,12 @@ void RandomUse::TableEdit() {
     static const char* texts[] = {"1",  "2",   "3,4", " 5 ", "x",   "",    "a>1",
                                   ">0", "1!0", "_<2", "b>9", "1>1", "0,1", "12"};
     const QString text = QString::fromUtf8(texts[Pick(14)]);
-    if (form_.bench().Kind() == MachineKind::Pst) {
+    if (form_.Bench().Kind() == MachineKind::Post) {
         PostTableView* view = form_.PostTable();
         if (!view->isEnabled()) {
             return;
         }
-        PostTable& table = form_.bench().Post().table;
+        PostTable& table = form_.Bench().Post().table;
         const int row = 1 + Pick(table.ProgramRows());
         if (Chance(40)) {
             action_ = QStringLiteral("choose a command");
@@ -234,7 +234,7 @@ void RandomUse::TableEdit() {
     if (!view->isEnabled()) {
         return;
     }
-    const TuringTable& table = form_.bench().Turing().table;
+    const TuringTable& table = form_.Bench().Turing().table;
     action_ = QStringLiteral("edit a Turing cell");
     view->setFocus();
     const int col = 1 + Pick(table.StateCount());
@@ -249,7 +249,7 @@ void RandomUse::TableEdit() {
 }
 
 void RandomUse::AlphabetEdit() {
-    if (form_.bench().Kind() != MachineKind::Tur || !form_.Alphabet()->isVisible()) {
+    if (form_.Bench().Kind() != MachineKind::Turing || !form_.Alphabet()->isVisible()) {
         return;
     }
     QLineEdit* editor = form_.Alphabet()->Editor();
@@ -266,8 +266,8 @@ void RandomUse::AlphabetEdit() {
 }
 
 void RandomUse::Ticks() {
-    RunController& run = form_.bench().run();
-    const bool post = form_.bench().Kind() == MachineKind::Pst;
+    RunController& run = form_.Bench().RunControl();
+    const bool post = form_.Bench().Kind() == MachineKind::Post;
     QTimer& timer = post ? run.PostRunTimer() : run.TuringRunTimer();
     action_ = QStringLiteral("ticks");
     for (int i = Pick(20); i >= 0 && timer.isActive(); --i) {
@@ -282,9 +282,9 @@ void RandomUse::Ticks() {
 // Runs an action that may save the current machine, and remembers what a
 // successful save wrote, so the file can be checked against it later.
 void RandomUse::RememberSaves(const std::function<void()>& action) {
-    Workbench& bench = form_.bench();
+    Workbench& bench = form_.Bench();
     Machine& machine = bench.Current();
-    const bool post = machine.Kind() == MachineKind::Pst;
+    const bool post = machine.Kind() == MachineKind::Post;
     QMetaObject::Connection writing =
         QObject::connect(&machine, &Machine::DocumentWriting, [&, post](const QString& path) {
             saved_[path] = post ? PostFileLines(bench) : TuringFileLines(bench.Turing());
@@ -330,7 +330,7 @@ void RandomUse::Act() {
 }
 
 QString RandomUse::Check() {
-    Workbench& bench = form_.bench();
+    Workbench& bench = form_.Bench();
     for (Machine* machine :
          {static_cast<Machine*>(&bench.Post()), static_cast<Machine*>(&bench.Turing())}) {
         const TapeStore& tape = machine->tape;
@@ -401,36 +401,37 @@ QString RandomUse::Check() {
         return QStringLiteral("Turing rows %1 for the alphabet \"%2\"")
             .arg(labels.join(u','), turing.Alphabet());
     }
-    const bool postShown = bench.Kind() == MachineKind::Pst;
+    const bool postShown = bench.Kind() == MachineKind::Post;
     if (form_.PostTable()->isVisible() != postShown ||
         form_.TuringPanel()->isVisible() == postShown ||
         (postShown && form_.Alphabet()->isVisible()) ||
-        form_.Tape()->CurrentGrid()->Kind() != (postShown ? MachineKind::Pst : MachineKind::Tur)) {
+        form_.Tape()->CurrentGrid()->Kind() !=
+            (postShown ? MachineKind::Post : MachineKind::Turing)) {
         return QStringLiteral("the views of both machines are mixed");
     }
-    const RunController& run = bench.run();
+    const RunController& run = bench.RunControl();
     const MainMenu& menu = form_.Bars().Menu();
     if (!run.Controls().boundScroll) {
         switch (run.State()) {
             case RunController::RunState::Idle:
                 // Break may stay offered while the other machine's run is
                 // paused, as the switch leaves that run alone.
-                if (!menu.mmRunRun->isEnabled() || menu.mmRunPause->isEnabled() ||
-                    (menu.mmRunBreak->isEnabled() && !bench.run().Active(bench.Post()) &&
-                     !bench.run().Active(bench.Turing()))) {
+                if (!menu.runAction->isEnabled() || menu.pauseAction->isEnabled() ||
+                    (menu.breakAction->isEnabled() && !bench.RunControl().Active(bench.Post()) &&
+                     !bench.RunControl().Active(bench.Turing()))) {
                     return QStringLiteral("run items wrong when idle");
                 }
                 break;
             case RunController::RunState::Running:
             case RunController::RunState::Stepping:
-                if (menu.mmRunRun->isEnabled() || !menu.mmRunPause->isEnabled() ||
-                    !menu.mmRunBreak->isEnabled()) {
+                if (menu.runAction->isEnabled() || !menu.pauseAction->isEnabled() ||
+                    !menu.breakAction->isEnabled()) {
                     return QStringLiteral("run items wrong while running");
                 }
                 break;
             case RunController::RunState::Paused:
-                if (!menu.mmRunRun->isEnabled() || menu.mmRunPause->isEnabled() ||
-                    !menu.mmRunBreak->isEnabled()) {
+                if (!menu.runAction->isEnabled() || menu.pauseAction->isEnabled() ||
+                    !menu.breakAction->isEnabled()) {
                     return QStringLiteral("run items wrong while paused");
                 }
                 break;
@@ -448,7 +449,7 @@ QString RandomUse::Check() {
             }
             lines = PostFileLines(reader);
         } else {
-            reader.SetKind(MachineKind::Tur);
+            reader.SetKind(MachineKind::Turing);
             if (!ReadTuringFile(reader, it.key())) {
                 continue;
             }
@@ -476,8 +477,8 @@ QString RandomUse::Run(int actions) {
     }
     answerer_.stop();
     // Leave without the closing questions.
-    form_.bench().Post().SetModified(false);
-    form_.bench().Turing().SetModified(false);
+    form_.Bench().Post().SetModified(false);
+    form_.Bench().Turing().SetModified(false);
     return QString();
 }
 

@@ -26,7 +26,7 @@ const QColor kBlack(0, 0, 0);
 
 // A window holding one tape panel over a fresh Workbench.
 struct Bench {
-    explicit Bench(MachineKind kind = MachineKind::Pst) : bench(ui) {
+    explicit Bench(MachineKind kind = MachineKind::Post) : bench(ui) {
         bench.SetKind(kind);
         panel = new TapePanel(bench, &window);
         window.resize(640, TapePanel::PanelHeight);
@@ -165,7 +165,7 @@ void TestTapePanel::drawing() {
     QFETCH(int, carriage);
     QFETCH(QList<int>, cells);
     QFETCH(bool, focused);
-    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    Bench b(post ? MachineKind::Post : MachineKind::Turing);
     QVERIFY(b.Open());
     for (int cell : cells) {
         post ? b.tape().SetPostCell(cell, true) : b.tape().SetTuringCell(cell, u'a');
@@ -195,7 +195,7 @@ void TestTapePanel::rulerNumbersOnlyOnTheTape_data() {
 void TestTapePanel::rulerNumbersOnlyOnTheTape() {
     QFETCH(bool, post);
     QFETCH(int, carriage);
-    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    Bench b(post ? MachineKind::Post : MachineKind::Turing);
     b.tape().SetCarriagePos(carriage);
     const QImage image = b.panel->Ruler()->grab().toImage();
     QString numbered;
@@ -229,7 +229,7 @@ void TestTapePanel::goToBox_data() {
 void TestTapePanel::goToBox() {
     QFETCH(bool, post);
     QFETCH(QString, typed);
-    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    Bench b(post ? MachineKind::Post : MachineKind::Turing);
     b.tape().SetCarriagePos(7);
     QLineEdit* box = b.panel->GoToBox();
     QCOMPARE(box->text(), QStringLiteral("7"));
@@ -246,18 +246,18 @@ void TestTapePanel::goToBox() {
 void TestTapePanel::followsTheMachineAndTheTape() {
     Bench b;
     QVERIFY(b.Open());
-    QVERIFY(b.panel->Grid(MachineKind::Pst)->isVisible());
-    QVERIFY(!b.panel->Grid(MachineKind::Tur)->isVisible());
+    QVERIFY(b.panel->Grid(MachineKind::Post)->isVisible());
+    QVERIFY(!b.panel->Grid(MachineKind::Turing)->isVisible());
     QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("0"));
     // The interpreter moves the carriage: the box follows without marking
     // anything.
     b.bench.Post().tape.SetCarriagePos(40);
     QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("40"));
     b.bench.SetModified(false);
-    b.bench.SetKind(MachineKind::Tur);
+    b.bench.SetKind(MachineKind::Turing);
     b.panel->FollowMachineKind();
-    QVERIFY(!b.panel->Grid(MachineKind::Pst)->isVisible());
-    QVERIFY(b.panel->Grid(MachineKind::Tur)->isVisible());
+    QVERIFY(!b.panel->Grid(MachineKind::Post)->isVisible());
+    QVERIFY(b.panel->Grid(MachineKind::Turing)->isVisible());
     QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("14"));
     QVERIFY(!b.bench.Turing().Modified());
     // The hidden Post tape changing does not reach the box.
@@ -303,7 +303,7 @@ void TestTapePanel::keys() {
     QFETCH(int, carriage);
     QFETCH(int, focus);
     QFETCH(QString, keys);
-    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    Bench b(post ? MachineKind::Post : MachineKind::Turing);
     b.tape().SetCarriagePos(carriage);
     QVERIFY(b.Open());
     b.grid()->Select(focus, focus);
@@ -334,13 +334,13 @@ void TestTapePanel::spaceOnMixedSelectionAndMenuCommand() {
     // The menu command while the tape lacks the focus: the carriage cell.
     b.grid()->Select(15, 16);
     b.panel->GoToBox()->setFocus();
-    b.bench.run().Run();
-    b.bench.run().Pause();
+    b.bench.RunControl().Run();
+    b.bench.RunControl().Pause();
     b.panel->ToggleMarksCommand();
     QVERIFY(b.grid()->hasFocus());
     QVERIFY(tape.GetPostCell(0));
     QCOMPARE(tape.UsedMax(), 0);
-    QVERIFY(b.bench.run().EditedSinceStart(b.bench.Post()));
+    QVERIFY(b.bench.RunControl().EditedSinceStart(b.bench.Post()));
 }
 
 void TestTapePanel::clicks_data() {
@@ -359,7 +359,7 @@ void TestTapePanel::clicks() {
     QFETCH(bool, post);
     QFETCH(int, carriage);
     QFETCH(int, col);
-    Bench b(post ? MachineKind::Pst : MachineKind::Tur);
+    Bench b(post ? MachineKind::Post : MachineKind::Turing);
     b.tape().SetCarriagePos(carriage);
     QVERIFY(b.Open());
     QTest::mouseClick(b.grid(), Qt::LeftButton, {}, b.Centre(col));
@@ -397,7 +397,7 @@ void TestTapePanel::rightPressKeepsRangeAndDoubleClickToggles() {
 }
 
 void TestTapePanel::typingOnTheTuringTape() {
-    Bench b(MachineKind::Tur);
+    Bench b(MachineKind::Turing);
     QVERIFY(b.Open());
     TuringMachine& turing = b.bench.Turing();
     turing.LoadAlphabet(QStringLiteral("ab"));
@@ -438,7 +438,7 @@ void TestTapePanel::typingOnTheTuringTape() {
 }
 
 void TestTapePanel::symbolList() {
-    Bench b(MachineKind::Tur);
+    Bench b(MachineKind::Turing);
     QVERIFY(b.Open());
     TuringMachine& turing = b.bench.Turing();
     turing.LoadAlphabet(QStringLiteral("01"));
@@ -498,19 +498,19 @@ void TestTapePanel::runDisablesTheTapeControls() {
     b.bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
     b.tape().SetPostCell(-40, true);
     b.tape().SetPostCell(40, true);
-    b.bench.run().RefreshBoundButtons();
+    b.bench.RunControl().RefreshBoundButtons();
     TapePanel* p = b.panel;
-    QVERIFY(p->SbLeft2()->isEnabled() && p->SbRight2()->isEnabled());
-    b.bench.run().Run();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->SbLeft2(), p->SbRight2(),
-                                         p->GoToBox(), p->CurrentGrid()}) {
+    QVERIFY(p->LeftBoundButton()->isEnabled() && p->RightBoundButton()->isEnabled());
+    b.bench.RunControl().Run();
+    for (QWidget* w : std::initializer_list<QWidget*>{p->ScrollLeftButton(), p->ScrollRightButton(),
+                                                      p->LeftBoundButton(), p->RightBoundButton(),
+                                                      p->GoToBox(), p->CurrentGrid()}) {
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     }
-    b.bench.run().Break();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->SbLeft2(), p->SbRight2(),
-                                         p->GoToBox(), p->CurrentGrid()}) {
+    b.bench.RunControl().Break();
+    for (QWidget* w : std::initializer_list<QWidget*>{p->ScrollLeftButton(), p->ScrollRightButton(),
+                                                      p->LeftBoundButton(), p->RightBoundButton(),
+                                                      p->GoToBox(), p->CurrentGrid()}) {
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
 }
@@ -521,26 +521,27 @@ void TestTapePanel::boundScrollTakesEverythingElseOutOfUse() {
     b.tape().SetPostCell(-100, true);
     b.tape().SetPostCell(5, true);
     b.tape().SetCarriagePos(50);
-    b.bench.run().RefreshBoundButtons();
+    b.bench.RunControl().RefreshBoundButtons();
     TapePanel* p = b.panel;
-    QTest::mouseClick(p->SbLeft2(), Qt::LeftButton);
-    QVERIFY(p->SbLeft2()->isChecked() && p->SbLeft2()->isEnabled());
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->GoToBox(), b.grid()}) {
+    QTest::mouseClick(p->LeftBoundButton(), Qt::LeftButton);
+    QVERIFY(p->LeftBoundButton()->isChecked() && p->LeftBoundButton()->isEnabled());
+    for (QWidget* w : std::initializer_list<QWidget*>{p->ScrollLeftButton(), p->ScrollRightButton(),
+                                                      p->GoToBox(), b.grid()}) {
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     }
-    p->Scroller().TimeLeft2().stop();  // ticks come from the test
+    p->Scroller().LeftBoundTimer().stop();  // ticks come from the test
     for (int i = 0; i < 137; ++i) {
-        p->Scroller().TimeLeft2Timer();
+        p->Scroller().LeftBoundTick();
     }
     QCOMPARE(b.tape().CarriagePos(), -87);
     QCOMPARE(p->GoToBox()->text(), QStringLiteral("-87"));
-    QVERIFY(p->SbLeft2()->isChecked());
-    p->Scroller().TimeLeft2Timer();
-    QVERIFY(!p->SbLeft2()->isChecked());
-    QVERIFY(!p->SbLeft2()->isEnabled());
-    for (QWidget* w : std::initializer_list<QWidget*>{p->SbLeft(), p->SbRight(), p->GoToBox(),
-                                                      b.grid(), p->SbRight2()}) {
+    QVERIFY(p->LeftBoundButton()->isChecked());
+    p->Scroller().LeftBoundTick();
+    QVERIFY(!p->LeftBoundButton()->isChecked());
+    QVERIFY(!p->LeftBoundButton()->isEnabled());
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{p->ScrollLeftButton(), p->ScrollRightButton(),
+                                         p->GoToBox(), b.grid(), p->RightBoundButton()}) {
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
     }
 }
@@ -550,25 +551,25 @@ void TestTapePanel::scrollButtonsRepeatAndStopAtTheEnd() {
     QVERIFY(b.Open());
     TapePanel* p = b.panel;
     TapeScroller& scroller = p->Scroller();
-    QTest::mousePress(p->SbRight(), Qt::LeftButton);
-    QVERIFY(scroller.TimeRight().isActive());
-    QCOMPARE(scroller.TimeRight().interval(), 300);
-    QTest::mouseRelease(p->SbRight(), Qt::LeftButton);
-    QVERIFY(!scroller.TimeRight().isActive());
+    QTest::mousePress(p->ScrollRightButton(), Qt::LeftButton);
+    QVERIFY(scroller.RightRepeatTimer().isActive());
+    QCOMPARE(scroller.RightRepeatTimer().interval(), 300);
+    QTest::mouseRelease(p->ScrollRightButton(), Qt::LeftButton);
+    QVERIFY(!scroller.RightRepeatTimer().isActive());
     QCOMPARE(b.tape().CarriagePos(), 1);  // the click's one move
 
     b.tape().SetCarriagePos(997);
-    QTest::mousePress(p->SbRight(), Qt::LeftButton);
-    scroller.TimeRight().stop();  // ticks come from the test
-    scroller.TimeRightTimer();
-    scroller.TimeRightTimer();
+    QTest::mousePress(p->ScrollRightButton(), Qt::LeftButton);
+    scroller.RightRepeatTimer().stop();  // ticks come from the test
+    scroller.RightRepeatTick();
+    scroller.RightRepeatTick();
     QCOMPARE(b.tape().CarriagePos(), 999);
     QCOMPARE(p->GoToBox()->text(), QStringLiteral("999"));
-    scroller.TimeRightTimer();
+    scroller.RightRepeatTick();
     QCOMPARE(b.ui.dialogs.size(), 1);
-    QVERIFY(!scroller.TimeRight().isActive());
-    QVERIFY(!p->SbRight()->isDown());
-    QTest::mouseRelease(p->SbRight(), Qt::LeftButton);
+    QVERIFY(!scroller.RightRepeatTimer().isActive());
+    QVERIFY(!p->ScrollRightButton()->isDown());
+    QTest::mouseRelease(p->ScrollRightButton(), Qt::LeftButton);
     QCOMPARE(b.ui.dialogs.size(), 1);
     QCOMPARE(b.tape().CarriagePos(), 999);
 }
@@ -579,14 +580,14 @@ void TestTapePanel::memoriseClearRestore() {
     QSignalSpy hints(b.panel, &TapePanel::TapeMemorised);
     b.panel->MemoriseTape();  // an empty tape: nothing
     QCOMPARE(hints.size(), 0);
-    QVERIFY(!b.bench.run().Controls().toolButton[5]);
+    QVERIFY(!b.bench.RunControl().Controls().toolButton[5]);
     b.tape().SetPostCell(-1, true);
     b.tape().SetPostCell(0, true);
     b.tape().SetPostCell(2, true);
     b.panel->MemoriseTape();
     QCOMPARE(hints.size(), 1);
     QCOMPARE(hints.at(0).at(0).toString(), QStringLiteral("vVov"));
-    QVERIFY(b.bench.run().Controls().toolButton[5]);
+    QVERIFY(b.bench.RunControl().Controls().toolButton[5]);
     QVERIFY(!QGuiApplication::overrideCursor());
 
     b.tape().SetCarriagePos(30);

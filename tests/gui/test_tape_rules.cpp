@@ -162,8 +162,8 @@ void TestTapeRules::editPrologue() {
     bench.Post().tape.Memorise();
     bench.SetModified(false);
     if (runActive) {
-        bench.run().Run();
-        bench.run().Pause();
+        bench.RunControl().Run();
+        bench.RunControl().Pause();
     }
     TapeScroller scroller(bench);
     if (command == "toggle") {
@@ -181,10 +181,10 @@ void TestTapeRules::editPrologue() {
     } else if (command == "press") {
         scroller.MouseDown(Side::Left);
     } else if (command == "bound") {
-        scroller.sbLeft2Click();
+        scroller.ScrollToLeftBound();
     }
     QTEST(bench.Post().Modified(), "modified");
-    QTEST(bench.run().EditedSinceStart(bench.Post()), "edited");
+    QTEST(bench.RunControl().EditedSinceStart(bench.Post()), "edited");
 }
 
 void TestTapeRules::typedSymbols_data() {
@@ -232,7 +232,7 @@ void TestTapeRules::typedSymbols() {
     ScriptedUi ui;
     ui.answers = answers;
     Workbench bench(ui);
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();
     turing.LoadAlphabet(alphabet);
     turing.tape.SetTuringString(QStringLiteral("ab ab"));
@@ -285,7 +285,7 @@ void TestTapeRules::memorisedPicture() {
     QFETCH(int, carriage);
     ScriptedUi ui;
     Workbench bench(ui);
-    bench.SetKind(post ? MachineKind::Pst : MachineKind::Tur);
+    bench.SetKind(post ? MachineKind::Post : MachineKind::Turing);
     TapeStore& tape = bench.Current().tape;
     for (int cell : cells) {
         post ? tape.SetPostCell(cell, true) : tape.SetTuringCell(cell, u'a');
@@ -294,7 +294,7 @@ void TestTapeRules::memorisedPicture() {
     bench.SetModified(false);
     QTEST(TapeEditing::MemoriseTape(bench), "taken");
     QFETCH(bool, taken);
-    QCOMPARE(bench.run().Controls().toolButton[5], taken);
+    QCOMPARE(bench.RunControl().Controls().toolButton[5], taken);
     QCOMPARE(tape.Memorised().present, taken);
     QTEST(tape.Memorised().picture, "picture");
     QVERIFY(!bench.Current().Modified());
@@ -306,8 +306,8 @@ void TestTapeRules::clearAndRestore() {
     TapeStore& tape = bench.Post().tape;
     Mark(bench, {-40, 7, 40});
     tape.SetCarriagePos(5);
-    bench.run().RefreshBoundButtons();
-    QVERIFY(bench.run().Controls().sbLeft2 && bench.run().Controls().sbRight2);
+    bench.RunControl().RefreshBoundButtons();
+    QVERIFY(bench.RunControl().Controls().leftBound && bench.RunControl().Controls().rightBound);
     QVERIFY(TapeEditing::MemoriseTape(bench));
 
     TapeEditing::ClearTape(bench);
@@ -315,7 +315,7 @@ void TestTapeRules::clearAndRestore() {
     QCOMPARE(PostCells(bench, -13, 13), QString(27, u'0'));
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min:"));
     QCOMPARE(bench.StatusText(Workbench::PanelMax), QStringLiteral("max:"));
-    QVERIFY(!bench.run().Controls().sbLeft2 && !bench.run().Controls().sbRight2);
+    QVERIFY(!bench.RunControl().Controls().leftBound && !bench.RunControl().Controls().rightBound);
     QVERIFY(tape.Memorised().present);
 
     TapeEditing::RestoreTape(bench);
@@ -325,10 +325,10 @@ void TestTapeRules::clearAndRestore() {
     QCOMPARE(tape.UsedMax(), 40);
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min: -40"));
     QCOMPARE(bench.StatusText(Workbench::PanelMax), QStringLiteral("max: 40"));
-    QVERIFY(bench.run().Controls().sbLeft2 && bench.run().Controls().sbRight2);
+    QVERIFY(bench.RunControl().Controls().leftBound && bench.RunControl().Controls().rightBound);
 
     // The Turing machine has no copy of its own: restoring there is nothing.
-    bench.SetKind(MachineKind::Tur);
+    bench.SetKind(MachineKind::Turing);
     bench.SetModified(false);
     TapeEditing::RestoreTape(bench);
     QVERIFY(!bench.Turing().Modified());
@@ -351,12 +351,12 @@ void TestTapeRules::repeatIntervals() {
     Workbench bench(ui);
     TapeScroller scroller(bench);
     const Side side = left ? Side::Left : Side::Right;
-    QTimer& timer = left ? scroller.TimeLeft() : scroller.TimeRight();
+    QTimer& timer = left ? scroller.LeftRepeatTimer() : scroller.RightRepeatTimer();
     scroller.MouseDown(side);
     for (int i = 0; i < intervals.size(); ++i) {
         QCOMPARE(timer.interval(), intervals[i]);
         QVERIFY(timer.isActive());
-        left ? scroller.TimeLeftTimer() : scroller.TimeRightTimer();
+        left ? scroller.LeftRepeatTick() : scroller.RightRepeatTick();
     }
     const int moved = int(intervals.size());
     QCOMPARE(bench.Post().tape.CarriagePos(), left ? -moved : moved);
@@ -375,17 +375,17 @@ void TestTapeRules::heldButtonStopsAtTheTapesEnd() {
     bench.Post().tape.SetCarriagePos(-995);
     scroller.MouseDown(Side::Left);
     for (int i = 0; i < 4; ++i) {
-        scroller.TimeLeftTimer();
+        scroller.LeftRepeatTick();
     }
     QCOMPARE(bench.Post().tape.CarriagePos(), -999);
     QVERIFY(ui.dialogs.isEmpty());
-    scroller.TimeLeftTimer();
+    scroller.LeftRepeatTick();
     QCOMPARE(bench.Post().tape.CarriagePos(), -999);
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Каретка вышла за пределы ленты"));
     // The repeat is over at the refusal; the release and the click of the
     // same press open no second dialog.
-    QVERIFY(!scroller.TimeLeft().isActive());
+    QVERIFY(!scroller.LeftRepeatTimer().isActive());
     QCOMPARE(refused.size(), 1);
     scroller.MouseUp(Side::Left);
     scroller.Click(Side::Left);
@@ -422,22 +422,23 @@ void TestTapeRules::boundScrollSteps() {
     }
     bench.Post().tape.SetCarriagePos(carriage);
     TapeScroller scroller(bench);
-    QTimer& timer = toMin ? scroller.TimeLeft2() : scroller.TimeRight2();
-    toMin ? scroller.sbLeft2Click() : scroller.sbRight2Click();
+    QTimer& timer = toMin ? scroller.LeftBoundTimer() : scroller.RightBoundTimer();
+    toMin ? scroller.ScrollToLeftBound() : scroller.ScrollToRightBound();
     QCOMPARE(scroller.Mode(), toMin ? Mode::ToMin : Mode::ToMax);
-    QVERIFY(bench.run().Controls().boundScroll);
+    QVERIFY(bench.RunControl().Controls().boundScroll);
     QVERIFY(timer.isActive());
     QCOMPARE(timer.interval(), 10);
     int count = 0;
     while (scroller.Mode() != Mode::None && count < 5000) {
-        toMin ? scroller.TimeLeft2Timer() : scroller.TimeRight2Timer();
+        toMin ? scroller.LeftBoundTick() : scroller.RightBoundTick();
         ++count;
     }
     QCOMPARE(count, ticks);
     QTEST(bench.Post().tape.CarriagePos(), "end");
     QVERIFY(!timer.isActive());
-    QVERIFY(!bench.run().Controls().boundScroll);
-    QVERIFY(!(toMin ? bench.run().Controls().sbLeft2 : bench.run().Controls().sbRight2));
+    QVERIFY(!bench.RunControl().Controls().boundScroll);
+    QVERIFY(!(toMin ? bench.RunControl().Controls().leftBound
+                    : bench.RunControl().Controls().rightBound));
     QVERIFY(ui.dialogs.isEmpty());
 }
 
@@ -447,25 +448,25 @@ void TestTapeRules::boundScrollPressedAgainStops() {
     Mark(bench, {-100, 200});
     bench.Post().tape.SetCarriagePos(50);
     TapeScroller scroller(bench);
-    scroller.sbLeft2Click();
+    scroller.ScrollToLeftBound();
     for (int i = 0; i < 10; ++i) {
-        scroller.TimeLeft2Timer();
+        scroller.LeftBoundTick();
     }
     QCOMPARE(bench.Post().tape.CarriagePos(), 40);
     // The other button of the pair turns the scroll round.
-    scroller.sbRight2Click();
+    scroller.ScrollToRightBound();
     QCOMPARE(scroller.Mode(), Mode::ToMax);
-    QVERIFY(!scroller.TimeLeft2().isActive() && scroller.TimeRight2().isActive());
-    QVERIFY(bench.run().Controls().boundScroll);
-    scroller.TimeLeft2Timer();  // a tick queued before the turn is void
+    QVERIFY(!scroller.LeftBoundTimer().isActive() && scroller.RightBoundTimer().isActive());
+    QVERIFY(bench.RunControl().Controls().boundScroll);
+    scroller.LeftBoundTick();  // a tick queued before the turn is void
     QCOMPARE(bench.Post().tape.CarriagePos(), 40);
-    scroller.TimeRight2Timer();
+    scroller.RightBoundTick();
     QCOMPARE(bench.Post().tape.CarriagePos(), 41);
     // Pressing the button that is down stops the carriage where it is.
-    scroller.sbRight2Click();
+    scroller.ScrollToRightBound();
     QCOMPARE(scroller.Mode(), Mode::None);
-    QVERIFY(!scroller.TimeRight2().isActive());
-    QVERIFY(!bench.run().Controls().boundScroll);
+    QVERIFY(!scroller.RightBoundTimer().isActive());
+    QVERIFY(!bench.RunControl().Controls().boundScroll);
     QCOMPARE(bench.Post().tape.CarriagePos(), 41);
 }
 

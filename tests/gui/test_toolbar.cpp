@@ -168,8 +168,8 @@ void TestToolBar::symbolButtonShowsCurrentSymbol() {
     QFETCH(QString, symbol);
     QFETCH(int, firstInk);
     auto form = ShownForm();
-    form->bench().Turing().currentTapeSymbol = symbol;
-    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    form->Bench().Turing().currentTapeSymbol = symbol;
+    form->Bars().ApplyMachineVisibility(MachineKind::Turing);
     ToolButton* button = form->Bars().ToolBar().Button(11);
     QVERIFY(button->isVisible());
     const QImage face = button->grab().toImage();
@@ -222,7 +222,7 @@ void TestToolBar::hoverFrames() {
     auto form = ShownForm();
     MainToolBar& bar = form->Bars().ToolBar();
     if (turing) {
-        form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+        form->Bars().ApplyMachineVisibility(MachineKind::Turing);
         form->SetToolButtonEnabled(11, true);
         form->SetToolButtonEnabled(12, true);
     }
@@ -320,10 +320,10 @@ void TestToolBar::controlStatesReachMenus() {
     MainMenu& menu = form->Bars().Menu();
     QAction* action = menu.Menu(item) ? menu.Menu(item)->menuAction() : menu.Action(item);
     QVERIFY(action);
-    ControlStates states = form->bench().run().Controls();
+    ControlStates states = form->Bench().RunControl().Controls();
     bool* flag = field == "menuFile"    ? &states.menuFile
-                 : field == "menuInter" ? &states.menuInter
-                 : field == "menuComm"  ? &states.menuComm
+                 : field == "menuInter" ? &states.menuInterpreter
+                 : field == "menuComm"  ? &states.menuCommands
                  : field == "menuHelp"  ? &states.menuHelp
                  : field == "runRun"    ? &states.runRun
                  : field == "runPause"  ? &states.runPause
@@ -331,7 +331,7 @@ void TestToolBar::controlStatesReachMenus() {
                                         : &states.runBreak;
     for (bool on : {!*flag, *flag}) {
         *flag = on;
-        form->bench().run().SetControls(states);
+        form->Bench().RunControl().SetControls(states);
         QCOMPARE(action->isEnabled(), on);
     }
 }
@@ -347,7 +347,7 @@ void TestToolBar::controlStatesReachButtons() {
     QFETCH(int, n);
     auto form = ShownForm();
     MainToolBar& bar = form->Bars().ToolBar();
-    RunController& run = form->bench().run();
+    RunController& run = form->Bench().RunControl();
     ControlStates states = run.Controls();
     const ControlStates start = states;
     for (bool on : {!start.toolButton[std::size_t(n)], start.toolButton[std::size_t(n)]}) {
@@ -366,26 +366,26 @@ void TestToolBar::runAndBreakSwitchTheSurfaces() {
     auto form = ShownForm();
     MainMenu& menu = form->Bars().Menu();
     MainToolBar& bar = form->Bars().ToolBar();
-    auto open = Isolated(menu.mmFileOpen);
-    auto help = Isolated(menu.mmHelpCont);
-    auto run = Isolated(menu.mmRunRun);
-    auto breakOff = Isolated(menu.mmRunBreak);
+    auto open = Isolated(menu.openAction);
+    auto help = Isolated(menu.helpContentsAction);
+    auto run = Isolated(menu.runAction);
+    auto breakOff = Isolated(menu.breakAction);
 
-    form->bench().run().Run();
+    form->Bench().RunControl().Run();
     const bool runningButtons[] = {false, false, false, false, false, false,
                                    true,  false, true,  false, false, false};
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(bar.IsButtonEnabled(n), runningButtons[n - 1]);
     }
-    for (QMenu* m : {menu.mmFile, menu.mmInter, menu.mmComm, menu.mmHelp}) {
+    for (QMenu* m : {menu.fileMenu, menu.interpreterMenu, menu.commandsMenu, menu.helpMenu}) {
         QVERIFY(!m->menuAction()->isEnabled());
     }
-    QVERIFY(menu.mmRun->menuAction()->isEnabled());
-    QVERIFY(menu.mmSpeed->menuAction()->isEnabled());
-    QVERIFY(!menu.mmRunRun->isEnabled());
-    QVERIFY(menu.mmRunPause->isEnabled());
-    QVERIFY(!menu.mmRunStep->isEnabled());
-    QVERIFY(menu.mmRunBreak->isEnabled());
+    QVERIFY(menu.runMenu->menuAction()->isEnabled());
+    QVERIFY(menu.speedMenu->menuAction()->isEnabled());
+    QVERIFY(!menu.runAction->isEnabled());
+    QVERIFY(menu.pauseAction->isEnabled());
+    QVERIFY(!menu.stepAction->isEnabled());
+    QVERIFY(menu.breakAction->isEnabled());
     // Keys of a switched-off menu do nothing while the program runs.
     QTest::keyClick(form.get(), Qt::Key_F3);
     QTest::keyClick(form.get(), Qt::Key_F1);
@@ -396,13 +396,13 @@ void TestToolBar::runAndBreakSwitchTheSurfaces() {
     QTest::keyClick(form.get(), Qt::Key_F2, Qt::ControlModifier);
     QCOMPARE(breakOff->count(), 1);
 
-    form->bench().run().Break();
+    form->Bench().RunControl().Break();
     const bool idleButtons[] = {true,  true, true,  true, false, true,
                                 false, true, false, true, false, false};
     for (int n = 1; n <= 12; ++n) {
         QCOMPARE(bar.IsButtonEnabled(n), idleButtons[n - 1]);
     }
-    for (QMenu* m : {menu.mmFile, menu.mmInter, menu.mmComm, menu.mmHelp}) {
+    for (QMenu* m : {menu.fileMenu, menu.interpreterMenu, menu.commandsMenu, menu.helpMenu}) {
         QVERIFY(m->menuAction()->isEnabled());
     }
     QTest::keyClick(form.get(), Qt::Key_F3);
@@ -450,11 +450,11 @@ void TestToolBar::machineVisibility() {
         return action && action->isVisible();
     };
     QCOMPARE(shown(), atStart);
-    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    form->Bars().ApplyMachineVisibility(MachineKind::Turing);
     QCOMPARE(shown(), turing);
-    form->Bars().ApplyMachineVisibility(MachineKind::Pst);
+    form->Bars().ApplyMachineVisibility(MachineKind::Post);
     QCOMPARE(shown(), post);
-    form->Bars().ApplyMachineVisibility(MachineKind::Tur);
+    form->Bars().ApplyMachineVisibility(MachineKind::Turing);
     QCOMPARE(shown(), turing);
 }
 

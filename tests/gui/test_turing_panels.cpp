@@ -177,25 +177,25 @@ void TestTuringPanels::alphabetRebuildsOnEnterReleaseAndOnLeaving() {
     screen.table.SetCell(1, 1, QStringLiteral("_>0"));  // the blank row's command
     screen.bench.SetModified(false);
     QVERIFY(screen.Show());
-    QLineEdit* edAlf = screen.alphabet->Editor();
-    edAlf->setFocus();
-    QVERIFY(edAlf->hasFocus());
-    TypeText(edAlf, typed);
+    QLineEdit* alphabetEdit = screen.alphabet->Editor();
+    alphabetEdit->setFocus();
+    QVERIFY(alphabetEdit->hasFocus());
+    TypeText(alphabetEdit, typed);
     QVERIFY(screen.turing.Modified());
     QCOMPARE(screen.table.RowCount(), 2);  // nothing rebuilt while typing
 
     if (trigger == QStringLiteral("enter")) {
         // Pressing is not enough: the rebuild comes when Enter is released.
-        QTest::keyPress(edAlf, Qt::Key_Return);
+        QTest::keyPress(alphabetEdit, Qt::Key_Return);
         QCOMPARE(screen.table.RowCount(), 2);
-        QTest::keyRelease(edAlf, Qt::Key_Return);
+        QTest::keyRelease(alphabetEdit, Qt::Key_Return);
     } else if (trigger == QStringLiteral("leave")) {
         const QPoint cell = screen.view().CellRect(2, 1).center();
         QTest::mouseClick(screen.view().viewport(), Qt::LeftButton, {}, cell);
         QVERIFY(screen.view().hasFocus());
     }
 
-    QCOMPARE(edAlf->text(), editorText);
+    QCOMPARE(alphabetEdit->text(), editorText);
     QStringList shown;
     for (int row = 1; row < screen.table.RowCount(); ++row) {
         shown << screen.table.Cell(0, row);
@@ -211,20 +211,20 @@ void TestTuringPanels::alphabetRebuildsOnEnterReleaseAndOnLeaving() {
 void TestTuringPanels::alphabetEditorFollowsTheModel() {
     TuringScreen screen;
     QVERIFY(screen.Show());
-    QLineEdit* edAlf = screen.alphabet->Editor();
+    QLineEdit* alphabetEdit = screen.alphabet->Editor();
     screen.turing.LoadAlphabet(QStringLiteral("01"));
-    QCOMPARE(edAlf->text(), QStringLiteral("01"));
+    QCOMPARE(alphabetEdit->text(), QStringLiteral("01"));
     screen.turing.AddSymbol(u'x');
-    QCOMPARE(edAlf->text(), QStringLiteral("01 x"));
+    QCOMPARE(alphabetEdit->text(), QStringLiteral("01 x"));
     screen.turing.ClearAlphabet();
-    QCOMPARE(edAlf->text(), QString());
+    QCOMPARE(alphabetEdit->text(), QString());
 
-    RunController& run = screen.bench.run();
+    RunController& run = screen.bench.RunControl();
     screen.table.SetCell(1, 1, QStringLiteral("_>0"));
     run.Run();
-    QVERIFY(!edAlf->isEnabled());
+    QVERIFY(!alphabetEdit->isEnabled());
     run.Pause();
-    QVERIFY(edAlf->isEnabled());
+    QVERIFY(alphabetEdit->isEnabled());
     run.Break();
 }
 

@@ -84,8 +84,8 @@ void TestTuringTableView::drawsCells() {
     screen.table.SetCell(2, 1, text);
     screen.table.SetCursor(current ? 2 : 3, 1);
     if (running) {
-        screen.bench.run().Run();
-        screen.bench.run().Pause();
+        screen.bench.RunControl().Run();
+        screen.bench.RunControl().Pause();
     }
     QVERIFY(screen.Show());
 
@@ -281,11 +281,11 @@ void TestTuringTableView::editStartMarksAPausedRunEdited() {
     QVERIFY(screen.Show());
     if (paused) {
         // One single step shows the first command and pauses.
-        screen.bench.run().Step();
-        screen.bench.run().TuringRunTick();
-        QCOMPARE(screen.bench.run().State(), RunController::RunState::Paused);
+        screen.bench.RunControl().Step();
+        screen.bench.RunControl().TuringRunTick();
+        QCOMPARE(screen.bench.RunControl().State(), RunController::RunState::Paused);
     }
-    QVERIFY(!screen.bench.run().EditedSinceStart(screen.turing));
+    QVERIFY(!screen.bench.RunControl().EditedSinceStart(screen.turing));
     TuringTableView& view = screen.view();
     QVERIFY(view.isEnabled());
     view.setFocus();
@@ -296,7 +296,7 @@ void TestTuringTableView::editStartMarksAPausedRunEdited() {
         QTest::keyClick(&view, Qt::Key(how), {});
     }
     QVERIFY(view.IsEditing());
-    QCOMPARE(screen.bench.run().EditedSinceStart(screen.turing), paused);
+    QCOMPARE(screen.bench.RunControl().EditedSinceStart(screen.turing), paused);
 }
 
 void TestTuringTableView::rightClickSelectsACommandCell_data() {
@@ -363,14 +363,14 @@ void TestTuringTableView::followsTheCursorThroughARun() {
     screen.turing.SetSplitterPos(260);
     TuringTableView& view = screen.view();
 
-    RunController& run = screen.bench.run();
+    RunController& run = screen.bench.RunControl();
     run.Run();
     QVERIFY(!view.isEnabled());
     QPoint previous(-1, -1);
     for (int tick = 0; tick < 12; ++tick) {
         run.TuringRunTick();
         const QPoint cell(screen.table.Col(), screen.table.Row());
-        QCOMPARE(cell, QPoint(screen.bench.run().Position(screen.turing).at + 1, 1));
+        QCOMPARE(cell, QPoint(screen.bench.RunControl().Position(screen.turing).at + 1, 1));
         const QRect rect = view.CellRect(cell.x(), cell.y());
         QVERIFY2(!rect.isEmpty() && view.viewport()->rect().contains(rect),
                  qPrintable(QStringLiteral("tick %1").arg(tick)));
@@ -418,7 +418,7 @@ void TestTuringTableView::aTickRepaintsOnlyTheCellsThatChanged() {
     screen.turing.tape.SetCarriagePos(1);
     QVERIFY(screen.Show());
     TuringTableView& view = screen.view();
-    RunController& run = screen.bench.run();
+    RunController& run = screen.bench.RunControl();
     run.Run();
     run.TuringRunTick();  // shows Q0 on "1"
     QCoreApplication::processEvents();
@@ -440,7 +440,7 @@ void TestTuringTableView::isDisabledWhileAProgramRuns() {
     screen.SetAlphabet(QStringLiteral("1"));
     screen.table.SetCell(1, 2, QStringLiteral("_>0"));
     QVERIFY(screen.Show());
-    RunController& run = screen.bench.run();
+    RunController& run = screen.bench.RunControl();
     run.Run();
     QVERIFY(!screen.view().isEnabled());
     QVERIFY(!screen.alphabet->Editor()->isEnabled());

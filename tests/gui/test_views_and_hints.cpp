@@ -140,28 +140,28 @@ void TestViewsAndHints::regionsReturnToTheirPlaces() {
     const Regions r = LayOutRegions(*form);
     MainMenu& menu = form->Bars().Menu();
     QWidget* toolBar = &form->Bars().ToolBar();
-    menu.mmViewAlf->trigger();
+    menu.viewAlphabetAction->trigger();
     Settle(*form);
     const int toolBarTop = TopInWindow(toolBar);
     QCOMPARE(TopInWindow(r.statement), toolBarTop + 30);
 
     // The toolbar hidden by its own pop-up and shown again through "Вид"
     // is back at the top, above the statement.
-    menu.pmToolBarHide->trigger();
+    menu.toolBarHideAction->trigger();
     Settle(*form);
     QCOMPARE(TopInWindow(r.statement), toolBarTop);
-    menu.mmViewToolBar->trigger();
+    menu.viewToolBarAction->trigger();
     Settle(*form);
     QCOMPARE(TopInWindow(toolBar), toolBarTop);
     QCOMPARE(TopInWindow(r.statement), toolBarTop + 30);
 
     // The statement comes back directly below the toolbar, above the tape;
     // meanwhile the alphabet stays directly below the tape.
-    menu.mmViewUslovie->trigger();
+    menu.viewStatementAction->trigger();
     Settle(*form);
     QCOMPARE(TopInWindow(r.tape), toolBarTop + 30);
     QCOMPARE(TopInWindow(r.alphabet), TopInWindow(r.tape) + 85);
-    menu.mmViewUslovie->trigger();
+    menu.viewStatementAction->trigger();
     Settle(*form);
     QCOMPARE(TopInWindow(r.statement), toolBarTop + 30);
     QCOMPARE(TopInWindow(r.tape), toolBarTop + 30 + 34);
@@ -174,7 +174,7 @@ void TestViewsAndHints::alphabetRecordsWhetherItWasVisible() {
     QVERIFY(views.AlphabetWasVisible());
     views.Toggle(View::Alphabet);
     QVERIFY(views.AlphabetWasVisible());
-    form->Bars().Menu().pmAlfHide->trigger();
+    form->Bars().Menu().alphabetHideAction->trigger();
     QVERIFY(!views.AlphabetWasVisible());
     // Other toggles leave it alone.
     views.Toggle(View::Statement);
@@ -205,16 +205,16 @@ void TestViewsAndHints::hintDisplay() {
     QFETCH(QString, tip);
     QFETCH(QString, panel);
     auto form = ShownForm();
-    form->bench().SetStatusText(Workbench::PanelMessage, QStringLiteral("Программа завершена!"));
+    form->Bench().SetStatusText(Workbench::PanelMessage, QStringLiteral("Программа завершена!"));
     // From a control deep in the window, and from the message dialog,
     // which hands its buttons' hints to the window.
     for (QWidget* from : {static_cast<QWidget*>(form->Bars().ToolBar().Button(3)),
                           static_cast<QWidget*>(form->Messages())}) {
-        form->bench().SetStatusText(Workbench::PanelMessage, QStringLiteral("x"));
+        form->Bench().SetStatusText(Workbench::PanelMessage, QStringLiteral("x"));
         QStatusTipEvent event(tip);
         QCoreApplication::sendEvent(from, &event);
-        QCOMPARE(form->bench().StatusText(Workbench::PanelMessage), panel);
-        QCOMPARE(form->StatusPanel(0)->text(), panel);
+        QCOMPARE(form->Bench().StatusText(Workbench::PanelMessage), panel);
+        QCOMPARE(form->StatusPanel(0)->Text(), panel);
         QCOMPARE(form->statusBar()->currentMessage(), QString());
         for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
             QVERIFY(form->StatusPanel(i)->isVisible());
@@ -227,12 +227,12 @@ void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
     ToolButton* button = form->Bars().ToolBar().Button(1);
     QTest::mouseMove(form.get(), QPoint(400, 300));
     QTest::mouseMove(button, button->rect().center());
-    QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Создает машину Поста"));
+    QTRY_COMPARE(form->StatusPanel(0)->Text(), QStringLiteral("  Создает машину Поста"));
     QCOMPARE(button->toolTip(), QStringLiteral("Новый"));
     // A disabled button's hint shows too.
     ToolButton* restore = form->Bars().ToolBar().Button(5);
     QTest::mouseMove(restore, restore->rect().center());
-    QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Восстановить запомненную ленту"));
+    QTRY_COMPARE(form->StatusPanel(0)->Text(), QStringLiteral("  Восстановить запомненную ленту"));
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
         QVERIFY(form->StatusPanel(i)->isVisible());
     }
@@ -242,20 +242,20 @@ void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
     QCOMPARE(restore->toolTip(), QStringLiteral("Восстановить ленту\nvVov"));
     QTest::mouseMove(button, button->rect().center());
     QTest::mouseMove(restore, restore->rect().center());
-    QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Восстановить ленту vVov"));
+    QTRY_COMPARE(form->StatusPanel(0)->Text(), QStringLiteral("  Восстановить ленту vVov"));
 }
 
 void TestViewsAndHints::highlightedMenuItemShowsItsHint() {
     auto form = ShownForm();
     MainMenu& menu = form->Bars().Menu();
-    menu.mmFile->popup(form->mapToGlobal(QPoint(0, 20)));
-    QTRY_VERIFY(menu.mmFile->isVisible());
-    menu.mmFile->setActiveAction(menu.mmFileOpen);
-    QTRY_COMPARE(form->StatusPanel(0)->text(),
+    menu.fileMenu->popup(form->mapToGlobal(QPoint(0, 20)));
+    QTRY_VERIFY(menu.fileMenu->isVisible());
+    menu.fileMenu->setActiveAction(menu.openAction);
+    QTRY_COMPARE(form->StatusPanel(0)->Text(),
                  QStringLiteral("  Загрузить файл машины Поста с диска"));
-    menu.mmFile->setActiveAction(menu.mmFileExit);
-    QTRY_COMPARE(form->StatusPanel(0)->text(), QStringLiteral("  Выйти из программы Zebrin42"));
-    menu.mmFile->hide();
+    menu.fileMenu->setActiveAction(menu.exitAction);
+    QTRY_COMPARE(form->StatusPanel(0)->Text(), QStringLiteral("  Выйти из программы Zebrin42"));
+    menu.fileMenu->hide();
     QCOMPARE(form->statusBar()->currentMessage(), QString());
 }
 
@@ -264,13 +264,13 @@ void TestViewsAndHints::statusBarHintAndPopup() {
     QStatusBar* bar = form->statusBar();
     QCOMPARE(bar->statusTip(), QStringLiteral("Строка состояния.  Ее можно спрятать"));
     QCOMPARE(bar->contextMenuPolicy(), Qt::CustomContextMenu);
-    QMenu* popup = form->Bars().Menu().pmSost;
+    QMenu* popup = form->Bars().Menu().statusBarMenu;
     Q_EMIT bar->customContextMenuRequested(QPoint(5, 5));
     QTRY_VERIFY(popup->isVisible());
     popup->hide();
 
     // A right click on a toolbar button opens the toolbar's pop-up.
-    QMenu* toolBarPopup = form->Bars().Menu().pmToolBar;
+    QMenu* toolBarPopup = form->Bars().Menu().toolBarMenu;
     ToolButton* button = form->Bars().ToolBar().Button(1);
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
                             button->mapToGlobal(QPoint(3, 3)));
@@ -280,7 +280,7 @@ void TestViewsAndHints::statusBarHintAndPopup() {
 
     QTest::mouseMove(form.get(), QPoint(400, 300));
     QTest::mouseMove(bar, QPoint(bar->width() - 30, bar->height() / 2));
-    QTRY_COMPARE(form->StatusPanel(0)->text(),
+    QTRY_COMPARE(form->StatusPanel(0)->Text(),
                  QStringLiteral("  Строка состояния.  Ее можно спрятать"));
 }
 

@@ -79,33 +79,33 @@ void TestWindowDocuments::saveAndOpenThroughTheDialogs() {
     const QString path = dir_.filePath(QStringLiteral("ученик.pst"));
     {
         Shown s;
-        s.form.bench().Post().tape.SetPostCell(4, true);
+        s.form.Bench().Post().tape.SetPostCell(4, true);
         AnswerFileDialog(path);
-        s.form.Bars().Menu().mmFileSave->trigger();
+        s.form.Bars().Menu().saveAction->trigger();
         QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - ученик.pst"));
-        QCOMPARE(s.form.StatusPanel(4)->text(), QString());
+        QCOMPARE(s.form.StatusPanel(4)->Text(), QString());
     }
     Shown s;
-    s.form.bench().Post().tape.SetPostCell(-9, true);
+    s.form.Bench().Post().tape.SetPostCell(-9, true);
     AnswerFileDialog(path);
     AnswerMessage(2);  // "Нет": do not save the work at hand
-    s.form.Bars().Menu().mmFileOpen->trigger();
-    QTRY_VERIFY(s.form.bench().Post().tape.GetPostCell(4));
-    QVERIFY(!s.form.bench().Post().tape.GetPostCell(-9));
+    s.form.Bars().Menu().openAction->trigger();
+    QTRY_VERIFY(s.form.Bench().Post().tape.GetPostCell(4));
+    QVERIFY(!s.form.Bench().Post().tape.GetPostCell(-9));
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - ученик.pst"));
-    QCOMPARE(s.form.StatusPanel(4)->text(), QString());
-    QCOMPARE(s.form.StatusPanel(2)->text(), QStringLiteral("min: 4"));
+    QCOMPARE(s.form.StatusPanel(4)->Text(), QString());
+    QCOMPARE(s.form.StatusPanel(2)->Text(), QStringLiteral("min: 4"));
 
     // New on the unmodified document asks nothing.
-    s.form.Bars().Menu().mmFileNew->trigger();
+    s.form.Bars().Menu().newAction->trigger();
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
-    QVERIFY(s.form.bench().Post().tape.IsEmpty());
+    QVERIFY(s.form.Bench().Post().tape.IsEmpty());
 }
 
 void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
     Shown s;
-    s.form.bench().Post().tape.SetPostCell(1, true);
-    s.form.bench().Turing().SetModified(true);
+    s.form.Bench().Post().tape.SetPostCell(1, true);
+    s.form.Bench().Turing().SetModified(true);
     QString caption;
     WhenModal([&caption](QWidget* modal) { caption = modal->windowTitle(); },
               Press(Qt::Key_Escape));
@@ -130,12 +130,12 @@ void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
     menu.turingMachineAction->trigger();
     QVERIFY(s.form.Alphabet()->isVisible());
     QVERIFY(s.form.Alphabet()->y() > s.form.Tape()->y());
-    menu.mmViewAlf->trigger();
+    menu.viewAlphabetAction->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
     menu.postMachineAction->trigger();
     menu.turingMachineAction->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
-    menu.mmViewAlf->trigger();
+    menu.viewAlphabetAction->trigger();
     menu.postMachineAction->trigger();
     QVERIFY(!s.form.Alphabet()->isVisible());
     menu.turingMachineAction->trigger();
@@ -148,25 +148,25 @@ void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {
 void TestWindowDocuments::modifiedFlagsStayWithTheirMachine() {
     Shown s;
     MainMenu& menu = s.form.Bars().Menu();
-    s.form.bench().Post().tape.SetPostCell(2, true);
-    s.form.bench().Post().SetDocument(QStringLiteral("/home/ученик/задачи/сложение.pst"), true);
+    s.form.Bench().Post().tape.SetPostCell(2, true);
+    s.form.Bench().Post().SetDocument(QStringLiteral("/home/ученик/задачи/сложение.pst"), true);
     menu.turingMachineAction->trigger();
-    QCOMPARE(s.form.StatusPanel(4)->text(), QString());
+    QCOMPARE(s.form.StatusPanel(4)->Text(), QString());
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Тьюринга] - Без имени"));
     menu.postMachineAction->trigger();
-    QCOMPARE(s.form.StatusPanel(4)->text(), QStringLiteral("Изменен"));
+    QCOMPARE(s.form.StatusPanel(4)->Text(), QStringLiteral("Изменен"));
     QCOMPARE(s.form.windowTitle(), QStringLiteral("Zebrin42 [машина Поста] - сложение.pst"));
-    QVERIFY(s.form.bench().Post().Modified());
-    QVERIFY(!s.form.bench().Turing().Modified());
+    QVERIFY(s.form.Bench().Post().Modified());
+    QVERIFY(!s.form.Bench().Turing().Modified());
 }
 
 void TestWindowDocuments::chosenSymbolShowsOnItsButton() {
     Shown s;
     s.form.Bars().Menu().turingMachineAction->trigger();
-    TuringMachine& turing = s.form.bench().Turing();
+    TuringMachine& turing = s.form.Bench().Turing();
     turing.EditAlphabetText(QStringLiteral("xy"));
     turing.RebuildAlphabet();
-    s.form.Bars().Menu().mmCommChange->trigger();
+    s.form.Bars().Menu().changeSymbolAction->trigger();
     SymbolPopup* list = s.form.Tape()->SymbolList();
     QTRY_VERIFY(list->isVisible());
     QWidget* focus = QApplication::focusWidget();

@@ -12,7 +12,7 @@ namespace DocumentCommands {
 namespace {
 
 bool IsPost(const Workbench& bench) {
-    return bench.Kind() == MachineKind::Pst;
+    return bench.Kind() == MachineKind::Post;
 }
 
 QString Caption(const Workbench& bench) {
@@ -21,16 +21,16 @@ QString Caption(const Workbench& bench) {
 }
 
 DialogAnswer AskSaveQuestion(Workbench& bench) {
-    return bench.ui().ShowMessageDialog(Caption(bench),
-                                        QStringLiteral("<Сохранить изменения в файле ") +
-                                            bench.Current().document.DisplayedName() +
-                                            QStringLiteral("?"),
-                                        QStringLiteral("Да|Нет|Отмена"), 315, 90);
+    return bench.UiPort().ShowMessageDialog(Caption(bench),
+                                            QStringLiteral("<Сохранить изменения в файле ") +
+                                                bench.Current().document.DisplayedName() +
+                                                QStringLiteral("?"),
+                                            QStringLiteral("Да|Нет|Отмена"), 315, 90);
 }
 
 void BreakActiveRun(Workbench& bench) {
-    if (bench.run().Active(bench.Current())) {
-        bench.run().Break();
+    if (bench.RunControl().Active(bench.Current())) {
+        bench.RunControl().Break();
     }
 }
 
@@ -55,7 +55,7 @@ void MakeUntitled(Workbench& bench) {
     bench.SetStatusText(Workbench::PanelMessage, QString());
     bench.Current().SetDocument(MachineDocument::Untitled(), false);
     bench.SetModified(false);
-    bench.run().SetEditedSinceStart(bench.Current(), false);
+    bench.RunControl().SetEditedSinceStart(bench.Current(), false);
 }
 
 bool Write(Workbench& bench) {
@@ -95,7 +95,7 @@ void Open(Workbench& bench) {
              : FileDialogRequest{QStringLiteral("Открытие Машины Тьюринга"),
                                  QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
                                  QStringLiteral("*.tur")};
-    const QString path = bench.ui().AskOpenFileName(request);
+    const QString path = bench.UiPort().AskOpenFileName(request);
     if (path.isEmpty() || !MayDiscard(bench)) {
         return;
     }
@@ -113,7 +113,7 @@ void Open(Workbench& bench) {
 bool Save(Workbench& bench) {
     Machine& machine = bench.Current();
     if (!machine.document.hasFileName) {
-        const QString path = bench.ui().AskSaveFileName(bench.saveDialog);
+        const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
         if (path.isEmpty()) {
             return false;
         }
@@ -125,7 +125,7 @@ bool Save(Workbench& bench) {
 
 void SaveAs(Workbench& bench) {
     bench.saveDialog.fileName = IsPost(bench) ? QStringLiteral("*.pst") : QStringLiteral("*.tur");
-    const QString path = bench.ui().AskSaveFileName(bench.saveDialog);
+    const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
     if (path.isEmpty()) {
         return;
     }
@@ -141,16 +141,16 @@ bool CloseQuery(Workbench& bench) {
         const char16_t* text;
     };
     const Question questions[] = {
-        {MachineKind::Pst, u"Интерпретатор машины Поста", u"<Сохранить машину Поста - "},
-        {MachineKind::Tur, u"Интерпретатор машины Тьюринга", u"<Сохранить машину Тьюринга - "},
+        {MachineKind::Post, u"Интерпретатор машины Поста", u"<Сохранить машину Поста - "},
+        {MachineKind::Turing, u"Интерпретатор машины Тьюринга", u"<Сохранить машину Тьюринга - "},
     };
     for (const Question& q : questions) {
         Machine& machine = bench.MachineOf(q.kind);
         if (!machine.Modified()) {
             continue;
         }
-        bench.ui().Beep();
-        const DialogAnswer answer = bench.ui().ShowMessageDialog(
+        bench.UiPort().Beep();
+        const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
             QString::fromUtf16(q.caption),
             QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?',
             QStringLiteral("Да|Нет|Отмена"), 315, 90);
@@ -174,7 +174,7 @@ void ClearStatement(Workbench& bench) {
 void ClearComments(Workbench& bench) {
     bench.SetModified(true);
     TuringMachine& turing = bench.Turing();
-    bench.run().NoteEdit(turing);
+    bench.RunControl().NoteEdit(turing);
     turing.SetComments(QStringLiteral("Комментарии:"));
 }
 

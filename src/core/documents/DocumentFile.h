@@ -68,7 +68,7 @@ public:
     // A number line in the integer syntax; blanks around it are tolerated.
     qint32 NextInt();
     int Remaining() const { return int(lines_.size()) - pos_; }
-    bool ok() const { return ok_; }
+    bool Ok() const { return ok_; }
     void Fail() { ok_ = false; }
 
 private:

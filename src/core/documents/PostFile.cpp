@@ -10,7 +10,7 @@ namespace {
 const QString kCaption = QStringLiteral("Интерпретатор машины Поста");
 
 void Report(Workbench& bench, const QString& dialog, int help, const QString& status) {
-    bench.run().ReportFailure(kCaption, dialog, help, status);
+    bench.RunControl().ReportFailure(kCaption, dialog, help, status);
 }
 
 struct PostDocument {
@@ -28,7 +28,7 @@ struct PostDocument {
 bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
     DocumentFile::LineReader in(lines);
     const qint32 n = in.NextInt();
-    if (!in.ok() || n < 0 || n > in.Remaining()) {
+    if (!in.Ok() || n < 0 || n > in.Remaining()) {
         return false;
     }
     for (int i = 0; i < n; ++i) {
@@ -41,7 +41,7 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
     const QString zero = in.Next();
     doc.right = in.Next();
     doc.rows = in.NextInt();
-    if (!in.ok() || zero.isEmpty()) {
+    if (!in.Ok() || zero.isEmpty()) {
         return false;
     }
     doc.zero = zero.front();
@@ -57,7 +57,7 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
     for (int i = 0; i < doc.rows * 4; ++i) {
         doc.cells.append(in.Next());
     }
-    return in.ok();
+    return in.Ok();
 }
 
 }  // namespace
@@ -101,10 +101,10 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
         tape.ShowUsedBounds();
     }
     if (post.IsCurrent()) {
-        bench.run().RefreshBoundButtons();
+        bench.RunControl().RefreshBoundButtons();
     }
     post.SetModified(false);
-    bench.run().SetEditedSinceStart(post, false);
+    bench.RunControl().SetEditedSinceStart(post, false);
     Q_EMIT post.DocumentLoaded();
     return true;
 }

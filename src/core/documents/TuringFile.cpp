@@ -16,7 +16,7 @@ constexpr int kReadHelp = HelpTopic::TuringReadError;
 constexpr int kWriteHelp = HelpTopic::TuringWriteError;
 
 void ReportFailure(Workbench& bench, const QString& message, int help, const QString& status) {
-    bench.run().ReportFailure(kCaption, message, help, status);
+    bench.RunControl().ReportFailure(kCaption, message, help, status);
 }
 
 void ReportReadFailure(Workbench& bench) {
@@ -42,7 +42,7 @@ struct TuringDocument {
 // the lines present, so a damaged count can neither allocate nor run long.
 std::optional<QString> ReadMemo(DocumentFile::LineReader& in) {
     const qint32 count = in.NextInt();
-    if (!in.ok() || count < 0 || count > in.Remaining()) {
+    if (!in.Ok() || count < 0 || count > in.Remaining()) {
         return std::nullopt;
     }
     QStringList lines;
@@ -69,14 +69,14 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     doc.alphabet = in.Next();
     // Later code walks the tape from these values; a file must not be able
     // to put them off the tape.
-    if (!in.ok() || !TapeStore::StoredTapeValid(TapeKind::Turing, doc.carriage, doc.usedMin,
+    if (!in.Ok() || !TapeStore::StoredTapeValid(TapeKind::Turing, doc.carriage, doc.usedMin,
                                                 doc.usedMax, {doc.tape.size()})) {
         return std::nullopt;
     }
 
     doc.rowCount = in.NextInt();
     doc.colCount = in.NextInt();
-    if (!in.ok() || doc.rowCount < 2 || doc.colCount < 2) {
+    if (!in.Ok() || doc.rowCount < 2 || doc.colCount < 2) {
         return std::nullopt;
     }
     const qint64 groupLines = qint64(doc.rowCount) * (qint64(doc.colCount) + 1);
@@ -95,7 +95,7 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     }
 
     const std::optional<QString> comments = ReadMemo(in);
-    if (!comments || !in.ok()) {
+    if (!comments || !in.Ok()) {
         return std::nullopt;
     }
     doc.comments = *comments;
@@ -175,10 +175,10 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
         machine.tape.ShowUsedBounds();
     }
     if (machine.IsCurrent()) {
-        bench.run().RefreshBoundButtons();
+        bench.RunControl().RefreshBoundButtons();
     }
     machine.SetModified(false);
-    bench.run().SetEditedSinceStart(machine, false);
+    bench.RunControl().SetEditedSinceStart(machine, false);
     Q_EMIT machine.DocumentLoaded();
     return true;
 }

@@ -10,10 +10,10 @@ namespace {
 bool MoveCarriage(Workbench& bench, int delta) {
     const bool moved = bench.Current().tape.MoveCarriageBy(delta);
     if (!moved) {
-        bench.run().ReportOffTape();
+        bench.RunControl().ReportOffTape();
     }
-    if (!bench.run().PauseAvailable()) {
-        bench.run().RefreshBoundButtons();
+    if (!bench.RunControl().PauseAvailable()) {
+        bench.RunControl().RefreshBoundButtons();
     }
     return moved;
 }
@@ -38,22 +38,22 @@ int GoToCell(Workbench& bench, const QString& text) {
     // Writing the corrected number back into the box runs this handling
     // again, so a long number loses digits until it fits.
     while (cell > TapeStore::TapeLimit) {
-        bench.ui().Beep();
+        bench.UiPort().Beep();
         cell /= 10;
     }
     if (tape.Kind() == TapeKind::Turing && cell <= 0) {
-        bench.ui().Beep();
+        bench.UiPort().Beep();
         cell = 1;
     }
     if (cell < tape.FirstCell()) {
         // Four characters cannot spell a cell below -999, but a pasted text
         // can; such a cell is put on the tape's end.
-        bench.ui().Beep();
+        bench.UiPort().Beep();
         cell = tape.FirstCell();
     }
     tape.SetCarriagePos(cell);
-    if (!bench.run().PauseAvailable()) {
-        bench.run().RefreshBoundButtons();
+    if (!bench.RunControl().PauseAvailable()) {
+        bench.RunControl().RefreshBoundButtons();
     }
     return cell;
 }

@@ -35,7 +35,7 @@ void DeleteRow(Workbench& bench) {
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     if (table.ProgramRows() == 1) {
-        bench.ui().Beep();
+        bench.UiPort().Beep();
         return;
     }
     const int row = CurrentProgramRow(table);
@@ -51,8 +51,8 @@ void AppendRow(Workbench& bench) {
 
 void ClearTable(Workbench& bench) {
     bench.SetModified(true);
-    if (bench.run().Active(bench.Current())) {
-        bench.run().Break();
+    if (bench.RunControl().Active(bench.Current())) {
+        bench.RunControl().Break();
     }
     bench.Current().ClearProgram();
 }

@@ -27,7 +27,7 @@ void ForSelectedCells(const TapeStore& tape, int first, int last, Visit visit) {
 }  // namespace
 
 void ToggleMarks(Workbench& bench, int first, int last) {
-    if (bench.Kind() != MachineKind::Pst) {
+    if (bench.Kind() != MachineKind::Post) {
         return;
     }
     bench.NoteEdit();
@@ -38,7 +38,7 @@ void ToggleMarks(Workbench& bench, int first, int last) {
 }
 
 void ToggleMarkAt(Workbench& bench, int col) {
-    if (bench.Kind() != MachineKind::Pst) {
+    if (bench.Kind() != MachineKind::Post) {
         return;
     }
     TapeStore& tape = bench.Post().tape;
@@ -47,7 +47,7 @@ void ToggleMarkAt(Workbench& bench, int col) {
     }
     const int cell = TapeWindow::CellAt(tape.CarriagePos(), col);
     tape.SetPostCell(cell, !tape.GetPostCell(cell));
-    bench.run().NoteEdit(bench.Post());
+    bench.RunControl().NoteEdit(bench.Post());
 }
 
 QChar SymbolOf(const QString& currentTapeSymbol) {
@@ -58,7 +58,7 @@ QChar SymbolOf(const QString& currentTapeSymbol) {
 }
 
 WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int last) {
-    if (bench.Kind() != MachineKind::Tur) {
+    if (bench.Kind() != MachineKind::Turing) {
         return WriteResult::Ignored;
     }
     // Enter, Esc and the other control characters are keys, not symbols.
@@ -69,12 +69,12 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
     if (ch == u'_') {
         // "_" stands for the blank in commands and can never join the
         // alphabet, so asking to add it would promise what cannot be done.
-        bench.ui().Beep();
+        bench.UiPort().Beep();
         return WriteResult::Refused;
     }
     if (ch != u' ' && !turing.Alphabet().contains(ch)) {
-        bench.ui().Beep();
-        const DialogAnswer answer = bench.ui().ShowMessageDialog(
+        bench.UiPort().Beep();
+        const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
             QStringLiteral("Интерпретатор машины Тьюринга"),
             QStringLiteral("Вводимый символ < ") + ch +
                 QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?"),
@@ -92,14 +92,14 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
 void ClearTape(Workbench& bench) {
     bench.NoteEdit();
     bench.Current().tape.Clear();
-    bench.run().RefreshBoundButtons();
+    bench.RunControl().RefreshBoundButtons();
 }
 
 bool MemoriseTape(Workbench& bench) {
     if (!bench.Current().tape.Memorise()) {
         return false;
     }
-    bench.run().SetRestoreEnabled(true);
+    bench.RunControl().SetRestoreEnabled(true);
     return true;
 }
 
@@ -110,7 +110,7 @@ void RestoreTape(Workbench& bench) {
     }
     bench.NoteEdit();
     tape.Restore();
-    bench.run().RefreshBoundButtons();
+    bench.RunControl().RefreshBoundButtons();
 }
 
 void CarriageLeft(Workbench& bench) {

@@ -44,7 +44,7 @@ bool MemoriseTape(Workbench& bench);
 // Brings the current machine's copy back, when it has one.
 void RestoreTape(Workbench& bench);
 
-// mmCommLeft / mmCommRight.
+// carriageLeftAction / carriageRightAction.
 void CarriageLeft(Workbench& bench);
 void CarriageRight(Workbench& bench);
 

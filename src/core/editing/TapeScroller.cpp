@@ -11,10 +11,10 @@ int TapeScroller::NextInterval(Side side, int interval) {
 }
 
 TapeScroller::TapeScroller(Workbench& bench, QObject* parent) : QObject(parent), bench_(bench) {
-    TimeLeft().setObjectName(QStringLiteral("TimeLeft"));
-    TimeRight().setObjectName(QStringLiteral("TimeRight"));
-    timeLeft2_.setObjectName(QStringLiteral("TimeLeft2"));
-    timeRight2_.setObjectName(QStringLiteral("TimeRight2"));
+    LeftRepeatTimer().setObjectName(QStringLiteral("TimeLeft"));
+    RightRepeatTimer().setObjectName(QStringLiteral("TimeRight"));
+    leftBoundTimer_.setObjectName(QStringLiteral("TimeLeft2"));
+    rightBoundTimer_.setObjectName(QStringLiteral("TimeRight2"));
     for (Repeat& repeat : repeat_) {
         // One shot at a time: the tick restarts the timer only after its
         // move succeeded, so no tick can arrive while a refusal's dialog
@@ -22,12 +22,12 @@ TapeScroller::TapeScroller(Workbench& bench, QObject* parent) : QObject(parent),
         repeat.timer.setSingleShot(true);
         repeat.timer.setInterval(StartInterval);
     }
-    connect(&TimeLeft(), &QTimer::timeout, this, &TapeScroller::TimeLeftTimer);
-    connect(&TimeRight(), &QTimer::timeout, this, &TapeScroller::TimeRightTimer);
-    timeLeft2_.setInterval(BoundInterval);
-    timeRight2_.setInterval(BoundInterval);
-    connect(&timeLeft2_, &QTimer::timeout, this, &TapeScroller::TimeLeft2Timer);
-    connect(&timeRight2_, &QTimer::timeout, this, &TapeScroller::TimeRight2Timer);
+    connect(&LeftRepeatTimer(), &QTimer::timeout, this, &TapeScroller::LeftRepeatTick);
+    connect(&RightRepeatTimer(), &QTimer::timeout, this, &TapeScroller::RightRepeatTick);
+    leftBoundTimer_.setInterval(BoundInterval);
+    rightBoundTimer_.setInterval(BoundInterval);
+    connect(&leftBoundTimer_, &QTimer::timeout, this, &TapeScroller::LeftBoundTick);
+    connect(&rightBoundTimer_, &QTimer::timeout, this, &TapeScroller::RightBoundTick);
 }
 
 bool TapeScroller::Move(Side side) {
@@ -80,35 +80,35 @@ void TapeScroller::BoundClick(BoundMode mode) {
     }
     // The button goes down; the other one of the pair pops up.
     mode_ = mode;
-    bench_.run().SetBoundScroll(true);
-    bench_.run().NoteEdit(bench_.Current());
-    QTimer& start = mode == BoundMode::ToMin ? timeLeft2_ : timeRight2_;
-    QTimer& stop = mode == BoundMode::ToMin ? timeRight2_ : timeLeft2_;
+    bench_.RunControl().SetBoundScroll(true);
+    bench_.RunControl().NoteEdit(bench_.Current());
+    QTimer& start = mode == BoundMode::ToMin ? leftBoundTimer_ : rightBoundTimer_;
+    QTimer& stop = mode == BoundMode::ToMin ? rightBoundTimer_ : leftBoundTimer_;
     start.start();
     stop.stop();
     Q_EMIT ModeChanged(mode_);
 }
 
 void TapeScroller::EndBoundScroll() {
-    timeLeft2_.stop();
-    timeRight2_.stop();
+    leftBoundTimer_.stop();
+    rightBoundTimer_.stop();
     mode_ = BoundMode::None;
-    bench_.run().SetBoundScroll(false);
+    bench_.RunControl().SetBoundScroll(false);
     Q_EMIT ModeChanged(mode_);
 }
 
-void TapeScroller::TimeLeft2Timer() {
+void TapeScroller::LeftBoundTick() {
     BoundTick(BoundMode::ToMin);
 }
 
-void TapeScroller::TimeRight2Timer() {
+void TapeScroller::RightBoundTick() {
     BoundTick(BoundMode::ToMax);
 }
 
 void TapeScroller::BoundTick(BoundMode mode) {
     if (mode_ != mode) {
         // A tick queued before the scroll ended or turned round.
-        (mode == BoundMode::ToMin ? timeLeft2_ : timeRight2_).stop();
+        (mode == BoundMode::ToMin ? leftBoundTimer_ : rightBoundTimer_).stop();
         return;
     }
     const TapeStore& tape = bench_.Current().tape;
@@ -125,5 +125,5 @@ void TapeScroller::BoundTick(BoundMode mode) {
     } else {
         EndBoundScroll();
     }
-    bench_.run().RefreshBoundButtons();
+    bench_.RunControl().RefreshBoundButtons();
 }

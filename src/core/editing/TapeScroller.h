@@ -1,8 +1,8 @@
 #pragma once
 // Scrolling the current tape by its buttons. It owns the four timers: the
-// accelerating auto-repeat of the scroll buttons (TimeLeft, TimeRight; 300 ms
+// accelerating auto-repeat of the scroll buttons (LeftRepeatTimer, RightRepeatTimer; 300 ms
 // at first, then 30 or 40 ms less each tick down to 5 ms) and the 10 ms
-// scroll to the lowest or highest used cell (TimeLeft2, TimeRight2). Every
+// scroll to the lowest or highest used cell (LeftBoundTimer, RightBoundTimer). Every
 // move goes through MoveCarriageLeft/Right. While a scroll to a bound runs
 // the run controller's ControlStates::boundScroll is set, which takes every
 // control but the view menu and the two bound buttons out of use.
@@ -29,24 +29,24 @@ public:
 
     explicit TapeScroller(Workbench& bench, QObject* parent = nullptr);
 
-    // SbLeft / SbRight: press starts the auto-repeat, release stops it, and
+    // ScrollLeftButton / ScrollRightButton: press starts the auto-repeat, release stops it, and
     // the click that follows the release moves once more.
     void MouseDown(Side side);
     void MouseUp(Side side);
     void Click(Side side);
-    void TimeLeftTimer() { RepeatTick(Side::Left); }
-    void TimeRightTimer() { RepeatTick(Side::Right); }
-    QTimer& TimeLeft() { return repeat_[0].timer; }
-    QTimer& TimeRight() { return repeat_[1].timer; }
+    void LeftRepeatTick() { RepeatTick(Side::Left); }
+    void RightRepeatTick() { RepeatTick(Side::Right); }
+    QTimer& LeftRepeatTimer() { return repeat_[0].timer; }
+    QTimer& RightRepeatTimer() { return repeat_[1].timer; }
 
-    // sbLeft2 / sbRight2, a pair of toggle buttons of which at most one is
+    // The scroll-to-bound buttons, a pair of toggle buttons of which at most one is
     // down: a press starts its scroll, or stops it when it runs.
-    void sbLeft2Click() { BoundClick(BoundMode::ToMin); }
-    void sbRight2Click() { BoundClick(BoundMode::ToMax); }
-    void TimeLeft2Timer();
-    void TimeRight2Timer();
-    QTimer& TimeLeft2() { return timeLeft2_; }
-    QTimer& TimeRight2() { return timeRight2_; }
+    void ScrollToLeftBound() { BoundClick(BoundMode::ToMin); }
+    void ScrollToRightBound() { BoundClick(BoundMode::ToMax); }
+    void LeftBoundTick();
+    void RightBoundTick();
+    QTimer& LeftBoundTimer() { return leftBoundTimer_; }
+    QTimer& RightBoundTimer() { return rightBoundTimer_; }
     BoundMode Mode() const { return mode_; }
 
 Q_SIGNALS:
@@ -70,7 +70,7 @@ private:
 
     Workbench& bench_;
     std::array<Repeat, 2> repeat_;
-    QTimer timeLeft2_;
-    QTimer timeRight2_;
+    QTimer leftBoundTimer_;
+    QTimer rightBoundTimer_;
     BoundMode mode_ = BoundMode::None;
 };

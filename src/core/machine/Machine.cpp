@@ -5,10 +5,10 @@
 #include "core/machine/StatusLine.h"
 
 Machine::Machine(MachineHost& host, MachineKind kind)
-    : tape(kind == MachineKind::Pst ? TapeKind::Post : TapeKind::Turing, this),
+    : tape(kind == MachineKind::Post ? TapeKind::Post : TapeKind::Turing, this),
       host_(host),
       kind_(kind),
-      stepPrefix_(kind == MachineKind::Pst ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")),
+      stepPrefix_(kind == MachineKind::Post ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")),
       status_(host.Status()) {}
 
 void Machine::SetCurrent(bool on) {

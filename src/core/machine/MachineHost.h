@@ -15,7 +15,7 @@ class MachineHost {
 public:
     virtual ~MachineHost() = default;
 
-    virtual Ui& ui() const = 0;
+    virtual Ui& UiPort() const = 0;
     virtual StatusLine& Status() = 0;
     virtual Machine& MachineOf(MachineKind kind) = 0;
     virtual Machine& Current() = 0;

@@ -3,8 +3,8 @@
 
 #include <QString>
 
-enum class MachineKind { Pst, Tur };
+enum class MachineKind { Post, Turing };
 
 inline QString MachineKindText(MachineKind kind) {
-    return kind == MachineKind::Pst ? QStringLiteral("Pst") : QStringLiteral("Tur");
+    return kind == MachineKind::Post ? QStringLiteral("Pst") : QStringLiteral("Tur");
 }

@@ -9,7 +9,7 @@
 class PostMachine : public Machine {
     Q_OBJECT
 public:
-    explicit PostMachine(MachineHost& host) : Machine(host, MachineKind::Pst) {}
+    explicit PostMachine(MachineHost& host) : Machine(host, MachineKind::Post) {}
 
     PostTable table;
 

@@ -12,23 +12,23 @@ struct ControlStates {
     std::array<bool, 13> toolButton{false, true, true,  true, true,  false, true,
                                     false, true, false, true, false, false};
     bool menuFile = true;
-    bool menuInter = true;
-    bool menuComm = true;
+    bool menuInterpreter = true;
+    bool menuCommands = true;
     bool menuHelp = true;
     bool runRun = true;
     bool runPause = false;
     bool runStep = true;
     bool runBreak = false;
-    bool sbLeft = true;
-    bool sbRight = true;
-    bool sbLeft2 = false;
-    bool sbRight2 = false;
-    bool edNum = true;
+    bool scrollLeft = true;
+    bool scrollRight = true;
+    bool leftBound = false;
+    bool rightBound = false;
+    bool goToBox = true;
     bool postTable = true;    // sgMainPst
     bool postTape = true;     // sgLentaPst
     bool turingTable = true;  // sgMainTur
     bool turingTape = true;   // sgLentaTur
-    bool alphabet = true;     // edAlf
+    bool alphabet = true;     // alphabetEdit
     // The arrow-with-hourglass pointer while a program ticks.
     bool busy = false;
     // A scroll to a used bound runs: everything but the view menu and the
@@ -36,11 +36,12 @@ struct ControlStates {
     bool boundScroll = false;
 
     bool operator==(const ControlStates& o) const {
-        return toolButton == o.toolButton && menuFile == o.menuFile && menuInter == o.menuInter &&
-               menuComm == o.menuComm && menuHelp == o.menuHelp && runRun == o.runRun &&
-               runPause == o.runPause && runStep == o.runStep && runBreak == o.runBreak &&
-               sbLeft == o.sbLeft && sbRight == o.sbRight && sbLeft2 == o.sbLeft2 &&
-               sbRight2 == o.sbRight2 && edNum == o.edNum && postTable == o.postTable &&
+        return toolButton == o.toolButton && menuFile == o.menuFile &&
+               menuInterpreter == o.menuInterpreter && menuCommands == o.menuCommands &&
+               menuHelp == o.menuHelp && runRun == o.runRun && runPause == o.runPause &&
+               runStep == o.runStep && runBreak == o.runBreak && scrollLeft == o.scrollLeft &&
+               scrollRight == o.scrollRight && leftBound == o.leftBound &&
+               rightBound == o.rightBound && goToBox == o.goToBox && postTable == o.postTable &&
                postTape == o.postTape && turingTable == o.turingTable &&
                turingTape == o.turingTape && alphabet == o.alphabet && busy == o.busy &&
                boundScroll == o.boundScroll;

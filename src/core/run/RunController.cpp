@@ -37,7 +37,7 @@ enum Element {
     RunPauseItem,
     RunStepItem,
     RunBreakItem,
-    ScrollButtons,  // SbLeft, SbRight
+    ScrollButtons,  // ScrollLeftButton, ScrollRightButton
     ScrollLeft2,
     ScrollRight2,
     GoToBox,
@@ -91,18 +91,18 @@ constexpr Target kTargets[] = {
     {MachineTools, nullptr, 11, Scope::Turing},
     {MachineTools, nullptr, 12, Scope::Turing},
     {Menus, &C::menuFile, 0, Scope::Both},
-    {Menus, &C::menuInter, 0, Scope::Both},
-    {Menus, &C::menuComm, 0, Scope::Both},
+    {Menus, &C::menuInterpreter, 0, Scope::Both},
+    {Menus, &C::menuCommands, 0, Scope::Both},
     {Menus, &C::menuHelp, 0, Scope::Both},
     {RunRunItem, &C::runRun, 0, Scope::Both},
     {RunPauseItem, &C::runPause, 0, Scope::Both},
     {RunStepItem, &C::runStep, 0, Scope::Both},
     {RunBreakItem, &C::runBreak, 0, Scope::Both},
-    {ScrollButtons, &C::sbLeft, 0, Scope::Both},
-    {ScrollButtons, &C::sbRight, 0, Scope::Both},
-    {ScrollLeft2, &C::sbLeft2, 0, Scope::Both},
-    {ScrollRight2, &C::sbRight2, 0, Scope::Both},
-    {GoToBox, &C::edNum, 0, Scope::Both},
+    {ScrollButtons, &C::scrollLeft, 0, Scope::Both},
+    {ScrollButtons, &C::scrollRight, 0, Scope::Both},
+    {ScrollLeft2, &C::leftBound, 0, Scope::Both},
+    {ScrollRight2, &C::rightBound, 0, Scope::Both},
+    {GoToBox, &C::goToBox, 0, Scope::Both},
     {Views, &C::postTable, 0, Scope::Post},
     {Views, &C::postTape, 0, Scope::Post},
     {Views, &C::turingTable, 0, Scope::Turing},
@@ -138,8 +138,8 @@ RunController::RunController(MachineHost& host, QObject* parent)
     timers_[1].setObjectName(QStringLiteral("TimePuskTur"));
     connect(&timers_[0], &QTimer::timeout, this, &RunController::PostRunTick);
     connect(&timers_[1], &QTimer::timeout, this, &RunController::TuringRunTick);
-    runs_[0].position = host_.MachineOf(MachineKind::Pst).StartPosition();
-    runs_[1].position = host_.MachineOf(MachineKind::Tur).StartPosition();
+    runs_[0].position = host_.MachineOf(MachineKind::Post).StartPosition();
+    runs_[1].position = host_.MachineOf(MachineKind::Turing).StartPosition();
     SetSpeed(DefaultSpeed);
 }
 
@@ -177,7 +177,7 @@ bool RunController::RightBoundFar() const {
 
 void RunController::ApplyPattern(Command command) {
     const ControlStates before = controls_;
-    const Scope current = host_.Current().Kind() == MachineKind::Pst ? Scope::Post : Scope::Turing;
+    const Scope current = host_.Current().Kind() == MachineKind::Post ? Scope::Post : Scope::Turing;
     const bool memorised = host_.Current().tape.Memorised().present;
     for (const Target& target : kTargets) {
         if (target.scope != Scope::Both && target.scope != current) {
@@ -214,7 +214,7 @@ void RunController::ApplyPattern(Command command) {
 void RunController::Publish(const ControlStates& before) {
     for (int n = 1; n <= 12; ++n) {
         if (controls_.toolButton[std::size_t(n)] != before.toolButton[std::size_t(n)]) {
-            host_.ui().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
+            host_.UiPort().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
         }
     }
     if (observed_ && controls_ != before) {
@@ -230,8 +230,8 @@ void RunController::SetControls(const ControlStates& states) {
 
 void RunController::RefreshBoundButtons() {
     ControlStates next = controls_;
-    next.sbLeft2 = LeftBoundFar();
-    next.sbRight2 = RightBoundFar();
+    next.leftBound = LeftBoundFar();
+    next.rightBound = RightBoundFar();
     SetControls(next);
 }
 
@@ -256,7 +256,7 @@ void RunController::SetBoundScroll(bool on) {
 }
 
 DialogAnswer RunController::AskRestart() {
-    return host_.ui().ShowMessageDialog(
+    return host_.UiPort().ShowMessageDialog(
         QStringLiteral("Предупреждение!"),
         QStringLiteral("Программа и/или лента были изменены.  Выполнить: "),
         QStringLiteral("Заново|Продолжить так|Отмена"), 400, 110);
@@ -324,11 +324,11 @@ void RunController::Break() {
 }
 
 void RunController::PostRunTick() {
-    Tick(host_.MachineOf(MachineKind::Pst));
+    Tick(host_.MachineOf(MachineKind::Post));
 }
 
 void RunController::TuringRunTick() {
-    Tick(host_.MachineOf(MachineKind::Tur));
+    Tick(host_.MachineOf(MachineKind::Turing));
 }
 
 void RunController::PauseAfterStep(Machine& machine) {
@@ -409,9 +409,9 @@ void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
     }
     if (outcome.result == StepOutcome::Result::Stopped) {
         Break();
-        host_.ui().Beep();
-        host_.ui().ShowMessageDialog(machine.Caption(), QStringLiteral("Программа завершена!"),
-                                     QStringLiteral("Ок"), 200, 100);
+        host_.UiPort().Beep();
+        host_.UiPort().ShowMessageDialog(machine.Caption(), QStringLiteral("Программа завершена!"),
+                                         QStringLiteral("Ок"), 200, 100);
         status_.SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
         return;
     }
@@ -428,19 +428,19 @@ void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
 }
 
 void RunController::ReportOffTape() {
-    host_.ui().Beep();
+    host_.UiPort().Beep();
     Break();
-    host_.ui().ShowMessageDialog(QStringLiteral("Ошибка"),
-                                 QStringLiteral("Каретка вышла за пределы ленты"),
-                                 QStringLiteral("Ок"), 250, 100);
+    host_.UiPort().ShowMessageDialog(QStringLiteral("Ошибка"),
+                                     QStringLiteral("Каретка вышла за пределы ленты"),
+                                     QStringLiteral("Ок"), 250, 100);
 }
 
 void RunController::ReportFailure(const QString& caption, const QString& message, int helpTopic,
                                   const QString& status) {
-    host_.ui().Beep();
-    if (host_.ui().ShowMessageDialog(caption, message, QStringLiteral("Ок|Помощь"), 250, 100) ==
+    host_.UiPort().Beep();
+    if (host_.UiPort().ShowMessageDialog(caption, message, QStringLiteral("Ок|Помощь"), 250, 100) ==
         DialogAnswer::Second) {
-        host_.ui().ShowHelpTopic(helpTopic);
+        host_.UiPort().ShowHelpTopic(helpTopic);
     }
     status_.SetText(StatusLine::Message, status);
 }

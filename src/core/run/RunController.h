@@ -146,7 +146,7 @@ private:
     bool LeftBoundFar() const;
     bool RightBoundFar() const;
     static std::size_t Index(const Machine& machine) {
-        return machine.Kind() == MachineKind::Pst ? 0 : 1;
+        return machine.Kind() == MachineKind::Post ? 0 : 1;
     }
     // A fresh start's position (the first row or state 0, no steps).
     void RestartPosition(Machine& machine);

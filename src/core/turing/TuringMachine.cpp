@@ -8,7 +8,7 @@
 
 // The flags go to this machine whichever is current, as the tape's do; in
 // practice these operations run only while the Turing machine is shown.
-TuringMachine::TuringMachine(MachineHost& host) : Machine(host, MachineKind::Tur) {}
+TuringMachine::TuringMachine(MachineHost& host) : Machine(host, MachineKind::Turing) {}
 
 void TuringMachine::SetAlphabet(const QString& alphabet) {
     alphabet_ = alphabet;
@@ -94,7 +94,7 @@ void TuringMachine::InsertColumn() {
 void TuringMachine::DeleteColumn() {
     NoteEdit();
     if (!table.DeleteStateColumn(table.Col())) {
-        host_.ui().Beep();
+        host_.UiPort().Beep();
     }
 }
 

@@ -4,19 +4,19 @@
 #include "core/workbench/Workbench.h"
 
 void SwitchInterpreter(Workbench& bench, MachineKind kind) {
-    bench.run().LeaveMachine();
+    bench.RunControl().LeaveMachine();
     bench.SetKind(kind);
-    bench.run().ShowRunStateOfCurrent();
+    bench.RunControl().ShowRunStateOfCurrent();
     bench.ConfigureSaveDialog();
     Machine& machine = bench.Current();
 
-    ControlStates controls = bench.run().Controls();
+    ControlStates controls = bench.RunControl().Controls();
     controls.toolButton[5] = machine.tape.Memorised().present;
-    const bool post = kind == MachineKind::Pst;
+    const bool post = kind == MachineKind::Post;
     controls.toolButton[10] = post;
     controls.toolButton[11] = !post;
     controls.toolButton[12] = !post;
-    bench.run().SetControls(controls);
+    bench.RunControl().SetControls(controls);
 
     TapeStore& tape = machine.tape;
     bench.Status().SetBounds(
@@ -24,7 +24,7 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
         tape.UsedMax());
     bench.SetStatusText(Workbench::PanelMessage, QString());
     bench.SetStatusText(Workbench::PanelStep, QStringLiteral("Шаг:"));
-    bench.run().RefreshBoundButtons();
+    bench.RunControl().RefreshBoundButtons();
     // Shows the entered machine's own flag in panel 4 without changing it.
     bench.SetModified(machine.Modified());
 }

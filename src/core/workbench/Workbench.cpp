@@ -4,7 +4,7 @@
 
 Workbench::Workbench(Ui& ui, QObject* parent)
     : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this, this)) {
-    SetKind(MachineKind::Pst);
+    SetKind(MachineKind::Post);
     // Until the first switch the save dialog carries the Post machine's
     // settings under a title of its own.
     saveDialog = {QStringLiteral("Сохранение файла машины Поста"),
@@ -13,7 +13,7 @@ Workbench::Workbench(Ui& ui, QObject* parent)
 }
 
 Machine& Workbench::MachineOf(MachineKind kind) {
-    if (kind == MachineKind::Pst) {
+    if (kind == MachineKind::Post) {
         return post_;
     }
     return turing_;
@@ -31,7 +31,7 @@ void Workbench::connectNotify(const QMetaMethod&) {
 }
 
 void Workbench::ConfigureSaveDialog() {
-    if (kind_ == MachineKind::Pst) {
+    if (kind_ == MachineKind::Post) {
         saveDialog = {QStringLiteral("Сохранение Машины Поста"),
                       QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
                       QStringLiteral("*.pst")};
@@ -43,7 +43,7 @@ void Workbench::ConfigureSaveDialog() {
 }
 
 QString Workbench::Title() const {
-    const bool post = kind_ == MachineKind::Pst;
+    const bool post = kind_ == MachineKind::Post;
     const MachineDocument& document = post ? post_.document : turing_.document;
     return (post ? QStringLiteral("Zebrin42 [машина Поста] - ")
                  : QStringLiteral("Zebrin42 [машина Тьюринга] - ")) +

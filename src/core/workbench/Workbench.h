@@ -32,16 +32,16 @@ public:
 
     explicit Workbench(Ui& ui, QObject* parent = nullptr);
 
-    Ui& ui() const override { return ui_; }
-    RunController& run() const { return *run_; }
+    Ui& UiPort() const override { return ui_; }
+    RunController& RunControl() const { return *run_; }
     StatusLine& Status() override { return status_; }
 
     MachineKind Kind() const { return kind_; }
     // Only the interpreter switch changes the current machine.
     void SetKind(MachineKind kind) {
         kind_ = kind;
-        post_.SetCurrent(kind == MachineKind::Pst);
-        turing_.SetCurrent(kind == MachineKind::Tur);
+        post_.SetCurrent(kind == MachineKind::Post);
+        turing_.SetCurrent(kind == MachineKind::Turing);
     }
 
     Machine& Current() override { return MachineOf(kind_); }
@@ -89,7 +89,7 @@ private:
     void connectNotify(const QMetaMethod&) override;
 
     Ui& ui_;
-    MachineKind kind_ = MachineKind::Pst;
+    MachineKind kind_ = MachineKind::Post;
     StatusLine status_;
     PostMachine post_;
     TuringMachine turing_;

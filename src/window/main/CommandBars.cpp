@@ -18,17 +18,26 @@
 namespace {}
 
 CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
-    hints_ = new HintDisplay(form.bench(), &form);
+    hints_ = new HintDisplay(form.Bench(), &form);
     menu_ = new MainMenu(form);
     MainMenu& m = *menu_;
 
     toolBar_ = new MainToolBar(&form);
     form.addToolBar(Qt::TopToolBarArea, toolBar_);
-    toolBar_->SetPopup(m.pmToolBar);
-    buttonActions_ = {nullptr,          m.mmFileNew,       m.mmFileOpen, m.mmFileSave,
-                      m.mmCommMemLenta, m.mmCommPastLenta, m.mmRunRun,   m.mmRunPause,
-                      m.mmRunStep,      m.mmRunBreak,      m.mmCommMark, m.mmCommSimvol,
-                      m.mmCommChange};
+    toolBar_->SetPopup(m.toolBarMenu);
+    buttonActions_ = {nullptr,
+                      m.newAction,
+                      m.openAction,
+                      m.saveAction,
+                      m.memoriseTapeAction,
+                      m.restoreTapeAction,
+                      m.runAction,
+                      m.pauseAction,
+                      m.stepAction,
+                      m.breakAction,
+                      m.markAction,
+                      m.writeSymbolAction,
+                      m.changeSymbolAction};
     // A button's hint is its short name and its menu item's hint.
     for (int n = 1; n <= MainToolBar::ButtonCount; ++n) {
         toolBar_->SetButtonHint(
@@ -39,20 +48,22 @@ CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
 
     QStatusBar* status = form.statusBar();
     status->setStatusTip(QStringLiteral("Строка состояния.  Ее можно спрятать"));
-    MainMenu::Attach(status, m.pmSost);
+    MainMenu::Attach(status, m.statusBarMenu);
 
-    views_ = new ViewToggles({m.mmViewToolBar, m.mmViewUslovie, m.mmViewAlf, m.mmViewSost}, this);
+    views_ = new ViewToggles(
+        {m.viewToolBarAction, m.viewStatementAction, m.viewAlphabetAction, m.viewStatusBarAction},
+        this);
     views_->SetRegion(ViewToggles::View::ToolBar, toolBar_);
     views_->SetRegion(ViewToggles::View::StatusBar, status);
     // The statement starts hidden and is shown by one toggle at start-up,
     // which also gives its item the toggle's hint.
     views_->Toggle(ViewToggles::View::Statement);
 
-    connect(m.mmHelpCont, &QAction::triggered, &form,
+    connect(m.helpContentsAction, &QAction::triggered, &form,
             [&form] { form.ShowHelpTopic(HelpTopic::Contents); });
     connect(m.aboutAction, &QAction::triggered, &form, &MainWindow::ShowAboutBox);
 
-    RunController& run = form.bench().run();
+    RunController& run = form.Bench().RunControl();
     connect(&run, &RunController::ControlsChanged, this,
             [this, &run] { ApplyControls(run.Controls()); });
     ApplyControls(run.Controls());
@@ -67,8 +78,8 @@ QAction* CommandBars::ButtonAction(int n) const {
 void CommandBars::SetToolButtonEnabled(int n, bool on) {
     toolBar_->SetButtonEnabled(n, on);
     if (n == 5) {
-        menu_->mmCommPastLenta->setEnabled(on);
-        menu_->pmLentaPaste->setEnabled(on);
+        menu_->restoreTapeAction->setEnabled(on);
+        menu_->tapeRestoreAction->setEnabled(on);
     }
 }
 
@@ -77,27 +88,30 @@ void CommandBars::ApplyControls(const ControlStates& states) {
         SetToolButtonEnabled(n, states.toolButton[std::size_t(n)]);
     }
     MainMenu& m = *menu_;
-    m.mmFile->menuAction()->setEnabled(states.menuFile);
-    m.mmInter->menuAction()->setEnabled(states.menuInter);
-    m.mmComm->menuAction()->setEnabled(states.menuComm);
-    m.mmHelp->menuAction()->setEnabled(states.menuHelp);
-    m.mmRunRun->setEnabled(states.runRun);
-    m.mmRunPause->setEnabled(states.runPause);
-    m.mmRunStep->setEnabled(states.runStep);
-    m.mmRunBreak->setEnabled(states.runBreak);
+    m.fileMenu->menuAction()->setEnabled(states.menuFile);
+    m.interpreterMenu->menuAction()->setEnabled(states.menuInterpreter);
+    m.commandsMenu->menuAction()->setEnabled(states.menuCommands);
+    m.helpMenu->menuAction()->setEnabled(states.menuHelp);
+    m.runAction->setEnabled(states.runRun);
+    m.pauseAction->setEnabled(states.runPause);
+    m.stepAction->setEnabled(states.runStep);
+    m.breakAction->setEnabled(states.runBreak);
 }
 
 void CommandBars::ApplyMachineVisibility(MachineKind kind) {
-    const bool post = kind == MachineKind::Pst;
+    const bool post = kind == MachineKind::Post;
     MainMenu& m = *menu_;
-    for (QAction* item : {m.mmCommMark, m.mmCommInsRow, m.mmCommDelRow, m.mmCommPlusRow, m.pmInsRow,
-                          m.pmDelRow, m.pmPlusRow, m.pmLentaMark}) {
+    for (QAction* item : {m.markAction, m.insertRowAction, m.deleteRowAction, m.appendRowAction,
+                          m.tableInsertRowAction, m.tableDeleteRowAction, m.tableAppendRowAction,
+                          m.tapeMarkAction}) {
         item->setVisible(post);
     }
     for (QAction* item :
-         {m.mmCommSimvol, m.mmCommChange, m.mmCommInsCol, m.mmCommDelCol, m.mmCommPlusCol,
-          m.mmCommClearTur, m.mmCommClearAlf, m.mmCommClearComm, m.pmInsCol, m.pmDelCol,
-          m.pmPlusCol, m.pmLentaSimvol, m.pmLentaChange, m.mmViewAlf}) {
+         {m.writeSymbolAction, m.changeSymbolAction, m.insertColumnAction, m.deleteColumnAction,
+          m.appendColumnAction, m.turingClearSeparator, m.clearAlphabetAction,
+          m.clearCommentsAction, m.tableInsertColumnAction, m.tableDeleteColumnAction,
+          m.tableAppendColumnAction, m.tapeWriteSymbolAction, m.tapeChangeSymbolAction,
+          m.viewAlphabetAction}) {
         item->setVisible(!post);
     }
     toolBar_->SetButtonVisible(10, post);
@@ -109,7 +123,7 @@ void CommandBars::ApplyMachineVisibility(MachineKind kind) {
 }
 
 void CommandBars::RedrawSymbolButton() {
-    toolBar_->DrawSymbolButton(form_.bench().Turing().currentTapeSymbol);
+    toolBar_->DrawSymbolButton(form_.Bench().Turing().currentTapeSymbol);
 }
 
 void CommandBars::SetRestoreHint(const QString& memorisedPicture) {

@@ -37,7 +37,7 @@ public:
     QAction* ButtonAction(int n) const;
 
     // Toolbar button n's enabled state and picture; button 5 carries the
-    // restore items (mmCommPastLenta, pmLentaPaste) with it.
+    // restore items (restoreTapeAction, tapeRestoreAction) with it.
     void SetToolButtonEnabled(int n, bool on);
     // Toolbar buttons 1 to 12, the menus "&Файл", "&Интерпретатор",
     // "&Команды" and "&Помощь", the four run items and the restore items.

@@ -31,16 +31,16 @@ void CommandWiring::FocusTable() {
 
 void CommandWiring::WireFile() {
     MainMenu& m = form_.Bars().Menu();
-    Workbench& bench = form_.bench();
-    connect(m.mmFileNew, &QAction::triggered, this, [&bench] { DocumentCommands::New(bench); });
-    connect(m.mmFileOpen, &QAction::triggered, this, [this, &bench] {
+    Workbench& bench = form_.Bench();
+    connect(m.newAction, &QAction::triggered, this, [&bench] { DocumentCommands::New(bench); });
+    connect(m.openAction, &QAction::triggered, this, [this, &bench] {
         DocumentCommands::Open(bench);
         FocusTable();
     });
-    connect(m.mmFileSave, &QAction::triggered, this, [&bench] { DocumentCommands::Save(bench); });
-    connect(m.mmFileSaveAs, &QAction::triggered, this,
+    connect(m.saveAction, &QAction::triggered, this, [&bench] { DocumentCommands::Save(bench); });
+    connect(m.saveAsAction, &QAction::triggered, this,
             [&bench] { DocumentCommands::SaveAs(bench); });
-    connect(m.mmFileExit, &QAction::triggered, &form_, &QWidget::close);
+    connect(m.exitAction, &QAction::triggered, &form_, &QWidget::close);
     connect(m.postMachineAction, &QAction::triggered, &form_, &MainWindow::ChoosePostMachine);
     connect(m.turingMachineAction, &QAction::triggered, &form_, &MainWindow::ChooseTuringMachine);
 }
@@ -63,62 +63,63 @@ void CommandWiring::ChangeSymbol(bool fromPopup) {
 
 void CommandWiring::WireCommands() {
     MainMenu& m = form_.Bars().Menu();
-    Workbench& bench = form_.bench();
+    Workbench& bench = form_.Bench();
     TapePanel* tape = form_.Tape();
 
-    connect(m.mmCommLeft, &QAction::triggered, tape, &TapePanel::mmCommLeftClick);
-    connect(m.mmCommRight, &QAction::triggered, tape, &TapePanel::mmCommRightClick);
-    connect(m.mmCommMark, &QAction::triggered, tape, &TapePanel::ToggleMarksCommand);
-    connect(m.mmCommSimvol, &QAction::triggered, tape, &TapePanel::WriteCurrentSymbol);
-    connect(m.mmCommChange, &QAction::triggered, this, [this] { ChangeSymbol(false); });
+    connect(m.carriageLeftAction, &QAction::triggered, tape, &TapePanel::CarriageLeft);
+    connect(m.carriageRightAction, &QAction::triggered, tape, &TapePanel::CarriageRight);
+    connect(m.markAction, &QAction::triggered, tape, &TapePanel::ToggleMarksCommand);
+    connect(m.writeSymbolAction, &QAction::triggered, tape, &TapePanel::WriteCurrentSymbol);
+    connect(m.changeSymbolAction, &QAction::triggered, this, [this] { ChangeSymbol(false); });
     // The pop-up item places the list below the tape rather than under the
     // toolbar button, so it runs its own placement.
-    disconnect(m.pmLentaChange, nullptr, m.mmCommChange, nullptr);
-    connect(m.pmLentaChange, &QAction::triggered, this, [this] { ChangeSymbol(true); });
-    connect(m.mmCommMemLenta, &QAction::triggered, tape, &TapePanel::MemoriseTape);
-    connect(m.mmCommPastLenta, &QAction::triggered, tape, &TapePanel::RestoreTape);
+    disconnect(m.tapeChangeSymbolAction, nullptr, m.changeSymbolAction, nullptr);
+    connect(m.tapeChangeSymbolAction, &QAction::triggered, this, [this] { ChangeSymbol(true); });
+    connect(m.memoriseTapeAction, &QAction::triggered, tape, &TapePanel::MemoriseTape);
+    connect(m.restoreTapeAction, &QAction::triggered, tape, &TapePanel::RestoreTape);
     connect(tape, &TapePanel::SymbolChosen, this, [this] { form_.Bars().RedrawSymbolButton(); });
     connect(tape, &TapePanel::TapeMemorised, this,
             [this](const QString& picture) { form_.Bars().SetRestoreHint(picture); });
 
     auto tableCommand = [this](QAction* item, void (*command)(Workbench&)) {
         connect(item, &QAction::triggered, this, [this, command] {
-            command(form_.bench());
+            command(form_.Bench());
             FocusTable();
         });
     };
-    tableCommand(m.mmCommInsRow, &TableCommands::InsertRow);
-    tableCommand(m.mmCommDelRow, &TableCommands::DeleteRow);
-    tableCommand(m.mmCommPlusRow, &TableCommands::AppendRow);
-    tableCommand(m.mmCommClearTable, &TableCommands::ClearTable);
-    tableCommand(m.mmCommClearRow, &TableCommands::ClearRow);
-    tableCommand(m.mmCommClearCol, &TableCommands::ClearColumn);
-    tableCommand(m.mmCommInsCol, [](Workbench& b) { b.Turing().InsertColumn(); });
-    tableCommand(m.mmCommDelCol, [](Workbench& b) { b.Turing().DeleteColumn(); });
-    tableCommand(m.mmCommPlusCol, [](Workbench& b) { b.Turing().AppendColumn(); });
+    tableCommand(m.insertRowAction, &TableCommands::InsertRow);
+    tableCommand(m.deleteRowAction, &TableCommands::DeleteRow);
+    tableCommand(m.appendRowAction, &TableCommands::AppendRow);
+    tableCommand(m.clearTableAction, &TableCommands::ClearTable);
+    tableCommand(m.clearRowAction, &TableCommands::ClearRow);
+    tableCommand(m.clearColumnAction, &TableCommands::ClearColumn);
+    tableCommand(m.insertColumnAction, [](Workbench& b) { b.Turing().InsertColumn(); });
+    tableCommand(m.deleteColumnAction, [](Workbench& b) { b.Turing().DeleteColumn(); });
+    tableCommand(m.appendColumnAction, [](Workbench& b) { b.Turing().AppendColumn(); });
 
-    connect(m.mmCommClearLenta, &QAction::triggered, tape, &TapePanel::ClearTape);
-    connect(m.mmCommClearUsl, &QAction::triggered, this,
+    connect(m.clearTapeAction, &QAction::triggered, tape, &TapePanel::ClearTape);
+    connect(m.clearStatementAction, &QAction::triggered, this,
             [&bench] { DocumentCommands::ClearStatement(bench); });
-    connect(m.mmCommClearComm, &QAction::triggered, this,
+    connect(m.clearCommentsAction, &QAction::triggered, this,
             [&bench] { DocumentCommands::ClearComments(bench); });
-    connect(m.mmCommClearAlf, &QAction::triggered, this,
+    connect(m.clearAlphabetAction, &QAction::triggered, this,
             [&bench] { bench.Turing().ClearAlphabet(); });
-    connect(m.mmCommClearAll, &QAction::triggered, this,
+    connect(m.clearAllAction, &QAction::triggered, this,
             [&bench] { DocumentCommands::ClearAll(bench); });
 }
 
 void CommandWiring::WireRun() {
     MainMenu& m = form_.Bars().Menu();
-    RunController& run = form_.bench().run();
-    connect(m.mmRunRun, &QAction::triggered, &run, &RunController::Run);
-    connect(m.mmRunPause, &QAction::triggered, &run, &RunController::Pause);
-    connect(m.mmRunStep, &QAction::triggered, &run, &RunController::Step);
-    connect(m.mmRunBreak, &QAction::triggered, &run, &RunController::Break);
-    for (QAction* speed : {m.mmSpeed1, m.mmSpeed2, m.mmSpeed3, m.mmSpeed4, m.mmSpeed5}) {
+    RunController& run = form_.Bench().RunControl();
+    connect(m.runAction, &QAction::triggered, &run, &RunController::Run);
+    connect(m.pauseAction, &QAction::triggered, &run, &RunController::Pause);
+    connect(m.stepAction, &QAction::triggered, &run, &RunController::Step);
+    connect(m.breakAction, &QAction::triggered, &run, &RunController::Break);
+    for (QAction* speed : {m.speedVerySlowAction, m.speedSlowAction, m.speedMediumAction,
+                           m.speedFastAction, m.speedVeryFastAction}) {
         connect(speed, &QAction::triggered, &run,
                 [&run, speed] { run.SetSpeed(speed->data().toInt()); });
     }
-    m.mmSpeed3->setChecked(true);
+    m.speedMediumAction->setChecked(true);
     run.SetSpeed(RunController::DefaultSpeed);
 }

@@ -6,8 +6,8 @@
 // after its component (objectName "mmFileNew", "pmLentaMark", ...) and
 // parented to the window, so its hint reaches the window's hint display
 // however its menu was opened. Pop-up items run the main-menu item they
-// stand for (pmLentaClear runs mmCommClearLenta, pmAlfClear runs
-// mmCommClearAll, the "Спрятать" items run the view items); the owner
+// stand for (tapeClearAction runs clearTapeAction, alphabetClearAction runs
+// clearAllAction, the "Спрятать" items run the view items); the owner
 // connects the main-menu items to their commands.
 
 #include <QHash>
@@ -28,117 +28,117 @@ public:
     QAction* Action(const QString& name) const { return actions_.value(name); }
     QMenu* Menu(const QString& name) const { return menus_.value(name); }
     const QHash<QString, QAction*>& Actions() const { return actions_; }
-    // The main menu an item belongs to (mmFile for mmFileOpen, mmComm for
-    // mmCommClearAll), or nullptr for pop-up items.
+    // The main menu an item belongs to (fileMenu for openAction, commandsMenu for
+    // clearAllAction), or nullptr for pop-up items.
     QMenu* TopMenuOf(const QAction* action) const { return topMenus_.value(action); }
 
     // Opens `menu` on a right click on `widget`.
     static void Attach(QWidget* widget, QMenu* menu);
 
     // Main menus and their submenu.
-    QMenu* mmFile = nullptr;
-    QMenu* mmInter = nullptr;
-    QMenu* mmView = nullptr;
-    QMenu* mmComm = nullptr;
-    QMenu* mmCommClear = nullptr;
-    QMenu* mmRun = nullptr;
-    QMenu* mmSpeed = nullptr;
-    QMenu* mmHelp = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* interpreterMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* commandsMenu = nullptr;
+    QMenu* clearMenu = nullptr;
+    QMenu* runMenu = nullptr;
+    QMenu* speedMenu = nullptr;
+    QMenu* helpMenu = nullptr;
 
-    QAction* mmFileNew = nullptr;
-    QAction* mmFileOpen = nullptr;
-    QAction* mmFileSave = nullptr;
-    QAction* mmFileSaveAs = nullptr;
-    QAction* mmFileExit = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* exitAction = nullptr;
 
     QAction* postMachineAction = nullptr;
     QAction* turingMachineAction = nullptr;
-    QActionGroup* interGroup = nullptr;
+    QActionGroup* interpreterGroup = nullptr;
 
-    QAction* mmViewToolBar = nullptr;
-    QAction* mmViewUslovie = nullptr;
-    QAction* mmViewAlf = nullptr;
-    QAction* mmViewSost = nullptr;
+    QAction* viewToolBarAction = nullptr;
+    QAction* viewStatementAction = nullptr;
+    QAction* viewAlphabetAction = nullptr;
+    QAction* viewStatusBarAction = nullptr;
 
-    QAction* mmCommLeft = nullptr;
-    QAction* mmCommRight = nullptr;
-    QAction* mmCommMark = nullptr;
-    QAction* mmCommSimvol = nullptr;
-    QAction* mmCommChange = nullptr;
-    QAction* mmCommClearUsl = nullptr;
-    QAction* mmCommClearLenta = nullptr;
-    QAction* mmCommClearTable = nullptr;
-    QAction* mmCommClearRow = nullptr;
-    QAction* mmCommClearCol = nullptr;
-    QAction* mmCommClearTur = nullptr;  // a separator
-    QAction* mmCommClearAlf = nullptr;
-    QAction* mmCommClearComm = nullptr;
-    QAction* mmCommClearAll = nullptr;
-    QAction* mmCommDelRow = nullptr;
-    QAction* mmCommInsRow = nullptr;
-    QAction* mmCommPlusRow = nullptr;
-    QAction* mmCommDelCol = nullptr;
-    QAction* mmCommInsCol = nullptr;
-    QAction* mmCommPlusCol = nullptr;
-    QAction* mmCommMemLenta = nullptr;
-    QAction* mmCommPastLenta = nullptr;
+    QAction* carriageLeftAction = nullptr;
+    QAction* carriageRightAction = nullptr;
+    QAction* markAction = nullptr;
+    QAction* writeSymbolAction = nullptr;
+    QAction* changeSymbolAction = nullptr;
+    QAction* clearStatementAction = nullptr;
+    QAction* clearTapeAction = nullptr;
+    QAction* clearTableAction = nullptr;
+    QAction* clearRowAction = nullptr;
+    QAction* clearColumnAction = nullptr;
+    QAction* turingClearSeparator = nullptr;  // a separator
+    QAction* clearAlphabetAction = nullptr;
+    QAction* clearCommentsAction = nullptr;
+    QAction* clearAllAction = nullptr;
+    QAction* deleteRowAction = nullptr;
+    QAction* insertRowAction = nullptr;
+    QAction* appendRowAction = nullptr;
+    QAction* deleteColumnAction = nullptr;
+    QAction* insertColumnAction = nullptr;
+    QAction* appendColumnAction = nullptr;
+    QAction* memoriseTapeAction = nullptr;
+    QAction* restoreTapeAction = nullptr;
 
-    QAction* mmRunRun = nullptr;
-    QAction* mmRunPause = nullptr;
-    QAction* mmRunStep = nullptr;
-    QAction* mmRunBreak = nullptr;
+    QAction* runAction = nullptr;
+    QAction* pauseAction = nullptr;
+    QAction* stepAction = nullptr;
+    QAction* breakAction = nullptr;
 
     // Each speed item carries its level (1 to 5) as its data().
-    QAction* mmSpeed5 = nullptr;
-    QAction* mmSpeed4 = nullptr;
-    QAction* mmSpeed3 = nullptr;
-    QAction* mmSpeed2 = nullptr;
-    QAction* mmSpeed1 = nullptr;
+    QAction* speedVeryFastAction = nullptr;
+    QAction* speedFastAction = nullptr;
+    QAction* speedMediumAction = nullptr;
+    QAction* speedSlowAction = nullptr;
+    QAction* speedVerySlowAction = nullptr;
     QActionGroup* speedGroup = nullptr;
 
-    QAction* mmHelpCont = nullptr;
+    QAction* helpContentsAction = nullptr;
     QAction* aboutAction = nullptr;
 
     // Pop-up menus and their items.
-    QMenu* pmSgMain = nullptr;
-    QAction* pmDelRow = nullptr;
-    QAction* pmInsRow = nullptr;
-    QAction* pmPlusRow = nullptr;
-    QAction* pmDelCol = nullptr;
-    QAction* pmInsCol = nullptr;
-    QAction* pmPlusCol = nullptr;
-    QAction* pmClearTable = nullptr;
-    QAction* pmClearRow = nullptr;
-    QAction* pmClearCol = nullptr;
+    QMenu* tableMenu = nullptr;
+    QAction* tableDeleteRowAction = nullptr;
+    QAction* tableInsertRowAction = nullptr;
+    QAction* tableAppendRowAction = nullptr;
+    QAction* tableDeleteColumnAction = nullptr;
+    QAction* tableInsertColumnAction = nullptr;
+    QAction* tableAppendColumnAction = nullptr;
+    QAction* tableClearAction = nullptr;
+    QAction* tableClearRowAction = nullptr;
+    QAction* tableClearColumnAction = nullptr;
 
-    QMenu* pmUslovie = nullptr;
-    QAction* pmUslovieClear = nullptr;
-    QAction* pmUslovieHide = nullptr;
+    QMenu* statementMenu = nullptr;
+    QAction* statementClearAction = nullptr;
+    QAction* statementHideAction = nullptr;
 
-    QMenu* pmLenta = nullptr;
-    QAction* pmLentaMark = nullptr;
-    QAction* pmLentaSimvol = nullptr;
-    QAction* pmLentaChange = nullptr;
-    QAction* pmLentaClear = nullptr;
-    QAction* pmLentaMem = nullptr;
-    QAction* pmLentaPaste = nullptr;
+    QMenu* tapeMenu = nullptr;
+    QAction* tapeMarkAction = nullptr;
+    QAction* tapeWriteSymbolAction = nullptr;
+    QAction* tapeChangeSymbolAction = nullptr;
+    QAction* tapeClearAction = nullptr;
+    QAction* tapeMemoriseAction = nullptr;
+    QAction* tapeRestoreAction = nullptr;
 
-    QMenu* pmCommTur = nullptr;
-    QAction* pmCommTurClear = nullptr;
+    QMenu* commentsMenu = nullptr;
+    QAction* commentsClearAction = nullptr;
 
-    QMenu* pmAlf = nullptr;
-    QAction* pmAlfClear = nullptr;
-    QAction* pmAlfHide = nullptr;
+    QMenu* alphabetMenu = nullptr;
+    QAction* alphabetClearAction = nullptr;
+    QAction* alphabetHideAction = nullptr;
 
     // Its one item is bound to no command.
-    QMenu* pmLbStatus = nullptr;
-    QAction* pmLbStatusHide = nullptr;
+    QMenu* alphabetFrameMenu = nullptr;
+    QAction* alphabetFrameHideAction = nullptr;
 
-    QMenu* pmSost = nullptr;
-    QAction* pmSostHide = nullptr;
+    QMenu* statusBarMenu = nullptr;
+    QAction* statusBarHideAction = nullptr;
 
-    QMenu* pmToolBar = nullptr;
-    QAction* pmToolBarHide = nullptr;
+    QMenu* toolBarMenu = nullptr;
+    QAction* toolBarHideAction = nullptr;
 
 private:
     QHash<QString, QAction*> actions_;

@@ -46,7 +46,7 @@ public:
     // none (an empty text or "нет").
     void DrawSymbolButton(const QString& symbol);
 
-    // The pop-up menu the toolbar opens on a right click (`pmToolBar`).
+    // The pop-up menu the toolbar opens on a right click (`toolBarMenu`).
     void SetPopup(QMenu* menu) { popup_ = menu; }
 
 Q_SIGNALS:

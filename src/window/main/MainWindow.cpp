@@ -46,8 +46,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     help_ = new HelpWindow(this);
     wiring_ = new CommandWiring(*this);
 
-    connect(&bench_.run(), &RunController::ControlsChanged, this, &MainWindow::ApplyControls);
-    connect(&bench_.run(), &RunController::TableFocusRequested, this, [this] {
+    connect(&bench_.RunControl(), &RunController::ControlsChanged, this,
+            &MainWindow::ApplyControls);
+    connect(&bench_.RunControl(), &RunController::TableFocusRequested, this, [this] {
         if (CurrentTable()->isVisible()) {
             CurrentTable()->setFocus();
         }
@@ -57,14 +58,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
         connect(machine, &Machine::DocumentNameChanged, this, &MainWindow::UpdateTitle);
     }
     UpdateTitle();
-    Bars().ApplyMachineVisibility(MachineKind::Pst);
+    Bars().ApplyMachineVisibility(MachineKind::Post);
     // Until the first switch the Turing entries of the clearing submenu
     // stay offered, acting on the empty Turing machine.
-    for (QAction* item : {Bars().Menu().mmCommClearTur, Bars().Menu().mmCommClearAlf,
-                          Bars().Menu().mmCommClearComm}) {
+    for (QAction* item : {Bars().Menu().turingClearSeparator, Bars().Menu().clearAlphabetAction,
+                          Bars().Menu().clearCommentsAction}) {
         item->setVisible(true);
     }
-    ShowMachineViews(MachineKind::Pst);
+    ShowMachineViews(MachineKind::Post);
     postTable_->setFocus();
 }
 
@@ -72,14 +73,14 @@ MainWindow::~MainWindow() = default;
 
 QPlainTextEdit* MainWindow::BuildStatement(Machine& machine, const QString& hint) {
     auto* memo = new QPlainTextEdit(panel1_);
-    memo->setObjectName(machine.Kind() == MachineKind::Pst ? QStringLiteral("memUsloviePst")
-                                                           : QStringLiteral("memUslovieTur"));
+    memo->setObjectName(machine.Kind() == MachineKind::Post ? QStringLiteral("memUsloviePst")
+                                                            : QStringLiteral("memUslovieTur"));
     memo->setPlainText(machine.Statement());
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setToolTip(hint);
     memo->setStatusTip(hint);
-    MainMenu::Attach(memo, Bars().Menu().pmUslovie);
+    MainMenu::Attach(memo, Bars().Menu().statementMenu);
     // Typed text keeps to what a document can store; the model's text is
     // copied back only when it differs, so the caret stays where it is.
     connect(memo, &QPlainTextEdit::textChanged, this, [memo, &machine] {
@@ -105,30 +106,30 @@ void MainWindow::BuildRegions() {
     panel1_->setObjectName(QStringLiteral("Panel1"));
     panel1_->setFixedHeight(34);
     auto* statementLayout = new QStackedLayout(panel1_);
-    memUsloviePst_ = BuildStatement(
+    postStatement_ = BuildStatement(
         bench_.Post(), QStringLiteral("Условие задачи машины Поста. Его можно спрятать"));
-    memUslovieTur_ = BuildStatement(
+    turingStatement_ = BuildStatement(
         bench_.Turing(), QStringLiteral("Условие задачи машины Тьюринга. Его можно спрятать"));
-    statementLayout->addWidget(memUsloviePst_);
-    statementLayout->addWidget(memUslovieTur_);
+    statementLayout->addWidget(postStatement_);
+    statementLayout->addWidget(turingStatement_);
 
     tape_ = new TapePanel(bench_, central);
     tape_->setObjectName(QStringLiteral("Panel2"));
-    tape_->SetPopupMenu(Bars().Menu().pmLenta);
+    tape_->SetPopupMenu(Bars().Menu().tapeMenu);
 
     alphabet_ = new TuringAlphabetPanel(bench_, central);
     alphabet_->setObjectName(QStringLiteral("Panel4"));
-    MainMenu::Attach(alphabet_->Frame(), Bars().Menu().pmLbStatus);
-    alphabet_->SetPopupMenu(Bars().Menu().pmAlf);
+    MainMenu::Attach(alphabet_->Frame(), Bars().Menu().alphabetFrameMenu);
+    alphabet_->SetPopupMenu(Bars().Menu().alphabetMenu);
 
     panel5_ = new QStackedWidget(central);
     panel5_->setObjectName(QStringLiteral("Panel5"));
     postTable_ = new PostTableView(bench_, panel5_);
     postTable_->setObjectName(QStringLiteral("sgMainPst"));
-    postTable_->SetContextMenu(Bars().Menu().pmSgMain);
+    postTable_->SetContextMenu(Bars().Menu().tableMenu);
     turingPanel_ = new TuringTablePanel(bench_, panel5_);
-    turingPanel_->Table()->SetContextMenu(Bars().Menu().pmSgMain);
-    MainMenu::Attach(turingPanel_->Comments(), Bars().Menu().pmCommTur);
+    turingPanel_->Table()->SetContextMenu(Bars().Menu().tableMenu);
+    MainMenu::Attach(turingPanel_->Comments(), Bars().Menu().commentsMenu);
     panel5_->addWidget(postTable_);
     panel5_->addWidget(turingPanel_);
 
@@ -143,18 +144,18 @@ void MainWindow::BuildRegions() {
 }
 
 QPlainTextEdit* MainWindow::Statement(MachineKind kind) const {
-    return kind == MachineKind::Pst ? memUsloviePst_ : memUslovieTur_;
+    return kind == MachineKind::Post ? postStatement_ : turingStatement_;
 }
 
 QWidget* MainWindow::CurrentTable() const {
-    if (bench_.Kind() == MachineKind::Pst) {
+    if (bench_.Kind() == MachineKind::Post) {
         return postTable_;
     }
     return turingPanel_->Table();
 }
 
 void MainWindow::ShowMachineViews(MachineKind entering) {
-    const bool post = entering == MachineKind::Pst;
+    const bool post = entering == MachineKind::Post;
     static_cast<QStackedLayout*>(panel1_->layout())->setCurrentWidget(Statement(entering));
     panel5_->setCurrentWidget(post ? static_cast<QWidget*>(postTable_) : turingPanel_);
     tape_->FollowMachineKind();
@@ -169,7 +170,7 @@ void MainWindow::EnterMachine(MachineKind kind) {
 }
 
 void MainWindow::ChoosePostMachine() {
-    const bool wasPost = bench_.Kind() == MachineKind::Pst;
+    const bool wasPost = bench_.Kind() == MachineKind::Post;
     Bars().Menu().postMachineAction->setChecked(true);
     if (wasPost) {
         return;  // the views already show the Post machine
@@ -179,12 +180,12 @@ void MainWindow::ChoosePostMachine() {
         views.Toggle(ViewToggles::View::Alphabet);
         views.SetAlphabetWasVisible(true);
     }
-    EnterMachine(MachineKind::Pst);
+    EnterMachine(MachineKind::Post);
     postTable_->setFocus();
 }
 
 void MainWindow::ChooseTuringMachine() {
-    const bool wasTuring = bench_.Kind() == MachineKind::Tur;
+    const bool wasTuring = bench_.Kind() == MachineKind::Turing;
     Bars().Menu().turingMachineAction->setChecked(true);
     if (wasTuring) {
         return;  // re-selecting leaves the views as they are
@@ -195,7 +196,7 @@ void MainWindow::ChooseTuringMachine() {
         views.Toggle(ViewToggles::View::Alphabet);
     }
     firstTuringEntry_ = false;
-    EnterMachine(MachineKind::Tur);
+    EnterMachine(MachineKind::Turing);
     if (views.IsShown(ViewToggles::View::Alphabet)) {
         alphabet_->Editor()->setFocus();
     } else {
@@ -204,20 +205,21 @@ void MainWindow::ChooseTuringMachine() {
 }
 
 void MainWindow::ApplyControls() {
-    const ControlStates& c = bench_.run().Controls();
+    const ControlStates& c = bench_.RunControl().Controls();
     // While a scroll to a used bound runs, nothing but the view menu and the
     // two bound buttons may change the tape.
     if (c.boundScroll) {
         bars_->ToolBar().setEnabled(false);
-        for (QMenu* menu : {Bars().Menu().mmFile, Bars().Menu().mmInter, Bars().Menu().mmComm,
-                            Bars().Menu().mmRun, Bars().Menu().mmSpeed, Bars().Menu().mmHelp}) {
+        for (QMenu* menu :
+             {Bars().Menu().fileMenu, Bars().Menu().interpreterMenu, Bars().Menu().commandsMenu,
+              Bars().Menu().runMenu, Bars().Menu().speedMenu, Bars().Menu().helpMenu}) {
             menu->menuAction()->setEnabled(false);
         }
         panel5_->setEnabled(false);
     } else {
         bars_->ToolBar().setEnabled(true);
-        Bars().Menu().mmRun->menuAction()->setEnabled(true);
-        Bars().Menu().mmSpeed->menuAction()->setEnabled(true);
+        Bars().Menu().runMenu->menuAction()->setEnabled(true);
+        Bars().Menu().speedMenu->menuAction()->setEnabled(true);
         panel5_->setEnabled(true);
         bars_->ApplyControls(c);
     }
@@ -251,7 +253,7 @@ void MainWindow::BuildStatusBar() {
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
         auto* label = new StatusBarPanel(
             i == Workbench::PanelModified ? Qt::AlignHCenter : Qt::AlignLeft, bar);
-        label->setText(bench_.StatusText(i));
+        label->SetText(bench_.StatusText(i));
         const int width = Workbench::StatusPanelWidths[std::size_t(i)];
         if (i == Workbench::PanelMessage) {
             // The message panel gives way when the window is at its
@@ -266,7 +268,7 @@ void MainWindow::BuildStatusBar() {
         statusPanels_[std::size_t(i)] = label;
     }
     connect(&bench_, &Workbench::StatusTextChanged, this, [this](int panel) {
-        statusPanels_[std::size_t(panel)]->setText(bench_.StatusText(panel));
+        statusPanels_[std::size_t(panel)]->SetText(bench_.StatusText(panel));
     });
 }
 

@@ -31,7 +31,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Workbench& bench() { return bench_; }
+    Workbench& Bench() { return bench_; }
     StatusBarPanel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
 
     DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
@@ -93,8 +93,8 @@ private:
     CommandWiring* wiring_ = nullptr;
 
     QWidget* panel1_ = nullptr;
-    QPlainTextEdit* memUsloviePst_ = nullptr;
-    QPlainTextEdit* memUslovieTur_ = nullptr;
+    QPlainTextEdit* postStatement_ = nullptr;
+    QPlainTextEdit* turingStatement_ = nullptr;
     TapePanel* tape_ = nullptr;
     TuringAlphabetPanel* alphabet_ = nullptr;
     QStackedWidget* panel5_ = nullptr;

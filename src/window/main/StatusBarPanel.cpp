@@ -8,7 +8,7 @@ StatusBarPanel::StatusBarPanel(Qt::Alignment alignment, QWidget* parent)
     setFrameShadow(QFrame::Sunken);
 }
 
-void StatusBarPanel::setText(const QString& text) {
+void StatusBarPanel::SetText(const QString& text) {
     if (text != text_) {
         text_ = text;
         update();

@@ -12,8 +12,8 @@ class StatusBarPanel : public QFrame {
 public:
     StatusBarPanel(Qt::Alignment alignment, QWidget* parent = nullptr);
 
-    const QString& text() const { return text_; }
-    void setText(const QString& text);
+    const QString& Text() const { return text_; }
+    void SetText(const QString& text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -158,8 +158,8 @@ ToolPictures::ToolPictures() {
             QPainter painter(&image);
             DrawPicture(painter, i);
         }
-        img1_[std::size_t(i)] = QPixmap::fromImage(image);
-        img2_[std::size_t(i)] = Embossed(image);
+        enabled_[std::size_t(i)] = QPixmap::fromImage(image);
+        disabled_[std::size_t(i)] = Embossed(image);
     }
     // The change-symbol button opens the choice of symbol: a drop-down arrow.
     QImage arrow = NewImage(SymbolChangeSize);
@@ -167,16 +167,16 @@ ToolPictures::ToolPictures() {
         QPainter painter(&arrow);
         Fill(painter, QPolygon({QPoint(2, 8), QPoint(8, 8), QPoint(5, 11)}), kBlack, kBlack);
     }
-    img3_[0] = QPixmap::fromImage(arrow);
-    img3_[1] = Embossed(arrow);
+    symbolChange_[0] = QPixmap::fromImage(arrow);
+    symbolChange_[1] = Embossed(arrow);
 }
 
 const QPixmap& ToolPictures::Enabled(int index) const {
-    return img1_[std::size_t(qBound(0, index, Count - 1))];
+    return enabled_[std::size_t(qBound(0, index, Count - 1))];
 }
 
 const QPixmap& ToolPictures::Disabled(int index) const {
-    return img2_[std::size_t(qBound(0, index, Count - 1))];
+    return disabled_[std::size_t(qBound(0, index, Count - 1))];
 }
 
 QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font) {

@@ -24,14 +24,14 @@ public:
     // pause, step, break, mark.
     const QPixmap& Enabled(int index) const;   // img1
     const QPixmap& Disabled(int index) const;  // img2
-    const QPixmap& SymbolChange(bool enabled) const { return img3_[enabled ? 0 : 1]; }
+    const QPixmap& SymbolChange(bool enabled) const { return symbolChange_[enabled ? 0 : 1]; }
 
     // Button 11's face: the symbol at (5, 4), or "нет" at (1, 4) when
     // `symbol` is empty or "нет", in bold black on the button face.
     static QPixmap SymbolPicture(const QString& symbol, QFont font);
 
 private:
-    std::array<QPixmap, Count> img1_;
-    std::array<QPixmap, Count> img2_;
-    std::array<QPixmap, 2> img3_;
+    std::array<QPixmap, Count> enabled_;
+    std::array<QPixmap, Count> disabled_;
+    std::array<QPixmap, 2> symbolChange_;
 };

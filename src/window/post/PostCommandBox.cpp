@@ -84,7 +84,7 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
             PostTableDelegate::DrawSymbol(painter, QRectF(0, 0, IconSize, IconSize), code,
                                           QColor(0, 0, 128));
         }
-        imgArrows_[std::size_t(code)] = picture;
+        arrowPictures_[std::size_t(code)] = picture;
         addItem(code > 0 ? QIcon(picture) : QIcon(), ItemText(code));
     }
     setItemDelegate(new ItemDelegate(this));
@@ -94,8 +94,8 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     hide();
 }
 
-const QPixmap& PostCommandBox::ImgArrows(int code) const {
-    return imgArrows_[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
+const QPixmap& PostCommandBox::ArrowPicture(int code) const {
+    return arrowPictures_[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
 }
 
 bool PostCommandBox::DroppedDown() const {
@@ -139,7 +139,7 @@ void PostCommandBox::PaintItem(QPainter& painter, const QRect& rect, int index,
     if (index >= 1 && index < ItemCount) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawPixmap(QRect(rect.left() + 1, rect.top() + 1, IconSize - 4, IconSize - 4),
-                           ImgArrows(index));
+                           ArrowPicture(index));
         textLeft = rect.left() + IconSize - 2;
     }
     painter.setFont(font());

@@ -2,7 +2,7 @@
 // The command chooser of the Post table (cbCommands): an owner-drawn list of
 // the seven command codes, item index = code (item 0 is "no command", then
 // "Влево", "Вправо", "Метка", "Удал.", "Перех.", "Стоп"), each with its icon
-// from ImgArrows (16 x 16, drawn once when the box is made). It is 50 pixels
+// from ArrowPicture (16 x 16, drawn once when the box is made). It is 50 pixels
 // wide and never reached with Tab.
 //
 // The box only reports what the user does; the table view decides what it
@@ -28,8 +28,8 @@ public:
 
     explicit PostCommandBox(QWidget* parent = nullptr);
 
-    // ImgArrows; index 0 is an empty picture.
-    const QPixmap& ImgArrows(int code) const;
+    // ArrowPicture; index 0 is an empty picture.
+    const QPixmap& ArrowPicture(int code) const;
 
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
@@ -63,7 +63,7 @@ protected:
 private:
     bool ListKey(QKeyEvent* event);
 
-    std::array<QPixmap, ItemCount> imgArrows_;
+    std::array<QPixmap, ItemCount> arrowPictures_;
     int tag_ = 0;
     int pressedKey_ = 0;  // a key pressed in the box and not yet released
 };

@@ -135,8 +135,8 @@ QPixmap PostTableDelegate::DrawPicture(int code, const QColor& ground) {
 PostTableDelegate::PostTableDelegate(PostMachine& post, QObject* parent)
     : QStyledItemDelegate(parent), post_(post) {
     for (int code = 0; code < CodeCount; ++code) {
-        imgWhite_[std::size_t(code)] = DrawPicture(code, Qt::white);
-        imgGreen_[std::size_t(code)] = DrawPicture(code, GreenGround());
+        whitePictures_[std::size_t(code)] = DrawPicture(code, Qt::white);
+        greenPictures_[std::size_t(code)] = DrawPicture(code, GreenGround());
     }
 }
 
@@ -169,7 +169,7 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         case PostTable::ColCommand: {
             painter->fillRect(rect, green ? GreenGround() : QColor(Qt::white));
             const int code = CodeOf(table.Code(row));
-            painter->drawPixmap(rect.topLeft(), green ? ImgGreen(code) : ImgWhite(code));
+            painter->drawPixmap(rect.topLeft(), green ? GreenPicture(code) : WhitePicture(code));
             if (code < 0) {
                 // Only a damaged document holds such a code; show it as it
                 // stands so that the row can be found and corrected.

@@ -1,7 +1,7 @@
 #pragma once
 // Draws the cells of the Post program table (sgMainPst) and opens the
 // in-place editor of the jump and comment columns. It owns the two lists of
-// command pictures, ImgWhite and ImgGreen (50 x 17, one per command code 0
+// command pictures, WhitePicture and GreenPicture (50 x 17, one per command code 0
 // to 6), drawn once when it is made. It keeps no cell text: every paint
 // reads the PostMachine, whose running row is drawn green while a run is
 // active. Drawing a row whose code cell is empty stores "0" there, so that
@@ -37,8 +37,8 @@ public:
 
     explicit PostTableDelegate(PostMachine& post, QObject* parent = nullptr);
 
-    const QPixmap& ImgWhite(int code) const { return imgWhite_[Index(code)]; }
-    const QPixmap& ImgGreen(int code) const { return imgGreen_[Index(code)]; }
+    const QPixmap& WhitePicture(int code) const { return whitePictures_[Index(code)]; }
+    const QPixmap& GreenPicture(int code) const { return greenPictures_[Index(code)]; }
 
     // Called whenever an in-place editor opens on a cell, before the user
     // types anything (the edit prologue hangs here).
@@ -60,6 +60,6 @@ private:
     void EditorTextEdited(QLineEdit* editor);
 
     PostMachine& post_;
-    std::array<QPixmap, CodeCount> imgWhite_;
-    std::array<QPixmap, CodeCount> imgGreen_;
+    std::array<QPixmap, CodeCount> whitePictures_;
+    std::array<QPixmap, CodeCount> greenPictures_;
 };

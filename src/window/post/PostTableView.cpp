@@ -71,18 +71,18 @@ PostTableView::PostTableView(Workbench& bench, QWidget* parent)
 
     chooser_ = new PostCommandBox(viewport());
     chooser_->setFont(cellFont);
-    connect(chooser_, &PostCommandBox::Chosen, this, &PostTableView::cbCommandsChange);
-    connect(chooser_, &PostCommandBox::KeyUp, this, &PostTableView::cbCommandsKeyUp);
-    connect(chooser_, &PostCommandBox::Exited, this, &PostTableView::cbCommandsExit);
+    connect(chooser_, &PostCommandBox::Chosen, this, &PostTableView::OnChooserChanged);
+    connect(chooser_, &PostCommandBox::KeyUp, this, &PostTableView::OnChooserKeyUp);
+    connect(chooser_, &PostCommandBox::Exited, this, &PostTableView::OnChooserLeft);
 
     connect(&table_, &TextTable::CursorChanged, this, &PostTableView::FollowCursor);
     connect(model_, &QAbstractItemModel::modelReset, this, &PostTableView::ModelReset);
-    RunController& run = bench_.run();
+    RunController& run = bench_.RunControl();
     connect(&run, &RunController::RunViewChanged, this, &PostTableView::RunViewChanged);
     connect(&run, &RunController::ControlsChanged, this,
-            [this] { setEnabled(bench_.run().Controls().postTable); });
+            [this] { setEnabled(bench_.RunControl().Controls().postTable); });
     connect(&run, &RunController::TableFocusRequested, this, [this] {
-        if (bench_.Kind() == MachineKind::Pst) {
+        if (bench_.Kind() == MachineKind::Post) {
             setFocus();
         }
     });
@@ -170,7 +170,7 @@ void PostTableView::ModelReset() {
 // --- the running row -------------------------------------------------------
 
 int PostTableView::RunningRow() const {
-    const RunController& run = bench_.run();
+    const RunController& run = bench_.RunControl();
     return run.Active(post_) ? run.Position(post_).at : 0;
 }
 
@@ -382,12 +382,12 @@ void PostTableView::FinishClose(bool takeFocus) {
     }
 }
 
-void PostTableView::cbCommandsChange() {
+void PostTableView::OnChooserChanged() {
     bench_.NoteEdit();
     CommitCommandChooser();
 }
 
-void PostTableView::cbCommandsKeyUp(int key) {
+void PostTableView::OnChooserKeyUp(int key) {
     if (!chooserOpen_) {
         return;
     }
@@ -421,7 +421,7 @@ void PostTableView::cbCommandsKeyUp(int key) {
     }
 }
 
-void PostTableView::cbCommandsExit() {
+void PostTableView::OnChooserLeft() {
     // The user put the focus on another widget; it stays there.
     if (chooserOpen_) {
         HideChooser();

@@ -93,9 +93,9 @@ protected:
 
 private:
     // The handlers of the chooser's events.
-    void cbCommandsChange();
-    void cbCommandsKeyUp(int key);
-    void cbCommandsExit();
+    void OnChooserChanged();
+    void OnChooserKeyUp(int key);
+    void OnChooserLeft();
 
     void HideChooser();
     // What closing does after the chooser is hidden: the row appended on

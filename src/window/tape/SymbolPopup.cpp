@@ -15,32 +15,32 @@ SymbolPopup::SymbolPopup(TuringMachine& turing, QWidget* parent)
     setFixedSize(FormWidth, FormHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    lbAlf_ = new QListWidget(this);
-    lbAlf_->setObjectName(QStringLiteral("lbAlf"));
-    lbAlf_->setUniformItemSizes(true);
-    lbAlf_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbAlf_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QFont font = lbAlf_->font();
+    symbolList_ = new QListWidget(this);
+    symbolList_->setObjectName(QStringLiteral("lbAlf"));
+    symbolList_->setUniformItemSizes(true);
+    symbolList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    symbolList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QFont font = symbolList_->font();
     font.setPixelSize(11);
-    lbAlf_->setFont(font);
-    layout->addWidget(lbAlf_);
-    setFocusProxy(lbAlf_);
-    lbAlf_->installEventFilter(this);
-    connect(lbAlf_, &QListWidget::itemClicked, this, [this] { Choose(); });
+    symbolList_->setFont(font);
+    layout->addWidget(symbolList_);
+    setFocusProxy(symbolList_);
+    symbolList_->installEventFilter(this);
+    connect(symbolList_, &QListWidget::itemClicked, this, [this] { Choose(); });
 }
 
 void SymbolPopup::Popup(const QPoint& screenPos, TapeGridWidget* grid) {
-    lbAlf_->clear();
+    symbolList_->clear();
     QStringList items{TuringMachine::NoSymbolText()};
     for (QChar symbol : turing_.Alphabet()) {
         items.append(QString(symbol));
     }
     for (const QString& text : items) {
-        auto* item = new QListWidgetItem(text, lbAlf_);
+        auto* item = new QListWidgetItem(text, symbolList_);
         item->setSizeHint(QSize(FormWidth - 4, ItemHeight));
     }
-    lbAlf_->setCurrentRow(-1);
-    lbAlf_->clearSelection();
+    symbolList_->setCurrentRow(-1);
+    symbolList_->clearSelection();
     grid_ = grid;
     if (grid_) {
         gridAnchor_ = grid_->AnchorCol();
@@ -50,16 +50,16 @@ void SymbolPopup::Popup(const QPoint& screenPos, TapeGridWidget* grid) {
     show();
     raise();
     activateWindow();
-    lbAlf_->setFocus(Qt::PopupFocusReason);
+    symbolList_->setFocus(Qt::PopupFocusReason);
 }
 
 int SymbolPopup::Highlighted() const {
-    const int row = lbAlf_->currentRow();
-    return row >= 0 && lbAlf_->item(row)->isSelected() ? row : -1;
+    const int row = symbolList_->currentRow();
+    return row >= 0 && symbolList_->item(row)->isSelected() ? row : -1;
 }
 
 void SymbolPopup::MoveHighlight(int delta) {
-    const int count = lbAlf_->count();
+    const int count = symbolList_->count();
     if (count == 0) {
         return;
     }
@@ -68,7 +68,7 @@ void SymbolPopup::MoveHighlight(int delta) {
     if (current >= 0) {
         row = std::clamp(current + delta, 0, count - 1);
     }
-    lbAlf_->setCurrentRow(row);
+    symbolList_->setCurrentRow(row);
 }
 
 void SymbolPopup::Choose() {
@@ -76,7 +76,7 @@ void SymbolPopup::Choose() {
     if (row < 0) {
         return;
     }
-    turing_.currentTapeSymbol = lbAlf_->item(row)->text();
+    turing_.currentTapeSymbol = symbolList_->item(row)->text();
     // The list must be gone before the tape takes the focus back, since a
     // pop-up keeps the keyboard while it is open.
     hide();
@@ -88,7 +88,7 @@ void SymbolPopup::Choose() {
 }
 
 bool SymbolPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != lbAlf_) {
+    if (watched != symbolList_) {
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {

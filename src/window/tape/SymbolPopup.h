@@ -26,7 +26,7 @@ public:
     // Rebuilds the items, remembers the tape grid's selection and shows the
     // list at `screenPos` with the focus in it.
     void Popup(const QPoint& screenPos, TapeGridWidget* grid);
-    QListWidget* List() const { return lbAlf_; }
+    QListWidget* List() const { return symbolList_; }
     // The highlighted item's row, -1 for none.
     int Highlighted() const;
 
@@ -48,7 +48,7 @@ protected:
 
 private:
     TuringMachine& turing_;
-    QListWidget* lbAlf_;
+    QListWidget* symbolList_;
     TapeGridWidget* grid_ = nullptr;
     int gridAnchor_ = 13;
     int gridFocus_ = 13;

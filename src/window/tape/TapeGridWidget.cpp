@@ -53,8 +53,8 @@ int TapeGridWidget::ColumnAtX(int x) {
 
 TapeGridWidget::TapeGridWidget(Workbench& bench, MachineKind kind, QWidget* parent)
     : QWidget(parent), bench_(bench), kind_(kind) {
-    setObjectName(kind == MachineKind::Pst ? QStringLiteral("sgLentaPst")
-                                           : QStringLiteral("sgLentaTur"));
+    setObjectName(kind == MachineKind::Post ? QStringLiteral("sgLentaPst")
+                                            : QStringLiteral("sgLentaTur"));
     setFixedSize(GridWidth, RowHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -108,7 +108,7 @@ bool TapeGridWidget::SelectionShown() const {
     if (hasFocus()) {
         return true;
     }
-    return kind_ == MachineKind::Tur && shownElsewhere_ && shownElsewhere_();
+    return kind_ == MachineKind::Turing && shownElsewhere_ && shownElsewhere_();
 }
 
 void TapeGridWidget::UpdateColumns(int from, int to) {
@@ -139,7 +139,7 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
     const int T = cell.top();
     const int R = L + cell.width();
     const int B = T + cell.height();
-    const bool post = kind_ == MachineKind::Pst;
+    const bool post = kind_ == MachineKind::Post;
     const bool carriage = col == TapeWindow::CarriageCol;
 
     bool used = false;
@@ -230,7 +230,7 @@ bool TapeGridWidget::TapeKeyDown(QKeyEvent* event) {
             const TapeWindow::ArrowStep step = TapeWindow::StepFocus(tape, focus_, left ? -1 : 1);
             switch (step.kind) {
                 case TapeWindow::ArrowStep::Refuse:
-                    bench_.ui().Beep();
+                    bench_.UiPort().Beep();
                     break;
                 case TapeWindow::ArrowStep::Scroll:
                     // The focus stays on the edge column and the tape moves
@@ -272,7 +272,7 @@ bool TapeGridWidget::TapeKeyDown(QKeyEvent* event) {
     if (command || text.isEmpty()) {
         return false;
     }
-    if (kind_ == MachineKind::Pst) {
+    if (kind_ == MachineKind::Post) {
         if (text == QStringLiteral(" ")) {
             Q_EMIT ToggleMarksRequested();
             return true;
@@ -351,7 +351,7 @@ void TapeGridWidget::focusInEvent(QFocusEvent* event) {
     // command brings the focus to it; coming back from a dialog, a menu or
     // another window keeps the selection.
     const Qt::FocusReason reason = event->reason();
-    if (kind_ == MachineKind::Pst && reason != Qt::ActiveWindowFocusReason &&
+    if (kind_ == MachineKind::Post && reason != Qt::ActiveWindowFocusReason &&
         reason != Qt::PopupFocusReason) {
         SelectCarriageCell();
     }

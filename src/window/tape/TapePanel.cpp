@@ -80,7 +80,7 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     setMinimumWidth(4 * ButtonWidth + 4 * kGap + TapeGridWidget::GridWidth);
 
     ruler_ = new TapeRulerWidget(bench_, this);
-    for (MachineKind kind : {MachineKind::Pst, MachineKind::Tur}) {
+    for (MachineKind kind : {MachineKind::Post, MachineKind::Turing}) {
         auto* grid = new TapeGridWidget(bench_, kind, this);
         grids_[std::size_t(kind)] = grid;
         connect(grid, &TapeGridWidget::ToggleMarksRequested, this, &TapePanel::ToggleMarks);
@@ -89,62 +89,70 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
         connect(grid, &TapeGridWidget::PopupMenuRequested, this, &TapePanel::OnPopupMenu);
     }
 
-    edNum_ = new QLineEdit(QStringLiteral("0"), this);
-    edNum_->setObjectName(QStringLiteral("edNum"));
-    edNum_->setMaxLength(4);
-    edNum_->setAlignment(Qt::AlignCenter);
-    edNum_->setTextMargins(0, 0, 0, 0);
-    edNum_->setStatusTip(QStringLiteral("Перейти к ячейке номер..."));
-    edNum_->setToolTip(QStringLiteral("Перейти к ячейке номер..."));
-    QFont boxFont = edNum_->font();
+    goToBox_ = new QLineEdit(QStringLiteral("0"), this);
+    goToBox_->setObjectName(QStringLiteral("edNum"));
+    goToBox_->setMaxLength(4);
+    goToBox_->setAlignment(Qt::AlignCenter);
+    goToBox_->setTextMargins(0, 0, 0, 0);
+    goToBox_->setStatusTip(QStringLiteral("Перейти к ячейке номер..."));
+    goToBox_->setToolTip(QStringLiteral("Перейти к ячейке номер..."));
+    QFont boxFont = goToBox_->font();
     boxFont.setPixelSize(10);
-    edNum_->setFont(boxFont);
+    goToBox_->setFont(boxFont);
     // Only what the user types moves the carriage; the box merely shows
     // the carriage when the program writes it.
-    connect(edNum_, &QLineEdit::textEdited, this, &TapePanel::OnGoToEdited);
+    connect(goToBox_, &QLineEdit::textEdited, this, &TapePanel::OnGoToEdited);
 
-    sbLeft2_ = MakeButton(this, QStringLiteral("sbLeft2"),
-                          QStringLiteral("Прокрутить до мининального значения"), true, true);
-    sbLeft_ = MakeButton(this, QStringLiteral("SbLeft"), QStringLiteral("Прокрутить ленту влево"),
-                         true, false);
-    sbRight_ = MakeButton(this, QStringLiteral("SbRight"),
-                          QStringLiteral("Прокрутить ленту вправо"), false, false);
-    sbRight2_ = MakeButton(this, QStringLiteral("sbRight2"),
-                           QStringLiteral("Прокрутить до максимального значения"), false, true);
-    sbLeft2_->setCheckable(true);
-    sbRight2_->setCheckable(true);
+    leftBoundButton_ =
+        MakeButton(this, QStringLiteral("sbLeft2"),
+                   QStringLiteral("Прокрутить до мининального значения"), true, true);
+    scrollLeftButton_ = MakeButton(this, QStringLiteral("SbLeft"),
+                                   QStringLiteral("Прокрутить ленту влево"), true, false);
+    scrollRightButton_ = MakeButton(this, QStringLiteral("SbRight"),
+                                    QStringLiteral("Прокрутить ленту вправо"), false, false);
+    rightBoundButton_ =
+        MakeButton(this, QStringLiteral("sbRight2"),
+                   QStringLiteral("Прокрутить до максимального значения"), false, true);
+    leftBoundButton_->setCheckable(true);
+    rightBoundButton_->setCheckable(true);
 
     using Side = TapeScroller::Side;
-    connect(sbLeft_, &QToolButton::pressed, this, [this] { scroller_->MouseDown(Side::Left); });
-    connect(sbLeft_, &QToolButton::released, this, [this] { scroller_->MouseUp(Side::Left); });
-    connect(sbLeft_, &QToolButton::clicked, this, [this] { scroller_->Click(Side::Left); });
-    connect(sbRight_, &QToolButton::pressed, this, [this] { scroller_->MouseDown(Side::Right); });
-    connect(sbRight_, &QToolButton::released, this, [this] { scroller_->MouseUp(Side::Right); });
-    connect(sbRight_, &QToolButton::clicked, this, [this] { scroller_->Click(Side::Right); });
+    connect(scrollLeftButton_, &QToolButton::pressed, this,
+            [this] { scroller_->MouseDown(Side::Left); });
+    connect(scrollLeftButton_, &QToolButton::released, this,
+            [this] { scroller_->MouseUp(Side::Left); });
+    connect(scrollLeftButton_, &QToolButton::clicked, this,
+            [this] { scroller_->Click(Side::Left); });
+    connect(scrollRightButton_, &QToolButton::pressed, this,
+            [this] { scroller_->MouseDown(Side::Right); });
+    connect(scrollRightButton_, &QToolButton::released, this,
+            [this] { scroller_->MouseUp(Side::Right); });
+    connect(scrollRightButton_, &QToolButton::clicked, this,
+            [this] { scroller_->Click(Side::Right); });
     connect(scroller_, &TapeScroller::RepeatRefused, this, [this](Side side) {
         // The release of this press may never come (the error dialog took
         // the mouse), so the button pops up now and its click is void.
-        (side == Side::Left ? sbLeft_ : sbRight_)->setDown(false);
+        (side == Side::Left ? scrollLeftButton_ : scrollRightButton_)->setDown(false);
     });
-    connect(sbLeft2_, &QToolButton::clicked, scroller_, &TapeScroller::sbLeft2Click);
-    connect(sbRight2_, &QToolButton::clicked, scroller_, &TapeScroller::sbRight2Click);
+    connect(leftBoundButton_, &QToolButton::clicked, scroller_, &TapeScroller::ScrollToLeftBound);
+    connect(rightBoundButton_, &QToolButton::clicked, scroller_, &TapeScroller::ScrollToRightBound);
     connect(scroller_, &TapeScroller::ModeChanged, this, [this](TapeScroller::BoundMode mode) {
-        sbLeft2_->setChecked(mode == TapeScroller::BoundMode::ToMin);
-        sbRight2_->setChecked(mode == TapeScroller::BoundMode::ToMax);
+        leftBoundButton_->setChecked(mode == TapeScroller::BoundMode::ToMin);
+        rightBoundButton_->setChecked(mode == TapeScroller::BoundMode::ToMax);
     });
 
-    fmAlf_ = new SymbolPopup(bench_.Turing(), this);
-    TapeGridWidget* turingGrid = grids_[std::size_t(MachineKind::Tur)];
-    turingGrid->SetSelectionShownElsewhere([this] { return fmAlf_->isVisible(); });
-    connect(fmAlf_, &SymbolPopup::VisibleChanged, turingGrid,
+    symbolPopup_ = new SymbolPopup(bench_.Turing(), this);
+    TapeGridWidget* turingGrid = grids_[std::size_t(MachineKind::Turing)];
+    turingGrid->SetSelectionShownElsewhere([this] { return symbolPopup_->isVisible(); });
+    connect(symbolPopup_, &SymbolPopup::VisibleChanged, turingGrid,
             [turingGrid] { turingGrid->update(); });
-    connect(fmAlf_, &SymbolPopup::SymbolChosen, this, [this](const QString& symbol) {
+    connect(symbolPopup_, &SymbolPopup::SymbolChosen, this, [this](const QString& symbol) {
         Q_EMIT SymbolChosen(symbol);
         WriteCurrentSymbol();
     });
 
     connect(&bench_, &Workbench::TapeChanged, this, &TapePanel::OnTapeChanged);
-    connect(&bench_.run(), &RunController::ControlsChanged, this, &TapePanel::ApplyControls);
+    connect(&bench_.RunControl(), &RunController::ControlsChanged, this, &TapePanel::ApplyControls);
     connect(&bench_.Turing(), &TuringMachine::DocumentLoaded, this, &TapePanel::TapeWindowRefresh);
 
     FollowMachineKind();
@@ -163,9 +171,9 @@ void TapePanel::resizeEvent(QResizeEvent* event) {
 void TapePanel::LayOut() {
     const int total = minimumWidth();
     int x = std::max(0, (width() - total) / 2);
-    sbLeft2_->move(x, kTapeTop);
+    leftBoundButton_->move(x, kTapeTop);
     x += ButtonWidth + kGap;
-    sbLeft_->move(x, kTapeTop);
+    scrollLeftButton_->move(x, kTapeTop);
     x += ButtonWidth + kGap;
     const int gridLeft = x;
     for (TapeGridWidget* grid : grids_) {
@@ -173,18 +181,18 @@ void TapePanel::LayOut() {
     }
     ruler_->move(gridLeft, kRulerTop);
     const int carriageLeft = gridLeft + TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol);
-    edNum_->setGeometry(carriageLeft + (TapeGridWidget::CarriageWidth - kBoxWidth) / 2, kBoxTop,
-                        kBoxWidth, kBoxHeight);
+    goToBox_->setGeometry(carriageLeft + (TapeGridWidget::CarriageWidth - kBoxWidth) / 2, kBoxTop,
+                          kBoxWidth, kBoxHeight);
     x += TapeGridWidget::GridWidth + kGap;
-    sbRight_->move(x, kTapeTop);
+    scrollRightButton_->move(x, kTapeTop);
     x += ButtonWidth + kGap;
-    sbRight2_->move(x, kTapeTop);
+    rightBoundButton_->move(x, kTapeTop);
 }
 
 void TapePanel::FollowMachineKind() {
     shownKind_ = bench_.Kind();
-    Grid(MachineKind::Pst)->setVisible(shownKind_ == MachineKind::Pst);
-    Grid(MachineKind::Tur)->setVisible(shownKind_ == MachineKind::Tur);
+    Grid(MachineKind::Post)->setVisible(shownKind_ == MachineKind::Post);
+    Grid(MachineKind::Turing)->setVisible(shownKind_ == MachineKind::Turing);
     ApplyControls();
     TapeWindowRefresh();
 }
@@ -198,13 +206,13 @@ void TapePanel::TapeWindowRefresh() {
 void TapePanel::ShowCarriageInBox() {
     shownCarriage_ = bench_.MachineOf(shownKind_).tape.CarriagePos();
     const QString text = QString::number(shownCarriage_);
-    if (edNum_->text() != text) {
+    if (goToBox_->text() != text) {
         // setText does not count as the user's edit, so showing the
         // carriage never marks the document modified.
-        const int cursor = edNum_->cursorPosition();
-        edNum_->setText(text);
-        if (edNum_->hasFocus()) {
-            edNum_->setCursorPosition(std::min(cursor, int(text.size())));
+        const int cursor = goToBox_->cursorPosition();
+        goToBox_->setText(text);
+        if (goToBox_->hasFocus()) {
+            goToBox_->setCursorPosition(std::min(cursor, int(text.size())));
         }
     }
 }
@@ -231,17 +239,17 @@ void TapePanel::OnGoToEdited(const QString& text) {
 }
 
 void TapePanel::ApplyControls() {
-    const ControlStates& c = bench_.run().Controls();
+    const ControlStates& c = bench_.RunControl().Controls();
     const bool free = !c.boundScroll;
-    sbLeft_->setEnabled(c.sbLeft && free);
-    sbRight_->setEnabled(c.sbRight && free);
-    edNum_->setEnabled(c.edNum && free);
-    sbLeft2_->setEnabled(c.sbLeft2);
-    sbRight2_->setEnabled(c.sbRight2);
-    Grid(MachineKind::Pst)
-        ->setEnabled(c.postTape && !(c.boundScroll && shownKind_ == MachineKind::Pst));
-    Grid(MachineKind::Tur)
-        ->setEnabled(c.turingTape && !(c.boundScroll && shownKind_ == MachineKind::Tur));
+    scrollLeftButton_->setEnabled(c.scrollLeft && free);
+    scrollRightButton_->setEnabled(c.scrollRight && free);
+    goToBox_->setEnabled(c.goToBox && free);
+    leftBoundButton_->setEnabled(c.leftBound);
+    rightBoundButton_->setEnabled(c.rightBound);
+    Grid(MachineKind::Post)
+        ->setEnabled(c.postTape && !(c.boundScroll && shownKind_ == MachineKind::Post));
+    Grid(MachineKind::Turing)
+        ->setEnabled(c.turingTape && !(c.boundScroll && shownKind_ == MachineKind::Turing));
 }
 
 bool TapePanel::TapeKeyDown(QKeyEvent* event) {
@@ -250,16 +258,16 @@ bool TapePanel::TapeKeyDown(QKeyEvent* event) {
 }
 
 void TapePanel::ToggleMarks() {
-    const TapeGridWidget* grid = Grid(MachineKind::Pst);
+    const TapeGridWidget* grid = Grid(MachineKind::Post);
     TapeEditing::ToggleMarks(bench_, grid->FirstSelected(), grid->LastSelected());
 }
 
 void TapePanel::ToggleMarksCommand() {
-    if (bench_.Kind() != MachineKind::Pst) {
+    if (bench_.Kind() != MachineKind::Post) {
         return;
     }
     bench_.NoteEdit();
-    TapeGridWidget* grid = Grid(MachineKind::Pst);
+    TapeGridWidget* grid = Grid(MachineKind::Post);
     if (!grid->hasFocus()) {
         // Taking the focus puts it on the carriage cell, so the command
         // acts on that cell alone; set it here as well, for a tape that
@@ -271,7 +279,7 @@ void TapePanel::ToggleMarksCommand() {
 }
 
 void TapePanel::WriteSymbolToSelection(QChar ch) {
-    const TapeGridWidget* grid = Grid(MachineKind::Tur);
+    const TapeGridWidget* grid = Grid(MachineKind::Turing);
     TapeEditing::WriteSymbolToSelection(bench_, ch, grid->FirstSelected(), grid->LastSelected());
 }
 
@@ -280,19 +288,19 @@ void TapePanel::WriteCurrentSymbol() {
 }
 
 void TapePanel::OnDoubleClick(int col) {
-    if (bench_.Kind() == MachineKind::Pst) {
+    if (bench_.Kind() == MachineKind::Post) {
         TapeEditing::ToggleMarkAt(bench_, col);
         return;
     }
-    Grid(MachineKind::Tur)->Select(col, col);
+    Grid(MachineKind::Turing)->Select(col, col);
     WriteCurrentSymbol();
 }
 
 void TapePanel::ChangeSymbol(const QPoint& screenPos) {
-    if (bench_.Kind() != MachineKind::Tur) {
+    if (bench_.Kind() != MachineKind::Turing) {
         return;
     }
-    fmAlf_->Popup(screenPos, Grid(MachineKind::Tur));
+    symbolPopup_->Popup(screenPos, Grid(MachineKind::Turing));
 }
 
 QPoint TapePanel::SymbolListFromButton(const QPoint& windowTopLeft, int button11Left) {
@@ -326,11 +334,11 @@ void TapePanel::RestoreTape() {
     TapeWindowRefresh();
 }
 
-void TapePanel::mmCommLeftClick() {
+void TapePanel::CarriageLeft() {
     TapeEditing::CarriageLeft(bench_);
 }
 
-void TapePanel::mmCommRightClick() {
+void TapePanel::CarriageRight() {
     TapeEditing::CarriageRight(bench_);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 // The tape panel of the main window (Panel2, 85 pixels high): both machines'
 // tape grids (only the current machine's is shown), the number ruler, the
-// go-to box edNum, the scroll buttons SbLeft and SbRight with their
-// accelerating auto-repeat and the scroll-to-bound buttons sbLeft2 and
-// sbRight2, plus the pop-up symbol list. It draws from the Workbench at
+// go-to box, the two scroll buttons with their accelerating auto-repeat and
+// the two scroll-to-bound buttons, plus the pop-up symbol list. It draws from the Workbench at
 // every paint and follows Workbench::TapeChanged; its controls follow the
 // run controller's ControlStates.
 //
-// The main window connects its menus, the pop-up menu pmLenta and the
+// The main window connects its menus, the pop-up menu tapeMenu and the
 // toolbar to the command slots below, calls FollowMachineKind() after every
 // interpreter switch, and hands on the tape keys it receives itself
 // (TapeKeyDown).
@@ -38,15 +37,15 @@ public:
     TapeGridWidget* Grid(MachineKind kind) const;  // sgLentaPst, sgLentaTur
     TapeGridWidget* CurrentGrid() const { return Grid(shownKind_); }
     TapeRulerWidget* Ruler() const { return ruler_; }  // sgNum
-    QLineEdit* GoToBox() const { return edNum_; }      // edNum
-    QToolButton* SbLeft() const { return sbLeft_; }
-    QToolButton* SbRight() const { return sbRight_; }
-    QToolButton* SbLeft2() const { return sbLeft2_; }
-    QToolButton* SbRight2() const { return sbRight2_; }
+    QLineEdit* GoToBox() const { return goToBox_; }    // goToBox
+    QToolButton* ScrollLeftButton() const { return scrollLeftButton_; }
+    QToolButton* ScrollRightButton() const { return scrollRightButton_; }
+    QToolButton* LeftBoundButton() const { return leftBoundButton_; }
+    QToolButton* RightBoundButton() const { return rightBoundButton_; }
     TapeScroller& Scroller() const { return *scroller_; }
-    SymbolPopup* SymbolList() const { return fmAlf_; }
+    SymbolPopup* SymbolList() const { return symbolPopup_; }
 
-    // pmLenta, opened on a right click over the tape after the selection
+    // tapeMenu, opened on a right click over the tape after the selection
     // has followed the click. Without one the panel emits
     // PopupMenuRequested instead.
     void SetPopupMenu(QMenu* menu);
@@ -73,26 +72,26 @@ public Q_SLOTS:
 
     // Space on the Post tape: toggles the marks of the selection.
     void ToggleMarks();
-    // mmCommMark, pmLentaMark, toolbar button 10: the same on the carriage
+    // markAction, tapeMarkAction, toolbar button 10: the same on the carriage
     // cell alone when the tape did not have the focus.
     void ToggleMarksCommand();
     // A character for the selection of the Turing tape (typed there).
     void WriteSymbolToSelection(QChar ch);
-    // mmCommSimvol, pmLentaSimvol, toolbar button 11: the current tape
+    // writeSymbolAction, tapeWriteSymbolAction, toolbar button 11: the current tape
     // symbol into the selection.
     void WriteCurrentSymbol();
-    // mmCommChange (Ctrl+A), pmLentaChange, toolbar button 12: opens the
+    // changeSymbolAction (Ctrl+A), tapeChangeSymbolAction, toolbar button 12: opens the
     // symbol list at `screenPos` (see SymbolListFrom...).
     void ChangeSymbol(const QPoint& screenPos);
-    // mmCommClearLenta, pmLentaClear, and clearing the whole machine.
+    // clearTapeAction, tapeClearAction, and clearing the whole machine.
     void ClearTape();
-    // mmCommMemLenta, pmLentaMem, toolbar button 4.
+    // memoriseTapeAction, tapeMemoriseAction, toolbar button 4.
     void MemoriseTape();
-    // mmCommPastLenta, pmLentaPaste, toolbar button 5.
+    // restoreTapeAction, tapeRestoreAction, toolbar button 5.
     void RestoreTape();
-    // mmCommLeft ("Каретка влево") and mmCommRight ("Каретка вправо").
-    void mmCommLeftClick();
-    void mmCommRightClick();
+    // carriageLeftAction ("Каретка влево") and carriageRightAction ("Каретка вправо").
+    void CarriageLeft();
+    void CarriageRight();
 
 Q_SIGNALS:
     // The symbol list set TuringMachine::currentTapeSymbol: toolbar button
@@ -118,13 +117,13 @@ private:
     TapeScroller* scroller_;
     std::array<TapeGridWidget*, 2> grids_{};
     TapeRulerWidget* ruler_;
-    QLineEdit* edNum_;
-    QToolButton* sbLeft_;
-    QToolButton* sbRight_;
-    QToolButton* sbLeft2_;
-    QToolButton* sbRight2_;
-    SymbolPopup* fmAlf_;
+    QLineEdit* goToBox_;
+    QToolButton* scrollLeftButton_;
+    QToolButton* scrollRightButton_;
+    QToolButton* leftBoundButton_;
+    QToolButton* rightBoundButton_;
+    SymbolPopup* symbolPopup_;
     QPointer<QMenu> popupMenu_;
-    MachineKind shownKind_ = MachineKind::Pst;
+    MachineKind shownKind_ = MachineKind::Post;
     int shownCarriage_ = 0;
 };

@@ -29,7 +29,7 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
       turing_(bench.Turing()),
       label_(new QLabel(QStringLiteral("Внешний алфавит: "), this)),
       panel6_(new QFrame(this)),
-      edAlf_(new QLineEdit(panel6_)) {
+      alphabetEdit_(new QLineEdit(panel6_)) {
     setObjectName(QStringLiteral("Panel4"));
     setFixedHeight(kHeight);
 
@@ -39,21 +39,21 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
     panel6_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel6_->setLineWidth(1);
 
-    edAlf_->setObjectName(QStringLiteral("edAlf"));
-    edAlf_->setFrame(false);
-    QFont font = edAlf_->font();
+    alphabetEdit_->setObjectName(QStringLiteral("edAlf"));
+    alphabetEdit_->setFrame(false);
+    QFont font = alphabetEdit_->font();
     font.setPixelSize(13);
-    edAlf_->setFont(font);
+    alphabetEdit_->setFont(font);
     const QString hint =
         QStringLiteral("Редактор внешнего алфавит машины Тьюринга. Его можно спрятать");
-    edAlf_->setToolTip(hint);
-    edAlf_->setStatusTip(hint);
-    edAlf_->setText(turing_.AlphabetText());
-    edAlf_->installEventFilter(this);
-    connect(edAlf_, &QLineEdit::textEdited, this, &TuringAlphabetPanel::Edited);
+    alphabetEdit_->setToolTip(hint);
+    alphabetEdit_->setStatusTip(hint);
+    alphabetEdit_->setText(turing_.AlphabetText());
+    alphabetEdit_->installEventFilter(this);
+    connect(alphabetEdit_, &QLineEdit::textEdited, this, &TuringAlphabetPanel::Edited);
     connect(&turing_, &TuringMachine::AlphabetTextChanged, this, &TuringAlphabetPanel::ShowText);
 
-    connect(&bench_.run(), &RunController::ControlsChanged, this,
+    connect(&bench_.RunControl(), &RunController::ControlsChanged, this,
             &TuringAlphabetPanel::ControlsChanged);
     ControlsChanged();
     resize(sizeHint());
@@ -70,20 +70,20 @@ void TuringAlphabetPanel::resizeEvent(QResizeEvent* event) {
     const int left = std::max(kFrameLeft, label_->x() + label_->sizeHint().width());
     const int frameWidth = std::max(2, width() - kFrameMargin - (left - kFrameLeft));
     panel6_->setGeometry(left, kFrameTop, frameWidth, kFrameHeight);
-    edAlf_->setGeometry(1, 1, frameWidth - 2, kFrameHeight - 2);
+    alphabetEdit_->setGeometry(1, 1, frameWidth - 2, kFrameHeight - 2);
 }
 
-// The editor keeps its own edit menu; the rest of the panel offers pmAlf.
+// The editor keeps its own edit menu; the rest of the panel offers alphabetMenu.
 void TuringAlphabetPanel::contextMenuEvent(QContextMenuEvent* event) {
-    if (!pmAlf_) {
+    if (!popupMenu_) {
         return;
     }
-    pmAlf_->popup(event->globalPos());
+    popupMenu_->popup(event->globalPos());
     event->accept();
 }
 
 bool TuringAlphabetPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edAlf_) {
+    if (watched == alphabetEdit_) {
         if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
@@ -106,22 +106,22 @@ bool TuringAlphabetPanel::eventFilter(QObject* watched, QEvent* event) {
 void TuringAlphabetPanel::Edited(const QString& text) {
     const QString clean = DocumentFile::OneLine(Cp1251::Sanitize(text));
     if (clean != text) {
-        const int caret = edAlf_->cursorPosition();
-        edAlf_->setText(clean);
-        edAlf_->setCursorPosition(std::min(caret, int(clean.size())));
+        const int caret = alphabetEdit_->cursorPosition();
+        alphabetEdit_->setText(clean);
+        alphabetEdit_->setCursorPosition(std::min(caret, int(clean.size())));
     }
     turing_.EditAlphabetText(clean);
 }
 
 void TuringAlphabetPanel::ShowText(const QString& text) {
-    if (edAlf_->text() == text) {
+    if (alphabetEdit_->text() == text) {
         return;
     }
-    const int caret = edAlf_->cursorPosition();
-    edAlf_->setText(text);
-    edAlf_->setCursorPosition(std::min(caret, int(text.size())));
+    const int caret = alphabetEdit_->cursorPosition();
+    alphabetEdit_->setText(text);
+    alphabetEdit_->setCursorPosition(std::min(caret, int(text.size())));
 }
 
 void TuringAlphabetPanel::ControlsChanged() {
-    edAlf_->setEnabled(bench_.run().Controls().alphabet);
+    alphabetEdit_->setEnabled(bench_.RunControl().Controls().alphabet);
 }

@@ -1,14 +1,14 @@
 #pragma once
 // The alphabet panel (Panel4), 34 pixels high above the Turing table: the
 // label "Внешний алфавит: " and, in the framed Panel6, the alphabet editor
-// edAlf. Each change of the editor's text goes to
+// alphabetEdit. Each change of the editor's text goes to
 // TuringMachine::EditAlphabetText (sanitised to the code page, one line);
 // the rows of the table follow at the rebuild, which runs when the editor
 // loses the focus and when Enter is released in it. The editor is enabled
 // exactly while the run controller allows it and shows whatever text the
 // model holds.
 //
-// Its pop-up menu (pmAlf) offers "Очистить" and "Спрятать"; the panel only
+// Its pop-up menu (alphabetMenu) offers "Очистить" and "Спрятать"; the panel only
 // announces them, and the main window connects them to the clear-all command
 // and to the alphabet view toggle.
 
@@ -30,12 +30,12 @@ public:
 
     explicit TuringAlphabetPanel(Workbench& bench, QWidget* parent = nullptr);
 
-    QLineEdit* Editor() const { return edAlf_; }
+    QLineEdit* Editor() const { return alphabetEdit_; }
     QFrame* Frame() const { return panel6_; }
-    // pmAlf ("Очистить", "Спрятать"), opened on a right click on the panel
+    // alphabetMenu ("Очистить", "Спрятать"), opened on a right click on the panel
     // outside the editor; the main menu owns it.
-    QMenu* Menu() const { return pmAlf_; }
-    void SetPopupMenu(QMenu* menu) { pmAlf_ = menu; }
+    QMenu* Menu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     QSize sizeHint() const override;
 
@@ -53,6 +53,6 @@ private:
     TuringMachine& turing_;
     QLabel* label_;
     QFrame* panel6_;
-    QLineEdit* edAlf_;
-    QMenu* pmAlf_ = nullptr;
+    QLineEdit* alphabetEdit_;
+    QMenu* popupMenu_ = nullptr;
 };

@@ -38,8 +38,8 @@ TuringCellDelegate::TuringCellDelegate(const QString& family)
       bold_(PixelFont(family, 15, true)),
       subscript_(PixelFont(family, 9, true)) {
     for (int move = Left; move <= Stop; ++move) {
-        whiteImgTur_[std::size_t(move)] = DrawPicture(move, Qt::white);
-        greenImgTur_[std::size_t(move)] = DrawPicture(move, GreenGround());
+        whiteMoves_[std::size_t(move)] = DrawPicture(move, Qt::white);
+        greenMoves_[std::size_t(move)] = DrawPicture(move, GreenGround());
     }
 }
 
@@ -79,7 +79,7 @@ const QPixmap& TuringCellDelegate::MovePicture(QChar move, bool green) const {
     if (index < 0) {
         return kNone;
     }
-    return green ? greenImgTur_[std::size_t(index)] : whiteImgTur_[std::size_t(index)];
+    return green ? greenMoves_[std::size_t(index)] : whiteMoves_[std::size_t(index)];
 }
 
 // Positions are the top-left corner of the text, as a grid places its cell

@@ -44,6 +44,6 @@ private:
     QFont normal_;     // 15 pixels
     QFont bold_;       // 15 pixels, bold
     QFont subscript_;  // 9 pixels, bold
-    std::array<QPixmap, 3> whiteImgTur_;
-    std::array<QPixmap, 3> greenImgTur_;
+    std::array<QPixmap, 3> whiteMoves_;
+    std::array<QPixmap, 3> greenMoves_;
 };

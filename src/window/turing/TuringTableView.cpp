@@ -56,13 +56,13 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     connect(&table_, &TextTable::LayoutChanged, this, &TuringTableView::LayoutChanged);
     connect(&table_, &TextTable::CursorChanged, this, &TuringTableView::CursorChanged);
     connect(&turing_, &TuringMachine::DocumentLoaded, this, &TuringTableView::LayoutChanged);
-    RunController& run = bench_.run();
+    RunController& run = bench_.RunControl();
     connect(&run, &RunController::ControlsChanged, this, &TuringTableView::ControlsChanged);
     // Run flags decide the green cell; the cursor itself has not moved.
     connect(&run, &RunController::RunViewChanged, this,
             [this] { UpdateCell(table_.Col(), table_.Row()); });
     connect(&run, &RunController::TableFocusRequested, this, [this] {
-        if (bench_.Kind() == MachineKind::Tur && isVisible()) {
+        if (bench_.Kind() == MachineKind::Turing && isVisible()) {
             setFocus(Qt::OtherFocusReason);
         }
     });
@@ -182,7 +182,7 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
 
     const int width = viewport()->width();
     const int height = viewport()->height();
-    const bool running = bench_.run().Active(turing_);
+    const bool running = bench_.RunControl().Active(turing_);
     const int curCol = table_.Col();
     const int curRow = table_.Row();
     const QColor line(192, 192, 192);
@@ -572,5 +572,5 @@ void TuringTableView::KeepCursorInCommands() {
 }
 
 void TuringTableView::ControlsChanged() {
-    setEnabled(bench_.run().Controls().turingTable);
+    setEnabled(bench_.RunControl().Controls().turingTable);
 }
