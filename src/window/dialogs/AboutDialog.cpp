@@ -52,18 +52,20 @@ constexpr auto TextL10 = Scramble("Сайт Zebrin42");
 constexpr auto MailAddress = Scramble("mailto:zebrin42@example.org");
 constexpr auto PageAddress = Scramble("https://example.org/zebrin42/");
 
-QFrame* MakePanel(QWidget* parent, int top) {
+QFrame* MakePanel(QWidget* parent, const char* name, int top) {
     // A raised inner and a lowered outer bevel: an engraved frame.
     auto* panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
     panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     panel->setLineWidth(1);
     panel->setGeometry(5, top, 268, 60);
     return panel;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QColor& colour,
-                  bool bold, int pixelSize = 0) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  const QColor& colour, bool bold, int pixelSize = 0) {
     auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     QFont font = label->font();
     font.setBold(bold);
@@ -78,8 +80,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const
     return label;
 }
 
-QLineEdit* MakeLink(QWidget* parent, const QString& text, int left, int top, const QString& hint) {
+QLineEdit* MakeLink(QWidget* parent, const char* name, const QString& text, int left, int top,
+                    const QString& hint) {
     auto* link = new QLineEdit(text, parent);
+    link->setObjectName(QLatin1String(name));
     link->setReadOnly(true);
     link->setFrame(false);
     link->setFocusPolicy(Qt::NoFocus);
@@ -109,27 +113,30 @@ AboutDialog::AboutDialog(QWidget* parent)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     setFont(font);
+    setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("О программе"));
     setWindowIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     setFixedSize(276, 167);
 
-    QFrame* panel1 = MakePanel(this, 5);
-    MakeLabel(panel1, Unscramble(TextL1), 5, 10, Qt::blue, false);
-    MakeLabel(panel1, Unscramble(TextL2), 150, 3, Qt::red, true, 21)->setAlignment(Qt::AlignCenter);
-    MakeLabel(panel1, Unscramble(TextL5), 5, 35, Qt::blue, true);
-    MakeLabel(panel1, Unscramble(TextL6), 110, 33, Qt::red, true, 13);
+    QFrame* panel1 = MakePanel(this, "Panel1", 5);
+    MakeLabel(panel1, "L1", Unscramble(TextL1), 5, 10, Qt::blue, false);
+    MakeLabel(panel1, "L2", Unscramble(TextL2), 150, 3, Qt::red, true, 21)
+        ->setAlignment(Qt::AlignCenter);
+    MakeLabel(panel1, "L5", Unscramble(TextL5), 5, 35, Qt::blue, true);
+    MakeLabel(panel1, "L6", Unscramble(TextL6), 110, 33, Qt::red, true, 13);
 
-    QFrame* panel3 = MakePanel(this, 69);
-    MakeLabel(panel3, Unscramble(TextL7), 5, 10, Qt::blue, false);
-    MakeLabel(panel3, Unscramble(TextL9), 5, 35, Qt::blue, false);
-    l8_ = MakeLink(panel3, Unscramble(TextL8), 145, 10,
-                   QStringLiteral("Кликни сюда чтобы написать мне письмо"));
-    l10_ = MakeLink(panel3, Unscramble(TextL10), 145, 35,
-                    QStringLiteral("Кликни сюда и попадешь на мою страничку"));
-    l8_->installEventFilter(this);
-    l10_->installEventFilter(this);
+    QFrame* panel3 = MakePanel(this, "Panel3", 69);
+    MakeLabel(panel3, "L7", Unscramble(TextL7), 5, 10, Qt::blue, false);
+    MakeLabel(panel3, "L9", Unscramble(TextL9), 5, 35, Qt::blue, false);
+    mailLink_ = MakeLink(panel3, "L8", Unscramble(TextL8), 145, 10,
+                         QStringLiteral("Кликни сюда чтобы написать мне письмо"));
+    pageLink_ = MakeLink(panel3, "L10", Unscramble(TextL10), 145, 35,
+                         QStringLiteral("Кликни сюда и попадешь на мою страничку"));
+    mailLink_->installEventFilter(this);
+    pageLink_->installEventFilter(this);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(7, 136, 266, 25);
     ok->setDefault(true);
     ok->setFocus();
@@ -152,15 +159,16 @@ void AboutDialog::ShowModal() {
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == l8_ || watched == l10_) && event->type() == QEvent::MouseButtonRelease) {
+    if ((watched == mailLink_ || watched == pageLink_) &&
+        event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         auto* link = static_cast<QLineEdit*>(watched);
         if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint()))
-            QDesktopServices::openUrl(link == l8_ ? MailUrl() : PageUrl());
+            QDesktopServices::openUrl(link == mailLink_ ? MailUrl() : PageUrl());
         return true;
     }
     // The links are read-only captions: no selection, no double-click word pick.
-    if ((watched == l8_ || watched == l10_) &&
+    if ((watched == mailLink_ || watched == pageLink_) &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove ||
          event->type() == QEvent::MouseButtonDblClick))
         return true;

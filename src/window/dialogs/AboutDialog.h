@@ -16,8 +16,8 @@ public:
     // Centres the box on the screen and runs it modally.
     void ShowModal();
 
-    QLineEdit* MailLink() const { return l8_; }
-    QLineEdit* PageLink() const { return l10_; }
+    QLineEdit* MailLink() const { return mailLink_; }
+    QLineEdit* PageLink() const { return pageLink_; }
     QUrl MailUrl() const;
     QUrl PageUrl() const;
 
@@ -26,6 +26,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLineEdit* l8_ = nullptr;
-    QLineEdit* l10_ = nullptr;
+    QLineEdit* mailLink_ = nullptr;
+    QLineEdit* pageLink_ = nullptr;
 };

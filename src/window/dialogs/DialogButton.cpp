@@ -5,6 +5,7 @@
 #include <QPainter>
 
 DialogButton::DialogButton(int number, QWidget* parent) : QWidget(parent), number_(number) {
+    setObjectName(QStringLiteral("Panel%1").arg(number));
     setFocusPolicy(Qt::NoFocus);
     // Hovering selects the button, so moves arrive without a pressed button.
     setMouseTracking(true);

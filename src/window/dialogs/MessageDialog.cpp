@@ -20,9 +20,11 @@ MessageDialog::MessageDialog(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     setWindowIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    setObjectName(QStringLiteral("fMessage"));
     setSizeGripEnabled(false);
 
     label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("Label1"));
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
     label_->setFocusPolicy(Qt::NoFocus);
@@ -31,6 +33,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     // The frame lies beneath the panels; only its black outline shows, one
     // pixel outside the selected button.
     shape_ = new QFrame(this);
+    shape_->setObjectName(QStringLiteral("Shape"));
     shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape_->setLineWidth(1);
     QPalette framePalette = shape_->palette();

@@ -36,6 +36,7 @@
 #include "window/main/StatusBarPanel.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
+    setObjectName(QStringLiteral("MainForm"));
     setMinimumSize(605, 450);
     resize(605, 450);
     BuildStatusBar();
@@ -249,6 +250,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {
         auto* label = new StatusBarPanel(
