@@ -14,7 +14,7 @@ QString LastDialog(const ScriptedUi& ui) {
 }  // namespace
 
 QString WritePostSource(const PostSource& source, const QString& path) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     PostTable& table = bench.Post().table;
     table.SetProgramRows(int(source.rows.size()));
@@ -41,7 +41,7 @@ QString WritePostSource(const PostSource& source, const QString& path) {
 }
 
 QString WriteTuringSource(const TuringSource& source, const QString& path) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(MachineKind::Turing);
     TuringMachine& turing = bench.Turing();

@@ -95,7 +95,7 @@ plain::TuringCommand TuringCommandOf(const QString& cell, int states, int rows) 
 }  // namespace
 
 bool LoadPlainPost(const QString& path, plain::PostMachine& machine) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(MachineKind::Post);
     if (!ReadPostFile(bench, path)) {
@@ -117,7 +117,7 @@ bool LoadPlainPost(const QString& path, plain::PostMachine& machine) {
 }
 
 bool LoadPlainTuring(const QString& path, plain::TuringMachine& machine) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(MachineKind::Turing);
     if (!ReadTuringFile(bench, path)) {

@@ -126,7 +126,7 @@ QString CheckDocument(const DocumentKind& kind, const QByteArray& input) {
         return QStringLiteral("cannot write the scratch file ") + in;
     }
 
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(kind.kind);
     const QStringList fresh = kind.lines(bench);
@@ -151,7 +151,7 @@ QString CheckDocument(const DocumentKind& kind, const QByteArray& input) {
     if (!kind.write(bench, out)) {
         return QStringLiteral("the machine read in cannot be written");
     }
-    ScriptedUi ui2;
+    ScriptedUi ui2(ScriptedUi::Unplanned::FirstButton);
     Workbench bench2(ui2);
     bench2.SetKind(kind.kind);
     if (!kind.read(bench2, out)) {
@@ -176,7 +176,7 @@ QString CheckDocument(const DocumentKind& kind, const QByteArray& input) {
         outcome.result == RunOutcome::Result::Usage || outcome.saveFailed) {
         return QStringLiteral("the batch runner could not run or store the document");
     }
-    ScriptedUi ui3;
+    ScriptedUi ui3(ScriptedUi::Unplanned::FirstButton);
     Workbench bench3(ui3);
     bench3.SetKind(kind.kind);
     if (!kind.read(bench3, after)) {
@@ -334,7 +334,7 @@ struct JumpRun {
 // Three ticks of a program whose row 1 is a conditional jump with `field`
 // and whose rows 2 and 3 stop, from an empty or a marked carriage cell.
 JumpRun RunConditionalJump(const QString& field, bool marked) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     PostMachine& post = bench.Post();
     post.table.SetProgramRows(3);
@@ -409,7 +409,7 @@ QString TuringCommandText(const QByteArray& input) {
     const QString alphabetText = split < 0 ? QString() : text.left(split);
     const QString cell = split < 0 ? text : text.mid(split + 1);
 
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(MachineKind::Turing);
     TuringMachine& machine = bench.Turing();
@@ -507,7 +507,7 @@ QString PostJumpField(const QByteArray& input) {
 }
 
 QString AlphabetRebuild(const QByteArray& input) {
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(MachineKind::Turing);
     TuringMachine& machine = bench.Turing();

@@ -21,7 +21,7 @@ namespace {
 QByteArray Written(MachineKind kind, const std::function<void(Workbench&)>& build) {
     QTemporaryDir dir;
     const QString path = dir.filePath(kind == MachineKind::Post ? "seed.pst" : "seed.tur");
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     bench.SetKind(kind);
     build(bench);

@@ -88,7 +88,7 @@ QString RunOutcome::ResultName(Result result) {
 
 RunOutcome RunDocument(const RunSpec& spec) {
     RunOutcome out;
-    ScriptedUi ui;
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     const std::optional<MachineKind> kind = KindByMagic(spec.file);
     // A file of neither kind gets the Post reader's refusal, unless its

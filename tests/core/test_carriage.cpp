@@ -42,8 +42,10 @@ void TestCarriage::movesAtTheEnds() {
     bench.RunControl().Run();
     bench.RunControl().Pause();
     ui.Clear();
-    const bool moved = delta > 0 ? MoveCarriageRight(bench) : MoveCarriageLeft(bench);
     QFETCH(int, to);
+    if (to == from)
+        ui.ExpectDialog();  // the refusal
+    const bool moved = delta > 0 ? MoveCarriageRight(bench) : MoveCarriageLeft(bench);
     QCOMPARE(tape.CarriagePos(), to);
     QCOMPARE(moved, to != from);
     QCOMPARE(bench.Current().Modified(), moved);

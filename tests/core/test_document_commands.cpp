@@ -146,6 +146,7 @@ void TestDocumentCommands::damagedFileGivesAnEmptyUntitledMachine() {
     ScriptedUi ui;
     Workbench bench(ui);
     ui.fileAnswers = {path};
+    ui.ExpectDialog();
     DocumentCommands::Open(bench);
     QCOMPARE(ui.dialogs.size(), 1);  // the reader's error, and no save question
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
@@ -163,6 +164,7 @@ void TestDocumentCommands::saveAndSaveAs() {
     Workbench bench(ui);
     Edit(bench);
     // Save on an untitled document, the dialog cancelled: nothing written.
+    ui.fileAnswers = {QString()};
     QVERIFY(!DocumentCommands::Save(bench));
     QCOMPARE(ui.fileDialogs.back().title, QStringLiteral("Сохранение файла машины Поста"));
     QVERIFY(bench.Post().Modified());

@@ -286,6 +286,8 @@ void TestDocumentLimits::hugeFiles() {
     ScriptedUi ui;
     Workbench bench(ui);
     bench.SetKind(turing ? MachineKind::Turing : MachineKind::Post);
+    if (!loaded)
+        ui.ExpectDialog();
     const QStringList fresh = turing ? TuringFileLines(bench.Turing()) : PostFileLines(bench);
     QElapsedTimer timer;
     timer.start();
@@ -330,6 +332,8 @@ void TestDocumentLimits::limitIsExact() {
     }
     QCOMPARE(QFileInfo(path).size(), size);
     ScriptedUi ui;
+    if (!accepted)
+        ui.ExpectDialog();
     Workbench bench(ui);
     QCOMPARE(ReadPostFile(bench, path), accepted);
     QCOMPARE(bench.Post().Statement().size(), accepted ? size - rest.size() : 15);
@@ -358,6 +362,8 @@ void TestDocumentLimits::lineLimitIsExact() {
         QVERIFY(doc.Finish());
     }
     ScriptedUi ui;
+    if (!accepted)
+        ui.ExpectDialog();
     Workbench bench(ui);
     QCOMPARE(ReadPostFile(bench, path), accepted);
     if (accepted) {
@@ -374,6 +380,7 @@ void TestDocumentLimits::endlessDeviceIsRefused() {
     }
     for (const bool turing : {false, true}) {
         ScriptedUi ui;
+        ui.ExpectDialog();
         Workbench bench(ui);
         QElapsedTimer timer;
         timer.start();
@@ -415,6 +422,7 @@ void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
     file.close();
 
     bench.Current().SetStatement(statement);
+    ui.ExpectDialog();
     QVERIFY(!write());
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка записи файла!"));

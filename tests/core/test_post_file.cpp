@@ -179,6 +179,7 @@ void TestPostFile::failedWriteKeepsThePreviousFile() {
     before.close();
 
     bench.Post().tape.SetPostCell(1, true);
+    ui.ExpectDialog();
     QVERIFY(!WritePostFile(bench, dir.filePath(QStringLiteral("missing/dir/x.pst"))));
     QVERIFY(bench.Post().Modified());
     QCOMPARE(ui.dialogs.back().message, QStringLiteral("Ошибка записи файла!"));
@@ -186,6 +187,7 @@ void TestPostFile::failedWriteKeepsThePreviousFile() {
 
     // A directory standing where the file should go.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pst")));
+    ui.ExpectDialog();
     QVERIFY(!WritePostFile(bench, dir.filePath(QStringLiteral("taken.pst"))));
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));

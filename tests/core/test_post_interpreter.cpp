@@ -79,6 +79,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     QVERIFY(post.tape.GetPostCell(0));
     QCOMPARE(post.tape.CarriagePos(), 1);
 
+    ui.ExpectDialog();  // "Программа завершена!"
     bench.RunControl().PostRunTick();
     QCOMPARE(bench.StatusText(Workbench::PanelStep), QStringLiteral("Шаг:  3"));
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), QStringLiteral("  -  программа завершена"));

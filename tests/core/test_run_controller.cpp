@@ -289,6 +289,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     // The symbol 1 leaves the alphabet: the next tick finds it missing.
     turing.EditAlphabetText(QStringLiteral("2"));
     turing.RebuildAlphabet();
+    ui.answers = {1, 1};  // the restart question's first button, then the error's "Ок"
     run.Run();
     run.TuringRunTick();
     QVERIFY(!run.Active(turing));
@@ -302,20 +303,23 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne_data() {
     QTest::addColumn<bool>("post");
     QTest::addColumn<QStringList>("program");  // Post "code:jump", Turing cells of Q0, Q1, ...
     QTest::addColumn<int>("ticks");
-    QTest::newRow("post stops") << true << QStringList{"3:2", "2:3", "6:"} << 100;
-    QTest::newRow("post leaves the tape") << true << QStringList{"1:1"} << 2000;
-    QTest::newRow("post limit inside a loop") << true << QStringList{"2:2", "1:1"} << 7;
-    QTest::newRow("post bad announcement") << true << QStringList{"2:2", "5:3"} << 10;
-    QTest::newRow("turing stops") << false << QStringList{"1>1", "_!0"} << 50;
-    QTest::newRow("turing leaves the tape") << false << QStringList{"1>0"} << 2000;
-    QTest::newRow("turing next command unreadable") << false << QStringList{"1>1", "x"} << 10;
-    QTest::newRow("turing limit") << false << QStringList{"1<1", "1>0"} << 9;
+    QTest::addColumn<bool>("dialog");  // the run ends in a dialog
+    QTest::newRow("post stops") << true << QStringList{"3:2", "2:3", "6:"} << 100 << true;
+    QTest::newRow("post leaves the tape") << true << QStringList{"1:1"} << 2000 << true;
+    QTest::newRow("post limit inside a loop") << true << QStringList{"2:2", "1:1"} << 7 << false;
+    QTest::newRow("post bad announcement") << true << QStringList{"2:2", "5:3"} << 10 << true;
+    QTest::newRow("turing stops") << false << QStringList{"1>1", "_!0"} << 50 << true;
+    QTest::newRow("turing leaves the tape") << false << QStringList{"1>0"} << 2000 << true;
+    QTest::newRow("turing next command unreadable")
+        << false << QStringList{"1>1", "x"} << 10 << true;
+    QTest::newRow("turing limit") << false << QStringList{"1<1", "1>0"} << 9 << false;
 }
 
 void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
     QFETCH(bool, post);
     QFETCH(QStringList, program);
     QFETCH(int, ticks);
+    QFETCH(bool, dialog);
     struct Run {
         ScriptedUi ui;
         Workbench bench{ui};
@@ -335,6 +339,8 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
         }
     };
     auto prepare = [&](Run& run) {
+        if (dialog)
+            run.ui.ExpectDialog();
         if (post) {
             PostTable& table = run.bench.Post().table;
             for (int row = 1; row <= program.size(); ++row) {

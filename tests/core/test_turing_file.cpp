@@ -286,6 +286,7 @@ void TestTuringFile::writeFailureKeepsThePreviousFile() {
     file.close();
     b.machine.SetComments(QString(4000, u'x'));
     b.ui.Clear();
+    b.ui.ExpectDialog();
     rlimit old{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);

@@ -73,6 +73,7 @@ void TestTuringInterpreter::firstCommandStops() {
              QStringLiteral("Символ:   -> 1.   Состояние: q0 -> q0.   Остановка машины."));
     QCOMPARE(bench.Turing().table.Col(), 1);
     QCOMPARE(bench.Turing().table.Row(), 2);
+    ui.ExpectDialog();  // "Программа завершена!"
     bench.RunControl().TuringRunTick();
     QVERIFY(!bench.RunControl().Active(bench.Turing()));
     QCOMPARE(ui.dialogs.size(), 1);
@@ -203,7 +204,7 @@ void TestTuringInterpreter::singleStepping() {
     // A symbol taken out of the alphabet after it was written.
     bench.Turing().EditAlphabetText(QStringLiteral("a"));
     bench.Turing().RebuildAlphabet();
-    ui.answers = {2};  // "Продолжить так"
+    ui.answers = {2, 1};  // "Продолжить так", then the error's "Ок"
     run.Step();
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
@@ -226,6 +227,7 @@ void TestTuringInterpreter::busyBeaverOfFourStates() {
             QStringLiteral("_:0=1>1 1:0=1<1 _:1=1<0 1:1=_<2 "
                            "_:2=1!0 1:2=1<3 _:3=1>3 1:3=_>0"));
     bench.Turing().tape.SetCarriagePos(500);
+    ui.ExpectDialog();
     RunToEnd(bench);
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));

@@ -439,7 +439,8 @@ QString RandomUse::Check() {
     }
     // Every document saved reads back to the machine that was saved.
     for (auto it = saved_.cbegin(); it != saved_.cend(); ++it) {
-        ScriptedUi ui;
+        // A name the other machine's save took since reads with an error.
+        ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
         Workbench reader(ui);
         const bool isPost = it.key().endsWith(QStringLiteral(".pst"));
         QStringList lines;

@@ -275,27 +275,31 @@ void TestTapePanel::keys_data() {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("beeps");
     QTest::addColumn<bool>("modified");
-    QTest::newRow("left on column 0 scrolls") << true << 0 << 0 << "L" << -1 << 0 << 0 << 0 << true;
-    QTest::newRow("left at -999 beeps") << true << -986 << 0 << "L" << -986 << 0 << 0 << 1 << false;
+    QTest::addColumn<bool>("refused");  // the carriage move is refused in a dialog
+    QTest::newRow("left on column 0 scrolls")
+        << true << 0 << 0 << "L" << -1 << 0 << 0 << 0 << true << false;
+    QTest::newRow("left at -999 beeps")
+        << true << -986 << 0 << "L" << -986 << 0 << 0 << 1 << false << false;
     QTest::newRow("right at 999 beeps")
-        << true << 990 << 22 << "R" << 990 << 22 << 22 << 1 << false;
+        << true << 990 << 22 << "R" << 990 << 22 << 22 << 1 << false << false;
     QTest::newRow("right on column 26 scrolls")
-        << false << 14 << 26 << "R" << 15 << 26 << 26 << 0 << true;
+        << false << 14 << 26 << "R" << 15 << 26 << 26 << 0 << true << false;
     QTest::newRow("ctrl+left, focus off the turing tape")
-        << false << 5 << 9 << "^L" << 4 << 10 << 10 << 0 << true;
+        << false << 5 << 9 << "^L" << 4 << 10 << 10 << 0 << true << false;
     QTest::newRow("ctrl+right near 999")
-        << true << 990 << 22 << "^R" << 991 << 21 << 21 << 0 << true;
+        << true << 990 << 22 << "^R" << 991 << 21 << 21 << 0 << true << false;
     QTest::newRow("ctrl+left at -999 refuses")
-        << true << -999 << 13 << "^L" << -999 << 13 << 13 << 1 << true;
+        << true << -999 << 13 << "^L" << -999 << 13 << 13 << 1 << true << true;
     QTest::newRow("home, turing carriage 5")
-        << false << 5 << 20 << "H" << 5 << 9 << 9 << 0 << false;
+        << false << 5 << 20 << "H" << 5 << 9 << 9 << 0 << false << false;
     QTest::newRow("end, post carriage 990")
-        << true << 990 << 13 << "E" << 990 << 22 << 22 << 0 << false;
+        << true << 990 << 13 << "E" << 990 << 22 << 22 << 0 << false << false;
     QTest::newRow("shift+right extends")
-        << true << 0 << 13 << "+R+R" << 0 << 15 << 13 << 0 << false;
-    QTest::newRow("shift+home extends") << true << 0 << 13 << "+H" << 0 << 0 << 0 << 0 << false;
+        << true << 0 << 13 << "+R+R" << 0 << 15 << 13 << 0 << false << false;
+    QTest::newRow("shift+home extends")
+        << true << 0 << 13 << "+H" << 0 << 0 << 0 << 0 << false << false;
     QTest::newRow("up goes to the carriage")
-        << true << 0 << 3 << "U" << 0 << 13 << 13 << 0 << false;
+        << true << 0 << 3 << "U" << 0 << 13 << 13 << 0 << false << false;
 }
 
 void TestTapePanel::keys() {
@@ -308,6 +312,9 @@ void TestTapePanel::keys() {
     QVERIFY(b.Open());
     b.grid()->Select(focus, focus);
     b.bench.SetModified(false);
+    QFETCH(bool, refused);
+    if (refused)
+        b.ui.ExpectDialog();
     Type(b.grid(), keys);
     QTEST(b.tape().CarriagePos(), "carriageAfter");
     QTEST(b.grid()->FocusCol(), "focusAfter");
@@ -565,6 +572,7 @@ void TestTapePanel::scrollButtonsRepeatAndStopAtTheEnd() {
     scroller.RightRepeatTick();
     QCOMPARE(b.tape().CarriagePos(), 999);
     QCOMPARE(p->GoToBox()->text(), QStringLiteral("999"));
+    b.ui.ExpectDialog();
     scroller.RightRepeatTick();
     QCOMPARE(b.ui.dialogs.size(), 1);
     QVERIFY(!scroller.RightRepeatTimer().isActive());

@@ -384,6 +384,7 @@ void TestTuringTableView::followsTheCursorThroughARun() {
         previous = cell;
     }
     // The twelfth tick executed the stop: the run is over and nothing is green.
+    screen.ui.ExpectDialog();
     run.TuringRunTick();
     QCOMPARE(screen.ui.dialogs.size(), 1);
     QCOMPARE(screen.ui.dialogs.at(0).message, QStringLiteral("Программа завершена!"));

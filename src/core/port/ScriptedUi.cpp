@@ -1,7 +1,29 @@
 #include "core/port/ScriptedUi.h"
 
+#include <atomic>
+
+namespace {
+
+std::atomic<ScriptedUi::UnplannedHandler> unplannedHandler{nullptr};
+
+}  // namespace
+
+void ScriptedUi::SetUnplannedHandler(UnplannedHandler handler) {
+    unplannedHandler = handler;
+}
+
+void ScriptedUi::NoteUnplanned(const QString& what) {
+    if (unplannedMode_ != Unplanned::Fail)
+        return;
+    unplanned.append(what);
+    if (const UnplannedHandler handler = unplannedHandler)
+        handler(what);
+}
+
 DialogAnswer ScriptedUi::ShowMessageDialog(const QString& caption, const QString& message,
                                            const QString& buttons, int width, int buttonWidth) {
+    if (answers.isEmpty())
+        NoteUnplanned(QStringLiteral("unplanned dialog \"%1\": %2").arg(caption, message));
     const int answer = answers.isEmpty() ? 1 : answers.takeFirst();
     dialogs.append({caption, message, buttons, width, buttonWidth, answer});
     events.append(QStringLiteral("dialog"));
@@ -28,12 +50,16 @@ void ScriptedUi::SetToolButtonEnabled(int n, bool on) {
 QString ScriptedUi::AskOpenFileName(const FileDialogRequest& request) {
     fileDialogs.append(request);
     events.append(QStringLiteral("open dialog"));
+    if (fileAnswers.isEmpty())
+        NoteUnplanned(QStringLiteral("unplanned open dialog"));
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
 QString ScriptedUi::AskSaveFileName(const FileDialogRequest& request) {
     fileDialogs.append(request);
     events.append(QStringLiteral("save dialog"));
+    if (fileAnswers.isEmpty())
+        NoteUnplanned(QStringLiteral("unplanned save dialog"));
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
@@ -43,4 +69,5 @@ void ScriptedUi::Clear() {
     fileDialogs.clear();
     beeps = 0;
     events.clear();
+    unplanned.clear();
 }

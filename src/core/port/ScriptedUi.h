@@ -1,7 +1,13 @@
 #pragma once
 // A Ui without a screen, for tests and the batch runner: it records every
-// call in order and answers each dialog from a queue of prepared answers, or
-// with its first button once the queue is empty.
+// call in order and answers each dialog from a queue of prepared answers.
+//
+// A dialog met with an empty queue is unplanned. By default that is a fault:
+// it is listed in `unplanned` and reported to the process's handler (the
+// tests install one that fails the running test), and the dialog is still
+// answered with its first button, or cancelled for a file dialog, so the
+// code under test goes on. The batch runner and the benchmarks, which plan
+// no dialogs, take every dialog's first button quietly instead.
 
 #include <QList>
 #include <QStringList>
@@ -11,6 +17,14 @@
 
 class ScriptedUi : public Ui {
 public:
+    enum class Unplanned { Fail, FirstButton };
+    explicit ScriptedUi(Unplanned mode = Unplanned::Fail) : unplannedMode_(mode) {}
+
+    // Called with a description of every unplanned dialog of a failing
+    // ScriptedUi; nullptr (the start) reports nothing beyond `unplanned`.
+    using UnplannedHandler = void (*)(const QString& what);
+    static void SetUnplannedHandler(UnplannedHandler handler);
+
     struct Dialog {
         QString caption;
         QString message;
@@ -36,6 +50,8 @@ public:
     // Answers for the next dialogs, used first to last: the number of the
     // button chosen, or 0 for a dialog closed without a choice.
     QList<int> answers;
+    // Plans the next dialog: it will be answered with button `answer`.
+    void ExpectDialog(int answer = 1) { answers.append(answer); }
 
     // What happened, in order. `events` holds one line per call ("dialog",
     // "help 131", "beep", "button 3 off") so a test can check the sequence.
@@ -44,6 +60,12 @@ public:
     int beeps = 0;
     QStringList events;
     std::array<bool, 13> toolButtonEnabled{};  // index 1 to 12
+    QStringList unplanned;
 
     void Clear();
+
+private:
+    void NoteUnplanned(const QString& what);
+
+    Unplanned unplannedMode_;
 };

@@ -379,6 +379,7 @@ void TestTapeRules::heldButtonStopsAtTheTapesEnd() {
     }
     QCOMPARE(bench.Post().tape.CarriagePos(), -999);
     QVERIFY(ui.dialogs.isEmpty());
+    ui.ExpectDialog();
     scroller.LeftRepeatTick();
     QCOMPARE(bench.Post().tape.CarriagePos(), -999);
     QCOMPARE(ui.dialogs.size(), 1);
@@ -391,6 +392,7 @@ void TestTapeRules::heldButtonStopsAtTheTapesEnd() {
     scroller.Click(Side::Left);
     QCOMPARE(ui.dialogs.size(), 1);
     // A new press is a new attempt.
+    ui.ExpectDialog();
     scroller.MouseDown(Side::Left);
     scroller.MouseUp(Side::Left);
     scroller.Click(Side::Left);
