@@ -12,7 +12,7 @@ SymbolPopup::SymbolPopup(TuringMachine& turing, QWidget* parent)
     // on a click anywhere outside, which is the deactivation that hides it.
     : QWidget(parent, Qt::Popup | Qt::FramelessWindowHint), turing_(turing) {
     setObjectName(QStringLiteral("fmAlf"));
-    setFixedSize(FormWidth, FormHeight);
+    setFixedSize(PopupWidth, PopupHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     symbolList_ = new QListWidget(this);
@@ -37,7 +37,7 @@ void SymbolPopup::Popup(const QPoint& screenPos, TapeGridWidget* grid) {
     }
     for (const QString& text : items) {
         auto* item = new QListWidgetItem(text, symbolList_);
-        item->setSizeHint(QSize(FormWidth - 4, ItemHeight));
+        item->setSizeHint(QSize(PopupWidth - 4, ItemHeight));
     }
     symbolList_->setCurrentRow(-1);
     symbolList_->clearSelection();

@@ -17,8 +17,8 @@ class TuringMachine;
 class SymbolPopup : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int FormWidth = 42;
-    static constexpr int FormHeight = 94;
+    static constexpr int PopupWidth = 42;
+    static constexpr int PopupHeight = 94;
     static constexpr int ItemHeight = 13;
 
     SymbolPopup(TuringMachine& turing, QWidget* parent = nullptr);
