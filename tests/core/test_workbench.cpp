@@ -15,6 +15,8 @@ private Q_SLOTS:
     void flagsBelongToTheirMachine();
     void switchingShowsTheEnteredMachine();
     void switchingDuringAPendingStepPausesTheRunLeft();
+    void pausedRunLooksTheSameAfterASwitch_data();
+    void pausedRunLooksTheSameAfterASwitch();
 };
 
 void TestWorkbench::startState() {
@@ -107,6 +109,50 @@ void TestWorkbench::switchingDuringAPendingStepPausesTheRunLeft() {
     SwitchInterpreter(bench, MachineKind::Post);
     QCOMPARE(run.State(), RunController::RunState::Paused);
     QVERIFY(run.Controls().runBreak && run.Controls().runRun);
+}
+
+void TestWorkbench::pausedRunLooksTheSameAfterASwitch_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<bool>("stepped");  // single steps, else a continuous run paused
+    QTest::newRow("post run paused") << true << false;
+    QTest::newRow("post single step") << true << true;
+    QTest::newRow("turing run paused") << false << false;
+    QTest::newRow("turing single step") << false << true;
+}
+
+// The enabling pattern keeps some controls from the commands before (a
+// paused continuous run keeps the go-to box off, single steps keep it on,
+// and both keep button 9 "Прервать" on); leaving the machine and coming
+// back must show the same.
+void TestWorkbench::pausedRunLooksTheSameAfterASwitch() {
+    QFETCH(bool, post);
+    QFETCH(bool, stepped);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    const MachineKind kind = post ? MachineKind::Post : MachineKind::Turing;
+    const MachineKind other = post ? MachineKind::Turing : MachineKind::Post;
+    SwitchInterpreter(bench, kind);
+    if (post) {
+        bench.Post().table.SetCode(1, QStringLiteral("2"));  // right, forever
+        bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
+    } else {
+        bench.Turing().table.SetCell(1, 1, QStringLiteral("_>0"));
+    }
+    RunController& run = bench.RunControl();
+    for (int i = 0; i < 3; ++i) {
+        stepped ? run.Step() : run.Run();
+        run.Tick(bench.Current());
+    }
+    if (!stepped)
+        run.Pause();
+    QCOMPARE(run.State(), RunController::RunState::Paused);
+    const ControlStates before = run.Controls();
+    QVERIFY(before.toolButton[9] && before.runBreak);
+    QCOMPARE(before.goToBox, stepped);
+
+    SwitchInterpreter(bench, other);
+    SwitchInterpreter(bench, kind);
+    QVERIFY(run.Controls() == before);
 }
 
 QTEST_GUILESS_MAIN(TestWorkbench)

@@ -455,8 +455,24 @@ void RunController::LeaveMachine() {
         stepMode_ = false;
         Pause();
     }
+    runs_[Index(machine)].leftWith = controls_;
 }
 
 void RunController::ShowRunStateOfCurrent() {
-    ApplyPattern(Active(host_.Current()) ? Command::Pause : Command::Break);
+    const Machine& machine = host_.Current();
+    if (!Active(machine)) {
+        ApplyPattern(Command::Break);
+        return;
+    }
+    ControlStates next = runs_[Index(machine)].leftWith;
+    // The other machine's views keep the state its own run gave them.
+    if (machine.Kind() == MachineKind::Post) {
+        next.turingTable = controls_.turingTable;
+        next.turingTape = controls_.turingTape;
+        next.alphabet = controls_.alphabet;
+    } else {
+        next.postTable = controls_.postTable;
+        next.postTape = controls_.postTape;
+    }
+    SetControls(next);
 }

@@ -28,6 +28,12 @@ struct MachineRun {
     bool active = false;            // PostRunActive / TuringRunActive
     bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
     RunPosition position;
+    // The controls as they stood when the machine was left with its run
+    // paused, shown again when it is entered: the enabling pattern keeps
+    // some controls from earlier commands, so a paused run cannot be told
+    // from its flags alone (button 9 and the go-to box differ between a
+    // continuous run and single steps).
+    ControlStates leftWith;
 };
 
 class RunController : public QObject {
@@ -121,8 +127,9 @@ public:
         }
     }
     // The interpreter switch: a single step still pending on the machine
-    // being left is dropped (its run stays paused), and the run items and
-    // views then show the entered machine's own run state, paused or idle.
+    // being left is dropped (its run stays paused), and every control then
+    // shows the entered machine's own run state, paused as it was left, or
+    // idle.
     void LeaveMachine();
     void ShowRunStateOfCurrent();
     // A scroll to a used bound starts or ends (ControlStates::boundScroll).
