@@ -213,9 +213,16 @@ void TestDocumentCommands::closeQuestions_data() {
     QTest::newRow("yes on post from the turing machine")
         << true << false << true << QList<int>{1} << QStringList{QStringLiteral("p.pst")}
         << QStringList{post} << true;
-    QTest::newRow("yes on post, write fails")
-        << true << true << false << QList<int>{1, 2}
-        << QStringList{QStringLiteral("no/such/dir/p.pst")} << QStringList{post, post} << false;
+    QTest::newRow("yes on post, write fails") << true << true << false << QList<int>{1, 2, 2}
+                                              << QStringList{QStringLiteral("no/such/dir/p.pst")}
+                                              << QStringList{post, post, turing} << false;
+    QTest::newRow("yes on post, dialog cancelled, turing still saved")
+        << true << true << false << QList<int>{1, 1} << QStringList{QString(), "t.tur"}
+        << QStringList{post, turing} << false;
+    QTest::newRow("yes on both from the turing machine, turing write fails")
+        << true << true << true << QList<int>{1, 1, 1}
+        << QStringList{QStringLiteral("p.pst"), QStringLiteral("no/such/dir/t.tur")}
+        << QStringList{post, turing, turing} << false;
 }
 
 void TestDocumentCommands::closeQuestions() {
@@ -236,6 +243,9 @@ void TestDocumentCommands::closeQuestions() {
     for (const QString& f : files) {
         ui.fileAnswers.append(f.isEmpty() ? f : dir_.filePath(f));
     }
+    // The title as the window shows it, following every change.
+    QString title = bench.Title();
+    connect(&bench, &Workbench::TitleChanged, this, [&] { title = bench.Title(); });
     const bool closes = DocumentCommands::CloseQuery(bench);
     QStringList asked;
     for (const ScriptedUi::Dialog& d : ui.dialogs) {
@@ -254,6 +264,9 @@ void TestDocumentCommands::closeQuestions() {
                  QStringLiteral("beep"));
     }
     QCOMPARE(bench.Kind(), turingShown ? MachineKind::Turing : MachineKind::Post);
+    QCOMPARE(title, bench.Title());
+    QVERIFY(
+        title.startsWith(turingShown ? u"Zebrin42 [машина Тьюринга]" : u"Zebrin42 [машина Поста]"));
     QCOMPARE(bench.saveDialog.defaultSuffix,
              turingShown ? QStringLiteral("tur") : QStringLiteral("pst"));
 }

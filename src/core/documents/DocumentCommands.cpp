@@ -144,6 +144,7 @@ bool CloseQuery(Workbench& bench) {
         {MachineKind::Post, u"Интерпретатор машины Поста", u"<Сохранить машину Поста - "},
         {MachineKind::Turing, u"Интерпретатор машины Тьюринга", u"<Сохранить машину Тьюринга - "},
     };
+    bool allowed = true;
     for (const Question& q : questions) {
         Machine& machine = bench.MachineOf(q.kind);
         if (!machine.Modified()) {
@@ -157,13 +158,16 @@ bool CloseQuery(Workbench& bench) {
         if (answer == DialogAnswer::Second) {
             continue;
         }
+        if (answer != DialogAnswer::First) {
+            return false;  // "Отмена" asks nothing more
+        }
         // A save that did not happen keeps the window open, so the work is
-        // not lost.
-        if (answer != DialogAnswer::First || !SaveMachine(bench, q.kind)) {
-            return false;
+        // not lost; the other machine is still offered its save.
+        if (!SaveMachine(bench, q.kind)) {
+            allowed = false;
         }
     }
-    return true;
+    return allowed;
 }
 
 void ClearStatement(Workbench& bench) {

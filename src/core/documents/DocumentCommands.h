@@ -18,8 +18,10 @@ void New(Workbench& bench);     // mmFileNewClick
 void Open(Workbench& bench);    // mmFileOpenClick
 bool Save(Workbench& bench);    // mmFileSaveClick; true when the machine was written
 void SaveAs(Workbench& bench);  // mmFileSaveAsClick
-// FormCloseQuery: asks about the Post machine, then the Turing machine;
-// true when the window may close.
+// The closing questions: asks about the Post machine, then the Turing
+// machine; true when the window may close. "Отмена" stops the questions; a
+// save that is cancelled or fails refuses closing, and the other machine
+// is still asked about.
 bool CloseQuery(Workbench& bench);
 
 void ClearStatement(Workbench& bench);  // mmCommClearUslClick

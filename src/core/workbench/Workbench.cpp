@@ -5,6 +5,8 @@
 Workbench::Workbench(Ui& ui, QObject* parent)
     : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this, this)) {
     SetKind(MachineKind::Post);
+    connect(&post_, &Machine::DocumentNameChanged, this, &Workbench::TitleChanged);
+    connect(&turing_, &Machine::DocumentNameChanged, this, &Workbench::TitleChanged);
     // Until the first switch the save dialog carries the Post machine's
     // settings under a title of its own.
     saveDialog = {QStringLiteral("Сохранение файла машины Поста"),

@@ -39,9 +39,12 @@ public:
     MachineKind Kind() const { return kind_; }
     // Only the interpreter switch changes the current machine.
     void SetKind(MachineKind kind) {
+        const bool changed = kind != kind_;
         kind_ = kind;
         post_.SetCurrent(kind == MachineKind::Post);
         turing_.SetCurrent(kind == MachineKind::Turing);
+        if (changed)
+            Q_EMIT TitleChanged();
     }
 
     Machine& Current() override { return MachineOf(kind_); }
@@ -73,6 +76,10 @@ public:
 
 Q_SIGNALS:
     void StatusTextChanged(int panel);
+    // Title() may read differently: the current machine or a document's
+    // name changed. Any machine made current for a while (a save on
+    // closing) passes it on, and so does the one shown again after.
+    void TitleChanged();
     // A cell, the carriage or the bounds of a machine's tape changed.
     void TapeChanged(MachineKind kind);
 

@@ -54,10 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
             CurrentTable()->setFocus();
         }
     });
-    for (Machine* machine :
-         {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {
-        connect(machine, &Machine::DocumentNameChanged, this, &MainWindow::UpdateTitle);
-    }
+    connect(&bench_, &Workbench::TitleChanged, this, &MainWindow::UpdateTitle);
     UpdateTitle();
     Bars().ApplyMachineVisibility(MachineKind::Post);
     // Until the first switch the Turing entries of the clearing submenu
