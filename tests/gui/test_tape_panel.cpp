@@ -11,6 +11,7 @@
 #include "core/editing/TapeScroller.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
+#include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
 #include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void rulerNumbersOnlyOnTheTape();
     void goToBox_data();
     void goToBox();
+    void goToBoxLeavesTheNeighboursWhole();
     void followsTheMachineAndTheTape();
     void keys_data();
     void keys();
@@ -241,6 +243,21 @@ void TestTapePanel::goToBox() {
     QTEST(box->text(), "box");
     QTEST(b.ui.beeps, "beeps");
     QVERIFY(b.bench.Current().Modified());
+}
+
+// The box lies over the ruler's carriage column and no further, so the
+// numbers beside it read whole; the widest number still fits inside it.
+void TestTapePanel::goToBoxLeavesTheNeighboursWhole() {
+    Bench b;
+    QVERIFY(b.Open());
+    const QRect box = b.panel->GoToBox()->geometry();
+    const int carriageLeft =
+        b.panel->Ruler()->x() + TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol);
+    QCOMPARE(box.left(), carriageLeft);
+    QCOMPARE(box.width(), TapeGridWidget::CarriageWidth);
+    QVERIFY(box.bottom() < b.panel->CurrentGrid()->y());
+    const int widest = b.panel->GoToBox()->fontMetrics().horizontalAdvance(u"-999"_qs);
+    QVERIFY2(widest <= box.width() - 2, qPrintable(QString::number(widest)));
 }
 
 void TestTapePanel::followsTheMachineAndTheTape() {

@@ -22,7 +22,6 @@ namespace {
 constexpr int kRulerTop = 22;
 constexpr int kBoxTop = 21;
 constexpr int kBoxHeight = 17;
-constexpr int kBoxWidth = 31;
 constexpr int kTapeTop = 40;
 constexpr int kGap = 1;
 
@@ -94,10 +93,16 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     goToBox_->setMaxLength(4);
     goToBox_->setAlignment(Qt::AlignCenter);
     goToBox_->setTextMargins(0, 0, 0, 0);
+    // The box covers the ruler's carriage column and no more, so the
+    // neighbours' numbers stay whole: a one-pixel frame and no padding
+    // leave "-999" room in its 23 pixels.
+    goToBox_->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid #404040; padding: 0; margin: 0; }"));
     goToBox_->setStatusTip(QStringLiteral("Перейти к ячейке номер..."));
     goToBox_->setToolTip(QStringLiteral("Перейти к ячейке номер..."));
     QFont boxFont = goToBox_->font();
     boxFont.setPixelSize(10);
+    boxFont.setStretch(QFont::SemiCondensed);
     goToBox_->setFont(boxFont);
     // Only what the user types moves the carriage; the box merely shows
     // the carriage when the program writes it.
@@ -181,8 +186,7 @@ void TapePanel::LayOut() {
     }
     ruler_->move(gridLeft, kRulerTop);
     const int carriageLeft = gridLeft + TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol);
-    goToBox_->setGeometry(carriageLeft + (TapeGridWidget::CarriageWidth - kBoxWidth) / 2, kBoxTop,
-                          kBoxWidth, kBoxHeight);
+    goToBox_->setGeometry(carriageLeft, kBoxTop, TapeGridWidget::CarriageWidth, kBoxHeight);
     x += TapeGridWidget::GridWidth + kGap;
     scrollRightButton_->move(x, kTapeTop);
     x += ButtonWidth + kGap;
