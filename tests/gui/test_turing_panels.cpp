@@ -255,12 +255,16 @@ void TestTuringPanels::alphabetMenuOpensOnThePanel() {
     QMenu menu;
     menu.addAction(QStringLiteral("Очистить"));
     panel.SetPopupMenu(&menu);
-    // A right click on the panel (not the editor) opens the menu.
-    const QPoint at(4, 4);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, panel.mapToGlobal(at));
-    QApplication::sendEvent(&panel, &event);
-    QVERIFY(menu.isVisible());
-    menu.close();
+    // A right click on the panel and one inside the editor open the same
+    // menu, never the editor's own.
+    for (QWidget* target : {static_cast<QWidget*>(&panel), static_cast<QWidget*>(panel.Editor())}) {
+        const QPoint at(4, 4);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+        QVERIFY(menu.isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), &menu);
+        menu.close();
+    }
 }
 
 QTEST_MAIN(TestTuringPanels)

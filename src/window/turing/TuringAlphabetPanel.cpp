@@ -73,7 +73,8 @@ void TuringAlphabetPanel::resizeEvent(QResizeEvent* event) {
     alphabetEdit_->setGeometry(1, 1, frameWidth - 2, kFrameHeight - 2);
 }
 
-// The editor keeps its own edit menu; the rest of the panel offers alphabetMenu.
+// The panel, its label and the editor offer the alphabet menu (the editor's
+// events come through the event filter); the frame has a menu of its own.
 void TuringAlphabetPanel::contextMenuEvent(QContextMenuEvent* event) {
     if (!popupMenu_) {
         return;
@@ -84,6 +85,10 @@ void TuringAlphabetPanel::contextMenuEvent(QContextMenuEvent* event) {
 
 bool TuringAlphabetPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == alphabetEdit_) {
+        if (event->type() == QEvent::ContextMenu) {
+            contextMenuEvent(static_cast<QContextMenuEvent*>(event));
+            return true;
+        }
         if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
