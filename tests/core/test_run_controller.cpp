@@ -46,6 +46,7 @@ private Q_SLOTS:
     void patterns();
     void restartQuestion_data();
     void restartQuestion();
+    void runAfterARefusedStepIsContinuous();
     void speedsAndDefault();
     void pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff();
     void toolbarCallsGoThroughThePort();
@@ -147,6 +148,31 @@ void TestRunController::restartQuestion() {
     QTEST(int(bench.RunControl().Position(post).steps), "stepCount");
     QTEST(bench.RunControl().EditedSinceStart(post), "edited");
     QCOMPARE(run.PostRunTimer().interval(), 440);
+}
+
+// F8 answered "Отмена" at the restart question, then F9 answered
+// "Продолжить так": the run goes on tick after tick, not one step.
+void TestRunController::runAfterARefusedStepIsContinuous() {
+    ScriptedUi ui;
+    Workbench bench(ui);
+    PostMachine& post = bench.Post();
+    post.table.SetCode(1, QStringLiteral("2"));
+    post.table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
+    RunController& run = bench.RunControl();
+    run.Run();
+    run.PostRunTick();
+    run.Pause();
+    bench.NoteEdit();
+    ui.ExpectDialog(3);  // "Отмена"
+    run.Step();
+    QCOMPARE(run.State(), RunController::RunState::Paused);
+    ui.ExpectDialog(2);  // "Продолжить так"
+    run.Run();
+    QCOMPARE(run.State(), RunController::RunState::Running);
+    run.PostRunTick();
+    run.PostRunTick();
+    QCOMPARE(run.State(), RunController::RunState::Running);
+    QVERIFY(!run.Controls().runStep && !run.Controls().goToBox);
 }
 
 void TestRunController::speedsAndDefault() {

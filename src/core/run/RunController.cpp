@@ -262,7 +262,19 @@ DialogAnswer RunController::AskRestart() {
         QStringLiteral("Заново|Продолжить так|Отмена"), 400, 110);
 }
 
+// Run is always a continuous run: a step refused at the restart question
+// ("Отмена") leaves the step mode set, and it must not turn F9 into a step.
 void RunController::Run() {
+    stepMode_ = false;
+    Start();
+}
+
+void RunController::Step() {
+    stepMode_ = true;
+    Start();
+}
+
+void RunController::Start() {
     ApplyPattern(stepMode_ ? Command::RunStep : Command::RunContinuous);
     Machine& machine = host_.Current();
     MachineRun& run = runs_[Index(machine)];
@@ -293,11 +305,6 @@ void RunController::Run() {
 void RunController::RestartPosition(Machine& machine) {
     runs_[Index(machine)].position = machine.StartPosition();
     machine.ShowRunStart();
-}
-
-void RunController::Step() {
-    stepMode_ = true;
-    Run();
 }
 
 void RunController::Pause() {

@@ -48,8 +48,8 @@ public:
 
     RunController(MachineHost& host, QObject* parent);
 
-    void Run();    // mmRunRunClick
-    void Step();   // mmRunStepClick
+    void Run();    // runAction, F9: a continuous run
+    void Step();   // stepAction, F8: one step
     void Pause();  // mmRunPauseClick
     void Break();  // mmRunBreakClick
 
@@ -147,6 +147,8 @@ protected:
     void connectNotify(const QMetaMethod&) override { observed_ = true; }
 
 private:
+    // Run and Step once the step mode is set.
+    void Start();
     enum class Command { RunContinuous, RunStep, Pause, Break };
     void ApplyPattern(Command command);
     void Publish(const ControlStates& before);
