@@ -229,6 +229,12 @@ void TestViewsAndHints::hoverShowsTooltipAndStatusHint() {
     QTest::mouseMove(button, button->rect().center());
     QTRY_COMPARE(form->StatusPanel(0)->Text(), QStringLiteral("  Создает машину Поста"));
     QCOMPARE(button->toolTip(), QStringLiteral("Новый"));
+    // Straight from the button onto the bar's empty part: the bar's hint.
+    MainToolBar& bar = form->Bars().ToolBar();
+    QTest::mouseMove(&bar, QPoint(bar.width() - 20, bar.height() / 2));
+    QTRY_COMPARE(form->StatusPanel(0)->Text(),
+                 QStringLiteral("  Панель инструментов. Её можно спрятать"));
+    QTest::mouseMove(button, button->rect().center());
     // A disabled button's hint shows too.
     ToolButton* restore = form->Bars().ToolBar().Button(5);
     QTest::mouseMove(restore, restore->rect().center());

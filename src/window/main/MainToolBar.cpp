@@ -1,8 +1,10 @@
 #include "window/main/MainToolBar.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QStatusTipEvent>
 
 #include "window/main/Bevel.h"
 #include "window/main/HintDisplay.h"
@@ -220,6 +222,12 @@ void MainToolBar::OnLeft(int n) {
         HideFrames();
     } else {
         bv_->hide();
+    }
+    // The button's leaving emptied the hint; a pointer still over the bar
+    // gets the bar's own, which Qt sends only on entering the bar itself.
+    if (underMouse()) {
+        QStatusTipEvent tip(statusTip());
+        QCoreApplication::sendEvent(this, &tip);
     }
 }
 
