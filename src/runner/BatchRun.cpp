@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
@@ -11,21 +12,6 @@
 #include "core/workbench/Workbench.h"
 
 namespace {
-
-std::optional<MachineKind> KindByMagic(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const QByteArray magic = file.read(DocumentFile::kMagicSize);
-    if (magic == DocumentFile::kPostMagic) {
-        return MachineKind::Post;
-    }
-    if (magic == DocumentFile::kTuringMagic) {
-        return MachineKind::Turing;
-    }
-    return std::nullopt;
-}
 
 // Writes a tape text onto the current machine's cleared tape. Returns an
 // error in plain words, or nothing.
@@ -90,12 +76,8 @@ RunOutcome RunDocument(const RunSpec& spec) {
     RunOutcome out;
     ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
-    const std::optional<MachineKind> kind = KindByMagic(spec.file);
-    // A file of neither kind gets the Post reader's refusal, unless its
-    // name says it was meant for the Turing machine.
-    const MachineKind readAs = kind.value_or(
-        spec.file.endsWith(QStringLiteral(".tur"), Qt::CaseInsensitive) ? MachineKind::Turing
-                                                                        : MachineKind::Post);
+    const std::optional<MachineKind> kind = DocumentCommands::KindByMagic(spec.file);
+    const MachineKind readAs = DocumentCommands::KindToRead(spec.file);
     bench.SetKind(readAs);
     if (kind) {
         out.machine =

@@ -123,6 +123,7 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     parser.setApplicationDescription(QStringLiteral(
         "Runs Zebrin42 Post machine (.pst) and Turing machine (.tur) documents without a window."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption maxSteps(QStringLiteral("max-steps"),
                                       QStringLiteral("Break a run off after N executed commands."),
                                       QStringLiteral("N"), QStringLiteral("1000000"));
@@ -161,8 +162,13 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     if (!parser.parse(arguments)) {
         return Usage(parser.errorText());
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    // The runner has no Qt options of its own, so --help-all is --help.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         Print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        Print(stdout, QStringLiteral("zebrin42-run " ZEBRIN_VERSION));
         return 0;
     }
     options.files = parser.positionalArguments();

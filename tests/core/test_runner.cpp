@@ -20,9 +20,11 @@ struct Finished {
     QString err;
 };
 
-Finished RunRunner(const QStringList& arguments) {
+Finished RunProgram(const QString& program, const QStringList& arguments,
+                    const QProcessEnvironment& environment) {
     QProcess process;
-    process.start(QStringLiteral(ZEBRIN_RUN_EXE), arguments);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     Finished f;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -32,6 +34,11 @@ Finished RunRunner(const QStringList& arguments) {
     f.out = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     f.err = QString::fromUtf8(process.readAllStandardError());
     return f;
+}
+
+Finished RunRunner(const QStringList& arguments) {
+    return RunProgram(QStringLiteral(ZEBRIN_RUN_EXE), arguments,
+                      QProcessEnvironment::systemEnvironment());
 }
 
 // Rows "code:jump" separated by "|".
@@ -81,6 +88,8 @@ private Q_SLOTS:
     void jobsGiveTheSameResults();
     void usageErrors_data();
     void usageErrors();
+    void helpAndVersionNeedNoDisplay_data();
+    void helpAndVersionNeedNoDisplay();
 
 private:
     QTemporaryDir dir_;
@@ -243,6 +252,39 @@ void TestRunner::usageErrors() {
     const Finished f = RunRunner(arguments);
     QCOMPARE(f.exitCode, 2);
     QVERIFY2(f.err.contains(says), qPrintable(f.err));
+}
+
+void TestRunner::helpAndVersionNeedNoDisplay_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("says");
+    const QString window = QStringLiteral(ZEBRIN_WINDOW_EXE);
+    const QString runner = QStringLiteral(ZEBRIN_RUN_EXE);
+    const QString version = QStringLiteral(ZEBRIN_VERSION);
+    QTest::newRow("window --help") << window << "--help"
+                                   << "Usage: zebrin42 [FILE]";
+    QTest::newRow("window --version") << window << "--version"
+                                      << "zebrin42 " + version;
+    QTest::newRow("runner --help") << runner << "--help"
+                                   << "--max-steps";
+    QTest::newRow("runner --help-all") << runner << "--help-all"
+                                       << "--max-steps";
+    QTest::newRow("runner --version") << runner << "--version"
+                                      << "zebrin42-run " + version;
+}
+
+// Without any display, as in a terminal over ssh: the answer, status 0.
+void TestRunner::helpAndVersionNeedNoDisplay() {
+    QFETCH(QString, program);
+    QFETCH(QString, option);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    const Finished f = RunProgram(program, {option}, environment);
+    QCOMPARE(f.exitCode, 0);
+    QFETCH(QString, says);
+    QVERIFY2(f.out.join(u'\n').contains(says), qPrintable(f.out.join(u'\n') + f.err));
 }
 
 QTEST_GUILESS_MAIN(TestRunner)

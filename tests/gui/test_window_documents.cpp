@@ -2,14 +2,21 @@
 // dialogs and questions answered as a user would, the title, the modified
 // indicator per machine, and the alphabet panel remembered across switches.
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ModalAnswer.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
 #include "window/main/CommandBars.h"
+#include "window/main/Desktop.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainWindow.h"
 #include "window/main/StatusBarPanel.h"
@@ -67,6 +74,9 @@ class TestWindowDocuments : public QObject {
 private Q_SLOTS:
     void saveAndOpenThroughTheDialogs();
     void closingAsksPostFirstAndEscapeStops();
+    void documentFromTheCommandLine_data();
+    void documentFromTheCommandLine();
+    void openDialogInRussianStartsWithThePattern();
     void alphabetPanelRememberedAcrossSwitches();
     void modifiedFlagsStayWithTheirMachine();
     void chosenSymbolShowsOnItsButton();
@@ -122,6 +132,75 @@ void TestWindowDocuments::closingAsksPostFirstAndEscapeStops() {
               });
     QVERIFY(s.form.close());
     QCOMPARE(caption, QStringLiteral("Интерпретатор машины Тьюринга"));
+}
+
+void TestWindowDocuments::documentFromTheCommandLine_data() {
+    QTest::addColumn<QString>("written");  // "post", "turing" or "" for no file at all
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("turing document with a .pst name") << "turing"
+                                                      << "задача.pst"
+                                                      << "Zebrin42 [машина Тьюринга] - задача.pst";
+    QTest::newRow("post document without a suffix") << "post"
+                                                    << "post-doc"
+                                                    << "Zebrin42 [машина Поста] - post-doc";
+    QTest::newRow("missing .tur file") << ""
+                                       << "нет.tur"
+                                       << "Zebrin42 [машина Тьюринга] - Без имени";
+}
+
+// The first bytes choose the machine; a file that cannot be read gets the
+// same message as through File > Open and leaves an empty untitled machine.
+void TestWindowDocuments::documentFromTheCommandLine() {
+    QFETCH(QString, written);
+    QFETCH(QString, name);
+    const QString path = dir_.filePath(name);
+    if (!written.isEmpty()) {
+        ScriptedUi ui;
+        Workbench writer(ui);
+        writer.SetKind(written == u"post" ? MachineKind::Post : MachineKind::Turing);
+        writer.Current().tape.SetCarriagePos(7);
+        QVERIFY(written == u"post" ? WritePostFile(writer, path) : WriteTuringFile(writer, path));
+    }
+    Shown s;
+    QString caption;
+    if (written.isEmpty())
+        AnswerMessage(1, &caption);
+    s.form.OpenDocument(path);
+    QTEST(s.form.windowTitle(), "title");
+    if (written.isEmpty()) {
+        QCOMPARE(caption, QStringLiteral("Интерпретатор машины Тьюринга"));
+    } else {
+        QCOMPARE(s.form.Bench().Current().tape.CarriagePos(), 7);
+        QVERIFY(!s.form.Bench().Current().Modified());
+    }
+}
+
+// Qt's own texts in Russian, the name field starting with the machine's
+// pattern, and that pattern confirmed filtering rather than opening a file
+// named "*.pst".
+void TestWindowDocuments::openDialogInRussianStartsWithThePattern() {
+    QVERIFY(Desktop::LoadQtTranslation(*qobject_cast<QApplication*>(QCoreApplication::instance())));
+    Shown s;
+    QString name;
+    QString cancel;
+    bool stillOpen = false;
+    WhenModal(
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            cancel =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+            QMetaObject::invokeMethod(dialog, "accept");
+            stillOpen = dialog->isVisible();
+        },
+        [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    s.form.Bars().Menu().openAction->trigger();
+    QCOMPARE(name, QStringLiteral("*.pst"));
+    QCOMPARE(cancel, QStringLiteral("Отмена"));
+    QVERIFY(stillOpen);
+    QVERIFY(!s.form.Bench().Post().document.hasFileName);
 }
 
 void TestWindowDocuments::alphabetPanelRememberedAcrossSwitches() {

@@ -1,5 +1,8 @@
 #include "core/documents/DocumentCommands.h"
 
+#include <QFile>
+
+#include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/editing/TableCommands.h"
@@ -96,9 +99,37 @@ void Open(Workbench& bench) {
                                  QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
                                  QStringLiteral("*.tur")};
     const QString path = bench.UiPort().AskOpenFileName(request);
-    if (path.isEmpty() || !MayDiscard(bench)) {
+    if (!path.isEmpty()) {
+        OpenPath(bench, path);
+    }
+}
+
+std::optional<MachineKind> KindByMagic(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray magic = file.read(DocumentFile::kMagicSize);
+    if (magic == DocumentFile::kPostMagic) {
+        return MachineKind::Post;
+    }
+    if (magic == DocumentFile::kTuringMagic) {
+        return MachineKind::Turing;
+    }
+    return std::nullopt;
+}
+
+MachineKind KindToRead(const QString& path) {
+    return KindByMagic(path).value_or(
+        path.endsWith(u".tur", Qt::CaseInsensitive) ? MachineKind::Turing : MachineKind::Post);
+}
+
+void OpenPath(Workbench& bench, const QString& path) {
+    BreakActiveRun(bench);
+    if (!MayDiscard(bench)) {
         return;
     }
+    const bool post = IsPost(bench);
     bench.SetStatusText(Workbench::PanelMessage, QString());
     ClearAll(bench);
     bench.Current().SetDocument(path, true);

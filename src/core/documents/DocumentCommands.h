@@ -10,6 +10,11 @@
 // A document whose reading failed is replaced by an empty untitled one
 // without asking, so the damaged file is never overwritten.
 
+#include <QString>
+#include <optional>
+
+#include "core/machine/MachineKind.h"
+
 class Workbench;
 
 namespace DocumentCommands {
@@ -23,6 +28,19 @@ void SaveAs(Workbench& bench);  // mmFileSaveAsClick
 // save that is cancelled or fails refuses closing, and the other machine
 // is still asked about.
 bool CloseQuery(Workbench& bench);
+
+// The machine whose document `path` is by its first bytes, or nothing when
+// they name neither (or the file cannot be read).
+std::optional<MachineKind> KindByMagic(const QString& path);
+// The machine to read `path` with: the one its first bytes name; else the
+// Turing machine for a name ending in ".tur" and the Post machine for any
+// other, whose reader then reports what is wrong.
+MachineKind KindToRead(const QString& path);
+// Open of a path already chosen: breaks a run of the current machine, asks
+// the save question for unsaved work, then reads the document into the
+// current machine; a document that cannot be read leaves it empty and
+// untitled, with the reader's message shown.
+void OpenPath(Workbench& bench, const QString& path);
 
 void ClearStatement(Workbench& bench);  // mmCommClearUslClick
 void ClearComments(Workbench& bench);   // mmCommClearCommClick

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +29,7 @@
 #include "window/turing/TuringTableView.h"
 
 #include "window/dialogs/AboutDialog.h"
+#include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/HelpWindow.h"
 #include "window/dialogs/MessageDialog.h"
 #include "window/main/CommandBars.h"
@@ -182,6 +182,15 @@ void MainWindow::ChoosePostMachine() {
     postTable_->setFocus();
 }
 
+void MainWindow::OpenDocument(const QString& path) {
+    if (DocumentCommands::KindToRead(path) == MachineKind::Post) {
+        ChoosePostMachine();
+    } else {
+        ChooseTuringMachine();
+    }
+    DocumentCommands::OpenPath(bench_, path);
+}
+
 void MainWindow::ChooseTuringMachine() {
     const bool wasTuring = bench_.Kind() == MachineKind::Turing;
     Bars().Menu().turingMachineAction->setChecked(true);
@@ -298,42 +307,10 @@ void MainWindow::SetToolButtonEnabled(int n, bool on) {
     }
 }
 
-namespace {
-
-// "Машина Поста|*.pst" as the dialog's filter "Машина Поста (*.pst)".
-QString NameFilter(const QString& filter) {
-    return filter.section(u'|', 0, 0) + QStringLiteral(" (") + filter.section(u'|', 1) +
-           QStringLiteral(")");
-}
-
-void Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
-    dialog.setWindowTitle(request.title);
-    dialog.setNameFilter(NameFilter(request.filter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.fileName.contains(u'*')) {
-        dialog.selectFile(request.fileName);
-    }
-}
-
-}  // namespace
-
 QString MainWindow::AskOpenFileName(const FileDialogRequest& request) {
-    QFileDialog dialog(this);
-    Prepare(dialog, request);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().front();
+    return DocumentFileDialog(this, request, QFileDialog::AcceptOpen).Ask();
 }
 
 QString MainWindow::AskSaveFileName(const FileDialogRequest& request) {
-    QFileDialog dialog(this);
-    Prepare(dialog, request);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return QString();
-    }
-    return dialog.selectedFiles().front();
+    return DocumentFileDialog(this, request, QFileDialog::AcceptSave).Ask();
 }

@@ -66,6 +66,10 @@ public Q_SLOTS:
     void ShowAboutBox();
     void ChoosePostMachine();
     void ChooseTuringMachine();
+    // A document named on the command line (or by the file manager): the
+    // machine its first bytes name becomes current and opens it as File >
+    // Open would.
+    void OpenDocument(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,26 @@
+#pragma once
+// The open and save dialogs of the documents. The name field starts with
+// the request's name, a pattern such as "*.pst" included; a pattern in the
+// name field, when the user confirms it, filters the list (as the pattern
+// the field starts with already does) instead of being taken for a file.
+
+#include <QFileDialog>
+
+#include "core/port/Ui.h"
+
+class DocumentFileDialog : public QFileDialog {
+    Q_OBJECT
+public:
+    DocumentFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode mode);
+
+    // The chosen path, or an empty one when the dialog was cancelled.
+    QString Ask();
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString startName_;
+};
