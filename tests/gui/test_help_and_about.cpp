@@ -1,13 +1,18 @@
-// Help topics opened by context number, the links between topics, and the
-// About box with its two links.
+// Help topics opened by context number, the links between topics, the
+// file-reading failures' help, and the About box with its two links.
 
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include "ModalAnswer.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
 #include "window/dialogs/AboutDialog.h"
 #include "window/dialogs/HelpWindow.h"
 #include "window/main/MainWindow.h"
@@ -27,6 +32,8 @@ private Q_SLOTS:
     void opensTopic_data();
     void opensTopic();
     void everyTopicLinkLeadsToATopic();
+    void readFailureHelpNamesItsMessage_data();
+    void readFailureHelpNamesItsMessage();
     void aboutBoxLinksAndKeys();
 };
 
@@ -113,6 +120,43 @@ void TestHelpAndAbout::everyTopicLinkLeadsToATopic() {
     }
     for (int context : {30, 131, 132, 133, 134, 135, 136, 137, 138, 171, 172, 173, 174, 175, 176})
         QVERIFY2(seen.contains(context), qPrintable(QString::number(context)));
+}
+
+void TestHelpAndAbout::readFailureHelpNamesItsMessage_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QByteArray>("image");  // null: no file at all
+    for (const bool post : {true, false}) {
+        const char* machine = post ? "post" : "turing";
+        QTest::addRow("%s, missing file", machine) << post << QByteArray();
+        QTest::addRow("%s, not a document", machine) << post << QByteArray("plain text");
+    }
+}
+
+// The "Помощь" of a failed read opens a topic that names the very message
+// the user just saw.
+void TestHelpAndAbout::readFailureHelpNamesItsMessage() {
+    QFETCH(bool, post);
+    QFETCH(QByteArray, image);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(post ? "task.pst" : "task.tur");
+    if (!image.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(image), image.size());
+    }
+    ScriptedUi ui;
+    ui.answers = {2};  // "Помощь"
+    Workbench bench(ui);
+    bench.SetKind(post ? MachineKind::Post : MachineKind::Turing);
+    QVERIFY(!(post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path)));
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(ui.helpTopics.size(), 1);
+
+    HelpWindow help;
+    help.ShowTopic(ui.helpTopics[0]);
+    QCOMPARE(help.CurrentTopic(), ui.helpTopics[0]);
+    const QString message = ui.dialogs[0].message.trimmed();
+    QVERIFY2(help.Browser()->toPlainText().contains(message), qPrintable(message));
 }
 
 void TestHelpAndAbout::aboutBoxLinksAndKeys() {
