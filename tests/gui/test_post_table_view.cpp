@@ -1,5 +1,6 @@
 // The Post program table on screen: its drawing (white rows, the green
-// running row, codes stored for drawn rows), the edit prologue, the command
+// running row, codes stored for drawn rows, pictures drawn for a scaled
+// screen), the edit prologue, the command
 // chooser's flows by mouse and keys, the right click and the cursor kept in
 // step with the table while a program runs.
 
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -102,6 +104,8 @@ class TestPostTableView : public QObject {
 private Q_SLOTS:
     void layoutAndHint();
     void picturesShowEachCode();
+    void picturesAreDrawnForTheRatio_data();
+    void picturesAreDrawnForTheRatio();
     void drawsRowsWhiteAndTheRunningRowGreen_data();
     void drawsRowsWhiteAndTheRunningRowGreen();
     void drawnRowGetsCodeZero();
@@ -165,6 +169,45 @@ void TestPostTableView::picturesShowEachCode() {
     }
     // A damaged code draws blank.
     QCOMPARE(cells.WhitePicture(9).toImage(), cells.WhitePicture(0).toImage());
+}
+
+void TestPostTableView::picturesAreDrawnForTheRatio_data() {
+    QTest::addColumn<int>("code");
+    for (int code = 1; code < PostTableDelegate::CodeCount; ++code) {
+        QTest::addRow("%d", code) << code;
+    }
+}
+
+void TestPostTableView::picturesAreDrawnForTheRatio() {
+    QFETCH(int, code);
+    Bench b;
+    const PostTableDelegate& cells = *b.view->Delegate();
+    const QImage white = cells.WhitePicture(code, 2).toImage();
+    const QImage green = cells.GreenPicture(code, 2).toImage();
+    const QImage arrow = b.box()->ArrowPicture(code, 2).toImage();
+    const QImage white1 = cells.WhitePicture(code).toImage();
+    const QImage arrow1 = b.box()->ArrowPicture(code).toImage();
+    for (const QImage* picture : {&white, &green, &arrow}) {
+        QCOMPARE(picture->devicePixelRatio(), 2.0);
+    }
+    QCOMPARE(white.size(), QSize(100, 34));
+    QCOMPARE(arrow.size(), QSize(32, 32));
+    QCOMPARE(green.pixelColor(1, 1), kGreen);
+    // Twice as fine, not the ratio-1 picture blown up.
+    QVERIFY(white != white1.scaled(white.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    QVERIFY(arrow != arrow1.scaled(arrow.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+
+    // A cell painted on a device of ratio 2 shows the picture for ratio 2.
+    b.table().SetCode(1, QString::number(code));
+    QImage cell(white.size(), white.format());
+    cell.setDevicePixelRatio(2);
+    {
+        QPainter painter(&cell);
+        QStyleOptionViewItem option;
+        option.rect = QRect(0, 0, 50, 17);
+        cells.paint(&painter, option, b.view->model()->index(0, PostTable::ColCommand));
+    }
+    QCOMPARE(cell, white);
 }
 
 void TestPostTableView::drawsRowsWhiteAndTheRunningRowGreen_data() {

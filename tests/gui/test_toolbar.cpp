@@ -1,7 +1,8 @@
 // The toolbar as the user meets it: where its buttons stand, what their
 // hints say, their pictures enabled and disabled, the symbol button's drawn
-// face, hover frames, the pressed look and the click, and how the run
-// controller's states and the machine switch reach buttons and menus.
+// face, the pictures drawn for a scaled screen, hover frames, the pressed
+// look and the click, and how the run controller's states and the machine
+// switch reach buttons and menus.
 
 #include <QMenu>
 #include <QToolTip>
@@ -10,6 +11,24 @@
 #include "core/run/RunController.h"
 #include "window/main/Bevel.h"
 #include "window/main/ToolButton.h"
+#include "window/main/ToolPictures.h"
+
+namespace {
+
+// A picture by name ("3", "3 off", "change", "symbol") as drawn for `ratio`.
+QImage ToolPicture(const QString& name, qreal ratio) {
+    const ToolPictures pictures(ratio);
+    const bool off = name.endsWith(u" off");
+    const QString base = off ? name.chopped(4) : name;
+    const QPixmap picture = base == u"change" ? pictures.SymbolChange(!off)
+                            : base == u"symbol"
+                                ? ToolPictures::SymbolPicture(QStringLiteral("Ж"), QFont(), ratio)
+                            : off ? pictures.Disabled(base.toInt())
+                                  : pictures.Enabled(base.toInt());
+    return picture.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
 
 class TestToolBar : public QObject {
     Q_OBJECT
@@ -21,6 +40,8 @@ private Q_SLOTS:
     void pictureFollowsEnabledState();
     void symbolButtonShowsCurrentSymbol_data();
     void symbolButtonShowsCurrentSymbol();
+    void picturesAreDrawnForTheRatio_data();
+    void picturesAreDrawnForTheRatio();
     void hoverFrames_data();
     void hoverFrames();
     void pressedLookAndClick();
@@ -192,6 +213,47 @@ void TestToolBar::symbolButtonShowsCurrentSymbol() {
     // Switching the button off keeps the drawn face.
     form->SetToolButtonEnabled(11, false);
     QCOMPARE(button->grab().toImage(), face);
+}
+
+void TestToolBar::picturesAreDrawnForTheRatio_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QPoint>("line");  // a pixel of a one-pixel line at ratio 1
+    QTest::addColumn<bool>("finer");   // has slopes or text an upscale would coarsen
+    const QPoint none(-1, -1);
+    QTest::newRow("new page") << "0" << QPoint(6, 10) << true;
+    QTest::newRow("save") << "2" << QPoint(2, 10) << false;
+    QTest::newRow("run") << "5" << QPoint(6, 10) << true;
+    QTest::newRow("pause off") << "6 off" << QPoint(9, 10) << false;
+    QTest::newRow("mark") << "9" << QPoint(3, 10) << true;
+    QTest::newRow("change") << "change" << none << true;
+    QTest::newRow("symbol") << "symbol" << none << true;
+}
+
+void TestToolBar::picturesAreDrawnForTheRatio() {
+    QFETCH(QString, picture);
+    QFETCH(QPoint, line);
+    QFETCH(bool, finer);
+    const QImage one = ToolPicture(picture, 1);
+    const QImage two = ToolPicture(picture, 2);
+    QCOMPARE(one.devicePixelRatio(), 1.0);
+    QCOMPARE(two.devicePixelRatio(), 2.0);
+    QCOMPARE(two.size(), one.size() * 2);
+    // Straight lines and blocks land on the same logical pixels as at ratio
+    // 1, so only slopes and text differ from the nearest-neighbour upscale.
+    QImage upscale = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    upscale.setDevicePixelRatio(2);
+    QCOMPARE(two != upscale, finer);
+    if (line == QPoint(-1, -1)) {
+        return;
+    }
+    // The line is two device pixels wide and its neighbours are those of
+    // the ratio-1 picture.
+    for (const QPoint step : {QPoint(1, 0), QPoint(0, 1)}) {
+        QCOMPARE(two.pixel(2 * line - step), one.pixel(line - step));
+        QCOMPARE(two.pixel(2 * line), one.pixel(line));
+        QCOMPARE(two.pixel(2 * line + step), one.pixel(line));
+        QCOMPARE(two.pixel(2 * line + 2 * step), one.pixel(line + step));
+    }
 }
 
 void TestToolBar::hoverFrames_data() {

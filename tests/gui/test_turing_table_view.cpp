@@ -1,7 +1,9 @@
-// The Turing table on screen: how its cells are drawn, the cell check as the
+// The Turing table on screen: how its cells are drawn (the move pictures
+// also for a scaled screen), the cell check as the
 // keyboard and the focus trigger it, editing, the right click, and the view
 // following the interpreter's cursor through a run.
 
+#include <QPainter>
 #include <QSignalSpy>
 
 #include "TuringScreen.h"
@@ -11,6 +13,8 @@ class TestTuringTableView : public QObject {
 private Q_SLOTS:
     void drawsCells_data();
     void drawsCells();
+    void movePicturesAreDrawnForTheRatio_data();
+    void movePicturesAreDrawnForTheRatio();
     void drawsCornerHeadersAndLabels();
     void checksTheCellOnConfirming_data();
     void checksTheCellOnConfirming();
@@ -106,6 +110,36 @@ void TestTuringTableView::drawsCells() {
         }
     }
     QCOMPARE(dark > 5, !text.isEmpty());
+}
+
+void TestTuringTableView::movePicturesAreDrawnForTheRatio_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("green");
+    QTest::newRow("left") << "1<2" << false;
+    QTest::newRow("right, running") << "1>2" << true;
+    QTest::newRow("stop") << "1!0" << false;
+}
+
+void TestTuringTableView::movePicturesAreDrawnForTheRatio() {
+    QFETCH(QString, text);
+    QFETCH(bool, green);
+    const TuringCellDelegate cells(QApplication::font().family());
+    const QImage one = cells.MovePicture(text[1], green).toImage();
+    const QImage two = cells.MovePicture(text[1], green, 2).toImage();
+    QCOMPARE(two.devicePixelRatio(), 2.0);
+    QCOMPARE(two.size(), QSize(50, 50));
+    // Twice as fine, not the ratio-1 picture blown up.
+    QVERIFY(two != one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+
+    // A cell painted on a device of ratio 2 shows the picture for ratio 2
+    // at (12, 0); its middle, clear of the texts beside it, is compared.
+    QImage cell(QSize(70, 25) * 2, two.format());
+    cell.setDevicePixelRatio(2);
+    {
+        QPainter painter(&cell);
+        cells.PaintCommand(painter, QRect(0, 0, 70, 25), text, green);
+    }
+    QCOMPARE(cell.copy(28, 0, 40, 50), two.copy(4, 0, 40, 50));
 }
 
 void TestTuringTableView::drawsCornerHeadersAndLabels() {

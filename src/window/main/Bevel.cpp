@@ -14,21 +14,20 @@ Bevel::Bevel(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape) {
 }
 
 void Bevel::paintEvent(QPaintEvent*) {
+    // Lines are filled pixel rows and columns rather than strokes: a stroke
+    // on a scaled screen straddles its points and would lie half a pixel
+    // off the widget's edge.
     QPainter painter(this);
-    const int right = width() - 1;
-    const int bottom = height() - 1;
+    const int w = width();
+    const int h = height();
     if (shape_ == Shape::LoweredLine) {
         // A vertical groove: shadow on the left, light on the right.
-        painter.setPen(kShadow);
-        painter.drawLine(0, 0, 0, bottom);
-        painter.setPen(kLight);
-        painter.drawLine(right, 0, right, bottom);
+        painter.fillRect(0, 0, 1, h, kShadow);
+        painter.fillRect(w - 1, 0, 1, h, kLight);
         return;
     }
-    painter.setPen(kLight);
-    painter.drawLine(0, 0, right, 0);
-    painter.drawLine(0, 0, 0, bottom);
-    painter.setPen(kShadow);
-    painter.drawLine(right, 0, right, bottom);
-    painter.drawLine(0, bottom, right, bottom);
+    painter.fillRect(0, 0, w, 1, kLight);
+    painter.fillRect(0, 0, 1, h, kLight);
+    painter.fillRect(w - 1, 0, 1, h, kShadow);
+    painter.fillRect(0, h - 1, w, 1, kShadow);
 }

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 #include "window/main/Bevel.h"
 #include "window/main/HintDisplay.h"
@@ -67,8 +68,7 @@ QString MainToolBar::ShortName(int n) {
     return n >= 1 && n <= ButtonCount ? QString::fromUtf8(kNames[std::size_t(n)]) : QString();
 }
 
-MainToolBar::MainToolBar(QWidget* parent)
-    : QToolBar(parent), pictures_(std::make_unique<ToolPictures>()) {
+MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("ToolBar"));
     setMovable(false);
     setFloatable(false);
@@ -81,11 +81,6 @@ MainToolBar::MainToolBar(QWidget* parent)
     for (int n = 1; n <= ButtonCount; ++n) {
         auto* button = new ToolButton(n, this);
         buttons_[std::size_t(n)] = button;
-        if (n == ChangeButton) {
-            button->SetPictures(pictures_->SymbolChange(true), pictures_->SymbolChange(false));
-        } else if (n != SymbolButton) {
-            button->SetPictures(pictures_->Enabled(n - 1), pictures_->Disabled(n - 1));
-        }
         button->SetHint(ShortName(n) + QLatin1Char('|'));
         connect(button, &ToolButton::Entered, this, &MainToolBar::OnEntered);
         connect(button, &ToolButton::Left, this, &MainToolBar::OnLeft);
@@ -105,7 +100,7 @@ MainToolBar::MainToolBar(QWidget* parent)
     LayOut();
     HideFrames();
 
-    DrawSymbolButton(QString());
+    FollowRatio();
     for (int n : {5, 7, 9, 11, 12}) {
         SetButtonEnabled(n, false);
     }
@@ -184,8 +179,32 @@ void MainToolBar::SetButtonHint(int n, const QString& hint) {
 }
 
 void MainToolBar::DrawSymbolButton(const QString& symbol) {
-    const QPixmap picture = ToolPictures::SymbolPicture(symbol, font());
+    symbol_ = symbol;
+    const QPixmap picture = ToolPictures::SymbolPicture(symbol_, font(), pictures_->Ratio());
     buttons_[SymbolButton]->SetPictures(picture, QPixmap());
+}
+
+void MainToolBar::FollowRatio() {
+    const qreal ratio = devicePixelRatioF();
+    if (pictures_ && pictures_->Ratio() == ratio) {
+        return;
+    }
+    auto drawn = std::find_if(drawn_.begin(), drawn_.end(),
+                              [ratio](const auto& set) { return set->Ratio() == ratio; });
+    if (drawn == drawn_.end()) {
+        drawn_.push_back(std::make_unique<ToolPictures>(ratio));
+        drawn = std::prev(drawn_.end());
+    }
+    pictures_ = drawn->get();
+    for (int n = 1; n <= ButtonCount; ++n) {
+        ToolButton* button = buttons_[std::size_t(n)];
+        if (n == ChangeButton) {
+            button->SetPictures(pictures_->SymbolChange(true), pictures_->SymbolChange(false));
+        } else if (n != SymbolButton) {
+            button->SetPictures(pictures_->Enabled(n - 1), pictures_->Disabled(n - 1));
+        }
+    }
+    DrawSymbolButton(symbol_);
 }
 
 void MainToolBar::ShowFrame(Bevel* frame, int n) {
@@ -239,19 +258,29 @@ void MainToolBar::OnReleased(int n) {
     ShowFrame(n == ChangeButton ? bv2_ : bv_, n);
 }
 
+bool MainToolBar::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        FollowRatio();
+    }
+    return QToolBar::event(event);
+}
+
 void MainToolBar::paintEvent(QPaintEvent*) {
+    // The buttons are painted over the bar, after it: a ratio that changed
+    // without a change of screen still reaches their pictures first.
+    FollowRatio();
     QPainter painter(this);
     painter.fillRect(rect(), ToolPictures::Face());
     // Lowered outer bevel, raised inner bevel.
     const QRect outer = rect().adjusted(0, 0, -1, -1);
     const QRect inner = outer.adjusted(1, 1, -1, -1);
+    // Lines are filled pixel rows and columns, which stay on the bar's
+    // pixels on a scaled screen, where a stroke straddles its points.
     auto bevel = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
+        painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+        painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
     };
     bevel(outer, kShadow, kLight);
     bevel(inner, kLight, kShadow);

@@ -6,10 +6,13 @@
 // buttons' pictures, enabled states, hints and hover logic; a click of an
 // enabled button is reported as ButtonClicked(n) and the owner runs the
 // command of the button's menu item. Buttons 10 and 11 share one place.
+// Its pictures are drawn for the device pixel ratio it is shown at and
+// drawn again when that changes; each ratio's set is kept once drawn.
 
 #include <QToolBar>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "window/main/ToolPictures.h"
 
@@ -53,11 +56,13 @@ Q_SIGNALS:
     void ButtonClicked(int n);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void LayOut();
+    void FollowRatio();
     void ShowFrame(Bevel* frame, int n);
     void HideFrames();
     void OnEntered(int n);
@@ -65,7 +70,9 @@ private:
     void OnPressed(int n);
     void OnReleased(int n);
 
-    std::unique_ptr<ToolPictures> pictures_;
+    std::vector<std::unique_ptr<ToolPictures>> drawn_;  // one set per ratio
+    const ToolPictures* pictures_ = nullptr;            // the set shown
+    QString symbol_;                                    // button 11's symbol
     std::array<ToolButton*, ButtonCount + 1> buttons_{};
     std::array<Bevel*, 5> separators_{};
     Bevel* bv_ = nullptr;

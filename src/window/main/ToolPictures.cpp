@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 
 namespace {
 
@@ -20,24 +21,54 @@ const QColor kOlive(128, 128, 0);
 const QColor kGold(255, 192, 0);
 const QColor kTape(254, 255, 227);  // the tape grids' background
 
+// A painter on a picture for one ratio, in logical coordinates. At ratio 1
+// Qt's raster puts a one-pixel line on the pixels right of and below its
+// points, where the classic pictures have it. Scaled, a stroke straddles
+// its points and would lie half a logical pixel up and left of the whole
+// pixels fillRect fills; so the painter is shifted by that half pixel, and
+// every line covers the logical pixels it covers at ratio 1, `ratio` device
+// pixels wide. Blocks of whole pixels and even-width pens, which straddle
+// their points at every ratio, take the shift back.
+class Canvas {
+public:
+    Canvas(QPaintDevice* device, qreal ratio) : p(device), shift(ratio == 1 ? 0 : 0.5) {
+        p.translate(shift, shift);
+    }
+    void Block(int x, int y, int width, int height, const QColor& colour) {
+        p.fillRect(QRectF(x - shift, y - shift, width, height), colour);
+    }
+
+    QPainter p;
+    const qreal shift;
+};
+
+// A one-pixel pen whose corners are square, as they are at ratio 1, where
+// a line is a single pixel wide.
+QPen Line(const QColor& colour) {
+    QPen pen(colour);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
 void Fill(QPainter& p, const QPolygon& shape, const QColor& fill, const QColor& line) {
-    p.setPen(line);
+    p.setPen(Line(line));
     p.setBrush(fill);
     p.drawPolygon(shape);
 }
 
 // A strip of tape cells with the carriage's cell marked.
-void DrawTape(QPainter& p, int top, int cells, int markedCell) {
+void DrawTape(Canvas& c, int top, int cells, int markedCell) {
     const int cellWidth = 5;
     const int left = (22 - cells * cellWidth - 1) / 2;
-    p.setPen(kBlack);
+    QPainter& p = c.p;
+    p.setPen(Line(kBlack));
     p.setBrush(kTape);
     p.drawRect(left, top, cells * cellWidth, 6);
-    for (int c = 1; c < cells; ++c) {
-        p.drawLine(left + c * cellWidth, top, left + c * cellWidth, top + 6);
+    for (int i = 1; i < cells; ++i) {
+        p.drawLine(left + i * cellWidth, top, left + i * cellWidth, top + 6);
     }
     if (markedCell >= 0) {
-        p.fillRect(left + markedCell * cellWidth + 2, top + 2, 2, 3, kBlack);
+        c.Block(left + markedCell * cellWidth + 2, top + 2, 2, 3, kBlack);
     }
 }
 
@@ -49,7 +80,8 @@ void DrawArrowDown(QPainter& p, int top, int bottom, const QColor& fill) {
          fill, kBlack);
 }
 
-void DrawPicture(QPainter& p, int index) {
+void DrawPicture(Canvas& c, int index) {
+    QPainter& p = c.p;
     switch (index) {
         case 0:  // new: a blank page with a folded corner and a spark
             Fill(p,
@@ -58,7 +90,7 @@ void DrawPicture(QPainter& p, int index) {
                  kWhite, kBlack);
             p.drawLine(14, 1, 14, 5);
             p.drawLine(14, 5, 18, 5);
-            p.setPen(kGold);
+            p.setPen(Line(kGold));
             p.drawLine(1, 3, 5, 3);
             p.drawLine(3, 1, 3, 5);
             p.drawPoint(2, 2);
@@ -73,44 +105,45 @@ void DrawPicture(QPainter& p, int index) {
                  kBlack);
             break;
         case 2:  // save: a diskette
-            p.setPen(kBlack);
+            p.setPen(Line(kBlack));
             p.setBrush(kNavy);
             p.drawRect(2, 1, 17, 17);
-            p.fillRect(5, 2, 12, 7, kWhite);
-            p.fillRect(6, 12, 10, 6, kGrey);
-            p.fillRect(12, 13, 2, 4, kNavy);
+            c.Block(5, 2, 12, 7, kWhite);
+            c.Block(6, 12, 10, 6, kGrey);
+            c.Block(12, 13, 2, 4, kNavy);
             break;
         case 3:  // memorise tape: from the tape down into memory
-            DrawTape(p, 1, 4, 1);
+            DrawTape(c, 1, 4, 1);
             DrawArrowDown(p, 9, 18, kBlue);
             break;
         case 4:  // restore tape: from memory down onto the tape
             DrawArrowDown(p, 0, 10, kGreen);
-            DrawTape(p, 13, 4, 1);
+            DrawTape(c, 13, 4, 1);
             break;
         case 5:  // run
             Fill(p, QPolygon({QPoint(6, 3), QPoint(6, 17), QPoint(16, 10)}), kGreen, kDarkGreen);
             break;
         case 6:  // pause
-            p.setPen(kNavy);
+            p.setPen(Line(kNavy));
             p.setBrush(kBlue);
             p.drawRect(6, 4, 3, 12);
             p.drawRect(12, 4, 3, 12);
             break;
         case 7:  // step: one move, then a stop
             Fill(p, QPolygon({QPoint(4, 4), QPoint(4, 16), QPoint(11, 10)}), kGreen, kDarkGreen);
-            p.setPen(kNavy);
+            p.setPen(Line(kNavy));
             p.setBrush(kBlue);
             p.drawRect(14, 4, 3, 12);
             break;
         case 8:  // break
-            p.setPen(kDarkRed);
+            p.setPen(Line(kDarkRed));
             p.setBrush(kRed);
             p.drawRect(5, 4, 11, 11);
             break;
         case 9:  // mark: a tape with a mark set in its middle cell
         default:
-            DrawTape(p, 7, 3, -1);
+            DrawTape(c, 7, 3, -1);
+            p.translate(-c.shift, -c.shift);  // a two-pixel pen needs no shift
             p.setPen(QPen(kRed, 2));
             p.drawLine(9, 9, 10, 12);
             p.drawLine(10, 12, 13, 3);
@@ -118,24 +151,29 @@ void DrawPicture(QPainter& p, int index) {
     }
 }
 
-QImage NewImage(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// A transparent image of `size` logical pixels for `ratio`.
+QImage NewImage(QSize size, qreal ratio) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     return image;
 }
 
-// The disabled look: every dark pixel becomes grey with a white one below
-// and right of it; light fills disappear.
+// The disabled look: every dark pixel becomes grey with a white one a
+// logical pixel below and right of it; light fills disappear.
 QPixmap Embossed(const QImage& source) {
-    QImage out = NewImage(source.size());
+    QImage out(source.size(), source.format());
+    out.setDevicePixelRatio(source.devicePixelRatio());
+    out.fill(Qt::transparent);
+    const int offset = std::max(1, qRound(source.devicePixelRatio()));
     auto dark = [&](int x, int y) {
         const QColor c = source.pixelColor(x, y);
         return c.alpha() > 0 && qGray(c.rgb()) < 170;
     };
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x) {
-            if (dark(x, y) && x + 1 < out.width() && y + 1 < out.height()) {
-                out.setPixelColor(x + 1, y + 1, kWhite);
+            if (dark(x, y) && x + offset < out.width() && y + offset < out.height()) {
+                out.setPixelColor(x + offset, y + offset, kWhite);
             }
         }
     }
@@ -151,21 +189,21 @@ QPixmap Embossed(const QImage& source) {
 
 }  // namespace
 
-ToolPictures::ToolPictures() {
+ToolPictures::ToolPictures(qreal ratio) : ratio_(ratio) {
     for (int i = 0; i < Count; ++i) {
-        QImage image = NewImage(PictureSize);
+        QImage image = NewImage(PictureSize, ratio);
         {
-            QPainter painter(&image);
-            DrawPicture(painter, i);
+            Canvas canvas(&image, ratio);
+            DrawPicture(canvas, i);
         }
         enabled_[std::size_t(i)] = QPixmap::fromImage(image);
         disabled_[std::size_t(i)] = Embossed(image);
     }
     // The change-symbol button opens the choice of symbol: a drop-down arrow.
-    QImage arrow = NewImage(SymbolChangeSize);
+    QImage arrow = NewImage(SymbolChangeSize, ratio);
     {
-        QPainter painter(&arrow);
-        Fill(painter, QPolygon({QPoint(2, 8), QPoint(8, 8), QPoint(5, 11)}), kBlack, kBlack);
+        Canvas canvas(&arrow, ratio);
+        Fill(canvas.p, QPolygon({QPoint(2, 8), QPoint(8, 8), QPoint(5, 11)}), kBlack, kBlack);
     }
     symbolChange_[0] = QPixmap::fromImage(arrow);
     symbolChange_[1] = Embossed(arrow);
@@ -179,8 +217,9 @@ const QPixmap& ToolPictures::Disabled(int index) const {
     return disabled_[std::size_t(qBound(0, index, Count - 1))];
 }
 
-QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font) {
-    QPixmap picture(SymbolButtonSize);
+QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font, qreal ratio) {
+    QPixmap picture(SymbolButtonSize * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Face());
     QPainter painter(&picture);
     font.setPointSize(8);
@@ -189,7 +228,8 @@ QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font) {
     painter.setPen(kBlack);
     const bool none = symbol.isEmpty() || symbol == QStringLiteral("нет");
     const QPoint at = none ? QPoint(1, 4) : QPoint(5, 4);
-    painter.drawText(QRect(at, picture.rect().bottomRight()), Qt::AlignLeft | Qt::AlignTop,
+    const QRect face(QPoint(0, 0), SymbolButtonSize);
+    painter.drawText(QRect(at, face.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
                      none ? QStringLiteral("нет") : symbol);
     return picture;
 }

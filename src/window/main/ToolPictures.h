@@ -1,9 +1,13 @@
 #pragma once
-// The toolbar's pictures, drawn in code once when the toolbar is created:
-// the image lists `img1` (ten 22 x 20 pictures for buttons 1 to 10 when
+// The toolbar's pictures, drawn in code for one device pixel ratio: the
+// image lists `img1` (ten 22 x 20 pictures for buttons 1 to 10 when
 // enabled), `img2` (the same ten, disabled: their dark lines embossed in
 // grey, light fills gone) and `Img3` (the change-symbol button, 11 x 20,
-// enabled and disabled), and the drawn face of the symbol button.
+// enabled and disabled), and the drawn face of the symbol button. Sizes
+// are logical pixels; a picture for ratio r holds r times as many device
+// pixels and is drawn in logical coordinates, so its lines are r device
+// pixels wide and stay sharp on a scaled screen. At ratio 1 the pictures
+// are exactly the classic ones.
 
 #include <QFont>
 #include <QPixmap>
@@ -18,8 +22,9 @@ public:
     // The button face the toolbar and its pictures stand on.
     static QColor Face() { return QColor(192, 192, 192); }
 
-    ToolPictures();
+    explicit ToolPictures(qreal ratio = 1);
 
+    qreal Ratio() const { return ratio_; }
     // Index 0 to 9: new, open, save, memorise tape, restore tape, run,
     // pause, step, break, mark.
     const QPixmap& Enabled(int index) const;   // img1
@@ -28,9 +33,10 @@ public:
 
     // Button 11's face: the symbol at (5, 4), or "нет" at (1, 4) when
     // `symbol` is empty or "нет", in bold black on the button face.
-    static QPixmap SymbolPicture(const QString& symbol, QFont font);
+    static QPixmap SymbolPicture(const QString& symbol, QFont font, qreal ratio = 1);
 
 private:
+    qreal ratio_;
     std::array<QPixmap, Count> enabled_;
     std::array<QPixmap, Count> disabled_;
     std::array<QPixmap, 2> symbolChange_;

@@ -76,16 +76,9 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     setFixedWidth(BoxWidth);
     setMaxVisibleItems(20);
     setIconSize(QSize(IconSize - 4, IconSize - 4));
+    pictures_.push_back(DrawPictures(1));
     for (int code = 0; code < ItemCount; ++code) {
-        QPixmap picture(IconSize, IconSize);
-        picture.fill(Qt::transparent);
-        if (code > 0) {
-            QPainter painter(&picture);
-            PostTableDelegate::DrawSymbol(painter, QRectF(0, 0, IconSize, IconSize), code,
-                                          QColor(0, 0, 128));
-        }
-        arrowPictures_[std::size_t(code)] = picture;
-        addItem(code > 0 ? QIcon(picture) : QIcon(), ItemText(code));
+        addItem(code > 0 ? QIcon(ArrowPicture(code)) : QIcon(), ItemText(code));
     }
     setItemDelegate(new ItemDelegate(this));
     view()->installEventFilter(this);
@@ -94,8 +87,34 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     hide();
 }
 
-const QPixmap& PostCommandBox::ArrowPicture(int code) const {
-    return arrowPictures_[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
+std::unique_ptr<PostCommandBox::Pictures> PostCommandBox::DrawPictures(qreal ratio) {
+    auto set = std::make_unique<Pictures>();
+    set->ratio = ratio;
+    for (int code = 0; code < ItemCount; ++code) {
+        // Drawn in logical coordinates: the strokes' widths scale with the
+        // ratio.
+        QPixmap picture(QSize(IconSize, IconSize) * ratio);
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        if (code > 0) {
+            QPainter painter(&picture);
+            PostTableDelegate::DrawSymbol(painter, QRectF(0, 0, IconSize, IconSize), code,
+                                          QColor(0, 0, 128));
+        }
+        set->arrows[std::size_t(code)] = picture;
+    }
+    return set;
+}
+
+const QPixmap& PostCommandBox::ArrowPicture(int code, qreal ratio) const {
+    const std::size_t index = std::size_t(code >= 0 && code < ItemCount ? code : 0);
+    for (const auto& set : pictures_) {
+        if (set->ratio == ratio) {
+            return set->arrows[index];
+        }
+    }
+    pictures_.push_back(DrawPictures(ratio));
+    return pictures_.back()->arrows[index];
 }
 
 bool PostCommandBox::DroppedDown() const {
@@ -139,7 +158,7 @@ void PostCommandBox::PaintItem(QPainter& painter, const QRect& rect, int index,
     if (index >= 1 && index < ItemCount) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawPixmap(QRect(rect.left() + 1, rect.top() + 1, IconSize - 4, IconSize - 4),
-                           ArrowPicture(index));
+                           ArrowPicture(index, painter.device()->devicePixelRatio()));
         textLeft = rect.left() + IconSize - 2;
     }
     painter.setFont(font());

@@ -2,8 +2,9 @@
 // The command chooser of the Post table (cbCommands): an owner-drawn list of
 // the seven command codes, item index = code (item 0 is "no command", then
 // "Влево", "Вправо", "Метка", "Удал.", "Перех.", "Стоп"), each with its icon
-// from ArrowPicture (16 x 16, drawn once when the box is made). It is 50 pixels
-// wide and never reached with Tab.
+// from ArrowPicture (16 x 16 logical pixels, drawn once for each device pixel
+// ratio an item is painted at; ratio 1 when the box is made). It is 50
+// pixels wide and never reached with Tab.
 //
 // The box only reports what the user does; the table view decides what it
 // means: Chosen when the user picks an item (a click in the list, or a
@@ -16,6 +17,8 @@
 #include <QComboBox>
 #include <QPixmap>
 #include <array>
+#include <memory>
+#include <vector>
 
 class PostCommandBox : public QComboBox {
     Q_OBJECT
@@ -28,8 +31,8 @@ public:
 
     explicit PostCommandBox(QWidget* parent = nullptr);
 
-    // ArrowPicture; index 0 is an empty picture.
-    const QPixmap& ArrowPicture(int code) const;
+    // ArrowPicture for a device pixel ratio; index 0 is an empty picture.
+    const QPixmap& ArrowPicture(int code, qreal ratio = 1) const;
 
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
@@ -63,7 +66,14 @@ protected:
 private:
     bool ListKey(QKeyEvent* event);
 
-    std::array<QPixmap, ItemCount> arrowPictures_;
+    struct Pictures {
+        qreal ratio;
+        std::array<QPixmap, ItemCount> arrows;
+    };
+    static std::unique_ptr<Pictures> DrawPictures(qreal ratio);
+
+    // One set per ratio painted at, kept so that a paint only looks it up.
+    mutable std::vector<std::unique_ptr<Pictures>> pictures_;
     int tag_ = 0;
     int pressedKey_ = 0;  // a key pressed in the box and not yet released
 };

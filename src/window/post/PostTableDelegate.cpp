@@ -124,20 +124,35 @@ QString PostTableDelegate::CellText(const QString& text) {
     return clean;
 }
 
-QPixmap PostTableDelegate::DrawPicture(int code, const QColor& ground) {
-    QPixmap picture(PictureWidth, PictureHeight);
+QPixmap PostTableDelegate::DrawPicture(int code, const QColor& ground, qreal ratio) {
+    // Drawn in logical coordinates: the strokes' widths scale with the ratio.
+    QPixmap picture(QSize(PictureWidth, PictureHeight) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(ground);
     QPainter painter(&picture);
     DrawSymbol(painter, QRectF(0, 0, PictureWidth, PictureHeight), code, Qt::black);
     return picture;
 }
 
+const PostTableDelegate::Pictures& PostTableDelegate::PicturesFor(qreal ratio) const {
+    for (const auto& set : pictures_) {
+        if (set->ratio == ratio) {
+            return *set;
+        }
+    }
+    auto set = std::make_unique<Pictures>();
+    set->ratio = ratio;
+    for (int code = 0; code < CodeCount; ++code) {
+        set->white[std::size_t(code)] = DrawPicture(code, Qt::white, ratio);
+        set->green[std::size_t(code)] = DrawPicture(code, GreenGround(), ratio);
+    }
+    pictures_.push_back(std::move(set));
+    return *pictures_.back();
+}
+
 PostTableDelegate::PostTableDelegate(PostMachine& post, QObject* parent)
     : QStyledItemDelegate(parent), post_(post) {
-    for (int code = 0; code < CodeCount; ++code) {
-        whitePictures_[std::size_t(code)] = DrawPicture(code, Qt::white);
-        greenPictures_[std::size_t(code)] = DrawPicture(code, GreenGround());
-    }
+    PicturesFor(1);
 }
 
 void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -169,7 +184,9 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         case PostTable::ColCommand: {
             painter->fillRect(rect, green ? GreenGround() : QColor(Qt::white));
             const int code = CodeOf(table.Code(row));
-            painter->drawPixmap(rect.topLeft(), green ? GreenPicture(code) : WhitePicture(code));
+            const qreal ratio = painter->device()->devicePixelRatio();
+            painter->drawPixmap(rect.topLeft(),
+                                green ? GreenPicture(code, ratio) : WhitePicture(code, ratio));
             if (code < 0) {
                 // Only a damaged document holds such a code; show it as it
                 // stands so that the row can be found and corrected.
@@ -185,6 +202,11 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             break;
     }
     if (option.state & QStyle::State_HasFocus) {
+        // On a scaled device a stroke straddles its points; half a pixel on,
+        // the frame covers the cell's edge pixels as it does at ratio 1.
+        if (painter->device()->devicePixelRatio() != 1) {
+            painter->translate(0.5, 0.5);
+        }
         painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(rect.adjusted(0, 0, -1, -1));

@@ -1,8 +1,10 @@
 #pragma once
 // Draws the cells of the Post program table (sgMainPst) and opens the
 // in-place editor of the jump and comment columns. It owns the two lists of
-// command pictures, WhitePicture and GreenPicture (50 x 17, one per command code 0
-// to 6), drawn once when it is made. It keeps no cell text: every paint
+// command pictures, WhitePicture and GreenPicture (50 x 17 logical pixels, one
+// per command code 0 to 6), drawn once for each device pixel ratio a cell
+// is painted at, so that they stay sharp on a scaled screen; ratio 1 is
+// drawn when the delegate is made. It keeps no cell text: every paint
 // reads the PostMachine, whose running row is drawn green while a run is
 // active. Drawing a row whose code cell is empty stores "0" there, so that
 // every drawn row carries a code.
@@ -11,6 +13,8 @@
 #include <QStyledItemDelegate>
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "core/machine/StepOutcome.h"
 
@@ -37,8 +41,12 @@ public:
 
     explicit PostTableDelegate(PostMachine& post, QObject* parent = nullptr);
 
-    const QPixmap& WhitePicture(int code) const { return whitePictures_[Index(code)]; }
-    const QPixmap& GreenPicture(int code) const { return greenPictures_[Index(code)]; }
+    const QPixmap& WhitePicture(int code, qreal ratio = 1) const {
+        return PicturesFor(ratio).white[Index(code)];
+    }
+    const QPixmap& GreenPicture(int code, qreal ratio = 1) const {
+        return PicturesFor(ratio).green[Index(code)];
+    }
 
     // Called whenever an in-place editor opens on a cell, before the user
     // types anything (the edit prologue hangs here).
@@ -56,10 +64,16 @@ private:
     static std::size_t Index(int code) {
         return std::size_t(code >= 1 && code < CodeCount ? code : 0);
     }
-    static QPixmap DrawPicture(int code, const QColor& ground);
+    struct Pictures {
+        qreal ratio;
+        std::array<QPixmap, CodeCount> white;
+        std::array<QPixmap, CodeCount> green;
+    };
+    static QPixmap DrawPicture(int code, const QColor& ground, qreal ratio);
+    const Pictures& PicturesFor(qreal ratio) const;
     void EditorTextEdited(QLineEdit* editor);
 
     PostMachine& post_;
-    std::array<QPixmap, CodeCount> whitePictures_;
-    std::array<QPixmap, CodeCount> greenPictures_;
+    // One set per ratio painted at, kept so that a paint only looks it up.
+    mutable std::vector<std::unique_ptr<Pictures>> pictures_;
 };

@@ -37,15 +37,31 @@ TuringCellDelegate::TuringCellDelegate(const QString& family)
     : normal_(PixelFont(family, 15, false)),
       bold_(PixelFont(family, 15, true)),
       subscript_(PixelFont(family, 9, true)) {
-    for (int move = Left; move <= Stop; ++move) {
-        whiteMoves_[std::size_t(move)] = DrawPicture(move, Qt::white);
-        greenMoves_[std::size_t(move)] = DrawPicture(move, GreenGround());
-    }
+    PicturesFor(1);
 }
 
-QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground) {
+const TuringCellDelegate::Pictures& TuringCellDelegate::PicturesFor(qreal ratio) const {
+    for (const auto& set : moves_) {
+        if (set->ratio == ratio) {
+            return *set;
+        }
+    }
+    auto set = std::make_unique<Pictures>();
+    set->ratio = ratio;
+    for (int move = Left; move <= Stop; ++move) {
+        set->white[std::size_t(move)] = DrawPicture(move, Qt::white, ratio);
+        set->green[std::size_t(move)] = DrawPicture(move, GreenGround(), ratio);
+    }
+    moves_.push_back(std::move(set));
+    return *moves_.back();
+}
+
+QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground, qreal ratio) {
+    // Drawn in logical coordinates, so the shapes keep their proportions
+    // and gain device pixels at a higher ratio.
     constexpr int n = kPictureSize;
-    QPixmap picture(n, n);
+    QPixmap picture(QSize(n, n) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(ground);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
@@ -73,13 +89,14 @@ QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground) {
     return picture;
 }
 
-const QPixmap& TuringCellDelegate::MovePicture(QChar move, bool green) const {
+const QPixmap& TuringCellDelegate::MovePicture(QChar move, bool green, qreal ratio) const {
     static const QPixmap kNone;
     const int index = MoveIndex(move);
     if (index < 0) {
         return kNone;
     }
-    return green ? greenMoves_[std::size_t(index)] : whiteMoves_[std::size_t(index)];
+    const Pictures& set = PicturesFor(ratio);
+    return green ? set.green[std::size_t(index)] : set.white[std::size_t(index)];
 }
 
 // Positions are the top-left corner of the text, as a grid places its cell
@@ -122,7 +139,7 @@ void TuringCellDelegate::PaintCommand(QPainter& painter, const QRect& rect, cons
     painter.setPen(Qt::black);
     DrawText(painter, rect, 2, 4, bold_, text.left(1));
     if (text.size() > 1) {
-        const QPixmap& picture = MovePicture(text[1], green);
+        const QPixmap& picture = MovePicture(text[1], green, painter.device()->devicePixelRatio());
         if (!picture.isNull()) {
             painter.drawPixmap(rect.left() + 12, rect.top(), picture);
         }
