@@ -1,7 +1,5 @@
 #include "runner/BatchRun.h"
 
-#include <QFile>
-
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
@@ -72,6 +70,32 @@ QString RunOutcome::ResultName(Result result) {
     return QStringLiteral("usage");
 }
 
+QString ReadFailureText(DocumentFile::ReadStatus status, const QString& machine) {
+    using DocumentFile::ReadStatus;
+    switch (status) {
+        case ReadStatus::Ok:
+            return QString();
+        case ReadStatus::Missing:
+            return QStringLiteral("no such file");
+        case ReadStatus::NotRegular:
+            return QStringLiteral("not a regular file");
+        case ReadStatus::NotReadable:
+            return QStringLiteral("not readable: permission denied");
+        case ReadStatus::TooLarge:
+            return QStringLiteral("too large: over %1 bytes or %2 lines")
+                .arg(DocumentFile::kMaxDocumentSize)
+                .arg(DocumentFile::kMaxDocumentLines);
+        case ReadStatus::WrongMagic:
+            return QStringLiteral("not a Post or Turing machine document");
+        case ReadStatus::Damaged:
+            return machine == u"turing" ? QStringLiteral("a damaged Turing machine document")
+                                        : QStringLiteral("a damaged Post machine document");
+        case ReadStatus::CannotOpen:
+            break;
+    }
+    return QStringLiteral("could not be read");
+}
+
 RunOutcome RunDocument(const RunSpec& spec) {
     RunOutcome out;
     ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
@@ -83,11 +107,13 @@ RunOutcome RunDocument(const RunSpec& spec) {
         out.machine =
             *kind == MachineKind::Post ? QStringLiteral("post") : QStringLiteral("turing");
     }
-    const bool read = readAs == MachineKind::Post ? ReadPostFile(bench, spec.file)
-                                                  : ReadTuringFile(bench, spec.file);
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    const bool read = readAs == MachineKind::Post ? ReadPostFile(bench, spec.file, why)
+                                                  : ReadTuringFile(bench, spec.file, why);
     if (!read) {
         out.result = RunOutcome::Result::Unreadable;
-        out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
+        out.message = ReadFailureText(
+            why, readAs == MachineKind::Post ? QStringLiteral("post") : QStringLiteral("turing"));
         out.status = bench.StatusText(Workbench::PanelMessage);
         return out;
     }

@@ -8,8 +8,10 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/documents/DocumentFile.h"
+
 struct RunSpec {
-    QString file;
+    QString file;  // as given: bytes that are not UTF-8 kept (DocumentFile::NameFromNative)
     std::optional<QString> tape;  // tape text in UTF-8 notation, see ParseTapeText
     std::optional<int> start;     // cell of the tape text's first character
     std::optional<int> carriage;
@@ -23,7 +25,7 @@ struct RunOutcome {
     Result result = Result::Usage;
     QString machine;  // "post", "turing", or empty when unknown
     qint64 steps = 0;
-    QString message;  // the last dialog's text
+    QString message;  // the last dialog's text; for Unreadable, why in plain English
     QString status;   // the message panel at the end
     int carriage = 0;
     int usedMin = 0;
@@ -38,6 +40,11 @@ struct RunOutcome {
 };
 
 RunOutcome RunDocument(const RunSpec& spec);
+
+// Why a file could not be used, in plain English ("no such file", "not a
+// regular file", ...). `machine` ("post" or "turing") names the reader that
+// found a document damaged.
+QString ReadFailureText(DocumentFile::ReadStatus status, const QString& machine);
 
 // The used part of the tape in the notation of tape texts: Post "1"/"0",
 // Turing symbols with "_" for the blank.

@@ -4,14 +4,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 #include <QThread>
 #include <QThreadPool>
+#include <csignal>
 #include <cstdio>
 
+#include "core/documents/DocumentFile.h"
 #include "core/text/IntegerSyntax.h"
 #include "runner/BatchRun.h"
 #include "runner/CasesFile.h"
@@ -50,7 +51,7 @@ bool CasePassed(const Unit& unit) {
 QJsonObject ToJson(const Unit& unit) {
     const RunOutcome& o = unit.outcome;
     QJsonObject json;
-    json[QStringLiteral("file")] = unit.spec.file;
+    json[QStringLiteral("file")] = DocumentFile::PrintableName(unit.spec.file);
     json[QStringLiteral("case")] = unit.runCase ? QJsonValue(unit.runCase->line) : QJsonValue();
     json[QStringLiteral("machine")] = o.machine.isEmpty() ? QJsonValue() : QJsonValue(o.machine);
     json[QStringLiteral("result")] = RunOutcome::ResultName(o.result);
@@ -77,7 +78,7 @@ QJsonObject ToJson(const Unit& unit) {
 
 QString ToText(const Unit& unit) {
     const RunOutcome& o = unit.outcome;
-    QString line = unit.spec.file;
+    QString line = DocumentFile::PrintableName(unit.spec.file);
     if (unit.runCase) {
         line += QStringLiteral(" case line %1 (%2 => %3): %4,")
                     .arg(unit.runCase->line)
@@ -87,7 +88,7 @@ QString ToText(const Unit& unit) {
         line += u':';
     }
     if (o.result == RunOutcome::Result::Unreadable) {
-        return line + QStringLiteral(" unreadable: ") + o.message.trimmed();
+        return line + QStringLiteral(" unreadable: ") + o.message;
     }
     line += u' ' + RunOutcome::ResultName(o.result);
     line += QStringLiteral(" after %1 steps").arg(o.steps);
@@ -155,9 +156,11 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
                                  QStringLiteral("FILE..."));
 
+    // File names are kept byte for byte, whatever their encoding (a class's
+    // files may come from Windows in Windows-1251).
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromUtf8(argv[i]));
+        arguments.append(DocumentFile::NameFromNative(QByteArray(argv[i])));
     }
     if (!parser.parse(arguments)) {
         return Usage(parser.errorText());
@@ -239,13 +242,24 @@ std::optional<int> BuildRuns(const Options& options, QVector<Unit>& units) {
         }
         return std::nullopt;
     }
-    QFile file(*options.casesFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Usage(QStringLiteral("cannot read the cases file %1").arg(file.fileName()));
+    // A cases file is held to a document's limits: a device, a pipe or a
+    // huge file is refused before it can block or fill the memory.
+    const QString name = DocumentFile::PrintableName(*options.casesFile);
+    QByteArray bytes;
+    const DocumentFile::ReadStatus status =
+        DocumentFile::ReadRegularFile(*options.casesFile, DocumentFile::kMaxDocumentSize, bytes);
+    if (status != DocumentFile::ReadStatus::Ok) {
+        return Usage(QStringLiteral("cannot use the cases file %1: %2")
+                         .arg(name, ReadFailureText(status, QString())));
     }
-    const CasesFile parsed = ParseCases(QString::fromUtf8(file.readAll()));
+    if (DocumentFile::CountLines(bytes) > DocumentFile::kMaxDocumentLines) {
+        return Usage(
+            QStringLiteral("cannot use the cases file %1: %2")
+                .arg(name, ReadFailureText(DocumentFile::ReadStatus::TooLarge, QString())));
+    }
+    const CasesFile parsed = ParseCases(QString::fromUtf8(bytes));
     if (!parsed.error.isEmpty()) {
-        return Usage(file.fileName() + QStringLiteral(", ") + parsed.error);
+        return Usage(name + QStringLiteral(", ") + parsed.error);
     }
     for (const QString& document : options.files) {
         for (const RunCase& c : parsed.cases) {
@@ -276,7 +290,8 @@ int Report(const Options& options, const QVector<Unit>& units) {
     for (const Unit& unit : units) {
         const RunOutcome& o = unit.outcome;
         if (o.result == RunOutcome::Result::Usage) {
-            Print(stderr, QStringLiteral("zebrin42-run: %1: %2").arg(unit.spec.file, o.usageError));
+            Print(stderr, QStringLiteral("zebrin42-run: %1: %2")
+                              .arg(DocumentFile::PrintableName(unit.spec.file), o.usageError));
             exitCode = 2;
             continue;
         }
@@ -288,10 +303,14 @@ int Report(const Options& options, const QVector<Unit>& units) {
                                    : ToText(unit));
         if (o.result == RunOutcome::Result::Unreadable) {
             Print(stderr, QStringLiteral("zebrin42-run: %1 cannot be read: %2")
-                              .arg(unit.spec.file, o.message.trimmed()));
+                              .arg(DocumentFile::PrintableName(unit.spec.file), o.message));
             exitCode = 2;
         } else if (o.saveFailed) {
-            Print(stderr, QStringLiteral("zebrin42-run: could not write %1").arg(unit.spec.saveTo));
+            const QString why = DocumentFile::IsSpecialFile(unit.spec.saveTo)
+                                    ? QStringLiteral(": not a regular file")
+                                    : QString();
+            Print(stderr, QStringLiteral("zebrin42-run: could not write %1%2")
+                              .arg(DocumentFile::PrintableName(unit.spec.saveTo), why));
             exitCode = 2;
         } else if (unit.runCase) {
             if (CasePassed(unit)) {
@@ -313,6 +332,10 @@ int Report(const Options& options, const QVector<Unit>& units) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit (ulimit -f) a write fails with EFBIG instead of
+    // killing the runner, so a save reports a write error and keeps the
+    // previous file.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
 

@@ -1,6 +1,7 @@
 // New, Open, Save, Save As and the closing questions: every path that would
 // discard changes asks first, and no answer loses unsaved work.
 
+#include <sys/stat.h>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void newAndOpen();
     void openReadsTheFileAndTitlesTheWindow();
     void damagedFileGivesAnEmptyUntitledMachine();
+    void nodesThatAreNotFilesAreReadErrors_data();
+    void nodesThatAreNotFilesAreReadErrors();
     void saveAndSaveAs();
     void closeQuestions_data();
     void closeQuestions();
@@ -157,6 +160,48 @@ void TestDocumentCommands::damagedFileGivesAnEmptyUntitledMachine() {
     DocumentCommands::New(bench);
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(Contents(path), before);
+}
+
+void TestDocumentCommands::nodesThatAreNotFilesAreReadErrors_data() {
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<DocumentFile::ReadStatus>("why");
+    QTest::newRow("named pipe") << "pipe" << DocumentFile::ReadStatus::NotRegular;
+    QTest::newRow("link to a named pipe") << "link" << DocumentFile::ReadStatus::NotRegular;
+    QTest::newRow("folder") << "folder" << DocumentFile::ReadStatus::NotRegular;
+    QTest::newRow("device") << "/dev/zero" << DocumentFile::ReadStatus::NotRegular;
+    QTest::newRow("missing") << "missing" << DocumentFile::ReadStatus::Missing;
+}
+
+// Open of a named pipe waited for a writer in open() (the look at the first
+// bytes as well as the reader); now it is refused at once with the read
+// error, as a missing file is, for both machines.
+void TestDocumentCommands::nodesThatAreNotFilesAreReadErrors() {
+    QFETCH(QString, node);
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.tur"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, dir.filePath(QStringLiteral("link.pst"))));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.pst")));
+    const QString path = node.startsWith(u'/') ? node
+                         : node == u"pipe"     ? pipe
+                                               : dir.filePath(node + QStringLiteral(".pst"));
+    QVERIFY(!DocumentCommands::KindByMagic(path));
+    for (const MachineKind kind : {MachineKind::Post, MachineKind::Turing}) {
+        ScriptedUi ui;
+        Workbench bench(ui);
+        bench.SetKind(kind);
+        ui.ExpectDialog();
+        DocumentCommands::OpenPath(bench, path);
+        QCOMPARE(ui.dialogs.size(), 1);
+        QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
+        QVERIFY(!bench.Current().document.hasFileName);
+
+        ui.ExpectDialog();
+        DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+        QVERIFY(kind == MachineKind::Post ? !ReadPostFile(bench, path, why)
+                                          : !ReadTuringFile(bench, path, why));
+        QTEST(why, "why");
+    }
 }
 
 void TestDocumentCommands::saveAndSaveAs() {

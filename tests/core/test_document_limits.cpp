@@ -335,7 +335,9 @@ void TestDocumentLimits::limitIsExact() {
     if (!accepted)
         ui.ExpectDialog();
     Workbench bench(ui);
-    QCOMPARE(ReadPostFile(bench, path), accepted);
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    QCOMPARE(ReadPostFile(bench, path, why), accepted);
+    QCOMPARE(why, accepted ? DocumentFile::ReadStatus::Ok : DocumentFile::ReadStatus::TooLarge);
     QCOMPARE(bench.Post().Statement().size(), accepted ? size - rest.size() : 15);
 }
 
@@ -365,7 +367,9 @@ void TestDocumentLimits::lineLimitIsExact() {
     if (!accepted)
         ui.ExpectDialog();
     Workbench bench(ui);
-    QCOMPARE(ReadPostFile(bench, path), accepted);
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    QCOMPARE(ReadPostFile(bench, path, why), accepted);
+    QCOMPARE(why, accepted ? DocumentFile::ReadStatus::Ok : DocumentFile::ReadStatus::TooLarge);
     if (accepted) {
         QCOMPARE(bench.Post().Statement().count(u'a'), statement);
         QCOMPARE(bench.Post().table.Code(1), QStringLiteral("6"));

@@ -1,6 +1,10 @@
 // .pst documents: the layout, the round trip, every refused file and a
-// failed write that must leave the previous file intact.
+// failed write that must leave the previous file intact, and save targets
+// that are not regular files.
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,6 +47,8 @@ private Q_SLOTS:
     void refusedFiles_data();
     void refusedFiles();
     void failedWriteKeepsThePreviousFile();
+    void saveTargetsThatAreNotFiles_data();
+    void saveTargetsThatAreNotFiles();
     void blankTapeLeavesThePanels();
 };
 
@@ -154,7 +160,13 @@ void TestPostFile::refusedFiles() {
     Workbench bench(ui);
     bench.Post().tape.SetPostCell(4, true);
     bench.Post().SetStatement(QStringLiteral("kept"));
-    QVERIFY(!ReadPostFile(bench, path));
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    QVERIFY(!ReadPostFile(bench, path, why));
+    // The dialog does not tell a file of no machine from a damaged one; the
+    // reason does.
+    QFETCH(QString, dialog);
+    QCOMPARE(why, dialog.startsWith(u"Файл не") ? DocumentFile::ReadStatus::WrongMagic
+                                                : DocumentFile::ReadStatus::Damaged);
     QCOMPARE(ui.beeps, 1);
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Интерпретатор машины Поста"));
@@ -192,6 +204,56 @@ void TestPostFile::failedWriteKeepsThePreviousFile() {
     QFile after(path);
     QVERIFY(after.open(QIODevice::ReadOnly));
     QCOMPARE(after.readAll(), old);
+}
+
+void TestPostFile::saveTargetsThatAreNotFiles_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("named pipe") << "pipe" << false;
+    QTest::newRow("link to a named pipe") << "link to pipe" << false;
+    QTest::newRow("device node") << "device" << false;
+    QTest::newRow("link to a document") << "link to document" << true;
+}
+
+// A save onto a node that is not a regular file is a write error and
+// leaves the node as it was; a link to a regular file is written through.
+void TestPostFile::saveTargetsThatAreNotFiles() {
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QByteArray pipe = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+    const QString document = dir.filePath(QStringLiteral("document.pst"));
+    const QString path = dir.filePath(QStringLiteral("target.pst"));
+    const QByteArray node = QFile::encodeName(path);
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    WriteImage(document, "old");
+    if (target == u"pipe") {
+        QCOMPARE(mkfifo(node.constData(), 0600), 0);
+    } else if (target == u"device" && mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        QSKIP("device nodes cannot be made here");
+    } else if (target.startsWith(u"link")) {
+        QVERIFY(QFile::link(target.endsWith(u"pipe") ? QFile::decodeName(pipe) : document, path));
+    }
+    struct stat before {};
+    QCOMPARE(lstat(node.constData(), &before), 0);
+
+    ScriptedUi ui;
+    Workbench bench(ui);
+    QFETCH(bool, written);
+    if (!written) {
+        ui.ExpectDialog();
+    }
+    QCOMPARE(WritePostFile(bench, path), written);
+    struct stat after {};
+    QCOMPARE(lstat(node.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    if (written) {
+        ScriptedUi reader;
+        Workbench back(reader);
+        QVERIFY(ReadPostFile(back, document));
+    } else {
+        QCOMPARE(ui.dialogs.back().message, QStringLiteral("Ошибка записи файла!"));
+    }
 }
 
 void TestPostFile::blankTapeLeavesThePanels() {

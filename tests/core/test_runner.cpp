@@ -1,12 +1,19 @@
 // zebrin42-run as a teacher uses it: a process run on documents the test
 // writes, checked through its text and JSON output and its exit status.
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
+#include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
@@ -21,9 +28,13 @@ struct Finished {
 };
 
 Finished RunProgram(const QString& program, const QStringList& arguments,
-                    const QProcessEnvironment& environment) {
+                    const QProcessEnvironment& environment,
+                    const std::function<void()>& inChild = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (inChild) {
+        process.setChildProcessModifier(inChild);
+    }
     process.start(program, arguments);
     Finished f;
     if (!process.waitForFinished(60000)) {
@@ -36,9 +47,20 @@ Finished RunProgram(const QString& program, const QStringList& arguments,
     return f;
 }
 
-Finished RunRunner(const QStringList& arguments) {
+Finished RunRunner(const QStringList& arguments, const std::function<void()>& inChild = {}) {
     return RunProgram(QStringLiteral(ZEBRIN_RUN_EXE), arguments,
-                      QProcessEnvironment::systemEnvironment());
+                      QProcessEnvironment::systemEnvironment(), inChild);
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Rows "code:jump" separated by "|".
@@ -88,6 +110,13 @@ private Q_SLOTS:
     void jobsGiveTheSameResults();
     void usageErrors_data();
     void usageErrors();
+    void unreadableDocumentsSayWhy_data();
+    void unreadableDocumentsSayWhy();
+    void saveTargetsThatCannotBeWritten_data();
+    void saveTargetsThatCannotBeWritten();
+    void namesKeepTheirBytes_data();
+    void namesKeepTheirBytes();
+    void documentNamedInWindows1251();
     void helpAndVersionNeedNoDisplay_data();
     void helpAndVersionNeedNoDisplay();
 
@@ -115,6 +144,23 @@ void TestRunner::initTestCase() {
     QVERIFY(binary.open(QIODevice::WriteOnly));
     binary.write("--start 2 --carriage 5\n1011 => 1100\n0000 => 0001\n--carriage 4\n111 => 1000\n");
     binary.close();
+    // Files no document or cases file may be: a named pipe (which blocked in
+    // open until somebody wrote to it), a folder, files past the limits.
+    for (const char* pipe : {"pipe.pst", "pipe.cases"}) {
+        QCOMPARE(mkfifo(QFile::encodeName(Path(QString::fromLatin1(pipe))).constData(), 0600), 0);
+    }
+    QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("folder.pst")));
+    WriteBytes(Path(QStringLiteral("damaged.pst")), "Zebrin42[pst]garbage");
+    WriteBytes(Path(QStringLiteral("damaged.tur")), "Zebrin42[tur]garbage");
+    WriteBytes(Path(QStringLiteral("locked.pst")), Contents(Path(QStringLiteral("inc.pst"))));
+    QVERIFY(QFile::setPermissions(Path(QStringLiteral("locked.pst")), QFileDevice::WriteOwner));
+    for (const char* huge : {"huge.pst", "huge.cases"}) {
+        QFile file(Path(QString::fromLatin1(huge)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(DocumentFile::kMaxDocumentSize + 1));
+    }
+    WriteBytes(Path(QStringLiteral("lines.cases")),
+               QByteArray(DocumentFile::kMaxDocumentLines + 1, '\n'));
 }
 
 void TestRunner::casesOfATextbookProgram() {
@@ -164,7 +210,7 @@ void TestRunner::outcomesAsJson_data() {
                            << "  -  перевод каретки вправо"
                            << "";
     QTest::newRow("unreadable") << QStringList{QStringLiteral("junk.pst")} << 2 << "unreadable" << 0
-                                << "Файл не является файлом машины Поста или поврежден!"
+                                << "not a Post or Turing machine document"
                                 << " Ошибка: файл не является файлом машины Поста или поврежден!"
                                 << "";
 }
@@ -239,19 +285,200 @@ void TestRunner::usageErrors_data() {
         << "--save";
     QTest::newRow("unknown option")
         << QStringList{QStringLiteral("--fast"), QStringLiteral("inc.pst")} << "fast";
+    // Cases files are held to the documents' limits.
+    const QString tooLarge = QStringLiteral("too large: over 8388608 bytes or 2097152 lines");
+    QTest::newRow("cases file is a device")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("/dev/zero"),
+                       QStringLiteral("inc.pst")}
+        << "cannot use the cases file /dev/zero: not a regular file";
+    QTest::newRow("cases file is a named pipe")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("pipe.cases"),
+                       QStringLiteral("inc.pst")}
+        << "not a regular file";
+    QTest::newRow("cases file is missing")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("missing.cases"),
+                       QStringLiteral("inc.pst")}
+        << "no such file";
+    QTest::newRow("cases file of too many bytes")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("huge.cases"),
+                       QStringLiteral("inc.pst")}
+        << tooLarge;
+    QTest::newRow("cases file of too many lines")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("lines.cases"),
+                       QStringLiteral("inc.pst")}
+        << tooLarge;
 }
 
 void TestRunner::usageErrors() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, says);
     for (QString& a : arguments) {
-        if (a.endsWith(QStringLiteral(".pst")) || a.endsWith(QStringLiteral(".dat"))) {
+        if (a.endsWith(QStringLiteral(".pst")) || a.endsWith(QStringLiteral(".dat")) ||
+            a.endsWith(QStringLiteral(".cases"))) {
             a = Path(a);
         }
     }
     const Finished f = RunRunner(arguments);
     QCOMPARE(f.exitCode, 2);
     QVERIFY2(f.err.contains(says), qPrintable(f.err));
+}
+
+void TestRunner::unreadableDocumentsSayWhy_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << "missing.pst"
+                             << "no such file";
+    QTest::newRow("named pipe") << "pipe.pst"
+                                << "not a regular file";
+    QTest::newRow("folder") << "folder.pst"
+                            << "not a regular file";
+    QTest::newRow("device") << "/dev/zero"
+                            << "not a regular file";
+    QTest::newRow("too large") << "huge.pst"
+                               << "too large: over 8388608 bytes or 2097152 lines";
+    QTest::newRow("no machine's document") << "junk.pst"
+                                           << "not a Post or Turing machine document";
+    QTest::newRow("damaged Post document") << "damaged.pst"
+                                           << "a damaged Post machine document";
+    QTest::newRow("damaged Turing document") << "damaged.tur"
+                                             << "a damaged Turing machine document";
+    // Permissions do not hold back root.
+    if (geteuid() != 0) {
+        QTest::newRow("not readable") << "locked.pst"
+                                      << "not readable: permission denied";
+    }
+}
+
+// The runner says why, in the JSON message, the text line and on stderr,
+// and exits 2.
+void TestRunner::unreadableDocumentsSayWhy() {
+    QFETCH(QString, document);
+    QFETCH(QString, why);
+    const QString path = document.startsWith(u'/') ? document : Path(document);
+    const Finished json = RunRunner({QStringLiteral("--json"), path});
+    QCOMPARE(json.exitCode, 2);
+    QCOMPARE(json.out.size(), 1);
+    QCOMPARE(Json(json.out[0])[QStringLiteral("result")].toString(), QStringLiteral("unreadable"));
+    QCOMPARE(Json(json.out[0])[QStringLiteral("message")].toString(), why);
+    QVERIFY2(json.err.contains(QStringLiteral("cannot be read: ") + why), qPrintable(json.err));
+    const Finished text = RunRunner({path});
+    QCOMPARE(text.exitCode, 2);
+    QCOMPARE(text.out, QStringList{path + QStringLiteral(": unreadable: ") + why});
+}
+
+void TestRunner::saveTargetsThatCannotBeWritten_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("named pipe") << "pipe" << 2;
+    QTest::newRow("link to a named pipe") << "link to pipe" << 2;
+    QTest::newRow("device node") << "device" << 2;
+    QTest::newRow("document under ulimit -f 0") << "limited" << 2;
+    QTest::newRow("link to a document") << "link to document" << 0;
+}
+
+// A save target that is not a regular file, or a write past the file-size
+// limit (which killed the runner with SIGXFSZ), is a write error: exit 2,
+// the node or the previous file as it was. A link to a document is written
+// through.
+void TestRunner::saveTargetsThatCannotBeWritten() {
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    const QString document = dir.filePath(QStringLiteral("document.pst"));
+    const QString path = dir.filePath(QStringLiteral("target.pst"));
+    const QByteArray node = QFile::encodeName(path);
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    WriteBytes(document, "old");
+    std::function<void()> inChild;
+    if (target == u"pipe") {
+        QCOMPARE(mkfifo(node.constData(), 0600), 0);
+    } else if (target == u"device" && mknod(node.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        QSKIP("device nodes cannot be made here");
+    } else if (target.startsWith(u"link")) {
+        QVERIFY(QFile::link(target.endsWith(u"pipe") ? pipe : document, path));
+    } else if (target == u"limited") {
+        WriteBytes(path, "old");
+        inChild = [] {
+            const rlimit none{0, 0};
+            setrlimit(RLIMIT_FSIZE, &none);
+        };
+    }
+    struct stat before {};
+    QCOMPARE(lstat(node.constData(), &before), 0);
+    const Finished f =
+        RunRunner({QStringLiteral("--save"), path, Path(QStringLiteral("inc.pst"))}, inChild);
+    QTEST(f.exitCode, "exitCode");
+    struct stat after {};
+    QCOMPARE(lstat(node.constData(), &after), 0);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(after.st_rdev, before.st_rdev);
+    if (f.exitCode == 0) {
+        QVERIFY(Contents(document).startsWith(DocumentFile::kPostMagic));
+    } else {
+        QVERIFY2(f.err.contains(QStringLiteral("could not write")), qPrintable(f.err));
+        QCOMPARE(Contents(document), QByteArray("old"));
+        if (target == u"limited") {
+            QCOMPARE(Contents(path), QByteArray("old"));
+        }
+    }
+}
+
+void TestRunner::namesKeepTheirBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << QByteArray("plain.pst") << "plain.pst";
+    QTest::newRow("UTF-8") << QByteArray("задача 1.pst") << "задача 1.pst";
+    QTest::newRow("beyond the BMP") << QByteArray("\xF0\x9F\x98\x80.pst") << "😀.pst";
+    QTest::newRow("Windows-1251") << QByteArray("\xCF\xF0\xE8\xEC\xE5\xF0.pst")
+                                  << "\\xCF\\xF0\\xE8\\xEC\\xE5\\xF0.pst";
+    QTest::newRow("cut-off sequence") << QByteArray("a\xD0") << "a\\xD0";
+    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << "\\xC0\\xAF";
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB2\x80") << "\\xED\\xB2\\x80";
+    QTest::newRow("control characters")
+        << QByteArray("a\tb\x7F\xC2\x85") << "a\\x09b\\x7F\\xC2\\x85";
+    QTest::newRow("backslash") << QByteArray("a\\b") << "a\\\\b";
+}
+
+// A name keeps its bytes on the way to the file system and is shown with
+// what is not printable UTF-8 escaped.
+void TestRunner::namesKeepTheirBytes() {
+    QFETCH(QByteArray, bytes);
+    const QString name = DocumentFile::NameFromNative(bytes);
+    QCOMPARE(DocumentFile::NativeName(name), bytes);
+    QTEST(DocumentFile::PrintableName(name), "shown");
+}
+
+// A submission named in Windows-1251 bytes, passed on by a shell's glob as
+// a teacher would, is read and run.
+void TestRunner::documentNamedInWindows1251() {
+    const QString folder = Path(QStringLiteral("cp1251"));
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray name = QFile::encodeName(folder) + "/\xCF\xF0\xE8\xEC\xE5\xF0.pst";
+    const QByteArray document = Contents(Path(QStringLiteral("inc.pst")));
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    QVERIFY(fd >= 0);
+    // QDir cannot remove a name that is not UTF-8, so the test does.
+    const auto remove = qScopeGuard([&name] { ::unlink(name.constData()); });
+    QCOMPARE(::write(fd, document.constData(), std::size_t(document.size())),
+             ssize_t(document.size()));
+    ::close(fd);
+    const QString shown = QStringLiteral("\\xCF\\xF0\\xE8\\xEC\\xE5\\xF0.pst");
+    for (const QString& format : {QStringLiteral("--json"), QStringLiteral("--trace")}) {
+        const Finished f = RunProgram(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("cd \"$0\" && exec \"$1\" $2 --tape 11 *.pst"),
+             folder, QStringLiteral(ZEBRIN_RUN_EXE), format},
+            QProcessEnvironment::systemEnvironment());
+        QVERIFY2(f.exitCode == 0, qPrintable(f.err));
+        if (format == u"--json") {
+            QCOMPARE(Json(f.out.last())[QStringLiteral("file")].toString(), shown);
+            QCOMPARE(Json(f.out.last())[QStringLiteral("result")].toString(),
+                     QStringLiteral("stopped"));
+        } else {
+            QVERIFY2(f.out.last().startsWith(shown + QStringLiteral(": stopped")),
+                     qPrintable(f.out.last()));
+        }
+    }
 }
 
 void TestRunner::helpAndVersionNeedNoDisplay_data() {

@@ -237,7 +237,12 @@ void TestTuringFile::readFailures() {
     Bench b;
     b.machine.SetStatement("before");
     b.ui.answers = {2};
-    QVERIFY(!ReadTuringFile(b.bench, path));
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    QVERIFY(!ReadTuringFile(b.bench, path, why));
+    using DocumentFile::ReadStatus;
+    QCOMPARE(why, image.isNull() ? ReadStatus::NotRegular
+                  : wrongFile    ? ReadStatus::WrongMagic
+                                 : ReadStatus::Damaged);
 
     QCOMPARE(b.ui.events, (QStringList{"beep", "dialog", "help 175"}));
     const ScriptedUi::Dialog& dialog = b.ui.dialogs[0];

@@ -1,7 +1,5 @@
 #include "core/documents/DocumentCommands.h"
 
-#include <QFile>
-
 #include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
@@ -105,11 +103,13 @@ void Open(Workbench& bench) {
 }
 
 std::optional<MachineKind> KindByMagic(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file is looked into, and it is opened without
+    // blocking: a named pipe must not hang the choice of the reader.
+    QByteArray magic;
+    if (DocumentFile::ReadFileHead(path, DocumentFile::kMagicSize, magic) !=
+        DocumentFile::ReadStatus::Ok) {
         return std::nullopt;
     }
-    const QByteArray magic = file.read(DocumentFile::kMagicSize);
     if (magic == DocumentFile::kPostMagic) {
         return MachineKind::Post;
     }

@@ -30,7 +30,8 @@ void SaveAs(Workbench& bench);  // mmFileSaveAsClick
 bool CloseQuery(Workbench& bench);
 
 // The machine whose document `path` is by its first bytes, or nothing when
-// they name neither (or the file cannot be read).
+// they name neither (or it is not a regular file that can be read; it is
+// opened without blocking).
 std::optional<MachineKind> KindByMagic(const QString& path);
 // The machine to read `path` with: the one its first bytes name; else the
 // Turing machine for a name ending in ".tur" and the Post machine for any

@@ -1,7 +1,12 @@
 #include "core/documents/DocumentFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
 
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
@@ -10,7 +15,150 @@ namespace DocumentFile {
 
 namespace {
 
-// The lines SplitLines would make of the text, counted on the bytes.
+ReadStatus StatusOfError(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return ReadStatus::Missing;
+        case EACCES:
+        case EPERM:
+            return ReadStatus::NotReadable;
+        default:
+            return ReadStatus::CannotOpen;
+    }
+}
+
+// An open regular file, closed when it goes.
+class RegularFile {
+public:
+    explicit RegularFile(const QString& path) {
+        const QByteArray name = NativeName(path);
+        if (name.isEmpty() || name.contains('\0')) {
+            status_ = ReadStatus::Missing;
+            return;
+        }
+        // The node is looked at before it is opened, so a device is never
+        // opened at all; the open itself does not block, and the open file
+        // is looked at again in case the name was replaced in between.
+        struct stat info {};
+        if (::stat(name.constData(), &info) != 0) {
+            status_ = StatusOfError(errno);
+            return;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            status_ = ReadStatus::NotRegular;
+            return;
+        }
+        fd_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd_ < 0) {
+            status_ = StatusOfError(errno);
+            return;
+        }
+        if (::fstat(fd_, &info) != 0) {
+            status_ = ReadStatus::CannotOpen;
+            return;
+        }
+        if (!S_ISREG(info.st_mode)) {
+            status_ = ReadStatus::NotRegular;
+            return;
+        }
+        size_ = info.st_size;
+        status_ = ReadStatus::Ok;
+    }
+    ~RegularFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    ReadStatus Status() const { return status_; }
+    qint64 Size() const { return size_; }
+
+    // Up to `count` bytes from the start, fewer where the file ends.
+    ReadStatus Read(qint64 count, QByteArray& bytes) {
+        bytes.clear();
+        constexpr qint64 kChunk = 1 << 16;
+        while (bytes.size() < count) {
+            const qsizetype had = bytes.size();
+            const qint64 want = std::min(count - had, kChunk);
+            bytes.resize(had + qsizetype(want));
+            const ssize_t got = ::read(fd_, bytes.data() + had, std::size_t(want));
+            if (got < 0 && errno == EINTR) {
+                bytes.resize(had);
+                continue;
+            }
+            if (got < 0) {
+                bytes.clear();
+                return ReadStatus::CannotOpen;
+            }
+            bytes.resize(had + qsizetype(got));
+            if (got == 0) {
+                break;
+            }
+        }
+        return ReadStatus::Ok;
+    }
+
+private:
+    int fd_ = -1;
+    qint64 size_ = 0;
+    ReadStatus status_ = ReadStatus::CannotOpen;
+};
+
+// The length of the UTF-8 sequence at `i` when it is a valid one (no
+// overlong form, no surrogate, nothing past U+10FFFF), else 0; its code
+// point in `code`.
+int Utf8Sequence(const QByteArray& bytes, qsizetype i, char32_t& code) {
+    const auto byte = [&bytes](qsizetype at) { return uchar(bytes[at]); };
+    const uchar lead = byte(i);
+    int length = 0;
+    char32_t least = 0;
+    if (lead < 0x80) {
+        code = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+        least = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        least = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size()) {
+        return 0;
+    }
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(i + k) & 0x3F);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
+constexpr char16_t kRawByteBase = 0xDC00;
+
+bool IsRawByte(const QString& name, qsizetype i) {
+    const char16_t c = name[i].unicode();
+    return c >= kRawByteBase + 0x80 && c <= kRawByteBase + 0xFF &&
+           (i == 0 || !name[i - 1].isHighSurrogate());
+}
+
+}  // namespace
+
 qsizetype CountLines(const QByteArray& text) {
     qsizetype lines = 0;
     const qsizetype size = text.size();
@@ -23,7 +171,99 @@ qsizetype CountLines(const QByteArray& text) {
     return lines + (unterminated ? 1 : 0);
 }
 
-}  // namespace
+ReadStatus ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes) {
+    bytes.clear();
+    RegularFile file(path);
+    if (file.Status() != ReadStatus::Ok) {
+        return file.Status();
+    }
+    if (file.Size() > limit) {
+        return ReadStatus::TooLarge;
+    }
+    // The size may have grown since it was looked at: one byte past the
+    // limit is enough to refuse.
+    const ReadStatus status = file.Read(limit + 1, bytes);
+    if (status == ReadStatus::Ok && bytes.size() > limit) {
+        bytes.clear();
+        return ReadStatus::TooLarge;
+    }
+    return status;
+}
+
+ReadStatus ReadFileHead(const QString& path, qint64 count, QByteArray& bytes) {
+    bytes.clear();
+    RegularFile file(path);
+    return file.Status() == ReadStatus::Ok ? file.Read(count, bytes) : file.Status();
+}
+
+bool IsSpecialFile(const QString& path) {
+    struct stat info {};
+    return ::stat(NativeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+QString NameFromNative(const QByteArray& bytes) {
+    QString name;
+    name.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        char32_t code = 0;
+        const int length = Utf8Sequence(bytes, i, code);
+        if (length == 0) {
+            name.append(QChar(char16_t(kRawByteBase + uchar(bytes[i]))));
+            ++i;
+            continue;
+        }
+        name.append(QString::fromUcs4(&code, 1));
+        i += length;
+    }
+    return name;
+}
+
+QByteArray NativeName(const QString& name) {
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (IsRawByte(name, i)) {
+            bytes.append(QFile::encodeName(name.mid(start, i - start)));
+            bytes.append(char(name[i].unicode() - kRawByteBase));
+            start = i + 1;
+        }
+    }
+    bytes.append(QFile::encodeName(name.mid(start)));
+    return bytes;
+}
+
+QString PrintableName(const QString& name) {
+    QString shown;
+    const auto escape = [&shown](const QByteArray& bytes) {
+        for (const char b : bytes) {
+            shown += QStringLiteral("\\x") +
+                     QString::number(uchar(b), 16).toUpper().rightJustified(2, u'0');
+        }
+    };
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        if (IsRawByte(name, i)) {
+            escape(QByteArray(1, char(c.unicode() - kRawByteBase)));
+        } else if (c == u'\\') {
+            shown += QStringLiteral("\\\\");
+        } else if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+            const QString pair = name.mid(i, 2);
+            if (QChar::isPrint(QChar::surrogateToUcs4(c, name[i + 1]))) {
+                shown += pair;
+            } else {
+                escape(pair.toUtf8());
+            }
+            ++i;
+        } else if (c.isSurrogate()) {
+            shown += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper();
+        } else if (c.isPrint()) {
+            shown += c;
+        } else {
+            escape(QString(c).toUtf8());
+        }
+    }
+    return shown;
+}
 
 ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
     ReadResult result;
@@ -50,23 +290,12 @@ ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
 }
 
 ReadResult Read(const QString& path, const QByteArray& magic) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    // size() says 0 for devices and pipes, so the read itself is bounded as
-    // well: one byte past the limit is enough to refuse.
-    ReadResult tooLarge;
-    tooLarge.status = ReadStatus::TooLarge;
-    if (file.size() > kMaxDocumentSize) {
-        return tooLarge;
-    }
-    const QByteArray image = file.read(kMaxDocumentSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return {};
-    }
-    if (image.size() > kMaxDocumentSize) {
-        return tooLarge;
+    QByteArray image;
+    const ReadStatus status = ReadRegularFile(path, kMaxDocumentSize, image);
+    if (status != ReadStatus::Ok) {
+        ReadResult refused;
+        refused.status = status;
+        return refused;
     }
     return Parse(image, magic);
 }
@@ -89,6 +318,13 @@ bool Write(const QString& path, const QByteArray& magic, const QStringList& line
     // stays, and the caller reports a failed write instead of a file that
     // could never be opened again.
     if (image.size() > kMaxDocumentSize || lines.size() > kMaxDocumentLines) {
+        return false;
+    }
+    // A device or a named pipe is never replaced by a regular file (a link
+    // to a regular file is written through, as QSaveFile does). A name
+    // holding bytes that are not UTF-8 cannot be given to QSaveFile
+    // unchanged, so it is refused rather than written under another name.
+    if (IsSpecialFile(path) || NativeName(path) != QFile::encodeName(path)) {
         return false;
     }
     QSaveFile file(path);

@@ -5,9 +5,12 @@
 // break, and stops at a NUL byte. Writing ends every line with CR LF and
 // replaces the file only once the whole image is on disk, so a failed write
 // leaves the previous file intact. A file larger than kMaxDocumentSize is
-// refused without being read whole, so a huge file, a device or a pipe costs
-// neither time nor memory, and one of more than kMaxDocumentLines lines is
-// refused before it is split; a document that large is not written either.
+// refused without being read whole, and one of more than kMaxDocumentLines
+// lines is refused before it is split; a document that large is not written
+// either. Only regular files are read, and they are opened without blocking,
+// so a device or a named pipe given as a document costs neither time nor
+// memory and never waits for a writer; a save never replaces a node that is
+// not a regular file.
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +19,18 @@
 
 namespace DocumentFile {
 
-enum class ReadStatus { Ok, CannotOpen, WrongMagic, TooLarge };
+// Why a read failed, for whoever reports it: the window shows its own
+// messages, the batch runner names the reason.
+enum class ReadStatus {
+    Ok,
+    CannotOpen,   // the file system refused for another reason, or reading failed
+    Missing,      // no such file (or a folder on the way is missing)
+    NotRegular,   // a folder, device, named pipe or socket
+    NotReadable,  // permission denied
+    TooLarge,     // more than kMaxDocumentSize bytes or kMaxDocumentLines lines
+    WrongMagic,   // the first bytes name no document of this machine
+    Damaged,      // the right first bytes, but the content does not hold together
+};
 
 struct ReadResult {
     ReadStatus status = ReadStatus::CannotOpen;
@@ -39,6 +53,28 @@ constexpr qint64 kMaxDocumentSize = 8 * 1024 * 1024;
 constexpr qsizetype kMaxDocumentLines = qsizetype(1) << 21;
 
 ReadResult Read(const QString& path, const QByteArray& magic);
+// The bytes of the regular file at `path` (symbolic links followed), opened
+// without blocking. A file of more than `limit` bytes is TooLarge, refused
+// by its size before it is read where the size is known.
+ReadStatus ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes);
+// At most the first `count` bytes of the regular file at `path`.
+ReadStatus ReadFileHead(const QString& path, qint64 count, QByteArray& bytes);
+// Whether `path` names an existing node (after symbolic links) that is not
+// a regular file: a save must not replace it.
+bool IsSpecialFile(const QString& path);
+
+// File names whose bytes are not UTF-8: NameFromNative keeps every byte
+// that is not part of a UTF-8 sequence as U+DC80 + byte (a lone surrogate no
+// text holds), and NativeName turns such a name back into the same bytes,
+// so a name given on a command line reaches the file system unchanged.
+QString NameFromNative(const QByteArray& bytes);
+QByteArray NativeName(const QString& name);
+// A name for a reader's eyes: bytes that are not UTF-8 and characters that
+// do not print shown as \xHH (each byte of their UTF-8), a backslash as \\.
+QString PrintableName(const QString& name);
+
+// The lines SplitLines would make of the text, counted on the bytes.
+qsizetype CountLines(const QByteArray& text);
 // The text layer of an image already in memory (the magic is checked too).
 ReadResult Parse(const QByteArray& image, const QByteArray& magic);
 

@@ -63,7 +63,13 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
 }  // namespace
 
 bool ReadPostFile(Workbench& bench, const QString& path) {
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    return ReadPostFile(bench, path, why);
+}
+
+bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatus& why) {
     DocumentFile::ReadResult file = DocumentFile::Read(path, DocumentFile::kPostMagic);
+    why = file.status;
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
         Report(bench, QStringLiteral("Файл не является файлом машины Поста или поврежден!"),
                HelpTopic::PostReadError,
@@ -71,7 +77,10 @@ bool ReadPostFile(Workbench& bench, const QString& path) {
         return false;
     }
     PostDocument doc;
-    if (file.status != DocumentFile::ReadStatus::Ok || !ParsePostDocument(file.lines, doc)) {
+    if (file.status == DocumentFile::ReadStatus::Ok && !ParsePostDocument(file.lines, doc)) {
+        why = DocumentFile::ReadStatus::Damaged;
+    }
+    if (why != DocumentFile::ReadStatus::Ok) {
         Report(bench, QStringLiteral("Ошибка чтения файла! "), HelpTopic::PostReadError,
                QStringLiteral("  Ошибка чтения файла!"));
         return false;

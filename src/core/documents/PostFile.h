@@ -8,12 +8,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/documents/DocumentFile.h"
+
 class Workbench;
 
 // Reads a document into the Post machine. A file that is refused changes
 // nothing of the machine. On success the machine is not modified and not
 // edited since a start.
 bool ReadPostFile(Workbench& bench, const QString& path);
+// The same, telling in `why` the reason of a refusal (Ok after a read).
+bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatus& why);
 
 // Writes the Post machine to `path`, replacing it only when the whole
 // document is on disk. On failure the machine is marked modified again.

@@ -139,7 +139,13 @@ QStringList TuringFileLines(const TuringMachine& machine) {
 }
 
 bool ReadTuringFile(Workbench& bench, const QString& path) {
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    return ReadTuringFile(bench, path, why);
+}
+
+bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadStatus& why) {
     DocumentFile::ReadResult file = DocumentFile::Read(path, DocumentFile::kTuringMagic);
+    why = file.status;
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
         ReportFailure(
             bench, QStringLiteral("Файл не является файлом машины Тьюринга или поврежден!"),
@@ -153,6 +159,7 @@ bool ReadTuringFile(Workbench& bench, const QString& path) {
     }
     const std::optional<TuringDocument> doc = ParseDocument(file.lines);
     if (!doc) {
+        why = DocumentFile::ReadStatus::Damaged;
         ReportReadFailure(bench);
         return false;
     }

@@ -14,6 +14,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/documents/DocumentFile.h"
+
 class TuringMachine;
 class Workbench;
 
@@ -27,6 +29,8 @@ class Workbench;
 // the machine is unmodified and not edited since start, and
 // TuringMachine::DocumentLoaded is emitted.
 bool ReadTuringFile(Workbench& bench, const QString& path);
+// The same, telling in `why` the reason of a refusal (Ok after a read).
+bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadStatus& why);
 
 // Stores the Turing machine in `path`, replacing the file only once the new
 // one is complete. Emits TuringMachine::DocumentWriting(path) first (the
