@@ -31,7 +31,7 @@ CasesFile ParseCases(const QString& text) {
             continue;
         }
         const qsizetype arrow = line.indexOf(QStringLiteral("=>"));
-        if (arrow < 0) {
+        if (arrow < 0 || line.indexOf(QStringLiteral("=>"), arrow + 2) >= 0) {
             file.error = QStringLiteral("line %1: expected INPUT => EXPECTED").arg(number);
             return file;
         }
@@ -42,6 +42,10 @@ CasesFile ParseCases(const QString& text) {
         c.start = start;
         c.carriage = carriage;
         file.cases.append(c);
+    }
+    // A file that checks nothing would pass every document.
+    if (file.cases.isEmpty()) {
+        file.error = QStringLiteral("no cases: expected lines INPUT => EXPECTED");
     }
     return file;
 }

@@ -2,20 +2,27 @@
 // their own tapes or on the cases of a cases file, and reports how each run
 // ended, in lines a teacher reads or as JSON.
 
+#include <sys/resource.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSaveFile>
 #include <QTextStream>
 #include <QThread>
 #include <QThreadPool>
 #include <csignal>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "core/documents/DocumentFile.h"
 #include "core/text/IntegerSyntax.h"
 #include "runner/BatchRun.h"
 #include "runner/CasesFile.h"
+#include "runner/ClassReport.h"
 
 namespace {
 
@@ -115,7 +122,71 @@ struct Options {
     std::optional<QString> casesFile;
     int threads = QThread::idealThreadCount();
     bool json = false;
+    QString reportFile;  // --report: the CSV table, when not empty
 };
+
+// Each worker holds a few files open at once (a document, a save's
+// temporary file, Qt's own); more workers than the open-file limit allows
+// would fail to open them, so the pool never grows past it.
+int WorkersWithinLimits(int wanted) {
+    rlimit files{};
+    if (getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY) {
+        return wanted;
+    }
+    const qint64 spare = qint64(files.rlim_cur) - 32;  // stdio, Qt, the cases file
+    return int(std::clamp<qint64>(spare / 4, 1, wanted));
+}
+
+// The CSV table of --report: one row per document, in the order given.
+QByteArray ReportTable(const Options& options, const QVector<Unit>& units) {
+    QStringList heads;
+    QVector<ClassReportRow> rows;
+    for (const Unit& unit : units) {
+        if (rows.isEmpty() || rows.back().file != DocumentFile::PrintableName(unit.spec.file)) {
+            ClassReportRow row;
+            row.file = DocumentFile::PrintableName(unit.spec.file);
+            row.machine = unit.outcome.machine;
+            rows.append(row);
+        }
+        ClassReportRow& row = rows.back();
+        const RunOutcome& o = unit.outcome;
+        QString result = RunOutcome::ResultName(o.result);
+        if (unit.runCase) {
+            if (rows.size() == 1) {
+                heads.append(QStringLiteral("line %1: %2 => %3")
+                                 .arg(unit.runCase->line)
+                                 .arg(unit.runCase->input, unit.runCase->expected));
+            }
+            const bool passed = CasePassed(unit);
+            if (o.result == RunOutcome::Result::Stopped) {
+                result = passed ? QStringLiteral("passed") : QStringLiteral("failed");
+            }
+            row.cases.append(result);
+            ++(passed ? row.passed : row.failed);
+            row.result = o.result == RunOutcome::Result::Unreadable ? result
+                         : row.failed > 0                           ? QStringLiteral("failed")
+                                                                    : QStringLiteral("passed");
+        } else {
+            row.result = result;
+        }
+    }
+    if (!options.casesFile) {
+        heads.clear();
+    }
+    return ClassReportCsv(heads, rows);
+}
+
+// Writes the table whole or not at all. Returns an error in plain words.
+QString WriteReport(const QString& path, const QByteArray& table) {
+    if (DocumentFile::IsSpecialFile(path)) {
+        return QStringLiteral("not a regular file");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return QString();
+}
 
 // Reads the command line into `options`. Returns an exit status when the
 // program is to end at once (help printed, or a usage error reported).
@@ -152,7 +223,12 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
     const QCommandLineOption save(QStringLiteral("save"),
                                   QStringLiteral("After the run, write the machine to FILE."),
                                   QStringLiteral("FILE"));
-    parser.addOptions({maxSteps, tape, start, carriage, cases, jobs, json, trace, save});
+    const QCommandLineOption report(
+        QStringLiteral("report"),
+        QStringLiteral("Also write a CSV table of the results to FILE: one row per document, "
+                       "with --cases one column per case."),
+        QStringLiteral("FILE"));
+    parser.addOptions({maxSteps, tape, start, carriage, cases, jobs, json, trace, save, report});
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
                                  QStringLiteral("FILE..."));
 
@@ -227,6 +303,12 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         options.casesFile = parser.value(cases);
     }
     options.json = parser.isSet(json);
+    if (parser.isSet(report)) {
+        options.reportFile = parser.value(report);
+        if (options.reportFile.isEmpty()) {
+            return Usage(QStringLiteral("--report wants a file name"));
+        }
+    }
     return std::nullopt;
 }
 
@@ -349,10 +431,26 @@ int main(int argc, char** argv) {
     }
 
     QThreadPool pool;
-    pool.setMaxThreadCount(options.threads);
+    pool.setMaxThreadCount(WorkersWithinLimits(options.threads));
     for (Unit& unit : units) {
         pool.start([&unit] { unit.outcome = RunDocument(unit.spec); });
     }
     pool.waitForDone();
-    return Report(options, units);
+    int status = Report(options, units);
+    if (!options.reportFile.isEmpty()) {
+        const QString error = WriteReport(options.reportFile, ReportTable(options, units));
+        if (!error.isEmpty()) {
+            Print(stderr, QStringLiteral("zebrin42-run: could not write the report %1: %2")
+                              .arg(DocumentFile::PrintableName(options.reportFile), error));
+            status = 2;
+        }
+    }
+    // Results lost on the way out (a full disk, a closed pipe) are a failure,
+    // not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        Print(stderr, QStringLiteral("zebrin42-run: could not write the results: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        status = 2;
+    }
+    return status;
 }

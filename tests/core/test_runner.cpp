@@ -119,6 +119,9 @@ private Q_SLOTS:
     void documentNamedInWindows1251();
     void helpAndVersionNeedNoDisplay_data();
     void helpAndVersionNeedNoDisplay();
+    void reportTableForASpreadsheet();
+    void lostOutputAndTightLimits_data();
+    void lostOutputAndTightLimits();
 
 private:
     QTemporaryDir dir_;
@@ -161,6 +164,8 @@ void TestRunner::initTestCase() {
     }
     WriteBytes(Path(QStringLiteral("lines.cases")),
                QByteArray(DocumentFile::kMaxDocumentLines + 1, '\n'));
+    WriteBytes(Path(QStringLiteral("two-arrows.cases")), "1 => 11\n1 => 1 => 1\n");
+    WriteBytes(Path(QStringLiteral("no-cases.cases")), "# only a comment\n--start 2\n\n");
 }
 
 void TestRunner::casesOfATextbookProgram() {
@@ -307,6 +312,15 @@ void TestRunner::usageErrors_data() {
         << QStringList{QStringLiteral("--cases"), QStringLiteral("lines.cases"),
                        QStringLiteral("inc.pst")}
         << tooLarge;
+    // A case of two arrows, and a file that checks nothing.
+    QTest::newRow("case with two arrows")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("two-arrows.cases"),
+                       QStringLiteral("inc.pst")}
+        << "line 2: expected INPUT => EXPECTED";
+    QTest::newRow("cases file without cases")
+        << QStringList{QStringLiteral("--cases"), QStringLiteral("no-cases.cases"),
+                       QStringLiteral("inc.pst")}
+        << "no cases";
 }
 
 void TestRunner::usageErrors() {
@@ -512,6 +526,60 @@ void TestRunner::helpAndVersionNeedNoDisplay() {
     QCOMPARE(f.exitCode, 0);
     QFETCH(QString, says);
     QVERIFY2(f.out.join(u'\n').contains(says), qPrintable(f.out.join(u'\n') + f.err));
+}
+
+// One row per document, one column per case, UTF-8 with a byte-order mark;
+// a report that cannot be written fails the run.
+void TestRunner::reportTableForASpreadsheet() {
+    const QString table = Path(QStringLiteral("класс.csv"));
+    const Finished f =
+        RunRunner({QStringLiteral("--cases"), Path(QStringLiteral("inc.cases")),
+                   QStringLiteral("--report"), table, Path(QStringLiteral("inc.pst")),
+                   Path(QStringLiteral("loop.pst")), Path(QStringLiteral("junk.pst"))});
+    QCOMPARE(f.exitCode, 2);  // junk.pst is unreadable
+    const QByteArray bytes = Contents(table);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.value(0), QStringLiteral("file,machine,result,passed,failed,line 2: 1 => 11,"
+                                            "line 3: 111 => 1111,line 4: 1111111 => 11111111,"
+                                            "line 5: 11 => 11"));
+    QCOMPARE(lines.value(1), Path(QStringLiteral("inc.pst")) +
+                                 QStringLiteral(",post,failed,3,1,passed,passed,passed,failed"));
+    QCOMPARE(lines.value(2), Path(QStringLiteral("loop.pst")) +
+                                 QStringLiteral(",post,failed,0,4,limit,limit,limit,limit"));
+    QVERIFY(lines.value(3).endsWith(
+        QStringLiteral(",,unreadable,0,4,unreadable,unreadable,unreadable,unreadable")));
+
+    const Finished lost = RunRunner({QStringLiteral("--report"), Path(QStringLiteral("no/dir.csv")),
+                                     Path(QStringLiteral("inc.pst"))});
+    QCOMPARE(lost.exitCode, 2);
+    QVERIFY2(lost.err.contains(QStringLiteral("could not write the report")), qPrintable(lost.err));
+}
+
+void TestRunner::lostOutputAndTightLimits_data() {
+    QTest::addColumn<QString>("shell");  // run by sh with $RUN and $DOC set
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("standard output on a full device")
+        << "exec \"$RUN\" \"$DOC\" >/dev/full" << 2 << "could not write the results";
+    QTest::newRow("json on a full device")
+        << "exec \"$RUN\" --json \"$DOC\" >/dev/full" << 2 << "could not write the results";
+    QTest::newRow("more jobs than open files allow")
+        << "ulimit -n 48 && set -- && for i in $(seq 200); do set -- \"$@\" \"$DOC\"; done && "
+           "exec \"$RUN\" --jobs 256 \"$@\" >/dev/null"
+        << 0 << "";
+}
+
+void TestRunner::lostOutputAndTightLimits() {
+    QFETCH(QString, shell);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("RUN"), QStringLiteral(ZEBRIN_RUN_EXE));
+    environment.insert(QStringLiteral("DOC"), Path(QStringLiteral("inc.pst")));
+    const Finished f =
+        RunProgram(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), shell}, environment);
+    QTEST(f.exitCode, "exitCode");
+    QFETCH(QString, says);
+    QVERIFY2(f.err.contains(says), qPrintable(f.err));
 }
 
 QTEST_GUILESS_MAIN(TestRunner)
