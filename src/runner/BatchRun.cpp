@@ -153,8 +153,13 @@ RunOutcome RunDocument(const RunSpec& spec) {
         if (spec.trace) {
             run.Tick(machine);
             ++ticks;
-            out.trace.append(bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
-                             bench.StatusText(Workbench::PanelMessage));
+            const QString line = bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
+                                 bench.StatusText(Workbench::PanelMessage);
+            if (spec.traceLine) {
+                spec.traceLine(line);
+            } else {
+                out.trace.append(line);
+            }
         } else {
             // Untraced, the ticks up to the limit run in one go.
             ticks += run.RunTicks(machine, spec.maxSteps + 1 - ticks);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "core/documents/DocumentFile.h"
@@ -17,6 +18,9 @@ struct RunSpec {
     std::optional<int> carriage;
     qint64 maxSteps = 1000000;
     bool trace = false;
+    // Where trace lines go as they are made; without it they are kept in
+    // RunOutcome::trace.
+    std::function<void(const QString&)> traceLine;
     QString saveTo;  // write the machine after the run, when not empty
 };
 

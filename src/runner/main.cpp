@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <QThread>
 #include <QThreadPool>
@@ -15,8 +16,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "core/documents/DocumentFile.h"
 #include "core/text/IntegerSyntax.h"
@@ -362,53 +367,114 @@ std::optional<int> BuildRuns(const Options& options, QVector<Unit>& units) {
     return std::nullopt;
 }
 
-// Prints every run's traces and result and, with cases, the tally. Returns
-// the exit status: 2 when a run could not be made or saved, 1 when one did
-// not stop or a case failed, 0 otherwise.
-int Report(const Options& options, const QVector<Unit>& units) {
+// What the runs came to, kept while their results are printed one by one.
+struct Tally {
     int exitCode = 0;
     int passed = 0;
     int failed = 0;
-    for (const Unit& unit : units) {
-        const RunOutcome& o = unit.outcome;
-        if (o.result == RunOutcome::Result::Usage) {
-            Print(stderr, QStringLiteral("zebrin42-run: %1: %2")
-                              .arg(DocumentFile::PrintableName(unit.spec.file), o.usageError));
-            exitCode = 2;
-            continue;
+};
+
+// Prints one run's result (its trace has gone out before it) and counts it:
+// exit status 2 when the run could not be made or saved, 1 when it did not
+// stop or its case failed.
+void ReportUnit(const Options& options, const Unit& unit, Tally& tally) {
+    const RunOutcome& o = unit.outcome;
+    if (o.result == RunOutcome::Result::Usage) {
+        Print(stderr, QStringLiteral("zebrin42-run: %1: %2")
+                          .arg(DocumentFile::PrintableName(unit.spec.file), o.usageError));
+        tally.exitCode = 2;
+        return;
+    }
+    Print(stdout, options.json ? QString::fromUtf8(
+                                     QJsonDocument(ToJson(unit)).toJson(QJsonDocument::Compact))
+                               : ToText(unit));
+    if (o.result == RunOutcome::Result::Unreadable) {
+        Print(stderr, QStringLiteral("zebrin42-run: %1 cannot be read: %2")
+                          .arg(DocumentFile::PrintableName(unit.spec.file), o.message));
+        tally.exitCode = 2;
+    } else if (o.saveFailed) {
+        const QString why = DocumentFile::IsSpecialFile(unit.spec.saveTo)
+                                ? QStringLiteral(": not a regular file")
+                                : QString();
+        Print(stderr, QStringLiteral("zebrin42-run: could not write %1%2")
+                          .arg(DocumentFile::PrintableName(unit.spec.saveTo), why));
+        tally.exitCode = 2;
+    } else if (unit.runCase) {
+        if (CasePassed(unit)) {
+            ++tally.passed;
+        } else {
+            ++tally.failed;
+            tally.exitCode = std::max(tally.exitCode, 1);
         }
-        for (const QString& line : o.trace) {
-            Print(stdout, line);
-        }
-        Print(stdout, options.json ? QString::fromUtf8(
-                                         QJsonDocument(ToJson(unit)).toJson(QJsonDocument::Compact))
-                                   : ToText(unit));
-        if (o.result == RunOutcome::Result::Unreadable) {
-            Print(stderr, QStringLiteral("zebrin42-run: %1 cannot be read: %2")
-                              .arg(DocumentFile::PrintableName(unit.spec.file), o.message));
-            exitCode = 2;
-        } else if (o.saveFailed) {
-            const QString why = DocumentFile::IsSpecialFile(unit.spec.saveTo)
-                                    ? QStringLiteral(": not a regular file")
-                                    : QString();
-            Print(stderr, QStringLiteral("zebrin42-run: could not write %1%2")
-                              .arg(DocumentFile::PrintableName(unit.spec.saveTo), why));
-            exitCode = 2;
-        } else if (unit.runCase) {
-            if (CasePassed(unit)) {
-                ++passed;
-            } else {
-                ++failed;
-                exitCode = std::max(exitCode, 1);
+    } else if (o.result != RunOutcome::Result::Stopped) {
+        tally.exitCode = std::max(tally.exitCode, 1);
+    }
+}
+
+// Runs every unit and prints each one's trace and result in the order
+// given, as soon as it is done. One worker runs the units here, its trace
+// lines going out as they are made; several workers spool each document's
+// trace to a temporary file, copied out when its turn comes, so traces of
+// different documents never interleave and none is held in memory.
+int RunAndReport(const Options& options, QVector<Unit>& units) {
+    Tally tally;
+    const int workers = WorkersWithinLimits(options.threads);
+    if (workers <= 1 || units.size() <= 1) {
+        for (Unit& unit : units) {
+            if (unit.spec.trace) {
+                unit.spec.traceLine = [](const QString& line) { Print(stdout, line); };
             }
-        } else if (o.result != RunOutcome::Result::Stopped) {
-            exitCode = std::max(exitCode, 1);
+            unit.outcome = RunDocument(unit.spec);
+            ReportUnit(options, unit, tally);
         }
+    } else {
+        std::vector<std::unique_ptr<QTemporaryFile>> spools(std::size_t(units.size()));
+        std::mutex mutex;
+        std::condition_variable finished;
+        std::vector<char> done(std::size_t(units.size()), 0);
+        QThreadPool pool;
+        pool.setMaxThreadCount(workers);
+        for (qsizetype i = 0; i < units.size(); ++i) {
+            Unit& unit = units[i];
+            if (unit.spec.trace) {
+                auto spool = std::make_unique<QTemporaryFile>();
+                if (spool->open()) {
+                    QTemporaryFile* file = spool.get();
+                    unit.spec.traceLine = [file](const QString& line) {
+                        file->write(line.toUtf8() + '\n');
+                    };
+                    spools[std::size_t(i)] = std::move(spool);
+                }
+            }
+            pool.start([&unit, &mutex, &finished, &done, i] {
+                unit.outcome = RunDocument(unit.spec);
+                const std::lock_guard<std::mutex> lock(mutex);
+                done[std::size_t(i)] = 1;
+                finished.notify_all();
+            });
+        }
+        for (qsizetype i = 0; i < units.size(); ++i) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                finished.wait(lock, [&done, i] { return done[std::size_t(i)] != 0; });
+            }
+            if (QTemporaryFile* spool = spools[std::size_t(i)].get()) {
+                spool->seek(0);
+                std::fflush(stdout);
+                char buffer[65536];
+                for (qint64 n; (n = spool->read(buffer, sizeof buffer)) > 0;) {
+                    std::fwrite(buffer, 1, std::size_t(n), stdout);
+                }
+                spools[std::size_t(i)].reset();
+            }
+            ReportUnit(options, units[i], tally);
+        }
+        pool.waitForDone();
     }
     if (options.casesFile) {
-        Print(stdout, QStringLiteral("%1 passed, %2 failed").arg(passed).arg(failed));
+        Print(stdout, QStringLiteral("%1 passed, %2 failed").arg(tally.passed).arg(tally.failed));
     }
-    return exitCode;
+    return tally.exitCode;
 }
 
 }  // namespace
@@ -430,13 +496,7 @@ int main(int argc, char** argv) {
         return *status;
     }
 
-    QThreadPool pool;
-    pool.setMaxThreadCount(WorkersWithinLimits(options.threads));
-    for (Unit& unit : units) {
-        pool.start([&unit] { unit.outcome = RunDocument(unit.spec); });
-    }
-    pool.waitForDone();
-    int status = Report(options, units);
+    int status = RunAndReport(options, units);
     if (!options.reportFile.isEmpty()) {
         const QString error = WriteReport(options.reportFile, ReportTable(options, units));
         if (!error.isEmpty()) {
