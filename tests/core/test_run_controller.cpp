@@ -1,6 +1,7 @@
 // The run controller: its state machine, the restart question, the speeds
 // and the enabling pattern each command leaves behind.
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include "core/port/ScriptedUi.h"
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void decodedProgramFollowsEditsDuringAPause();
     void ticksInOneGoEndAsTicksOneByOne_data();
     void ticksInOneGoEndAsTicksOneByOne();
+    void stepsBackUndoStepsForward_data();
+    void stepsBackUndoStepsForward();
 };
 
 void TestRunController::patterns_data() {
@@ -401,6 +404,115 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
     const qint64 done = inOneGo.bench.RunControl().RunTicks(inOneGo.bench.Current(), ticks);
     QVERIFY(done >= 1 && done <= ticks);
     QCOMPARE(inOneGo.Seen(), oneByOne.Seen());
+}
+
+void TestRunController::stepsBackUndoStepsForward_data() {
+    QTest::addColumn<bool>("post");
+    QTest::newRow("post") << true;
+    QTest::newRow("turing") << false;
+}
+
+// Random programs: k single steps forward and then j back leave the machine
+// exactly as k - j steps forward do: tape, carriage, bounds, position, step
+// count, cursor and every status text; and a step forward after stepping
+// back goes the same way again.
+void TestRunController::stepsBackUndoStepsForward() {
+    QFETCH(bool, post);
+    QRandomGenerator random(post ? 1234 : 5678);
+    struct Bench {
+        ScriptedUi ui{ScriptedUi::Unplanned::FirstButton};
+        Workbench bench{ui};
+        QStringList Seen() {
+            Machine& machine = bench.Current();
+            TapeStore& tape = machine.tape;
+            QStringList seen;
+            for (int panel = 0; panel < Workbench::StatusPanelCount; ++panel) {
+                seen << bench.StatusText(panel);
+            }
+            const RunPosition& position = bench.RunControl().Position(machine);
+            seen << QString::number(position.at) << QString::number(position.steps)
+                 << QString::number(machine.ProgramTable().Col())
+                 << QString::number(machine.ProgramTable().Row())
+                 << QString::number(tape.CarriagePos()) << QString::number(tape.UsedMin())
+                 << QString::number(tape.UsedMax());
+            for (int cell = tape.FirstCell(); cell <= tape.LastCell(); ++cell) {
+                if (tape.Kind() == TapeKind::Post ? tape.GetPostCell(cell)
+                                                  : tape.GetTuringCell(cell) != u' ') {
+                    seen << QStringLiteral("%1=%2").arg(cell).arg(
+                        tape.Kind() == TapeKind::Post ? QChar(u'1') : tape.GetTuringCell(cell));
+                }
+            }
+            return seen;
+        }
+    };
+    int compared = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        QStringList program;
+        for (int row = 0; row < 6; ++row) {
+            if (post) {
+                const int code = int(random.bounded(1, 6));  // no stop: runs go on
+                const int jump = int(random.bounded(1, 7));
+                program << QStringLiteral("%1:%2").arg(code).arg(
+                    code == 5 ? QStringLiteral("%1,%2").arg(jump).arg(random.bounded(1, 7))
+                              : QString::number(jump));
+            } else {
+                // One state: a random walk that writes as it goes.
+                program << QStringLiteral("%1%2%3")
+                               .arg(QChar(u"01"[random.bounded(2)]))
+                               .arg(QChar(u"<>"[random.bounded(2)]))
+                               .arg(0);
+            }
+        }
+        const int k = int(random.bounded(2, 40));
+        const int j = int(random.bounded(1, k));
+        auto prepare = [&](Bench& b) {
+            b.bench.RunControl().KeepHistory(true);
+            if (post) {
+                for (int row = 1; row <= program.size(); ++row) {
+                    b.bench.Post().table.SetCode(row, program[row - 1].section(u':', 0, 0));
+                    b.bench.Post().table.SetCell(PostTable::ColJump, row,
+                                                 program[row - 1].section(u':', 1));
+                }
+                b.bench.Post().tape.SetPostCell(2, true);
+                return;
+            }
+            b.bench.SetKind(MachineKind::Turing);
+            TuringMachine& turing = b.bench.Turing();
+            turing.EditAlphabetText(QStringLiteral("01"));
+            turing.RebuildAlphabet();
+            turing.tape.SetTuringCell(15, u'1');
+            // State Q0 on each of its three rows (the blank, 0 and 1).
+            for (int i = 0; i < 3; ++i) {
+                turing.table.SetCell(1, i + 1, program[i]);
+            }
+        };
+        auto steps = [](Bench& b, int count) {
+            RunController& run = b.bench.RunControl();
+            for (int i = 0; i < count && (i == 0 || run.Active(b.bench.Current())); ++i) {
+                run.Step();
+                run.Tick(b.bench.Current());
+            }
+            return run.Active(b.bench.Current());
+        };
+        Bench back;
+        prepare(back);
+        if (!steps(back, k)) {
+            continue;  // the run ended before k steps
+        }
+        for (int i = 0; i < j; ++i) {
+            QVERIFY(back.bench.RunControl().Controls().runStepBack);
+            back.bench.RunControl().StepBack();
+        }
+        Bench forward;
+        prepare(forward);
+        QVERIFY(steps(forward, k - j));
+        QCOMPARE(back.Seen(), forward.Seen());
+        steps(back, 1);
+        steps(forward, 1);
+        QCOMPARE(back.Seen(), forward.Seen());
+        ++compared;
+    }
+    QVERIFY2(compared >= 20, qPrintable(QString::number(compared)));
 }
 
 #include "test_run_controller.moc"

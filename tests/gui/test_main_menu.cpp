@@ -98,8 +98,8 @@ void TestMainMenu::menusInOrder_data() {
                                           "mmCommClearAll"};
     QTest::newRow("run") << "mmRun"
                          << "&Пуск"
-                         << ""
-                         << QStringList{"mmRunRun", "mmRunPause", "-", "mmRunStep", "mmRunBreak"};
+                         << "" << QStringList{"mmRunRun",  "mmRunPause",    "-",
+                                              "mmRunStep", "mmRunStepBack", "mmRunBreak"};
     QTest::newRow("speed") << "mmSpeed"
                            << "&Скорость"
                            << "Изменить скорость выполнения алгоритма"
@@ -236,6 +236,8 @@ void TestMainMenu::itemsAsWritten_data() {
         {"mmRunRun", "Запустить", "F9", "Запустить алгоритм на исполнение", true, true, false},
         {"mmRunPause", "Пауза", "", "Приостановить исполнение алгоритма", true, false, false},
         {"mmRunStep", "Пошагово", "F8", "Выполнить очередной шаг алгоритма", true, true, false},
+        {"mmRunStepBack", "Шаг назад", "Shift+F8", "Вернуть машину на шаг назад", true, false,
+         false},
         {"mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма", true, false, false},
         {"mmSpeed5", "Очень быстро", "", speed, true, true, false},
         {"mmSpeed4", "Быстро", "", speed, true, true, false},

@@ -19,6 +19,8 @@ struct ControlStates {
     bool runPause = false;
     bool runStep = true;
     bool runBreak = false;
+    // "Шаг назад": a paused run with a tick to take back.
+    bool runStepBack = false;
     bool scrollLeft = true;
     bool scrollRight = true;
     bool leftBound = false;
@@ -39,10 +41,10 @@ struct ControlStates {
         return toolButton == o.toolButton && menuFile == o.menuFile &&
                menuInterpreter == o.menuInterpreter && menuCommands == o.menuCommands &&
                menuHelp == o.menuHelp && runRun == o.runRun && runPause == o.runPause &&
-               runStep == o.runStep && runBreak == o.runBreak && scrollLeft == o.scrollLeft &&
-               scrollRight == o.scrollRight && leftBound == o.leftBound &&
-               rightBound == o.rightBound && goToBox == o.goToBox && postTable == o.postTable &&
-               postTape == o.postTape && turingTable == o.turingTable &&
+               runStep == o.runStep && runBreak == o.runBreak && runStepBack == o.runStepBack &&
+               scrollLeft == o.scrollLeft && scrollRight == o.scrollRight &&
+               leftBound == o.leftBound && rightBound == o.rightBound && goToBox == o.goToBox &&
+               postTable == o.postTable && postTape == o.postTape && turingTable == o.turingTable &&
                turingTape == o.turingTape && alphabet == o.alphabet && busy == o.busy &&
                boundScroll == o.boundScroll;
     }

@@ -208,6 +208,7 @@ void RunController::ApplyPattern(Command command) {
                 break;
         }
     }
+    controls_.runStepBack = CanStepBack();
     Publish(before);
 }
 
@@ -300,9 +301,11 @@ void RunController::Start() {
     }
     TimerOf(machine).start();
     NotifyRunView();
+    RefreshStepBack();
 }
 
 void RunController::RestartPosition(Machine& machine) {
+    ClearHistory(runs_[Index(machine)]);
     runs_[Index(machine)].position = machine.StartPosition();
     machine.ShowRunStart();
 }
@@ -323,6 +326,7 @@ void RunController::Break() {
     run.active = false;
     TimerOf(machine).stop();
     stepMode_ = false;
+    ClearHistory(run);
     machine.ShowRunEnd(run.position);
     run.position = machine.StartPosition();
     ApplyPattern(Command::Break);
@@ -346,7 +350,93 @@ void RunController::PauseAfterStep(Machine& machine) {
 }
 
 void RunController::Tick(Machine& machine) {
+    if (keepHistory_) {
+        Record(machine);
+    }
     RunTicks(machine, 1);
+    if (keepHistory_) {
+        RefreshStepBack();
+    }
+}
+
+void RunController::Record(Machine& machine) {
+    MachineRun& run = runs_[Index(machine)];
+    TapeStore& tape = machine.tape;
+    StepRecord record;
+    record.carriage = tape.CarriagePos();
+    record.usedMin = tape.UsedMin();
+    record.usedMax = tape.UsedMax();
+    if (tape.Kind() == TapeKind::Post) {
+        record.mark = tape.GetPostCell(record.carriage);
+    } else {
+        record.symbol = tape.GetTuringCell(record.carriage);
+    }
+    record.position = run.position;
+    const TextTable& table = machine.ProgramTable();
+    record.cursorCol = table.Col();
+    record.cursorRow = table.Row();
+    record.stepText = status_.Text(StatusLine::Step);
+    record.messageText = status_.Text(StatusLine::Message);
+    record.bounds = status_.BoundsShown();
+    record.minText = status_.Text(StatusLine::Min);
+    record.maxText = status_.Text(StatusLine::Max);
+    run.history.push_back(std::move(record));
+    if (run.history.size() > std::size_t(HistoryLimit)) {
+        run.history.pop_front();
+        run.historyTrimmed = true;
+    }
+}
+
+void RunController::ClearHistory(MachineRun& run) {
+    run.history.clear();
+    run.historyTrimmed = false;
+    RefreshStepBack();
+}
+
+bool RunController::CanStepBack() const {
+    const Machine& machine = host_.Current();
+    return keepHistory_ && !RunOf(machine).history.empty() && State() == RunState::Paused;
+}
+
+void RunController::RefreshStepBack() {
+    const bool on = CanStepBack();
+    if (controls_.runStepBack != on) {
+        ControlStates next = controls_;
+        next.runStepBack = on;
+        SetControls(next);
+    }
+}
+
+void RunController::StepBack() {
+    if (!CanStepBack()) {
+        return;
+    }
+    Machine& machine = host_.Current();
+    MachineRun& run = runs_[Index(machine)];
+    const StepRecord record = std::move(run.history.back());
+    run.history.pop_back();
+    // The interpreter's own writes, taken back: not an edit of the program.
+    TapeStore& tape = machine.tape;
+    if (tape.Kind() == TapeKind::Post) {
+        tape.SetPostCell(record.carriage, record.mark);
+    } else {
+        tape.SetTuringCell(record.carriage, record.symbol);
+    }
+    tape.SetCarriagePos(record.carriage);
+    tape.SetUsedBounds(record.usedMin, record.usedMax);
+    run.position = record.position;
+    machine.ProgramTable().SetCursor(record.cursorCol, record.cursorRow);
+    status_.SetText(StatusLine::Step, record.stepText);
+    status_.SetText(StatusLine::Message, record.messageText);
+    if (record.bounds.numbers) {
+        status_.SetBounds(StatusLine::Bounds::Numbers, record.bounds.usedMin,
+                          record.bounds.usedMax);
+    } else {
+        status_.SetText(StatusLine::Min, record.minText);
+        status_.SetText(StatusLine::Max, record.maxText);
+    }
+    NotifyRunView();
+    RefreshStepBack();
 }
 
 qint64 RunController::RunTicks(Machine& machine, qint64 count) {
@@ -481,5 +571,6 @@ void RunController::ShowRunStateOfCurrent() {
         next.postTable = controls_.postTable;
         next.postTape = controls_.postTape;
     }
+    next.runStepBack = CanStepBack();
     SetControls(next);
 }

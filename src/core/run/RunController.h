@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <deque>
 
 #include "core/machine/Machine.h"
 #include "core/machine/MachineHost.h"
@@ -24,6 +25,26 @@
 #include "core/run/ControlStates.h"
 
 // One machine's run.
+// What one tick of a run on screen changed, kept so that the tick can be
+// taken back: the carriage cell as it was (the only cell a step writes),
+// the carriage, the used bounds, the position with its step count, the
+// table's cursor and the two run panels as they read before the tick.
+struct StepRecord {
+    int carriage = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+    bool mark = false;  // the Post cell
+    QChar symbol;       // the Turing cell
+    RunPosition position;
+    int cursorCol = 0;
+    int cursorRow = 0;
+    QString stepText;
+    QString messageText;
+    ShownBounds bounds;  // the bound panels: numbers, or their texts below
+    QString minText;
+    QString maxText;
+};
+
 struct MachineRun {
     bool active = false;            // PostRunActive / TuringRunActive
     bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
@@ -34,6 +55,10 @@ struct MachineRun {
     // from its flags alone (button 9 and the go-to box differ between a
     // continuous run and single steps).
     ControlStates leftWith;
+    // The ticks that can be taken back, oldest first, and whether older ones
+    // were dropped at the limit.
+    std::deque<StepRecord> history;
+    bool historyTrimmed = false;
 };
 
 class RunController : public QObject {
@@ -86,7 +111,18 @@ public:
         if (run.active) {
             run.editedSinceStart = true;
         }
+        ClearHistory(run);
     }
+
+    // --- Stepping back ---
+    // The window keeps each machine's last ticks so that "Шаг назад" can
+    // take them back; a headless run keeps none.
+    static constexpr int HistoryLimit = 100000;
+    void KeepHistory(bool on) { keepHistory_ = on; }
+    bool CanStepBack() const;
+    bool HistoryTrimmed(const Machine& machine) const { return RunOf(machine).historyTrimmed; }
+    // Shift+F8: the current machine as it was before its last tick.
+    void StepBack();
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }
     // A run was started and not broken since (RunStarted), and a single
     // step is asked for or pending (StepMode).
@@ -149,6 +185,9 @@ protected:
 private:
     // Run and Step once the step mode is set.
     void Start();
+    void Record(Machine& machine);
+    void ClearHistory(MachineRun& run);
+    void RefreshStepBack();
     enum class Command { RunContinuous, RunStep, Pause, Break };
     void ApplyPattern(Command command);
     void Publish(const ControlStates& before);
@@ -170,6 +209,7 @@ private:
     std::array<MachineRun, 2> runs_;
     bool runStarted_ = false;
     bool stepMode_ = false;
+    bool keepHistory_ = false;
     StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;

@@ -95,6 +95,7 @@ void CommandBars::ApplyControls(const ControlStates& states) {
     m.runAction->setEnabled(states.runRun);
     m.pauseAction->setEnabled(states.runPause);
     m.stepAction->setEnabled(states.runStep);
+    m.stepBackAction->setEnabled(states.runStepBack);
     m.breakAction->setEnabled(states.runBreak);
 }
 

@@ -114,6 +114,7 @@ void CommandWiring::WireRun() {
     connect(m.runAction, &QAction::triggered, &run, &RunController::Run);
     connect(m.pauseAction, &QAction::triggered, &run, &RunController::Pause);
     connect(m.stepAction, &QAction::triggered, &run, &RunController::Step);
+    connect(m.stepBackAction, &QAction::triggered, &run, &RunController::StepBack);
     connect(m.breakAction, &QAction::triggered, &run, &RunController::Break);
     for (QAction* speed : {m.speedVerySlowAction, m.speedSlowAction, m.speedMediumAction,
                            m.speedFastAction, m.speedVeryFastAction}) {

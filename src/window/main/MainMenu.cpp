@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <vector>
 
+#include "core/run/RunController.h"
+
 namespace {
 
 enum class Kind : quint8 { Menu, SubMenu, EndMenu, Popup, Item, Separator };
@@ -67,6 +69,7 @@ constexpr Row PopItem(ActionMember a, const char* name, const char* caption, Act
 
 using M = MainMenu;
 constexpr const char* kSpeedHint = "Изменить скорость выполнения алгоритма";
+constexpr const char* kStepBackHint = "Вернуть машину на шаг назад";
 
 // The whole menu system, in order. Hints are the status-line texts.
 const Row kRows[] = {
@@ -152,6 +155,8 @@ const Row kRows[] = {
          Disabled),
     Sep(),
     Item(&M::stepAction, "mmRunStep", "Пошагово", "F8", "Выполнить очередной шаг алгоритма"),
+    // Beyond the original menu: back through the run, one tick at a time.
+    Item(&M::stepBackAction, "mmRunStepBack", "Шаг назад", "Shift+F8", kStepBackHint, Disabled),
     Item(&M::breakAction, "mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма",
          Disabled),
     End(),
@@ -309,6 +314,15 @@ MainMenu::MainMenu(QMainWindow& window) : QObject(&window) {
             }
         }
     }
+}
+
+QString MainMenu::StepBackHint(bool trimmed) {
+    QString hint = QString::fromUtf8(kStepBackHint);
+    if (trimmed) {
+        hint += QStringLiteral(" (помнятся только последние %1 шагов)")
+                    .arg(RunController::HistoryLimit);
+    }
+    return hint;
 }
 
 void MainMenu::Attach(QWidget* widget, QMenu* menu) {

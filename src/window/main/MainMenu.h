@@ -22,6 +22,9 @@ class QWidget;
 class MainMenu : public QObject {
     Q_OBJECT
 public:
+    // The hint of "Шаг назад", and the words added once its oldest steps
+    // were dropped.
+    static QString StepBackHint(bool trimmed);
     explicit MainMenu(QMainWindow& window);
 
     // By component name; nullptr for a name that is not an item (menu).
@@ -86,6 +89,7 @@ public:
     QAction* runAction = nullptr;
     QAction* pauseAction = nullptr;
     QAction* stepAction = nullptr;
+    QAction* stepBackAction = nullptr;
     QAction* breakAction = nullptr;
 
     // Each speed item carries its level (1 to 5) as its data().

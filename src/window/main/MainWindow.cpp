@@ -38,6 +38,8 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     setObjectName(QStringLiteral("MainForm"));
     setMinimumSize(605, 450);
+    // The window keeps each run's last ticks for "Шаг назад".
+    bench_.RunControl().KeepHistory(true);
     resize(605, 450);
     BuildStatusBar();
     bars_ = new CommandBars(*this);
@@ -230,6 +232,8 @@ void MainWindow::ApplyControls() {
         panel5_->setEnabled(true);
         bars_->ApplyControls(c);
     }
+    Bars().Menu().stepBackAction->setStatusTip(
+        MainMenu::StepBackHint(bench_.RunControl().HistoryTrimmed(bench_.Current())));
     if (c.busy != busyShown_) {
         busyShown_ = c.busy;
         if (c.busy) {
