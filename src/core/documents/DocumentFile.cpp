@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 
 #include "core/text/Cp1251.h"
@@ -76,13 +77,18 @@ public:
     ReadStatus Status() const { return status_; }
     qint64 Size() const { return size_; }
 
-    // Up to `count` bytes from the start, fewer where the file ends.
+    // Up to `count` bytes from the start, fewer where the file ends. The
+    // buffer is sized for the file at once (and one byte more, to meet its
+    // end), so a large file is never moved while it is read; only a file
+    // that grows meanwhile makes it grow.
     ReadStatus Read(qint64 count, QByteArray& bytes) {
         bytes.clear();
+        bytes.reserve(qsizetype(std::min(count, size_ + 1)));
         constexpr qint64 kChunk = 1 << 16;
         while (bytes.size() < count) {
             const qsizetype had = bytes.size();
-            const qint64 want = std::min(count - had, kChunk);
+            const qint64 room = bytes.capacity() - had;
+            const qint64 want = std::min({count - had, kChunk, room > 0 ? room : kChunk});
             bytes.resize(had + qsizetype(want));
             const ssize_t got = ::read(fd_, bytes.data() + had, std::size_t(want));
             if (got < 0 && errno == EINTR) {
@@ -159,16 +165,18 @@ bool IsRawByte(const QString& name, qsizetype i) {
 
 }  // namespace
 
-qsizetype CountLines(const QByteArray& text) {
-    qsizetype lines = 0;
+qsizetype CountLines(QByteArrayView text) {
+    // A line ends at every LF and at every CR not followed by an LF. The
+    // loop has no branch, so the compiler runs it over many bytes at once.
+    const char* bytes = text.data();
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == size || text[i + 1] != '\n'))) {
-            ++lines;
-        }
+    qsizetype lines = 0;
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        lines += qsizetype(bytes[i] == '\n') + qsizetype(bytes[i] == '\r' && bytes[i + 1] != '\n');
     }
-    const bool unterminated = size > 0 && text[size - 1] != '\n' && text[size - 1] != '\r';
-    return lines + (unterminated ? 1 : 0);
+    // The last byte ends a line whatever it is: a CR or LF ends the last
+    // line, any other byte is the end of an unterminated one.
+    return size > 0 ? lines + 1 : 0;
 }
 
 ReadStatus ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes) {
@@ -265,27 +273,31 @@ QString PrintableName(const QString& name) {
     return shown;
 }
 
-ReadResult Parse(const QByteArray& image, const QByteArray& magic) {
+ReadResult Parse(QByteArray image, const QByteArray& magic) {
     ReadResult result;
-    if (image.size() < kMagicSize || image.left(kMagicSize) != magic) {
+    if (image.size() < kMagicSize || QByteArrayView(image).first(kMagicSize) != magic) {
         result.status = ReadStatus::WrongMagic;
         return result;
     }
-    QByteArray text = image.mid(kMagicSize);
-    for (char& b : text) {
-        b = char(b ^ kMask);
+    // The text is unmasked where it was read: removing the magic from an
+    // unshared array only moves its start.
+    image.remove(0, kMagicSize);
+    char* text = image.data();
+    for (qsizetype i = 0; i < image.size(); ++i) {
+        text[i] = char(text[i] ^ kMask);
     }
-    const qsizetype nul = text.indexOf('\0');
+    const qsizetype nul = image.indexOf('\0');
     if (nul >= 0) {
-        text.truncate(nul);
+        image.truncate(nul);
     }
-    if (CountLines(text) > kMaxDocumentLines) {
+    const qsizetype lines = CountLines(image);
+    if (lines > kMaxDocumentLines) {
         result.status = ReadStatus::TooLarge;
         return result;
     }
-    QStringList lines = SplitLines(Cp1251::Decode(text), false);
     result.status = ReadStatus::Ok;
-    result.lines = std::move(lines);
+    result.text = std::move(image);
+    result.lineCount = lines;
     return result;
 }
 
@@ -297,27 +309,59 @@ ReadResult Read(const QString& path, const QByteArray& magic) {
         refused.status = status;
         return refused;
     }
-    return Parse(image, magic);
+    return Parse(std::move(image), magic);
+}
+
+ImageComposer::ImageComposer(const QByteArray& magic) : image_(magic), textStart_(magic.size()) {}
+
+void ImageComposer::Append(QStringView line, bool oneLine) {
+    const qsizetype at = image_.size();
+    // The array grows by doubling, so appending stays cheap however many
+    // lines come.
+    image_.resize(at + line.size() + 2);
+    char* out = image_.data() + at;
+    Cp1251::EncodeInto(line, out);
+    if (oneLine) {
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (out[i] == '\r' || out[i] == '\n' || out[i] == '\0') {
+                out[i] = ' ';
+            }
+        }
+    }
+    out[line.size()] = '\r';
+    out[line.size() + 1] = '\n';
+    ++lines_;
+}
+
+QByteArray ImageComposer::TakeImage() {
+    char* text = image_.data();
+    for (qsizetype i = textStart_; i < image_.size(); ++i) {
+        text[i] = char(text[i] ^ kMask);
+    }
+    lines_ = 0;
+    textStart_ = 0;
+    return std::move(image_);
 }
 
 QByteArray Compose(const QByteArray& magic, const QStringList& lines) {
-    QByteArray text;
-    for (const QString& line : lines) {
-        text.append(Cp1251::Encode(line));
-        text.append("\r\n", 2);
-    }
-    for (char& b : text) {
-        b = char(b ^ kMask);
-    }
-    return magic + text;
+    ImageComposer image(magic);
+    image.AddAll(lines);
+    return image.TakeImage();
 }
 
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines) {
-    const QByteArray image = Compose(magic, lines);
+    ImageComposer image(magic);
+    image.AddAll(lines);
+    return Write(path, image);
+}
+
+bool Write(const QString& path, ImageComposer& composer) {
+    const qsizetype lines = composer.LineCount();
+    const QByteArray image = composer.TakeImage();
     // A document the reader would refuse is not stored: the previous file
     // stays, and the caller reports a failed write instead of a file that
     // could never be opened again.
-    if (image.size() > kMaxDocumentSize || lines.size() > kMaxDocumentLines) {
+    if (image.size() > kMaxDocumentSize || lines > kMaxDocumentLines) {
         return false;
     }
     // A device or a named pipe is never replaced by a regular file (a link
@@ -377,21 +421,90 @@ QString MemoText(const QStringList& lines) {
     return lines.join(u'\n');
 }
 
-QString OneLine(QString text) {
-    for (QChar& c : text) {
-        if (c == u'\r' || c == u'\n' || c == QChar(0)) {
-            c = u' ';
-        }
+QString OneLine(const QString& text) {
+    const auto breaks = [](QChar c) { return c == u'\r' || c == u'\n' || c == QChar(0); };
+    // Most values hold no break: they are shared, not copied.
+    if (std::none_of(text.cbegin(), text.cend(), breaks)) {
+        return text;
     }
-    return text;
+    QString line = text;
+    std::replace_if(line.begin(), line.end(), breaks, QChar(u' '));
+    return line;
+}
+
+QByteArrayView LineReader::NextBytes() {
+    if (remaining_ <= 0) {
+        ok_ = false;
+        return {};
+    }
+    --remaining_;
+    const qsizetype start = pos_;
+    const qsizetype size = text_.size();
+    qsizetype end = start;
+    while (end < size && text_[end] != '\r' && text_[end] != '\n') {
+        ++end;
+    }
+    pos_ = end + 1;
+    if (end < size && text_[end] == '\r' && pos_ < size && text_[pos_] == '\n') {
+        ++pos_;
+    }
+    return text_.sliced(start, end - start);
 }
 
 QString LineReader::Next() {
-    if (pos_ >= lines_.size()) {
-        ok_ = false;
+    const QByteArrayView bytes = NextBytes();
+    if (bytes.size() == 1) {
+        // One-character lines (command codes, symbols) are common: each
+        // byte's text is made once and shared.
+        static const std::array<QString, 256> kSingle = [] {
+            std::array<QString, 256> texts;
+            for (int b = 0; b < 256; ++b) {
+                texts[std::size_t(b)] = QString(Cp1251::DecodeByte(uchar(b)));
+            }
+            return texts;
+        }();
+        return kSingle[uchar(bytes[0])];
+    }
+    return bytes.isEmpty() ? QString() : Cp1251::Decode(bytes);
+}
+
+QString LineReader::NextJoined(qsizetype count) {
+    if (count <= 0) {
         return QString();
     }
-    return lines_[pos_++];
+    const qsizetype start = pos_;
+    QByteArrayView last;
+    for (qsizetype i = 0; i < count; ++i) {
+        last = NextBytes();
+    }
+    if (!ok_) {
+        return QString();
+    }
+    // The lines lie one after another in the text: decoded as one span,
+    // each line break (CR LF, CR or LF) becomes one "\n".
+    const QByteArrayView span =
+        text_.sliced(start, qsizetype(last.data() - text_.data()) + last.size() - start);
+    QString joined(span.size(), Qt::Uninitialized);
+    QChar* out = joined.data();
+    for (qsizetype i = 0; i < span.size(); ++i) {
+        const char b = span[i];
+        if (b == '\r' || b == '\n') {
+            *out++ = u'\n';
+            if (b == '\r' && i + 1 < span.size() && span[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            *out++ = Cp1251::DecodeByte(uchar(b));
+        }
+    }
+    joined.truncate(out - joined.constData());
+    return joined;
+}
+
+void LineReader::Skip(qsizetype count) {
+    for (qsizetype i = 0; i < count; ++i) {
+        NextBytes();
+    }
 }
 
 qint32 LineReader::NextInt() {

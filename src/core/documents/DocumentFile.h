@@ -32,9 +32,14 @@ enum class ReadStatus {
     Damaged,      // the right first bytes, but the content does not hold together
 };
 
+// The text layer of a document as read: the bytes after the magic, unmasked
+// in the buffer they were read into and cut at a NUL, and the number of lines
+// they hold. A reader takes the lines one by one (LineReader), so no line is
+// copied or decoded before its value is wanted.
 struct ReadResult {
     ReadStatus status = ReadStatus::CannotOpen;
-    QStringList lines;
+    QByteArray text;
+    qsizetype lineCount = 0;
 };
 
 constexpr char kMask = 0x35;
@@ -74,11 +79,10 @@ QByteArray NativeName(const QString& name);
 QString PrintableName(const QString& name);
 
 // The lines SplitLines would make of the text, counted on the bytes.
-qsizetype CountLines(const QByteArray& text);
-// The text layer of an image already in memory (the magic is checked too).
-ReadResult Parse(const QByteArray& image, const QByteArray& magic);
-
-QByteArray Compose(const QByteArray& magic, const QStringList& lines);
+qsizetype CountLines(QByteArrayView text);
+// The text layer of an image already in memory (the magic is checked too),
+// unmasked in the image's own buffer.
+ReadResult Parse(QByteArray image, const QByteArray& magic);
 
 // Splits at CR LF, lone CR and lone LF. A text layer drops the empty piece
 // after a final break; a memo keeps it, so its text reads back unchanged.
@@ -91,25 +95,84 @@ QString MemoText(const QStringList& lines);
 
 // A value stored on one line: a line break or a NUL inside it would shift
 // every line after it, so they are stored as blanks.
-QString OneLine(QString text);
-bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
+QString OneLine(const QString& text);
 
-// Reads the lines of a document one after another; any missing line or
-// malformed number makes `ok` false for good, so a reader can check once at
-// the end of a group.
+// Where a writer puts a document's lines: into a list (PostFileLines,
+// TuringFileLines) or straight into a file image (ImageComposer), so both
+// come from one description of the layout.
+class LineSink {
+public:
+    virtual void Add(const QString& line) = 0;
+    // A value kept on one line, as OneLine stores it.
+    virtual void AddOneLine(const QString& value) = 0;
+    void AddAll(const QStringList& lines) {
+        for (const QString& line : lines) {
+            Add(line);
+        }
+    }
+
+protected:
+    ~LineSink() = default;
+};
+
+class LineList final : public LineSink {
+public:
+    void Add(const QString& line) override { lines.append(line); }
+    void AddOneLine(const QString& value) override { lines.append(OneLine(value)); }
+    QStringList lines;
+};
+
+// A document's image made line by line: each line is encoded into one
+// buffer as it comes, without a copy of its text, and ended with CR LF; the
+// text is masked when the image is taken.
+class ImageComposer final : public LineSink {
+public:
+    explicit ImageComposer(const QByteArray& magic);
+    void Add(const QString& line) override { Append(line, false); }
+    void AddOneLine(const QString& value) override { Append(value, true); }
+    qsizetype LineCount() const { return lines_; }
+    // The masked image; the composer is empty afterwards.
+    QByteArray TakeImage();
+
+private:
+    void Append(QStringView line, bool oneLine);
+
+    QByteArray image_;
+    qsizetype textStart_ = 0;
+    qsizetype lines_ = 0;
+};
+
+QByteArray Compose(const QByteArray& magic, const QStringList& lines);
+bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
+// Stores the composed image at `path` (see the file's comment).
+bool Write(const QString& path, ImageComposer& image);
+
+// Reads the lines of a document one after another, straight from the text
+// read, each decoded only when it is taken; any missing line or malformed
+// number makes `ok` false for good, so a reader can check once at the end of
+// a group. A copy goes on from the same line independently, so a reader can
+// check a whole document first and come back for its table.
 class LineReader {
 public:
-    explicit LineReader(const QStringList& lines) : lines_(lines) {}
+    explicit LineReader(const ReadResult& file) : text_(file.text), remaining_(file.lineCount) {}
     QString Next();
+    // The next `count` lines joined by "\n", as a memo holds them.
+    QString NextJoined(qsizetype count);
+    // Passes over `count` lines without decoding them.
+    void Skip(qsizetype count);
     // A number line in the integer syntax; blanks around it are tolerated.
     qint32 NextInt();
-    int Remaining() const { return int(lines_.size()) - pos_; }
+    qsizetype Remaining() const { return remaining_; }
     bool Ok() const { return ok_; }
     void Fail() { ok_ = false; }
 
 private:
-    const QStringList& lines_;
-    int pos_ = 0;
+    // The next line's bytes, its line break passed over.
+    QByteArrayView NextBytes();
+
+    QByteArrayView text_;
+    qsizetype pos_ = 0;
+    qsizetype remaining_ = 0;
     bool ok_ = true;
 };
 

@@ -13,27 +13,27 @@ void Report(Workbench& bench, const QString& dialog, int help, const QString& st
     bench.RunControl().ReportFailure(kCaption, dialog, help, status);
 }
 
+// Everything before the table; the table's cells are taken from the
+// lines only once the whole document has been checked.
 struct PostDocument {
-    QStringList statement;
+    QString statement;
     int carriage = 0;
     int usedMin = 0;
     int usedMax = 0;
     QString left;
     QChar zero;
     QString right;
-    int rows = 0;       // R, header included
-    QStringList cells;  // 4 per row for rows 1..R
+    int rows = 0;  // R, header included
 };
 
-bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
-    DocumentFile::LineReader in(lines);
+// Reads and checks the document up to its table, and that the table's
+// lines (4 per row for rows 1..R) are all there; `in` is left at the first.
+bool ParsePostDocument(DocumentFile::LineReader& in, PostDocument& doc) {
     const qint32 n = in.NextInt();
     if (!in.Ok() || n < 0 || n > in.Remaining()) {
         return false;
     }
-    for (int i = 0; i < n; ++i) {
-        doc.statement.append(in.Next());
-    }
+    doc.statement = in.NextJoined(n);
     doc.carriage = in.NextInt();
     doc.usedMin = in.NextInt();
     doc.usedMax = in.NextInt();
@@ -51,13 +51,7 @@ bool ParsePostDocument(const QStringList& lines, PostDocument& doc) {
                                     {doc.left.size(), doc.right.size()})) {
         return false;
     }
-    if (doc.rows < 2 || qint64(doc.rows) * 4 > in.Remaining()) {
-        return false;
-    }
-    for (int i = 0; i < doc.rows * 4; ++i) {
-        doc.cells.append(in.Next());
-    }
-    return in.Ok();
+    return doc.rows >= 2 && qint64(doc.rows) * 4 <= in.Remaining();
 }
 
 }  // namespace
@@ -76,8 +70,9 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
                QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!"));
         return false;
     }
+    DocumentFile::LineReader in(file);
     PostDocument doc;
-    if (file.status == DocumentFile::ReadStatus::Ok && !ParsePostDocument(file.lines, doc)) {
+    if (file.status == DocumentFile::ReadStatus::Ok && !ParsePostDocument(in, doc)) {
         why = DocumentFile::ReadStatus::Damaged;
     }
     if (why != DocumentFile::ReadStatus::Ok) {
@@ -85,25 +80,22 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
                QStringLiteral("  Ошибка чтения файла!"));
         return false;
     }
-    // The document holds every value now; the list of lines is let go
-    // before the table is built, which lowers the peak for a large file.
-    file.lines = QStringList();
-
     PostMachine& post = bench.Post();
-    post.SetStatement(DocumentFile::MemoText(doc.statement));
+    post.SetStatement(doc.statement);
     TapeStore& tape = post.tape;
     tape.SetPostStrings(doc.left, doc.right, doc.zero);
     tape.SetCarriagePos(doc.carriage);
     tape.SetUsedBounds(doc.usedMin, doc.usedMax);
     tape.ReadWindowCells();
-    // The table has rows 1 to R-1; the last group stands for the position
-    // after them and is read but not kept.
+    // The table has rows 1 to R-1, each cell decoded straight from its
+    // line into the table; the last group stands for the position after
+    // them and is not read.
     PostTable& table = post.table;
     table.SetRowCount(doc.rows);
     for (int row = 1; row < doc.rows; ++row) {
         table.Renumber(row);
         for (int col = 1; col <= 4; ++col) {
-            table.SetCell(col, row, doc.cells[(row - 1) * 4 + col - 1]);
+            table.SetCell(col, row, in.Next());
         }
     }
     if (!tape.IsEmpty()) {
@@ -118,36 +110,46 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
     return true;
 }
 
-QStringList PostFileLines(Workbench& bench) {
+namespace {
+
+// The document's lines, in order, into `out`.
+void PutPostLines(Workbench& bench, DocumentFile::LineSink& out) {
     PostMachine& post = bench.Post();
     TapeStore& tape = post.tape;
     tape.ReadWindowCells();
-    QStringList lines;
     const QStringList statement = DocumentFile::MemoLines(post.Statement());
-    lines.append(QString::number(statement.size()));
-    lines.append(statement);
-    lines.append(QString::number(tape.CarriagePos()));
-    lines.append(QString::number(tape.UsedMin()));
-    lines.append(QString::number(tape.UsedMax()));
-    lines.append(DocumentFile::OneLine(tape.LeftString()));
-    lines.append(DocumentFile::OneLine(QString(tape.ZeroCell())));
-    lines.append(DocumentFile::OneLine(tape.RightString()));
+    out.Add(QString::number(statement.size()));
+    out.AddAll(statement);
+    out.Add(QString::number(tape.CarriagePos()));
+    out.Add(QString::number(tape.UsedMin()));
+    out.Add(QString::number(tape.UsedMax()));
+    out.AddOneLine(tape.LeftString());
+    out.AddOneLine(QString(tape.ZeroCell()));
+    out.AddOneLine(tape.RightString());
     const PostTable& table = post.table;
     const int rows = table.RowCount();  // R: the header is counted
-    lines.append(QString::number(rows));
+    out.Add(QString::number(rows));
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= 4; ++col) {
-            lines.append(DocumentFile::OneLine(table.Cell(col, row)));
+            out.AddOneLine(table.Cell(col, row));
         }
     }
-    return lines;
+}
+
+}  // namespace
+
+QStringList PostFileLines(Workbench& bench) {
+    DocumentFile::LineList list;
+    PutPostLines(bench, list);
+    return list.lines;
 }
 
 bool WritePostFile(Workbench& bench, const QString& path) {
     PostMachine& post = bench.Post();
-    const QStringList lines = PostFileLines(bench);
+    DocumentFile::ImageComposer image(DocumentFile::kPostMagic);
+    PutPostLines(bench, image);
     Q_EMIT post.DocumentWriting(path);
-    if (!DocumentFile::Write(path, DocumentFile::kPostMagic, lines)) {
+    if (!DocumentFile::Write(path, image)) {
         Report(bench, QStringLiteral("Ошибка записи файла!"), HelpTopic::PostWriteError,
                QStringLiteral("  Ошибка записи файла!"));
         post.SetModified(true);

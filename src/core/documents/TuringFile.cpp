@@ -1,6 +1,5 @@
 #include "core/documents/TuringFile.h"
 
-#include <QVector>
 #include <optional>
 
 #include "core/documents/DocumentFile.h"
@@ -25,7 +24,9 @@ void ReportReadFailure(Workbench& bench) {
 }
 
 // Everything a document holds, checked, before the machine takes it over.
+// The table's cells stay in the text read until then.
 struct TuringDocument {
+    explicit TuringDocument(const DocumentFile::LineReader& in) : table(in) {}
     QString statement;
     int carriage = 0;
     int usedMin = 0;
@@ -34,7 +35,8 @@ struct TuringDocument {
     QString alphabet;
     int rowCount = 0;
     int colCount = 0;
-    QVector<QString> cells;  // rows 1 to R - 1, columns 0 to C - 1
+    // At the table's first line: R groups of C + 1 lines.
+    DocumentFile::LineReader table;
     QString comments;
 };
 
@@ -45,17 +47,12 @@ std::optional<QString> ReadMemo(DocumentFile::LineReader& in) {
     if (!in.Ok() || count < 0 || count > in.Remaining()) {
         return std::nullopt;
     }
-    QStringList lines;
-    lines.reserve(count);
-    for (qint32 i = 0; i < count; ++i) {
-        lines.append(in.Next());
-    }
-    return lines.join(u'\n');
+    return in.NextJoined(count);
 }
 
-std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
-    DocumentFile::LineReader in(lines);
-    TuringDocument doc;
+std::optional<TuringDocument> ParseDocument(const DocumentFile::ReadResult& file) {
+    DocumentFile::LineReader in(file);
+    TuringDocument doc(in);
     const std::optional<QString> statement = ReadMemo(in);
     if (!statement) {
         return std::nullopt;
@@ -83,16 +80,8 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     if (groupLines > in.Remaining()) {
         return std::nullopt;
     }
-    doc.cells.reserve(qsizetype(doc.rowCount - 1) * doc.colCount);
-    for (int row = 1; row <= doc.rowCount; ++row) {
-        for (int col = 0; col <= doc.colCount; ++col) {
-            const QString line = in.Next();
-            // The positions past the last row and column hold no cell.
-            if (row < doc.rowCount && col < doc.colCount) {
-                doc.cells.append(line);
-            }
-        }
-    }
+    doc.table = in;
+    in.Skip(groupLines);
 
     const std::optional<QString> comments = ReadMemo(in);
     if (!comments || !in.Ok()) {
@@ -102,40 +91,45 @@ std::optional<TuringDocument> ParseDocument(const QStringList& lines) {
     return doc;
 }
 
-// A memo's lines; an empty memo has none. Every kind of line break ends a
-// line, so the count written always matches the lines a reader finds.
-}  // namespace
-
-QStringList TuringFileLines(const TuringMachine& machine) {
-    QStringList lines;
+// The document's lines, in order, into `out`. A memo's lines are
+// MemoLines: every kind of line break ends a line, so the count written
+// always matches the lines a reader finds.
+void PutTuringLines(const TuringMachine& machine, DocumentFile::LineSink& out) {
     const QStringList statement = DocumentFile::MemoLines(machine.Statement());
-    lines.append(QString::number(statement.size()));
-    lines.append(statement);
+    out.Add(QString::number(statement.size()));
+    out.AddAll(statement);
 
     const TapeStore& tape = machine.tape;
-    lines.append(QString::number(tape.CarriagePos()));
-    lines.append(QString::number(tape.UsedMin()));
-    lines.append(QString::number(tape.UsedMax()));
-    lines.append(DocumentFile::OneLine(tape.TuringString()));
+    out.Add(QString::number(tape.CarriagePos()));
+    out.Add(QString::number(tape.UsedMin()));
+    out.Add(QString::number(tape.UsedMax()));
+    out.AddOneLine(tape.TuringString());
     QString alphabet = DocumentFile::OneLine(machine.Alphabet());
     alphabet.remove(u' ');
-    lines.append(alphabet);
+    out.Add(alphabet);
 
     const TuringTable& table = machine.table;
-    lines.append(QString::number(table.RowCount()));
-    lines.append(QString::number(table.ColCount()));
+    out.Add(QString::number(table.RowCount()));
+    out.Add(QString::number(table.ColCount()));
     // Cells outside the table read empty, which fills the group past the
     // last row and the line past the last column.
     for (int row = 1; row <= table.RowCount(); ++row) {
         for (int col = 0; col <= table.ColCount(); ++col) {
-            lines.append(DocumentFile::OneLine(table.Cell(col, row)));
+            out.AddOneLine(table.Cell(col, row));
         }
     }
 
     const QStringList comments = DocumentFile::MemoLines(machine.Comments());
-    lines.append(QString::number(comments.size()));
-    lines.append(comments);
-    return lines;
+    out.Add(QString::number(comments.size()));
+    out.AddAll(comments);
+}
+
+}  // namespace
+
+QStringList TuringFileLines(const TuringMachine& machine) {
+    DocumentFile::LineList list;
+    PutTuringLines(machine, list);
+    return list.lines;
 }
 
 bool ReadTuringFile(Workbench& bench, const QString& path) {
@@ -157,15 +151,12 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
         ReportReadFailure(bench);
         return false;
     }
-    const std::optional<TuringDocument> doc = ParseDocument(file.lines);
+    std::optional<TuringDocument> doc = ParseDocument(file);
     if (!doc) {
         why = DocumentFile::ReadStatus::Damaged;
         ReportReadFailure(bench);
         return false;
     }
-    // The document holds every value now; the list of lines is let go
-    // before the table is built, which lowers the peak for a large file.
-    file.lines = QStringList();
 
     TuringMachine& machine = bench.Turing();
     machine.SetStatement(doc->statement);
@@ -176,7 +167,17 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
     // The rows are taken as the file has them, even where they disagree with
     // the alphabet: no rebuild runs.
     machine.LoadAlphabet(doc->alphabet);
-    machine.table.Load(doc->colCount, doc->rowCount, doc->cells);
+    // Each cell is decoded straight from its line into the table; the line
+    // past the last column and the group past the last row hold no cell.
+    DocumentFile::LineReader& cells = doc->table;
+    const int lastCol = doc->colCount - 1;
+    machine.table.Load(doc->colCount, doc->rowCount, [&cells, lastCol](int col, int) {
+        QString text = cells.Next();
+        if (col == lastCol) {
+            cells.Skip(1);
+        }
+        return text;
+    });
     machine.SetComments(doc->comments);
     if (!machine.tape.IsEmpty()) {
         machine.tape.ShowUsedBounds();
@@ -193,9 +194,10 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
 bool WriteTuringFile(Workbench& bench, const QString& path) {
     TuringMachine& machine = bench.Turing();
     machine.tape.ReadWindowCells();
-    const QStringList lines = TuringFileLines(machine);
+    DocumentFile::ImageComposer image(DocumentFile::kTuringMagic);
+    PutTuringLines(machine, image);
     Q_EMIT machine.DocumentWriting(path);
-    if (!DocumentFile::Write(path, DocumentFile::kTuringMagic, lines)) {
+    if (!DocumentFile::Write(path, image)) {
         ReportFailure(bench, QStringLiteral("Ошибка записи файла!"), kWriteHelp,
                       QStringLiteral("  Ошибка записи файла!"));
         machine.SetModified(true);

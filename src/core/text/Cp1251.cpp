@@ -47,23 +47,34 @@ QChar DecodeByte(unsigned char byte) {
     return QChar(kHighHalf[byte - 0x80]);
 }
 
-QString Decode(const QByteArray& bytes) {
+QString Decode(QByteArrayView bytes) {
+    // Each byte's character looked up in one table built on the first call.
+    static const std::array<char16_t, 256> kCharOf = [] {
+        std::array<char16_t, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            table[std::size_t(b)] = DecodeByte(uchar(b)).unicode();
+        }
+        return table;
+    }();
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (char b : bytes) {
-        *out++ = DecodeByte(static_cast<unsigned char>(b));
+        *out++ = kCharOf[uchar(b)];
     }
     return text;
 }
 
 QByteArray Encode(QStringView text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
+    EncodeInto(text, bytes.data());
+    return bytes;
+}
+
+void EncodeInto(QStringView text, char* out) {
     for (QChar c : text) {
         const int b = EncodeChar(c.unicode());
         *out++ = char(b < 0 ? '?' : b);
     }
-    return bytes;
 }
 
 bool Representable(QChar c) {

@@ -7,16 +7,19 @@
 // which replaces what the code page cannot hold by "?".
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace Cp1251 {
 
-QString Decode(const QByteArray& bytes);
+QString Decode(QByteArrayView bytes);
 QChar DecodeByte(unsigned char byte);
 
 // Every character must be representable (see Representable); one that is not
 // is written as "?".
 QByteArray Encode(QStringView text);
+// The same into `out`, which has room for text.size() bytes.
+void EncodeInto(QStringView text, char* out);
 
 bool Representable(QChar c);
 QString Sanitize(QStringView text);

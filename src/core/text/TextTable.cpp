@@ -29,6 +29,11 @@ void TextTable::SetRowCount(int count) {
     if (count == RowCount()) {
         return;
     }
+    // Growing reserves exactly the rows asked for: a document's table of
+    // many rows would otherwise get up to twice the room it needs.
+    if (count > rows_.capacity()) {
+        rows_.reserve(count);
+    }
     rows_.resize(count, QVector<QString>(colCount_));
     ClampCursor();
     Reshaped();

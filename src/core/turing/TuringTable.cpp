@@ -151,6 +151,15 @@ void TuringTable::InsertSymbolRow(QChar symbol) {
 }
 
 void TuringTable::Load(int colCount, int rowCount, const QVector<QString>& cells) {
+    const int cols = std::max(colCount, 2);
+    Load(colCount, rowCount, [&cells, cols](int col, int row) {
+        const qsizetype at = qsizetype(row - 1) * cols + col;
+        return at < cells.size() ? cells[at] : QString();
+    });
+}
+
+void TuringTable::Load(int colCount, int rowCount,
+                       const std::function<QString(int col, int row)>& cell) {
     colCount = std::max(colCount, 2);
     rowCount = std::max(rowCount, 2);
     {
@@ -159,8 +168,7 @@ void TuringTable::Load(int colCount, int rowCount, const QVector<QString>& cells
         SetColCount(colCount);
         for (int row = 1; row < rowCount; ++row) {
             for (int col = 0; col < colCount; ++col) {
-                const qsizetype at = qsizetype(row - 1) * colCount + col;
-                SetCell(col, row, at < cells.size() ? cells[at] : QString());
+                SetCell(col, row, cell(col, row));
             }
         }
         WriteHeaders();

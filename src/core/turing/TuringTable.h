@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <vector>
 
 #include "core/text/TextTable.h"
@@ -71,6 +72,10 @@ public:
     // 1 to rowCount - 1, each with columns 0 to colCount - 1. Counts below 2
     // are raised to 2. The headers are written from their positions.
     void Load(int colCount, int rowCount, const QVector<QString>& cells);
+    // The same with each cell's text asked of `cell`, once per cell, row by
+    // row from row 1 and within a row from column 0, so a document's reader
+    // can hand its lines over in order without keeping them.
+    void Load(int colCount, int rowCount, const std::function<QString(int col, int row)>& cell);
 
     void WriteHeaders();
 
