@@ -9,7 +9,6 @@ enum : int {
     Tape = 30,
     TuringMachine = 40,
     Running = 50,
-    SteppingBack = 55,
     Files = 60,
     PostNoCommand = 131,
     PostNoJump = 132,

@@ -76,7 +76,6 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     setFixedWidth(BoxWidth);
     setMaxVisibleItems(20);
     setIconSize(QSize(IconSize - 4, IconSize - 4));
-    pictures_.push_back(DrawPictures(1));
     for (int code = 0; code < ItemCount; ++code) {
         addItem(code > 0 ? QIcon(ArrowPicture(code)) : QIcon(), ItemText(code));
     }
@@ -87,9 +86,8 @@ PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     hide();
 }
 
-std::unique_ptr<PostCommandBox::Pictures> PostCommandBox::DrawPictures(qreal ratio) {
-    auto set = std::make_unique<Pictures>();
-    set->ratio = ratio;
+PostCommandBox::Pictures PostCommandBox::DrawPictures(qreal ratio) {
+    Pictures set;
     for (int code = 0; code < ItemCount; ++code) {
         // Drawn in logical coordinates: the strokes' widths scale with the
         // ratio.
@@ -101,20 +99,13 @@ std::unique_ptr<PostCommandBox::Pictures> PostCommandBox::DrawPictures(qreal rat
             PostTableDelegate::DrawSymbol(painter, QRectF(0, 0, IconSize, IconSize), code,
                                           QColor(0, 0, 128));
         }
-        set->arrows[std::size_t(code)] = picture;
+        set[std::size_t(code)] = picture;
     }
     return set;
 }
 
 const QPixmap& PostCommandBox::ArrowPicture(int code, qreal ratio) const {
-    const std::size_t index = std::size_t(code >= 0 && code < ItemCount ? code : 0);
-    for (const auto& set : pictures_) {
-        if (set->ratio == ratio) {
-            return set->arrows[index];
-        }
-    }
-    pictures_.push_back(DrawPictures(ratio));
-    return pictures_.back()->arrows[index];
+    return pictures_.For(ratio)[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
 }
 
 bool PostCommandBox::DroppedDown() const {

@@ -19,6 +19,7 @@
 #include <array>
 #include <memory>
 #include <vector>
+#include "window/resources/PerRatio.h"
 
 class PostCommandBox : public QComboBox {
     Q_OBJECT
@@ -66,14 +67,10 @@ protected:
 private:
     bool ListKey(QKeyEvent* event);
 
-    struct Pictures {
-        qreal ratio;
-        std::array<QPixmap, ItemCount> arrows;
-    };
-    static std::unique_ptr<Pictures> DrawPictures(qreal ratio);
+    using Pictures = std::array<QPixmap, ItemCount>;
+    static Pictures DrawPictures(qreal ratio);
 
-    // One set per ratio painted at, kept so that a paint only looks it up.
-    mutable std::vector<std::unique_ptr<Pictures>> pictures_;
+    PerRatio<Pictures> pictures_{&PostCommandBox::DrawPictures};
     int tag_ = 0;
     int pressedKey_ = 0;  // a key pressed in the box and not yet released
 };

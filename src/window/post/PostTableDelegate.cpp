@@ -134,20 +134,13 @@ QPixmap PostTableDelegate::DrawPicture(int code, const QColor& ground, qreal rat
     return picture;
 }
 
-const PostTableDelegate::Pictures& PostTableDelegate::PicturesFor(qreal ratio) const {
-    for (const auto& set : pictures_) {
-        if (set->ratio == ratio) {
-            return *set;
-        }
-    }
-    auto set = std::make_unique<Pictures>();
-    set->ratio = ratio;
+PostTableDelegate::Pictures PostTableDelegate::DrawPictures(qreal ratio) {
+    Pictures set;
     for (int code = 0; code < CodeCount; ++code) {
-        set->white[std::size_t(code)] = DrawPicture(code, Qt::white, ratio);
-        set->green[std::size_t(code)] = DrawPicture(code, GreenGround(), ratio);
+        set.white[std::size_t(code)] = DrawPicture(code, Qt::white, ratio);
+        set.green[std::size_t(code)] = DrawPicture(code, GreenGround(), ratio);
     }
-    pictures_.push_back(std::move(set));
-    return *pictures_.back();
+    return set;
 }
 
 PostTableDelegate::PostTableDelegate(PostMachine& post, QObject* parent)

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/machine/StepOutcome.h"
+#include "window/resources/PerRatio.h"
 
 class PostMachine;
 class QLineEdit;
@@ -65,15 +66,14 @@ private:
         return std::size_t(code >= 1 && code < CodeCount ? code : 0);
     }
     struct Pictures {
-        qreal ratio;
         std::array<QPixmap, CodeCount> white;
         std::array<QPixmap, CodeCount> green;
     };
     static QPixmap DrawPicture(int code, const QColor& ground, qreal ratio);
-    const Pictures& PicturesFor(qreal ratio) const;
+    static Pictures DrawPictures(qreal ratio);
+    const Pictures& PicturesFor(qreal ratio) const { return pictures_.For(ratio); }
     void EditorTextEdited(QLineEdit* editor);
 
     PostMachine& post_;
-    // One set per ratio painted at, kept so that a paint only looks it up.
-    mutable std::vector<std::unique_ptr<Pictures>> pictures_;
+    PerRatio<Pictures> pictures_{&PostTableDelegate::DrawPictures};
 };

@@ -1,1 +1,1 @@
-list(APPEND ZEBRIN_GUI_SOURCES window/resources/help.qrc)
+list(APPEND ZEBRIN_GUI_SOURCES window/resources/help.qrc window/resources/PerRatio.h)

@@ -37,23 +37,16 @@ TuringCellDelegate::TuringCellDelegate(const QString& family)
     : normal_(PixelFont(family, 15, false)),
       bold_(PixelFont(family, 15, true)),
       subscript_(PixelFont(family, 9, true)) {
-    PicturesFor(1);
+    moves_.For(1);
 }
 
-const TuringCellDelegate::Pictures& TuringCellDelegate::PicturesFor(qreal ratio) const {
-    for (const auto& set : moves_) {
-        if (set->ratio == ratio) {
-            return *set;
-        }
-    }
-    auto set = std::make_unique<Pictures>();
-    set->ratio = ratio;
+TuringCellDelegate::Pictures TuringCellDelegate::DrawPictures(qreal ratio) {
+    Pictures set;
     for (int move = Left; move <= Stop; ++move) {
-        set->white[std::size_t(move)] = DrawPicture(move, Qt::white, ratio);
-        set->green[std::size_t(move)] = DrawPicture(move, GreenGround(), ratio);
+        set.white[std::size_t(move)] = DrawPicture(move, Qt::white, ratio);
+        set.green[std::size_t(move)] = DrawPicture(move, GreenGround(), ratio);
     }
-    moves_.push_back(std::move(set));
-    return *moves_.back();
+    return set;
 }
 
 QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground, qreal ratio) {
@@ -95,7 +88,7 @@ const QPixmap& TuringCellDelegate::MovePicture(QChar move, bool green, qreal rat
     if (index < 0) {
         return kNone;
     }
-    const Pictures& set = PicturesFor(ratio);
+    const Pictures& set = moves_.For(ratio);
     return green ? set.green[std::size_t(index)] : set.white[std::size_t(index)];
 }
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 #include <vector>
+#include "window/resources/PerRatio.h"
 
 class QPainter;
 class QRect;
@@ -42,18 +43,16 @@ public:
 
 private:
     struct Pictures {
-        qreal ratio;
         std::array<QPixmap, 3> white;
         std::array<QPixmap, 3> green;
     };
     static QPixmap DrawPicture(int move, const QColor& ground, qreal ratio);
-    const Pictures& PicturesFor(qreal ratio) const;
+    static Pictures DrawPictures(qreal ratio);
     static void DrawText(QPainter& painter, const QRect& cell, int x, int y, const QFont& font,
                          const QString& text);
 
     QFont normal_;     // 15 pixels
     QFont bold_;       // 15 pixels, bold
     QFont subscript_;  // 9 pixels, bold
-    // One set per ratio painted at, kept so that a paint only looks it up.
-    mutable std::vector<std::unique_ptr<Pictures>> moves_;
+    PerRatio<Pictures> moves_{&TuringCellDelegate::DrawPictures};
 };
