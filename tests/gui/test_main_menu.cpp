@@ -53,6 +53,9 @@ void TestMainMenu::menusInOrder_data() {
                           << "Операции с файлами"
                           << QStringList{"mmFileNew",    "mmFileOpen", "mmFileSave",
                                          "mmFileSaveAs", "-",          "mmFileExit"};
+    QTest::newRow("edit") << "mmEdit"
+                          << "&Правка"
+                          << "Отмена и повтор изменений" << QStringList{"mmEditUndo", "mmEditRedo"};
     QTest::newRow("interpreter") << "mmInter"
                                  << "&Интерпретатор"
                                  << "Выбрать интерпретатор"
@@ -160,8 +163,8 @@ void TestMainMenu::menusInOrder() {
     for (QAction* a : form->menuBar()->actions()) {
         bar << a->objectName();
     }
-    QCOMPARE(bar,
-             (QStringList{"mmFile", "mmInter", "mmView", "mmComm", "mmRun", "mmSpeed", "mmHelp"}));
+    QCOMPARE(bar, (QStringList{"mmFile", "mmEdit", "mmInter", "mmView", "mmComm", "mmRun",
+                               "mmSpeed", "mmHelp"}));
 }
 
 void TestMainMenu::itemsAsWritten_data() {
@@ -189,6 +192,8 @@ void TestMainMenu::itemsAsWritten_data() {
         {"mmFileSaveAs", "Сохранить как...", "",
          "Записать файл машины Поста на диск с новым именем", true, true, false},
         {"mmFileExit", "Выход", "", "Выйти из программы Zebrin42", true, true, false},
+        {"mmEditUndo", "Отменить", "Ctrl+Z", "Отменить последнее изменение", true, false, false},
+        {"mmEditRedo", "Повторить", "Ctrl+Y", "Повторить отмененное изменение", true, false, false},
         {"mmInterPst", "Машина Поста", "", "Перейти к машине Поста", true, true, true},
         {"mmInterTur", "Машина Тьюринга", "", "Перейти к машине Тьюринга", true, true, false},
         {"mmViewToolBar", "Панель инструментов", "", "Скрыть/ показать панель инструментов", true,

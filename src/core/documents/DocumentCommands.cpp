@@ -57,6 +57,8 @@ void MakeUntitled(Workbench& bench) {
     bench.Current().SetDocument(MachineDocument::Untitled(), false);
     bench.SetModified(false);
     bench.RunControl().SetEditedSinceStart(bench.Current(), false);
+    bench.Current().TakeEditName();
+    Q_EMIT bench.Current().DocumentCleared();
 }
 
 bool Write(Workbench& bench) {
@@ -202,11 +204,13 @@ bool CloseQuery(Workbench& bench) {
 }
 
 void ClearStatement(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("очистка условия задачи"));
     bench.SetModified(true);
     bench.Current().SetStatement(QStringLiteral("Условие задачи: "));
 }
 
 void ClearComments(Workbench& bench) {
+    bench.Turing().NameEdit(QStringLiteral("очистка комментариев"));
     bench.SetModified(true);
     TuringMachine& turing = bench.Turing();
     bench.RunControl().NoteEdit(turing);
@@ -214,6 +218,7 @@ void ClearComments(Workbench& bench) {
 }
 
 void ClearAll(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("очистка всего"));
     ClearStatement(bench);
     TapeEditing::ClearTape(bench);
     TableCommands::ClearTable(bench);

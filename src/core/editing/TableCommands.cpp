@@ -23,6 +23,7 @@ void RenumberFrom(PostTable& table, int row) {
 }  // namespace
 
 void InsertRow(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("вставка строки"));
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     const int row = CurrentProgramRow(table);
@@ -32,6 +33,7 @@ void InsertRow(Workbench& bench) {
 }
 
 void DeleteRow(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("удаление строки"));
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     if (table.ProgramRows() == 1) {
@@ -44,12 +46,14 @@ void DeleteRow(Workbench& bench) {
 }
 
 void AppendRow(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("добавление строки"));
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     table.SetProgramRows(table.ProgramRows() + 1);
 }
 
 void ClearTable(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("очистка таблицы"));
     bench.SetModified(true);
     if (bench.RunControl().Active(bench.Current())) {
         bench.RunControl().Break();
@@ -58,10 +62,12 @@ void ClearTable(Workbench& bench) {
 }
 
 void ClearRow(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("очистка строки"));
     bench.Current().ClearProgramRow();
 }
 
 void ClearColumn(Workbench& bench) {
+    bench.Current().NameEdit(QStringLiteral("очистка столбца"));
     bench.Current().ClearProgramColumn();
 }
 

@@ -17,10 +17,14 @@ void Machine::SetCurrent(bool on) {
 }
 
 void Machine::SetModified(bool on) {
+    const bool changed = on != modified_;
     modified_ = on;
     tape.SetDocumentMarked(on);
     if (IsCurrent()) {
         status_.SetModified(on);
+    }
+    if (changed) {
+        Q_EMIT ModifiedChanged(on);
     }
 }
 
@@ -72,4 +76,24 @@ void Machine::SetDocument(const QString& fileName, bool hasFileName) {
     document.fileName = fileName;
     document.hasFileName = hasFileName;
     Q_EMIT DocumentNameChanged();
+}
+
+MachineContents Machine::Saved() {
+    MachineContents contents;
+    contents.statement = statement_;
+    contents.tape = tape.Saved();
+    contents.table = ProgramTable().Saved();
+    return contents;
+}
+
+void Machine::PutBack(const MachineContents& contents) {
+    NoteEdit();
+    SetStatement(contents.statement);
+    if (!tape.SameCells(tape.Saved(), contents.tape)) {
+        tape.PutBack(contents.tape);
+    }
+    TextTable& table = ProgramTable();
+    if (table.Saved() != contents.table) {
+        table.PutBack(contents.table);
+    }
 }

@@ -9,12 +9,14 @@
 
 #include <QObject>
 #include <QString>
+#include <utility>
 
 #include "core/machine/MachineHost.h"
 #include "core/machine/MachineKind.h"
 #include "core/machine/RunPosition.h"
 #include "core/machine/StepOutcome.h"
 #include "core/tape/TapeStore.h"
+#include "core/text/TextTable.h"
 
 class StatusLine;
 class TextTable;
@@ -30,6 +32,19 @@ struct MachineDocument {
     // The file-name part of the path (after its last "\", "/" or ":"), or
     // "Без имени".
     QString DisplayedName() const;
+};
+
+// What a document stores of a machine at one moment, kept for an edit to be
+// taken back: the statement, the tape, the program table, and for the Turing
+// machine its alphabet (with the editor's text) and comments. Taking one
+// copies nothing; the parts are shared until the machine is written.
+struct MachineContents {
+    QString statement;
+    TapeContents tape;
+    TextTable::Contents table;
+    QString alphabet;
+    QString alphabetText;
+    QString comments;
 };
 
 class Machine : public QObject, public TapeHooks {
@@ -65,6 +80,24 @@ public:
 
     void SetDocument(const QString& fileName, bool hasFileName);
 
+    // --- Edits taken back and done again ---
+    virtual MachineContents Saved();
+    // Puts back the parts of `contents` that differ from what the machine
+    // holds, as an edit: modified, and edited since the start while its run
+    // is active.
+    virtual void PutBack(const MachineContents& contents);
+    // What the edit being made is called ("очистка ленты"), for the undo
+    // command's caption. The outermost command names it: a name given while
+    // another is pending is ignored until TakeEditName.
+    void NameEdit(const QString& name) {
+        if (editName_.isEmpty()) {
+            editName_ = name;
+        }
+    }
+    QString TakeEditName() { return std::exchange(editName_, QString()); }
+    // What a run did to the machine, as one change.
+    static QString RunEditName() { return QStringLiteral("выполнение программы"); }
+
     // --- What a run does with this machine ---
     // One tick: executes the command the tick before announced and
     // announces the next one, on the tape and position only.
@@ -94,6 +127,11 @@ Q_SIGNALS:
     void DocumentNameChanged();
     // A document was read into the machine: views refresh everything.
     void DocumentLoaded();
+    // The machine was given a new empty document (New, or a document that
+    // could not be read): what it holds now is a fresh start for undo.
+    void DocumentCleared();
+    // The modified flag changed.
+    void ModifiedChanged(bool on);
     // The writer is about to write the machine to `path`.
     void DocumentWriting(const QString& path);
 
@@ -111,4 +149,5 @@ private:
     bool current_ = false;
     bool modified_ = false;
     QString statement_ = StartStatement();
+    QString editName_;
 };

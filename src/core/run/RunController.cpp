@@ -412,6 +412,7 @@ void RunController::StepBack() {
         return;
     }
     Machine& machine = host_.Current();
+    machine.NameEdit(Machine::RunEditName());
     MachineRun& run = runs_[Index(machine)];
     const StepRecord record = std::move(run.history.back());
     run.history.pop_back();

@@ -223,6 +223,51 @@ bool TapeStore::Memorise() {
     return true;
 }
 
+void TapeStore::PutBack(const TapeContents& contents) {
+    Modified();
+    left_ = contents.left;
+    right_ = contents.right;
+    zero_ = contents.zero;
+    tape_ = contents.tape;
+    carriagePos_ = contents.carriage;
+    usedMin_ = contents.usedMin;
+    usedMax_ = contents.usedMax;
+    if (IsEmpty()) {
+        if (hooks_) {
+            hooks_->ShowTapeBounds(TapeBounds::Cleared);
+        }
+    } else {
+        ShowUsedBounds();
+    }
+    Changed();
+}
+
+namespace {
+
+// Equal up to the shorter length, and only `filler` past it.
+bool SamePadded(const QString& a, const QString& b, QChar filler) {
+    const QString& shorter = a.size() <= b.size() ? a : b;
+    const QString& longer = a.size() <= b.size() ? b : a;
+    if (QStringView(longer).left(shorter.size()) != QStringView(shorter)) {
+        return false;
+    }
+    for (qsizetype i = shorter.size(); i < longer.size(); ++i) {
+        if (longer[i] != filler) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool TapeStore::SameCells(const TapeContents& a, const TapeContents& b) const {
+    const QChar filler = kind_ == TapeKind::Post ? kPostFiller : kBlank;
+    return a.carriage == b.carriage && a.usedMin == b.usedMin && a.usedMax == b.usedMax &&
+           a.zero == b.zero && SamePadded(a.left, b.left, filler) &&
+           SamePadded(a.right, b.right, filler) && SamePadded(a.tape, b.tape, filler);
+}
+
 void TapeStore::Restore() {
     if (!memorised_.present) {
         return;

@@ -51,6 +51,19 @@ struct MemorisedTape {
     QString picture;  // MemorisedPicture
 };
 
+// The cells, the carriage and the used bounds at one moment, kept for an
+// edit to be taken back; the memorised copy is not part of it. Strings are
+// shared with the tape until it is written.
+struct TapeContents {
+    QString left;
+    QString right;
+    QChar zero;
+    QString tape;
+    int carriage = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+};
+
 class TapeStore {
 public:
     static constexpr int TapeLimit = 999;
@@ -163,6 +176,16 @@ public:
     // Brings the memorised copy back (when present) and shows its bounds.
     void Restore();
     const MemorisedTape& Memorised() const { return memorised_; }
+
+    TapeContents Saved() const {
+        return {left_, right_, zero_, tape_, carriagePos_, usedMin_, usedMax_};
+    }
+    // Puts the cells, carriage and bounds back as they were saved, shows the
+    // bounds, and marks the document modified.
+    void PutBack(const TapeContents& contents);
+    // Whether two saved tapes hold the same cells, carriage and bounds: the
+    // blanks a string was padded with by reading do not count.
+    bool SameCells(const TapeContents& a, const TapeContents& b) const;
 
 private:
     bool GetPostCellPadding(int index);

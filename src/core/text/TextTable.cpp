@@ -111,6 +111,17 @@ void TextTable::ClearAll() {
     Q_EMIT LayoutChanged();
 }
 
+void TextTable::PutBack(const Contents& contents) {
+    if (contents.rows.isEmpty() || contents.colCount < 1) {
+        return;
+    }
+    colCount_ = contents.colCount;
+    rows_ = contents.rows;
+    ClampCursor();
+    Reshaped();
+    Q_EMIT LayoutChanged();
+}
+
 void TextTable::MoveCursor(int col, int row) {
     const int c = std::clamp(col, 0, colCount_ - 1);
     const int r = std::clamp(row, 0, RowCount() - 1);

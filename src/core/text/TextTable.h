@@ -34,6 +34,20 @@ public:
     void SwapRows(int a, int b);
     void ClearAll();
 
+    // Every cell at one moment, kept for an edit to be taken back. Taking
+    // one copies nothing: the rows are shared until the table is written.
+    struct Contents {
+        int colCount = 0;
+        QVector<QVector<QString>> rows;
+        bool operator==(const Contents& other) const {
+            return colCount == other.colCount && rows == other.rows;
+        }
+        bool operator!=(const Contents& other) const { return !(*this == other); }
+    };
+    Contents Saved() const { return {colCount_, rows_}; }
+    // Puts the cells back as they were saved; the cursor stays inside.
+    void PutBack(const Contents& contents);
+
     // The cursor, kept inside the table.
     int Col() const { return col_; }
     int Row() const { return row_; }

@@ -32,6 +32,7 @@ void TuringMachine::EditAlphabetText(const QString& text) {
 }
 
 void TuringMachine::RebuildAlphabet() {
+    NameEdit(QStringLiteral("изменение алфавита"));
     QString cleaned;
     for (QChar c : alphabetText_) {
         if (c != kTuringBlankMark && (c == u' ' || !cleaned.contains(c))) {
@@ -46,6 +47,7 @@ void TuringMachine::RebuildAlphabet() {
 }
 
 void TuringMachine::ClearAlphabet() {
+    NameEdit(QStringLiteral("очистка алфавита"));
     NoteEdit();
     SetAlphabet(QString());
     SetAlphabetText(QString());
@@ -87,11 +89,13 @@ void TuringMachine::NoteCellEditStart() {
 }
 
 void TuringMachine::InsertColumn() {
+    NameEdit(QStringLiteral("вставка столбца"));
     NoteEdit();
     table.InsertStateColumn(table.Col());
 }
 
 void TuringMachine::DeleteColumn() {
+    NameEdit(QStringLiteral("удаление столбца"));
     NoteEdit();
     if (!table.DeleteStateColumn(table.Col())) {
         host_.UiPort().Beep();
@@ -99,6 +103,7 @@ void TuringMachine::DeleteColumn() {
 }
 
 void TuringMachine::AppendColumn() {
+    NameEdit(QStringLiteral("добавление столбца"));
     NoteEdit();
     table.AppendStateColumn();
 }
@@ -138,4 +143,21 @@ void TuringMachine::SetSplitterPos(int pos) {
 
 int TuringMachine::ClampSplitterPos(int pos, int panelWidth) {
     return std::max(kSplitterMargin, std::min(pos, panelWidth - kSplitterMargin));
+}
+
+MachineContents TuringMachine::Saved() {
+    MachineContents contents = Machine::Saved();
+    contents.alphabet = alphabet_;
+    contents.alphabetText = alphabetText_;
+    contents.comments = comments_;
+    return contents;
+}
+
+void TuringMachine::PutBack(const MachineContents& contents) {
+    Machine::PutBack(contents);
+    if (contents.alphabet != alphabet_) {
+        SetAlphabet(contents.alphabet);
+    }
+    SetAlphabetText(contents.alphabetText);
+    SetComments(contents.comments);
 }

@@ -92,6 +92,9 @@ public:
     void ClearProgramRow() override { ClearRow(); }
     void ClearProgramColumn() override { ClearColumn(); }
 
+    MachineContents Saved() override;
+    void PutBack(const MachineContents& contents) override;
+
     // --- Texts and layout ---
     // Memo texts keep their lines separated by "\n"; setting a different
     // text marks the document modified.

@@ -70,6 +70,8 @@ constexpr Row PopItem(ActionMember a, const char* name, const char* caption, Act
 using M = MainMenu;
 constexpr const char* kSpeedHint = "Изменить скорость выполнения алгоритма";
 constexpr const char* kStepBackHint = "Вернуть машину на шаг назад";
+constexpr const char* kUndoHint = "Отменить последнее изменение";
+constexpr const char* kRedoHint = "Повторить отмененное изменение";
 
 // The whole menu system, in order. Hints are the status-line texts.
 const Row kRows[] = {
@@ -81,6 +83,13 @@ const Row kRows[] = {
          "Записать файл машины Поста на диск с новым именем"),
     Sep(),
     Item(&M::exitAction, "mmFileExit", "Выход", "", "Выйти из программы Zebrin42"),
+    End(),
+
+    // Beyond the original menu: undo and redo of the current machine's
+    // edits. Their captions and hints name the change (EditHistory).
+    Top(&M::editMenu, "mmEdit", "&Правка", "Отмена и повтор изменений"),
+    Item(&M::undoAction, "mmEditUndo", "Отменить", "Ctrl+Z", kUndoHint, Disabled),
+    Item(&M::redoAction, "mmEditRedo", "Повторить", "Ctrl+Y", kRedoHint, Disabled),
     End(),
 
     Top(&M::interpreterMenu, "mmInter", "&Интерпретатор", "Выбрать интерпретатор"),
@@ -323,6 +332,14 @@ QString MainMenu::StepBackHint(bool trimmed) {
                     .arg(RunController::HistoryLimit);
     }
     return hint;
+}
+
+QString MainMenu::UndoHint(const QString& change) {
+    return change.isEmpty() ? Text(kUndoHint) : Text(kUndoHint) + QStringLiteral(": ") + change;
+}
+
+QString MainMenu::RedoHint(const QString& change) {
+    return change.isEmpty() ? Text(kRedoHint) : Text(kRedoHint) + QStringLiteral(": ") + change;
 }
 
 void MainMenu::Attach(QWidget* widget, QMenu* menu) {

@@ -25,6 +25,10 @@ public:
     // The hint of "Шаг назад", and the words added once its oldest steps
     // were dropped.
     static QString StepBackHint(bool trimmed);
+    // The hints of "Отменить" and "Повторить", naming the change they act
+    // on when there is one.
+    static QString UndoHint(const QString& change);
+    static QString RedoHint(const QString& change);
     explicit MainMenu(QMainWindow& window);
 
     // By component name; nullptr for a name that is not an item (menu).
@@ -40,6 +44,7 @@ public:
 
     // Main menus and their submenu.
     QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
     QMenu* interpreterMenu = nullptr;
     QMenu* viewMenu = nullptr;
     QMenu* commandsMenu = nullptr;
@@ -53,6 +58,9 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* exitAction = nullptr;
+
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
 
     QAction* postMachineAction = nullptr;
     QAction* turingMachineAction = nullptr;

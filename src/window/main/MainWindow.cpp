@@ -19,6 +19,7 @@
 #include "core/text/Cp1251.h"
 #include "core/workbench/InterpreterSwitch.h"
 #include "window/main/CommandWiring.h"
+#include "window/main/EditHistory.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainToolBar.h"
 #include "window/main/ViewToggles.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     about_ = new AboutDialog(this);
     help_ = new HelpWindow(this);
     wiring_ = new CommandWiring(*this);
+    history_ = new EditHistory(bench_, *Bars().Menu().undoAction, *Bars().Menu().redoAction, this);
 
     connect(&bench_.RunControl(), &RunController::ControlsChanged, this,
             &MainWindow::ApplyControls);
@@ -220,14 +222,16 @@ void MainWindow::ApplyControls() {
     if (c.boundScroll) {
         bars_->ToolBar().setEnabled(false);
         for (QMenu* menu :
-             {Bars().Menu().fileMenu, Bars().Menu().interpreterMenu, Bars().Menu().commandsMenu,
-              Bars().Menu().runMenu, Bars().Menu().speedMenu, Bars().Menu().helpMenu}) {
+             {Bars().Menu().fileMenu, Bars().Menu().editMenu, Bars().Menu().interpreterMenu,
+              Bars().Menu().commandsMenu, Bars().Menu().runMenu, Bars().Menu().speedMenu,
+              Bars().Menu().helpMenu}) {
             menu->menuAction()->setEnabled(false);
         }
         panel5_->setEnabled(false);
     } else {
         bars_->ToolBar().setEnabled(true);
         Bars().Menu().runMenu->menuAction()->setEnabled(true);
+        Bars().Menu().editMenu->menuAction()->setEnabled(true);
         Bars().Menu().speedMenu->menuAction()->setEnabled(true);
         panel5_->setEnabled(true);
         bars_->ApplyControls(c);

@@ -16,6 +16,7 @@ class QPlainTextEdit;
 class QStackedWidget;
 class AboutDialog;
 class CommandWiring;
+class EditHistory;
 class MessageDialog;
 class HelpWindow;
 class CommandBars;
@@ -49,6 +50,8 @@ public:
     AboutDialog* AboutBox() const { return about_; }
     // Menus, toolbar, view toggles and the hint display.
     CommandBars& Bars() const { return *bars_; }
+    // Undo and redo of each machine's edits.
+    EditHistory& History() const { return *history_; }
 
     QWidget* StatementPanel() const { return panel1_; }          // Panel1
     QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
@@ -95,6 +98,7 @@ private:
     HelpWindow* help_ = nullptr;
     CommandBars* bars_ = nullptr;
     CommandWiring* wiring_ = nullptr;
+    EditHistory* history_ = nullptr;
 
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* postStatement_ = nullptr;

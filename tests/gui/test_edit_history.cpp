@@ -1,0 +1,233 @@
+// Undo and redo in the window: each kind of edit taken back gives the
+// document as it was opened, line for line and unmodified, and done again
+// gives the edited one; typing and a run are one change each; nothing is
+// undone while a program runs.
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QUndoStack>
+#include <QtTest>
+#include <functional>
+
+#include "ModalAnswer.h"
+#include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/editing/TapeEditing.h"
+#include "core/run/RunController.h"
+#include "window/main/CommandBars.h"
+#include "window/main/EditHistory.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainWindow.h"
+#include "window/turing/TuringTablePanel.h"
+
+namespace {
+
+using Edit = std::function<void(MainWindow&)>;
+
+QStringList Lines(MainWindow& form) {
+    Workbench& bench = form.Bench();
+    return bench.Kind() == MachineKind::Post ? PostFileLines(bench)
+                                             : TuringFileLines(bench.Turing());
+}
+
+Edit Trigger(QAction* MainMenu::*item) {
+    return [item](MainWindow& form) { (form.Bars().Menu().*item)->trigger(); };
+}
+
+Edit Type(QPlainTextEdit* (*memo)(MainWindow&), const QString& text) {
+    return [memo, text](MainWindow& form) {
+        QPlainTextEdit* editor = memo(form);
+        editor->setFocus();
+        editor->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor, text);
+    };
+}
+
+QPlainTextEdit* StatementOf(MainWindow& form) {
+    return form.Statement(form.Bench().Kind());
+}
+
+QPlainTextEdit* CommentsOf(MainWindow& form) {
+    return form.TuringPanel()->Comments();
+}
+
+}  // namespace
+
+class TestEditHistory : public QObject {
+    Q_OBJECT
+
+    void Open(MainWindow& form, bool post) {
+        if (post) {
+            QVERIFY(ReadPostFile(form.Bench(), QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst")));
+        } else {
+            form.ChooseTuringMachine();
+            QVERIFY(ReadTuringFile(form.Bench(),
+                                   QStringLiteral(ZEBRIN_EXAMPLES "/turing-unary-add.tur")));
+        }
+    }
+
+private Q_SLOTS:
+    void undoAndRedoEachEdit_data() {
+        QTest::addColumn<bool>("post");
+        QTest::addColumn<Edit>("prepare");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QString>("caption");
+        using M = MainMenu;
+        const Edit none = [](MainWindow&) {};
+        auto post = [](MainWindow& form) -> PostMachine& { return form.Bench().Post(); };
+        auto turing = [](MainWindow& form) -> TuringMachine& { return form.Bench().Turing(); };
+        QTest::newRow("Post command") << true << none << Edit([post](MainWindow& form) {
+            form.Bench().NoteEdit();
+            post(form).table.SetCode(2, QStringLiteral("4"));
+        }) << "изменение таблицы";
+        QTest::newRow("Post jump and comment") << true << none << Edit([post](MainWindow& form) {
+            post(form).table.SetCell(PostTable::ColJump, 1, QStringLiteral("5"));
+            post(form).table.SetCell(PostTable::ColComment, 1, QStringLiteral("x"));
+        }) << "изменение таблицы";
+        QTest::newRow("insert row")
+            << true << none << Trigger(&M::insertRowAction) << "вставка строки";
+        QTest::newRow("delete row")
+            << true << none << Trigger(&M::deleteRowAction) << "удаление строки";
+        QTest::newRow("append row")
+            << true << none << Trigger(&M::appendRowAction) << "добавление строки";
+        QTest::newRow("clear table")
+            << true << none << Trigger(&M::clearTableAction) << "очистка таблицы";
+        QTest::newRow("clear row")
+            << true << none << Trigger(&M::clearRowAction) << "очистка строки";
+        QTest::newRow("clear column")
+            << true
+            << Edit([post](MainWindow& form) { post(form).table.SetCursor(PostTable::ColJump, 2); })
+            << Trigger(&M::clearColumnAction) << "очистка столбца";
+        QTest::newRow("marks") << true << none << Edit([](MainWindow& form) {
+            TapeEditing::ToggleMarks(form.Bench(), 2, 9);
+        }) << "изменение меток";
+        QTest::newRow("clear tape")
+            << true << none << Trigger(&M::clearTapeAction) << "очистка ленты";
+        QTest::newRow("restore tape") << true << Edit([](MainWindow& form) {
+            TapeEditing::MemoriseTape(form.Bench());
+            TapeEditing::ToggleMarks(form.Bench(), 0, 3);
+        }) << Trigger(&M::restoreTapeAction)
+                                      << "восстановление ленты";
+        QTest::newRow("carriage") << true << none << Edit([](MainWindow& form) {
+            form.Bars().Menu().carriageLeftAction->trigger();
+            form.Bars().Menu().carriageLeftAction->trigger();
+        }) << "сдвиг каретки";
+        QTest::newRow("statement typed")
+            << true << none << Type(StatementOf, "abc") << "изменение условия задачи";
+        QTest::newRow("clear statement")
+            << true << none << Trigger(&M::clearStatementAction) << "очистка условия задачи";
+        QTest::newRow("Post clear all")
+            << true << none << Trigger(&M::clearAllAction) << "очистка всего";
+
+        QTest::newRow("Turing cell") << false << none << Edit([turing](MainWindow& form) {
+            TuringMachine& machine = turing(form);
+            machine.table.SetCursor(2, 3);
+            machine.table.SetCell(2, 3, QStringLiteral("1>0"));
+            machine.CheckCell();
+        }) << "изменение таблицы";
+        QTest::newRow("insert column")
+            << false << none << Trigger(&M::insertColumnAction) << "вставка столбца";
+        QTest::newRow("delete column")
+            << false << none << Trigger(&M::deleteColumnAction) << "удаление столбца";
+        QTest::newRow("append column")
+            << false << none << Trigger(&M::appendColumnAction) << "добавление столбца";
+        QTest::newRow("Turing clear table")
+            << false << none << Trigger(&M::clearTableAction) << "очистка таблицы";
+        QTest::newRow("alphabet rebuilt") << false << none << Edit([turing](MainWindow& form) {
+            turing(form).EditAlphabetText(QStringLiteral("a 1"));
+            turing(form).RebuildAlphabet();
+        }) << "изменение алфавита";
+        QTest::newRow("clear alphabet")
+            << false << none << Trigger(&M::clearAlphabetAction) << "очистка алфавита";
+        QTest::newRow("comments typed")
+            << false << none << Type(CommentsOf, "xyz") << "изменение комментариев";
+        QTest::newRow("clear comments")
+            << false << none << Trigger(&M::clearCommentsAction) << "очистка комментариев";
+        QTest::newRow("symbols written") << false << none << Edit([](MainWindow& form) {
+            TapeEditing::WriteSymbolToSelection(form.Bench(), u'1', 20, 24);
+        }) << "запись на ленту";
+        QTest::newRow("Turing clear all")
+            << false << none << Trigger(&M::clearAllAction) << "очистка всего";
+    }
+
+    void undoAndRedoEachEdit() {
+        QFETCH(bool, post);
+        QFETCH(Edit, prepare);
+        QFETCH(Edit, edit);
+        QFETCH(QString, caption);
+        MainWindow form;
+        form.show();
+        Open(form, post);
+        Machine& machine = form.Bench().Current();
+        EditHistory& history = form.History();
+        QAction* undo = form.Bars().Menu().undoAction;
+        QAction* redo = form.Bars().Menu().redoAction;
+        prepare(form);
+        history.Flush();
+        const int before = history.StackOf(machine.Kind()).count();
+        const bool modifiedBefore = machine.Modified();
+        const QStringList original = Lines(form);
+
+        edit(form);
+        history.Flush();
+        const QStringList edited = Lines(form);
+        QVERIFY(edited != original);
+        QCOMPARE(history.StackOf(machine.Kind()).count(), before + 1);
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("Отменить: ") + caption);
+
+        undo->trigger();
+        QCOMPARE(Lines(form), original);
+        QCOMPARE(machine.Modified(), modifiedBefore);
+        QCOMPARE(redo->text(), QStringLiteral("Повторить: ") + caption);
+        redo->trigger();
+        QCOMPARE(Lines(form), edited);
+        QVERIFY(machine.Modified());
+        undo->trigger();
+        QCOMPARE(Lines(form), original);
+    }
+
+    // A run is one change, taken back to the tape it started from, and
+    // nothing is undone while it runs.
+    void runIsOneChange() {
+        MainWindow form;
+        Open(form, true);
+        Workbench& bench = form.Bench();
+        QAction* undo = form.Bars().Menu().undoAction;
+        const QStringList original = Lines(form);
+        bench.RunControl().Run();
+        QVERIFY(bench.RunControl().PauseAvailable());
+        QVERIFY(!undo->isEnabled());
+        WhenModal([](QWidget*) {}, Press(Qt::Key_Return));  // "Программа завершена!"
+        bench.RunControl().RunTicks(bench.Post(), 1000);
+        QVERIFY(!bench.RunControl().Active(bench.Post()));
+        QCOMPARE(form.History().StackOf(MachineKind::Post).count(), 1);
+        QCOMPARE(undo->text(), QStringLiteral("Отменить: выполнение программы"));
+        undo->trigger();
+        QCOMPARE(Lines(form), original);
+        QVERIFY(!bench.Post().Modified());
+    }
+
+    // Saving makes the state on disk the unmodified one; opening starts over.
+    void saveAndOpenMoveTheCleanState() {
+        MainWindow form;
+        Open(form, true);
+        Workbench& bench = form.Bench();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.pst"));
+        form.Bars().Menu().clearTapeAction->trigger();
+        QVERIFY(WritePostFile(bench, path));
+        form.Bars().Menu().clearTableAction->trigger();
+        form.History().Flush();
+        form.Bars().Menu().undoAction->trigger();
+        QVERIFY(!bench.Post().Modified());
+        form.Bars().Menu().undoAction->trigger();
+        QVERIFY(bench.Post().Modified());
+        QVERIFY(ReadPostFile(bench, path));
+        QCOMPARE(form.History().StackOf(MachineKind::Post).count(), 0);
+        QVERIFY(!form.Bars().Menu().undoAction->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestEditHistory)
+#include "test_edit_history.moc"
