@@ -7,12 +7,12 @@
 // ReadPostFile and WritePostFile (ReadTuringFile, WriteTuringFile) are timed
 // in the process's CPU time, best of several repetitions (5 unless given as
 // the only argument), each read into a fresh Workbench; so is the plain
-// loop. Every write must give back the document byte for byte, else the exit
-// status is 1. Then `zebrin42-run --max-steps 0 FILE` (and the same with
-// `--save`) runs as a child, and its peak resident memory is reported, beside
-// that of a child that only reads the document the plain way and that of the
-// runner on an empty document. Run it on an otherwise idle machine, e.g.
-// `taskset -c 0`.
+// loop. Each side runs in a child process of its own, so neither is timed on
+// the heap the other left behind. Every write must give back the document
+// byte for byte, else the exit status is 1. Then `zebrin42-run --max-steps 0
+// FILE` (and the same with `--save`) runs as a child, and its peak resident
+// memory is reported beside that of a child that only reads the document the
+// plain way. Run it on an otherwise idle machine, e.g. `taskset -c 0`.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -277,6 +277,42 @@ QByteArray MemoryLine(const QString& path, const QString& saved) {
         .toUtf8();
 }
 
+// The best read and write times one side of a measurement found.
+struct Timing {
+    double read = 0;
+    double write = 0;
+};
+
+// Runs `measure` in a child process of its own and returns what it found;
+// nothing when it found a fault or the child did not finish. Each side is
+// timed in a fresh process because the heap one side leaves behind changes
+// the other's times: memory freed by the first spares the second the page
+// faults of allocating its own.
+std::optional<Timing> TimedInChild(const std::function<std::optional<Timing>()>& measure) {
+    int channel[2];
+    if (pipe(channel) != 0) {
+        return std::nullopt;
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(channel[0]);
+        const std::optional<Timing> timing = measure();
+        const bool sent =
+            timing && write(channel[1], &*timing, sizeof(Timing)) == ssize_t(sizeof(Timing));
+        _exit(sent ? 0 : 1);
+    }
+    close(channel[1]);
+    Timing timing;
+    const ssize_t got = child > 0 ? read(channel[0], &timing, sizeof timing) : -1;
+    close(channel[0]);
+    int status = 0;
+    const bool finished = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                          WEXITSTATUS(status) == 0;
+    return finished && got == ssize_t(sizeof timing) ? std::optional<Timing>(timing) : std::nullopt;
+}
+
 // Times the reading and writing of one document both ways; false when a
 // write does not give back the document's bytes.
 template <typename PlainDocument>
@@ -289,35 +325,43 @@ bool Measure(const char* machine, MachineKind kind, const QString& path, const Q
     const QByteArray original = Contents(path);
     const std::string plainPath = QFile::encodeName(path).toStdString();
     const std::string plainOut = QFile::encodeName(out).toStdString();
-    Figures f;
-    bool ok = true;
 
-    std::optional<ScriptedUi> ui;
-    std::optional<Workbench> bench;
-    const auto fresh = [&] {
-        bench.reset();
-        ui.emplace(ScriptedUi::Unplanned::FirstButton);
-        bench.emplace(*ui);
-        bench->SetKind(kind);
-    };
-    f.projectRead = BestOf(repetitions, fresh, [&] { ok = projectRead(*bench, path) && ok; });
-    f.projectWrite = BestOf(
-        repetitions, [] {}, [&] { ok = projectWrite(*bench, out) && ok; });
-    ok = ok && Contents(out) == original;
-    bench.reset();
-
-    std::optional<PlainDocument> doc;
-    f.plainRead = BestOf(
-        repetitions, [&] { doc.emplace(); }, [&] { ok = plainRead(plainPath, *doc) && ok; });
-    f.plainWrite = BestOf(
-        repetitions, [] {}, [&] { ok = plainWrite(plainOut, *doc) && ok; });
-    ok = ok && Contents(out) == original;
-    doc.reset();
-    if (!ok) {
+    const std::optional<Timing> project = TimedInChild([&]() -> std::optional<Timing> {
+        bool ok = true;
+        std::optional<ScriptedUi> ui;
+        std::optional<Workbench> bench;
+        const auto fresh = [&] {
+            bench.reset();
+            ui.emplace(ScriptedUi::Unplanned::FirstButton);
+            bench.emplace(*ui);
+            bench->SetKind(kind);
+        };
+        Timing t;
+        t.read = BestOf(repetitions, fresh, [&] { ok = projectRead(*bench, path) && ok; });
+        t.write = BestOf(
+            repetitions, [] {}, [&] { ok = projectWrite(*bench, out) && ok; });
+        return ok && Contents(out) == original ? std::optional<Timing>(t) : std::nullopt;
+    });
+    const std::optional<Timing> plainLoop = TimedInChild([&]() -> std::optional<Timing> {
+        bool ok = true;
+        std::optional<PlainDocument> doc;
+        Timing t;
+        t.read = BestOf(
+            repetitions, [&] { doc.emplace(); }, [&] { ok = plainRead(plainPath, *doc) && ok; });
+        t.write = BestOf(
+            repetitions, [] {}, [&] { ok = plainWrite(plainOut, *doc) && ok; });
+        return ok && Contents(out) == original ? std::optional<Timing>(t) : std::nullopt;
+    });
+    if (!project || !plainLoop) {
         std::fprintf(stderr, "%s: a read failed or a write did not give back the document\n",
                      machine);
         return false;
     }
+    Figures f;
+    f.projectRead = project->read;
+    f.projectWrite = project->write;
+    f.plainRead = plainLoop->read;
+    f.plainWrite = plainLoop->write;
     PrintFigures(machine, path, f);
     std::printf("%s\n", memory.constData());
     std::fflush(stdout);

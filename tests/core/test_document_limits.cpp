@@ -4,7 +4,8 @@
 // ends. Each goes through the real readers and must finish within a few
 // seconds with the machine loaded or the read-error message, without
 // holding more than a few hundred MB. A document past a limit is not
-// written either.
+// written either. The scans that count, split and blank lines eight bytes at
+// a time must agree with the plain split wherever a break falls in a word.
 
 #include <sys/resource.h>
 #include <QElapsedTimer>
@@ -145,6 +146,8 @@ private Q_SLOTS:
     void endlessDeviceIsRefused();
     void documentTooLargeToReadIsNotStored_data();
     void documentTooLargeToReadIsNotStored();
+    void breaksAtEveryPlaceOfAWord_data();
+    void breaksAtEveryPlaceOfAWord();
     void memoryStayedBounded();
 };
 
@@ -433,6 +436,49 @@ void TestDocumentLimits::documentTooLargeToReadIsNotStored() {
     QVERIFY(bench.Current().Modified());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), previous);
+}
+
+void TestDocumentLimits::breaksAtEveryPlaceOfAWord_data() {
+    QTest::addColumn<QByteArray>("lineBreak");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR") << QByteArray("\r");
+    QTest::newRow("LF CR") << QByteArray("\n\r");
+    QTest::newRow("CR CR LF") << QByteArray("\r\r\n");
+    QTest::newRow("NUL, no break") << QByteArray(1, '\0');
+}
+
+// Two breaks with text of every length up to two words before the first;
+// the text ends after the second break or one byte later. The line count,
+// the lines read and a one-line value written must be what the plain split
+// and OneLine make of the same text.
+void TestDocumentLimits::breaksAtEveryPlaceOfAWord() {
+    QFETCH(QByteArray, lineBreak);
+    for (int before = 0; before <= 17; ++before) {
+        for (const int after : {0, 1, 7, 8, 9}) {
+            for (const char* end : {"", "c"}) {
+                const QByteArray text =
+                    QByteArray(before, 'a') + lineBreak + QByteArray(after, 'b') + lineBreak + end;
+                const QString plain = QString::fromLatin1(text);
+                const QStringList lines = DocumentFile::SplitLines(plain, false);
+                const QByteArray name = text.toPercentEncoding();
+                QVERIFY2(DocumentFile::CountLines(text) == lines.size(), name.constData());
+                DocumentFile::ReadResult file;
+                file.text = text;
+                file.lineCount = lines.size();
+                DocumentFile::LineReader in(file);
+                for (const QString& line : lines) {
+                    QVERIFY2(in.Next() == line, name.constData());
+                }
+                QVERIFY2(in.Ok() && in.Remaining() == 0, name.constData());
+                DocumentFile::ImageComposer image(kPostMagic);
+                image.AddOneLine(plain);
+                QVERIFY2(image.TakeImage() ==
+                             DocumentFile::Compose(kPostMagic, {DocumentFile::OneLine(plain)}),
+                         name.constData());
+            }
+        }
+    }
 }
 
 // The peak of the whole process, after every file above.

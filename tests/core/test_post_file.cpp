@@ -50,6 +50,7 @@ private Q_SLOTS:
     void saveTargetsThatAreNotFiles_data();
     void saveTargetsThatAreNotFiles();
     void blankTapeLeavesThePanels();
+    void readCellsAreTextsOfTheirOwn();
 };
 
 void TestPostFile::readsTheLayout() {
@@ -270,6 +271,45 @@ void TestPostFile::blankTapeLeavesThePanels() {
     QVERIFY(ReadPostFile(bench, path));
     QVERIFY(bench.Post().tape.IsEmpty());
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("мин:"));
+}
+
+// The cells of a read share one block of text (SharedTextBlock). Each must
+// still act as a text of its own: a write to one changes no other, a copy
+// outlives the table, and a text past the block's room is decoded apart.
+void TestPostFile::readCellsAreTextsOfTheirOwn() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.pst"));
+    QStringList lines = ValidLines();
+    lines[14] = QStringLiteral("1,2");
+    lines[15] = QStringLiteral("вторая строка");
+    WriteImage(path, DocumentFile::Compose(kMagic, lines));
+    ScriptedUi ui;
+    Workbench bench(ui);
+    QVERIFY(ReadPostFile(bench, path));
+    PostTable& table = bench.Post().table;
+    QString comment = table.Cell(PostTable::ColComment, 1);
+    QString jump = table.Jump(2);
+    table.SetCell(PostTable::ColComment, 2, QStringLiteral("иная"));
+    comment.append(u'!');
+    QCOMPARE(table.Cell(PostTable::ColComment, 1), QStringLiteral("поставить"));
+    QCOMPARE(comment, QStringLiteral("поставить!"));
+    table.Reset();
+    // The last text left in the block may grow where the others stood.
+    jump.append(QString(40, u'9'));
+    QCOMPARE(jump, QStringLiteral("1,2") + QString(40, u'9'));
+
+    QString first, fallback, last;
+    {
+        DocumentFile::SharedTextBlock block(7);
+        first = block.Decode("abc");
+        fallback = block.Decode("defg");
+        last = block.Decode("f\xE6");
+    }
+    first.append(u'x');
+    last.append(QStringLiteral("yz"));
+    QCOMPARE(first, QStringLiteral("abcx"));
+    QCOMPARE(fallback, QStringLiteral("defg"));
+    QCOMPARE(last, QStringLiteral("fжyz"));
 }
 
 QTEST_GUILESS_MAIN(TestPostFile)

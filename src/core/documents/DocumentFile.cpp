@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 
+#include "core/documents/ByteScan.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
 
@@ -166,17 +167,31 @@ bool IsRawByte(const QString& name, qsizetype i) {
 }  // namespace
 
 qsizetype CountLines(QByteArrayView text) {
-    // A line ends at every LF and at every CR not followed by an LF. The
-    // loop has no branch, so the compiler runs it over many bytes at once.
     const char* bytes = text.data();
     const qsizetype size = text.size();
+    if (size == 0) {
+        return 0;
+    }
+    // A line ends at every LF and at every CR not followed by an LF. The
+    // last byte ends a line whatever it is (a CR or LF ends the last line,
+    // any other byte an unterminated one), so only the bytes before it are
+    // looked at; each of them has a next byte.
+    const qsizetype looked = size - 1;
     qsizetype lines = 0;
-    for (qsizetype i = 0; i + 1 < size; ++i) {
+    qsizetype i = 0;
+    for (; i + 8 <= looked; i += 8) {
+        const quint64 word = ByteScan::LoadWord(bytes + i);
+        // Each byte's next byte: the word moved down by one, with the byte
+        // after the word on top.
+        const quint64 next = (word >> 8) | (quint64(uchar(bytes[i + 8])) << 56);
+        const quint64 ends = ByteScan::BytesEqual(word, '\n') |
+                             (ByteScan::BytesEqual(word, '\r') & ~ByteScan::BytesEqual(next, '\n'));
+        lines += ByteScan::FlaggedBytes(ends);
+    }
+    for (; i < looked; ++i) {
         lines += qsizetype(bytes[i] == '\n') + qsizetype(bytes[i] == '\r' && bytes[i + 1] != '\n');
     }
-    // The last byte ends a line whatever it is: a CR or LF ends the last
-    // line, any other byte is the end of an unterminated one.
-    return size > 0 ? lines + 1 : 0;
+    return lines + 1;
 }
 
 ReadStatus ReadRegularFile(const QString& path, qint64 limit, QByteArray& bytes) {
@@ -282,10 +297,7 @@ ReadResult Parse(QByteArray image, const QByteArray& magic) {
     // The text is unmasked where it was read: removing the magic from an
     // unshared array only moves its start.
     image.remove(0, kMagicSize);
-    char* text = image.data();
-    for (qsizetype i = 0; i < image.size(); ++i) {
-        text[i] = char(text[i] ^ kMask);
-    }
+    ByteScan::XorBytes(image.data(), image.size(), kMask);
     const qsizetype nul = image.indexOf('\0');
     if (nul >= 0) {
         image.truncate(nul);
@@ -312,34 +324,34 @@ ReadResult Read(const QString& path, const QByteArray& magic) {
     return Parse(std::move(image), magic);
 }
 
-ImageComposer::ImageComposer(const QByteArray& magic) : image_(magic), textStart_(magic.size()) {}
+ImageComposer::ImageComposer(const QByteArray& magic)
+    : image_(magic), textStart_(magic.size()), used_(magic.size()) {}
 
 void ImageComposer::Append(QStringView line, bool oneLine) {
-    const qsizetype at = image_.size();
-    // The array grows by doubling, so appending stays cheap however many
-    // lines come.
-    image_.resize(at + line.size() + 2);
-    char* out = image_.data() + at;
+    const qsizetype need = line.size() + 2;
+    if (image_.size() - used_ < need) {
+        // The room doubles, so appending stays cheap however many lines
+        // come; room not written to is never touched, so it costs address
+        // space only.
+        image_.resize(std::max({used_ + need, image_.size() * 2, qsizetype(4096)}));
+    }
+    char* out = image_.data() + used_;
     Cp1251::EncodeInto(line, out);
     if (oneLine) {
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            if (out[i] == '\r' || out[i] == '\n' || out[i] == '\0') {
-                out[i] = ' ';
-            }
-        }
+        ByteScan::BlankBreaks(out, line.size());
     }
     out[line.size()] = '\r';
     out[line.size() + 1] = '\n';
+    used_ += need;
     ++lines_;
 }
 
 QByteArray ImageComposer::TakeImage() {
-    char* text = image_.data();
-    for (qsizetype i = textStart_; i < image_.size(); ++i) {
-        text[i] = char(text[i] ^ kMask);
-    }
+    image_.truncate(used_);
+    ByteScan::XorBytes(image_.data() + textStart_, image_.size() - textStart_, kMask);
     lines_ = 0;
     textStart_ = 0;
+    used_ = 0;
     return std::move(image_);
 }
 
@@ -440,10 +452,7 @@ QByteArrayView LineReader::NextBytes() {
     --remaining_;
     const qsizetype start = pos_;
     const qsizetype size = text_.size();
-    qsizetype end = start;
-    while (end < size && text_[end] != '\r' && text_[end] != '\n') {
-        ++end;
-    }
+    const qsizetype end = ByteScan::FindLineBreak(text_.data(), start, size);
     pos_ = end + 1;
     if (end < size && text_[end] == '\r' && pos_ < size && text_[pos_] == '\n') {
         ++pos_;
@@ -451,21 +460,37 @@ QByteArrayView LineReader::NextBytes() {
     return text_.sliced(start, end - start);
 }
 
+namespace {
+
+// The text of a line of no or one character, shared: one-character lines
+// (command codes, symbols) are common, and each byte's text is made once.
+const QString* ShortText(QByteArrayView bytes) {
+    static const QString kEmpty;
+    static const std::array<QString, 256> kSingle = [] {
+        std::array<QString, 256> texts;
+        for (int b = 0; b < 256; ++b) {
+            texts[std::size_t(b)] = QString(Cp1251::DecodeByte(uchar(b)));
+        }
+        return texts;
+    }();
+    if (bytes.size() > 1) {
+        return nullptr;
+    }
+    return bytes.isEmpty() ? &kEmpty : &kSingle[uchar(bytes[0])];
+}
+
+}  // namespace
+
 QString LineReader::Next() {
     const QByteArrayView bytes = NextBytes();
-    if (bytes.size() == 1) {
-        // One-character lines (command codes, symbols) are common: each
-        // byte's text is made once and shared.
-        static const std::array<QString, 256> kSingle = [] {
-            std::array<QString, 256> texts;
-            for (int b = 0; b < 256; ++b) {
-                texts[std::size_t(b)] = QString(Cp1251::DecodeByte(uchar(b)));
-            }
-            return texts;
-        }();
-        return kSingle[uchar(bytes[0])];
-    }
-    return bytes.isEmpty() ? QString() : Cp1251::Decode(bytes);
+    const QString* shortText = ShortText(bytes);
+    return shortText != nullptr ? *shortText : Cp1251::Decode(bytes);
+}
+
+QString LineReader::Next(SharedTextBlock& block) {
+    const QByteArrayView bytes = NextBytes();
+    const QString* shortText = ShortText(bytes);
+    return shortText != nullptr ? *shortText : block.Decode(bytes);
 }
 
 QString LineReader::NextJoined(qsizetype count) {

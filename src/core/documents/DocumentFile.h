@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "core/documents/SharedTextBlock.h"
+
 namespace DocumentFile {
 
 // Why a read failed, for whoever reports it: the window shows its own
@@ -137,8 +139,9 @@ public:
 private:
     void Append(QStringView line, bool oneLine);
 
-    QByteArray image_;
+    QByteArray image_;  // its first used_ bytes are the image so far
     qsizetype textStart_ = 0;
+    qsizetype used_ = 0;
     qsizetype lines_ = 0;
 };
 
@@ -156,6 +159,9 @@ class LineReader {
 public:
     explicit LineReader(const ReadResult& file) : text_(file.text), remaining_(file.lineCount) {}
     QString Next();
+    // The same, decoded into `block` (made with RemainingBytes() + 1 of
+    // room, it holds every line that follows).
+    QString Next(SharedTextBlock& block);
     // The next `count` lines joined by "\n", as a memo holds them.
     QString NextJoined(qsizetype count);
     // Passes over `count` lines without decoding them.
@@ -163,6 +169,7 @@ public:
     // A number line in the integer syntax; blanks around it are tolerated.
     qint32 NextInt();
     qsizetype Remaining() const { return remaining_; }
+    qsizetype RemainingBytes() const { return text_.size() - pos_; }
     bool Ok() const { return ok_; }
     void Fail() { ok_ = false; }
 

@@ -88,14 +88,14 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
     tape.SetUsedBounds(doc.usedMin, doc.usedMax);
     tape.ReadWindowCells();
     // The table has rows 1 to R-1, each cell decoded straight from its
-    // line into the table; the last group stands for the position after
-    // them and is not read.
+    // line into the table, the texts of them all in one shared block; the
+    // last group stands for the position after them and is not read.
     PostTable& table = post.table;
     table.SetRowCount(doc.rows);
+    DocumentFile::SharedTextBlock texts(in.RemainingBytes() + 1);
     for (int row = 1; row < doc.rows; ++row) {
-        table.Renumber(row);
         for (int col = 1; col <= 4; ++col) {
-            table.SetCell(col, row, in.Next());
+            table.SetCell(col, row, in.Next(texts));
         }
     }
     if (!tape.IsEmpty()) {
@@ -129,9 +129,10 @@ void PutPostLines(Workbench& bench, DocumentFile::LineSink& out) {
     const PostTable& table = post.table;
     const int rows = table.RowCount();  // R: the header is counted
     out.Add(QString::number(rows));
+    // Columns 1 to 4 are stored cells, read in place rather than copied.
     for (int row = 1; row <= rows; ++row) {
         for (int col = 1; col <= 4; ++col) {
-            out.AddOneLine(table.Cell(col, row));
+            out.AddOneLine(table.TextTable::Cell(col, row));
         }
     }
 }

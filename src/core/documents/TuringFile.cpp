@@ -170,9 +170,10 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
     // Each cell is decoded straight from its line into the table; the line
     // past the last column and the group past the last row hold no cell.
     DocumentFile::LineReader& cells = doc->table;
+    DocumentFile::SharedTextBlock texts(cells.RemainingBytes() + 1);
     const int lastCol = doc->colCount - 1;
-    machine.table.Load(doc->colCount, doc->rowCount, [&cells, lastCol](int col, int) {
-        QString text = cells.Next();
+    machine.table.Load(doc->colCount, doc->rowCount, [&cells, &texts, lastCol](int col, int) {
+        QString text = cells.Next(texts);
         if (col == lastCol) {
             cells.Skip(1);
         }

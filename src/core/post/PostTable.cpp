@@ -48,25 +48,18 @@ QString PostTable::HeaderCaption(int col) {
 }
 
 void PostTable::SetProgramRows(int n) {
-    const int old = ProgramRows();
     SetRowCount(std::max(n, 1) + 1);
-    for (int row = old + 1; row <= ProgramRows(); ++row) {
-        Renumber(row);
-    }
 }
 
 void PostTable::Renumber(int row) {
-    if (IsProgramRow(row)) {
-        SetCell(ColNumber, row, QString::number(row));
+    if (observed_ && IsProgramRow(row)) {
+        Q_EMIT CellChanged(ColNumber, row);
     }
 }
 
 void PostTable::Reset() {
     SetRowCount(InitialRows + 1);
     ClearAll();
-    for (int row = 1; row <= ProgramRows(); ++row) {
-        Renumber(row);
-    }
 }
 
 void PostTable::CellWritten(int col, int row) {
@@ -100,7 +93,7 @@ void PostTable::TrimRow(int row) {
         return;
     }
     for (int col : {int(ColCode), int(ColJump)}) {
-        const QString& text = Cell(col, row);
+        const QString& text = TextTable::Cell(col, row);
         const QStringView trimmed = TrimLowView(text);
         if (trimmed.size() != text.size()) {
             SetCell(col, row, trimmed.toString());

@@ -3,7 +3,9 @@
 // header; row k (1..N) holds its number k in column 0, nothing in column 1
 // (the view draws the command's picture there), the jump field in column 2,
 // a comment in column 3 and the command code "0".."6" in the hidden column 4.
-// Numbers belong to positions: every operation that moves rows rewrites them.
+// Numbers belong to positions: a program row's number cell is composed from
+// its position when it is read, so no number is stored and moving rows
+// never leaves a stale one.
 //
 // The table also keeps each row decoded for the interpreter (DecodedPostRow): a row
 // is decoded the first time a run reads it after its code or jump cell was
@@ -43,13 +45,21 @@ public:
     int ProgramRows() const { return RowCount() - 1; }
     bool IsProgramRow(int row) const { return row >= 1 && row <= ProgramRows(); }
 
-    const QString& Code(int row) const { return Cell(ColCode, row); }
-    const QString& Jump(int row) const { return Cell(ColJump, row); }
+    // A cell's text as the views show it: the number cell of a program row
+    // reads its number, every other cell what was written into it. (A call
+    // through TextTable reads what is stored, which the number cells are not.)
+    QString Cell(int col, int row) const {
+        return col == ColNumber && IsProgramRow(row) ? QString::number(row)
+                                                     : TextTable::Cell(col, row);
+    }
+    const QString& Code(int row) const { return TextTable::Cell(ColCode, row); }
+    const QString& Jump(int row) const { return TextTable::Cell(ColJump, row); }
     void SetCode(int row, const QString& code) { SetCell(ColCode, row, code); }
 
-    // Sets N, numbering any new rows.
+    // Sets N; new rows are empty.
     void SetProgramRows(int n);
-    // Writes k into the number cell of row k.
+    // Tells the views that the number of row `row` may have changed (rows
+    // were moved); the number itself follows the position by itself.
     void Renumber(int row);
     // The content at start and after the whole table is cleared: ten
     // numbered, empty rows.

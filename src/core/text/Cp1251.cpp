@@ -47,7 +47,7 @@ QChar DecodeByte(unsigned char byte) {
     return QChar(kHighHalf[byte - 0x80]);
 }
 
-QString Decode(QByteArrayView bytes) {
+void DecodeInto(QByteArrayView bytes, char16_t* out) {
     // Each byte's character looked up in one table built on the first call.
     static const std::array<char16_t, 256> kCharOf = [] {
         std::array<char16_t, 256> table{};
@@ -56,11 +56,14 @@ QString Decode(QByteArrayView bytes) {
         }
         return table;
     }();
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (char b : bytes) {
         *out++ = kCharOf[uchar(b)];
     }
+}
+
+QString Decode(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    DecodeInto(bytes, reinterpret_cast<char16_t*>(text.data()));
     return text;
 }
 
@@ -71,9 +74,28 @@ QByteArray Encode(QStringView text) {
 }
 
 void EncodeInto(QStringView text, char* out) {
-    for (QChar c : text) {
-        const int b = EncodeChar(c.unicode());
-        *out++ = char(b < 0 ? '?' : b);
+    // Nearly all text is ASCII and Cyrillic, mixed within a word: one table
+    // lookup per character for the code points below U+0500, with no branch
+    // that mixed text would keep mispredicting; the rest is searched.
+    constexpr char16_t kTableEnd = 0x0500;
+    static const std::array<char, kTableEnd> kByteOf = [] {
+        std::array<char, kTableEnd> table{};
+        for (char16_t u = 0; u < kTableEnd; ++u) {
+            const int b = EncodeChar(u);
+            table[u] = char(b < 0 ? '?' : b);
+        }
+        return table;
+    }();
+    const char16_t* in = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = in[i];
+        if (u < kTableEnd) {
+            out[i] = kByteOf[u];
+        } else {
+            const int b = EncodeChar(u);
+            out[i] = char(b < 0 ? '?' : b);
+        }
     }
 }
 

@@ -13,6 +13,8 @@
 namespace Cp1251 {
 
 QString Decode(QByteArrayView bytes);
+// The same into `out`, which has room for bytes.size() characters.
+void DecodeInto(QByteArrayView bytes, char16_t* out);
 QChar DecodeByte(unsigned char byte);
 
 // Every character must be representable (see Representable); one that is not

@@ -14,10 +14,16 @@ const QString& TextTable::Cell(int col, int row) const {
 }
 
 void TextTable::SetCell(int col, int row, const QString& text) {
+    if (Contains(col, row) && rows_[row][col] != text) {
+        SetCell(col, row, QString(text));
+    }
+}
+
+void TextTable::SetCell(int col, int row, QString&& text) {
     if (!Contains(col, row) || rows_[row][col] == text) {
         return;
     }
-    rows_[row][col] = text;
+    rows_[row][col] = std::move(text);
     CellWritten(col, row);
     if (observed_) {
         Q_EMIT CellChanged(col, row);

@@ -23,6 +23,9 @@ public:
 
     const QString& Cell(int col, int row) const;
     void SetCell(int col, int row, const QString& text);
+    // The same, taking the text over instead of sharing it (a document's
+    // reader hands each cell's text over once).
+    void SetCell(int col, int row, QString&& text);
 
     // Growing adds empty cells; shrinking drops the last rows or columns.
     void SetRowCount(int count);
