@@ -9,7 +9,11 @@
 #include <functional>
 #include <optional>
 
+#include "core/checking/CaseRun.h"
 #include "core/documents/DocumentFile.h"
+#include "core/machine/MachineKind.h"
+
+class Workbench;
 
 struct RunSpec {
     QString file;  // as given: bytes that are not UTF-8 kept (DocumentFile::NameFromNative)
@@ -24,26 +28,28 @@ struct RunSpec {
     QString saveTo;  // write the machine after the run, when not empty
 };
 
-struct RunOutcome {
+// The run's end (RunResult) and what the runner adds: a document that could
+// not be read (`message` then says why in plain English) or a bad option.
+struct RunOutcome : RunResult {
     enum class Result { Stopped, Error, Limit, Unreadable, Usage };
     Result result = Result::Usage;
-    QString machine;  // "post", "turing", or empty when unknown
-    qint64 steps = 0;
-    QString message;  // the last dialog's text; for Unreadable, why in plain English
-    QString status;   // the message panel at the end
-    int carriage = 0;
-    int usedMin = 0;
-    int usedMax = 0;
-    bool emptyTape = true;
-    QString tape;        // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
+    QString machine;     // "post", "turing", or empty when unknown
     QString usageError;  // for Result::Usage
     QStringList trace;   // "step | message" per tick when asked for
     bool saveFailed = false;
 
     static QString ResultName(Result result);
+    // The machine by `machine`; Post when unknown.
+    MachineKind Kind() const;
 };
 
 RunOutcome RunDocument(const RunSpec& spec);
+
+// Reads `file` into `bench` as RunDocument does: as the machine its first
+// bytes name (by its extension when they name none), which becomes current.
+// `out.machine` names the machine the first bytes name; a failed read
+// makes `out` Unreadable, with why in plain words, and returns false.
+bool LoadDocument(Workbench& bench, const QString& file, RunOutcome& out);
 
 // Why a file could not be used, in plain English ("no such file", "not a
 // regular file", ...). `machine` ("post" or "turing") names the reader that

@@ -1,13 +1,13 @@
 // zebrin42-run: runs Post and Turing machine documents without a window, on
 // their own tapes or on the cases of a cases file, and reports how each run
-// ended, in lines a teacher reads or as JSON.
+// ended, in lines a teacher reads or as JSON; or draws one document's
+// program as an SVG picture (--diagram).
 
 #include <sys/resource.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextStream>
 #include <QThread>
@@ -23,11 +23,13 @@
 #include <mutex>
 #include <vector>
 
+#include "core/checking/CaseRun.h"
 #include "core/documents/DocumentFile.h"
 #include "core/text/IntegerSyntax.h"
 #include "runner/BatchRun.h"
-#include "runner/CasesFile.h"
 #include "runner/ClassReport.h"
+#include "runner/DiagramExport.h"
+#include "runner/OutputFile.h"
 
 namespace {
 
@@ -50,14 +52,9 @@ int Usage(const QString& message) {
 }
 
 bool CasePassed(const Unit& unit) {
-    if (!unit.runCase || unit.outcome.result != RunOutcome::Result::Stopped) {
-        return false;
-    }
-    QString expected = unit.runCase->expected;
-    if (unit.outcome.machine == u"post") {
-        expected.replace(u'.', u'0');
-    }
-    return UsedPartNotation(unit.outcome) == expected;
+    return unit.runCase &&
+           CasePassed(*unit.runCase, unit.outcome.Kind(),
+                      unit.outcome.result == RunOutcome::Result::Stopped, unit.outcome.tape);
 }
 
 QJsonObject ToJson(const Unit& unit) {
@@ -127,7 +124,8 @@ struct Options {
     std::optional<QString> casesFile;
     int threads = QThread::idealThreadCount();
     bool json = false;
-    QString reportFile;  // --report: the CSV table, when not empty
+    QString reportFile;   // --report: the CSV table, when not empty
+    QString diagramFile;  // --diagram: the picture, when not empty; nothing is run
 };
 
 // Each worker holds a few files open at once (a document, a save's
@@ -181,18 +179,6 @@ QByteArray ReportTable(const Options& options, const QVector<Unit>& units) {
     return ClassReportCsv(heads, rows);
 }
 
-// Writes the table whole or not at all. Returns an error in plain words.
-QString WriteReport(const QString& path, const QByteArray& table) {
-    if (DocumentFile::IsSpecialFile(path)) {
-        return QStringLiteral("not a regular file");
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(table) != table.size() || !file.commit()) {
-        return file.errorString();
-    }
-    return QString();
-}
-
 // Reads the command line into `options`. Returns an exit status when the
 // program is to end at once (help printed, or a usage error reported).
 std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
@@ -233,7 +219,15 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
         QStringLiteral("Also write a CSV table of the results to FILE: one row per document, "
                        "with --cases one column per case."),
         QStringLiteral("FILE"));
-    parser.addOptions({maxSteps, tape, start, carriage, cases, jobs, json, trace, save, report});
+    const QCommandLineOption diagram(
+        QStringLiteral("diagram"),
+        QStringLiteral("Write the picture of the document's program to FILE as SVG, laid out by "
+                       "Graphviz; nothing is run."),
+        QStringLiteral("FILE"));
+    parser.addOptions(
+        {maxSteps, tape, start, carriage, cases, jobs, json, trace, save, report, diagram});
+    const std::vector<const QCommandLineOption*> runOptions = {
+        &maxSteps, &tape, &start, &carriage, &cases, &jobs, &json, &trace, &save, &report};
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
                                  QStringLiteral("FILE..."));
 
@@ -314,6 +308,20 @@ std::optional<int> ReadOptions(int argc, char** argv, Options& options) {
             return Usage(QStringLiteral("--report wants a file name"));
         }
     }
+    if (parser.isSet(diagram)) {
+        options.diagramFile = parser.value(diagram);
+        if (options.diagramFile.isEmpty()) {
+            return Usage(QStringLiteral("--diagram wants a file name"));
+        }
+        // A picture is drawn of one program; an option that would run it
+        // has nothing to act on.
+        const bool runOption = std::any_of(
+            runOptions.begin(), runOptions.end(),
+            [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
+        if (options.files.size() != 1 || runOption) {
+            return Usage(QStringLiteral("--diagram takes one document and no run options"));
+        }
+    }
     return std::nullopt;
 }
 
@@ -329,22 +337,13 @@ std::optional<int> BuildRuns(const Options& options, QVector<Unit>& units) {
         }
         return std::nullopt;
     }
-    // A cases file is held to a document's limits: a device, a pipe or a
-    // huge file is refused before it can block or fill the memory.
     const QString name = DocumentFile::PrintableName(*options.casesFile);
-    QByteArray bytes;
-    const DocumentFile::ReadStatus status =
-        DocumentFile::ReadRegularFile(*options.casesFile, DocumentFile::kMaxDocumentSize, bytes);
+    DocumentFile::ReadStatus status = DocumentFile::ReadStatus::Ok;
+    const CasesFile parsed = ReadCasesFile(*options.casesFile, status);
     if (status != DocumentFile::ReadStatus::Ok) {
         return Usage(QStringLiteral("cannot use the cases file %1: %2")
                          .arg(name, ReadFailureText(status, QString())));
     }
-    if (DocumentFile::CountLines(bytes) > DocumentFile::kMaxDocumentLines) {
-        return Usage(
-            QStringLiteral("cannot use the cases file %1: %2")
-                .arg(name, ReadFailureText(DocumentFile::ReadStatus::TooLarge, QString())));
-    }
-    const CasesFile parsed = ParseCases(QString::fromUtf8(bytes));
     if (!parsed.error.isEmpty()) {
         return Usage(name + QStringLiteral(", ") + parsed.error);
     }
@@ -491,14 +490,20 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status = ReadOptions(argc, argv, options)) {
         return *status;
     }
+    int status = 0;
     QVector<Unit> units;
-    if (const std::optional<int> status = BuildRuns(options, units)) {
-        return *status;
+    if (!options.diagramFile.isEmpty()) {
+        const DiagramExport exported = ExportDiagram(options.files.front(), options.diagramFile);
+        Print(exported.exitStatus == 0 ? stdout : stderr,
+              exported.exitStatus == 0 ? exported.report : exported.error);
+        status = exported.exitStatus;
+    } else if (const std::optional<int> usage = BuildRuns(options, units)) {
+        return *usage;
+    } else {
+        status = RunAndReport(options, units);
     }
-
-    int status = RunAndReport(options, units);
     if (!options.reportFile.isEmpty()) {
-        const QString error = WriteReport(options.reportFile, ReportTable(options, units));
+        const QString error = WriteOutputFile(options.reportFile, ReportTable(options, units));
         if (!error.isEmpty()) {
             Print(stderr, QStringLiteral("zebrin42-run: could not write the report %1: %2")
                               .arg(DocumentFile::PrintableName(options.reportFile), error));

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <functional>
 
@@ -123,6 +124,8 @@ private Q_SLOTS:
     void helpAndVersionNeedNoDisplay_data();
     void helpAndVersionNeedNoDisplay();
     void reportTableForASpreadsheet();
+    void diagramOfADocument_data();
+    void diagramOfADocument();
     void lostOutputAndTightLimits_data();
     void lostOutputAndTightLimits();
 
@@ -293,6 +296,14 @@ void TestRunner::usageErrors_data() {
         << "--save";
     QTest::newRow("unknown option")
         << QStringList{QStringLiteral("--fast"), QStringLiteral("inc.pst")} << "fast";
+    QTest::newRow("diagram of a run")
+        << QStringList{QStringLiteral("--diagram"), QStringLiteral("x.svg"),
+                       QStringLiteral("--tape"), QStringLiteral("1"), QStringLiteral("inc.pst")}
+        << "--diagram takes one document";
+    QTest::newRow("diagram of two documents")
+        << QStringList{QStringLiteral("--diagram"), QStringLiteral("x.svg"),
+                       QStringLiteral("inc.pst"), QStringLiteral("inc.pst")}
+        << "--diagram takes one document";
     // Cases files are held to the documents' limits.
     const QString tooLarge = QStringLiteral("too large: over 8388608 bytes or 2097152 lines");
     QTest::newRow("cases file is a device")
@@ -557,6 +568,70 @@ void TestRunner::reportTableForASpreadsheet() {
                                      Path(QStringLiteral("inc.pst"))});
     QCOMPARE(lost.exitCode, 2);
     QVERIFY2(lost.err.contains(QStringLiteral("could not write the report")), qPrintable(lost.err));
+}
+
+void TestRunner::diagramOfADocument_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("target");  // what stands at the target's name
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");  // the titles in the SVG, in any order, or the error
+    QTest::newRow("Post") << "inc.pst"
+                          << "old file" << 0 << "program 1 2 3 4";
+    QTest::newRow("Turing, by its first bytes") << "binary.dat"
+                                                << "nothing" << 0 << "program Q0 Q1 Q2 Q3 Q4 stop";
+    QTest::newRow("unreadable document") << "junk.pst"
+                                         << "old file" << 2 << "junk.pst cannot be read";
+    QTest::newRow("target a named pipe") << "inc.pst"
+                                         << "pipe" << 2 << "not a regular file";
+    QTest::newRow("target past ulimit -f 0") << "inc.pst"
+                                             << "limited" << 2 << "could not write";
+}
+
+// The picture is written whole through a temporary file, as SVG whose node
+// titles are the states or row numbers; a document that cannot be read or
+// a target that cannot be written is status 2, the previous file kept.
+void TestRunner::diagramOfADocument() {
+    QFETCH(QString, document);
+    QFETCH(QString, target);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.svg"));
+    std::function<void()> inChild;
+    if (target == u"pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (target != u"nothing") {
+        WriteBytes(path, "old");
+    }
+    if (target == u"limited") {
+        inChild = [] {
+            const rlimit none{0, 0};
+            setrlimit(RLIMIT_FSIZE, &none);
+        };
+    }
+    const Finished f = RunRunner({QStringLiteral("--diagram"), path, Path(document)}, inChild);
+    QTEST(f.exitCode, "exitCode");
+    QFETCH(QString, says);
+    if (f.exitCode != 0) {
+        QVERIFY2(f.err.contains(says), qPrintable(f.err));
+        QVERIFY(target == u"pipe" || Contents(path) == "old");
+        return;
+    }
+    QVERIFY2(f.out.value(0).contains(QStringLiteral("written to ") + path),
+             qPrintable(f.out.value(0)));
+    QXmlStreamReader svg(Contents(path));
+    QStringList titles;
+    while (!svg.atEnd()) {
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"title") {
+            const QString title = svg.readElementText();
+            if (!title.contains(u'>')) {
+                titles.append(title);
+            }
+        }
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QStringList expected = says.split(u' ');
+    expected.sort();
+    titles.sort();
+    QCOMPARE(titles, expected);
 }
 
 void TestRunner::lostOutputAndTightLimits_data() {

@@ -269,17 +269,8 @@ bool TapeStore::SameCells(const TapeContents& a, const TapeContents& b) const {
 }
 
 void TapeStore::Restore() {
-    if (!memorised_.present) {
-        return;
+    if (memorised_.present) {
+        PutBack({memorised_.left, memorised_.right, memorised_.zero, memorised_.tape,
+                 memorised_.carriagePos, memorised_.usedMin, memorised_.usedMax});
     }
-    Modified();
-    left_ = memorised_.left;
-    right_ = memorised_.right;
-    zero_ = memorised_.zero;
-    tape_ = memorised_.tape;
-    carriagePos_ = memorised_.carriagePos;
-    usedMin_ = memorised_.usedMin;
-    usedMax_ = memorised_.usedMax;
-    ShowUsedBounds();
-    Changed();
 }

@@ -7,6 +7,8 @@
 #include <QVector>
 #include <optional>
 
+#include "core/documents/DocumentFile.h"
+
 struct RunCase {
     int line = 0;  // 1-based line number in the file
     QString input;
@@ -21,3 +23,9 @@ struct CasesFile {
 };
 
 CasesFile ParseCases(const QString& text);
+
+// Reads and parses the cases file at `path`, held to a document's limits: a
+// device, a pipe or a huge file is refused before it can block or fill the
+// memory. `status` says why a file could not be read; the cases are then
+// empty and `error` is empty too.
+CasesFile ReadCasesFile(const QString& path, DocumentFile::ReadStatus& status);

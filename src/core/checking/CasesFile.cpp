@@ -1,4 +1,4 @@
-#include "runner/CasesFile.h"
+#include "core/checking/CasesFile.h"
 
 #include <QStringList>
 
@@ -48,4 +48,17 @@ CasesFile ParseCases(const QString& text) {
         file.error = QStringLiteral("no cases: expected lines INPUT => EXPECTED");
     }
     return file;
+}
+
+CasesFile ReadCasesFile(const QString& path, DocumentFile::ReadStatus& status) {
+    QByteArray bytes;
+    status = DocumentFile::ReadRegularFile(path, DocumentFile::kMaxDocumentSize, bytes);
+    if (status == DocumentFile::ReadStatus::Ok &&
+        DocumentFile::CountLines(bytes) > DocumentFile::kMaxDocumentLines) {
+        status = DocumentFile::ReadStatus::TooLarge;
+    }
+    if (status != DocumentFile::ReadStatus::Ok) {
+        return {};
+    }
+    return ParseCases(QString::fromUtf8(bytes));
 }

@@ -1,0 +1,77 @@
+#pragma once
+// One run of a machine that already holds its program, as the batch runner
+// and the window's check against cases make it: a tape text written onto the
+// machine, a fresh start through the run controller, the ticks one after
+// another up to a limit, and what the run ended with. Both run on the same
+// step code as a run on screen, with a scripted Ui answering every dialog.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "core/checking/CasesFile.h"
+#include "core/machine/Machine.h"
+#include "core/machine/MachineKind.h"
+
+class ScriptedUi;
+class Workbench;
+
+// Why a case's tape could not be put on the machine.
+struct TapeSetupError {
+    enum class Kind { Unrepresentable, PastEnd, NotPostCell, NotInAlphabet, CarriageOffTape };
+    Kind kind = Kind::PastEnd;
+    QString value;     // the character or the cell
+    QString alphabet;  // NotInAlphabet: the document's alphabet
+
+    QString English() const;  // the runner's words
+    QString Russian() const;  // the window's words
+};
+
+// Writes `text` (tape notation: Post "1" and "0" or ".", Turing symbols with
+// "_" for the blank) onto the current machine's cleared tape from `start`
+// (default: cell 0 for Post, 1 for Turing), puts the carriage on `start` or
+// on `carriage`.
+std::optional<TapeSetupError> PlaceTape(Workbench& bench, const std::optional<QString>& text,
+                                        std::optional<int> start, std::optional<int> carriage);
+
+struct RunResult {
+    enum class End { Stopped, Error, Limit };
+    End end = End::Stopped;
+    qint64 steps = 0;
+    QString message;  // the last dialog's text (an error's message)
+    QString status;   // the message panel at the end
+    int carriage = 0;
+    int usedMin = 0;
+    int usedMax = 0;
+    bool emptyTape = true;
+    QString tape;  // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
+};
+
+// Runs the current machine from a fresh start until it stops, fails or has
+// executed `maxSteps` commands (then broken off as "Прервать" would). With
+// `traceLine`, every tick's "step | message" goes there as it happens.
+RunResult RunToEnd(Workbench& bench, const ScriptedUi& ui, qint64 maxSteps,
+                   const std::function<void(const QString&)>& traceLine = {});
+
+// The used cells of a run's tape (RunResult::tape) in tape notation.
+QString UsedPartNotation(MachineKind kind, const QString& cells);
+
+// Whether a run passed a case: it stopped, and the used part of the tape is
+// the expected one.
+bool CasePassed(const RunCase& runCase, MachineKind kind, bool stopped, const QString& cells);
+
+// What checking one case came to, in the window's words.
+struct CaseOutcome {
+    enum class Verdict { Passed, Failed, Error, Limit, BadCase };
+    Verdict verdict = Verdict::Failed;
+    QString tape;  // the used part obtained, in tape notation
+    qint64 steps = 0;
+    QString message;  // an error's message, or why the case's tape could not be put
+    // "пройден", "не пройден", "ошибка: ...", "превышен предел шагов".
+    QString Text() const;
+};
+
+// Runs one case on a fresh machine of `kind` holding `program` (a copy: the
+// machine shown is not touched, and this may run in a thread of its own).
+CaseOutcome RunAndCheckCase(MachineKind kind, const MachineContents& program,
+                            const RunCase& runCase, qint64 maxSteps);

@@ -1,0 +1,126 @@
+// The Post program's picture. A row is drawn when it holds a command or a
+// jump field, and so is every row a jump reaches: as an error when it holds
+// no command or lies outside the program. The arrows follow the decoded
+// rows, the reading a run executes, so they go where a run would go; a row
+// whose jump field a run would refuse gets no arrow and is listed instead.
+
+#include <map>
+
+#include "core/diagram/DiagramText.h"
+#include "core/diagram/ProgramDiagram.h"
+#include "core/post/PostTable.h"
+
+namespace {
+
+// The command as the table draws it: left and right arrows, "V" for a mark,
+// a double arrow for erasing, "?" with both targets for a jump, "!" to stop.
+QString CommandText(const DecodedPostRow& row, const QString& code) {
+    switch (row.op) {
+        case PostOp::Left:
+            return QStringLiteral("←");
+        case PostOp::Right:
+            return QStringLiteral("→");
+        case PostOp::Mark:
+            return QStringLiteral("V");
+        case PostOp::Erase:
+            return QStringLiteral("↕");
+        case PostOp::Jump:
+            return row.announceValid
+                       ? QStringLiteral("? %1, %2").arg(row.announceFirst).arg(row.announceSecond)
+                       : QStringLiteral("?");
+        case PostOp::Stop:
+            return QStringLiteral("!");
+        case PostOp::Other:
+            return QStringLiteral("код ") + DiagramText::Quoted(code);
+        case PostOp::None:
+            break;
+    }
+    return QStringLiteral("нет команды");
+}
+
+DiagramNode RowNode(qint32 number, const QString& command, DiagramNode::Kind kind, int rows) {
+    DiagramNode node;
+    node.id = QString::number(number);
+    node.kind = kind;
+    node.lines = QStringList{QString::number(number) + QStringLiteral(": ") + command};
+    node.tableRow = number >= 1 && number <= rows ? number : -1;
+    return node;
+}
+
+struct Jump {
+    int row = 0;
+    qint32 target = 0;
+    DiagramBranch branch = DiagramBranch::Always;
+};
+
+}  // namespace
+
+ProgramDiagram BuildPostDiagram(PostTable& table) {
+    ProgramDiagram diagram;
+    diagram.machine = MachineKind::Post;
+    const int rows = table.ProgramRows();
+    std::map<qint32, DiagramNode> nodes;  // by row number, so drawn in order
+    std::vector<Jump> jumps;
+    for (int row = 1; row <= rows; ++row) {
+        const DecodedPostRow& decoded = table.Decoded(row);
+        if (decoded.op == PostOp::None && decoded.jumpEmpty) {
+            continue;
+        }
+        const DiagramNode::Kind kind = decoded.op == PostOp::None   ? DiagramNode::Kind::Error
+                                       : decoded.op == PostOp::Stop ? DiagramNode::Kind::Stop
+                                                                    : DiagramNode::Kind::Row;
+        nodes.emplace(row, RowNode(row, CommandText(decoded, table.Code(row)), kind, rows));
+        if (decoded.op == PostOp::None || decoded.op == PostOp::Stop) {
+            continue;
+        }
+        // A jump is read in its announcement's form, "a,b"; every other
+        // command as execution reads it, one number or two.
+        const bool conditional = decoded.op == PostOp::Jump;
+        if (decoded.jumpEmpty || !(conditional ? decoded.announceValid : decoded.jumpValid)) {
+            const DiagramCell cell{PostTable::ColJump, row, DiagramBranch::Always};
+            const QString where = QStringLiteral("Строка %1: ").arg(row);
+            diagram.problems.push_back(
+                {cell, decoded.jumpEmpty ? where + QStringLiteral("не указан номер отсылки")
+                                         : where + DiagramText::Quoted(table.Jump(row)) +
+                                               QStringLiteral(" — неверно указан номер отсылки")});
+            continue;
+        }
+        if (conditional) {
+            jumps.push_back({row, decoded.announceFirst, DiagramBranch::NoMark});
+            jumps.push_back({row, decoded.announceSecond, DiagramBranch::Mark});
+        } else {
+            jumps.push_back({row, decoded.first, DiagramBranch::Always});
+        }
+    }
+    for (const Jump& jump : jumps) {
+        if (nodes.count(jump.target) == 0) {
+            const bool inside = jump.target >= 1 && jump.target <= rows;
+            nodes.emplace(jump.target, RowNode(jump.target,
+                                               inside ? QStringLiteral("нет команды")
+                                                      : QStringLiteral("нет строки"),
+                                               DiagramNode::Kind::Error, rows));
+        }
+    }
+
+    std::map<qint32, int> indexOf;
+    for (auto& [number, node] : nodes) {
+        indexOf[number] = int(diagram.nodes.size());
+        diagram.nodes.push_back(std::move(node));
+    }
+    for (const Jump& jump : jumps) {
+        const int from = indexOf[jump.row];
+        const int to = indexOf[jump.target];
+        // Both ways of a jump to the same row make one arrow.
+        if (diagram.edges.empty() || diagram.edges.back().from != from ||
+            diagram.edges.back().to != to) {
+            diagram.edges.push_back(DiagramEdge{from, to, {}, {}});
+        }
+        DiagramEdge& edge = diagram.edges.back();
+        if (jump.branch != DiagramBranch::Always) {
+            edge.lines.append(jump.branch == DiagramBranch::Mark ? QStringLiteral("есть метка")
+                                                                 : QStringLiteral("нет метки"));
+        }
+        edge.cells.push_back({PostTable::ColJump, jump.row, jump.branch});
+    }
+    return diagram;
+}

@@ -1,0 +1,47 @@
+#include "runner/DiagramExport.h"
+
+#include "core/diagram/ProgramDiagram.h"
+#include "core/port/ScriptedUi.h"
+#include "core/workbench/Workbench.h"
+#include "layout/DiagramLayout.h"
+#include "runner/BatchRun.h"
+#include "runner/OutputFile.h"
+
+DiagramExport ExportDiagram(const QString& document, const QString& target) {
+    DiagramExport result;
+    const QString name = DocumentFile::PrintableName(document);
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
+    Workbench bench(ui);
+    RunOutcome read;
+    if (!LoadDocument(bench, document, read)) {
+        result.error =
+            QStringLiteral("zebrin42-run: %1 cannot be read: %2").arg(name, read.message);
+        return result;
+    }
+    const ProgramDiagram diagram = bench.Kind() == MachineKind::Post
+                                       ? BuildPostDiagram(bench.Post().table)
+                                       : BuildTuringDiagram(bench.Turing());
+    const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(diagram);
+    if (!svg.error.isEmpty()) {
+        result.error = QStringLiteral("zebrin42-run: cannot draw %1: %2").arg(name, svg.error);
+        return result;
+    }
+    const QString targetName = DocumentFile::PrintableName(target);
+    const QString error = WriteOutputFile(target, svg.bytes);
+    if (!error.isEmpty()) {
+        result.error =
+            QStringLiteral("zebrin42-run: could not write %1: %2").arg(targetName, error);
+        return result;
+    }
+    result.exitStatus = 0;
+    result.report = QStringLiteral("%1: picture of %2 nodes and %3 arrows written to %4")
+                        .arg(name)
+                        .arg(diagram.nodes.size())
+                        .arg(diagram.edges.size())
+                        .arg(targetName);
+    if (!diagram.problems.empty()) {
+        result.report +=
+            QStringLiteral("; %1 left out, listed under it").arg(diagram.problems.size());
+    }
+    return result;
+}
