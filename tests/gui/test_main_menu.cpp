@@ -51,8 +51,9 @@ void TestMainMenu::menusInOrder_data() {
     QTest::newRow("file") << "mmFile"
                           << "&Файл"
                           << "Операции с файлами"
-                          << QStringList{"mmFileNew",    "mmFileOpen", "mmFileSave",
-                                         "mmFileSaveAs", "-",          "mmFileExit"};
+                          << QStringList{"mmFileNew",    "mmFileOpen",     "mmFileSave",
+                                         "mmFileSaveAs", "mmFileExamples", "-",
+                                         "mmFileExit"};
     QTest::newRow("edit") << "mmEdit"
                           << "&Правка"
                           << "Отмена и повтор изменений" << QStringList{"mmEditUndo", "mmEditRedo"};
@@ -101,8 +102,8 @@ void TestMainMenu::menusInOrder_data() {
                                           "mmCommClearAll"};
     QTest::newRow("run") << "mmRun"
                          << "&Пуск"
-                         << "" << QStringList{"mmRunRun",  "mmRunPause",    "-",
-                                              "mmRunStep", "mmRunStepBack", "mmRunBreak"};
+                         << "" << QStringList{"mmRunRun",      "mmRunPause", "-", "mmRunStep",
+                                              "mmRunStepBack", "mmRunBreak", "-", "mmRunCheck"};
     QTest::newRow("speed") << "mmSpeed"
                            << "&Скорость"
                            << "Изменить скорость выполнения алгоритма"
@@ -244,6 +245,8 @@ void TestMainMenu::itemsAsWritten_data() {
         {"mmRunStepBack", "Шаг назад", "Shift+F8", "Вернуть машину на шаг назад", true, false,
          false},
         {"mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма", true, false, false},
+        {"mmRunCheck", "Проверить по тестам", "Ctrl+F9", "Проверить программу на тестах из файла",
+         true, true, false},
         {"mmSpeed5", "Очень быстро", "", speed, true, true, false},
         {"mmSpeed4", "Быстро", "", speed, true, true, false},
         {"mmSpeed3", "Средне", "", speed, true, true, true},

@@ -126,10 +126,10 @@ MachineKind KindToRead(const QString& path) {
         path.endsWith(u".tur", Qt::CaseInsensitive) ? MachineKind::Turing : MachineKind::Post);
 }
 
-void OpenPath(Workbench& bench, const QString& path) {
+bool OpenPath(Workbench& bench, const QString& path) {
     BreakActiveRun(bench);
     if (!MayDiscard(bench)) {
-        return;
+        return false;
     }
     const bool post = IsPost(bench);
     bench.SetStatusText(Workbench::PanelMessage, QString());
@@ -141,6 +141,15 @@ void OpenPath(Workbench& bench, const QString& path) {
         // replaced without a question so that nothing is written over it.
         MakeUntitled(bench);
     }
+    return read;
+}
+
+bool OpenExample(Workbench& bench, const QString& path) {
+    if (!OpenPath(bench, path)) {
+        return false;
+    }
+    bench.Current().SetDocument(MachineDocument::Untitled(), false);
+    return true;
 }
 
 bool Save(Workbench& bench) {

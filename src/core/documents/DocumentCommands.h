@@ -41,7 +41,11 @@ MachineKind KindToRead(const QString& path);
 // the save question for unsaved work, then reads the document into the
 // current machine; a document that cannot be read leaves it empty and
 // untitled, with the reader's message shown.
-void OpenPath(Workbench& bench, const QString& path);
+// Returns whether the document was read.
+bool OpenPath(Workbench& bench, const QString& path);
+// An example opened as Open would, then made untitled, so that Save asks
+// for a name instead of writing into the folder it was installed in.
+bool OpenExample(Workbench& bench, const QString& path);
 
 void ClearStatement(Workbench& bench);  // mmCommClearUslClick
 void ClearComments(Workbench& bench);   // mmCommClearCommClick

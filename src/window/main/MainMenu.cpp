@@ -81,6 +81,9 @@ const Row kRows[] = {
     Item(&M::saveAction, "mmFileSave", "Сохранить", "F2", "Записать файл машины Поста на диск"),
     Item(&M::saveAsAction, "mmFileSaveAs", "Сохранить как...", "",
          "Записать файл машины Поста на диск с новым именем"),
+    // Beyond the original menu: the installed examples, by their titles.
+    Sub(&M::examplesMenu, "mmFileExamples", "Примеры"),
+    End(),
     Sep(),
     Item(&M::exitAction, "mmFileExit", "Выход", "", "Выйти из программы Zebrin42"),
     End(),
@@ -168,6 +171,10 @@ const Row kRows[] = {
     Item(&M::stepBackAction, "mmRunStepBack", "Шаг назад", "Shift+F8", kStepBackHint, Disabled),
     Item(&M::breakAction, "mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма",
          Disabled),
+    // Beyond the original menu: every case of a cases file, run on a copy.
+    Sep(),
+    Item(&M::checkCasesAction, "mmRunCheck", "Проверить по тестам", "Ctrl+F9",
+         "Проверить программу на тестах из файла"),
     End(),
 
     Top(&M::speedMenu, "mmSpeed", "&Скорость", kSpeedHint),

@@ -49,6 +49,7 @@ public:
     QMenu* viewMenu = nullptr;
     QMenu* commandsMenu = nullptr;
     QMenu* clearMenu = nullptr;
+    QMenu* examplesMenu = nullptr;  // a submenu of fileMenu
     QMenu* runMenu = nullptr;
     QMenu* speedMenu = nullptr;
     QMenu* helpMenu = nullptr;
@@ -99,6 +100,7 @@ public:
     QAction* stepAction = nullptr;
     QAction* stepBackAction = nullptr;
     QAction* breakAction = nullptr;
+    QAction* checkCasesAction = nullptr;
 
     // Each speed item carries its level (1 to 5) as its data().
     QAction* speedVeryFastAction = nullptr;

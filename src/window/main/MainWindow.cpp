@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/checking/CaseRun.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 #include "core/run/RunController.h"
@@ -20,6 +22,7 @@
 #include "core/workbench/InterpreterSwitch.h"
 #include "window/main/CommandWiring.h"
 #include "window/main/EditHistory.h"
+#include "window/main/ExampleMenu.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainToolBar.h"
 #include "window/main/ViewToggles.h"
@@ -30,6 +33,7 @@
 #include "window/turing/TuringTableView.h"
 
 #include "window/dialogs/AboutDialog.h"
+#include "window/dialogs/CaseCheckDialog.h"
 #include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/HelpWindow.h"
 #include "window/dialogs/MessageDialog.h"
@@ -50,6 +54,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     help_ = new HelpWindow(this);
     wiring_ = new CommandWiring(*this);
     history_ = new EditHistory(bench_, *Bars().Menu().undoAction, *Bars().Menu().redoAction, this);
+    ExampleMenu::Fill(*Bars().Menu().examplesMenu, ExampleMenu::Find(ExampleMenu::Folder()),
+                      [this](const QString& path) { OpenExample(path); });
+    connect(Bars().Menu().checkCasesAction, &QAction::triggered, this,
+            &MainWindow::CheckAgainstCases);
+    // Another document in a machine is no longer the example it held.
+    for (Machine* machine :
+         {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {
+        auto forget = [this, machine] {
+            exampleOf_[machine->Kind() == MachineKind::Post ? 0 : 1].clear();
+        };
+        connect(machine, &Machine::DocumentLoaded, this, forget);
+        connect(machine, &Machine::DocumentCleared, this, forget);
+    }
 
     connect(&bench_.RunControl(), &RunController::ControlsChanged, this,
             &MainWindow::ApplyControls);
@@ -195,6 +212,84 @@ void MainWindow::OpenDocument(const QString& path) {
     DocumentCommands::OpenPath(bench_, path);
 }
 
+void MainWindow::OpenExample(const QString& path) {
+    const MachineKind kind = DocumentCommands::KindToRead(path);
+    if (kind == MachineKind::Post) {
+        ChoosePostMachine();
+    } else {
+        ChooseTuringMachine();
+    }
+    if (DocumentCommands::OpenExample(bench_, path)) {
+        exampleOf_[kind == MachineKind::Post ? 0 : 1] = path;
+    }
+}
+
+QString MainWindow::CasesPathOf(MachineKind kind) const {
+    const Machine& machine = const_cast<Workbench&>(bench_).MachineOf(kind);
+    for (const QString& document :
+         {machine.document.hasFileName ? machine.document.fileName : QString(),
+          exampleOf_[kind == MachineKind::Post ? 0 : 1]}) {
+        if (document.isEmpty()) {
+            continue;
+        }
+        const QFileInfo info(document);
+        const QString cases =
+            info.dir().filePath(info.completeBaseName() + QStringLiteral(".cases"));
+        if (QFileInfo(cases).isFile()) {
+            return cases;
+        }
+    }
+    return {};
+}
+
+void MainWindow::CheckAgainstCases() {
+    const MachineKind kind = bench_.Kind();
+    if (bench_.RunControl().Active(bench_.Current())) {
+        return;
+    }
+    history_->Flush();
+    QString path = CasesPathOf(kind);
+    if (path.isEmpty()) {
+        path = AskOpenFileName({QStringLiteral("Файл тестов"), QStringLiteral("Тесты|*.cases"),
+                                QStringLiteral("cases"), QStringLiteral("*.cases")});
+        if (path.isEmpty()) {
+            return;
+        }
+    }
+    DocumentFile::ReadStatus status = DocumentFile::ReadStatus::Ok;
+    const CasesFile cases = ReadCasesFile(path, status);
+    if (status != DocumentFile::ReadStatus::Ok || !cases.error.isEmpty()) {
+        Beep();
+        ShowMessageDialog(QStringLiteral("Проверка по тестам"),
+                          status != DocumentFile::ReadStatus::Ok
+                              ? QStringLiteral("Файл тестов не удалось прочитать: ") + path
+                              : QStringLiteral("Ошибка в файле тестов: ") + cases.error,
+                          QStringLiteral("Ок"), 315, 90);
+        return;
+    }
+    CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
+                           this);
+    dialog.Start();
+    dialog.exec();
+    if (dialog.Chosen()) {
+        LoadCase(*dialog.Chosen());
+    }
+}
+
+void MainWindow::LoadCase(const RunCase& runCase) {
+    Machine& machine = bench_.Current();
+    machine.NameEdit(QStringLiteral("загрузка теста"));
+    bench_.NoteEdit();
+    if (PlaceTape(bench_, runCase.input, runCase.start, runCase.carriage)) {
+        return;  // the dialog showed why this case cannot be put on the tape
+    }
+    bench_.RunControl().RefreshBoundButtons();
+    bench_.SetStatusText(
+        Workbench::PanelMessage,
+        QStringLiteral("Тест из строки %1 на ленте. F8 - выполнить по шагам").arg(runCase.line));
+    CurrentTable()->setFocus();
+}
+
 void MainWindow::ChooseTuringMachine() {
     const bool wasTuring = bench_.Kind() == MachineKind::Turing;
     Bars().Menu().turingMachineAction->setChecked(true);
@@ -236,6 +331,8 @@ void MainWindow::ApplyControls() {
         panel5_->setEnabled(true);
         bars_->ApplyControls(c);
     }
+    Bars().Menu().checkCasesAction->setEnabled(!c.boundScroll &&
+                                               !bench_.RunControl().Active(bench_.Current()));
     Bars().Menu().stepBackAction->setStatusTip(
         MainMenu::StepBackHint(bench_.RunControl().HistoryTrimmed(bench_.Current())));
     if (c.busy != busyShown_) {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "core/checking/CasesFile.h"
 #include "core/port/Ui.h"
 #include "core/workbench/Workbench.h"
 
@@ -73,6 +74,11 @@ public Q_SLOTS:
     // machine its first bytes name becomes current and opens it as File >
     // Open would.
     void OpenDocument(const QString& path);
+    // An example from "Примеры": its machine becomes current and opens it
+    // untitled; its cases file is remembered for the check.
+    void OpenExample(const QString& path);
+    // "Проверить по тестам" (Ctrl+F9).
+    void CheckAgainstCases();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,6 +115,13 @@ private:
     PostTableView* postTable_ = nullptr;
     TuringTablePanel* turingPanel_ = nullptr;
 
+    // The cases file the check uses: beside the document, else the
+    // example's own, else one asked for.
+    QString CasesPathOf(MachineKind kind) const;
+    void LoadCase(const RunCase& runCase);
+
+    // The example each machine holds untitled, while it holds it.
+    std::array<QString, 2> exampleOf_;
     bool firstTuringEntry_ = true;  // FirstTuringEntry
     bool busyShown_ = false;
 };

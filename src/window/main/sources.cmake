@@ -1,6 +1,7 @@
 list(APPEND ZEBRIN_GUI_SOURCES
     window/main/Bevel.cpp window/main/Bevel.h
     window/main/Desktop.cpp window/main/Desktop.h
+    window/main/ExampleMenu.cpp window/main/ExampleMenu.h
     window/main/EditHistory.cpp window/main/EditHistory.h
     window/main/CommandWiring.cpp window/main/CommandWiring.h
     window/main/ToolButton.cpp window/main/ToolButton.h

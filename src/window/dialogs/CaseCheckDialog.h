@@ -1,0 +1,65 @@
+#pragma once
+// "Проверить по тестам": runs every case of a cases file on a copy of the
+// current machine's program in a thread of its own, so the window stays
+// responsive; a progress bar counts the cases done and "Отмена" stops the
+// check. The table then shows each case: its line, input, expected tape,
+// result, the tape obtained and the steps. A double click on a case closes
+// the dialog with that case chosen, for the window to put its tape on the
+// machine.
+
+#include <QDialog>
+#include <QVector>
+#include <atomic>
+#include <optional>
+
+#include "core/checking/CaseRun.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QThread;
+
+class CaseCheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The runner's step limit.
+    static constexpr qint64 kMaxSteps = 1000000;
+
+    CaseCheckDialog(MachineKind kind, const MachineContents& program, QVector<RunCase> cases,
+                    const QString& casesName, QWidget* parent = nullptr);
+    ~CaseCheckDialog() override;
+
+    // Starts the check; the dialog is then shown with exec() or show().
+    void Start();
+    bool Finished() const { return done_ == cases_.size() || cancelled_; }
+    int Passed() const { return passed_; }
+    const QVector<CaseOutcome>& Outcomes() const { return outcomes_; }
+    // The case double-clicked, when the dialog closed by one.
+    std::optional<RunCase> Chosen() const { return chosen_; }
+    QTableWidget* Table() const { return table_; }
+
+Q_SIGNALS:
+    void CheckFinished();
+
+private:
+    void CaseDone(int index, const CaseOutcome& outcome);
+    void Choose(int row);
+    void CancelOrClose();
+    void ShowSummary();
+
+    MachineKind kind_;
+    MachineContents program_;
+    QVector<RunCase> cases_;
+    QVector<CaseOutcome> outcomes_;
+    int done_ = 0;
+    int passed_ = 0;
+    bool cancelled_ = false;
+    std::atomic<bool> stop_{false};
+    std::optional<RunCase> chosen_;
+    QThread* worker_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QPushButton* button_ = nullptr;
+};
