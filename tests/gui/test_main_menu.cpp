@@ -48,12 +48,12 @@ void TestMainMenu::menusInOrder_data() {
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QStringList>("items");
 
-    QTest::newRow("file") << "mmFile"
-                          << "&Файл"
-                          << "Операции с файлами"
-                          << QStringList{"mmFileNew",    "mmFileOpen",     "mmFileSave",
-                                         "mmFileSaveAs", "mmFileExamples", "-",
-                                         "mmFileExit"};
+    QTest::newRow("file")
+        << "mmFile"
+        << "&Файл"
+        << "Операции с файлами"
+        << QStringList{"mmFileNew",      "mmFileOpen",          "mmFileSave", "mmFileSaveAs",
+                       "mmFileExamples", "mmFileExportDiagram", "-",          "mmFileExit"};
     QTest::newRow("edit") << "mmEdit"
                           << "&Правка"
                           << "Отмена и повтор изменений" << QStringList{"mmEditUndo", "mmEditRedo"};
@@ -65,7 +65,7 @@ void TestMainMenu::menusInOrder_data() {
                           << "&Вид"
                           << "Настройки интерфейса программы"
                           << QStringList{"mmViewToolBar", "mmViewUslovie", "mmViewAlf",
-                                         "mmViewSost"};
+                                         "mmViewSost", "mmViewDiagram"};
     QTest::newRow("commands") << "mmComm"
                               << "&Команды"
                               << ""
@@ -192,6 +192,8 @@ void TestMainMenu::itemsAsWritten_data() {
         {"mmFileSave", "Сохранить", "F2", "Записать файл машины Поста на диск", true, true, false},
         {"mmFileSaveAs", "Сохранить как...", "",
          "Записать файл машины Поста на диск с новым именем", true, true, false},
+        {"mmFileExportDiagram", "Экспорт диаграммы...", "",
+         "Записать диаграмму программы в файл SVG или PNG", true, true, false},
         {"mmFileExit", "Выход", "", "Выйти из программы Zebrin42", true, true, false},
         {"mmEditUndo", "Отменить", "Ctrl+Z", "Отменить последнее изменение", true, false, false},
         {"mmEditRedo", "Повторить", "Ctrl+Y", "Повторить отмененное изменение", true, false, false},
@@ -205,6 +207,7 @@ void TestMainMenu::itemsAsWritten_data() {
          true, false},
         {"mmViewSost", "Строка состояния", "", "Скрыть/ показать строку состояния", true, true,
          true},
+        {"mmViewDiagram", "Диаграмма", "F6", "Показать диаграмму программы", true, true, false},
         {"mmCommLeft", "Каретка влево", "", "Сдвинуть каретку влево на одну ячейку", true, true,
          false},
         {"mmCommRight", "Каретка вправо", "", "Сдвинуть каретку вправо на одну ячейку", true, true,

@@ -84,6 +84,8 @@ const Row kRows[] = {
     // Beyond the original menu: the installed examples, by their titles.
     Sub(&M::examplesMenu, "mmFileExamples", "Примеры"),
     End(),
+    Item(&M::exportDiagramAction, "mmFileExportDiagram", "Экспорт диаграммы...", "",
+         "Записать диаграмму программы в файл SVG или PNG"),
     Sep(),
     Item(&M::exitAction, "mmFileExit", "Выход", "", "Выйти из программы Zebrin42"),
     End(),
@@ -111,6 +113,9 @@ const Row kRows[] = {
          "Скрыть/ показать редактор \"Внешний алфавит\"", Checkable | Hidden),
     Item(&M::viewStatusBarAction, "mmViewSost", "Строка состояния", "",
          "Скрыть/ показать строку состояния", Checkable | Checked),
+    // Beyond the original menu: the program drawn as a graph, beside the table.
+    Item(&M::viewDiagramAction, "mmViewDiagram", "Диаграмма", "F6", "Показать диаграмму программы",
+         Checkable),
     End(),
 
     Top(&M::commandsMenu, "mmComm", "&Команды"),

@@ -58,6 +58,7 @@ public:
     QAction* openAction = nullptr;
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
+    QAction* exportDiagramAction = nullptr;
     QAction* exitAction = nullptr;
 
     QAction* undoAction = nullptr;
@@ -71,6 +72,7 @@ public:
     QAction* viewStatementAction = nullptr;
     QAction* viewAlphabetAction = nullptr;
     QAction* viewStatusBarAction = nullptr;
+    QAction* viewDiagramAction = nullptr;
 
     QAction* carriageLeftAction = nullptr;
     QAction* carriageRightAction = nullptr;

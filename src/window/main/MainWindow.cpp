@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -20,6 +22,7 @@
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/InterpreterSwitch.h"
+#include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandWiring.h"
 #include "window/main/EditHistory.h"
 #include "window/main/ExampleMenu.h"
@@ -58,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
                       [this](const QString& path) { OpenExample(path); });
     connect(Bars().Menu().checkCasesAction, &QAction::triggered, this,
             &MainWindow::CheckAgainstCases);
+    BuildDiagram();
     // Another document in a machine is no longer the example it held.
     for (Machine* machine :
          {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {
@@ -210,6 +214,61 @@ void MainWindow::OpenDocument(const QString& path) {
         ChooseTuringMachine();
     }
     DocumentCommands::OpenPath(bench_, path);
+}
+
+void MainWindow::BuildDiagram() {
+    diagramDock_ = new QDockWidget(QStringLiteral("Диаграмма"), this);
+    diagramDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    diagram_ = new DiagramPanel(bench_, diagramDock_);
+    diagramDock_->setWidget(diagram_);
+    addDockWidget(Qt::RightDockWidgetArea, diagramDock_);
+    diagramDock_->hide();
+    QAction* item = Bars().Menu().viewDiagramAction;
+    // The window grows by the panel and shrinks back, so the tape and the
+    // table keep their width; the panel keeps the width it was left with.
+    connect(item, &QAction::toggled, this, [this](bool on) {
+        if (on == !diagramDock_->isHidden()) {
+            return;
+        }
+        const int extra =
+            diagramWidth_ + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+        if (!on) {
+            diagramWidth_ = diagramDock_->width();
+        }
+        diagramDock_->setVisible(on);
+        if (on) {
+            resizeDocks({diagramDock_}, {diagramWidth_}, Qt::Horizontal);
+        }
+        if (!isMaximized() && !isFullScreen()) {
+            resize(width() + (on ? extra : -extra), height());
+        }
+    });
+    // The dock's own close button unchecks the item; the hint says what the
+    // item would do, as the other view items' hints do.
+    connect(diagramDock_, &QDockWidget::visibilityChanged, this, [this, item] {
+        const bool shown = !diagramDock_->isHidden();
+        item->setChecked(shown);
+        item->setStatusTip(shown ? QStringLiteral("Скрыть диаграмму программы")
+                                 : QStringLiteral("Показать диаграмму программы"));
+    });
+    connect(Bars().Menu().exportDiagramAction, &QAction::triggered, this,
+            &MainWindow::ExportDiagram);
+}
+
+void MainWindow::ExportDiagram() {
+    const QString path =
+        AskSaveFileName({QStringLiteral("Экспорт диаграммы"), QStringLiteral("Рисунок SVG|*.svg"),
+                         QStringLiteral("svg"), QStringLiteral("*.svg")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString error = diagram_->Export(path);
+    if (!error.isEmpty()) {
+        Beep();
+        ShowMessageDialog(QStringLiteral("Экспорт диаграммы"),
+                          QStringLiteral("Диаграмма не записана: ") + error, QStringLiteral("Ок"),
+                          315, 90);
+    }
 }
 
 void MainWindow::OpenExample(const QString& path) {

@@ -18,6 +18,8 @@ class QStackedWidget;
 class AboutDialog;
 class CommandWiring;
 class EditHistory;
+class DiagramPanel;
+class QDockWidget;
 class MessageDialog;
 class HelpWindow;
 class CommandBars;
@@ -53,6 +55,9 @@ public:
     CommandBars& Bars() const { return *bars_; }
     // Undo and redo of each machine's edits.
     EditHistory& History() const { return *history_; }
+    // The program's picture, in a dock beside the table, hidden at start.
+    DiagramPanel* Diagram() const { return diagram_; }
+    QDockWidget* DiagramDock() const { return diagramDock_; }
 
     QWidget* StatementPanel() const { return panel1_; }          // Panel1
     QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
@@ -79,6 +84,8 @@ public Q_SLOTS:
     void OpenExample(const QString& path);
     // "Проверить по тестам" (Ctrl+F9).
     void CheckAgainstCases();
+    // "Экспорт диаграммы...".
+    void ExportDiagram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +93,7 @@ protected:
 
 private:
     void BuildStatusBar();
+    void BuildDiagram();
     void BuildRegions();
     QPlainTextEdit* BuildStatement(Machine& machine, const QString& hint);
     void ApplyControls();
@@ -105,6 +113,9 @@ private:
     CommandBars* bars_ = nullptr;
     CommandWiring* wiring_ = nullptr;
     EditHistory* history_ = nullptr;
+    DiagramPanel* diagram_ = nullptr;
+    QDockWidget* diagramDock_ = nullptr;
+    int diagramWidth_ = 300;
 
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* postStatement_ = nullptr;

@@ -1,0 +1,232 @@
+#include "window/diagram/DiagramCanvas.h"
+
+#include <QLineF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+
+const QColor kInk(0x20, 0x20, 0x20);
+const QColor kError(0xc0, 0x20, 0x20);
+const QColor kCurrentFill(0xff, 0xe0, 0x8a);
+const QColor kTaken(0xd0, 0x50, 0x00);
+
+QFont LabelFont(double size) {
+    QFont font(DiagramLayout::kFontName);
+    font.setPixelSize(int(size));
+    return font;
+}
+
+// The lines of a label centred in `box`.
+void DrawLines(QPainter& painter, const QRectF& box, const QStringList& lines,
+               Qt::Alignment align) {
+    painter.drawText(box, int(align | Qt::AlignVCenter), lines.join(u'\n'));
+}
+
+void DrawArrowHead(QPainter& painter, const QPointF& base, const QPointF& tip) {
+    const QLineF axis(base, tip);
+    if (axis.length() <= 0) {
+        return;
+    }
+    const QPointF unit = (tip - base) / axis.length();
+    const QPointF side(-unit.y(), unit.x());
+    const double half = axis.length() * 0.35;
+    const QPointF head[3] = {tip, base + side * half, base - side * half};
+    painter.drawPolygon(head, 3);
+}
+
+}  // namespace
+
+DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, Qt::white);
+    setPalette(ground);
+    setMouseTracking(false);
+}
+
+void DiagramCanvas::SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry geometry) {
+    diagram_ = std::move(diagram);
+    geometry_ = std::move(geometry);
+    if (node_ >= int(diagram_.nodes.size())) {
+        node_ = -1;
+    }
+    if (edge_ >= int(diagram_.edges.size())) {
+        edge_ = -1;
+    }
+    SetScale(scale_);
+    update();
+}
+
+QSizeF DiagramCanvas::PictureSize() const {
+    if (!geometry_.Ok()) {
+        return {};
+    }
+    return geometry_.bounds.size() + QSizeF(2 * kMargin, 2 * kMargin);
+}
+
+void DiagramCanvas::SetScale(double scale) {
+    scale_ = scale;
+    const QSizeF size = PictureSize() * scale_;
+    setFixedSize(std::max(1, int(std::ceil(size.width()))),
+                 std::max(1, int(std::ceil(size.height()))));
+    update();
+}
+
+void DiagramCanvas::SetHighlight(int node, int edge) {
+    if (node == node_ && edge == edge_) {
+        return;
+    }
+    node_ = node;
+    edge_ = edge;
+    update();
+}
+
+int DiagramCanvas::NodeAt(const QPoint& at) const {
+    if (!geometry_.Ok() || scale_ <= 0) {
+        return -1;
+    }
+    const QPointF point =
+        QPointF(at) / scale_ + geometry_.bounds.topLeft() - QPointF(kMargin, kMargin);
+    for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
+        const DiagramLayout::NodeBox& box = geometry_.nodes[i];
+        if (QRectF(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2), box.size)
+                .contains(point)) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+QImage DiagramCanvas::Render(double scale) const {
+    const QSizeF size = PictureSize() * scale;
+    QImage image(std::max(1, int(std::ceil(size.width()))),
+                 std::max(1, int(std::ceil(size.height()))), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Paint(painter, scale);
+    return image;
+}
+
+void DiagramCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Paint(painter, scale_);
+}
+
+void DiagramCanvas::Paint(QPainter& painter, double scale) const {
+    if (!geometry_.Ok() || geometry_.nodes.size() != diagram_.nodes.size() ||
+        geometry_.edges.size() != diagram_.edges.size()) {
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(scale, scale);
+    painter.translate(QPointF(kMargin, kMargin) - geometry_.bounds.topLeft());
+    const QFont font = LabelFont(DiagramLayout::kFontSize);
+    const QFont small = LabelFont(DiagramLayout::kNoteFontSize);
+
+    for (std::size_t i = 0; i < geometry_.edges.size(); ++i) {
+        const DiagramLayout::EdgePath& path = geometry_.edges[i];
+        const bool taken = int(i) == edge_;
+        const QColor colour = taken ? kTaken : kInk;
+        painter.setPen(QPen(colour, taken ? 2.2 : 1));
+        for (const DiagramLayout::EdgeCurve& curve : path.curves) {
+            if (curve.points.empty()) {
+                continue;
+            }
+            QPainterPath line(curve.points.front());
+            for (std::size_t p = 1; p + 2 < curve.points.size(); p += 3) {
+                line.cubicTo(curve.points[p], curve.points[p + 1], curve.points[p + 2]);
+            }
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(line);
+            painter.setBrush(colour);
+            if (curve.endArrow) {
+                DrawArrowHead(painter, curve.points.back(), *curve.endArrow);
+            }
+            if (curve.startArrow) {
+                DrawArrowHead(painter, curve.points.front(), *curve.startArrow);
+            }
+        }
+        if (!path.labelSize.isEmpty()) {
+            painter.setFont(font);
+            painter.setPen(colour);
+            const QRectF box(
+                path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
+                path.labelSize);
+            DrawLines(painter, box, diagram_.edges[i].lines, Qt::AlignHCenter);
+        }
+    }
+
+    for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
+        const DiagramLayout::NodeBox& box = geometry_.nodes[i];
+        const DiagramNode& node = diagram_.nodes[i];
+        const bool error = node.kind == DiagramNode::Kind::Error;
+        const bool current = int(i) == node_;
+        QPen pen(error ? kError : kInk, current ? 2.2 : 1);
+        if (error) {
+            pen.setStyle(Qt::DashLine);
+        }
+        painter.setPen(pen);
+        painter.setBrush(current ? kCurrentFill : QColor(Qt::white));
+        const QRectF rect(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2),
+                          box.size);
+        const QRectF inner = rect.adjusted(3, 3, -3, -3);
+        switch (box.shape) {
+            case DiagramLayout::NodeShape::Ellipse:
+                painter.drawEllipse(rect);
+                break;
+            case DiagramLayout::NodeShape::DoubleEllipse:
+                painter.drawEllipse(rect);
+                painter.drawEllipse(inner);
+                break;
+            case DiagramLayout::NodeShape::Box:
+                painter.drawRect(rect);
+                break;
+            case DiagramLayout::NodeShape::DoubleBox:
+                painter.drawRect(rect);
+                painter.drawRect(inner);
+                break;
+        }
+        painter.setPen(error ? kError : kInk);
+        painter.setFont(
+            node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing ? small
+                                                                                            : font);
+        DrawLines(painter, rect, node.lines, Qt::AlignHCenter);
+    }
+
+    if (!geometry_.noteLines.isEmpty()) {
+        painter.setFont(small);
+        painter.setPen(kError);
+        const QRectF box(geometry_.noteCentre - QPointF(geometry_.noteSize.width() / 2,
+                                                        geometry_.noteSize.height() / 2),
+                         geometry_.noteSize);
+        DrawLines(painter, box, geometry_.noteLines, Qt::AlignLeft);
+    }
+}
+
+void DiagramCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const int node = NodeAt(event->position().toPoint());
+        if (node >= 0) {
+            Q_EMIT NodeClicked(node);
+            return;
+        }
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void DiagramCanvas::wheelEvent(QWheelEvent* event) {
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y() / 120;
+        if (steps != 0) {
+            Q_EMIT ZoomRequested(steps);
+        }
+        event->accept();
+        return;
+    }
+    event->ignore();  // the scroll area scrolls
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Draws a program's picture with QPainter from its Graphviz layout: node
+// outlines, arrows as the layout's Bézier curves with their heads, labels in
+// the layout's font, the problems listed under the picture. The current
+// state or row of a run and the arrow it just took are drawn highlighted.
+// The scale is the owner's: the canvas takes the size of the picture at it.
+
+#include <QWidget>
+
+#include "core/diagram/ProgramDiagram.h"
+#include "layout/DiagramLayout.h"
+
+class DiagramCanvas : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr double kMargin = 8;
+
+    explicit DiagramCanvas(QWidget* parent = nullptr);
+
+    // A new picture; `geometry` is its layout (kept when only texts
+    // changed, so node i and edge i stand where they stood).
+    void SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry geometry);
+    const ProgramDiagram& Diagram() const { return diagram_; }
+    const DiagramLayout::Geometry& Geometry() const { return geometry_; }
+
+    void SetScale(double scale);
+    double Scale() const { return scale_; }
+    // The picture's size in points, margins included.
+    QSizeF PictureSize() const;
+
+    // The node and edge drawn highlighted, -1 for none.
+    void SetHighlight(int node, int edge);
+    int HighlightedNode() const { return node_; }
+    int HighlightedEdge() const { return edge_; }
+
+    // The node under a point of the canvas, -1 for none.
+    int NodeAt(const QPoint& at) const;
+    // The picture at `scale` (1 point = `scale` pixels) on a white ground.
+    QImage Render(double scale) const;
+
+Q_SIGNALS:
+    void NodeClicked(int node);
+    // Ctrl+wheel: the owner changes the scale by `steps` notches.
+    void ZoomRequested(int steps);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void Paint(QPainter& painter, double scale) const;
+
+    ProgramDiagram diagram_;
+    DiagramLayout::Geometry geometry_;
+    double scale_ = 1;
+    int node_ = -1;
+    int edge_ = -1;
+};

@@ -1,0 +1,222 @@
+#include "window/diagram/DiagramPanel.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+#include "window/diagram/DiagramCanvas.h"
+
+namespace {
+
+constexpr double kMinScale = 0.1;
+constexpr double kMaxScale = 4;
+constexpr double kZoomStep = 1.25;
+
+}  // namespace
+
+DiagramPanel::DiagramPanel(Workbench& bench, QWidget* parent) : QWidget(parent), bench_(bench) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(2, 2, 2, 2);
+    message_ = new QLabel(this);
+    message_->setWordWrap(true);
+    message_->hide();
+    column->addWidget(message_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Base);
+    canvas_ = new DiagramCanvas(scroll_);
+    canvas_->setToolTip(
+        QStringLiteral("Щелчок по вершине выделяет её в таблице; Ctrl+колесо — масштаб"));
+    scroll_->setWidget(canvas_);
+    column->addWidget(scroll_, 1);
+    auto* bottom = new QHBoxLayout;
+    auto* fit = new QPushButton(QStringLiteral("По размеру"), this);
+    fit->setToolTip(QStringLiteral("Уместить диаграмму в панели"));
+    bottom->addWidget(fit);
+    scaleLabel_ = new QLabel(this);
+    bottom->addWidget(scaleLabel_, 1);
+    column->addLayout(bottom);
+
+    later_.setSingleShot(true);
+    later_.setInterval(0);
+    connect(&later_, &QTimer::timeout, this, &DiagramPanel::RebuildNow);
+    connect(fit, &QPushButton::clicked, this, &DiagramPanel::FitToPanel);
+    connect(canvas_, &DiagramCanvas::NodeClicked, this, &DiagramPanel::SelectNode);
+    connect(canvas_, &DiagramCanvas::ZoomRequested, this, &DiagramPanel::ZoomBy);
+    for (TextTable* table : {static_cast<TextTable*>(&bench.Post().table),
+                             static_cast<TextTable*>(&bench.Turing().table)}) {
+        connect(table, &TextTable::CellChanged, this, &DiagramPanel::Schedule);
+        connect(table, &TextTable::LayoutChanged, this, &DiagramPanel::Schedule);
+    }
+    connect(&bench.Turing(), &TuringMachine::AlphabetTextChanged, this, &DiagramPanel::Schedule);
+    connect(&bench, &Workbench::TitleChanged, this, &DiagramPanel::Schedule);
+    connect(&bench.RunControl(), &RunController::RunViewChanged, this, &DiagramPanel::FollowRun);
+}
+
+void DiagramPanel::Schedule() {
+    dirty_ = true;
+    if (isVisible()) {
+        later_.start();
+    }
+}
+
+void DiagramPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (dirty_) {
+        RebuildNow();
+    }
+}
+
+void DiagramPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fit_) {
+        FitToPanel();
+    }
+}
+
+void DiagramPanel::RebuildNow() {
+    later_.stop();
+    dirty_ = false;
+    const MachineKind kind = bench_.Kind();
+    ProgramDiagram diagram = kind == MachineKind::Post ? BuildPostDiagram(bench_.Post().table)
+                                                       : BuildTuringDiagram(bench_.Turing());
+    QByteArray shape = diagram.ShapeKey();
+    if (kind == shownKind_ && shape == shape_ && canvas_->Geometry().Ok() &&
+        canvas_->Geometry().nodes.size() == diagram.nodes.size()) {
+        // Only texts changed: the layout stays, the labels follow.
+        DiagramLayout::Geometry geometry = canvas_->Geometry();
+        geometry.noteLines = DiagramLayout::NoteLines(diagram);
+        canvas_->SetPicture(std::move(diagram), std::move(geometry));
+    } else {
+        DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
+        ++layouts_;
+        message_->setVisible(!geometry.Ok());
+        message_->setText(geometry.Ok()
+                              ? QString()
+                              : QStringLiteral("Диаграмму нельзя построить: ") + geometry.error);
+        canvas_->SetPicture(std::move(diagram), std::move(geometry));
+        shape_ = std::move(shape);
+        shownKind_ = kind;
+        if (fit_) {
+            FitToPanel();
+        }
+    }
+    lastAt_ = -1;
+    FollowRun();
+}
+
+void DiagramPanel::FollowRun() {
+    if (!isVisible()) {
+        return;
+    }
+    Machine& machine = bench_.Current();
+    const RunController& run = bench_.RunControl();
+    const ProgramDiagram& diagram = canvas_->Diagram();
+    if (!run.Active(machine) || diagram.machine != machine.Kind()) {
+        lastAt_ = -1;
+        canvas_->SetHighlight(-1, -1);
+        return;
+    }
+    const RunPosition& position = run.Position(machine);
+    auto nodeOf = [&diagram](int at) {
+        return diagram.machine == MachineKind::Post ? diagram.NodeOfRow(at)
+                                                    : diagram.NodeOfState(at);
+    };
+    const int node = nodeOf(position.at);
+    int edge = canvas_->HighlightedEdge();
+    if (position.steps != lastSteps_) {
+        edge = -1;
+        // One tick on: the arrow from where the run stood to where it is.
+        if (lastAt_ >= 0 && position.steps == lastSteps_ + 1) {
+            const int from = nodeOf(lastAt_);
+            for (std::size_t i = 0; i < diagram.edges.size(); ++i) {
+                if (diagram.edges[i].from == from && diagram.edges[i].to == node) {
+                    edge = int(i);
+                    break;
+                }
+            }
+        }
+    }
+    lastAt_ = position.at;
+    lastSteps_ = position.steps;
+    canvas_->SetHighlight(node, edge);
+}
+
+void DiagramPanel::SelectNode(int node) {
+    const DiagramNode& picked = canvas_->Diagram().nodes[std::size_t(node)];
+    if (canvas_->Diagram().machine != bench_.Kind()) {
+        return;
+    }
+    if (bench_.Kind() == MachineKind::Post) {
+        if (picked.tableRow >= 1) {
+            bench_.Post().table.SetCursor(PostTable::ColCommand, picked.tableRow);
+        }
+    } else if (picked.tableCol >= 1) {
+        TuringTable& table = bench_.Turing().table;
+        table.SetCursor(picked.tableCol, std::max(table.Row(), 1));
+    }
+}
+
+void DiagramPanel::FitToPanel() {
+    fit_ = true;
+    const QSizeF picture = canvas_->PictureSize();
+    if (picture.isEmpty()) {
+        return;
+    }
+    const QSize room = scroll_->viewport()->size() - QSize(4, 4);
+    const double scale = std::clamp(
+        std::min(room.width() / picture.width(), room.height() / picture.height()), kMinScale, 1.5);
+    canvas_->SetScale(scale);
+    ShowScale();
+}
+
+void DiagramPanel::ZoomBy(int steps) {
+    fit_ = false;
+    double scale = canvas_->Scale();
+    for (int i = 0; i < std::abs(steps); ++i) {
+        scale = steps > 0 ? scale * kZoomStep : scale / kZoomStep;
+    }
+    canvas_->SetScale(std::clamp(scale, kMinScale, kMaxScale));
+    ShowScale();
+}
+
+void DiagramPanel::ShowScale() {
+    scaleLabel_->setText(QStringLiteral("Масштаб: %1%").arg(qRound(canvas_->Scale() * 100)));
+}
+
+QString DiagramPanel::Export(const QString& path) {
+    RebuildNow();
+    if (!canvas_->Geometry().Ok()) {
+        return QStringLiteral("диаграмму нельзя построить: ") + canvas_->Geometry().error;
+    }
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        return QStringLiteral("это не обычный файл: ") + path;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("файл нельзя записать: ") + path;
+    }
+    bool written = false;
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        written = canvas_->Render(2).save(&file, "PNG");
+    } else {
+        const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(canvas_->Diagram());
+        if (!svg.error.isEmpty()) {
+            file.cancelWriting();
+            return QStringLiteral("диаграмму нельзя построить: ") + svg.error;
+        }
+        written = file.write(svg.bytes) == svg.bytes.size();
+    }
+    if (!written || !file.commit()) {
+        return QStringLiteral("ошибка записи файла: ") + path;
+    }
+    return {};
+}

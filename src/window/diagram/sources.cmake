@@ -1,0 +1,4 @@
+list(APPEND ZEBRIN_GUI_SOURCES
+    window/diagram/DiagramCanvas.cpp window/diagram/DiagramCanvas.h
+    window/diagram/DiagramPanel.cpp window/diagram/DiagramPanel.h
+)
