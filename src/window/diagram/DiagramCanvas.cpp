@@ -57,6 +57,7 @@ void DiagramCanvas::SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry g
     if (edge_ >= int(diagram_.edges.size())) {
         edge_ = -1;
     }
+    cache_ = QPixmap();
     SetScale(scale_);
     update();
 }
@@ -80,9 +81,10 @@ void DiagramCanvas::SetHighlight(int node, int edge) {
     if (node == node_ && edge == edge_) {
         return;
     }
+    const QRect before = AreaOf(node_, edge_);
     node_ = node;
     edge_ = edge;
-    update();
+    update(before | AreaOf(node_, edge_));
 }
 
 int DiagramCanvas::NodeAt(const QPoint& at) const {
@@ -107,105 +109,168 @@ QImage DiagramCanvas::Render(double scale) const {
                  std::max(1, int(std::ceil(size.height()))), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    Paint(painter, scale);
+    Paint(painter, scale, true);
     return image;
 }
 
-void DiagramCanvas::paintEvent(QPaintEvent*) {
+void DiagramCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    Paint(painter, scale_);
-}
-
-void DiagramCanvas::Paint(QPainter& painter, double scale) const {
-    if (!geometry_.Ok() || geometry_.nodes.size() != diagram_.nodes.size() ||
-        geometry_.edges.size() != diagram_.edges.size()) {
+    if (!Drawable()) {
         return;
     }
+    // The picture without highlights is drawn once per picture and scale;
+    // a tick of a run repaints only what its highlight covers.
+    const qreal ratio = devicePixelRatioF();
+    if (cache_.isNull() || cache_.size() != size() * ratio) {
+        cache_ = QPixmap(size() * ratio);
+        cache_.setDevicePixelRatio(ratio);
+        cache_.fill(Qt::white);
+        QPainter picture(&cache_);
+        Paint(picture, scale_, false);
+    }
+    painter.drawPixmap(
+        event->rect(), cache_,
+        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+    Prepare(painter, scale_);
+    if (edge_ >= 0) {
+        PaintEdge(painter, std::size_t(edge_), true);
+    }
+    if (node_ >= 0) {
+        PaintNode(painter, std::size_t(node_), true);
+    }
+}
+
+bool DiagramCanvas::Drawable() const {
+    return geometry_.Ok() && geometry_.nodes.size() == diagram_.nodes.size() &&
+           geometry_.edges.size() == diagram_.edges.size();
+}
+
+void DiagramCanvas::Prepare(QPainter& painter, double scale) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(scale, scale);
     painter.translate(QPointF(kMargin, kMargin) - geometry_.bounds.topLeft());
-    const QFont font = LabelFont(DiagramLayout::kFontSize);
-    const QFont small = LabelFont(DiagramLayout::kNoteFontSize);
+}
 
-    for (std::size_t i = 0; i < geometry_.edges.size(); ++i) {
-        const DiagramLayout::EdgePath& path = geometry_.edges[i];
-        const bool taken = int(i) == edge_;
-        const QColor colour = taken ? kTaken : kInk;
-        painter.setPen(QPen(colour, taken ? 2.2 : 1));
+QRect DiagramCanvas::AreaOf(int node, int edge) const {
+    QRectF area;
+    if (node >= 0 && std::size_t(node) < geometry_.nodes.size()) {
+        const DiagramLayout::NodeBox& box = geometry_.nodes[std::size_t(node)];
+        area |= QRectF(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2), box.size);
+    }
+    if (edge >= 0 && std::size_t(edge) < geometry_.edges.size()) {
+        const DiagramLayout::EdgePath& path = geometry_.edges[std::size_t(edge)];
         for (const DiagramLayout::EdgeCurve& curve : path.curves) {
-            if (curve.points.empty()) {
-                continue;
+            for (const QPointF& point : curve.points) {
+                area |= QRectF(point, QSizeF(0.01, 0.01));
             }
-            QPainterPath line(curve.points.front());
-            for (std::size_t p = 1; p + 2 < curve.points.size(); p += 3) {
-                line.cubicTo(curve.points[p], curve.points[p + 1], curve.points[p + 2]);
-            }
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPath(line);
-            painter.setBrush(colour);
-            if (curve.endArrow) {
-                DrawArrowHead(painter, curve.points.back(), *curve.endArrow);
-            }
-            if (curve.startArrow) {
-                DrawArrowHead(painter, curve.points.front(), *curve.startArrow);
+            for (const std::optional<QPointF>& tip : {curve.startArrow, curve.endArrow}) {
+                if (tip) {
+                    area |= QRectF(*tip, QSizeF(0.01, 0.01));
+                }
             }
         }
-        if (!path.labelSize.isEmpty()) {
-            painter.setFont(font);
-            painter.setPen(colour);
-            const QRectF box(
-                path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
-                path.labelSize);
-            DrawLines(painter, box, diagram_.edges[i].lines, Qt::AlignHCenter);
-        }
+        area |= QRectF(
+            path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
+            path.labelSize);
     }
+    if (area.isNull()) {
+        return {};
+    }
+    const QPointF shift = QPointF(kMargin, kMargin) - geometry_.bounds.topLeft();
+    return QRectF((area.topLeft() + shift) * scale_, (area.bottomRight() + shift) * scale_)
+        .toAlignedRect()
+        .adjusted(-4, -4, 4, 4);
+}
 
+void DiagramCanvas::Paint(QPainter& painter, double scale, bool highlights) const {
+    if (!Drawable()) {
+        return;
+    }
+    painter.save();
+    Prepare(painter, scale);
+    for (std::size_t i = 0; i < geometry_.edges.size(); ++i) {
+        PaintEdge(painter, i, highlights && int(i) == edge_);
+    }
     for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
-        const DiagramLayout::NodeBox& box = geometry_.nodes[i];
-        const DiagramNode& node = diagram_.nodes[i];
-        const bool error = node.kind == DiagramNode::Kind::Error;
-        const bool current = int(i) == node_;
-        QPen pen(error ? kError : kInk, current ? 2.2 : 1);
-        if (error) {
-            pen.setStyle(Qt::DashLine);
-        }
-        painter.setPen(pen);
-        painter.setBrush(current ? kCurrentFill : QColor(Qt::white));
-        const QRectF rect(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2),
-                          box.size);
-        const QRectF inner = rect.adjusted(3, 3, -3, -3);
-        switch (box.shape) {
-            case DiagramLayout::NodeShape::Ellipse:
-                painter.drawEllipse(rect);
-                break;
-            case DiagramLayout::NodeShape::DoubleEllipse:
-                painter.drawEllipse(rect);
-                painter.drawEllipse(inner);
-                break;
-            case DiagramLayout::NodeShape::Box:
-                painter.drawRect(rect);
-                break;
-            case DiagramLayout::NodeShape::DoubleBox:
-                painter.drawRect(rect);
-                painter.drawRect(inner);
-                break;
-        }
-        painter.setPen(error ? kError : kInk);
-        painter.setFont(
-            node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing ? small
-                                                                                            : font);
-        DrawLines(painter, rect, node.lines, Qt::AlignHCenter);
+        PaintNode(painter, i, highlights && int(i) == node_);
     }
-
     if (!geometry_.noteLines.isEmpty()) {
-        painter.setFont(small);
+        painter.setFont(LabelFont(DiagramLayout::kNoteFontSize));
         painter.setPen(kError);
         const QRectF box(geometry_.noteCentre - QPointF(geometry_.noteSize.width() / 2,
                                                         geometry_.noteSize.height() / 2),
                          geometry_.noteSize);
         DrawLines(painter, box, geometry_.noteLines, Qt::AlignLeft);
     }
+    painter.restore();
+}
+
+void DiagramCanvas::PaintEdge(QPainter& painter, std::size_t i, bool taken) const {
+    const DiagramLayout::EdgePath& path = geometry_.edges[i];
+    const QColor colour = taken ? kTaken : kInk;
+    painter.setPen(QPen(colour, taken ? 2.2 : 1));
+    for (const DiagramLayout::EdgeCurve& curve : path.curves) {
+        if (curve.points.empty()) {
+            continue;
+        }
+        QPainterPath line(curve.points.front());
+        for (std::size_t p = 1; p + 2 < curve.points.size(); p += 3) {
+            line.cubicTo(curve.points[p], curve.points[p + 1], curve.points[p + 2]);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(line);
+        painter.setBrush(colour);
+        if (curve.endArrow) {
+            DrawArrowHead(painter, curve.points.back(), *curve.endArrow);
+        }
+        if (curve.startArrow) {
+            DrawArrowHead(painter, curve.points.front(), *curve.startArrow);
+        }
+    }
+    if (!path.labelSize.isEmpty()) {
+        painter.setFont(LabelFont(DiagramLayout::kFontSize));
+        painter.setPen(colour);
+        const QRectF box(
+            path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
+            path.labelSize);
+        DrawLines(painter, box, diagram_.edges[i].lines, Qt::AlignHCenter);
+    }
+}
+
+void DiagramCanvas::PaintNode(QPainter& painter, std::size_t i, bool current) const {
+    const DiagramLayout::NodeBox& box = geometry_.nodes[i];
+    const DiagramNode& node = diagram_.nodes[i];
+    const bool error = node.kind == DiagramNode::Kind::Error;
+    QPen pen(error ? kError : kInk, current ? 2.2 : 1);
+    if (error) {
+        pen.setStyle(Qt::DashLine);
+    }
+    painter.setPen(pen);
+    painter.setBrush(current ? kCurrentFill : QColor(Qt::white));
+    const QRectF rect(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2), box.size);
+    const QRectF inner = rect.adjusted(3, 3, -3, -3);
+    switch (box.shape) {
+        case DiagramLayout::NodeShape::Ellipse:
+            painter.drawEllipse(rect);
+            break;
+        case DiagramLayout::NodeShape::DoubleEllipse:
+            painter.drawEllipse(rect);
+            painter.drawEllipse(inner);
+            break;
+        case DiagramLayout::NodeShape::Box:
+            painter.drawRect(rect);
+            break;
+        case DiagramLayout::NodeShape::DoubleBox:
+            painter.drawRect(rect);
+            painter.drawRect(inner);
+            break;
+    }
+    painter.setPen(error ? kError : kInk);
+    const bool small =
+        node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing;
+    painter.setFont(LabelFont(small ? DiagramLayout::kNoteFontSize : DiagramLayout::kFontSize));
+    DrawLines(painter, rect, node.lines, Qt::AlignHCenter);
 }
 
 void DiagramCanvas::mousePressEvent(QMouseEvent* event) {

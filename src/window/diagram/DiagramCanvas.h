@@ -5,6 +5,7 @@
 // state or row of a run and the arrow it just took are drawn highlighted.
 // The scale is the owner's: the canvas takes the size of the picture at it.
 
+#include <QPixmap>
 #include <QWidget>
 
 #include "core/diagram/ProgramDiagram.h"
@@ -49,8 +50,17 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void Paint(QPainter& painter, double scale) const;
+    bool Drawable() const;
+    // Scale and origin: 1 unit = `scale` pixels, the picture's corner at
+    // the margin.
+    void Prepare(QPainter& painter, double scale) const;
+    void Paint(QPainter& painter, double scale, bool highlights) const;
+    void PaintEdge(QPainter& painter, std::size_t i, bool taken) const;
+    void PaintNode(QPainter& painter, std::size_t i, bool current) const;
+    // The canvas pixels a node and an edge cover (-1: none).
+    QRect AreaOf(int node, int edge) const;
 
+    QPixmap cache_;  // the picture without highlights, at the canvas's size
     ProgramDiagram diagram_;
     DiagramLayout::Geometry geometry_;
     double scale_ = 1;
