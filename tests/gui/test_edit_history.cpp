@@ -208,6 +208,25 @@ private Q_SLOTS:
         QVERIFY(!bench.Post().Modified());
     }
 
+    // Ctrl+Z in a text editor undoes the typing there; the window's stack
+    // is left with nothing to undo.
+    void undoKeysStayInEditors() {
+        MainWindow form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Open(form, true);
+        QPlainTextEdit* memo = StatementOf(form);
+        const QString text = memo->toPlainText();
+        Type(StatementOf, QStringLiteral("abc"))(form);
+        form.History().Flush();  // the typing is a change the window could undo
+        QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(memo->toPlainText(), text);
+        form.History().Flush();
+        QVERIFY(!form.Bars().Menu().undoAction->isEnabled());
+        QVERIFY(!form.Bars().Menu().redoAction->isEnabled());
+    }
+
     // Saving makes the state on disk the unmodified one; opening starts over.
     void saveAndOpenMoveTheCleanState() {
         MainWindow form;

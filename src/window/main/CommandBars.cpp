@@ -5,8 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTextEdit>
 
 #include "core/run/RunController.h"
 #include "window/main/HintDisplay.h"
@@ -145,6 +148,23 @@ bool CommandBars::ShortcutAvailable(const QKeySequence& keys) const {
     return false;
 }
 
+bool CommandBars::EditorsOwnUndo(const QWidget* widget, const QKeySequence& keys) const {
+    // Undo and redo keys in a text editor act inside it, as in any editor;
+    // the finished edit then becomes one command of the window's undo.
+    const bool editor = qobject_cast<const QLineEdit*>(widget) ||
+                        qobject_cast<const QPlainTextEdit*>(widget) ||
+                        qobject_cast<const QTextEdit*>(widget);
+    if (!editor) {
+        return false;
+    }
+    for (const QAction* action : {menu_->undoAction, menu_->redoAction}) {
+        if (action->shortcuts().contains(keys)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CommandBars::eventFilter(QObject* watched, QEvent* event) {
     // A focused editor claims keys such as Ctrl+A for itself before the
     // window's shortcuts see them; leave such a key unclaimed when one of
@@ -152,8 +172,9 @@ bool CommandBars::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         auto* key = static_cast<QKeyEvent*>(event);
-        if (widget && widget->window() == &form_ &&
-            ShortcutAvailable(QKeySequence(key->keyCombination()))) {
+        const QKeySequence keys(key->keyCombination());
+        if (widget && widget->window() == &form_ && !EditorsOwnUndo(widget, keys) &&
+            ShortcutAvailable(keys)) {
             key->ignore();
             return true;
         }

@@ -18,6 +18,8 @@
 #include "core/run/ControlStates.h"
 
 class QAction;
+class QKeySequence;
+class QWidget;
 class MainWindow;
 class MainMenu;
 class MainToolBar;
@@ -56,6 +58,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Whether `keys` are undo or redo keys that the text editor `widget`
+    // keeps for itself.
+    bool EditorsOwnUndo(const QWidget* widget, const QKeySequence& keys) const;
 
 private:
     bool ShortcutAvailable(const QKeySequence& keys) const;
