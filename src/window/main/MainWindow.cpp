@@ -245,8 +245,11 @@ void MainWindow::BuildDiagram() {
     });
     // The dock's own close button unchecks the item; the hint says what the
     // item would do, as the other view items' hints do.
-    connect(diagramDock_, &QDockWidget::visibilityChanged, this, [this, item] {
-        const bool shown = !diagramDock_->isHidden();
+    // (The item is the connection's context: the dock hides again while the
+    // window is destroyed, after the item is gone.)
+    QDockWidget* dock = diagramDock_;
+    connect(dock, &QDockWidget::visibilityChanged, item, [dock, item] {
+        const bool shown = !dock->isHidden();
         item->setChecked(shown);
         item->setStatusTip(shown ? QStringLiteral("Скрыть диаграмму программы")
                                  : QStringLiteral("Показать диаграмму программы"));
