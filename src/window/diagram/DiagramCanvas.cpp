@@ -87,6 +87,14 @@ void DiagramCanvas::SetHighlight(int node, int edge) {
     update(before | AreaOf(node_, edge_));
 }
 
+QPoint DiagramCanvas::NodeCentre(int node) const {
+    if (node < 0 || std::size_t(node) >= geometry_.nodes.size()) {
+        return {};
+    }
+    const QPointF shift = QPointF(kMargin, kMargin) - geometry_.bounds.topLeft();
+    return ((geometry_.nodes[std::size_t(node)].centre + shift) * scale_).toPoint();
+}
+
 int DiagramCanvas::NodeAt(const QPoint& at) const {
     if (!geometry_.Ok() || scale_ <= 0) {
         return -1;

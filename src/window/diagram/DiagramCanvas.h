@@ -34,6 +34,8 @@ public:
     int HighlightedNode() const { return node_; }
     int HighlightedEdge() const { return edge_; }
 
+    // Where a node's centre is on the canvas.
+    QPoint NodeCentre(int node) const;
     // The node under a point of the canvas, -1 for none.
     int NodeAt(const QPoint& at) const;
     // The picture at `scale` (1 point = `scale` pixels) on a white ground.

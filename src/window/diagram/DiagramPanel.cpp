@@ -18,6 +18,8 @@ namespace {
 constexpr double kMinScale = 0.1;
 constexpr double kMaxScale = 4;
 constexpr double kZoomStep = 1.25;
+constexpr double kReadableScale = 0.75;
+constexpr double kMaxFitScale = 1.5;
 
 }  // namespace
 
@@ -147,6 +149,11 @@ void DiagramPanel::FollowRun() {
     lastAt_ = position.at;
     lastSteps_ = position.steps;
     canvas_->SetHighlight(node, edge);
+    if (node >= 0) {
+        // The running node stays in view when the picture is larger.
+        const QPoint centre = canvas_->NodeCentre(node);
+        scroll_->ensureVisible(centre.x(), centre.y(), 40, 40);
+    }
 }
 
 void DiagramPanel::SelectNode(int node) {
@@ -171,8 +178,13 @@ void DiagramPanel::FitToPanel() {
         return;
     }
     const QSize room = scroll_->viewport()->size() - QSize(4, 4);
-    const double scale = std::clamp(
-        std::min(room.width() / picture.width(), room.height() / picture.height()), kMinScale, 1.5);
+    const double across = room.width() / picture.width();
+    const double down = room.height() / picture.height();
+    // A tall flowchart keeps a readable size and scrolls down instead of
+    // shrinking to fit its whole height.
+    const double scale =
+        std::clamp(std::max(std::min(across, down), std::min(across, kReadableScale)), kMinScale,
+                   kMaxFitScale);
     canvas_->SetScale(scale);
     ShowScale();
 }
