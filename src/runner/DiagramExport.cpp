@@ -1,11 +1,11 @@
 #include "runner/DiagramExport.h"
 
 #include "core/diagram/ProgramDiagram.h"
+#include "core/documents/DocumentFile.h"
 #include "core/port/ScriptedUi.h"
 #include "core/workbench/Workbench.h"
 #include "layout/DiagramLayout.h"
 #include "runner/BatchRun.h"
-#include "runner/OutputFile.h"
 
 DiagramExport ExportDiagram(const QString& document, const QString& target) {
     DiagramExport result;
@@ -27,7 +27,7 @@ DiagramExport ExportDiagram(const QString& document, const QString& target) {
         return result;
     }
     const QString targetName = DocumentFile::PrintableName(target);
-    const QString error = WriteOutputFile(target, svg.bytes);
+    const QString error = DocumentFile::WriteBytes(target, svg.bytes);
     if (!error.isEmpty()) {
         result.error =
             QStringLiteral("zebrin42-run: could not write %1: %2").arg(targetName, error);

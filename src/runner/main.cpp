@@ -29,7 +29,6 @@
 #include "runner/BatchRun.h"
 #include "runner/ClassReport.h"
 #include "runner/DiagramExport.h"
-#include "runner/OutputFile.h"
 
 namespace {
 
@@ -503,7 +502,8 @@ int main(int argc, char** argv) {
         status = RunAndReport(options, units);
     }
     if (!options.reportFile.isEmpty()) {
-        const QString error = WriteOutputFile(options.reportFile, ReportTable(options, units));
+        const QString error =
+            DocumentFile::WriteBytes(options.reportFile, ReportTable(options, units));
         if (!error.isEmpty()) {
             Print(stderr, QStringLiteral("zebrin42-run: could not write the report %1: %2")
                               .arg(DocumentFile::PrintableName(options.reportFile), error));

@@ -26,7 +26,9 @@ private Q_SLOTS:
         form.show();
         Workbench& bench = form.Bench();
         MainMenu& menu = form.Bars().Menu();
-        // Both groups are listed; the Turing examples open in their machine.
+        // Both groups are listed once the menu opens; the Turing examples
+        // open in their machine.
+        Q_EMIT menu.examplesMenu->aboutToShow();
         QAction* example = nullptr;
         int items = 0;
         for (QAction* item : menu.examplesMenu->actions()) {

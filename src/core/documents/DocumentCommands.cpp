@@ -57,7 +57,6 @@ void MakeUntitled(Workbench& bench) {
     bench.Current().SetDocument(MachineDocument::Untitled(), false);
     bench.SetModified(false);
     bench.RunControl().SetEditedSinceStart(bench.Current(), false);
-    bench.Current().TakeEditName();
     Q_EMIT bench.Current().DocumentCleared();
 }
 

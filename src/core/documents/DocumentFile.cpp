@@ -376,26 +376,34 @@ bool Write(const QString& path, ImageComposer& composer) {
     if (image.size() > kMaxDocumentSize || lines > kMaxDocumentLines) {
         return false;
     }
-    // A device or a named pipe is never replaced by a regular file (a link
-    // to a regular file is written through, as QSaveFile does). A name
-    // holding bytes that are not UTF-8 cannot be given to QSaveFile
-    // unchanged, so it is refused rather than written under another name.
-    if (IsSpecialFile(path) || NativeName(path) != QFile::encodeName(path)) {
-        return false;
+    return WriteBytes(path, image).isEmpty();
+}
+
+QString WriteBytes(const QString& path, const QByteArray& bytes) {
+    // A link to a regular file is written through, as QSaveFile does.
+    if (IsSpecialFile(path)) {
+        return QStringLiteral("not a regular file");
+    }
+    if (NativeName(path) != QFile::encodeName(path)) {
+        return QStringLiteral("a name that is not UTF-8 cannot be written");
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+        return file.errorString();
     }
     // commit() reports success even after a short write, so every byte is
     // checked before the old file is replaced. A buffered write succeeds in
     // memory; only the flush shows that the disk took it (for example under
     // a file-size limit).
-    if (file.write(image) != image.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = file.errorString();
         file.cancelWriting();
-        return false;
+        return error;
     }
-    return file.commit();
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return QString();
 }
 
 QStringList SplitLines(const QString& text, bool keepFinalEmpty) {

@@ -149,6 +149,12 @@ QByteArray Compose(const QByteArray& magic, const QStringList& lines);
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
 // Stores the composed image at `path` (see the file's comment).
 bool Write(const QString& path, ImageComposer& image);
+// Writes `bytes` to `path` through a temporary file that replaces the old
+// one only once every byte reached the disk, so a failed write leaves the
+// previous file whole. A device, a pipe or a directory is never replaced,
+// and a name that is not UTF-8 is refused rather than written under another
+// name. Returns why it failed, in plain English, or an empty text.
+QString WriteBytes(const QString& path, const QByteArray& bytes);
 
 // Reads the lines of a document one after another, straight from the text
 // read, each decoded only when it is taken; any missing line or malformed

@@ -31,10 +31,6 @@ void EditRecorder::Restart() {
     earlier_ = baseline_;
 }
 
-bool EditRecorder::Pending() {
-    return !Difference(baseline_, machine_.Saved(), {}).Empty();
-}
-
 MachineChange EditRecorder::Difference(const MachineContents& from, const MachineContents& to,
                                        const QString& caption) {
     MachineChange change;

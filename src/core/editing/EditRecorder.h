@@ -39,8 +39,6 @@ public:
     // What the machine holds now is where changes start (a document was
     // opened or begun).
     void Restart();
-    // Whether the machine differs from where the last change ended.
-    bool Pending();
     // What changed since the last change was taken, named `caption`, else
     // by the pending edit name (taken), else by the part it touched; empty
     // when nothing did.

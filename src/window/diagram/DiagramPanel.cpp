@@ -1,14 +1,14 @@
 #include "window/diagram/DiagramPanel.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/documents/DocumentFile.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 #include "window/diagram/DiagramCanvas.h"
@@ -208,26 +208,19 @@ QString DiagramPanel::Export(const QString& path) {
     if (!canvas_->Geometry().Ok()) {
         return QStringLiteral("диаграмму нельзя построить: ") + canvas_->Geometry().error;
     }
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        return QStringLiteral("это не обычный файл: ") + path;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("файл нельзя записать: ") + path;
-    }
-    bool written = false;
+    QByteArray bytes;
     if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        written = canvas_->Render(2).save(&file, "PNG");
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        canvas_->Render(2).save(&buffer, "PNG");
     } else {
         const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(canvas_->Diagram());
         if (!svg.error.isEmpty()) {
-            file.cancelWriting();
             return QStringLiteral("диаграмму нельзя построить: ") + svg.error;
         }
-        written = file.write(svg.bytes) == svg.bytes.size();
+        bytes = svg.bytes;
     }
-    if (!written || !file.commit()) {
+    if (!DocumentFile::WriteBytes(path, bytes).isEmpty()) {
         return QStringLiteral("ошибка записи файла: ") + path;
     }
     return {};

@@ -35,8 +35,8 @@ public:
     void FitToPanel();
     void ZoomBy(int steps);
     // Writes the picture to `path`: PNG for a name ending in ".png", SVG
-    // otherwise. A special file is not replaced; a failed write leaves the
-    // old file. Returns an empty text, or why it failed, in Russian.
+    // otherwise, as documents are written (DocumentFile::WriteBytes).
+    // Returns an empty text, or why it failed, in Russian.
     QString Export(const QString& path);
 
 protected:

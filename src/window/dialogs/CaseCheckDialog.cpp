@@ -25,7 +25,6 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
                                  QVector<RunCase> cases, const QString& casesName, QWidget* parent)
     : QDialog(parent), kind_(kind), program_(program), cases_(std::move(cases)) {
     setWindowTitle(QStringLiteral("Проверка по тестам"));
-    outcomes_.resize(cases_.size());
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel(QStringLiteral("Файл тестов: ") + casesName, this));
     progress_ = new QProgressBar(this);
@@ -98,7 +97,6 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
     if (cancelled_) {
         return;
     }
-    outcomes_[index] = outcome;
     ++done_;
     if (outcome.verdict == CaseOutcome::Verdict::Passed) {
         ++passed_;
@@ -123,7 +121,6 @@ void CaseCheckDialog::ShowSummary() {
     summary_->setText(QStringLiteral("Пройдено %1 из %2").arg(passed_).arg(cases_.size()) +
                       (cancelled_ ? QStringLiteral(" (проверка прервана)") : QString()));
     button_->setText(QStringLiteral("Закрыть"));
-    Q_EMIT CheckFinished();
 }
 
 void CaseCheckDialog::CancelOrClose() {

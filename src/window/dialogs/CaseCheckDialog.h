@@ -33,14 +33,9 @@ public:
     // Starts the check; the dialog is then shown with exec() or show().
     void Start();
     bool Finished() const { return done_ == cases_.size() || cancelled_; }
-    int Passed() const { return passed_; }
-    const QVector<CaseOutcome>& Outcomes() const { return outcomes_; }
     // The case double-clicked, when the dialog closed by one.
     std::optional<RunCase> Chosen() const { return chosen_; }
     QTableWidget* Table() const { return table_; }
-
-Q_SIGNALS:
-    void CheckFinished();
 
 private:
     void CaseDone(int index, const CaseOutcome& outcome);
@@ -51,7 +46,6 @@ private:
     MachineKind kind_;
     MachineContents program_;
     QVector<RunCase> cases_;
-    QVector<CaseOutcome> outcomes_;
     int done_ = 0;
     int passed_ = 0;
     bool cancelled_ = false;

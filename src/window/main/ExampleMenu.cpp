@@ -1,7 +1,9 @@
 #include "window/main/ExampleMenu.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMenu>
 
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
@@ -30,12 +32,12 @@ QVector<ExampleEntry> Find(const QString& folder) {
         return examples;
     }
     const QDir dir(folder);
+    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
+    Workbench bench(ui);
     for (bool post : {true, false}) {
         const QStringList names = dir.entryList(
             {post ? QStringLiteral("*.pst") : QStringLiteral("*.tur")}, QDir::Files, QDir::Name);
         for (const QString& name : names) {
-            ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
-            Workbench bench(ui);
             const QString path = dir.filePath(name);
             const bool read = post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path);
             if (!read) {
@@ -56,6 +58,23 @@ QVector<ExampleEntry> Find(const QString& folder) {
         }
     }
     return examples;
+}
+
+void Fill(QMenu& menu, const QVector<ExampleEntry>& examples,
+          const std::function<void(const QString&)>& open) {
+    menu.clear();
+    for (bool post : {true, false}) {
+        menu.addSection(post ? QStringLiteral("Машина Поста") : QStringLiteral("Машина Тьюринга"));
+        for (const ExampleEntry& entry : examples) {
+            if (entry.post == post) {
+                QAction* item = menu.addAction(entry.title);
+                item->setStatusTip(QStringLiteral("Открыть пример без имени: ") + entry.title);
+                QObject::connect(item, &QAction::triggered, &menu,
+                                 [open, path = entry.path] { open(path); });
+            }
+        }
+    }
+    menu.setEnabled(!examples.isEmpty());
 }
 
 }  // namespace ExampleMenu

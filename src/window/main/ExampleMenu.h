@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QVector>
+#include <functional>
 
 class QMenu;
 
@@ -23,27 +24,7 @@ QString Folder();
 // The examples there, Post first, each group by file name.
 QVector<ExampleEntry> Find(const QString& folder);
 // Fills `menu` with one item per example; `open` gets the chosen path.
-template <typename Open>
-void Fill(QMenu& menu, const QVector<ExampleEntry>& examples, Open open);
+void Fill(QMenu& menu, const QVector<ExampleEntry>& examples,
+          const std::function<void(const QString&)>& open);
 
 }  // namespace ExampleMenu
-
-#include <QAction>
-#include <QMenu>
-
-template <typename Open>
-void ExampleMenu::Fill(QMenu& menu, const QVector<ExampleEntry>& examples, Open open) {
-    menu.clear();
-    for (bool post : {true, false}) {
-        menu.addSection(post ? QStringLiteral("Машина Поста") : QStringLiteral("Машина Тьюринга"));
-        for (const ExampleEntry& entry : examples) {
-            if (entry.post == post) {
-                QAction* item = menu.addAction(entry.title);
-                item->setStatusTip(QStringLiteral("Открыть пример без имени: ") + entry.title);
-                QObject::connect(item, &QAction::triggered, &menu,
-                                 [open, path = entry.path] { open(path); });
-            }
-        }
-    }
-    menu.setEnabled(!examples.isEmpty());
-}

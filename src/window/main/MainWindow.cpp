@@ -57,8 +57,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     help_ = new HelpWindow(this);
     wiring_ = new CommandWiring(*this);
     history_ = new EditHistory(bench_, *Bars().Menu().undoAction, *Bars().Menu().redoAction, this);
-    ExampleMenu::Fill(*Bars().Menu().examplesMenu, ExampleMenu::Find(ExampleMenu::Folder()),
-                      [this](const QString& path) { OpenExample(path); });
+    // The examples are read when their menu first opens, not at start.
+    QMenu* examples = Bars().Menu().examplesMenu;
+    connect(
+        examples, &QMenu::aboutToShow, this,
+        [this, examples] {
+            ExampleMenu::Fill(*examples, ExampleMenu::Find(ExampleMenu::Folder()),
+                              [this](const QString& path) { OpenExample(path); });
+        },
+        Qt::SingleShotConnection);
     connect(Bars().Menu().checkCasesAction, &QAction::triggered, this,
             &MainWindow::CheckAgainstCases);
     BuildDiagram();
