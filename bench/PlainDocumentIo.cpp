@@ -162,6 +162,16 @@ std::size_t Bytes(const std::vector<std::string>& lines) {
     return total;
 }
 
+// The lines both layouts begin with: the statement, the carriage and the
+// used bounds.
+template <typename Document>
+void TakeHead(Lines& in, Document& doc) {
+    in.Take(in.NextInt(), doc.statement);
+    doc.carriage = in.NextInt();
+    doc.usedMin = in.NextInt();
+    doc.usedMax = in.NextInt();
+}
+
 }  // namespace
 
 bool ReadPost(const std::string& path, PostDocument& doc) {
@@ -171,10 +181,7 @@ bool ReadPost(const std::string& path, PostDocument& doc) {
     }
     const std::vector<std::string_view> lines = SplitLines(text);
     Lines in(lines);
-    in.Take(in.NextInt(), doc.statement);
-    doc.carriage = in.NextInt();
-    doc.usedMin = in.NextInt();
-    doc.usedMax = in.NextInt();
+    TakeHead(in, doc);
     doc.left = in.Next();
     doc.zero = in.Next();
     doc.right = in.Next();
@@ -193,10 +200,7 @@ bool ReadTuring(const std::string& path, TuringDocument& doc) {
     }
     const std::vector<std::string_view> lines = SplitLines(text);
     Lines in(lines);
-    in.Take(in.NextInt(), doc.statement);
-    doc.carriage = in.NextInt();
-    doc.usedMin = in.NextInt();
-    doc.usedMax = in.NextInt();
+    TakeHead(in, doc);
     doc.tape = in.Next();
     doc.alphabet = in.Next();
     doc.rows = in.NextInt();
