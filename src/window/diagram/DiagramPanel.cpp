@@ -90,8 +90,8 @@ void DiagramPanel::RebuildNow() {
     ProgramDiagram diagram = kind == MachineKind::Post ? BuildPostDiagram(bench_.Post().table)
                                                        : BuildTuringDiagram(bench_.Turing());
     QByteArray shape = diagram.ShapeKey();
-    if (kind == shownKind_ && shape == shape_ && canvas_->Geometry().Ok() &&
-        canvas_->Geometry().nodes.size() == diagram.nodes.size()) {
+    // The key names the machine too, so a switch lays out again.
+    if (shape == shape_ && canvas_->Geometry().Ok()) {
         // Only texts changed: the layout stays, the labels follow.
         DiagramLayout::Geometry geometry = canvas_->Geometry();
         geometry.noteLines = DiagramLayout::NoteLines(diagram);
@@ -105,7 +105,6 @@ void DiagramPanel::RebuildNow() {
                               : QStringLiteral("Диаграмму нельзя построить: ") + geometry.error);
         canvas_->SetPicture(std::move(diagram), std::move(geometry));
         shape_ = std::move(shape);
-        shownKind_ = kind;
         if (fit_) {
             FitToPanel();
         }

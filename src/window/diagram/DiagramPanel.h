@@ -13,8 +13,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "core/machine/MachineKind.h"
-
 class DiagramCanvas;
 class QLabel;
 class QScrollArea;
@@ -56,7 +54,6 @@ private:
     QLabel* scaleLabel_ = nullptr;
     QTimer later_;
     QByteArray shape_;
-    MachineKind shownKind_ = MachineKind::Post;
     bool fit_ = true;
     bool dirty_ = true;
     int layouts_ = 0;

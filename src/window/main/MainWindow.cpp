@@ -72,9 +72,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     // Another document in a machine is no longer the example it held.
     for (Machine* machine :
          {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {
-        auto forget = [this, machine] {
-            exampleOf_[machine->Kind() == MachineKind::Post ? 0 : 1].clear();
-        };
+        auto forget = [this, machine] { ExampleOf(machine->Kind()).clear(); };
         connect(machine, &Machine::DocumentLoaded, this, forget);
         connect(machine, &Machine::DocumentCleared, this, forget);
     }
@@ -214,12 +212,18 @@ void MainWindow::ChoosePostMachine() {
     postTable_->setFocus();
 }
 
-void MainWindow::OpenDocument(const QString& path) {
-    if (DocumentCommands::KindToRead(path) == MachineKind::Post) {
+MachineKind MainWindow::ChooseMachineFor(const QString& path) {
+    const MachineKind kind = DocumentCommands::KindToRead(path);
+    if (kind == MachineKind::Post) {
         ChoosePostMachine();
     } else {
         ChooseTuringMachine();
     }
+    return kind;
+}
+
+void MainWindow::OpenDocument(const QString& path) {
+    ChooseMachineFor(path);
     DocumentCommands::OpenPath(bench_, path);
 }
 
@@ -282,22 +286,16 @@ void MainWindow::ExportDiagram() {
 }
 
 void MainWindow::OpenExample(const QString& path) {
-    const MachineKind kind = DocumentCommands::KindToRead(path);
-    if (kind == MachineKind::Post) {
-        ChoosePostMachine();
-    } else {
-        ChooseTuringMachine();
-    }
+    const MachineKind kind = ChooseMachineFor(path);
     if (DocumentCommands::OpenExample(bench_, path)) {
-        exampleOf_[kind == MachineKind::Post ? 0 : 1] = path;
+        ExampleOf(kind) = path;
     }
 }
 
-QString MainWindow::CasesPathOf(MachineKind kind) const {
-    const Machine& machine = const_cast<Workbench&>(bench_).MachineOf(kind);
+QString MainWindow::CasesPathOf(MachineKind kind) {
+    const Machine& machine = bench_.MachineOf(kind);
     for (const QString& document :
-         {machine.document.hasFileName ? machine.document.fileName : QString(),
-          exampleOf_[kind == MachineKind::Post ? 0 : 1]}) {
+         {machine.document.hasFileName ? machine.document.fileName : QString(), ExampleOf(kind)}) {
         if (document.isEmpty()) {
             continue;
         }
@@ -316,7 +314,6 @@ void MainWindow::CheckAgainstCases() {
     if (bench_.RunControl().Active(bench_.Current())) {
         return;
     }
-    history_->Flush();
     QString path = CasesPathOf(kind);
     if (path.isEmpty()) {
         path = AskOpenFileName({QStringLiteral("Файл тестов"), QStringLiteral("Тесты|*.cases"),

@@ -128,7 +128,10 @@ private:
 
     // The cases file the check uses: beside the document, else the
     // example's own, else one asked for.
-    QString CasesPathOf(MachineKind kind) const;
+    QString CasesPathOf(MachineKind kind);
+    // Makes the machine whose document `path` is current (KindToRead).
+    MachineKind ChooseMachineFor(const QString& path);
+    QString& ExampleOf(MachineKind kind) { return exampleOf_[kind == MachineKind::Post ? 0 : 1]; }
     void LoadCase(const RunCase& runCase);
 
     // The example each machine holds untitled, while it holds it.
