@@ -1,12 +1,16 @@
 #include "runner/BatchRun.h"
 
+#include <algorithm>
+
 #include "core/checking/CaseRun.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
+#include "core/post/PostTable.h"
 #include "core/run/RunController.h"
+#include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 
 QString RunOutcome::ResultName(Result result) {
@@ -17,8 +21,12 @@ QString RunOutcome::ResultName(Result result) {
             return QStringLiteral("error");
         case Result::Limit:
             return QStringLiteral("limit");
+        case Result::Timeout:
+            return QStringLiteral("timeout");
         case Result::Unreadable:
             return QStringLiteral("unreadable");
+        case Result::Rejected:
+            return QStringLiteral("rejected");
         case Result::Usage:
             break;
     }
@@ -71,25 +79,99 @@ bool LoadDocument(Workbench& bench, const QString& file, RunOutcome& out) {
     return read;
 }
 
-RunOutcome RunDocument(const RunSpec& spec) {
+QString BrokenRequirement(Workbench& bench, const TaskRequirements& task) {
+    const MachineKind kind = bench.Kind();
+    if (task.machine && *task.machine != kind) {
+        return QStringLiteral("не та машина");
+    }
+    if (kind == MachineKind::Post && task.maxRows) {
+        PostTable& table = bench.Post().table;
+        int filled = 0;
+        for (int row = 1; row <= table.ProgramRows(); ++row) {
+            filled += table.Decoded(row).op != PostOp::None ? 1 : 0;
+        }
+        if (filled > *task.maxRows) {
+            return QStringLiteral("заполненных строк %1, а можно не больше %2")
+                .arg(filled)
+                .arg(*task.maxRows);
+        }
+    }
+    if (kind == MachineKind::Turing) {
+        const TuringMachine& turing = bench.Turing();
+        if (task.maxStates) {
+            int used = 0;
+            for (int state = 0; state < turing.table.StateCount(); ++state) {
+                for (int row = 1; row < turing.table.RowCount(); ++row) {
+                    if (!turing.table.Command(state, row).trimmed().isEmpty()) {
+                        ++used;
+                        break;
+                    }
+                }
+            }
+            if (used > *task.maxStates) {
+                return QStringLiteral("состояний %1, а можно не больше %2")
+                    .arg(used)
+                    .arg(*task.maxStates);
+            }
+        }
+        if (task.alphabet) {
+            auto symbols = [](const QString& text) {
+                QString set = text;
+                set.remove(u' ');
+                std::sort(set.begin(), set.end());
+                set.erase(std::unique(set.begin(), set.end()), set.end());
+                return set;
+            };
+            if (symbols(turing.Alphabet()) != symbols(*task.alphabet)) {
+                return QStringLiteral("алфавит \"%1\", а нужен \"%2\"")
+                    .arg(turing.Alphabet(), *task.alphabet);
+            }
+        }
+    }
+    return QString();
+}
+
+DocumentCheck::DocumentCheck(const QString& file, const TaskRequirements& task) {
+    if (!LoadDocument(Bench(), file, refusal_)) {
+        return;
+    }
+    const QString broken = BrokenRequirement(Bench(), task);
+    if (!broken.isEmpty()) {
+        refusal_.result = RunOutcome::Result::Rejected;
+        refusal_.message = broken;
+        return;
+    }
+    refusal_.result = RunOutcome::Result::Stopped;
+}
+
+RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
     RunOutcome out;
-    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
-    Workbench bench(ui);
-    if (!LoadDocument(bench, spec.file, out)) {
+    out.machine = refusal_.machine;
+    if (!CanRun()) {
+        out.result = refusal_.result;
+        out.message = refusal_.message;
+        out.status = refusal_.status;
         return out;
     }
-    const MachineKind readAs = bench.Kind();
-    if (const std::optional<TapeSetupError> error =
-            PlaceTape(bench, spec.tape, spec.start, spec.carriage)) {
+    Workbench& bench = Bench();
+    if (runCase) {
+        if (const std::optional<TapeSetupError> error = bench_.Place(*runCase)) {
+            out.result = RunOutcome::Result::Error;
+            out.message = error->English();
+            return out;
+        }
+    } else if (const std::optional<TapeSetupError> error =
+                   PlaceTape(bench, spec.tape, spec.start, spec.carriage)) {
         out.usageError = error->English();
         return out;
     }
-    std::function<void(const QString&)> trace;
+    std::function<void(const TraceTick&)> trace;
     if (spec.trace) {
-        trace = spec.traceLine ? spec.traceLine
-                               : [&out](const QString& line) { out.trace.append(line); };
+        trace = spec.traceTick ? spec.traceTick
+                               : [&out](const TraceTick& tick) { out.trace.append(tick.Line()); };
     }
-    static_cast<RunResult&>(out) = RunToEnd(bench, ui, spec.maxSteps, trace);
+    static_cast<RunResult&>(out) = bench_.Run(RunLimits{spec.maxSteps, spec.seconds}, trace);
+    out.ran = true;
     switch (out.end) {
         case RunResult::End::Stopped:
             out.result = RunOutcome::Result::Stopped;
@@ -100,13 +182,24 @@ RunOutcome RunDocument(const RunSpec& spec) {
         case RunResult::End::Limit:
             out.result = RunOutcome::Result::Limit;
             break;
+        case RunResult::End::Timeout:
+            out.result = RunOutcome::Result::Timeout;
+            break;
     }
-    const bool post = readAs == MachineKind::Post;
     if (!spec.saveTo.isEmpty()) {
+        const bool post = bench.Kind() == MachineKind::Post;
         out.saveFailed =
             post ? !WritePostFile(bench, spec.saveTo) : !WriteTuringFile(bench, spec.saveTo);
+        if (out.saveFailed) {
+            out.saveError = DocumentFile::WriteFailureText(spec.saveTo);
+        }
     }
     return out;
+}
+
+RunOutcome RunDocument(const RunSpec& spec) {
+    DocumentCheck check(spec.file, TaskRequirements{});
+    return check.Run(spec, nullptr);
 }
 
 MachineKind RunOutcome::Kind() const {

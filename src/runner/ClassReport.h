@@ -1,25 +1,67 @@
 #pragma once
-// The teacher's table of a whole check, written as CSV for a spreadsheet:
-// one row per document (file name, machine, result, cases passed and
-// failed) and, when the documents ran on cases, one column per case headed
-// by its line number and text, holding "passed", "failed", "error", "limit"
-// or "unreadable". UTF-8 with a byte-order mark, so spreadsheet programs
-// take the Cyrillic right; fields are quoted where CSV needs it.
+// The teacher's table of a whole check: one row per document argument, in
+// the order given (a document named twice gets two rows), with its machine,
+// result, cases passed and failed, weighted score and steps, and, when the
+// documents ran on cases, one cell per case. It is written as CSV
+// (ClassReportCsv) or as a workbook (WriteClassWorkbook, by the file's
+// extension). The CSV is UTF-8 with a byte-order mark, quoted where CSV
+// needs it, and a field that a spreadsheet would take for a formula gets a
+// leading "'".
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-struct ClassReportRow {
-    QString file;
-    QString machine;  // "post", "turing", or empty when unknown
-    QString result;   // the run's result, or with cases "passed"/"failed"/"unreadable"
-    int passed = 0;
-    int failed = 0;
-    QStringList cases;  // one entry per case column, in column order
+// One case of the cases file, as the report's heads and the workbook's
+// "Тесты" sheet show it.
+struct ClassReportCase {
+    int line = 0;
+    QString input;
+    QString expected;
+    int weight = 1;
 };
 
-// `caseHeads` are the case columns' headings ("line 3: 1 => 11"); empty for
-// a check without cases, which leaves out the passed and failed counts too.
-QByteArray ClassReportCsv(const QStringList& caseHeads, const QVector<ClassReportRow>& rows);
+// What one case came to for one document.
+struct ClassReportCell {
+    // "passed", "failed", "error", "limit", "timeout", "unreadable" or
+    // "rejected" (a requirement of the task broken).
+    QString result;
+    bool passed = false;
+    qint64 steps = 0;
+};
+
+struct ClassReportRow {
+    QString file;     // printable name
+    QString machine;  // "post", "turing", or empty when unknown
+    // Without cases the run's result; with cases "passed", "failed",
+    // "unreadable" or "rejected".
+    QString result;
+    QString reason;  // why unreadable or rejected, in plain words; else empty
+    int passed = 0;
+    int failed = 0;
+    double score = 0;                // the weighted share of cases passed, 0 to 100
+    qint64 steps = 0;                // steps of every run in total
+    QStringList similarTo;           // with --similar: the other documents of its group
+    QVector<ClassReportCell> cells;  // one per case, in the cases' order
+};
+
+struct ClassReport {
+    bool withCases = false;
+    bool withSimilar = false;
+    QVector<ClassReportCase> cases;
+    QVector<ClassReportRow> rows;
+};
+
+// A case column's heading: "line 3: 1 => 11".
+QString CaseHeading(const ClassReportCase& c);
+
+// Columns: file, machine, result; with cases passed, failed, score; with
+// --similar similar_to; then one column per case.
+QByteArray ClassReportCsv(const ClassReport& report);
+
+// The workbook (Office Open XML) of the report: a sheet "Итоги" with a row
+// per document and a coloured cell per case, and a sheet "Тесты" listing
+// the cases. Written through a temporary file, so a failed write keeps the
+// previous file. Returns why it failed, in plain English, or an empty text.
+QString WriteClassWorkbook(const QString& path, const ClassReport& report);

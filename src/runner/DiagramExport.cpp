@@ -6,6 +6,7 @@
 #include "core/workbench/Workbench.h"
 #include "layout/DiagramLayout.h"
 #include "runner/BatchRun.h"
+#include "runner/RunPrinter.h"
 
 DiagramExport ExportDiagram(const QString& document, const QString& target) {
     DiagramExport result;
@@ -34,11 +35,13 @@ DiagramExport ExportDiagram(const QString& document, const QString& target) {
         return result;
     }
     result.exitStatus = 0;
-    result.report = QStringLiteral("%1: picture of %2 nodes and %3 arrows written to %4")
-                        .arg(name)
-                        .arg(diagram.nodes.size())
-                        .arg(diagram.edges.size())
-                        .arg(targetName);
+    result.report = QStringLiteral("%1: picture of %2 and %3 written to %4")
+                        .arg(name,
+                             Counted(qint64(diagram.nodes.size()), QStringLiteral("node"),
+                                     QStringLiteral("nodes")),
+                             Counted(qint64(diagram.edges.size()), QStringLiteral("arrow"),
+                                     QStringLiteral("arrows")),
+                             targetName);
     if (!diagram.problems.empty()) {
         result.report +=
             QStringLiteral("; %1 left out, listed under it").arg(diagram.problems.size());

@@ -20,85 +20,7 @@
 #include "core/port/ScriptedUi.h"
 #include "core/workbench/Workbench.h"
 
-namespace {
-
-struct Finished {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
-
-Finished RunProgram(const QString& program, const QStringList& arguments,
-                    const QProcessEnvironment& environment,
-                    const std::function<void()>& inChild = {}) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (inChild) {
-        process.setChildProcessModifier(inChild);
-    }
-    process.start(program, arguments);
-    Finished f;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return f;
-    }
-    f.exitCode = process.exitCode();
-    f.out = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    f.err = QString::fromUtf8(process.readAllStandardError());
-    return f;
-}
-
-Finished RunRunner(const QStringList& arguments, const std::function<void()>& inChild = {}) {
-    return RunProgram(QStringLiteral(ZEBRIN_RUN_EXE), arguments,
-                      QProcessEnvironment::systemEnvironment(), inChild);
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Rows "code:jump" separated by "|".
-void WritePost(const QString& path, const QString& program, const QString& marks = QString()) {
-    ScriptedUi ui;
-    Workbench bench(ui);
-    PostTable& table = bench.Post().table;
-    const QStringList rows = program.split(u'|');
-    for (int i = 0; i < rows.size(); ++i) {
-        table.SetCode(i + 1, rows[i].section(u':', 0, 0));
-        table.SetCell(PostTable::ColJump, i + 1, rows[i].section(u':', 1));
-    }
-    for (const QString& m : marks.split(u' ', Qt::SkipEmptyParts)) {
-        bench.Post().tape.SetPostCell(m.toInt(), true);
-    }
-    QVERIFY(WritePostFile(bench, path));
-}
-
-// Binary increment: the carriage starts on the lowest digit.
-void WriteBinaryIncrement(const QString& path) {
-    ScriptedUi ui;
-    Workbench bench(ui);
-    bench.SetKind(MachineKind::Turing);
-    TuringMachine& turing = bench.Turing();
-    turing.EditAlphabetText(QStringLiteral("01"));
-    turing.RebuildAlphabet();
-    turing.table.SetCell(1, 1, QStringLiteral("1!0"));  // 0: write 1, stop
-    turing.table.SetCell(1, 2, QStringLiteral("0<0"));  // 1: write 0, carry left
-    turing.table.SetCell(1, 3, QStringLiteral("1!0"));  // blank: write 1, stop
-    QVERIFY(WriteTuringFile(bench, path));
-}
-
-QJsonObject Json(const QString& line) {
-    return QJsonDocument::fromJson(line.toUtf8()).object();
-}
-
-}  // namespace
+#include "RunnerFixture.h"
 
 class TestRunner : public QObject {
     Q_OBJECT
@@ -178,7 +100,9 @@ void TestRunner::casesOfATextbookProgram() {
     const Finished inc = RunRunner({QStringLiteral("--cases"), Path(QStringLiteral("inc.cases")),
                                     Path(QStringLiteral("inc.pst"))});
     QCOMPARE(inc.exitCode, 1);
-    QCOMPARE(inc.out.size(), 5);
+    QCOMPARE(inc.out.size(), 6);
+    QCOMPARE(inc.out[4],
+             Path(QStringLiteral("inc.pst")) + QStringLiteral(": 3 of 4 cases passed, score 75%"));
     QCOMPARE(inc.out.last(), QStringLiteral("3 passed, 1 failed"));
     QVERIFY(inc.out[0].contains(QStringLiteral("passed")));
     QVERIFY(inc.out[3].contains(QStringLiteral("FAILED")));
@@ -187,7 +111,8 @@ void TestRunner::casesOfATextbookProgram() {
         RunRunner({QStringLiteral("--json"), QStringLiteral("--cases"),
                    Path(QStringLiteral("binary.cases")), Path(QStringLiteral("binary.dat"))});
     QCOMPARE(bin.exitCode, 0);
-    QCOMPARE(bin.out.last(), QStringLiteral("3 passed, 0 failed"));
+    QCOMPARE(Json(bin.out.last())[QStringLiteral("summary")].toObject()[QStringLiteral("passed")],
+             3);
     const QJsonObject first = Json(bin.out[0]);
     QCOMPARE(first[QStringLiteral("machine")].toString(), QStringLiteral("turing"));
     QCOMPARE(first[QStringLiteral("case")].toInt(), 2);
@@ -220,7 +145,7 @@ void TestRunner::outcomesAsJson_data() {
                            << 1 << "limit" << 1000 << ""
                            << "  -  перевод каретки вправо"
                            << "";
-    QTest::newRow("unreadable") << QStringList{QStringLiteral("junk.pst")} << 2 << "unreadable" << 0
+    QTest::newRow("unreadable") << QStringList{QStringLiteral("junk.pst")} << 1 << "unreadable" << 0
                                 << "not a Post or Turing machine document"
                                 << " Ошибка: файл не является файлом машины Поста или поврежден!"
                                 << "";
@@ -232,7 +157,8 @@ void TestRunner::outcomesAsJson() {
     arguments.prepend(QStringLiteral("--json"));
     const Finished f = RunRunner(arguments);
     QTEST(f.exitCode, "exitCode");
-    QCOMPARE(f.out.size(), 1);
+    QCOMPARE(f.out.size(), 2);
+    QVERIFY(Json(f.out[1]).contains(QStringLiteral("summary")));
     const QJsonObject o = Json(f.out[0]);
     QTEST(o[QStringLiteral("result")].toString(), "result");
     QTEST(o[QStringLiteral("steps")].toInt(), "steps");
@@ -267,7 +193,7 @@ void TestRunner::jobsGiveTheSameResults() {
         RunRunner(common + QStringList{QStringLiteral("--jobs"), QStringLiteral("1")} + documents);
     const Finished four =
         RunRunner(common + QStringList{QStringLiteral("--jobs"), QStringLiteral("4")} + documents);
-    QCOMPARE(one.out.size(), documents.size());
+    QCOMPARE(one.out.size(), documents.size() + 1);  // and the summary
     QCOMPARE(four.out, one.out);
     QCOMPARE(four.exitCode, one.exitCode);
 }
@@ -377,21 +303,22 @@ void TestRunner::unreadableDocumentsSayWhy_data() {
     }
 }
 
-// The runner says why, in the JSON message, the text line and on stderr,
-// and exits 2.
+// The runner says why, in the JSON message, the text line and on stderr;
+// the submission fails: exit 1.
 void TestRunner::unreadableDocumentsSayWhy() {
     QFETCH(QString, document);
     QFETCH(QString, why);
     const QString path = document.startsWith(u'/') ? document : Path(document);
     const Finished json = RunRunner({QStringLiteral("--json"), path});
-    QCOMPARE(json.exitCode, 2);
-    QCOMPARE(json.out.size(), 1);
+    QCOMPARE(json.exitCode, 1);
+    QCOMPARE(json.out.size(), 2);
     QCOMPARE(Json(json.out[0])[QStringLiteral("result")].toString(), QStringLiteral("unreadable"));
     QCOMPARE(Json(json.out[0])[QStringLiteral("message")].toString(), why);
     QVERIFY2(json.err.contains(QStringLiteral("cannot be read: ") + why), qPrintable(json.err));
     const Finished text = RunRunner({path});
-    QCOMPARE(text.exitCode, 2);
-    QCOMPARE(text.out, QStringList{path + QStringLiteral(": unreadable: ") + why});
+    QCOMPARE(text.exitCode, 1);
+    QCOMPARE(text.out, (QStringList{path + QStringLiteral(": unreadable: ") + why,
+                                    QStringLiteral("0 passed, 1 failed")}));
 }
 
 void TestRunner::saveTargetsThatCannotBeWritten_data() {
@@ -498,13 +425,12 @@ void TestRunner::documentNamedInWindows1251() {
              folder, QStringLiteral(ZEBRIN_RUN_EXE), format},
             QProcessEnvironment::systemEnvironment());
         QVERIFY2(f.exitCode == 0, qPrintable(f.err));
+        const QString run = f.out.value(f.out.size() - 2);
         if (format == u"--json") {
-            QCOMPARE(Json(f.out.last())[QStringLiteral("file")].toString(), shown);
-            QCOMPARE(Json(f.out.last())[QStringLiteral("result")].toString(),
-                     QStringLiteral("stopped"));
+            QCOMPARE(Json(run)[QStringLiteral("file")].toString(), shown);
+            QCOMPARE(Json(run)[QStringLiteral("result")].toString(), QStringLiteral("stopped"));
         } else {
-            QVERIFY2(f.out.last().startsWith(shown + QStringLiteral(": stopped")),
-                     qPrintable(f.out.last()));
+            QVERIFY2(run.startsWith(shown + QStringLiteral(": stopped")), qPrintable(run));
         }
     }
 }
@@ -550,19 +476,23 @@ void TestRunner::reportTableForASpreadsheet() {
         RunRunner({QStringLiteral("--cases"), Path(QStringLiteral("inc.cases")),
                    QStringLiteral("--report"), table, Path(QStringLiteral("inc.pst")),
                    Path(QStringLiteral("loop.pst")), Path(QStringLiteral("junk.pst"))});
-    QCOMPARE(f.exitCode, 2);  // junk.pst is unreadable
+    QCOMPARE(f.exitCode, 1);  // junk.pst is unreadable: a failed submission
     const QByteArray bytes = Contents(table);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.value(0), QStringLiteral("file,machine,result,passed,failed,line 2: 1 => 11,"
-                                            "line 3: 111 => 1111,line 4: 1111111 => 11111111,"
-                                            "line 5: 11 => 11"));
-    QCOMPARE(lines.value(1), Path(QStringLiteral("inc.pst")) +
-                                 QStringLiteral(",post,failed,3,1,passed,passed,passed,failed"));
+    QCOMPARE(lines.value(0),
+             QStringLiteral("file,machine,result,passed,failed,score,line 2: 1 => 11,"
+                            "line 3: 111 => 1111,line 4: 1111111 => 11111111,"
+                            "line 5: 11 => 11"));
+    QCOMPARE(lines.value(1),
+             Path(QStringLiteral("inc.pst")) +
+                 QStringLiteral(",post,failed,3,1,75.0,passed,passed,passed,failed"));
     QCOMPARE(lines.value(2), Path(QStringLiteral("loop.pst")) +
-                                 QStringLiteral(",post,failed,0,4,limit,limit,limit,limit"));
+                                 QStringLiteral(",post,failed,0,4,0.0,limit,limit,limit,limit"));
     QVERIFY(lines.value(3).endsWith(
-        QStringLiteral(",,unreadable,0,4,unreadable,unreadable,unreadable,unreadable")));
+        QStringLiteral(",,unreadable,0,4,0.0,unreadable,unreadable,unreadable,unreadable")));
+    // The totals agree with the summary: every run printed is counted.
+    QCOMPARE(f.out.last(), QStringLiteral("3 passed, 9 failed"));
 
     const Finished lost = RunRunner({QStringLiteral("--report"), Path(QStringLiteral("no/dir.csv")),
                                      Path(QStringLiteral("inc.pst"))});
@@ -670,7 +600,7 @@ void TestRunner::tracesStreamAndNeverInterleave() {
     const Finished million =
         RunProgram(QStringLiteral("/bin/sh"),
                    {QStringLiteral("-c"),
-                    QStringLiteral("exec \"$RUN\" --trace --max-steps 1000000 \"$DOC\" | tail -1")},
+                    QStringLiteral("exec \"$RUN\" --trace --max-steps 1000000 \"$DOC\" | tail -2")},
                    environment);
     QVERIFY2(million.out.value(0).contains(QStringLiteral("limit after 1000000 steps")),
              qPrintable(million.out.join(u'\n') + million.err));

@@ -1,6 +1,7 @@
 #include "core/checking/CaseRun.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
@@ -47,85 +48,136 @@ QString TapeSetupError::Russian() const {
     return {};
 }
 
-namespace {
-
-std::optional<TapeSetupError> WriteTapeText(Workbench& bench, const QString& text, int start) {
+std::optional<TapeSetupError> CheckTape(MachineKind kind, const QString* alphabet,
+                                        const std::optional<QString>& text,
+                                        std::optional<int> start, std::optional<int> carriage) {
     using Kind = TapeSetupError::Kind;
-    TapeStore& tape = bench.Current().tape;
-    const bool post = tape.Kind() == TapeKind::Post;
-    for (QChar c : text) {
-        if (!Cp1251::Representable(c)) {
-            return TapeSetupError{Kind::Unrepresentable, QString(c), {}};
+    const bool post = kind == MachineKind::Post;
+    const int firstCell = post ? -TapeStore::TapeLimit : 1;
+    auto onTape = [firstCell](qint64 cell) {
+        return cell >= firstCell && cell <= TapeStore::TapeLimit;
+    };
+    if (text) {
+        for (QChar c : *text) {
+            if (!Cp1251::Representable(c)) {
+                return TapeSetupError{Kind::Unrepresentable, QString(c), {}};
+            }
+        }
+        const int first = start.value_or(post ? 0 : 1);
+        for (qsizetype i = 0; i < text->size(); ++i) {
+            const qint64 cell = qint64(first) + i;
+            if (!onTape(cell)) {
+                return TapeSetupError{Kind::PastEnd, QString::number(cell), {}};
+            }
+            const QChar c = (*text)[i];
+            if (post) {
+                if (c != u'1' && c != u'0' && c != u'.') {
+                    return TapeSetupError{Kind::NotPostCell, QString(c), {}};
+                }
+            } else if (c != u'_' && alphabet && !alphabet->contains(c)) {
+                return TapeSetupError{Kind::NotInAlphabet, QString(c), *alphabet};
+            }
         }
     }
-    tape.Clear();
-    for (int i = 0; i < text.size(); ++i) {
-        const int cell = start + i;
-        if (!tape.OnTape(cell)) {
-            return TapeSetupError{Kind::PastEnd, QString::number(cell), {}};
-        }
-        const QChar c = text[i];
-        if (post) {
-            if (c != u'1' && c != u'0' && c != u'.') {
-                return TapeSetupError{Kind::NotPostCell, QString(c), {}};
-            }
-            tape.SetPostCell(cell, c == u'1');
-        } else if (c == u'_') {
-            tape.SetTuringCell(cell, u' ');
-        } else if (bench.Turing().Alphabet().contains(c)) {
-            tape.SetTuringCell(cell, c);
-        } else {
-            return TapeSetupError{Kind::NotInAlphabet, QString(c), bench.Turing().Alphabet()};
-        }
+    if (carriage && !onTape(*carriage)) {
+        return TapeSetupError{Kind::CarriageOffTape, QString::number(*carriage), {}};
     }
     return std::nullopt;
 }
 
-}  // namespace
-
 std::optional<TapeSetupError> PlaceTape(Workbench& bench, const std::optional<QString>& text,
                                         std::optional<int> start, std::optional<int> carriage) {
+    const MachineKind kind = bench.Kind();
+    const QString alphabet = kind == MachineKind::Turing ? bench.Turing().Alphabet() : QString();
+    if (std::optional<TapeSetupError> error = CheckTape(kind, &alphabet, text, start, carriage)) {
+        return error;
+    }
     TapeStore& tape = bench.Current().tape;
     if (text) {
         const int first = start.value_or(tape.FirstCell() > 0 ? 1 : 0);
-        if (std::optional<TapeSetupError> error = WriteTapeText(bench, *text, first)) {
-            return error;
+        tape.Clear();
+        for (qsizetype i = 0; i < text->size(); ++i) {
+            const int cell = first + int(i);
+            const QChar c = (*text)[i];
+            if (kind == MachineKind::Post) {
+                tape.SetPostCell(cell, c == u'1');
+            } else {
+                tape.SetTuringCell(cell, c == u'_' ? QChar(u' ') : c);
+            }
         }
         tape.SetCarriagePos(first);
     }
     if (carriage) {
-        if (!tape.OnTape(*carriage)) {
-            return TapeSetupError{
-                TapeSetupError::Kind::CarriageOffTape, QString::number(*carriage), {}};
-        }
         tape.SetCarriagePos(*carriage);
     }
     return std::nullopt;
 }
 
-RunResult RunToEnd(Workbench& bench, const ScriptedUi& ui, qint64 maxSteps,
-                   const std::function<void(const QString&)>& traceLine) {
+QString TraceTick::Line() const {
+    return stepText + QStringLiteral(" | ") + message;
+}
+
+namespace {
+
+// The ticks run in slices between looks at the clock: about a millisecond
+// of work each at full speed, a traced tick at a time.
+constexpr qint64 kSlice = 1 << 16;
+
+std::optional<qint64> TrailingNumber(const QString& text) {
+    qsizetype i = text.size();
+    while (i > 0 && text[i - 1].isDigit()) {
+        --i;
+    }
+    bool ok = false;
+    const qint64 n = text.mid(i).toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+}  // namespace
+
+RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
+                   const std::function<void(const TraceTick&)>& trace) {
     Machine& machine = bench.Current();
     RunController& run = bench.RunControl();
+    ui.Clear();
+    using Clock = std::chrono::steady_clock;
+    std::optional<Clock::time_point> deadline;
+    if (limits.seconds) {
+        deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                      std::chrono::duration<double>(*limits.seconds));
+    }
     run.Run();
     // The first tick announces; every later tick executes one command. The
     // limit breaks the run off as "Прервать" would, before the next command.
+    const qint64 maxSteps = limits.maxSteps;
     qint64 ticks = 0;
-    bool limit = false;
+    std::optional<RunResult::End> brokenOff;
     while (run.Active(machine)) {
         if (ticks > maxSteps) {
+            brokenOff = RunResult::End::Limit;
+        } else if (deadline && Clock::now() >= *deadline) {
+            brokenOff = RunResult::End::Timeout;
+        }
+        if (brokenOff) {
             run.Break();
-            limit = true;
             break;
         }
-        if (traceLine) {
-            run.Tick(machine);
-            ++ticks;
-            traceLine(bench.StatusText(Workbench::PanelStep) + QStringLiteral(" | ") +
-                      bench.StatusText(Workbench::PanelMessage));
+        // Up to maxSteps + 1 ticks in all, counted without overflow at the
+        // largest limit.
+        const qint64 room = maxSteps - ticks;
+        if (trace) {
+            for (qint64 n = std::min<qint64>(room, 1023) + 1; n > 0 && run.Active(machine); --n) {
+                run.Tick(machine);
+                ++ticks;
+                TraceTick tick;
+                tick.stepText = bench.StatusText(Workbench::PanelStep);
+                tick.step = TrailingNumber(tick.stepText);
+                tick.message = bench.StatusText(Workbench::PanelMessage);
+                tick.carriage = machine.tape.CarriagePos();
+                trace(tick);
+            }
         } else {
-            // Untraced, the ticks up to the limit run in one go.
-            ticks += run.RunTicks(machine, maxSteps + 1 - ticks);
+            ticks += run.RunTicks(machine, std::min(room, kSlice - 1) + 1);
         }
     }
 
@@ -133,9 +185,10 @@ RunResult RunToEnd(Workbench& bench, const ScriptedUi& ui, qint64 maxSteps,
     const StepOutcome& outcome = run.LastOutcome();
     out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
     out.status = bench.StatusText(Workbench::PanelMessage);
-    if (limit) {
-        out.end = RunResult::End::Limit;
-        out.steps = maxSteps;
+    ui.Clear();
+    if (brokenOff) {
+        out.end = *brokenOff;
+        out.steps = std::max<qint64>(ticks - 1, 0);
         out.message.clear();
     } else {
         out.end = outcome.result == StepOutcome::Result::Stopped ? RunResult::End::Stopped
@@ -191,36 +244,4 @@ QString CaseOutcome::Text() const {
             return QStringLiteral("ошибка: ") + message;
     }
     return {};
-}
-
-CaseOutcome RunAndCheckCase(MachineKind kind, const MachineContents& program,
-                            const RunCase& runCase, qint64 maxSteps) {
-    ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
-    Workbench bench(ui);
-    bench.SetKind(kind);
-    bench.Current().PutBack(program);
-    CaseOutcome out;
-    if (const std::optional<TapeSetupError> error =
-            PlaceTape(bench, runCase.input, runCase.start, runCase.carriage)) {
-        out.verdict = CaseOutcome::Verdict::BadCase;
-        out.message = error->Russian();
-        return out;
-    }
-    const RunResult run = RunToEnd(bench, ui, maxSteps);
-    out.tape = UsedPartNotation(kind, run.tape);
-    out.steps = run.steps;
-    switch (run.end) {
-        case RunResult::End::Stopped:
-            out.verdict = CasePassed(runCase, kind, true, run.tape) ? CaseOutcome::Verdict::Passed
-                                                                    : CaseOutcome::Verdict::Failed;
-            break;
-        case RunResult::End::Error:
-            out.verdict = CaseOutcome::Verdict::Error;
-            out.message = run.message.trimmed();
-            break;
-        case RunResult::End::Limit:
-            out.verdict = CaseOutcome::Verdict::Limit;
-            break;
-    }
-    return out;
 }

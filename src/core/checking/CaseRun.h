@@ -27,15 +27,24 @@ struct TapeSetupError {
     QString Russian() const;  // the window's words
 };
 
-// Writes `text` (tape notation: Post "1" and "0" or ".", Turing symbols with
-// "_" for the blank) onto the current machine's cleared tape from `start`
-// (default: cell 0 for Post, 1 for Turing), puts the carriage on `start` or
-// on `carriage`.
+// Whether `text` (tape notation: Post "1" and "0" or ".", Turing symbols with
+// "_" for the blank) can be written on a `kind` machine's tape from `start`
+// (default: cell 0 for Post, 1 for Turing), with the carriage on `start` or
+// on `carriage`. With `alphabet` a Turing symbol must be one of it; without,
+// any symbol the code page holds is taken (a cases file checked before any
+// document is read).
+std::optional<TapeSetupError> CheckTape(MachineKind kind, const QString* alphabet,
+                                        const std::optional<QString>& text,
+                                        std::optional<int> start, std::optional<int> carriage);
+
+// Writes `text` onto the current machine's cleared tape as CheckTape
+// describes it. The machine is checked first and left as it was when the
+// tape cannot be placed.
 std::optional<TapeSetupError> PlaceTape(Workbench& bench, const std::optional<QString>& text,
                                         std::optional<int> start, std::optional<int> carriage);
 
 struct RunResult {
-    enum class End { Stopped, Error, Limit };
+    enum class End { Stopped, Error, Limit, Timeout };
     End end = End::Stopped;
     qint64 steps = 0;
     QString message;  // the last dialog's text (an error's message)
@@ -47,11 +56,29 @@ struct RunResult {
     QString tape;  // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
 };
 
-// Runs the current machine from a fresh start until it stops, fails or has
-// executed `maxSteps` commands (then broken off as "Прервать" would). With
-// `traceLine`, every tick's "step | message" goes there as it happens.
-RunResult RunToEnd(Workbench& bench, const ScriptedUi& ui, qint64 maxSteps,
-                   const std::function<void(const QString&)>& traceLine = {});
+// How far a run may go: `maxSteps` executed commands (any count up to the
+// largest qint64), and with `seconds` that much wall-clock time.
+struct RunLimits {
+    qint64 maxSteps = 1000000;
+    std::optional<double> seconds;
+};
+
+// One tick of a traced run: the step and message panels after it, and the
+// carriage.
+struct TraceTick {
+    QString stepText;
+    std::optional<qint64> step;  // the step panel's number, when it shows one
+    QString message;
+    int carriage = 0;
+    QString Line() const;  // "step | message"
+};
+
+// Runs the current machine from a fresh start until it stops, fails, has
+// executed `limits.maxSteps` commands (then broken off as "Прервать" would)
+// or has used up its time. With `trace`, every tick goes there as it
+// happens. The dialogs the run answered are taken out of `ui`.
+RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
+                   const std::function<void(const TraceTick&)>& trace = {});
 
 // The used cells of a run's tape (RunResult::tape) in tape notation.
 QString UsedPartNotation(MachineKind kind, const QString& cells);
@@ -70,8 +97,3 @@ struct CaseOutcome {
     // "пройден", "не пройден", "ошибка: ...", "превышен предел шагов".
     QString Text() const;
 };
-
-// Runs one case on a fresh machine of `kind` holding `program` (a copy: the
-// machine shown is not touched, and this may run in a thread of its own).
-CaseOutcome RunAndCheckCase(MachineKind kind, const MachineContents& program,
-                            const RunCase& runCase, qint64 maxSteps);

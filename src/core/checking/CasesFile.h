@@ -1,13 +1,20 @@
 #pragma once
 // A teacher's cases file: one case per line, "INPUT => EXPECTED", where both
-// sides are tape texts; "#" starts a comment line; a line holding only
-// "--start CELL" and/or "--carriage CELL" sets them for the cases after it.
+// sides are tape texts. "#" at a line's start, or after a blank, starts a
+// comment. A line of options alone sets them for the cases after it:
+// "--start CELL", "--carriage CELL", "--weight N" (a case's share of the
+// score, default 1). The task's requirements, for the whole file, are
+// option lines too: "--machine post|turing", "--max-rows N" (Post: filled
+// rows), "--max-states N" (Turing: states used) and "--alphabet TEXT"
+// (Turing: exactly these symbols). The file is UTF-8, or Windows-1251 when
+// it is not valid UTF-8.
 
 #include <QString>
 #include <QVector>
 #include <optional>
 
 #include "core/documents/DocumentFile.h"
+#include "core/machine/MachineKind.h"
 
 struct RunCase {
     int line = 0;  // 1-based line number in the file
@@ -15,14 +22,30 @@ struct RunCase {
     QString expected;
     std::optional<int> start;
     std::optional<int> carriage;
+    int weight = 1;
+};
+
+// What a task asks of every document besides its cases.
+struct TaskRequirements {
+    std::optional<MachineKind> machine;
+    std::optional<int> maxRows;
+    std::optional<int> maxStates;
+    std::optional<QString> alphabet;
+
+    bool Any() const { return machine || maxRows || maxStates || alphabet; }
 };
 
 struct CasesFile {
     QVector<RunCase> cases;
+    TaskRequirements requirements;
     QString error;  // plain words, with the line number; empty when the file is good
 };
 
 CasesFile ParseCases(const QString& text);
+
+// The text of a cases file's bytes: UTF-8 (a byte-order mark dropped) when
+// they are valid UTF-8, else Windows-1251, which any byte sequence is.
+QString DecodeCasesText(const QByteArray& bytes);
 
 // Reads and parses the cases file at `path`, held to a document's limits: a
 // device, a pipe or a huge file is refused before it can block or fill the

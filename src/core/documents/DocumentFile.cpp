@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <array>
@@ -379,6 +380,25 @@ bool Write(const QString& path, ImageComposer& composer) {
     return WriteBytes(path, image).isEmpty();
 }
 
+QString WriteFailureText(const QString& path) {
+    if (IsSpecialFile(path)) {
+        return QStringLiteral("not a regular file");
+    }
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("no such folder");
+    }
+    const QByteArray folderName = QFile::encodeName(folder.absoluteFilePath());
+    const long longestName = pathconf(folderName.constData(), _PC_NAME_MAX);
+    // QSaveFile's temporary name adds a few bytes to the file's own.
+    if (NativeName(info.fileName()).size() + 8 > (longestName > 0 ? longestName : 255) ||
+        info.fileName().isEmpty()) {
+        return QStringLiteral("a name the file system cannot take");
+    }
+    return QStringLiteral("no room: the disk is full or a file-size limit is reached");
+}
+
 QString WriteBytes(const QString& path, const QByteArray& bytes) {
     // A link to a regular file is written through, as QSaveFile does.
     if (IsSpecialFile(path)) {
@@ -389,19 +409,18 @@ QString WriteBytes(const QString& path, const QByteArray& bytes) {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+        return WriteFailureText(path);
     }
     // commit() reports success even after a short write, so every byte is
     // checked before the old file is replaced. A buffered write succeeds in
     // memory; only the flush shows that the disk took it (for example under
     // a file-size limit).
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
         file.cancelWriting();
-        return error;
+        return WriteFailureText(path);
     }
     if (!file.commit()) {
-        return file.errorString();
+        return WriteFailureText(path);
     }
     return QString();
 }

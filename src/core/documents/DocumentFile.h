@@ -155,6 +155,11 @@ bool Write(const QString& path, ImageComposer& image);
 // and a name that is not UTF-8 is refused rather than written under another
 // name. Returns why it failed, in plain English, or an empty text.
 QString WriteBytes(const QString& path, const QByteArray& bytes);
+// Why a write to `path` failed, in plain English, as far as the file
+// system shows it: "not a regular file", "no such folder", "a name the file
+// system cannot take", or else "no room" (the disk is full or a file-size
+// limit is reached).
+QString WriteFailureText(const QString& path);
 
 // Reads the lines of a document one after another, straight from the text
 // read, each decoded only when it is taken; any missing line or malformed

@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include "core/checking/CaseBench.h"
+
 namespace {
 
 enum Column { ColLine, ColInput, ColExpected, ColResult, ColObtained, ColSteps, ColumnCount };
@@ -80,8 +82,9 @@ void CaseCheckDialog::Start() {
     // The worker reads only its own copies; each finished case comes back
     // to this dialog through its event queue (dropped if the dialog is gone).
     worker_ = QThread::create([this, kind = kind_, program = program_, cases = cases_] {
+        CaseBench bench(kind, program);
         for (int i = 0; i < cases.size() && !stop_; ++i) {
-            const CaseOutcome outcome = RunAndCheckCase(kind, program, cases[i], kMaxSteps);
+            const CaseOutcome outcome = bench.Check(cases[i], RunLimits{kMaxSteps, {}});
             QMetaObject::invokeMethod(
                 this, [this, i, outcome] { CaseDone(i, outcome); }, Qt::QueuedConnection);
         }

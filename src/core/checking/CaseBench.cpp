@@ -1,0 +1,45 @@
+#include "core/checking/CaseBench.h"
+
+CaseBench::CaseBench() : bench_(std::make_unique<Workbench>(ui_)) {}
+
+CaseBench::CaseBench(MachineKind kind, const MachineContents& program) : CaseBench() {
+    bench_->SetKind(kind);
+    bench_->Current().PutBack(program);
+}
+
+std::optional<TapeSetupError> CaseBench::Place(const RunCase& runCase) {
+    return PlaceTape(*bench_, runCase.input, runCase.start, runCase.carriage);
+}
+
+RunResult CaseBench::Run(const RunLimits& limits,
+                         const std::function<void(const TraceTick&)>& trace) {
+    return RunToEnd(*bench_, ui_, limits, trace);
+}
+
+CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {
+    CaseOutcome out;
+    if (const std::optional<TapeSetupError> error = Place(runCase)) {
+        out.verdict = CaseOutcome::Verdict::BadCase;
+        out.message = error->Russian();
+        return out;
+    }
+    const MachineKind kind = Kind();
+    const RunResult run = Run(limits);
+    out.tape = UsedPartNotation(kind, run.tape);
+    out.steps = run.steps;
+    switch (run.end) {
+        case RunResult::End::Stopped:
+            out.verdict = CasePassed(runCase, kind, true, run.tape) ? CaseOutcome::Verdict::Passed
+                                                                    : CaseOutcome::Verdict::Failed;
+            break;
+        case RunResult::End::Error:
+            out.verdict = CaseOutcome::Verdict::Error;
+            out.message = run.message.trimmed();
+            break;
+        case RunResult::End::Limit:
+        case RunResult::End::Timeout:
+            out.verdict = CaseOutcome::Verdict::Limit;
+            break;
+    }
+    return out;
+}

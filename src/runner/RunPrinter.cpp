@@ -1,0 +1,190 @@
+#include "runner/RunPrinter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+
+namespace {
+
+QByteArray JsonLine(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray TextLine(const QString& text) {
+    return text.toUtf8() + '\n';
+}
+
+// A score as a teacher writes it: "83.3", "100".
+QString ScoreText(double score) {
+    const double tenths = std::round(score * 10) / 10;
+    return tenths == std::floor(tenths) ? QString::number(qint64(tenths))
+                                        : QString::number(tenths, 'f', 1);
+}
+
+bool Refused(RunOutcome::Result result) {
+    return result == RunOutcome::Result::Unreadable || result == RunOutcome::Result::Rejected;
+}
+
+}  // namespace
+
+QString Counted(qint64 count, const QString& one, const QString& many) {
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
+double DocumentTotals::Score() const {
+    if (weight <= 0) {
+        return failed == 0 && passed > 0 ? 100.0 : 0.0;
+    }
+    return 100.0 * double(passedWeight) / double(weight);
+}
+
+bool RunPrinter::Passed(const RunOutcome& o, const RunCase* runCase) {
+    if (!runCase) {
+        return o.result == RunOutcome::Result::Stopped;
+    }
+    return CasePassed(*runCase, o.Kind(), o.result == RunOutcome::Result::Stopped, o.tape);
+}
+
+QByteArray RunPrinter::Run(const QString& file, const RunOutcome& o, const RunCase* runCase) const {
+    const bool passed = Passed(o, runCase);
+    const bool ran = o.ran;
+    if (json_) {
+        QJsonObject json;
+        json[QStringLiteral("file")] = file;
+        json[QStringLiteral("case")] = runCase ? QJsonValue(runCase->line) : QJsonValue();
+        json[QStringLiteral("machine")] =
+            o.machine.isEmpty() ? QJsonValue() : QJsonValue(o.machine);
+        json[QStringLiteral("result")] = RunOutcome::ResultName(o.result);
+        json[QStringLiteral("steps")] = o.steps;
+        json[QStringLiteral("message")] = o.message;
+        json[QStringLiteral("status")] = o.status;
+        const bool tape = ran && !o.emptyTape;
+        json[QStringLiteral("carriage")] = ran ? QJsonValue(o.carriage) : QJsonValue();
+        json[QStringLiteral("used_min")] = tape ? QJsonValue(o.usedMin) : QJsonValue();
+        json[QStringLiteral("used_max")] = tape ? QJsonValue(o.usedMax) : QJsonValue();
+        json[QStringLiteral("tape")] = ran ? QJsonValue(o.tape) : QJsonValue();
+        if (runCase) {
+            json[QStringLiteral("input")] = runCase->input;
+            json[QStringLiteral("expected")] = runCase->expected;
+            json[QStringLiteral("weight")] = runCase->weight;
+        }
+        json[QStringLiteral("passed")] = passed;
+        return JsonLine(json);
+    }
+    QString line = file;
+    if (runCase) {
+        line += QStringLiteral(" case line %1 (%2 => %3): %4,")
+                    .arg(runCase->line)
+                    .arg(runCase->input, runCase->expected,
+                         passed ? QStringLiteral("passed") : QStringLiteral("FAILED"));
+    } else {
+        line += u':';
+    }
+    line += u' ' + RunOutcome::ResultName(o.result);
+    if (!ran) {
+        return TextLine(line + QStringLiteral(": ") + o.message);
+    }
+    line += QStringLiteral(" after ") +
+            Counted(o.steps, QStringLiteral("step"), QStringLiteral("steps"));
+    if (!o.message.isEmpty()) {
+        line += QStringLiteral(" (\"%1\")").arg(o.message);
+    }
+    if (o.emptyTape) {
+        line += QStringLiteral("; tape empty");
+    } else {
+        line += QStringLiteral("; tape %1..%2 \"%3\"")
+                    .arg(o.usedMin)
+                    .arg(o.usedMax)
+                    .arg(UsedPartNotation(o));
+    }
+    line += QStringLiteral("; carriage %1").arg(o.carriage);
+    return TextLine(line);
+}
+
+QByteArray RunPrinter::Tick(const QString& file, const RunCase* runCase,
+                            const TraceTick& tick) const {
+    if (!json_) {
+        return TextLine(tick.Line());
+    }
+    QJsonObject json;
+    json[QStringLiteral("file")] = file;
+    json[QStringLiteral("case")] = runCase ? QJsonValue(runCase->line) : QJsonValue();
+    json[QStringLiteral("step")] = tick.step ? QJsonValue(*tick.step) : QJsonValue();
+    json[QStringLiteral("message")] = tick.message;
+    json[QStringLiteral("carriage")] = tick.carriage;
+    return JsonLine(json);
+}
+
+QByteArray RunPrinter::Totals(const DocumentTotals& t) const {
+    const int cases = t.passed + t.failed;
+    if (json_) {
+        QJsonObject totals;
+        totals[QStringLiteral("file")] = t.file;
+        totals[QStringLiteral("machine")] =
+            t.machine.isEmpty() ? QJsonValue() : QJsonValue(t.machine);
+        totals[QStringLiteral("passed")] = t.passed;
+        totals[QStringLiteral("failed")] = t.failed;
+        totals[QStringLiteral("score")] = std::round(t.Score() * 10) / 10;
+        totals[QStringLiteral("steps")] = t.steps;
+        if (Refused(t.refusal)) {
+            totals[QStringLiteral("result")] = RunOutcome::ResultName(t.refusal);
+            totals[QStringLiteral("message")] = t.reason;
+        } else {
+            totals[QStringLiteral("result")] =
+                t.failed == 0 ? QStringLiteral("passed") : QStringLiteral("failed");
+        }
+        return JsonLine(QJsonObject{{QStringLiteral("totals"), totals}});
+    }
+    QString line = QStringLiteral("%1: %2 of %3 passed, score %4%")
+                       .arg(t.file)
+                       .arg(t.passed)
+                       .arg(Counted(cases, QStringLiteral("case"), QStringLiteral("cases")))
+                       .arg(ScoreText(t.Score()));
+    if (Refused(t.refusal)) {
+        line += QStringLiteral(" (%1: %2)").arg(RunOutcome::ResultName(t.refusal), t.reason);
+    }
+    return TextLine(line);
+}
+
+QByteArray RunPrinter::Similar(const QVector<QStringList>& same,
+                               const QVector<ClosePair>& close) const {
+    if (json_) {
+        QJsonArray groups;
+        for (const QStringList& group : same) {
+            groups.append(QJsonArray::fromStringList(group));
+        }
+        QJsonArray pairs;
+        for (const ClosePair& pair : close) {
+            pairs.append(QJsonObject{{QStringLiteral("files"), QJsonArray{pair.first, pair.second}},
+                                     {QStringLiteral("differing"), pair.differing},
+                                     {QStringLiteral("commands"), pair.commands}});
+        }
+        return JsonLine(QJsonObject{{QStringLiteral("similar"), groups}}) +
+               JsonLine(QJsonObject{{QStringLiteral("close"), pairs}});
+    }
+    QByteArray lines;
+    for (const QStringList& group : same) {
+        lines += TextLine(QStringLiteral("similar: ") + group.join(QStringLiteral(", ")));
+    }
+    for (const ClosePair& pair : close) {
+        lines += TextLine(QStringLiteral("close: %1, %2 (%3 of %4 differ)")
+                              .arg(pair.first, pair.second)
+                              .arg(pair.differing)
+                              .arg(Counted(pair.commands, QStringLiteral("command"),
+                                           QStringLiteral("commands"))));
+    }
+    if (same.isEmpty() && close.isEmpty()) {
+        lines += TextLine(QStringLiteral("similar: none"));
+    }
+    return lines;
+}
+
+QByteArray RunPrinter::Summary(qint64 passed, qint64 failed) const {
+    if (json_) {
+        return JsonLine(QJsonObject{
+            {QStringLiteral("summary"),
+             QJsonObject{{QStringLiteral("passed"), passed}, {QStringLiteral("failed"), failed}}}});
+    }
+    return TextLine(QStringLiteral("%1 passed, %2 failed").arg(passed).arg(failed));
+}

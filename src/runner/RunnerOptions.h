@@ -1,0 +1,34 @@
+#pragma once
+// The command line of zebrin42-run: the documents, the settings every run
+// shares, and how to run and report them. File names are kept byte for
+// byte, whatever their encoding, and an argument that looks like an option
+// but names an existing file ("-v.pst") is a document.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdio>
+#include <optional>
+
+#include "runner/BatchRun.h"
+
+struct RunnerOptions {
+    QStringList files;
+    RunSpec base;
+    std::optional<QString> casesFile;
+    QVector<int> caseLines;  // --case: only the cases on these lines
+    int threads = 1;
+    bool json = false;
+    bool similar = false;
+    QString reportFile;   // --report: the CSV or XLSX table, when not empty
+    QString diagramFile;  // --diagram: the picture, when not empty; nothing is run
+};
+
+// Reads the command line into `options`. Returns an exit status when the
+// program is to end at once (help printed, or a usage error reported).
+std::optional<int> ReadOptions(int argc, char** argv, RunnerOptions& options);
+
+// A line of text on `stream`, in UTF-8.
+void Print(FILE* stream, const QString& text);
+// Reports a usage error on stderr; returns the exit status 2.
+int Usage(const QString& message);
