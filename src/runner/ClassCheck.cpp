@@ -270,7 +270,7 @@ ClassResult CheckClass(const ClassPlan& plan, const WorkerBudget& budget) {
     ClassResult result;
     result.report.withCases = plan.withCases;
     result.report.withSimilar = plan.similar;
-    for (const RunCase& c : plan.cases) {
+    for (const RunCase& c : plan.report ? plan.cases : QVector<RunCase>()) {
         result.report.cases.append(ClassReportCase{c.line, c.input, c.expected, c.weight});
     }
     const int count = int(plan.files.size());

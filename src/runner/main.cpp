@@ -24,19 +24,26 @@
 namespace {
 
 // Every case of the cases file is checked before any run, against the
-// machines it can apply to: the task's own, or else the machines of the
-// documents given. A case no document could ever hold is the file's fault,
-// not a submission's.
+// machine the task is for: the file's --machine, or else the machine most of
+// the documents given are for (both when as many are for each). A case that
+// machine could never hold is the file's fault, not a submission's; a
+// document of the other machine handed in by mistake then fails its cases
+// one by one instead of stopping the whole class's check.
 QString CheckCasesFor(const CasesFile& file, const QStringList& documents) {
     QVector<MachineKind> kinds;
     if (file.requirements.machine) {
         kinds.append(*file.requirements.machine);
     } else {
+        qsizetype post = 0;
         for (const QString& document : documents) {
-            const MachineKind kind = DocumentCommands::KindToRead(document);
-            if (!kinds.contains(kind)) {
-                kinds.append(kind);
-            }
+            post += DocumentCommands::KindToRead(document) == MachineKind::Post ? 1 : 0;
+        }
+        const qsizetype turing = documents.size() - post;
+        if (post >= turing) {
+            kinds.append(MachineKind::Post);
+        }
+        if (turing >= post) {
+            kinds.append(MachineKind::Turing);
         }
     }
     for (const RunCase& c : file.cases) {
@@ -142,14 +149,14 @@ int Check(const RunnerOptions& options) {
     plan.json = options.json;
     plan.similar = options.similar;
     plan.report = !options.reportFile.isEmpty();
+    const WorkerBudget budget = BudgetWithinLimits(options.threads, options.files.size());
+    if (budget.workers == 0) {
+        return Usage(QStringLiteral("too few files may be open (ulimit -n) to run at all"));
+    }
     if (options.casesFile) {
         if (const std::optional<int> usage = ReadCases(options, plan)) {
             return *usage;
         }
-    }
-    const WorkerBudget budget = BudgetWithinLimits(options.threads, options.files.size());
-    if (budget.workers == 0) {
-        return Usage(QStringLiteral("too few files may be open (ulimit -n) to run at all"));
     }
     const ClassResult result = CheckClass(plan, budget);
     int status = result.exitCode;

@@ -112,6 +112,9 @@ void TestClassGrading::casesFiles_data() {
     QTest::newRow("trailing comment and a tab")
         << QByteArray("--start\t1  # first cell\n1 => 11 # one\n1#1 => 1#1\n") << "no0.tur" << 1
         << "1 passed, 1 failed";
+    QTest::newRow("a Turing submission in a Post class fails alone")
+        << QByteArray("--start -3\n111 => 1111\n") << "anna.pst anna.pst no0.tur" << 1
+        << "2 passed, 1 failed";
     QTest::newRow("past the tape's end") << QByteArray("--start 999\n11 => 111\n") << "anna.pst"
                                          << 2 << "line 2: the tape text runs past";
     QTest::newRow("Windows-1251 file, its text in the message")
@@ -130,7 +133,8 @@ void TestClassGrading::casesFiles() {
     QFETCH(QString, document);
     WriteBytes(Path(QStringLiteral("check.cases")), file);
     const Finished f =
-        RunRunner({QStringLiteral("--cases"), Path(QStringLiteral("check.cases")), Path(document)});
+        RunRunner(QStringList{QStringLiteral("--cases"), Path(QStringLiteral("check.cases"))} +
+                  Paths(document.split(u' ')));
     QTEST(f.exitCode, "exitCode");
     QFETCH(QString, says);
     if (f.exitCode == 2) {
@@ -315,8 +319,8 @@ void TestClassGrading::tracesExactUnderTightFileLimits() {
         return RunProgram(
             QStringLiteral("/bin/sh"),
             {QStringLiteral("-c"),
-             QStringLiteral("ulimit -n %1 && cd \"$DIR\" && set -- && for i in $(seq 33); do "
-                            "set -- \"$@\" anna.pst loop.pst; done && exec \"$RUN\" --trace "
+             QStringLiteral("cd \"$DIR\" && set -- && for i in $(seq 33); do set -- \"$@\" "
+                            "anna.pst loop.pst; done && ulimit -n %1 && exec \"$RUN\" --trace "
                             "--max-steps 200 --jobs %2 --cases six.cases \"$@\"")
                  .arg(limit, jobs)},
             environment);
