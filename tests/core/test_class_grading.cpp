@@ -27,6 +27,7 @@ private Q_SLOTS:
     void tracesExactUnderTightFileLimits();
     void copiedProgramsFound();
     void namesAShellHandsOver();
+    void oneInTheSingular();
 
 private:
     QTemporaryDir dir_;
@@ -56,6 +57,8 @@ void TestClassGrading::initTestCase() {
     WriteBytes(Path(QStringLiteral("junk.pst")), "not a document");
     WriteTuring(Path(QStringLiteral("no0.tur")), QStringLiteral("1"),
                 QStringLiteral("1,1=1>0|1,2=1!0"));
+    WriteTuring(Path(QStringLiteral("two-states.tur")), QStringLiteral("1"),
+                QStringLiteral("1,1=1>1|2,2=1!0"));
     WriteBytes(Path(QStringLiteral("inc.cases")), "1 => 11\n111 => 1111 # three\n");
     WriteBytes(Path(QStringLiteral("tur.cases")), "1 => 11\n0 => 1\n");
 }
@@ -249,6 +252,9 @@ void TestClassGrading::gradingOptions_data() {
     QTest::newRow("states within the limit")
         << QByteArray("--max-states 1\n1 => 11\n") << QStringList{"no0.tur"} << 0
         << QStringList{"1 passed, 0 failed"};
+    QTest::newRow("too many states")
+        << QByteArray("--max-states 1\n1 => 11\n") << QStringList{"two-states.tur"} << 1
+        << QStringList{"rejected: состояний 2, а можно не больше 1"};
     QTest::newRow("another alphabet")
         << QByteArray("--alphabet 01\n1 => 11\n") << QStringList{"no0.tur"} << 1
         << QStringList{"rejected: алфавит \"1\", а нужен \"01\""};
@@ -379,6 +385,20 @@ void TestClassGrading::namesAShellHandsOver() {
     const QString csv = QString::fromUtf8(Contents(folder + QStringLiteral("/r.csv")));
     QVERIFY2(csv.contains(QStringLiteral("\r\n'-v.pst,post,passed")), qPrintable(csv));
     QVERIFY2(csv.contains(QStringLiteral("\r\n'=1+2.pst,post,passed")), qPrintable(csv));
+}
+
+void TestClassGrading::oneInTheSingular() {
+    WritePost(Path(QStringLiteral("stop.pst")), QStringLiteral("6:"));
+    const Finished run = RunRunner({Path(QStringLiteral("stop.pst"))});
+    QVERIFY2(run.out.value(0).contains(QStringLiteral("stopped after 1 step (")),
+             qPrintable(run.out.value(0)));
+    WritePost(Path(QStringLiteral("two.pst")), QStringLiteral("2:2|6:"));
+    const Finished picture =
+        RunRunner({QStringLiteral("--diagram"), Path(QStringLiteral("two.svg")),
+                   Path(QStringLiteral("two.pst"))});
+    QVERIFY2(
+        picture.out.value(0).contains(QStringLiteral("picture of 2 nodes and 1 arrow written")),
+        qPrintable(picture.out.value(0)));
 }
 
 QTEST_GUILESS_MAIN(TestClassGrading)
