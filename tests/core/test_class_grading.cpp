@@ -341,9 +341,13 @@ void TestClassGrading::tracesExactUnderTightFileLimits() {
         QVERIFY2(four.exitCode == 1, qPrintable(limit + four.err));
         QVERIFY2(four.out == one.out, qPrintable(limit));
     }
+    // The sanitizers' runtime needs files of its own at exit, which a limit
+    // this tight does not leave.
+#ifndef __SANITIZE_ADDRESS__
     const Finished none = run(QStringLiteral("5"), QStringLiteral("4"));
     QCOMPARE(none.exitCode, 2);
     QVERIFY2(none.err.contains(QStringLiteral("ulimit -n")), qPrintable(none.err));
+#endif
 }
 
 // Programs the same up to renumbering are one group, in the text, the JSON
