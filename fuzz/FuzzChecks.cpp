@@ -173,7 +173,7 @@ QString CheckDocument(const DocumentKind& kind, const QByteArray& input) {
     spec.saveTo = after;
     const RunOutcome outcome = RunDocument(spec);
     if (outcome.result == RunOutcome::Result::Unreadable ||
-        outcome.result == RunOutcome::Result::Usage || outcome.saveFailed) {
+        outcome.result == RunOutcome::Result::Usage || !outcome.saveError.isEmpty()) {
         return QStringLiteral("the batch runner could not run or store the document");
     }
     ScriptedUi ui3(ScriptedUi::Unplanned::FirstButton);

@@ -165,12 +165,8 @@ RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
         out.usageError = error->English();
         return out;
     }
-    std::function<void(const TraceTick&)> trace;
-    if (spec.trace) {
-        trace = spec.traceTick ? spec.traceTick
-                               : [&out](const TraceTick& tick) { out.trace.append(tick.Line()); };
-    }
-    static_cast<RunResult&>(out) = bench_.Run(RunLimits{spec.maxSteps, spec.seconds}, trace);
+    static_cast<RunResult&>(out) =
+        bench_.Run(RunLimits{spec.maxSteps, spec.seconds}, spec.traceTick);
     out.ran = true;
     switch (out.end) {
         case RunResult::End::Stopped:
@@ -188,9 +184,9 @@ RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
     }
     if (!spec.saveTo.isEmpty()) {
         const bool post = bench.Kind() == MachineKind::Post;
-        out.saveFailed =
-            post ? !WritePostFile(bench, spec.saveTo) : !WriteTuringFile(bench, spec.saveTo);
-        if (out.saveFailed) {
+        const bool saved =
+            post ? WritePostFile(bench, spec.saveTo) : WriteTuringFile(bench, spec.saveTo);
+        if (!saved) {
             out.saveError = DocumentFile::WriteFailureText(spec.saveTo);
         }
     }

@@ -26,9 +26,8 @@ struct RunSpec {
     std::optional<int> carriage;
     qint64 maxSteps = 1000000;
     std::optional<double> seconds;  // the wall-clock limit of one run
-    bool trace = false;
-    // Where trace ticks go as they are made; without it their lines are
-    // kept in RunOutcome::trace.
+    bool trace = false;             // --trace: the caller sets traceTick
+    // Where a run's ticks go as they are made, when set.
     std::function<void(const TraceTick&)> traceTick;
     QString saveTo;  // write the machine after the run, when not empty
 };
@@ -42,10 +41,8 @@ struct RunOutcome : RunResult {
     Result result = Result::Usage;
     QString machine;     // "post", "turing", or empty when unknown
     QString usageError;  // for Result::Usage
-    QStringList trace;   // "step | message" per tick when asked for
     bool ran = false;    // the machine ran: the tape, carriage and steps are its
-    bool saveFailed = false;
-    QString saveError;  // why the save failed, in plain words
+    QString saveError;   // why the save failed, in plain words; empty when it did not
 
     static QString ResultName(Result result);
     // The machine by `machine`; Post when unknown.

@@ -76,9 +76,10 @@ private:
 
 // What one document came to, handed from its worker to the printing turn.
 struct DocumentResult {
-    DocumentTotals totals;
     ClassReportRow row;
     std::optional<ProgramShape> shape;
+    qint64 passedWeight = 0;
+    qint64 weight = 0;
     int exitCode = 0;
     QStringList errors;  // lines for standard error, in order
 };
@@ -96,26 +97,35 @@ QString CellResult(const RunOutcome& o, bool passed) {
     return RunOutcome::ResultName(o.result);
 }
 
+// The weighted share of cases passed, 0 to 100; a file of weights 0 alone
+// counts the cases alike.
+double Score(const DocumentResult& result) {
+    if (result.weight <= 0) {
+        return result.row.failed == 0 && result.row.passed > 0 ? 100.0 : 0.0;
+    }
+    return 100.0 * double(result.passedWeight) / double(result.weight);
+}
+
 void Count(const ClassPlan& plan, const RunOutcome& o, const RunCase* runCase,
            DocumentResult& result) {
-    DocumentTotals& totals = result.totals;
+    ClassReportRow& row = result.row;
     const bool passed = RunPrinter::Passed(o, runCase);
     const int weight = runCase ? runCase->weight : 1;
-    totals.weight += weight;
+    result.weight += weight;
     if (passed) {
-        ++totals.passed;
-        totals.passedWeight += weight;
+        ++row.passed;
+        result.passedWeight += weight;
     } else {
-        ++totals.failed;
+        ++row.failed;
         result.exitCode = std::max(result.exitCode, 1);
     }
-    totals.steps += o.ran ? o.steps : 0;
+    row.steps += o.ran ? o.steps : 0;
     if (!runCase) {
-        result.row.result = RunOutcome::ResultName(o.result);
+        row.result = RunOutcome::ResultName(o.result);
     } else if (plan.report) {
-        result.row.cells.append(ClassReportCell{CellResult(o, passed), passed, o.steps});
+        row.cells.append(ClassReportCell{CellResult(o, passed), passed, o.steps});
     }
-    if (o.saveFailed) {
+    if (!o.saveError.isEmpty()) {
         result.errors.append(QStringLiteral("zebrin42-run: could not write %1: %2")
                                  .arg(DocumentFile::PrintableName(plan.base.saveTo), o.saveError));
         result.exitCode = 2;
@@ -126,16 +136,13 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
     const RunPrinter printer(plan.json);
     const QString name = PrintableFile(plan, index);
     DocumentResult result;
+    ClassReportRow& row = result.row;
     DocumentCheck check(plan.files[index], plan.task);
     const RunOutcome& refusal = check.Refusal();
-    result.totals.file = name;
-    result.totals.machine = refusal.machine;
-    result.totals.refusal = refusal.result;
-    result.row.file = name;
-    result.row.machine = refusal.machine;
+    row.file = name;
+    row.machine = refusal.machine;
     if (!check.CanRun()) {
-        result.totals.reason = refusal.message;
-        result.row.reason = refusal.message;
+        row.reason = refusal.message;
         if (refusal.result == RunOutcome::Result::Unreadable) {
             result.errors.append(
                 QStringLiteral("zebrin42-run: %1 cannot be read: %2").arg(name, refusal.message));
@@ -168,15 +175,10 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
     } else {
         runOne(nullptr);
     }
-    ClassReportRow& row = result.row;
-    const DocumentTotals& totals = result.totals;
-    row.passed = totals.passed;
-    row.failed = totals.failed;
-    row.score = totals.Score();
-    row.steps = totals.steps;
+    row.score = Score(result);
     if (plan.withCases) {
         row.result = !check.CanRun() ? RunOutcome::ResultName(refusal.result)
-                     : totals.failed ? QStringLiteral("failed")
+                     : row.failed    ? QStringLiteral("failed")
                                      : QStringLiteral("passed");
     }
     return result;
@@ -196,47 +198,51 @@ int OpenFiles() {
     return count - 3;  // ".", ".." and the folder itself
 }
 
+// The groups of copied programs and the close pairs, by printable name;
+// each document of a group gets the others in its row.
+void FindCopies(const ClassPlan& plan, const std::vector<std::optional<ProgramShape>>& shapes,
+                ClassResult& result, QVector<QStringList>& same, QVector<ClosePair>& close) {
+    const SimilarPrograms similar = FindSimilar(shapes);
+    for (const std::vector<int>& group : similar.same) {
+        QStringList names;
+        for (int i : group) {
+            names.append(PrintableFile(plan, i));
+        }
+        for (int i : group) {
+            QStringList others = names;
+            others.removeOne(PrintableFile(plan, i));
+            result.report.rows[i].similarTo = others;
+        }
+        same.append(names);
+    }
+    for (const SimilarPrograms::Close& pair : similar.close) {
+        close.append(ClosePair{PrintableFile(plan, pair.first), PrintableFile(plan, pair.second),
+                               pair.differing, pair.commands});
+    }
+}
+
 // Prints what the check came to after the documents' own lines: the
 // per-document totals, the copied programs and the summary.
-void PrintClosing(const ClassPlan& plan, const QVector<DocumentTotals>& totals,
-                  const std::vector<std::optional<ProgramShape>>& shapes, ClassResult& result) {
+void PrintClosing(const ClassPlan& plan, const std::vector<std::optional<ProgramShape>>& shapes,
+                  ClassResult& result) {
     const RunPrinter printer(plan.json);
+    StandardOutput out;
     qint64 passed = 0;
     qint64 failed = 0;
-    for (const DocumentTotals& t : totals) {
+    for (const ClassReportRow& row : result.report.rows) {
         if (plan.withCases) {
-            const QByteArray line = printer.Totals(t);
-            std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
+            out.Write(printer.Totals(row));
         }
-        passed += t.passed;
-        failed += t.failed;
+        passed += row.passed;
+        failed += row.failed;
     }
     if (plan.similar) {
-        const SimilarPrograms similar = FindSimilar(shapes);
         QVector<QStringList> same;
-        for (const std::vector<int>& group : similar.same) {
-            QStringList names;
-            for (int i : group) {
-                names.append(PrintableFile(plan, i));
-            }
-            for (int i : group) {
-                QStringList others = names;
-                others.removeOne(PrintableFile(plan, i));
-                result.report.rows[i].similarTo = others;
-            }
-            same.append(names);
-        }
         QVector<ClosePair> close;
-        for (const SimilarPrograms::Close& pair : similar.close) {
-            close.append(ClosePair{PrintableFile(plan, pair.first),
-                                   PrintableFile(plan, pair.second), pair.differing,
-                                   pair.commands});
-        }
-        const QByteArray lines = printer.Similar(same, close);
-        std::fwrite(lines.constData(), 1, std::size_t(lines.size()), stdout);
+        FindCopies(plan, shapes, result, same, close);
+        out.Write(printer.Similar(same, close));
     }
-    const QByteArray summary = printer.Summary(passed, failed);
-    std::fwrite(summary.constData(), 1, std::size_t(summary.size()), stdout);
+    out.Write(printer.Summary(passed, failed));
 }
 
 }  // namespace
@@ -270,11 +276,12 @@ ClassResult CheckClass(const ClassPlan& plan, const WorkerBudget& budget) {
     ClassResult result;
     result.report.withCases = plan.withCases;
     result.report.withSimilar = plan.similar;
-    for (const RunCase& c : plan.report ? plan.cases : QVector<RunCase>()) {
-        result.report.cases.append(ClassReportCase{c.line, c.input, c.expected, c.weight});
+    if (plan.report) {
+        for (const RunCase& c : plan.cases) {
+            result.report.cases.append(ClassReportCase{c.line, c.input, c.expected, c.weight});
+        }
     }
     const int count = int(plan.files.size());
-    QVector<DocumentTotals> totals;
     std::vector<std::optional<ProgramShape>> shapes;
     auto take = [&](DocumentResult&& done) {
         for (const QString& error : done.errors) {
@@ -282,7 +289,6 @@ ClassResult CheckClass(const ClassPlan& plan, const WorkerBudget& budget) {
             Print(stderr, error);
         }
         result.exitCode = std::max(result.exitCode, done.exitCode);
-        totals.append(done.totals);
         result.report.rows.append(std::move(done.row));
         shapes.push_back(std::move(done.shape));
     };
@@ -333,6 +339,6 @@ ClassResult CheckClass(const ClassPlan& plan, const WorkerBudget& budget) {
         }
         pool.waitForDone();
     }
-    PrintClosing(plan, totals, shapes, result);
+    PrintClosing(plan, shapes, result);
     return result;
 }

@@ -24,7 +24,6 @@ struct ClassPlan {
     bool json = false;
     bool similar = false;
     bool report = false;  // keep every case's cell for the report
-    int threads = 1;
 };
 
 // What the check came to: the exit status its runs ask for (0 all passed, 1

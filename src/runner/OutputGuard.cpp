@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 
 namespace {
@@ -32,12 +33,9 @@ QString RefusedTarget(const QString& target, const QStringList& inputs) {
             return QStringLiteral("it is the input %1").arg(DocumentFile::PrintableName(input));
         }
     }
-    QByteArray head;
-    if (DocumentFile::ReadFileHead(target, DocumentFile::kMagicSize, head) ==
-            DocumentFile::ReadStatus::Ok &&
-        (head == DocumentFile::kPostMagic || head == DocumentFile::kTuringMagic)) {
-        return head == DocumentFile::kPostMagic ? QStringLiteral("it is a Post machine document")
-                                                : QStringLiteral("it is a Turing machine document");
+    if (const std::optional<MachineKind> kind = DocumentCommands::KindByMagic(target)) {
+        return *kind == MachineKind::Post ? QStringLiteral("it is a Post machine document")
+                                          : QStringLiteral("it is a Turing machine document");
     }
     return QString();
 }

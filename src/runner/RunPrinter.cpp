@@ -22,21 +22,10 @@ QString ScoreText(double score) {
                                         : QString::number(tenths, 'f', 1);
 }
 
-bool Refused(RunOutcome::Result result) {
-    return result == RunOutcome::Result::Unreadable || result == RunOutcome::Result::Rejected;
-}
-
 }  // namespace
 
 QString Counted(qint64 count, const QString& one, const QString& many) {
     return QString::number(count) + u' ' + (count == 1 ? one : many);
-}
-
-double DocumentTotals::Score() const {
-    if (weight <= 0) {
-        return failed == 0 && passed > 0 ? 100.0 : 0.0;
-    }
-    return 100.0 * double(passedWeight) / double(weight);
 }
 
 bool RunPrinter::Passed(const RunOutcome& o, const RunCase* runCase) {
@@ -116,33 +105,30 @@ QByteArray RunPrinter::Tick(const QString& file, const RunCase* runCase,
     return JsonLine(json);
 }
 
-QByteArray RunPrinter::Totals(const DocumentTotals& t) const {
-    const int cases = t.passed + t.failed;
+QByteArray RunPrinter::Totals(const ClassReportRow& row) const {
+    const int cases = row.passed + row.failed;
     if (json_) {
         QJsonObject totals;
-        totals[QStringLiteral("file")] = t.file;
+        totals[QStringLiteral("file")] = row.file;
         totals[QStringLiteral("machine")] =
-            t.machine.isEmpty() ? QJsonValue() : QJsonValue(t.machine);
-        totals[QStringLiteral("passed")] = t.passed;
-        totals[QStringLiteral("failed")] = t.failed;
-        totals[QStringLiteral("score")] = std::round(t.Score() * 10) / 10;
-        totals[QStringLiteral("steps")] = t.steps;
-        if (Refused(t.refusal)) {
-            totals[QStringLiteral("result")] = RunOutcome::ResultName(t.refusal);
-            totals[QStringLiteral("message")] = t.reason;
-        } else {
-            totals[QStringLiteral("result")] =
-                t.failed == 0 ? QStringLiteral("passed") : QStringLiteral("failed");
+            row.machine.isEmpty() ? QJsonValue() : QJsonValue(row.machine);
+        totals[QStringLiteral("passed")] = row.passed;
+        totals[QStringLiteral("failed")] = row.failed;
+        totals[QStringLiteral("score")] = std::round(row.score * 10) / 10;
+        totals[QStringLiteral("steps")] = row.steps;
+        totals[QStringLiteral("result")] = row.result;
+        if (!row.reason.isEmpty()) {
+            totals[QStringLiteral("message")] = row.reason;
         }
         return JsonLine(QJsonObject{{QStringLiteral("totals"), totals}});
     }
     QString line = QStringLiteral("%1: %2 of %3 passed, score %4%")
-                       .arg(t.file)
-                       .arg(t.passed)
+                       .arg(row.file)
+                       .arg(row.passed)
                        .arg(Counted(cases, QStringLiteral("case"), QStringLiteral("cases")))
-                       .arg(ScoreText(t.Score()));
-    if (Refused(t.refusal)) {
-        line += QStringLiteral(" (%1: %2)").arg(RunOutcome::ResultName(t.refusal), t.reason);
+                       .arg(ScoreText(row.score));
+    if (!row.reason.isEmpty()) {
+        line += QStringLiteral(" (%1: %2)").arg(row.result, row.reason);
     }
     return TextLine(line);
 }

@@ -11,22 +11,7 @@
 
 #include "core/checking/CasesFile.h"
 #include "runner/BatchRun.h"
-
-// What one document's runs came to.
-struct DocumentTotals {
-    QString file;  // printable name
-    QString machine;
-    RunOutcome::Result refusal = RunOutcome::Result::Stopped;  // Unreadable, Rejected or Stopped
-    QString reason;
-    int passed = 0;
-    int failed = 0;
-    qint64 passedWeight = 0;
-    qint64 weight = 0;
-    qint64 steps = 0;
-
-    // The weighted share of cases passed, 0 to 100.
-    double Score() const;
-};
+#include "runner/ClassReport.h"
 
 // Two documents whose programs differ in few commands.
 struct ClosePair {
@@ -45,7 +30,9 @@ public:
 
     QByteArray Run(const QString& file, const RunOutcome& outcome, const RunCase* runCase) const;
     QByteArray Tick(const QString& file, const RunCase* runCase, const TraceTick& tick) const;
-    QByteArray Totals(const DocumentTotals& totals) const;
+    // A document's line among the totals: its cases passed, score and why
+    // it was not run.
+    QByteArray Totals(const ClassReportRow& row) const;
     // Groups of documents (printable names) with the same program, and the
     // pairs that are close.
     QByteArray Similar(const QVector<QStringList>& same, const QVector<ClosePair>& close) const;

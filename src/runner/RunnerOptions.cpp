@@ -144,69 +144,6 @@ std::optional<qint64> WholeNumber(const QString& text, qint64 low) {
 }
 
 std::optional<int> ReadRunSettings(const QCommandLineParser& parser, const OptionTable& o,
-                                   RunnerOptions& options);
-
-}  // namespace
-
-std::optional<int> ReadOptions(int argc, char** argv, RunnerOptions& options) {
-    const OptionTable o;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs Zebrin42 Post machine (.pst) and Turing machine (.tur) documents without a window."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    for (const QCommandLineOption* option : o.All()) {
-        parser.addOption(*option);
-    }
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
-                                 QStringLiteral("FILE..."));
-
-    // File names are kept byte for byte, whatever their encoding (a class's
-    // files may come from Windows in Windows-1251).
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(DocumentFile::NameFromNative(QByteArray(argv[i])));
-    }
-    if (!parser.parse(SortDocumentsOut(arguments, o))) {
-        return Usage(parser.errorText());
-    }
-    // The runner has no Qt options of its own, so --help-all is --help.
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        Print(stdout, parser.helpText());
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        Print(stdout, QStringLiteral("zebrin42-run " ZEBRIN_VERSION));
-        return 0;
-    }
-    options.files = parser.positionalArguments();
-    if (options.files.isEmpty()) {
-        return Usage(QStringLiteral("no document given"));
-    }
-    if (const std::optional<int> status = ReadRunSettings(parser, o, options)) {
-        return status;
-    }
-    if (parser.isSet(o.diagram)) {
-        options.diagramFile = parser.value(o.diagram);
-        if (options.diagramFile.isEmpty()) {
-            return Usage(QStringLiteral("--diagram wants a file name"));
-        }
-        // A picture is drawn of one program; an option that would run it
-        // has nothing to act on.
-        const std::vector<const QCommandLineOption*> runOptions = o.RunOptions();
-        const bool runOption = std::any_of(
-            runOptions.begin(), runOptions.end(),
-            [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
-        if (options.files.size() != 1 || runOption) {
-            return Usage(QStringLiteral("--diagram takes one document and no run options"));
-        }
-    }
-    return std::nullopt;
-}
-
-namespace {
-
-std::optional<int> ReadRunSettings(const QCommandLineParser& parser, const OptionTable& o,
                                    RunnerOptions& options) {
     RunSpec& base = options.base;
     const std::optional<qint64> limit = WholeNumber(parser.value(o.maxSteps), 0);
@@ -282,3 +219,59 @@ std::optional<int> ReadRunSettings(const QCommandLineParser& parser, const Optio
 }
 
 }  // namespace
+
+std::optional<int> ReadOptions(int argc, char** argv, RunnerOptions& options) {
+    const OptionTable o;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Runs Zebrin42 Post machine (.pst) and Turing machine (.tur) documents without a window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const QCommandLineOption* option : o.All()) {
+        parser.addOption(*option);
+    }
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Documents to run."),
+                                 QStringLiteral("FILE..."));
+
+    // File names are kept byte for byte, whatever their encoding (a class's
+    // files may come from Windows in Windows-1251).
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(DocumentFile::NameFromNative(QByteArray(argv[i])));
+    }
+    if (!parser.parse(SortDocumentsOut(arguments, o))) {
+        return Usage(parser.errorText());
+    }
+    // The runner has no Qt options of its own, so --help-all is --help.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        Print(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        Print(stdout, QStringLiteral("zebrin42-run " ZEBRIN_VERSION));
+        return 0;
+    }
+    options.files = parser.positionalArguments();
+    if (options.files.isEmpty()) {
+        return Usage(QStringLiteral("no document given"));
+    }
+    if (const std::optional<int> status = ReadRunSettings(parser, o, options)) {
+        return status;
+    }
+    if (parser.isSet(o.diagram)) {
+        options.diagramFile = parser.value(o.diagram);
+        if (options.diagramFile.isEmpty()) {
+            return Usage(QStringLiteral("--diagram wants a file name"));
+        }
+        // A picture is drawn of one program; an option that would run it
+        // has nothing to act on.
+        const std::vector<const QCommandLineOption*> runOptions = o.RunOptions();
+        const bool runOption = std::any_of(
+            runOptions.begin(), runOptions.end(),
+            [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
+        if (options.files.size() != 1 || runOption) {
+            return Usage(QStringLiteral("--diagram takes one document and no run options"));
+        }
+    }
+    return std::nullopt;
+}

@@ -17,8 +17,6 @@
 #include "core/port/ScriptedUi.h"
 #include "core/workbench/Workbench.h"
 
-namespace runner_fixture {
-
 struct Finished {
     int exitCode = -1;
     QStringList out;
@@ -78,20 +76,6 @@ inline void WritePost(const QString& path, const QString& program,
     QVERIFY(WritePostFile(bench, path));
 }
 
-// Binary increment: the carriage starts on the lowest digit.
-inline void WriteBinaryIncrement(const QString& path) {
-    ScriptedUi ui;
-    Workbench bench(ui);
-    bench.SetKind(MachineKind::Turing);
-    TuringMachine& turing = bench.Turing();
-    turing.EditAlphabetText(QStringLiteral("01"));
-    turing.RebuildAlphabet();
-    turing.table.SetCell(1, 1, QStringLiteral("1!0"));  // 0: write 1, stop
-    turing.table.SetCell(1, 2, QStringLiteral("0<0"));  // 1: write 0, carry left
-    turing.table.SetCell(1, 3, QStringLiteral("1!0"));  // blank: write 1, stop
-    QVERIFY(WriteTuringFile(bench, path));
-}
-
 // A Turing table over `alphabet`: cells "state,row=command" separated by
 // "|" (state 1 is Q0's column, rows from 1, the blank row last).
 inline void WriteTuring(const QString& path, const QString& alphabet, const QString& cells) {
@@ -109,10 +93,12 @@ inline void WriteTuring(const QString& path, const QString& alphabet, const QStr
     QVERIFY(WriteTuringFile(bench, path));
 }
 
+// Binary increment: the carriage starts on the lowest digit. On 0 write 1
+// and stop, on 1 write 0 and carry left, on the blank write 1 and stop.
+inline void WriteBinaryIncrement(const QString& path) {
+    WriteTuring(path, QStringLiteral("01"), QStringLiteral("1,1=1!0|1,2=0<0|1,3=1!0"));
+}
+
 inline QJsonObject Json(const QString& line) {
     return QJsonDocument::fromJson(line.toUtf8()).object();
 }
-
-}  // namespace runner_fixture
-
-using namespace runner_fixture;

@@ -1,19 +1,19 @@
 #include "core/checking/CaseBench.h"
 
-CaseBench::CaseBench() : bench_(std::make_unique<Workbench>(ui_)) {}
+CaseBench::CaseBench() = default;
 
 CaseBench::CaseBench(MachineKind kind, const MachineContents& program) : CaseBench() {
-    bench_->SetKind(kind);
-    bench_->Current().PutBack(program);
+    bench_.SetKind(kind);
+    bench_.Current().PutBack(program);
 }
 
 std::optional<TapeSetupError> CaseBench::Place(const RunCase& runCase) {
-    return PlaceTape(*bench_, runCase.input, runCase.start, runCase.carriage);
+    return PlaceTape(bench_, runCase.input, runCase.start, runCase.carriage);
 }
 
 RunResult CaseBench::Run(const RunLimits& limits,
                          const std::function<void(const TraceTick&)>& trace) {
-    return RunToEnd(*bench_, ui_, limits, trace);
+    return RunToEnd(bench_, ui_, limits, trace);
 }
 
 CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {

@@ -8,7 +8,6 @@
 // one thread at a time; each worker of a check makes its own.
 
 #include <functional>
-#include <memory>
 
 #include "core/checking/CaseRun.h"
 #include "core/port/ScriptedUi.h"
@@ -21,13 +20,12 @@ public:
     // A copy of `program` on a `kind` machine.
     CaseBench(MachineKind kind, const MachineContents& program);
 
-    Workbench& Bench() { return *bench_; }
-    ScriptedUi& Ui() { return ui_; }
-    MachineKind Kind() const { return bench_->Kind(); }
+    Workbench& Bench() { return bench_; }
+    MachineKind Kind() const { return bench_.Kind(); }
 
-    // Puts the case's tape on the machine and runs it; nullopt runs the
-    // machine's own tape. Returns why the tape could not be placed instead.
+    // Puts the case's tape on the machine; returns why it could not instead.
     std::optional<TapeSetupError> Place(const RunCase& runCase);
+    // Runs the machine from a fresh start on the tape it holds.
     RunResult Run(const RunLimits& limits, const std::function<void(const TraceTick&)>& trace = {});
 
     // Places and runs one case and judges it, in the window's words.
@@ -35,5 +33,5 @@ public:
 
 private:
     ScriptedUi ui_{ScriptedUi::Unplanned::FirstButton};
-    std::unique_ptr<Workbench> bench_;
+    Workbench bench_{ui_};
 };

@@ -119,19 +119,10 @@ QString TraceTick::Line() const {
 
 namespace {
 
-// The ticks run in slices between looks at the clock: about a millisecond
-// of work each at full speed, a traced tick at a time.
+// The clock is read between slices of ticks: about a millisecond of work
+// each at full speed, or every kTracedSlice ticks of a traced run.
 constexpr qint64 kSlice = 1 << 16;
-
-std::optional<qint64> TrailingNumber(const QString& text) {
-    qsizetype i = text.size();
-    while (i > 0 && text[i - 1].isDigit()) {
-        --i;
-    }
-    bool ok = false;
-    const qint64 n = text.mid(i).toLongLong(&ok);
-    return ok ? std::optional<qint64>(n) : std::nullopt;
-}
+constexpr qint64 kTracedSlice = 1 << 10;
 
 }  // namespace
 
@@ -166,12 +157,13 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
         // largest limit.
         const qint64 room = maxSteps - ticks;
         if (trace) {
-            for (qint64 n = std::min<qint64>(room, 1023) + 1; n > 0 && run.Active(machine); --n) {
+            for (qint64 n = std::min(room, kTracedSlice - 1) + 1; n > 0 && run.Active(machine);
+                 --n) {
                 run.Tick(machine);
                 ++ticks;
                 TraceTick tick;
                 tick.stepText = bench.StatusText(Workbench::PanelStep);
-                tick.step = TrailingNumber(tick.stepText);
+                tick.step = bench.StepShown();
                 tick.message = bench.StatusText(Workbench::PanelMessage);
                 tick.carriage = machine.tape.CarriagePos();
                 trace(tick);

@@ -72,39 +72,21 @@ QString PostOpName(PostOp op) {
     }
 }
 
-// The rows a command goes on to, as the interpreter reads its jump field:
-// a conditional jump needs both numbers (its announcement reads them), any
-// other operation but the stop goes to the first.
-std::vector<qint32> PostTargets(const DecodedPostRow& row) {
-    if (row.op == PostOp::None || row.op == PostOp::Stop) {
-        return {};
-    }
-    if (row.op == PostOp::Jump) {
-        if (!row.announceValid) {
-            return {};
-        }
-        return {row.first, row.second};
-    }
-    if (!row.jumpValid) {
-        return {};
-    }
-    return {row.first};
-}
-
 QString PostAction(const DecodedPostRow& row, const std::vector<qint32>& numbers) {
     QString action = PostOpName(row.op);
     if (row.op == PostOp::Stop) {
         return action;
     }
-    const std::vector<qint32> targets = PostTargets(row);
-    if (targets.empty()) {
+    const PostTargets targets = row.Targets();
+    if (targets.count == 0) {
         // The run fails on this row. An empty field and an unreadable one
         // fail differently, but for a conditional jump, whose announcement
         // refuses both alike.
         const bool noJump = row.op != PostOp::Jump && row.jumpEmpty;
         return action + (noJump ? QStringLiteral(" no target") : QStringLiteral(" bad target"));
     }
-    for (qint32 target : targets) {
+    for (int i = 0; i < targets.count; ++i) {
+        const qint32 target = targets.rows[std::size_t(i)];
         // Rows that hold no command were never numbered: the run fails there
         // whether the row is empty or past the program.
         const bool numbered =
@@ -231,7 +213,9 @@ ProgramShape PostShape(PostTable& table) {
         order.push_back(1);
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
-        for (qint32 target : PostTargets(table.Decoded(order[i]))) {
+        const PostTargets targets = table.Decoded(order[i]).Targets();
+        for (int t = 0; t < targets.count; ++t) {
+            const qint32 target = targets.rows[std::size_t(t)];
             if (holdsCommand(target) && numbers[std::size_t(target)] == 0) {
                 order.push_back(target);
                 numbers[std::size_t(target)] = qint32(order.size());

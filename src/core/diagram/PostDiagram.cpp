@@ -73,10 +73,8 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
         if (decoded.op == PostOp::None || decoded.op == PostOp::Stop) {
             continue;
         }
-        // A jump is read in its announcement's form, "a,b"; every other
-        // command as execution reads it, one number or two.
-        const bool conditional = decoded.op == PostOp::Jump;
-        if (decoded.jumpEmpty || !(conditional ? decoded.announceValid : decoded.jumpValid)) {
+        const PostTargets targets = decoded.Targets();
+        if (targets.count == 0) {
             const DiagramCell cell{PostTable::ColJump, row, DiagramBranch::Always};
             const QString where = QStringLiteral("Строка %1: ").arg(row);
             diagram.problems.push_back(
@@ -85,11 +83,11 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
                                                QStringLiteral(" — неверно указан номер отсылки")});
             continue;
         }
-        if (conditional) {
-            jumps.push_back({row, decoded.announceFirst, DiagramBranch::NoMark});
-            jumps.push_back({row, decoded.announceSecond, DiagramBranch::Mark});
+        if (targets.count == 2) {
+            jumps.push_back({row, targets.rows[0], DiagramBranch::NoMark});
+            jumps.push_back({row, targets.rows[1], DiagramBranch::Mark});
         } else {
-            jumps.push_back({row, decoded.first, DiagramBranch::Always});
+            jumps.push_back({row, targets.rows[0], DiagramBranch::Always});
         }
     }
     for (const Jump& jump : jumps) {

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "core/machine/StatusListener.h"
 #include "core/machine/StepOutcome.h"
@@ -44,6 +45,10 @@ public:
         stepPrefix_ = &prefix;
         step_ = number;
         Changed(Step);
+    }
+    // The number the step panel shows, when it shows one.
+    std::optional<qint64> StepNumber() const {
+        return stepComposed_ ? std::optional<qint64>(step_) : std::nullopt;
     }
     void SetBounds(Bounds form, int usedMin, int usedMax) {
         if (form == Bounds::Numbers && bounds_.numbers && usedMin == bounds_.usedMin &&

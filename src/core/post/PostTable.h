@@ -11,10 +11,18 @@
 // is decoded the first time a run reads it after its code or jump cell was
 // written, never on every tick.
 
+#include <array>
 #include <vector>
 
 #include "core/machine/StepOutcome.h"
 #include "core/text/TextTable.h"
+
+// The rows a command goes on to: one, or for a conditional jump the target
+// without a mark and the one with a mark; none for a stop or an empty row.
+struct PostTargets {
+    int count = 0;
+    std::array<qint32, 2> rows{};
+};
 
 // A program row as the interpreter reads it, from its trimmed cells.
 struct DecodedPostRow {
@@ -28,6 +36,20 @@ struct DecodedPostRow {
     qint32 second = 0;
     qint32 announceFirst = 0;
     qint32 announceSecond = 0;
+
+    // Where a run goes from this row, as the interpreter reads the jump
+    // field: a conditional jump needs the announcement's "a,b", any other
+    // command but the stop its first number. None when the field is empty
+    // or a run refuses it.
+    PostTargets Targets() const {
+        if (op == PostOp::None || op == PostOp::Stop) {
+            return {};
+        }
+        if (op == PostOp::Jump) {
+            return announceValid ? PostTargets{2, {first, second}} : PostTargets{};
+        }
+        return jumpValid ? PostTargets{1, {first, 0}} : PostTargets{};
+    }
 };
 
 class PostTable : public TextTable {

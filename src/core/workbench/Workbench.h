@@ -73,6 +73,7 @@ public:
     // The status line, composed when read.
     QString StatusText(int panel) const { return status_.Text(panel); }
     void SetStatusText(int panel, const QString& text) { status_.SetText(panel, text); }
+    std::optional<qint64> StepShown() const { return status_.StepNumber(); }
 
 Q_SIGNALS:
     void StatusTextChanged(int panel);
