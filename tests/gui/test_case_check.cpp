@@ -1,10 +1,14 @@
 // Examples and the check against cases in the window: an example opened
 // from "Примеры" is untitled and unmodified, the check runs its cases with
 // one failing case made on purpose, and a double click puts a case's tape
-// on the machine as an edit that can be undone.
+// on the machine as an edit that can be undone; a case the machine cannot
+// hold is refused with a message and leaves it untouched, and a case's end
+// can be put on the tape instead of its input.
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +16,7 @@
 #include "ModalAnswer.h"
 #include "core/documents/PostFile.h"
 #include "window/dialogs/CaseCheckDialog.h"
+#include "window/dialogs/MessageDialog.h"
 #include "window/main/CommandBars.h"
 #include "window/main/EditHistory.h"
 #include "window/main/MainMenu.h"
@@ -65,9 +70,9 @@ private Q_SLOTS:
                 QTRY_VERIFY(dialog->Finished());
                 QTableWidget* table = dialog->Table();
                 for (int row = 0; row < table->rowCount(); ++row) {
-                    results << table->item(row, 3)->text();
+                    results << table->item(row, 4)->text();
                 }
-                obtained = table->item(2, 4)->text();
+                obtained = table->item(2, 5)->text();
                 emit table->cellDoubleClicked(1, 0);
             },
             [](QWidget* modal) { modal->close(); });
@@ -85,6 +90,97 @@ private Q_SLOTS:
         QCOMPARE(menu.undoAction->text(), QStringLiteral("Отменить: загрузка теста"));
         menu.undoAction->trigger();
         QCOMPARE(tape.UsedMax(), 5);
+    }
+
+    // The binary increment beside cases of its own: one with a symbol out of
+    // its alphabet, one whose result is shown.
+    void caseChosenOnTuringMachine_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("tape");  // the used part afterwards, "" when unchanged
+        QTest::addColumn<int>("carriage");
+        QTest::newRow("input") << 0 << false << "1011" << 5;
+        QTest::newRow("result") << 0 << true << "1100" << 3;
+        QTest::newRow("symbol out of the alphabet") << 1 << false << "" << 0;
+    }
+    void caseChosenOnTuringMachine() {
+        QFETCH(int, row);
+        QFETCH(bool, result);
+        QFETCH(QString, tape);
+        QFETCH(int, carriage);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("inc.tur"));
+        QVERIFY(QFile::copy(QStringLiteral(ZEBRIN_EXAMPLES "/turing-binary-increment.tur"), path));
+        QFile cases(dir.filePath(QStringLiteral("inc.cases")));
+        QVERIFY(cases.open(QIODevice::WriteOnly));
+        cases.write("--start 2 --carriage 5\n1011 => 1100\n1a1 => 10\n");
+        cases.close();
+        MainWindow form;
+        form.show();
+        form.OpenDocument(path);
+        Workbench& bench = form.Bench();
+        QCOMPARE(bench.Kind(), MachineKind::Turing);
+        TapeStore& machineTape = bench.Turing().tape;
+        const QString before = TapeText(machineTape);
+        const int carriageBefore = machineTape.CarriagePos();
+        MainMenu& menu = form.Bars().Menu();
+        form.History().Flush();
+        const bool couldUndo = menu.undoAction->isEnabled();
+
+        QString message;
+        bool canShowResult = false;
+        WhenModal(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<CaseCheckDialog*>(modal);
+                QVERIFY(dialog);
+                QTRY_VERIFY(dialog->Finished());
+                dialog->Table()->selectRow(row);
+                canShowResult = dialog->ShowResultButton()->isEnabled();
+                if (tape.isEmpty()) {
+                    WhenModal(
+                        [&](QWidget* box) {
+                            if (auto* shown = qobject_cast<MessageDialog*>(box)) {
+                                message = shown->MessageLabel()->text();
+                            }
+                        },
+                        Press(Qt::Key_Return), dialog);
+                }
+                if (result) {
+                    dialog->ShowResultButton()->click();
+                } else {
+                    emit dialog->Table()->cellDoubleClicked(row, 0);
+                }
+            },
+            [](QWidget* modal) { modal->close(); });
+        menu.checkCasesAction->trigger();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        form.History().Flush();
+        QCOMPARE(canShowResult, row == 0);
+        if (tape.isEmpty()) {
+            QVERIFY2(message.contains(QStringLiteral("строки 3")) &&
+                         message.contains(QStringLiteral("\"a\"")),
+                     qPrintable(message));
+            QCOMPARE(TapeText(machineTape), before);
+            QCOMPARE(machineTape.CarriagePos(), carriageBefore);
+            QVERIFY(!bench.Turing().Modified());
+            QCOMPARE(menu.undoAction->isEnabled(), couldUndo);
+            return;
+        }
+        QCOMPARE(TapeText(machineTape), tape);
+        QCOMPARE(machineTape.UsedMin(), 2);
+        QCOMPARE(machineTape.CarriagePos(), carriage);
+        QVERIFY(bench.Turing().Modified());
+        QCOMPARE(menu.undoAction->text(), result ? QStringLiteral("Отменить: результат теста")
+                                                 : QStringLiteral("Отменить: загрузка теста"));
+    }
+
+private:
+    static QString TapeText(TapeStore& tape) {
+        QString text;
+        for (int cell = tape.UsedMin(); !tape.IsEmpty() && cell <= tape.UsedMax(); ++cell) {
+            text += tape.GetTuringCell(cell);
+        }
+        return text;
     }
 };
 

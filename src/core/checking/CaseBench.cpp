@@ -1,5 +1,7 @@
 #include "core/checking/CaseBench.h"
 
+#include <algorithm>
+
 CaseBench::CaseBench() = default;
 
 CaseBench::CaseBench(MachineKind kind, const MachineContents& program) : CaseBench() {
@@ -26,6 +28,10 @@ CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {
     const MachineKind kind = Kind();
     const RunResult run = Run(limits);
     out.tape = UsedPartNotation(kind, run.tape);
+    out.firstCell = run.emptyTape ? run.carriage
+                                  : std::max(run.usedMin,
+                                             kind == MachineKind::Post ? -TapeStore::TapeLimit : 1);
+    out.carriage = run.carriage;
     out.steps = run.steps;
     switch (run.end) {
         case RunResult::End::Stopped:

@@ -91,9 +91,13 @@ bool CasePassed(const RunCase& runCase, MachineKind kind, bool stopped, const QS
 struct CaseOutcome {
     enum class Verdict { Passed, Failed, Error, Limit, BadCase };
     Verdict verdict = Verdict::Failed;
-    QString tape;  // the used part obtained, in tape notation
+    QString tape;       // the used part obtained, in tape notation
+    int firstCell = 0;  // the cell `tape` starts at
+    int carriage = 0;   // where the run left the carriage
     qint64 steps = 0;
     QString message;  // an error's message, or why the case's tape could not be put
     // "пройден", "не пройден", "ошибка: ...", "превышен предел шагов".
     QString Text() const;
+    // Whether the run left a tape to show (every verdict but BadCase).
+    bool HasTape() const { return verdict != Verdict::BadCase; }
 };

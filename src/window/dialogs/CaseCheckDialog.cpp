@@ -1,5 +1,7 @@
 #include "window/dialogs/CaseCheckDialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,19 +15,49 @@
 
 namespace {
 
-enum Column { ColLine, ColInput, ColExpected, ColResult, ColObtained, ColSteps, ColumnCount };
+enum Column {
+    ColLine,
+    ColInput,
+    ColStart,
+    ColExpected,
+    ColResult,
+    ColObtained,
+    ColSteps,
+    ColumnCount
+};
+
+// Tapes longer than this many characters are elided in their column, the
+// whole text in the cell's tooltip, so the results stay in view.
+constexpr int kTapeColumnChars = 24;
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (text.size() > kTapeColumnChars) {
+        item->setToolTip(text);
+    }
     return item;
+}
+
+// Where the case's tape begins, and where its carriage stands when the
+// case says.
+QString StartText(MachineKind kind, const RunCase& c) {
+    QString text = QString::number(c.start.value_or(kind == MachineKind::Post ? 0 : 1));
+    if (c.carriage) {
+        text += QStringLiteral(", каретка %1").arg(*c.carriage);
+    }
+    return text;
 }
 
 }  // namespace
 
 CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& program,
                                  QVector<RunCase> cases, const QString& casesName, QWidget* parent)
-    : QDialog(parent), kind_(kind), program_(program), cases_(std::move(cases)) {
+    : QDialog(parent),
+      kind_(kind),
+      program_(program),
+      cases_(std::move(cases)),
+      outcomes_(cases_.size()) {
     setWindowTitle(QStringLiteral("Проверка по тестам"));
     auto* column = new QVBoxLayout(this);
     column->addWidget(new QLabel(QStringLiteral("Файл тестов: ") + casesName, this));
@@ -37,30 +69,46 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
 
     table_ = new QTableWidget(int(cases_.size()), ColumnCount, this);
     table_->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Вход"),
-                                       QStringLiteral("Ожидается"), QStringLiteral("Результат"),
-                                       QStringLiteral("Получено"), QStringLiteral("Шагов")});
+                                       QStringLiteral("С ячейки"), QStringLiteral("Ожидается"),
+                                       QStringLiteral("Результат"), QStringLiteral("Получено"),
+                                       QStringLiteral("Шагов")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->horizontalHeader()->setSectionResizeMode(ColResult, QHeaderView::Stretch);
+    table_->setTextElideMode(Qt::ElideRight);
     table_->setToolTip(QStringLiteral("Двойной щелчок: поставить вход теста на ленту"));
     for (int row = 0; row < cases_.size(); ++row) {
         const RunCase& c = cases_[row];
         table_->setItem(row, ColLine, Cell(QString::number(c.line)));
         table_->setItem(row, ColInput, Cell(c.input));
+        table_->setItem(row, ColStart, Cell(StartText(kind_, c)));
         table_->setItem(row, ColExpected, Cell(c.expected));
         table_->setItem(row, ColResult, Cell(QStringLiteral("…")));
         table_->setItem(row, ColObtained, Cell(QString()));
         table_->setItem(row, ColSteps, Cell(QString()));
     }
     table_->resizeColumnsToContents();
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Choose(row); });
+    const int tapeWidth = table_->fontMetrics().horizontalAdvance(QString(kTapeColumnChars, u'0'));
+    for (int col : {ColInput, ColExpected, ColObtained}) {
+        table_->setColumnWidth(col, std::min(table_->columnWidth(col), tapeWidth));
+    }
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { Choose(row, false); });
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
     column->addWidget(table_, 1);
 
     auto* bottom = new QHBoxLayout;
     summary_ = new QLabel(this);
     bottom->addWidget(summary_, 1);
+    showResult_ = new QPushButton(QStringLiteral("Показать результат"), this);
+    showResult_->setToolTip(
+        QStringLiteral("Поставить на ленту то, с чем закончилось выполнение выбранного теста"));
+    showResult_->setEnabled(false);
+    connect(showResult_, &QPushButton::clicked, this,
+            [this] { Choose(table_->currentRow(), true); });
+    bottom->addWidget(showResult_);
     button_ = new QPushButton(QStringLiteral("Отмена"), this);
     connect(button_, &QPushButton::clicked, this, &CaseCheckDialog::CancelOrClose);
     bottom->addWidget(button_);
@@ -104,9 +152,12 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
     if (outcome.verdict == CaseOutcome::Verdict::Passed) {
         ++passed_;
     }
+    outcomes_[index] = outcome;
     table_->item(index, ColResult)->setText(outcome.Text());
-    if (outcome.verdict != CaseOutcome::Verdict::BadCase) {
-        table_->item(index, ColObtained)->setText(outcome.tape);
+    if (outcome.HasTape()) {
+        QTableWidgetItem* obtained = table_->item(index, ColObtained);
+        obtained->setText(outcome.tape);
+        obtained->setToolTip(outcome.tape.size() > kTapeColumnChars ? outcome.tape : QString());
         table_->item(index, ColSteps)->setText(QString::number(outcome.steps));
     }
     const QColor shade = outcome.verdict == CaseOutcome::Verdict::Passed ? QColor(0xdf, 0xf5, 0xdf)
@@ -115,6 +166,9 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
         table_->item(index, col)->setBackground(shade);
     }
     progress_->setValue(done_);
+    if (index == table_->currentRow()) {
+        SelectionMoved();
+    }
     if (done_ == cases_.size()) {
         ShowSummary();
     }
@@ -136,10 +190,19 @@ void CaseCheckDialog::CancelOrClose() {
     reject();
 }
 
-void CaseCheckDialog::Choose(int row) {
+void CaseCheckDialog::SelectionMoved() {
+    const int row = table_->currentRow();
+    showResult_->setEnabled(row >= 0 && row < outcomes_.size() && outcomes_[row] &&
+                            outcomes_[row]->HasTape());
+}
+
+void CaseCheckDialog::Choose(int row, bool result) {
     if (row < 0 || row >= cases_.size()) {
         return;
     }
-    chosen_ = cases_[row];
+    if (result && !(outcomes_[row] && outcomes_[row]->HasTape())) {
+        return;
+    }
+    chosen_ = CaseChoice{cases_[row], result ? outcomes_[row] : std::nullopt};
     accept();
 }

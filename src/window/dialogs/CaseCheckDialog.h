@@ -4,8 +4,9 @@
 // responsive; a progress bar counts the cases done and "Отмена" stops the
 // check. The table then shows each case: its line, input, expected tape,
 // result, the tape obtained and the steps. A double click on a case closes
-// the dialog with that case chosen, for the window to put its tape on the
-// machine.
+// the dialog with that case chosen, for the window to put its input on the
+// machine; "Показать результат" closes it with the tape the case's run
+// ended with.
 
 #include <QDialog>
 #include <QVector>
@@ -20,6 +21,13 @@ class QPushButton;
 class QTableWidget;
 class QThread;
 
+// What the dialog closed with: a case, and with `result` the run's end to
+// show instead of the case's input.
+struct CaseChoice {
+    RunCase runCase;
+    std::optional<CaseOutcome> result;
+};
+
 class CaseCheckDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,27 +41,31 @@ public:
     // Starts the check; the dialog is then shown with exec() or show().
     void Start();
     bool Finished() const { return done_ == cases_.size() || cancelled_; }
-    // The case double-clicked, when the dialog closed by one.
-    std::optional<RunCase> Chosen() const { return chosen_; }
+    // The case chosen, when the dialog closed by one.
+    std::optional<CaseChoice> Chosen() const { return chosen_; }
     QTableWidget* Table() const { return table_; }
+    QPushButton* ShowResultButton() const { return showResult_; }
 
 private:
     void CaseDone(int index, const CaseOutcome& outcome);
-    void Choose(int row);
+    void Choose(int row, bool result);
+    void SelectionMoved();
     void CancelOrClose();
     void ShowSummary();
 
     MachineKind kind_;
     MachineContents program_;
     QVector<RunCase> cases_;
+    QVector<std::optional<CaseOutcome>> outcomes_;
     int done_ = 0;
     int passed_ = 0;
     bool cancelled_ = false;
     std::atomic<bool> stop_{false};
-    std::optional<RunCase> chosen_;
+    std::optional<CaseChoice> chosen_;
     QThread* worker_ = nullptr;
     QLabel* summary_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QTableWidget* table_ = nullptr;
     QPushButton* button_ = nullptr;
+    QPushButton* showResult_ = nullptr;
 };

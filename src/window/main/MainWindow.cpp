@@ -342,17 +342,40 @@ void MainWindow::CheckAgainstCases() {
     }
 }
 
-void MainWindow::LoadCase(const RunCase& runCase) {
-    Machine& machine = bench_.Current();
-    machine.NameEdit(QStringLiteral("загрузка теста"));
-    bench_.NoteEdit();
-    if (PlaceTape(bench_, runCase.input, runCase.start, runCase.carriage)) {
-        return;  // the dialog showed why this case cannot be put on the tape
+void MainWindow::LoadCase(const CaseChoice& choice) {
+    const RunCase& runCase = choice.runCase;
+    std::optional<QString> text = runCase.input;
+    std::optional<int> start = runCase.start;
+    std::optional<int> carriage = runCase.carriage;
+    if (choice.result) {
+        text = choice.result->tape;
+        start = choice.result->firstCell;
+        carriage = choice.result->carriage;
     }
+    // Checked before the machine is touched: a case it cannot hold leaves
+    // the tape, the undo history and the modified flag as they were.
+    const MachineKind kind = bench_.Kind();
+    const QString alphabet = kind == MachineKind::Turing ? bench_.Turing().Alphabet() : QString();
+    if (const std::optional<TapeSetupError> error =
+            CheckTape(kind, &alphabet, text, start, carriage)) {
+        Beep();
+        ShowMessageDialog(QStringLiteral("Проверка по тестам"),
+                          QStringLiteral("Тест из строки %1 нельзя поставить на ленту: %2.")
+                              .arg(runCase.line)
+                              .arg(error->Russian()),
+                          QStringLiteral("Ок"), 315, 90);
+        return;
+    }
+    bench_.Current().NameEdit(choice.result ? QStringLiteral("результат теста")
+                                            : QStringLiteral("загрузка теста"));
+    bench_.NoteEdit();
+    PlaceTape(bench_, text, start, carriage);
     bench_.RunControl().RefreshBoundButtons();
     bench_.SetStatusText(
         Workbench::PanelMessage,
-        QStringLiteral("Тест из строки %1 на ленте. F8 - выполнить по шагам").arg(runCase.line));
+        choice.result ? QStringLiteral("Результат теста из строки %1 на ленте").arg(runCase.line)
+                      : QStringLiteral("Тест из строки %1 на ленте. F8 - выполнить по шагам")
+                            .arg(runCase.line));
     CurrentTable()->setFocus();
 }
 

@@ -23,6 +23,7 @@ class QDockWidget;
 class MessageDialog;
 class HelpWindow;
 class CommandBars;
+struct CaseChoice;
 class StatusBarPanel;
 class TapePanel;
 class TuringAlphabetPanel;
@@ -132,7 +133,7 @@ private:
     // Makes the machine whose document `path` is current (KindToRead).
     MachineKind ChooseMachineFor(const QString& path);
     QString& ExampleOf(MachineKind kind) { return exampleOf_[kind == MachineKind::Post ? 0 : 1]; }
-    void LoadCase(const RunCase& runCase);
+    void LoadCase(const CaseChoice& choice);
 
     // The example each machine holds untitled, while it holds it.
     std::array<QString, 2> exampleOf_;
