@@ -246,6 +246,66 @@ private Q_SLOTS:
         QCOMPARE(form.History().StackOf(MachineKind::Post).count(), 0);
         QVERIFY(!form.Bars().Menu().undoAction->isEnabled());
     }
+
+    // A document begun or opened leaves nothing to undo or redo, and an
+    // undo that changes nothing never stands on the stack to hide a redo.
+    void noPhantomChanges_data() {
+        QTest::addColumn<Edit>("begin");
+        QTest::addColumn<bool>("emptyProgram");
+        QTest::newRow("fresh start") << Edit([](MainWindow&) {}) << true;
+        QTest::newRow("new") << Trigger(&MainMenu::newAction) << true;
+        QTest::newRow("open") << Edit([](MainWindow& form) {
+            form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst"));
+        }) << false;
+        QTest::newRow("Turing, new") << Edit([](MainWindow& form) {
+            form.ChooseTuringMachine();
+            form.Bars().Menu().newAction->trigger();
+        }) << true;
+    }
+    void noPhantomChanges() {
+        QFETCH(Edit, begin);
+        QFETCH(bool, emptyProgram);
+        MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        begin(form);
+        QCoreApplication::processEvents();
+        EditHistory& history = form.History();
+        history.Flush();
+        MainMenu& menu = form.Bars().Menu();
+        QVERIFY2(!menu.undoAction->isEnabled(), qPrintable(menu.undoAction->text()));
+        QVERIFY(!menu.redoAction->isEnabled());
+        QVERIFY(!form.Bench().Current().Modified());
+
+        // An edit undone twice keeps its redo.
+        Type(StatementOf, QStringLiteral("abc"))(form);
+        form.CurrentTable()->setFocus();
+        history.Flush();
+        QVERIFY(menu.undoAction->isEnabled());
+        menu.undoAction->trigger();
+        QCoreApplication::processEvents();
+        history.Flush();
+        QVERIFY(menu.redoAction->isEnabled());
+        menu.undoAction->trigger();
+        QCoreApplication::processEvents();
+        history.Flush();
+        QVERIFY(menu.redoAction->isEnabled());
+        QVERIFY(!menu.undoAction->isEnabled());
+
+        if (!emptyProgram) {
+            return;
+        }
+        // A run that fails before its first command changes nothing.
+        Workbench& bench = form.Bench();
+        WhenModal([](QWidget*) {}, Press(Qt::Key_Return));
+        bench.RunControl().Run();
+        bench.RunControl().RunTicks(bench.Current(), 10);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!bench.RunControl().Active(bench.Current()));
+        history.Flush();
+        QVERIFY(menu.redoAction->isEnabled());
+        QVERIFY(!menu.undoAction->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestEditHistory)

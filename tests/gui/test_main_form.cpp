@@ -67,7 +67,8 @@ void TestMainForm::opensWithTitleSizeAndStatusLine() {
         if (i == 0) {
             QVERIFY(form.StatusPanel(i)->width() <= widths[i]);
         } else {
-            QCOMPARE(form.StatusPanel(i)->width(), widths[i]);
+            // At least as wide as ever; wider where the longest text needs it.
+            QVERIFY(form.StatusPanel(i)->width() >= widths[i]);
         }
     }
     form.Bench().Post().tape.SetPostCell(-3, true);

@@ -54,7 +54,71 @@ private Q_SLOTS:
     void errorOffersItsHelpTopic();
     void pausedRunEditedAsksToRestart();
     void turingRunAndTheSwitchKeepsThePostRun();
+    void statusPanelsHoldTheirLongestTexts_data();
+    void statusPanelsHoldTheirLongestTexts();
+    void documentBegunShowsNoStep_data();
+    void documentBegunShowsNoStep();
 };
+
+void TestMainWindow::statusPanelsHoldTheirLongestTexts_data() {
+    QTest::addColumn<int>("panel");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pointSize");  // 0: the window's own font
+    for (int size : {0, 18}) {
+        const QByteArray at = size ? " at 18 pt" : "";
+        QTest::newRow("Post step" + at) << int(Workbench::PanelStep) << "Шаг:  1000000000" << size;
+        QTest::newRow("Turing step" + at)
+            << int(Workbench::PanelStep) << "Шаг:   1000000000" << size;
+        QTest::newRow("min" + at) << int(Workbench::PanelMin) << "min: -999" << size;
+        QTest::newRow("max" + at) << int(Workbench::PanelMax) << "max: -999" << size;
+        QTest::newRow("modified" + at) << int(Workbench::PanelModified) << "Изменен" << size;
+    }
+}
+
+void TestMainWindow::statusPanelsHoldTheirLongestTexts() {
+    QFETCH(int, panel);
+    QFETCH(QString, text);
+    QFETCH(int, pointSize);
+    MainWindow form;
+    if (pointSize) {
+        QFont font = form.font();
+        font.setPointSize(pointSize);
+        form.setFont(font);
+    }
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    StatusBarPanel* shown = form.StatusPanel(panel);
+    QVERIFY2(shown->WidthFor(text) <= shown->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(shown->WidthFor(text)).arg(shown->width())));
+}
+
+// After a run of several steps, a new or opened document shows the step
+// panel's start text, not the old run's count.
+void TestMainWindow::documentBegunShowsNoStep_data() {
+    QTest::addColumn<bool>("open");
+    QTest::newRow("new") << false;
+    QTest::newRow("open") << true;
+}
+
+void TestMainWindow::documentBegunShowsNoStep() {
+    QFETCH(bool, open);
+    MainWindow form;
+    form.show();
+    Program(form.Bench().Post().table, QStringLiteral("2:2|2:3|6:"));
+    form.Bars().Menu().runAction->trigger();
+    WhenModal([](QWidget*) {}, Press(Qt::Key_Return));  // "Программа завершена!"
+    Ticks(form, 4);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY(Panel(form, Workbench::PanelStep).endsWith(u'3'));
+    // "Сохранить изменения?": "Нет".
+    WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
+    if (open) {
+        form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst"));
+    } else {
+        form.Bars().Menu().newAction->trigger();
+    }
+    QCOMPARE(Panel(form, Workbench::PanelStep), Workbench::StatusStartText(Workbench::PanelStep));
+}
 
 void TestMainWindow::postProgramRunsToItsStop() {
     MainWindow form;

@@ -51,9 +51,15 @@ bool MayDiscard(Workbench& bench) {
     }
 }
 
+// A document begun or opened shows no step of a run before it.
+void ResetStepPanel(Workbench& bench) {
+    bench.SetStatusText(Workbench::PanelStep, Workbench::StatusStartText(Workbench::PanelStep));
+}
+
 void MakeUntitled(Workbench& bench) {
     ClearAll(bench);
     bench.SetStatusText(Workbench::PanelMessage, QString());
+    ResetStepPanel(bench);
     bench.Current().SetDocument(MachineDocument::Untitled(), false);
     bench.SetModified(false);
     bench.RunControl().SetEditedSinceStart(bench.Current(), false);
@@ -132,6 +138,7 @@ bool OpenPath(Workbench& bench, const QString& path) {
     }
     const bool post = IsPost(bench);
     bench.SetStatusText(Workbench::PanelMessage, QString());
+    ResetStepPanel(bench);
     ClearAll(bench);
     bench.Current().SetDocument(path, true);
     const bool read = post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path);

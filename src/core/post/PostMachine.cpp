@@ -6,7 +6,7 @@ void PostMachine::ClearProgramRow() {
     NoteEdit();
     const int row = std::max(table.Row(), 1);
     for (int col = 0; col < PostTable::ColumnCount; ++col) {
-        table.SetCell(col, row, QString());
+        table.SetCell(col, row, col == PostTable::ColCode ? QStringLiteral("0") : QString());
     }
     table.Renumber(row);
 }

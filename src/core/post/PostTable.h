@@ -104,7 +104,14 @@ public:
 protected:
     void CellWritten(int col, int row) override;
     // Every row has its decoded entry, so a read needs no size check.
-    void Reshaped() override { decoded_.assign(std::size_t(RowCount()), DecodedPostRow()); }
+    // Every program row carries a command code, "0" for none, from the
+    // moment it exists: the document stores it so, and an edit never finds
+    // a code that was not there when the row was made. A document read
+    // keeps the codes it stored.
+    void Reshaped() override {
+        FillEmptyCells(ColCode, 1, QStringLiteral("0"));
+        decoded_.assign(std::size_t(RowCount()), DecodedPostRow());
+    }
 
 private:
     void Decode(int row);

@@ -128,6 +128,17 @@ void TextTable::PutBack(const Contents& contents) {
     Q_EMIT LayoutChanged();
 }
 
+void TextTable::FillEmptyCells(int col, int firstRow, const QString& text) {
+    if (col < 0 || col >= colCount_) {
+        return;
+    }
+    for (int row = std::max(firstRow, 0); row < RowCount(); ++row) {
+        if (rows_[row][col].isEmpty()) {
+            rows_[row][col] = text;
+        }
+    }
+}
+
 void TextTable::MoveCursor(int col, int row) {
     const int c = std::clamp(col, 0, colCount_ - 1);
     const int r = std::clamp(row, 0, RowCount() - 1);

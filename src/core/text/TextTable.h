@@ -83,6 +83,10 @@ protected:
     // changed.
     virtual void CellWritten(int /*col*/, int /*row*/) {}
     virtual void Reshaped() {}
+    // Writes `text` into every empty cell of `col` from `firstRow` on,
+    // without a signal: for a derived table's Reshaped, which the layout
+    // signal follows.
+    void FillEmptyCells(int col, int firstRow, const QString& text);
 
     // Signals are sent only once somebody listens: a headless run moves the
     // cursor millions of times with nobody to tell.

@@ -448,6 +448,26 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+QStringList MainWindow::LongestStatusTexts(int panel) {
+    // The widest each small panel must show whole: a step of a run of up to
+    // 10^9 steps after either machine's prefix, and the farthest bounds.
+    const QString farthest = QString::number(-TapeStore::TapeLimit);
+    switch (panel) {
+        case Workbench::PanelStep:
+            return {Workbench::StatusStartText(panel),
+                    bench_.Post().StepPrefix() + QStringLiteral("1000000000"),
+                    bench_.Turing().StepPrefix() + QStringLiteral("1000000000")};
+        case Workbench::PanelMin:
+            return {Workbench::StatusStartText(panel), QStringLiteral("min: ") + farthest};
+        case Workbench::PanelMax:
+            return {Workbench::StatusStartText(panel), QStringLiteral("max: ") + farthest};
+        case Workbench::PanelModified:
+            return {QStringLiteral("Изменен")};
+        default:
+            return {};
+    }
+}
+
 void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
@@ -464,7 +484,7 @@ void MainWindow::BuildStatusBar() {
             label->setMaximumWidth(width);
             label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         } else {
-            label->setFixedWidth(width);
+            label->KeepWidthFor(width, LongestStatusTexts(i));
         }
         bar->addWidget(label, i == Workbench::PanelMessage ? 1 : 0);
         statusPanels_[std::size_t(i)] = label;

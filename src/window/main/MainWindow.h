@@ -94,6 +94,7 @@ protected:
 
 private:
     void BuildStatusBar();
+    QStringList LongestStatusTexts(int panel);
     void BuildDiagram();
     void BuildRegions();
     QPlainTextEdit* BuildStatement(Machine& machine, const QString& hint);

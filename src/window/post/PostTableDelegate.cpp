@@ -156,11 +156,6 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     if (!table.IsProgramRow(row)) {
         return;
     }
-    // Every row on screen carries a code, so the interpreter and the
-    // document read "0" for a row that never had a command.
-    if (table.Code(row).isEmpty()) {
-        table.SetCode(row, QStringLiteral("0"));
-    }
     const QRect& rect = option.rect;
     const bool green = row == runningRow();
     const QRect textRect = rect.adjusted(2, 2, 0, 0);
