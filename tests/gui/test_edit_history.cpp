@@ -18,7 +18,11 @@
 #include "window/main/EditHistory.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainWindow.h"
+#include "window/post/PostTableView.h"
+#include "window/tape/TapeGridWidget.h"
+#include "window/tape/TapePanel.h"
 #include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
 
 namespace {
 
@@ -98,6 +102,14 @@ private Q_SLOTS:
             << true
             << Edit([post](MainWindow& form) { post(form).table.SetCursor(PostTable::ColJump, 2); })
             << Trigger(&M::clearColumnAction) << "очистка столбца";
+        QTest::newRow("Delete on Post cells") << true << none << Edit([](MainWindow& form) {
+            PostTableView* view = form.PostTable();
+            QAbstractItemModel* model = view->model();
+            view->selectionModel()->select(QItemSelection(model->index(0, PostTable::ColCommand),
+                                                          model->index(2, PostTable::ColComment)),
+                                           QItemSelectionModel::ClearAndSelect);
+            QTest::keyClick(view, Qt::Key_Delete);
+        }) << "очистка ячеек";
         QTest::newRow("marks") << true << none << Edit([](MainWindow& form) {
             TapeEditing::ToggleMarks(form.Bench(), 2, 9);
         }) << "изменение меток";
@@ -125,6 +137,28 @@ private Q_SLOTS:
             machine.table.SetCell(2, 3, QStringLiteral("1>0"));
             machine.CheckCell();
         }) << "изменение таблицы";
+        QTest::newRow("Backspace on a Turing cell")
+            << false << none << Edit([turing](MainWindow& form) {
+                   // The first command the example's table holds.
+                   TuringTable& table = turing(form).table;
+                   for (int at = table.RowCount() * table.ColCount() - 1; at >= 0; --at) {
+                       const int col = at % table.ColCount();
+                       const int row = at / table.ColCount();
+                       if (col >= 1 && row >= 1 && !table.Cell(col, row).isEmpty()) {
+                           table.SetCursor(col, row);
+                       }
+                   }
+                   QTest::keyClick(form.TuringPanel()->Table(), Qt::Key_Backspace);
+               })
+            << "очистка ячейки";
+        QTest::newRow("symbol typed on the tape")
+            << false << none << Edit([turing](MainWindow& form) {
+                   // A symbol other than the carriage cell's, which the tape selects.
+                   TapeStore& tape = turing(form).tape;
+                   const bool one = tape.GetTuringCell(tape.CarriagePos()) == u'1';
+                   QTest::keyClick(form.Tape()->CurrentGrid(), one ? Qt::Key_Space : Qt::Key_1);
+               })
+            << "запись на ленту";
         QTest::newRow("insert column")
             << false << none << Trigger(&M::insertColumnAction) << "вставка столбца";
         QTest::newRow("delete column")

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 #include "ModalAnswer.h"
 #include "ShellFixture.h"
@@ -13,6 +14,11 @@
 #include "window/dialogs/AboutDialog.h"
 #include "window/dialogs/HelpWindow.h"
 #include "window/dialogs/MessageDialog.h"
+#include "window/tape/TapeGridWidget.h"
+#include "window/tape/TapePanel.h"
+#include "window/turing/TuringAlphabetPanel.h"
+#include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
 
 namespace {
 
@@ -39,6 +45,8 @@ private Q_SLOTS:
     void popupItemsRunTheirCommands();
     void radioGroups();
     void keysTakePrecedenceInEditors();
+    void ctrlASelectsInEditorsAndChangesTheSymbolElsewhere_data();
+    void ctrlASelectsInEditorsAndChangesTheSymbolElsewhere();
     void helpItems();
 };
 
@@ -380,28 +388,6 @@ void TestMainMenu::keysTakePrecedenceInEditors() {
     editor->raise();
     editor->setFocus();
     QTRY_VERIFY(editor->hasFocus());
-    auto change = Isolated(menu.changeSymbolAction);
-
-    // On the Post machine the change-symbol item is hidden: the editor
-    // keeps Ctrl+A.
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(change->count(), 0);
-    QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
-
-    editor->deselect();
-    form->Bars().ApplyMachineVisibility(MachineKind::Turing);
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(change->count(), 1);
-    QCOMPARE(editor->selectedText(), QString());
-
-    // With the commands menu switched off the editor has the key again.
-    ControlStates states = form->Bench().RunControl().Controls();
-    states.menuCommands = false;
-    form->Bench().RunControl().SetControls(states);
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(change->count(), 1);
-    QCOMPARE(editor->selectedText(), QStringLiteral("abc"));
-
     // F2 and F3 reach the file items from the editor.
     auto save = Isolated(menu.saveAction);
     auto open = Isolated(menu.openAction);
@@ -409,6 +395,74 @@ void TestMainMenu::keysTakePrecedenceInEditors() {
     QTest::keyClick(editor, Qt::Key_F3);
     QCOMPARE(save->count(), 1);
     QCOMPARE(open->count(), 1);
+}
+
+void TestMainMenu::ctrlASelectsInEditorsAndChangesTheSymbolElsewhere_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("turing");
+    QTest::addColumn<bool>("commandsMenu");
+    QTest::addColumn<int>("changes");  // change-symbol commands run
+    QTest::newRow("statement") << "statement" << true << true << 0;
+    QTest::newRow("comments") << "comments" << true << true << 0;
+    QTest::newRow("alphabet editor") << "alphabet" << true << true << 0;
+    QTest::newRow("go-to box") << "box" << true << true << 0;
+    QTest::newRow("table cell editor") << "cell" << true << true << 0;
+    QTest::newRow("turing tape") << "tape" << true << true << 1;
+    QTest::newRow("turing table") << "table" << true << true << 1;
+    QTest::newRow("post tape: the item is hidden") << "tape" << false << true << 0;
+    QTest::newRow("commands menu off") << "tape" << true << false << 0;
+}
+
+void TestMainMenu::ctrlASelectsInEditorsAndChangesTheSymbolElsewhere() {
+    QFETCH(QString, focus);
+    QFETCH(bool, turing);
+    QFETCH(bool, commandsMenu);
+    auto form = ShownForm();
+    if (turing) {
+        form->ChooseTuringMachine();
+    }
+    form->Bench().Turing().table.SetCell(1, 1, QStringLiteral("0R1"));
+    auto change = Isolated(form->Bars().Menu().changeSymbolAction);
+    TuringTableView* table = form->TuringPanel()->Table();
+    const QHash<QString, QWidget*> widgets{
+        {QStringLiteral("statement"), form->Statement(form->Bench().Kind())},
+        {QStringLiteral("comments"), form->TuringPanel()->Comments()},
+        {QStringLiteral("alphabet"), form->Alphabet()->Editor()},
+        {QStringLiteral("box"), form->Tape()->GoToBox()},
+        {QStringLiteral("tape"), form->Tape()->CurrentGrid()},
+        {QStringLiteral("table"), table}};
+    QWidget* target = widgets.value(focus);
+    if (focus == u"cell") {
+        table->setFocus();
+        table->EditCurrentCell();
+        target = table->Editor();
+    }
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+        memo->setPlainText(QStringLiteral("abc"));
+        memo->moveCursor(QTextCursor::End);
+    }
+    auto* line = qobject_cast<QLineEdit*>(target);
+    if (line) {
+        if (line->text().isEmpty()) {
+            line->setText(QStringLiteral("01"));
+        }
+        line->deselect();
+    }
+    if (!commandsMenu) {
+        ControlStates states = form->Bench().RunControl().Controls();
+        states.menuCommands = false;
+        form->Bench().RunControl().SetControls(states);
+    }
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+
+    QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+    QTEST(int(change->count()), "changes");
+    if (line) {
+        QCOMPARE(line->selectedText(), line->text());
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+        QCOMPARE(memo->textCursor().selectedText(), memo->toPlainText());
+    }
 }
 
 void TestMainMenu::helpItems() {

@@ -97,6 +97,13 @@ void OpenChooser(Bench& b, int row, const QString& how) {
     }
 }
 
+// Letters one key at a time, as the Russian layout brings them.
+void TypeCyrillic(QWidget* target, const QString& text) {
+    for (QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key(ch.toUpper().unicode()), QString(ch), {});
+    }
+}
+
 }  // namespace
 
 class TestPostTableView : public QObject {
@@ -122,6 +129,12 @@ private Q_SLOTS:
     void leavingTheChooserKeepsTheFocusThere();
     void leftAndRightSelectFirstAndLastItem_data();
     void leftAndRightSelectFirstAndLastItem();
+    void deleteEmptiesTheSelectedCells_data();
+    void deleteEmptiesTheSelectedCells();
+    void lettersChooseTheCommand_data();
+    void lettersChooseTheCommand();
+    void arrowsInTheClosedChooserGoOnThroughTheRows_data();
+    void arrowsInTheClosedChooserGoOnThroughTheRows();
     void choiceOnLastRowAppendsOneRow_data();
     void choiceOnLastRowAppendsOneRow();
     void rightClickSelectsCellBeforeMenu_data();
@@ -478,6 +491,148 @@ void TestPostTableView::leftAndRightSelectFirstAndLastItem() {
     QVERIFY(!b->view->ChooserOpen());
     QCOMPARE(b->table().Code(5), QString::number(item));
     QCOMPARE(b->bench.StatusText(Workbench::PanelModified), kModified);
+}
+
+void TestPostTableView::deleteEmptiesTheSelectedCells_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QRect>("block");   // columns x, rows y, from row 1
+    QTest::addColumn<QString>("rows");  // code|jump|comment of rows 1 to 3
+    QTest::newRow("Delete on a block")
+        << int(Qt::Key_Delete) << QRect(1, 1, 3, 2) << "0||;0||;2|5|c";
+    QTest::newRow("Backspace on one jump cell")
+        << int(Qt::Key_Backspace) << QRect(2, 3, 1, 1) << "2|5|c;2|5|c;2||c";
+    QTest::newRow("Delete on the command column")
+        << int(Qt::Key_Delete) << QRect(1, 2, 1, 2) << "2|5|c;0|5|c;0|5|c";
+    QTest::newRow("Delete in the chooser") << int(Qt::Key_Delete) << QRect() << "2|5|c;0|5|c;2|5|c";
+}
+
+void TestPostTableView::deleteEmptiesTheSelectedCells() {
+    QFETCH(int, key);
+    QFETCH(QRect, block);
+    auto b = ActiveBench();
+    QVERIFY(b);
+    for (int row = 1; row <= 3; ++row) {
+        b->table().SetCode(row, QStringLiteral("2"));
+        b->table().SetCell(PostTable::ColJump, row, QStringLiteral("5"));
+        b->table().SetCell(PostTable::ColComment, row, QStringLiteral("c"));
+    }
+    if (block.isNull()) {
+        OpenChooser(*b, 2, QStringLiteral("typing"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b->box()));
+    } else {
+        QAbstractItemModel* model = b->view->model();
+        b->view->selectionModel()->select(
+            QItemSelection(model->index(block.top() - 1, block.left()),
+                           model->index(block.bottom() - 1, block.right())),
+            QItemSelectionModel::ClearAndSelect);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QStringList rows;
+    for (int row = 1; row <= 3; ++row) {
+        rows << b->table().Code(row) + u'|' + b->table().Jump(row) + u'|' +
+                    b->table().Cell(PostTable::ColComment, row);
+    }
+    QTEST(rows.join(u';'), "rows");
+    QVERIFY(!b->view->ChooserOpen());
+    QCOMPARE(b->bench.StatusText(Workbench::PanelModified), kModified);
+}
+
+void TestPostTableView::lettersChooseTheCommand_data() {
+    QTest::addColumn<QString>("how");  // where the chooser opens
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("chosen");  // the code stored while it is open
+    QTest::addColumn<int>("end");     // the key that closes it
+    QTest::addColumn<int>("stored");  // the code after that
+    const int enter = Qt::Key_Return;
+    const int escape = Qt::Key_Escape;
+    QTest::newRow("В") << "typing"
+                       << "В" << 1 << enter << 1;
+    QTest::newRow("в, lower case") << "typing"
+                                   << "в" << 1 << enter << 1;
+    QTest::newRow("В twice: Вправо") << "typing"
+                                     << "вв" << 2 << enter << 2;
+    QTest::newRow("В three times: Влево again") << "typing"
+                                                << "ввв" << 1 << enter << 1;
+    QTest::newRow("М") << "typing"
+                       << "м" << 3 << enter << 3;
+    QTest::newRow("У") << "typing"
+                       << "у" << 4 << enter << 4;
+    QTest::newRow("П") << "typing"
+                       << "п" << 5 << enter << 5;
+    QTest::newRow("С") << "typing"
+                       << "с" << 6 << enter << 6;
+    QTest::newRow("a letter of no command, then В") << "typing"
+                                                    << "жв" << 1 << enter << 1;
+    QTest::newRow("Escape takes it back") << "typing"
+                                          << "вв" << 2 << escape << 0;
+    QTest::newRow("in the dropped list") << "mouse"
+                                         << "уп" << 5 << enter << 5;
+}
+
+void TestPostTableView::lettersChooseTheCommand() {
+    QFETCH(QString, how);
+    QFETCH(QString, typed);
+    QFETCH(int, end);
+    auto b = ActiveBench();
+    QVERIFY(b);
+    b->table().SetCode(4, QStringLiteral("0"));
+    b->bench.SetModified(false);
+    if (how == u"mouse") {
+        OpenChooser(*b, 4, how);
+        QVERIFY(b->box()->DroppedDown());
+    } else {
+        b->table().SetCursor(PostTable::ColCommand, 4);
+    }
+    // One key at a time, as the Russian layout brings them.
+    for (QChar ch : typed) {
+        QWidget* keys = b->box()->DroppedDown() ? b->box()->view() : QApplication::focusWidget();
+        QTest::sendKeyEvent(QTest::Click, keys, Qt::Key(ch.toUpper().unicode()), QString(ch), {});
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b->box()));
+    QVERIFY(b->view->ChooserOpen());
+    QVERIFY(!b->box()->DroppedDown());
+    QTEST(b->table().Code(4).toInt(), "chosen");
+    QTEST(b->box()->currentIndex(), "chosen");
+    QCOMPARE(b->table().Row(), 4);
+    b->Key(Qt::Key(end));
+    QVERIFY(!b->view->ChooserOpen());
+    QTEST(b->table().Code(4).toInt(), "stored");
+    QCOMPARE(b->table().Col(),
+             end == Qt::Key_Return ? int(PostTable::ColJump) : int(PostTable::ColCommand));
+}
+
+void TestPostTableView::arrowsInTheClosedChooserGoOnThroughTheRows_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");  // before the arrow
+    QTest::addColumn<int>("rowAfter");
+    QTest::addColumn<int>("rowsAfter");
+    QTest::addColumn<int>("code");  // of the row left
+    QTest::newRow("Down") << int(Qt::Key_Down) << 3 << "" << 4 << 10 << 3;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 3 << "" << 2 << 10 << 3;
+    QTest::newRow("Up on the first row") << int(Qt::Key_Up) << 1 << "" << 1 << 10 << 3;
+    QTest::newRow("Down on the last row: a new row")
+        << int(Qt::Key_Down) << 10 << "" << 11 << 11 << 3;
+    QTest::newRow("Down keeps a letter's choice") << int(Qt::Key_Down) << 3 << "с" << 4 << 10 << 6;
+}
+
+void TestPostTableView::arrowsInTheClosedChooserGoOnThroughTheRows() {
+    QFETCH(int, key);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    auto b = ActiveBench();
+    QVERIFY(b);
+    b->table().SetCode(row, QStringLiteral("3"));
+    OpenChooser(*b, row, QStringLiteral("typing"));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(b->box()));
+    TypeCyrillic(b->box(), typed);
+    QTest::keyClick(b->box(), Qt::Key(key));
+    QVERIFY(!b->view->ChooserOpen());
+    QTEST(b->table().Row(), "rowAfter");
+    QCOMPARE(b->table().Col(), int(PostTable::ColCommand));
+    QTEST(b->table().ProgramRows(), "rowsAfter");
+    QTEST(b->table().Code(row).toInt(), "code");
+    QTRY_VERIFY(b->view->hasFocus());
 }
 
 void TestPostTableView::choiceOnLastRowAppendsOneRow_data() {

@@ -101,7 +101,9 @@ private Q_SLOTS:
     void clicks_data();
     void clicks();
     void rightPressKeepsRangeAndDoubleClickToggles();
+    void typingOnTheTuringTape_data();
     void typingOnTheTuringTape();
+    void keysAndDoubleClickOnTheTuringTape();
     void symbolList();
     void runDisablesTheTapeControls();
     void boundScrollTakesEverythingElseOutOfUse();
@@ -216,33 +218,53 @@ void TestTapePanel::rulerNumbersOnlyOnTheTape() {
 
 void TestTapePanel::goToBox_data() {
     QTest::addColumn<bool>("post");
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("typed");  // "<" Backspace, ">" End
     QTest::addColumn<int>("carriage");
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("a number") << true << "42" << 42 << "42" << 0;
-    QTest::newRow("1000 loses its last digit") << true << "1000" << 100 << "100" << 1;
-    QTest::newRow("minus alone") << true << "-" << 7 << "7" << 0;
-    QTest::newRow("a letter after digits") << true << "12a" << 12 << "12" << 0;
-    QTest::newRow("turing 0 becomes 1") << false << "0" << 1 << "1" << 1;
-    QTest::newRow("turing 5000") << false << "5000" << 500 << "500" << 1;
+    QTest::newRow("a number") << true << 7 << "42" << 42 << "42" << 0;
+    QTest::newRow("1000 loses its last digit") << true << 7 << "1000" << 100 << "100" << 1;
+    QTest::newRow("minus alone waits") << true << 7 << "-" << 7 << "-" << 0;
+    QTest::newRow("minus, then digits") << true << 21 << "-5" << -5 << "-5" << 0;
+    QTest::newRow("a letter is refused") << true << 7 << "12a" << 12 << "12" << 0;
+    QTest::newRow("turing 0 becomes 1") << false << 7 << "0" << 1 << "1" << 1;
+    QTest::newRow("turing 5000") << false << 7 << "5000" << 500 << "500" << 1;
+    QTest::newRow("emptied box waits") << false << 21 << ">><<" << 2 << "" << 0;
+    QTest::newRow("emptied box, then a number") << false << 21 << "><<5" << 5 << "5" << 0;
+    QTest::newRow("post emptied box, then a number") << true << 21 << "><<5" << 5 << "5" << 0;
 }
 
 void TestTapePanel::goToBox() {
     QFETCH(bool, post);
+    QFETCH(int, from);
     QFETCH(QString, typed);
     Bench b(post ? MachineKind::Post : MachineKind::Turing);
-    b.tape().SetCarriagePos(7);
+    QVERIFY(b.Open());
+    b.tape().SetCarriagePos(from);
     QLineEdit* box = b.panel->GoToBox();
-    QCOMPARE(box->text(), QStringLiteral("7"));
+    QCOMPARE(box->text(), QString::number(from));
     QCOMPARE(box->maxLength(), 4);
     QVERIFY(!b.bench.Current().Modified());
-    box->selectAll();
-    QTest::keyClicks(box, typed);
+    box->setFocus();
+    QVERIFY(box->hasFocus());
+    if (!typed.startsWith(u'>')) {
+        box->selectAll();
+    }
+    for (QChar c : typed) {
+        if (c == u'<' || c == u'>') {
+            QTest::keyClick(box, c == u'<' ? Qt::Key_Backspace : Qt::Key_End);
+        } else {
+            QTest::keyClick(box, c.toLatin1());
+        }
+    }
     QTEST(b.tape().CarriagePos(), "carriage");
     QTEST(box->text(), "box");
     QTEST(b.ui.beeps, "beeps");
     QVERIFY(b.bench.Current().Modified());
+    // Leaving the box shows the carriage again.
+    b.grid()->setFocus();
+    QCOMPARE(box->text(), QString::number(b.tape().CarriagePos()));
 }
 
 // The box lies over the ruler's carriage column and no further, so the
@@ -280,6 +302,14 @@ void TestTapePanel::followsTheMachineAndTheTape() {
     // The hidden Post tape changing does not reach the box.
     b.bench.Post().tape.SetCarriagePos(-5);
     QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("14"));
+    // A box the student emptied still shows a carriage that an edit or a
+    // run moves.
+    b.panel->GoToBox()->setFocus();
+    b.panel->GoToBox()->selectAll();
+    QTest::keyClick(b.panel->GoToBox(), Qt::Key_Backspace);
+    QCOMPARE(b.panel->GoToBox()->text(), QString());
+    b.bench.Turing().tape.SetCarriagePos(30);
+    QCOMPARE(b.panel->GoToBox()->text(), QStringLiteral("30"));
 }
 
 void TestTapePanel::keys_data() {
@@ -420,45 +450,88 @@ void TestTapePanel::rightPressKeepsRangeAndDoubleClickToggles() {
     QVERIFY(!b.tape().GetPostCell(1));
 }
 
+void TestTapePanel::typingOnTheTuringTape_data() {
+    QTest::addColumn<int>("carriage");
+    QTest::addColumn<int>("first");  // the selection's columns
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");     // to the add-symbol question, 0 for none
+    QTest::addColumn<QString>("cells");  // cells from the first selected on
+    QTest::addColumn<int>("selected");   // the one column selected after
+    QTest::addColumn<int>("carriageAfter");
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("a symbol, then the next cell")
+        << 14 << 13 << 13 << "b" << 0 << "b " << 14 << 14 << "ab" << 0;
+    QTest::newRow("a word") << 14 << 13 << 13 << "ba" << 0 << "ba " << 15 << 14 << "ab" << 0;
+    QTest::newRow("a range, then the cell after it")
+        << 14 << 13 << 14 << "b" << 0 << "bb " << 15 << 14 << "ab" << 0;
+    QTest::newRow("the grid's edge scrolls the tape")
+        << 14 << 26 << 26 << "a" << 0 << "a" << 26 << 15 << "ab" << 0;
+    QTest::newRow("the tape's end stays")
+        << 990 << 22 << 22 << "a" << 0 << "a" << 22 << 990 << "ab" << 0;
+    QTest::newRow("the blank steps too")
+        << 14 << 13 << 13 << " " << 0 << "  " << 14 << 14 << "ab" << 0;
+    QTest::newRow("outside the alphabet, declined")
+        << 14 << 13 << 14 << "Ж" << 2 << "aa" << -1 << 14 << "ab" << 1;
+    QTest::newRow("outside the alphabet, added")
+        << 14 << 13 << 14 << "Ж" << 1 << "ЖЖ" << 15 << 14 << "abЖ" << 1;
+    QTest::newRow("the blank's sign is refused")
+        << 14 << 13 << 13 << "_" << 0 << "a" << -1 << 14 << "ab" << 1;
+}
+
 void TestTapePanel::typingOnTheTuringTape() {
+    QFETCH(int, carriage);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(int, selected);
+    Bench b(MachineKind::Turing);
+    QVERIFY(b.Open());
+    b.bench.Turing().LoadAlphabet(QStringLiteral("ab"));
+    b.tape().SetCarriagePos(carriage);
+    const int firstCell = carriage + first - TapeWindow::CarriageCol;
+    for (int cell = firstCell; cell <= carriage + last - TapeWindow::CarriageCol; ++cell) {
+        b.tape().SetTuringCell(cell, u'a');
+    }
+    b.grid()->Select(first, last);
+    if (answer) {
+        b.ui.ExpectDialog(answer);
+    }
+    for (QChar c : typed) {  // one key at a time, Cyrillic ones too
+        QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, QString(c), {});
+    }
+    QFETCH(QString, cells);
+    QCOMPARE(b.tape().TuringString().mid(firstCell - 1, cells.size()), cells);
+    QCOMPARE(b.ui.dialogs.size(), answer ? 1 : 0);
+    QCOMPARE(b.grid()->FirstSelected(), selected < 0 ? first : selected);
+    QCOMPARE(b.grid()->LastSelected(), selected < 0 ? last : selected);
+    QTEST(b.tape().CarriagePos(), "carriageAfter");
+    QTEST(b.bench.Turing().Alphabet(), "alphabet");
+    QTEST(b.ui.beeps, "beeps");
+}
+
+// Enter and Escape write nothing; a double click writes the current symbol
+// into the pointer's cell alone.
+void TestTapePanel::keysAndDoubleClickOnTheTuringTape() {
     Bench b(MachineKind::Turing);
     QVERIFY(b.Open());
     TuringMachine& turing = b.bench.Turing();
     turing.LoadAlphabet(QStringLiteral("ab"));
-    b.grid()->Select(13, 14);  // cells 14 and 15
-    QTest::keyClick(b.grid(), Qt::Key_B);
-    QCOMPARE(b.tape().GetTuringCell(14), u'b');
-    QCOMPARE(b.tape().GetTuringCell(15), u'b');
+    b.grid()->Select(13, 13);
     QTest::keyClick(b.grid(), Qt::Key_Return);
     QTest::keyClick(b.grid(), Qt::Key_Escape);
-    QCOMPARE(b.tape().GetTuringCell(14), u'b');
+    QVERIFY(b.tape().IsEmpty());
+    QCOMPARE(b.grid()->FocusCol(), 13);
     QVERIFY(b.ui.dialogs.isEmpty());
 
-    // A letter outside the alphabet: declined, then accepted.
-    const QString zhe = QStringLiteral("Ж");
-    b.ui.answers = {2, 1};
-    QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, zhe, {});
-    QCOMPARE(b.ui.dialogs.size(), 1);
-    QCOMPARE(turing.Alphabet(), QStringLiteral("ab"));
-    QCOMPARE(b.tape().GetTuringCell(14), u'b');
-    QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, zhe, {});
-    QCOMPARE(b.ui.dialogs.size(), 2);
-    QCOMPARE(turing.Alphabet(), QStringLiteral("abЖ"));
-    QCOMPARE(turing.AlphabetText(), QStringLiteral("ab Ж"));
-    QCOMPARE(b.tape().GetTuringCell(14), zhe.at(0));
-    QCOMPARE(b.tape().GetTuringCell(15), zhe.at(0));
-    QCOMPARE(b.ui.beeps, 2);
-
-    QTest::keyClick(b.grid(), Qt::Key_Space);
-    QVERIFY(b.tape().IsEmpty());
-
-    // A double click makes the pointer's cell the selection and writes the
-    // current symbol there alone.
     turing.currentTapeSymbol = QStringLiteral("a");
     QTest::mouseDClick(b.grid(), Qt::LeftButton, {}, b.Centre(20));
     QCOMPARE(b.tape().GetTuringCell(21), u'a');
     QCOMPARE(b.tape().UsedMin(), 21);
     QCOMPARE(b.tape().UsedMax(), 21);
+    QCOMPARE(b.grid()->FirstSelected(), 20);
 }
 
 void TestTapePanel::symbolList() {

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void checksAStoredCommandWithoutTyping();
     void typingMarksModifiedAndKeepsTheCodePage();
     void escapeRestoresTheCell();
+    void deleteEmptiesTheCurrentCell_data();
+    void deleteEmptiesTheCurrentCell();
     void editStartMarksAPausedRunEdited_data();
     void editStartMarksAPausedRunEdited();
     void rightClickSelectsACommandCell_data();
@@ -271,6 +273,46 @@ void TestTuringTableView::typingMarksModifiedAndKeepsTheCodePage() {
     QTest::keyClick(screen.view().Editor(), Qt::Key_Backspace);
     QTest::keyClick(screen.view().Editor(), Qt::Key_Return);
     QCOMPARE(screen.table.Cell(1, 1), QStringLiteral("а>1"));
+}
+
+void TestTuringTableView::deleteEmptiesTheCurrentCell_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("editing");  // the in-place editor is open
+    QTest::addColumn<QString>("cell");  // the current cell after the key
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << false << "";
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << false << "";
+    QTest::newRow("keypad Delete") << int(Qt::Key_Delete) << int(Qt::KeypadModifier) << false << "";
+    QTest::newRow("Ctrl+Delete is no clear")
+        << int(Qt::Key_Delete) << int(Qt::ControlModifier) << false << "1>2";
+    QTest::newRow("Backspace in the editor edits the text")
+        << int(Qt::Key_Backspace) << 0 << true << "1>";
+}
+
+void TestTuringTableView::deleteEmptiesTheCurrentCell() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, editing);
+    TuringScreen screen;
+    screen.SetAlphabet(QStringLiteral("1"));
+    screen.table.SetCell(2, 2, QStringLiteral("1>2"));
+    screen.table.SetCell(2, 1, QStringLiteral("1<1"));
+    screen.table.SetCursor(2, 2);
+    screen.bench.SetModified(false);
+    QVERIFY(screen.Show());
+    screen.view().setFocus();
+    QWidget* target = &screen.view();
+    if (editing) {
+        QTest::keyClick(target, Qt::Key_F2);
+        target = screen.view().Editor();
+        QTest::keyClick(target, Qt::Key_End);
+    }
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTEST(screen.table.Cell(2, 2), "cell");
+    QCOMPARE(screen.table.Cell(2, 1), QStringLiteral("1<1"));
+    QCOMPARE(screen.turing.Modified(), screen.table.Cell(2, 2) != u"1>2");
+    QCOMPARE(screen.table.Col(), 2);
+    QCOMPARE(screen.table.Row(), 2);
 }
 
 void TestTuringTableView::escapeRestoresTheCell() {

@@ -14,6 +14,7 @@ bool MoveCarriageLeft(Workbench& bench);
 
 // The go-to box's text changed to `text`: the carriage goes to that cell,
 // with the box's corrections (a fourth digit after three is dropped; on the
-// Turing tape 0 and below become 1), each correction beeping. Returns the
-// carriage's new cell, which the box shows afterwards.
+// Turing tape 0 and below become 1), each correction beeping; a text that
+// is no number (empty, a sign alone) leaves the carriage. Returns the
+// carriage's new cell, which the box shows when it corrected the number.
 int GoToCell(Workbench& bench, const QString& text);

@@ -71,4 +71,10 @@ void ClearColumn(Workbench& bench) {
     bench.Current().ClearProgramColumn();
 }
 
+void ClearCells(Machine& machine, int firstCol, int firstRow, int lastCol, int lastRow) {
+    const bool one = firstCol == lastCol && firstRow == lastRow;
+    machine.NameEdit(one ? QStringLiteral("очистка ячейки") : QStringLiteral("очистка ячеек"));
+    machine.ClearProgramCells(firstCol, firstRow, lastCol, lastRow);
+}
+
 }  // namespace TableCommands

@@ -5,6 +5,7 @@
 // document modified (also when it is then refused) and, except clearing the
 // whole table, records an edit made during an active run.
 
+class Machine;
 class Workbench;
 
 namespace TableCommands {
@@ -18,5 +19,9 @@ void AppendRow(Workbench& bench);
 void ClearTable(Workbench& bench);
 void ClearRow(Workbench& bench);
 void ClearColumn(Workbench& bench);
+// Delete and Backspace on a table: the command cells of the block
+// firstCol..lastCol by firstRow..lastRow of `machine`'s table are emptied,
+// as one edit ("очистка ячейки", "очистка ячеек").
+void ClearCells(Machine& machine, int firstCol, int firstRow, int lastCol, int lastRow);
 
 }  // namespace TableCommands

@@ -120,6 +120,10 @@ public:
     virtual void ClearProgram() = 0;
     virtual void ClearProgramRow() = 0;
     virtual void ClearProgramColumn() = 0;
+    // Empties the command cells of columns firstCol..lastCol and rows
+    // firstRow..lastRow (Delete on the table's selection); the fixed cells
+    // (numbers, headers, labels) stay.
+    virtual void ClearProgramCells(int firstCol, int firstRow, int lastCol, int lastRow) = 0;
 
 Q_SIGNALS:
     void StatementChanged(const QString& text);

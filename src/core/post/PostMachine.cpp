@@ -24,3 +24,18 @@ void PostMachine::ClearProgramColumn() {
         }
     }
 }
+
+void PostMachine::ClearProgramCells(int firstCol, int firstRow, int lastCol, int lastRow) {
+    NoteEdit();
+    // A cleared command cell holds no command, as a cleared column does.
+    for (int row = std::max(firstRow, 1); row <= std::min(lastRow, table.ProgramRows()); ++row) {
+        for (int col = std::max(firstCol, int(PostTable::ColCommand));
+             col <= std::min(lastCol, int(PostTable::ColComment)); ++col) {
+            if (col == PostTable::ColCommand) {
+                table.SetCode(row, QStringLiteral("0"));
+            } else {
+                table.SetCell(col, row, QString());
+            }
+        }
+    }
+}

@@ -27,4 +27,5 @@ public:
     void ClearProgram() override { table.Reset(); }
     void ClearProgramRow() override;
     void ClearProgramColumn() override;
+    void ClearProgramCells(int firstCol, int firstRow, int lastCol, int lastRow) override;
 };

@@ -124,6 +124,16 @@ void TuringMachine::ClearColumn() {
     table.ClearStateColumn(table.Col());
 }
 
+void TuringMachine::ClearProgramCells(int firstCol, int firstRow, int lastCol, int lastRow) {
+    NoteEdit();
+    for (int row = std::max(firstRow, 1); row <= std::min(lastRow, table.RowCount() - 1); ++row) {
+        for (int col = std::max(firstCol, 1); col <= std::min(lastCol, table.ColCount() - 1);
+             ++col) {
+            table.SetCell(col, row, QString());
+        }
+    }
+}
+
 void TuringMachine::SetComments(const QString& text) {
     if (text == comments_) {
         return;

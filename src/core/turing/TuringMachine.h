@@ -91,6 +91,7 @@ public:
     void ClearProgram() override { ClearTable(); }
     void ClearProgramRow() override { ClearRow(); }
     void ClearProgramColumn() override { ClearColumn(); }
+    void ClearProgramCells(int firstCol, int firstRow, int lastCol, int lastRow) override;
 
     MachineContents Saved() override;
     void PutBack(const MachineContents& contents) override;

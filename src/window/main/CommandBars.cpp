@@ -148,15 +148,21 @@ bool CommandBars::ShortcutAvailable(const QKeySequence& keys) const {
     return false;
 }
 
-bool CommandBars::EditorsOwnUndo(const QWidget* widget, const QKeySequence& keys) const {
-    // Undo and redo keys in a text editor act inside it, as in any editor;
-    // the finished edit then becomes one command of the window's undo.
+bool CommandBars::EditorsOwnKeys(const QWidget* widget, const QKeyEvent& key) const {
+    // Undo, redo and select-all keys in a text editor act inside it, as in
+    // any editor; the finished edit then becomes one command of the
+    // window's undo. Ctrl+A changes the tape symbol only from the tape,
+    // the table and the other controls.
     const bool editor = qobject_cast<const QLineEdit*>(widget) ||
                         qobject_cast<const QPlainTextEdit*>(widget) ||
                         qobject_cast<const QTextEdit*>(widget);
     if (!editor) {
         return false;
     }
+    if (key.matches(QKeySequence::SelectAll)) {
+        return true;
+    }
+    const QKeySequence keys(key.keyCombination());
     for (const QAction* action : {menu_->undoAction, menu_->redoAction}) {
         if (action->shortcuts().contains(keys)) {
             return true;
@@ -166,14 +172,14 @@ bool CommandBars::EditorsOwnUndo(const QWidget* widget, const QKeySequence& keys
 }
 
 bool CommandBars::eventFilter(QObject* watched, QEvent* event) {
-    // A focused editor claims keys such as Ctrl+A for itself before the
-    // window's shortcuts see them; leave such a key unclaimed when one of
-    // our items can take it.
+    // A focused widget may claim a key for itself before the window's
+    // shortcuts see it; leave such a key unclaimed when one of our items
+    // can take it, but for the editing keys a text editor keeps.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence keys(key->keyCombination());
-        if (widget && widget->window() == &form_ && !EditorsOwnUndo(widget, keys) &&
+        if (widget && widget->window() == &form_ && !EditorsOwnKeys(widget, *key) &&
             ShortcutAvailable(keys)) {
             key->ignore();
             return true;

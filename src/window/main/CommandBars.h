@@ -8,8 +8,9 @@
 // and the view items. The other commands are connected by the window.
 //
 // Menu shortcuts take the key first anywhere in the window (F1 opens help
-// even in an editor; Ctrl+A changes the symbol rather than selecting text)
-// while their item could be chosen.
+// even in an editor) while their item could be chosen, except the keys a
+// text editor keeps for itself: undo, redo and select all (Ctrl+A selects
+// the editor's text; elsewhere it changes the tape symbol).
 
 #include <QObject>
 #include <array>
@@ -18,6 +19,7 @@
 #include "core/run/ControlStates.h"
 
 class QAction;
+class QKeyEvent;
 class QKeySequence;
 class QWidget;
 class MainWindow;
@@ -58,9 +60,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Whether `keys` are undo or redo keys that the text editor `widget`
-    // keeps for itself.
-    bool EditorsOwnUndo(const QWidget* widget, const QKeySequence& keys) const;
+    // Whether `key` is an undo, redo or select-all key that the text
+    // editor `widget` keeps for itself.
+    bool EditorsOwnKeys(const QWidget* widget, const QKeyEvent& key) const;
 
 private:
     bool ShortcutAvailable(const QKeySequence& keys) const;

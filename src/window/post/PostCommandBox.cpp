@@ -70,6 +70,30 @@ QString PostCommandBox::ItemText(int code) {
     return code >= 0 && code < ItemCount ? QString::fromUtf16(kTexts[code]) : QString();
 }
 
+int PostCommandBox::ItemForLetter(QChar letter, int from) {
+    if (!letter.isLetter()) {
+        return -1;
+    }
+    for (int step = 1; step <= ItemCount; ++step) {
+        const int code = (std::max(from, 0) + step) % ItemCount;
+        const QString text = ItemText(code);
+        if (!text.isEmpty() && text.at(0).toCaseFolded() == letter.toCaseFolded()) {
+            return code;
+        }
+    }
+    return -1;
+}
+
+QChar PostCommandBox::CommandLetter(const QKeyEvent* event, int from) {
+    const QString text = event->text();
+    if (text.size() != 1 ||
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) ||
+        ItemForLetter(text.at(0), from) < 0) {
+        return QChar();
+    }
+    return text.at(0);
+}
+
 PostCommandBox::PostCommandBox(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("cbCommands"));
     setFocusPolicy(Qt::ClickFocus);
@@ -173,8 +197,20 @@ bool PostCommandBox::event(QEvent* event) {
 }
 
 void PostCommandBox::keyPressEvent(QKeyEvent* event) {
-    if (IsListKey(event) || (event->modifiers() & Qt::AltModifier &&
-                             (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up))) {
+    const bool upOrDown = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (upOrDown && !(event->modifiers() & Qt::AltModifier) && !DroppedDown()) {
+        // In the closed box the arrows go on through the table's rows, as
+        // they do on any cell, instead of choosing the next command.
+        event->accept();
+        Q_EMIT RowStepRequested(event->key() == Qt::Key_Up ? -1 : 1);
+        return;
+    }
+    if (const QChar letter = CommandLetter(event, currentIndex()); !letter.isNull()) {
+        event->accept();
+        Q_EMIT LetterTyped(letter);
+        return;
+    }
+    if (IsListKey(event) || (event->modifiers() & Qt::AltModifier && upOrDown)) {
         QComboBox::keyPressEvent(event);
         return;
     }
@@ -238,6 +274,10 @@ bool PostCommandBox::eventFilter(QObject* watched, QEvent* event) {
     // when pressed, since the list holds the keyboard while it is down.
     if (override) {
         event->accept();
+        return true;
+    }
+    if (const QChar letter = CommandLetter(key, currentIndex()); !letter.isNull()) {
+        Q_EMIT LetterTyped(letter);
         return true;
     }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||

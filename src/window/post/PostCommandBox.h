@@ -8,11 +8,13 @@
 //
 // The box only reports what the user does; the table view decides what it
 // means: Chosen when the user picks an item (a click in the list, or a
-// wheel or arrow step that moves the closed box), KeyUp when a key pressed
-// in the box is released (keys the box did not see pressed are ignored, so
-// the key that opened it does not act on it), and Exited when the focus
-// leaves for another widget. It holds the tag that marks it opened for
-// selection.
+// wheel or page step that moves the closed box), LetterTyped when a letter
+// that begins a command is pressed (ItemForLetter), RowStepRequested when
+// Up or Down is pressed while the list is closed, KeyUp when another key
+// pressed in the box is released (keys the box did not see pressed are
+// ignored, so the key that opened it does not act on it), and Exited when
+// the focus leaves for another widget. It holds the tag that marks it
+// opened for selection.
 
 #include <QComboBox>
 #include <QPixmap>
@@ -29,6 +31,10 @@ public:
     static constexpr int ItemHeight = 15;
     static constexpr int IconSize = 16;
     static QString ItemText(int code);
+    // The command a typed letter chooses: the next item after `from`, round
+    // the list, whose text begins with `letter` in either case ("в" gives
+    // "Влево" and then "Вправо" in turn); -1 when none does.
+    static int ItemForLetter(QChar letter, int from);
 
     explicit PostCommandBox(QWidget* parent = nullptr);
 
@@ -53,6 +59,8 @@ public:
 
 Q_SIGNALS:
     void Chosen(int index);
+    void LetterTyped(QChar letter);
+    void RowStepRequested(int step);  // -1 for Up, +1 for Down
     void KeyUp(int key);
     void Exited();
 
@@ -66,6 +74,8 @@ protected:
 
 private:
     bool ListKey(QKeyEvent* event);
+    // The letter of a key that chooses a command, or a null character.
+    static QChar CommandLetter(const QKeyEvent* event, int from);
 
     using Pictures = std::array<QPixmap, ItemCount>;
     static Pictures DrawPictures(qreal ratio);

@@ -7,7 +7,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <algorithm>
+#include <limits>
 
+#include "core/editing/TableCommands.h"
 #include "core/post/PostMachine.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
@@ -73,6 +75,8 @@ PostTableView::PostTableView(Workbench& bench, QWidget* parent)
     chooser_->setFont(cellFont);
     connect(chooser_, &PostCommandBox::Chosen, this, &PostTableView::OnChooserChanged);
     connect(chooser_, &PostCommandBox::KeyUp, this, &PostTableView::OnChooserKeyUp);
+    connect(chooser_, &PostCommandBox::LetterTyped, this, &PostTableView::OnChooserLetter);
+    connect(chooser_, &PostCommandBox::RowStepRequested, this, &PostTableView::OnChooserRowStep);
     connect(chooser_, &PostCommandBox::Exited, this, &PostTableView::OnChooserLeft);
 
     connect(&table_, &TextTable::CursorChanged, this, &PostTableView::FollowCursor);
@@ -218,6 +222,13 @@ bool PostTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
     }
     bench_.NoteEdit();
     OpenCommandChooser(index.row() + 1, false);
+    // A letter that begins a command chooses it at once.
+    if (trigger == AnyKeyPressed) {
+        const QString text = static_cast<const QKeyEvent*>(event)->text();
+        if (text.size() == 1) {
+            OnChooserLetter(text.at(0));
+        }
+    }
     return true;
 }
 
@@ -239,6 +250,11 @@ void PostTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
 }
 
 void PostTableView::keyPressEvent(QKeyEvent* event) {
+    if (IsClearKey(event) && state() != EditingState) {
+        ClearSelectedCells();
+        event->accept();
+        return;
+    }
     // Enter opens the editor of the current cell, as F2 does.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         state() != EditingState && currentIndex().isValid()) {
@@ -248,6 +264,36 @@ void PostTableView::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+bool PostTableView::IsClearKey(const QKeyEvent* event) {
+    return (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) &&
+           !(event->modifiers() & ~Qt::KeypadModifier);
+}
+
+void PostTableView::ClearSelectedCells() {
+    // The selection is one block (ContiguousSelection); without one the
+    // current cell is cleared.
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    const QModelIndex current = currentIndex();
+    if (cells.isEmpty() && !current.isValid()) {
+        return;
+    }
+    int firstCol = current.column();
+    int lastCol = firstCol;
+    int firstRow = current.row();
+    int lastRow = firstRow;
+    if (!cells.isEmpty()) {
+        firstCol = firstRow = std::numeric_limits<int>::max();
+        lastCol = lastRow = -1;
+        for (const QModelIndex& cell : cells) {
+            firstCol = std::min(firstCol, cell.column());
+            lastCol = std::max(lastCol, cell.column());
+            firstRow = std::min(firstRow, cell.row());
+            lastRow = std::max(lastRow, cell.row());
+        }
+    }
+    TableCommands::ClearCells(post_, firstCol, firstRow + 1, lastCol, lastRow + 1);
 }
 
 // --- mouse -----------------------------------------------------------------
@@ -312,6 +358,7 @@ void PostTableView::OpenCommandChooser(int row, bool dropDown) {
     const int code = PostTableDelegate::CodeOf(table_.Code(row));
     chooser_->setCurrentIndex(code < 0 ? 0 : code);
     chooserOpen_ = true;
+    chooserOriginal_ = table_.Code(row);
     scrollTo(model_->IndexOf(PostTable::ColCommand, row));
     PlaceChooser();
     chooser_->show();
@@ -415,9 +462,53 @@ void PostTableView::OnChooserKeyUp(int key) {
         case Qt::Key_Up:
         case Qt::Key_Down:
             break;
+        case Qt::Key_Escape:
+            // A command chosen by a letter is taken back, as Escape puts
+            // back a cell's text.
+            if (table_.IsProgramRow(table_.Row()) &&
+                table_.Code(table_.Row()) != chooserOriginal_) {
+                table_.SetCode(table_.Row(), chooserOriginal_);
+            }
+            CloseCommandChooser();
+            break;
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            CloseCommandChooser();
+            ClearSelectedCells();
+            break;
         default:
             CloseCommandChooser();
             break;
+    }
+}
+
+void PostTableView::OnChooserLetter(QChar letter) {
+    const int row = table_.Row();
+    const int item = PostCommandBox::ItemForLetter(letter, chooser_->currentIndex());
+    if (!chooserOpen_ || item < 0 || !table_.IsProgramRow(row)) {
+        return;
+    }
+    // The command is stored at once and the chooser stays on the row, so
+    // the same letter again takes the next command that begins with it;
+    // Enter then goes on to the jump cell.
+    chooser_->CloseUp();
+    chooser_->SelectItem(item);
+    chooser_->SetTag(1);
+    const QString code = QString::number(item);
+    if (table_.Code(row) != code) {
+        bench_.NoteEdit();
+        table_.SetCode(row, code);
+    }
+}
+
+void PostTableView::OnChooserRowStep(int step) {
+    if (!chooserOpen_) {
+        return;
+    }
+    const int row = table_.Row();
+    CloseCommandChooser();
+    if (table_.IsProgramRow(row + step)) {
+        table_.SetRow(row + step);
     }
 }
 

@@ -9,7 +9,10 @@
 // Columns are 50, 50, 50 pixels and the comment column the view's width
 // less 180; rows are 17 pixels; the header row and the number column are
 // fixed. The jump and comment cells are edited in place; a command is
-// chosen from the chooser, which opens over the command cell. Beginning to
+// chosen from the chooser, which opens over the command cell, or by typing
+// the letter it begins with there (PostCommandBox::ItemForLetter); Up and
+// Down in the closed chooser go on to the row above or below. Delete and
+// Backspace empty the selected cells as one edit. Beginning to
 // edit any cell is an edit of the document (Workbench::NoteEdit). While a run
 // is active the running row's command, jump and comment cells are green; a
 // tick repaints only the row it leaves and the row it enters. The view is
@@ -22,6 +25,7 @@
 #include <QPointer>
 #include <QTableView>
 
+class QKeyEvent;
 class PostCommandBox;
 class PostMachine;
 class PostTable;
@@ -96,6 +100,8 @@ private:
     void OnChooserChanged();
     void OnChooserKeyUp(int key);
     void OnChooserLeft();
+    void OnChooserLetter(QChar letter);
+    void OnChooserRowStep(int step);
 
     void HideChooser();
     // What closing does after the chooser is hidden: the row appended on
@@ -108,6 +114,10 @@ private:
     void RunViewChanged();
     void UpdateRow(int row);
     void EditorOpened(const QModelIndex& index);
+    // Delete or Backspace with no modifier but the keypad's.
+    static bool IsClearKey(const QKeyEvent* event);
+    // Delete and Backspace: the selected cells are emptied as one edit.
+    void ClearSelectedCells();
 
     Workbench& bench_;
     PostMachine& post_;
@@ -129,4 +139,7 @@ private:
     int editCol_ = -1;
     int editRow_ = 0;
     QString editOriginal_;
+    // The code of the chooser's row when it opened, which Escape puts back
+    // after a letter chose a command.
+    QString chooserOriginal_;
 };

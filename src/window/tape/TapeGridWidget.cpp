@@ -100,6 +100,20 @@ void TapeGridWidget::SelectCarriageCell() {
     Select(TapeWindow::CarriageCol, TapeWindow::CarriageCol);
 }
 
+void TapeGridWidget::StepPastSelection() {
+    const int last = LastSelected();
+    const TapeWindow::ArrowStep step = TapeWindow::StepFocus(Tape(), last, 1);
+    if (step.kind == TapeWindow::ArrowStep::Move) {
+        Select(step.col, step.col);
+        return;
+    }
+    Select(last, last);
+    if (step.kind == TapeWindow::ArrowStep::Scroll) {
+        MoveCarriageRight(bench_);
+        update();
+    }
+}
+
 void TapeGridWidget::SetSelectionShownElsewhere(std::function<bool()> shown) {
     shownElsewhere_ = std::move(shown);
 }

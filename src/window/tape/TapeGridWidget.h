@@ -45,6 +45,11 @@ public:
     // Selects anchor..focus and focuses `focus` (both clamped to the grid).
     void Select(int anchor, int focus);
     void SelectCarriageCell();
+    // After a symbol typed on the tape: the cell right of the selection
+    // becomes the selection, as the Right arrow reaches it (at the grid's
+    // edge the tape scrolls under it); at the tape's end the last cell stays
+    // selected, without the arrow's beep.
+    void StepPastSelection();
     // The column under the mouse pointer, -1 before the pointer came over.
     int PointerCol() const { return pointer_; }
     // Whether the selection is drawn although the grid lacks the focus (the

@@ -1,10 +1,12 @@
 #include "window/tape/TapePanel.h"
 
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 
 #include "core/editing/CarriageMoves.h"
@@ -83,7 +85,7 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
         auto* grid = new TapeGridWidget(bench_, kind, this);
         grids_[std::size_t(kind)] = grid;
         connect(grid, &TapeGridWidget::ToggleMarksRequested, this, &TapePanel::ToggleMarks);
-        connect(grid, &TapeGridWidget::SymbolTyped, this, &TapePanel::WriteSymbolToSelection);
+        connect(grid, &TapeGridWidget::SymbolTyped, this, &TapePanel::TypeSymbol);
         connect(grid, &TapeGridWidget::CellDoubleClicked, this, &TapePanel::OnDoubleClick);
         connect(grid, &TapeGridWidget::PopupMenuRequested, this, &TapePanel::OnPopupMenu);
     }
@@ -105,8 +107,13 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     boxFont.setStretch(QFont::SemiCondensed);
     goToBox_->setFont(boxFont);
     // Only what the user types moves the carriage; the box merely shows
-    // the carriage when the program writes it.
+    // the carriage when the program writes it. It takes a sign and digits
+    // only, so what it holds is always a number or the start of one.
+    goToBox_->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[+-]?[0-9]*")), goToBox_));
+    goToBox_->installEventFilter(this);
     connect(goToBox_, &QLineEdit::textEdited, this, &TapePanel::OnGoToEdited);
+    connect(goToBox_, &QLineEdit::returnPressed, this, &TapePanel::ShowCarriageInBox);
 
     leftBoundButton_ =
         MakeButton(this, QStringLiteral("sbLeft2"),
@@ -228,7 +235,9 @@ void TapePanel::OnTapeChanged(MachineKind kind) {
     CurrentGrid()->update();
     if (bench_.MachineOf(kind).tape.CarriagePos() != shownCarriage_) {
         ruler_->update();
-        ShowCarriageInBox();
+        if (!followingBox_) {
+            ShowCarriageInBox();
+        }
     }
 }
 
@@ -236,10 +245,31 @@ void TapePanel::OnGoToEdited(const QString& text) {
     if (bench_.Kind() != shownKind_) {
         return;
     }
-    GoToCell(bench_, text);
-    // The box is written back even when the carriage stays (a sign alone,
-    // letters), so that it shows the carriage's real cell.
-    TapeWindowRefresh();
+    followingBox_ = true;
+    const int cell = GoToCell(bench_, text);
+    followingBox_ = false;
+    shownCarriage_ = bench_.MachineOf(shownKind_).tape.CarriagePos();
+    // While the student edits the box it keeps what was typed: an empty
+    // box or a sign alone waits for digits, and the carriage stays. Only a
+    // number the box corrected (with its beep) is written back.
+    bool number = false;
+    const int typed = text.toInt(&number);
+    if (number && typed != cell) {
+        ShowCarriageInBox();
+    }
+}
+
+bool TapePanel::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving the box shows the carriage in it again. Another window or a
+    // pop-up taking the keyboard for a while is no leaving (and the window
+    // closing hands its focus on so, after the machines are gone).
+    if (watched == goToBox_ && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            ShowCarriageInBox();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TapePanel::ApplyControls() {
@@ -285,6 +315,16 @@ void TapePanel::ToggleMarksCommand() {
 void TapePanel::WriteSymbolToSelection(QChar ch) {
     const TapeGridWidget* grid = Grid(MachineKind::Turing);
     TapeEditing::WriteSymbolToSelection(bench_, ch, grid->FirstSelected(), grid->LastSelected());
+}
+
+void TapePanel::TypeSymbol(QChar ch) {
+    TapeGridWidget* grid = Grid(MachineKind::Turing);
+    const TapeEditing::WriteResult result = TapeEditing::WriteSymbolToSelection(
+        bench_, ch, grid->FirstSelected(), grid->LastSelected());
+    // Typing goes on in the next cell, as it does in a line of text.
+    if (result == TapeEditing::WriteResult::Written) {
+        grid->StepPastSelection();
+    }
 }
 
 void TapePanel::WriteCurrentSymbol() {

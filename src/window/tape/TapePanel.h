@@ -75,8 +75,13 @@ public Q_SLOTS:
     // markAction, tapeMarkAction, toolbar button 10: the same on the carriage
     // cell alone when the tape did not have the focus.
     void ToggleMarksCommand();
-    // A character for the selection of the Turing tape (typed there).
+    // A character for the selection of the Turing tape.
     void WriteSymbolToSelection(QChar ch);
+    // A character typed on the Turing tape: written into the selection as
+    // WriteSymbolToSelection does, and then the cell right of the selection
+    // is selected. A character the alphabet lacks and does not take moves
+    // nothing.
+    void TypeSymbol(QChar ch);
     // writeSymbolAction, tapeWriteSymbolAction, toolbar button 11: the current tape
     // symbol into the selection.
     void WriteCurrentSymbol();
@@ -103,6 +108,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnTapeChanged(MachineKind kind);
@@ -126,4 +132,7 @@ private:
     QPointer<QMenu> popupMenu_;
     MachineKind shownKind_ = MachineKind::Post;
     int shownCarriage_ = 0;
+    // Set while the go-to box's own text moves the carriage, so that the
+    // move does not write over what the student is typing.
+    bool followingBox_ = false;
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "core/documents/DocumentFile.h"
+#include "core/editing/TableCommands.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
 #include "core/turing/TuringMachine.h"
@@ -292,6 +293,14 @@ void TuringTableView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_F2:
             OpenEditor(true);
             return;
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            // The current cell is the selection: it is emptied as one edit.
+            if (!(event->modifiers() & ~Qt::KeypadModifier)) {
+                TableCommands::ClearCells(turing_, col, row, col, row);
+                return;
+            }
+            break;
         default:
             break;
     }

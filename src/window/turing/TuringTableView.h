@@ -9,7 +9,8 @@
 // User actions become model calls: Enter, Up, Down and leaving the table run
 // the cell check (TuringMachine::CheckCell) before the key does anything
 // else; opening the in-place editor notes an edit start; typing writes the
-// sanitised text straight into the cell and marks the document modified; a
+// sanitised text straight into the cell and marks the document modified;
+// Delete and Backspace empty the current cell as one edit; a
 // right click makes the clicked command cell current before the pop-up menu
 // opens. The table is enabled exactly while the run controller allows it.
 
