@@ -2,7 +2,9 @@
 // file-reading failures' help, and the About box with its two links.
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -12,6 +14,7 @@
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
+#include "core/turing/TuringCommand.h"
 #include "core/workbench/Workbench.h"
 #include "window/dialogs/AboutDialog.h"
 #include "window/dialogs/HelpWindow.h"
@@ -35,6 +38,7 @@ private Q_SLOTS:
     void readFailureHelpNamesItsMessage_data();
     void readFailureHelpNamesItsMessage();
     void aboutBoxLinksAndKeys();
+    void commandWithoutSymbolIsToldAsStored();
 };
 
 void TestHelpAndAbout::opensTopic_data() {
@@ -191,6 +195,21 @@ void TestHelpAndAbout::aboutBoxLinksAndKeys() {
     QCOMPARE(desktop.urls[1], about->PageUrl());
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+// The Turing help says what a command typed without its symbol becomes,
+// as the table stores it.
+void TestHelpAndAbout::commandWithoutSymbolIsToldAsStored() {
+    QFile page(QStringLiteral(":/help/40.html"));
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    const QRegularExpression told(QStringLiteral("<tt>&gt;3</tt>[^<]*<tt>([^<]*)</tt>"));
+    const QRegularExpressionMatch match = told.match(html);
+    QVERIFY(match.hasMatch());
+    QString stored = match.captured(1);
+    stored.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    QCOMPARE(stored, NormaliseTuringCommand(u">3", u"1").value_or(QString()));
+    QVERIFY(!html.contains(QStringLiteral("не меняется, его можно не писать")));
 }
 
 QTEST_MAIN(TestHelpAndAbout)

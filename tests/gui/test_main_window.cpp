@@ -19,6 +19,7 @@
 #include "window/main/StatusBarPanel.h"
 #include "window/main/ToolButton.h"
 #include "window/post/PostTableView.h"
+#include "window/resources/FailureFrame.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
 #include "window/turing/TuringTablePanel.h"
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void turingRunAndTheSwitchKeepsThePostRun();
     void statusPanelsHoldTheirLongestTexts_data();
     void statusPanelsHoldTheirLongestTexts();
+    void failingPlaceIsFramedAndNamed_data();
+    void failingPlaceIsFramedAndNamed();
     void documentBegunShowsNoStep_data();
     void documentBegunShowsNoStep();
 };
@@ -90,6 +93,54 @@ void TestMainWindow::statusPanelsHoldTheirLongestTexts() {
     StatusBarPanel* shown = form.StatusPanel(panel);
     QVERIFY2(shown->WidthFor(text) <= shown->width(),
              qPrintable(QStringLiteral("%1 > %2").arg(shown->WidthFor(text)).arg(shown->width())));
+}
+
+// A run that fails leaves its row (Post) or cell (Turing) framed and named
+// in the status line until the next edit.
+void TestMainWindow::failingPlaceIsFramedAndNamed_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QString>("place");
+    QTest::newRow("Post, no command on row 3") << true << "строка 3";
+    QTest::newRow("Turing, no command for 1 in Q1") << false << "Q1, символ 1";
+}
+
+void TestMainWindow::failingPlaceIsFramedAndNamed() {
+    QFETCH(bool, post);
+    QFETCH(QString, place);
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Workbench& bench = form.Bench();
+    std::function<QImage()> grab;
+    QRect cell;
+    if (post) {
+        Program(bench.Post().table, QStringLiteral("2:2|2:3"));
+        cell = form.PostTable()->CellRect(PostTable::ColJump, 3);
+        grab = [&form] { return form.PostTable()->viewport()->grab().toImage(); };
+    } else {
+        form.ChooseTuringMachine();
+        TuringMachine& turing = bench.Turing();
+        QLineEdit* alphabet = form.Alphabet()->Editor();
+        QTest::keyClicks(alphabet, QStringLiteral("1"));
+        QTest::keyClick(alphabet, Qt::Key_Return);
+        // Q0 on "1" moves right into Q1, which has no command for "1".
+        turing.table.SetCell(1, 1, QStringLiteral("1>1"));
+        turing.tape.SetTuringCell(turing.tape.CarriagePos(), u'1');
+        turing.tape.SetTuringCell(turing.tape.CarriagePos() + 1, u'1');
+        cell = form.TuringPanel()->Table()->CellRect(2, 1);
+        grab = [&form] { return form.TuringPanel()->Table()->viewport()->grab().toImage(); };
+    }
+    WhenModal([](QWidget*) {}, Press(Qt::Key_Return));  // the error
+    bench.RunControl().Run();
+    bench.RunControl().RunTicks(bench.Current(), 10);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QVERIFY2(Panel(form, 0).endsWith(QStringLiteral("  (") + place + u')'),
+             qPrintable(Panel(form, 0)));
+    const QColor frame = FailureFrameColour();
+    const QPoint edge(cell.center().x(), cell.top() + 1);
+    QCOMPARE(grab().pixelColor(edge * grab().devicePixelRatio()), frame);
+    bench.NoteEdit();
+    QVERIFY(grab().pixelColor(edge * grab().devicePixelRatio()) != frame);
 }
 
 // After a run of several steps, a new or opened document shows the step
@@ -164,7 +215,8 @@ void TestMainWindow::errorOffersItsHelpTopic() {
     // "Помощь" is the second button: one step right, then Enter.
     WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
     Ticks(form, 1);
-    QCOMPARE(Panel(form, 0), QStringLiteral("  -  ошибка:  команды с таким номером не существует"));
+    QCOMPARE(Panel(form, 0),
+             QStringLiteral("  -  ошибка:  команды с таким номером не существует  (строка 1)"));
     QTRY_VERIFY(form.Help()->isVisible());
     QCOMPARE(form.Help()->CurrentTopic(), 134);
     QVERIFY(!form.Bench().Post().tape.GetPostCell(0));

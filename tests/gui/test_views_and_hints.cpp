@@ -3,8 +3,10 @@
 // own places, and every hint of the window reaches status panel 0 as two
 // spaces and the hint's long part, without covering the five panels.
 
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
@@ -12,6 +14,7 @@
 #include "ShellFixture.h"
 #include "core/workbench/Workbench.h"
 #include "window/dialogs/MessageDialog.h"
+#include "window/main/MainMenu.h"
 #include "window/main/ToolButton.h"
 #include "window/main/ViewToggles.h"
 
@@ -73,6 +76,8 @@ private Q_SLOTS:
     void hoverShowsTooltipAndStatusHint();
     void highlightedMenuItemShowsItsHint();
     void statusBarHintAndPopup();
+    void diagramStaysOnTheScreen_data();
+    void diagramStaysOnTheScreen();
 };
 
 void TestViewsAndHints::togglesHideAndShow_data() {
@@ -288,6 +293,47 @@ void TestViewsAndHints::statusBarHintAndPopup() {
     QTest::mouseMove(bar, QPoint(bar->width() - 30, bar->height() / 2));
     QTRY_COMPARE(form->StatusPanel(0)->Text(),
                  QStringLiteral("  Строка состояния.  Ее можно спрятать"));
+}
+
+// Showing the diagram widens the window by the panel but never past the
+// screen's available area: the table side gives way first, the panel only
+// down to its own minimum; closing it, by the item or by the panel's own
+// button, gives the window back its size.
+void TestViewsAndHints::diagramStaysOnTheScreen_data() {
+    QTest::addColumn<bool>("wide");  // the window as wide as the screen
+    QTest::addColumn<bool>("ownButton");
+    QTest::newRow("narrow window at the right edge") << false << false;
+    QTest::newRow("as wide as the screen") << true << false;
+    QTest::newRow("closed by its own button") << true << true;
+}
+
+void TestViewsAndHints::diagramStaysOnTheScreen() {
+    QFETCH(bool, wide);
+    QFETCH(bool, ownButton);
+    MainWindow form;
+    const QRect area = form.screen()->availableGeometry();
+    form.resize(wide ? area.width() : form.minimumWidth(), form.minimumHeight());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.move(area.right() - form.frameGeometry().width() + 1, area.top());
+    Settle(form);
+    const QRect before = form.geometry();
+    form.Bars().Menu().viewDiagramAction->trigger();
+    QVERIFY(form.DiagramDock()->isVisible());
+    Settle(form);
+    QVERIFY(form.frameGeometry().left() >= area.left());
+    QVERIFY(form.frameGeometry().right() <= area.right());
+    QVERIFY(form.width() > before.width() || wide);
+    QVERIFY(form.centralWidget()->width() >= form.minimumWidth() ||
+            form.DiagramDock()->width() <= form.DiagramDock()->minimumSizeHint().width());
+    if (ownButton) {
+        form.DiagramDock()->close();
+    } else {
+        form.Bars().Menu().viewDiagramAction->trigger();
+    }
+    Settle(form);
+    QVERIFY(!form.Bars().Menu().viewDiagramAction->isChecked());
+    QCOMPARE(form.geometry(), before);
 }
 
 QTEST_MAIN(TestViewsAndHints)

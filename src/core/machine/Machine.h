@@ -115,6 +115,9 @@ public:
     // panel's number follows.
     virtual QString Caption() const = 0;
     const QString& StepPrefix() const { return stepPrefix_; }
+    // Where a run that failed with `outcome` stopped: the table's cursor, as
+    // the failing tick left it.
+    virtual FailurePlace PlaceOfFailure(const StepOutcome& outcome) = 0;
 
     // --- Clearing commands at the table's cursor ---
     virtual void ClearProgram() = 0;

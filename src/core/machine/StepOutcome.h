@@ -82,6 +82,18 @@ struct StepOutcome {
 // The texts of a run-time error: the dialog's message, its help topic and
 // what the message panel says afterwards. The carriage leaving the tape has
 // a dialog of its own, told by the run controller.
+// Where a run failed, named for the window's status line ("строка 7",
+// "Q3, символ 1"), and the table cell a view frames until the next edit or
+// run (col and row -1 when the failure has no cell of its own). `status` is
+// the message panel's text the failure left, which the window follows with
+// the name while it stands.
+struct FailurePlace {
+    int col = -1;
+    int row = -1;
+    QString name;
+    QString status;
+};
+
 struct ErrorTexts {
     QString dialog;
     int helpTopic = 0;

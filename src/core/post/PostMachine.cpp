@@ -2,6 +2,14 @@
 
 #include <algorithm>
 
+FailurePlace PostMachine::PlaceOfFailure(const StepOutcome&) {
+    const int row = table.Row();
+    if (!table.IsProgramRow(row)) {
+        return {};
+    }
+    return {PostTable::ColCommand, row, QStringLiteral("строка %1").arg(row), {}};
+}
+
 void PostMachine::ClearProgramRow() {
     NoteEdit();
     const int row = std::max(table.Row(), 1);

@@ -23,6 +23,7 @@ public:
     }
     TextTable& ProgramTable() override { return table; }
     QString Caption() const override { return QStringLiteral("Машина Поста"); }
+    FailurePlace PlaceOfFailure(const StepOutcome& outcome) override;
 
     void ClearProgram() override { table.Reset(); }
     void ClearProgramRow() override;

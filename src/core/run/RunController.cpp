@@ -275,10 +275,18 @@ void RunController::Step() {
     Start();
 }
 
+void RunController::ForgetFailure(MachineRun& run) {
+    if (run.failedAt) {
+        run.failedAt.reset();
+        NotifyRunView();
+    }
+}
+
 void RunController::Start() {
     ApplyPattern(stepMode_ ? Command::RunStep : Command::RunContinuous);
     Machine& machine = host_.Current();
     MachineRun& run = runs_[Index(machine)];
+    ForgetFailure(run);
     run.active = true;
     if (run.editedSinceStart) {
         const DialogAnswer answer = AskRestart();
@@ -520,8 +528,14 @@ void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
         }
         return;
     }
+    // The failing row or cell stays marked for the window; taken before the
+    // break moves the cursor to where a run ends.
+    FailurePlace place = machine.PlaceOfFailure(outcome);
     Break();
     const ErrorTexts texts = TextsOf(outcome);
+    place.status = texts.status;
+    runs_[Index(machine)].failedAt = std::move(place);
+    NotifyRunView();
     ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
 }
 

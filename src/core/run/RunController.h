@@ -58,6 +58,8 @@ struct MachineRun {
     // The ticks that can be taken back, oldest first, and whether older ones
     // were dropped at the limit.
     std::deque<StepRecord> history;
+    // Where the last run failed, until the next edit or run.
+    std::optional<FailurePlace> failedAt;
     bool historyTrimmed = false;
 };
 
@@ -112,6 +114,13 @@ public:
             run.editedSinceStart = true;
         }
         ClearHistory(run);
+        ForgetFailure(run);
+    }
+    // Where the machine's last run failed, while no edit or run has
+    // followed; null otherwise.
+    const FailurePlace* FailedAt(const Machine& machine) const {
+        const MachineRun& run = runs_[Index(machine)];
+        return run.failedAt ? &*run.failedAt : nullptr;
     }
 
     // --- Stepping back ---
@@ -187,6 +196,7 @@ private:
     void Start();
     void Record(Machine& machine);
     void ClearHistory(MachineRun& run);
+    void ForgetFailure(MachineRun& run);
     void RefreshStepBack();
     enum class Command { RunContinuous, RunStep, Pause, Break };
     void ApplyPattern(Command command);

@@ -171,3 +171,23 @@ void TuringMachine::PutBack(const MachineContents& contents) {
     SetAlphabetText(contents.alphabetText);
     SetComments(contents.comments);
 }
+
+FailurePlace TuringMachine::PlaceOfFailure(const StepOutcome& outcome) {
+    const int col = table.Col();
+    if (col < 1 || col >= table.ColCount()) {
+        return {};
+    }
+    const QString state = TuringTable::Header(col);
+    if (outcome.error == StepError::TuringNoSymbol) {
+        // The symbol has no row: the state is where the run stood.
+        return {-1, -1, state + QStringLiteral(", символ ") + outcome.symbol, {}};
+    }
+    const int row = table.Row();
+    if (row < 1 || row >= table.RowCount()) {
+        return {};
+    }
+    const QString& label = table.Cell(0, row);
+    const QString symbol = label == TuringTable::BlankLabel() ? QStringLiteral("пробел")
+                                                              : QStringLiteral("символ ") + label;
+    return {col, row, state + QStringLiteral(", ") + symbol, {}};
+}

@@ -88,6 +88,7 @@ public:
     void ShowRunEnd(const RunPosition&) override { table.SetCol(1); }
     TextTable& ProgramTable() override { return table; }
     QString Caption() const override { return QStringLiteral("Машина Тьюринга"); }
+    FailurePlace PlaceOfFailure(const StepOutcome& outcome) override;
     void ClearProgram() override { ClearTable(); }
     void ClearProgramRow() override { ClearRow(); }
     void ClearProgramColumn() override { ClearColumn(); }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -235,25 +236,7 @@ void MainWindow::BuildDiagram() {
     addDockWidget(Qt::RightDockWidgetArea, diagramDock_);
     diagramDock_->hide();
     QAction* item = Bars().Menu().viewDiagramAction;
-    // The window grows by the panel and shrinks back, so the tape and the
-    // table keep their width; the panel keeps the width it was left with.
-    connect(item, &QAction::toggled, this, [this](bool on) {
-        if (on == !diagramDock_->isHidden()) {
-            return;
-        }
-        const int extra =
-            diagramWidth_ + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
-        if (!on) {
-            diagramWidth_ = diagramDock_->width();
-        }
-        diagramDock_->setVisible(on);
-        if (on) {
-            resizeDocks({diagramDock_}, {diagramWidth_}, Qt::Horizontal);
-        }
-        if (!isMaximized() && !isFullScreen()) {
-            resize(width() + (on ? extra : -extra), height());
-        }
-    });
+    connect(item, &QAction::toggled, this, &MainWindow::ShowDiagram);
     // The dock's own close button unchecks the item; the hint says what the
     // item would do, as the other view items' hints do.
     // (The item is the connection's context: the dock hides again while the
@@ -267,6 +250,55 @@ void MainWindow::BuildDiagram() {
     });
     connect(Bars().Menu().exportDiagramAction, &QAction::triggered, this,
             &MainWindow::ExportDiagram);
+}
+
+// The window grows by the panel, so the tape and the table keep their
+// width, but never past the screen's available area: what the screen lacks
+// comes from the table side, down to the window's minimum size, and then
+// from the panel. Closing the panel, by the item or its own button, gives
+// the window back the width and place it had. The panel keeps the width it
+// was left with.
+void MainWindow::ShowDiagram(bool on) {
+    if (!on) {
+        if (!diagramDock_->isHidden()) {
+            diagramWidth_ = diagramDock_->width();
+            diagramDock_->hide();
+        }
+        if (beforeDiagram_ && !isMaximized() && !isFullScreen()) {
+            resize(beforeDiagram_->size());
+            move(beforeDiagram_->topLeft());
+        }
+        beforeDiagram_.reset();
+        return;
+    }
+    if (!diagramDock_->isHidden()) {
+        return;
+    }
+    const bool free = !isMaximized() && !isFullScreen();
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+    int panel = diagramWidth_;
+    if (free) {
+        beforeDiagram_ = QRect(pos(), size());
+        int widest = width() + separator + panel;
+        if (QScreen* shown = screen()) {
+            const QRect area = shown->availableGeometry();
+            const int frame = frameGeometry().width() - width();
+            widest = std::min(widest, area.width() - frame);
+            const int room = widest - separator - minimumWidth();
+            panel = std::max(std::min(panel, room), diagramDock_->minimumSizeHint().width());
+            resize(std::max(widest, minimumWidth()), height());
+            // The grown window is moved left as far as it would leave the
+            // screen.
+            const int overhang = frameGeometry().right() - area.right();
+            if (overhang > 0) {
+                move(std::max(area.left(), x() - overhang), y());
+            }
+        } else {
+            resize(widest, height());
+        }
+    }
+    diagramDock_->show();
+    resizeDocks({diagramDock_}, {panel}, Qt::Horizontal);
 }
 
 void MainWindow::ExportDiagram() {
@@ -489,9 +521,22 @@ void MainWindow::BuildStatusBar() {
         bar->addWidget(label, i == Workbench::PanelMessage ? 1 : 0);
         statusPanels_[std::size_t(i)] = label;
     }
-    connect(&bench_, &Workbench::StatusTextChanged, this, [this](int panel) {
-        statusPanels_[std::size_t(panel)]->SetText(bench_.StatusText(panel));
-    });
+    connect(&bench_, &Workbench::StatusTextChanged, this, &MainWindow::ShowStatusText);
+    connect(&bench_.RunControl(), &RunController::RunViewChanged, this,
+            [this] { ShowStatusText(Workbench::PanelMessage); });
+}
+
+void MainWindow::ShowStatusText(int panel) {
+    QString text = bench_.StatusText(panel);
+    // A run's error names the row or cell it failed at while that stays
+    // framed and the message is the error's.
+    if (panel == Workbench::PanelMessage) {
+        const FailurePlace* place = bench_.RunControl().FailedAt(bench_.Current());
+        if (place && !place->name.isEmpty() && text == place->status) {
+            text += QStringLiteral("  (%1)").arg(place->name);
+        }
+    }
+    statusPanels_[std::size_t(panel)]->SetText(text);
 }
 
 void MainWindow::UpdateTitle() {

@@ -7,7 +7,9 @@
 // connected to the core by CommandWiring.
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
+#include <optional>
 
 #include "core/checking/CasesFile.h"
 #include "core/port/Ui.h"
@@ -94,8 +96,10 @@ protected:
 
 private:
     void BuildStatusBar();
+    void ShowStatusText(int panel);
     QStringList LongestStatusTexts(int panel);
     void BuildDiagram();
+    void ShowDiagram(bool on);
     void BuildRegions();
     QPlainTextEdit* BuildStatement(Machine& machine, const QString& hint);
     void ApplyControls();
@@ -118,6 +122,9 @@ private:
     DiagramPanel* diagram_ = nullptr;
     QDockWidget* diagramDock_ = nullptr;
     int diagramWidth_ = 300;
+    // The window's place and size before the diagram was shown, given back
+    // when it closes.
+    std::optional<QRect> beforeDiagram_;
 
     QWidget* panel1_ = nullptr;
     QPlainTextEdit* postStatement_ = nullptr;

@@ -16,6 +16,7 @@
 #include "window/post/PostCommandBox.h"
 #include "window/post/PostTableDelegate.h"
 #include "window/post/PostTableViewModel.h"
+#include "window/resources/FailureFrame.h"
 
 namespace {
 
@@ -178,7 +179,21 @@ int PostTableView::RunningRow() const {
     return run.Active(post_) ? run.Position(post_).at : 0;
 }
 
+int PostTableView::FailedRow() const {
+    const FailurePlace* place = bench_.RunControl().FailedAt(post_);
+    return place ? place->row : 0;
+}
+
 void PostTableView::RunViewChanged() {
+    const int failed = FailedRow();
+    if (failed != failedRow_) {
+        for (int row : {failedRow_, failed}) {
+            const QRect whole =
+                CellRect(PostTable::ColNumber, row) | CellRect(PostTable::ColComment, row);
+            viewport()->update(whole.adjusted(-2, -2, 2, 2));
+        }
+        failedRow_ = failed;
+    }
     const int now = RunningRow();
     if (now == highlightRow_) {
         return;
@@ -186,6 +201,18 @@ void PostTableView::RunViewChanged() {
     UpdateRow(highlightRow_);
     highlightRow_ = now;
     UpdateRow(now);
+}
+
+void PostTableView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (failedRow_ > 0) {
+        const QRect whole = CellRect(PostTable::ColNumber, failedRow_) |
+                            CellRect(PostTable::ColComment, failedRow_);
+        if (!whole.isEmpty()) {
+            QPainter painter(viewport());
+            PaintFailureFrame(painter, whole);
+        }
+    }
 }
 
 void PostTableView::UpdateRow(int row) {

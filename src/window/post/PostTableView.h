@@ -85,6 +85,7 @@ Q_SIGNALS:
     void ContextMenuRequested(const QPoint& globalPos);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyboardSearch(const QString&) override {}
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -112,6 +113,7 @@ private:
     void FollowCursor();
     void ModelReset();
     void RunViewChanged();
+    int FailedRow() const;
     void UpdateRow(int row);
     void EditorOpened(const QModelIndex& index);
     // Delete or Backspace with no modifier but the keypad's.
@@ -133,6 +135,8 @@ private:
     // The row drawn green, 0 for none: the row a tick must repaint when the
     // highlight leaves it.
     int highlightRow_ = 0;
+    // The row framed as where the last run failed, 0 for none.
+    int failedRow_ = 0;
     int RunningRow() const;
     // The cell under the in-place editor and its text when editing began,
     // which Escape puts back; column -1 while no editor is open.

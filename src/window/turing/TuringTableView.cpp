@@ -16,6 +16,7 @@
 #include "core/text/Cp1251.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/FailureFrame.h"
 
 namespace {
 
@@ -60,8 +61,16 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     RunController& run = bench_.RunControl();
     connect(&run, &RunController::ControlsChanged, this, &TuringTableView::ControlsChanged);
     // Run flags decide the green cell; the cursor itself has not moved.
-    connect(&run, &RunController::RunViewChanged, this,
-            [this] { UpdateCell(table_.Col(), table_.Row()); });
+    connect(&run, &RunController::RunViewChanged, this, [this] {
+        UpdateCell(table_.Col(), table_.Row());
+        const FailurePlace* place = bench_.RunControl().FailedAt(turing_);
+        const QPoint failed = place ? QPoint(place->col, place->row) : QPoint(-1, -1);
+        if (failed != failedCell_) {
+            UpdateCell(failedCell_.x(), failedCell_.y());
+            failedCell_ = failed;
+            UpdateCell(failed.x(), failed.y());
+        }
+    });
     connect(&run, &RunController::TableFocusRequested, this, [this] {
         if (bench_.Kind() == MachineKind::Turing && isVisible()) {
             setFocus(Qt::OtherFocusReason);
@@ -232,6 +241,9 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
                              line);
             painter.fillRect(QRect(rect.left(), rect.bottom() + 1, withLines.width(), kGridLine),
                              line);
+            if (col == failedCell_.x() && row == failedCell_.y()) {
+                PaintFailureFrame(painter, rect);
+            }
         }
     }
 }

@@ -16,6 +16,7 @@
 
 #include <QAbstractScrollArea>
 #include <QMenu>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
@@ -109,4 +110,6 @@ private:
     int shownCol_ = 0;
     int shownRow_ = 0;
     QPointer<QMenu> menu_;
+    // The cell framed as where the last run failed, (-1, -1) for none.
+    QPoint failedCell_{-1, -1};
 };
