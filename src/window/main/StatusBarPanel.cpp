@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "window/resources/WindowColours.h"
+
 StatusBarPanel::StatusBarPanel(Qt::Alignment alignment, QWidget* parent)
     : QFrame(parent), alignment_(alignment) {
     setFrameShape(QFrame::Panel);
@@ -31,5 +33,6 @@ void StatusBarPanel::paintEvent(QPaintEvent* event) {
     const QRect area =
         (alignment_ & Qt::AlignHCenter) ? rect() : contentsRect().adjusted(2, 0, -2, 0);
     painter.setClipRect(area);
+    painter.setPen(WindowColours::Current().statusInk);
     painter.drawText(area, int(alignment_ | Qt::AlignVCenter) | Qt::TextSingleLine, text_);
 }

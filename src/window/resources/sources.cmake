@@ -1,1 +1,2 @@
-list(APPEND ZEBRIN_GUI_SOURCES window/resources/help.qrc window/resources/PerRatio.h)
+list(APPEND ZEBRIN_GUI_SOURCES window/resources/help.qrc window/resources/PerRatio.h
+    window/resources/WindowColours.cpp window/resources/WindowColours.h)

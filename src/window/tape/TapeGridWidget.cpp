@@ -8,11 +8,9 @@
 #include "core/tape/TapeWindow.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
-
-const QColor kAqua(0, 255, 255);
-const QColor kNavy(0, 0, 128);
 
 const QFont& SymbolFont() {
     static const QFont font = [] {
@@ -28,7 +26,7 @@ const QFont& SymbolFont() {
 }  // namespace
 
 QColor TapeGridWidget::Background() {
-    return QColor(254, 255, 227);
+    return WindowColours::Current().tapeGround;
 }
 
 int TapeGridWidget::ColumnLeft(int col) {
@@ -151,10 +149,13 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
         used = symbol != u' ' && symbol != QChar(0);
     }
     const bool selected = col >= FirstSelected() && col <= LastSelected() && SelectionShown();
-    painter.fillRect(cell, selected ? (used ? kAqua : kNavy) : Background());
+    const WindowColours& colours = WindowColours::Current();
+    painter.fillRect(cell, selected
+                               ? (used ? colours.selectedUsedGround : colours.selectedEmptyGround)
+                               : colours.tapeGround);
 
     if (post && used) {
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(colours.tapeInk, 2));
         const QPoint points[3] = {
             carriage ? QPoint(L + 6, T + 8) : QPoint(L + 4, T + 8),
             carriage ? QPoint(R - 12, B - 7) : QPoint(R - 10, B - 7),
@@ -162,7 +163,7 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
         };
         painter.drawPolyline(points, 3);
     } else if (!post && used) {
-        painter.setPen(Qt::black);
+        painter.setPen(colours.tapeInk);
         const int left = L + (carriage ? 3 : 2);
         // drawText clips to the rectangle, so a wide glyph stays in its cell.
         painter.drawText(QRect(left, T + 1, R - left, B - T - 1), Qt::AlignLeft | Qt::AlignTop,
@@ -172,12 +173,12 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
     if (carriage) {
         // The carriage's 2-pixel frame, each line covering the pixel of its
         // coordinate and the one before it.
-        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(R - 1, T + 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(R - 2, T), QPoint(R - 1, B - 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(L - 1, B - 2), QPoint(R - 1, B - 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(L, B - 1)), Qt::black);
+        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(R - 1, T + 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(R - 2, T), QPoint(R - 1, B - 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(L - 1, B - 2), QPoint(R - 1, B - 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(L, B - 1)), colours.tapeLine);
     } else {
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(colours.tapeLine, 1));
         painter.drawLine(L - 1, T, R - 1, T);
         if (col != TapeWindow::LastCol) {
             painter.drawLine(R - 1, T, R - 1, B - 1);

@@ -23,7 +23,7 @@ public:
     static constexpr int RowHeight = 25;
     static constexpr int GridWidth = 26 * CellWidth + CarriageWidth;
     static constexpr int HelpContext = 30;
-    static QColor Background();  // RGB (254, 255, 227)
+    static QColor Background();  // the colour set's tape ground
     static int ColumnLeft(int col);
     static int ColumnWidth(int col);
     // The column under x, or -1 beside the grid.

@@ -13,6 +13,7 @@
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/WindowColours.h"
 #include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapeRulerWidget.h"
@@ -26,14 +27,17 @@ constexpr int kTapeTop = 40;
 constexpr int kGap = 1;
 
 // The scroll buttons' pictures: a triangle pointing the way the tape moves,
-// with a bar at its tip for the scroll to a bound.
+// with a bar at its tip for the scroll to a bound, in the tape's lines of
+// the colour set in use (dark on a light palette's buttons, light on a
+// dark one's).
 QIcon ArrowIcon(bool left, bool toBound) {
+    const QColor ink = WindowColours::Current().tapeLine;
     QPixmap pixmap(12, 12);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(ink);
     const qreal tip = left ? (toBound ? 3 : 2) : (toBound ? 9 : 10);
     const qreal base = left ? (toBound ? 9 : 9) : (toBound ? 3 : 3);
     QPainterPath path;
@@ -43,7 +47,7 @@ QIcon ArrowIcon(bool left, bool toBound) {
     path.closeSubpath();
     painter.drawPath(path);
     if (toBound) {
-        painter.fillRect(left ? QRectF(1, 1, 1.5, 10) : QRectF(9.5, 1, 1.5, 10), Qt::black);
+        painter.fillRect(left ? QRectF(1, 1, 1.5, 10) : QRectF(9.5, 1, 1.5, 10), ink);
     }
     painter.end();
     return QIcon(pixmap);
@@ -166,6 +170,16 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
 
 TapeGridWidget* TapePanel::Grid(MachineKind kind) const {
     return grids_[std::size_t(kind)];
+}
+
+void TapePanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && leftBoundButton_) {
+        leftBoundButton_->setIcon(ArrowIcon(true, true));
+        scrollLeftButton_->setIcon(ArrowIcon(true, false));
+        scrollRightButton_->setIcon(ArrowIcon(false, false));
+        rightBoundButton_->setIcon(ArrowIcon(false, true));
+    }
 }
 
 void TapePanel::resizeEvent(QResizeEvent* event) {

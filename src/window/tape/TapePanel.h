@@ -102,6 +102,7 @@ Q_SIGNALS:
     void PopupMenuRequested(const QPoint& globalPos);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -118,10 +119,10 @@ private:
     std::array<TapeGridWidget*, 2> grids_{};
     TapeRulerWidget* ruler_;
     QLineEdit* goToBox_;
-    QToolButton* scrollLeftButton_;
-    QToolButton* scrollRightButton_;
-    QToolButton* leftBoundButton_;
-    QToolButton* rightBoundButton_;
+    QToolButton* scrollLeftButton_ = nullptr;
+    QToolButton* scrollRightButton_ = nullptr;
+    QToolButton* leftBoundButton_ = nullptr;
+    QToolButton* rightBoundButton_ = nullptr;
     SymbolPopup* symbolPopup_;
     QPointer<QMenu> popupMenu_;
     MachineKind shownKind_ = MachineKind::Post;

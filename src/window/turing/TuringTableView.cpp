@@ -15,6 +15,7 @@
 #include "core/text/Cp1251.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
 
@@ -185,7 +186,8 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
     const bool running = bench_.RunControl().Active(turing_);
     const int curCol = table_.Col();
     const int curRow = table_.Row();
-    const QColor line(192, 192, 192);
+    const WindowColours& colours = WindowColours::Current();
+    const QColor line = colours.gridLine;
 
     for (int row = 0; row < table_.RowCount(); row = row == 0 ? TopRow() : row + 1) {
         const QRect rowRect = CellRect(0, row);
@@ -213,13 +215,13 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
                 const bool current = col == curCol && row == curRow;
                 delegate_.PaintCommand(painter, rect, text, current && running);
                 if (current && !running && hasFocus()) {
-                    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+                    painter.setPen(QPen(colours.focusFrame, 1, Qt::DotLine));
                     painter.drawRect(rect.adjusted(1, 1, -2, -2));
                 }
             }
             if (col == 0 || row == 0) {
                 // The fixed cells stand out like buttons.
-                painter.setPen(Qt::white);
+                painter.setPen(colours.fixedLight);
                 painter.drawLine(rect.topLeft(), rect.topRight());
                 painter.drawLine(rect.topLeft(), rect.bottomLeft());
                 painter.setPen(pal.color(QPalette::Normal, QPalette::Dark));
