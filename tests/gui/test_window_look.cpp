@@ -1,6 +1,7 @@
 // How the window looks under a dark palette: every area the window draws
 // itself takes the dark colour set, and its texts and marks stand out from
-// their ground (a WCAG contrast of at least 4.5 : 1).
+// their ground (a WCAG contrast of at least 4.5 : 1); the ruler's numbers
+// keep apart, and the zoom grows the tape and the tables together.
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -13,12 +14,16 @@
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
 #include "window/main/MainWindow.h"
 #include "window/main/StatusBarPanel.h"
 #include "window/post/PostTableView.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapePanel.h"
 #include "window/tape/TapeRulerWidget.h"
+#include "window/turing/TuringTablePanel.h"
+#include "window/turing/TuringTableView.h"
 
 namespace {
 
@@ -86,6 +91,9 @@ private Q_SLOTS:
     void initTestCase();
     void darkAreasReadWell_data();
     void darkAreasReadWell();
+    void rulerNumbersStayApart_data();
+    void rulerNumbersStayApart();
+    void zoomGrowsTheViewsAndComesBack();
 
 private:
     std::unique_ptr<MainWindow> form_;
@@ -159,6 +167,65 @@ void TestWindowLook::darkAreasReadWell() {
     if (area == u"highlighted Post row") {
         bench.RunControl().Break();
     }
+}
+
+void TestWindowLook::rulerNumbersStayApart_data() {
+    QTest::addColumn<int>("col");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::newRow("-999 before -998") << 0 << "-999"
+                                      << "-998";
+    QTest::newRow("-999 before 1000") << 5 << "-999"
+                                      << "1000";
+    QTest::newRow("999 before 1000") << 20 << "999"
+                                     << "1000";
+    QTest::newRow("before the carriage") << TapeWindow::CarriageCol - 1 << "-999"
+                                         << "-998";
+    QTest::newRow("after the carriage") << TapeWindow::CarriageCol << "-999"
+                                        << "1000";
+}
+
+void TestWindowLook::rulerNumbersStayApart() {
+    QFETCH(int, col);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    const TapeRulerWidget* ruler = form_->Tape()->Ruler();
+    const QRect first = ruler->NumberRect(col, left);
+    const QRect second = ruler->NumberRect(col + 1, right);
+    QVERIFY2(first.right() + 1 < second.left(),
+             qPrintable(QStringLiteral("%1 ends at %2, %3 starts at %4")
+                            .arg(left)
+                            .arg(first.right())
+                            .arg(right)
+                            .arg(second.left())));
+    QCOMPARE(ruler->NumberFont().family(), form_->font().family());
+}
+
+void TestWindowLook::zoomGrowsTheViewsAndComesBack() {
+    MainMenu& menu = form_->Bars().Menu();
+    TapeGridWidget* grid = form_->Tape()->Grid(MachineKind::Post);
+    auto sizes = [&] {
+        return QList<QSize>{grid->CellRect(0).size(),
+                            form_->PostTable()->CellRect(PostTable::ColJump, 1).size(),
+                            form_->TuringPanel()->Table()->CellRect(1, 1).size(),
+                            QSize(form_->Tape()->minimumWidth(), form_->Tape()->height())};
+    };
+    const QList<QSize> normal = sizes();
+    menu.zoomInAction->trigger();
+    menu.zoomInAction->trigger();
+    QCoreApplication::processEvents();
+    const QList<QSize> larger = sizes();
+    for (int i = 0; i < normal.size(); ++i) {
+        QVERIFY2(larger[i].width() > normal[i].width() && larger[i].height() > normal[i].height(),
+                 qPrintable(QString::number(i)));
+    }
+    // The tape panel is laid out at the larger size: nothing is cut off.
+    QVERIFY(form_->Tape()->rect().contains(grid->geometry()));
+    QVERIFY(form_->rect().contains(QRect(grid->mapTo(form_.get(), QPoint(0, 0)), grid->size())));
+    menu.zoomResetAction->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(sizes(), normal);
+    QCOMPARE(menu.zoomInAction->shortcuts().size(), 2);
 }
 
 QTEST_MAIN(TestWindowLook)

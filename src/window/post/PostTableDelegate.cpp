@@ -192,8 +192,13 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             painter->fillRect(rect, ground);
             const int code = CodeOf(table.Code(row));
             const qreal ratio = painter->device()->devicePixelRatio();
-            painter->drawPixmap(rect.topLeft(),
-                                green ? GreenPicture(code, ratio) : WhitePicture(code, ratio));
+            if (rect.size() == QSize(PictureWidth, PictureHeight)) {
+                painter->drawPixmap(rect.topLeft(),
+                                    green ? GreenPicture(code, ratio) : WhitePicture(code, ratio));
+            } else {
+                // A zoomed view draws the symbol for its cell's size.
+                DrawSymbol(*painter, rect, code, colours.cellInk);
+            }
             if (code < 0) {
                 // Only a damaged document holds such a code; show it as it
                 // stands so that the row can be found and corrected.

@@ -49,6 +49,9 @@ public:
     // drawing fills, without the grid line); empty for a cell the view does
     // not show.
     QRect CellRect(int col, int row) const;
+    // The view's zoom (1 is the normal size): the font, the rows and the
+    // fixed columns grow with it.
+    void SetZoom(qreal zoom);
     // The table cell at a viewport point as (column, row); (-1, -1) for none.
     QPoint CellAt(const QPoint& pos) const;
     int CommentWidth() const;
@@ -129,4 +132,6 @@ private:
     int editCol_ = -1;
     int editRow_ = 0;
     QString editOriginal_;
+    int Zoomed(int pixels) const;
+    qreal zoom_ = 1;
 };

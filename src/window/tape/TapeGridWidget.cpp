@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "core/editing/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
@@ -66,7 +67,23 @@ TapeStore& TapeGridWidget::Tape() const {
 }
 
 QRect TapeGridWidget::CellRect(int col) const {
-    return QRect(ColumnLeft(col), 0, ColumnWidth(col), RowHeight);
+    return Zoomed(QRect(ColumnLeft(col), 0, ColumnWidth(col), RowHeight));
+}
+
+void TapeGridWidget::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    setFixedSize(qRound(GridWidth * zoom), qRound(RowHeight * zoom));
+    update();
+}
+
+QRect TapeGridWidget::Zoomed(const QRect& rect) const {
+    // Rounded outward, so an update covers every pixel the cells touch.
+    return QRectF(rect.x() * zoom_, rect.y() * zoom_, rect.width() * zoom_, rect.height() * zoom_)
+        .toAlignedRect();
+}
+
+int TapeGridWidget::UnzoomedX(const QMouseEvent* event) const {
+    return int(std::floor(event->position().x() / zoom_));
 }
 
 int TapeGridWidget::SelOffset() const {
@@ -113,13 +130,16 @@ void TapeGridWidget::UpdateColumns(int from, int to) {
     // A cell's frame reaches one pixel into its left neighbour.
     const int left = ColumnLeft(from) - 1;
     const int right = ColumnLeft(to) + ColumnWidth(to);
-    update(QRect(left, 0, right - left, RowHeight));
+    update(Zoomed(QRect(left, 0, right - left, RowHeight)));
 }
 
 void TapeGridWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setFont(SymbolFont());
+    // Drawn at the normal size and scaled: every cell, line and symbol
+    // grows with the zoom.
     painter.fillRect(rect(), Background());
+    painter.scale(zoom_, zoom_);
+    painter.setFont(SymbolFont());
     for (int col = 0; col < TapeWindow::Cols; ++col) {
         DrawCell(painter, col);
     }
@@ -127,7 +147,7 @@ void TapeGridWidget::paintEvent(QPaintEvent*) {
 
 void TapeGridWidget::DrawCell(QPainter& painter, int col) {
     TapeStore& tape = Tape();
-    const QRect cell = CellRect(col);
+    const QRect cell(ColumnLeft(col), 0, ColumnWidth(col), RowHeight);
     const int index = TapeWindow::CellAt(tape.CarriagePos(), col);
     if (!tape.OnTape(index)) {
         painter.fillRect(cell, Background());
@@ -297,7 +317,7 @@ void TapeGridWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TapeGridWidget::mousePressEvent(QMouseEvent* event) {
-    const int col = ColumnAtX(event->position().toPoint().x());
+    const int col = ColumnAtX(UnzoomedX(event));
     pointer_ = col;
     if (col < 0) {
         return;
@@ -315,7 +335,7 @@ void TapeGridWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void TapeGridWidget::mouseMoveEvent(QMouseEvent* event) {
-    const int x = event->position().toPoint().x();
+    const int x = UnzoomedX(event);
     pointer_ = ColumnAtX(x);
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         MoveFocus(std::clamp(ColumnAtX(std::clamp(x, 0, GridWidth - 1)), 0, TapeWindow::LastCol),
@@ -332,7 +352,7 @@ void TapeGridWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TapeGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int col = ColumnAtX(event->position().toPoint().x());
+    const int col = ColumnAtX(UnzoomedX(event));
     pointer_ = col;
     if (event->button() == Qt::LeftButton && col >= 0) {
         Q_EMIT CellDoubleClicked(col);

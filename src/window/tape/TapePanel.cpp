@@ -187,24 +187,50 @@ void TapePanel::resizeEvent(QResizeEvent* event) {
     LayOut();
 }
 
+void TapePanel::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    for (TapeGridWidget* grid : grids_) {
+        grid->SetZoom(zoom);
+    }
+    ruler_->SetZoom(zoom);
+    for (QToolButton* button :
+         {leftBoundButton_, scrollLeftButton_, scrollRightButton_, rightBoundButton_}) {
+        button->setFixedSize(Zoomed(ButtonWidth), Zoomed(TapeGridWidget::RowHeight));
+    }
+    QFont boxFont = goToBox_->font();
+    boxFont.setPixelSize(Zoomed(10));
+    goToBox_->setFont(boxFont);
+    setFixedHeight(Zoomed(PanelHeight));
+    setMinimumWidth(4 * Zoomed(ButtonWidth) + 4 * kGap + grids_[0]->width());
+    LayOut();
+}
+
+int TapePanel::Zoomed(int pixels) const {
+    return qRound(pixels * zoom_);
+}
+
 void TapePanel::LayOut() {
+    // The panel's places at the normal size, scaled by the zoom.
     const int total = minimumWidth();
+    const int top = Zoomed(kTapeTop);
+    const int button = Zoomed(ButtonWidth);
     int x = std::max(0, (width() - total) / 2);
-    leftBoundButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
-    scrollLeftButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
+    leftBoundButton_->move(x, top);
+    x += button + kGap;
+    scrollLeftButton_->move(x, top);
+    x += button + kGap;
     const int gridLeft = x;
     for (TapeGridWidget* grid : grids_) {
-        grid->move(gridLeft, kTapeTop);
+        grid->move(gridLeft, top);
     }
-    ruler_->move(gridLeft, kRulerTop);
-    const int carriageLeft = gridLeft + TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol);
-    goToBox_->setGeometry(carriageLeft, kBoxTop, TapeGridWidget::CarriageWidth, kBoxHeight);
-    x += TapeGridWidget::GridWidth + kGap;
-    scrollRightButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
-    rightBoundButton_->move(x, kTapeTop);
+    ruler_->move(gridLeft, Zoomed(kRulerTop));
+    const int carriageLeft = gridLeft + Zoomed(TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol));
+    goToBox_->setGeometry(carriageLeft, Zoomed(kBoxTop), Zoomed(TapeGridWidget::CarriageWidth),
+                          Zoomed(kBoxHeight));
+    x += grids_[0]->width() + kGap;
+    scrollRightButton_->move(x, top);
+    x += button + kGap;
+    rightBoundButton_->move(x, top);
 }
 
 void TapePanel::FollowMachineKind() {
@@ -329,8 +355,9 @@ QPoint TapePanel::SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHe
                                       int statementHeight) const {
     const TapeGridWidget* grid = CurrentGrid();
     const int gridLeft = grid->mapTo(window(), QPoint(0, 0)).x();
-    return windowTopLeft + QPoint(gridLeft + TapeGridWidget::CellWidth * grid->LastSelected() + 13,
-                                  toolbarHeight + statementHeight + PanelHeight + 12);
+    return windowTopLeft +
+           QPoint(gridLeft + Zoomed(TapeGridWidget::CellWidth * grid->LastSelected() + 13),
+                  toolbarHeight + statementHeight + Zoomed(PanelHeight + 12));
 }
 
 void TapePanel::ClearTape() {

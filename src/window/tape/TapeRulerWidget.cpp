@@ -27,6 +27,12 @@ TapeRulerWidget::TapeRulerWidget(Workbench& bench, QWidget* parent)
     setProperty("helpContext", TapeGridWidget::HelpContext);
 }
 
+void TapeRulerWidget::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    setFixedSize(qRound(TapeGridWidget::GridWidth * zoom), qRound(RowHeight * zoom));
+    update();
+}
+
 QFont TapeRulerWidget::NumberFont() const {
     // The window's face, narrowed as far as the widest number needs to fit
     // a cell column with its gap.
@@ -50,6 +56,7 @@ void TapeRulerWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const WindowColours& colours = WindowColours::Current();
     painter.fillRect(rect(), colours.rulerGround);
+    painter.scale(zoom_, zoom_);
     painter.setFont(NumberFont());
     painter.setPen(colours.rulerInk);
     const TapeStore& tape = bench_.Current().tape;

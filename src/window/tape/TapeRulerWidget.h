@@ -14,6 +14,9 @@ public:
     static constexpr int RowHeight = 15;
     explicit TapeRulerWidget(Workbench& bench, QWidget* parent = nullptr);
 
+    // The view's zoom: the ruler is drawn scaled by it, as the tape is.
+    void SetZoom(qreal zoom);
+
     // The numbers' face: the window's font, narrowed until "-999" leaves
     // its neighbour a gap.
     QFont NumberFont() const;
@@ -25,4 +28,5 @@ protected:
 
 private:
     Workbench& bench_;
+    qreal zoom_ = 1;
 };

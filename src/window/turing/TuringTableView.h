@@ -35,6 +35,9 @@ public:
     // A cell's rectangle in viewport coordinates; empty for a cell outside
     // the table or scrolled out of view to the left or above.
     QRect CellRect(int col, int row) const;
+    // The view's zoom (1 is the normal size): cells and their drawing grow
+    // with it.
+    void SetZoom(qreal zoom);
     // The cell at a viewport point as (column, row); (-1, -1) for none.
     QPoint CellAt(const QPoint& pos) const;
     // The first state column and the first row below the header on screen.
@@ -74,6 +77,10 @@ private:
     int FitCols() const;
     int FitRows() const;
     void UpdateScrollBars();
+    int CellWidth() const;
+    int CellHeight() const;
+    int ColPitch() const;
+    int RowPitch() const;
     void EnsureVisible(int col, int row);
     void UpdateCell(int col, int row);
     void MoveCursor(int col, int row);
@@ -108,4 +115,5 @@ private:
     int shownCol_ = 0;
     int shownRow_ = 0;
     QPointer<QMenu> menu_;
+    qreal zoom_ = 1;
 };
