@@ -73,7 +73,8 @@ void TestMainMenu::menusInOrder_data() {
                           << "&Вид"
                           << "Настройки интерфейса программы"
                           << QStringList{"mmViewToolBar", "mmViewUslovie", "mmViewAlf",
-                                         "mmViewSost", "mmViewDiagram"};
+                                         "mmViewSost",    "mmViewDiagram", "-",
+                                         "mmViewZoomIn",  "mmViewZoomOut", "mmViewZoomReset"};
     QTest::newRow("commands") << "mmComm"
                               << "&Команды"
                               << ""

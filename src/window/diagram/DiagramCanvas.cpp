@@ -7,12 +7,9 @@
 #include <QWheelEvent>
 #include <cmath>
 
-namespace {
+#include "window/resources/WindowColours.h"
 
-const QColor kInk(0x20, 0x20, 0x20);
-const QColor kError(0xc0, 0x20, 0x20);
-const QColor kCurrentFill(0xff, 0xe0, 0x8a);
-const QColor kTaken(0xd0, 0x50, 0x00);
+namespace {
 
 QFont LabelFont(double size) {
     QFont font(DiagramLayout::kFontName);
@@ -41,10 +38,7 @@ void DrawArrowHead(QPainter& painter, const QPointF& base, const QPointF& tip) {
 }  // namespace
 
 DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-    QPalette ground = palette();
-    ground.setColor(QPalette::Window, Qt::white);
-    setPalette(ground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
 }
 
@@ -115,24 +109,30 @@ QImage DiagramCanvas::Render(double scale) const {
     const QSizeF size = PictureSize() * scale;
     QImage image(std::max(1, int(std::ceil(size.width()))),
                  std::max(1, int(std::ceil(size.height()))), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
+    // An exported picture is for paper and other programs: always the light
+    // colours, whatever the screen shows.
+    exporting_ = true;
+    image.fill(Colours().diagramGround);
     QPainter painter(&image);
     Paint(painter, scale, true);
+    exporting_ = false;
     return image;
 }
 
 void DiagramCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.fillRect(event->rect(), Colours().diagramGround);
     if (!Drawable()) {
         return;
     }
     // The picture without highlights is drawn once per picture and scale;
     // a tick of a run repaints only what its highlight covers.
     const qreal ratio = devicePixelRatioF();
-    if (cache_.isNull() || cache_.size() != size() * ratio) {
+    if (cache_.isNull() || cache_.size() != size() * ratio || cacheDark_ != Colours().dark) {
         cache_ = QPixmap(size() * ratio);
         cache_.setDevicePixelRatio(ratio);
-        cache_.fill(Qt::white);
+        cacheDark_ = Colours().dark;
+        cache_.fill(Colours().diagramGround);
         QPainter picture(&cache_);
         Paint(picture, scale_, false);
     }
@@ -146,6 +146,11 @@ void DiagramCanvas::paintEvent(QPaintEvent* event) {
     if (node_ >= 0) {
         PaintNode(painter, std::size_t(node_), true);
     }
+}
+
+const WindowColours& DiagramCanvas::Colours() const {
+    static const WindowColours light = WindowColours::Light(QPalette());
+    return exporting_ ? light : WindowColours::Current();
 }
 
 bool DiagramCanvas::Drawable() const {
@@ -205,7 +210,7 @@ void DiagramCanvas::Paint(QPainter& painter, double scale, bool highlights) cons
     }
     if (!geometry_.noteLines.isEmpty()) {
         painter.setFont(LabelFont(DiagramLayout::kNoteFontSize));
-        painter.setPen(kError);
+        painter.setPen(Colours().diagramError);
         const QRectF box(geometry_.noteCentre - QPointF(geometry_.noteSize.width() / 2,
                                                         geometry_.noteSize.height() / 2),
                          geometry_.noteSize);
@@ -216,7 +221,8 @@ void DiagramCanvas::Paint(QPainter& painter, double scale, bool highlights) cons
 
 void DiagramCanvas::PaintEdge(QPainter& painter, std::size_t i, bool taken) const {
     const DiagramLayout::EdgePath& path = geometry_.edges[i];
-    const QColor colour = taken ? kTaken : kInk;
+    const WindowColours& colours = Colours();
+    const QColor colour = taken ? colours.diagramTaken : colours.diagramInk;
     painter.setPen(QPen(colour, taken ? 2.2 : 1));
     for (const DiagramLayout::EdgeCurve& curve : path.curves) {
         if (curve.points.empty()) {
@@ -250,12 +256,13 @@ void DiagramCanvas::PaintNode(QPainter& painter, std::size_t i, bool current) co
     const DiagramLayout::NodeBox& box = geometry_.nodes[i];
     const DiagramNode& node = diagram_.nodes[i];
     const bool error = node.kind == DiagramNode::Kind::Error;
-    QPen pen(error ? kError : kInk, current ? 2.2 : 1);
+    const WindowColours& colours = Colours();
+    QPen pen(error ? colours.diagramError : colours.diagramInk, current ? 2.2 : 1);
     if (error) {
         pen.setStyle(Qt::DashLine);
     }
     painter.setPen(pen);
-    painter.setBrush(current ? kCurrentFill : QColor(Qt::white));
+    painter.setBrush(current ? colours.diagramCurrent : colours.diagramGround);
     const QRectF rect(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2), box.size);
     const QRectF inner = rect.adjusted(3, 3, -3, -3);
     switch (box.shape) {
@@ -274,7 +281,7 @@ void DiagramCanvas::PaintNode(QPainter& painter, std::size_t i, bool current) co
             painter.drawRect(inner);
             break;
     }
-    painter.setPen(error ? kError : kInk);
+    painter.setPen(error ? colours.diagramError : colours.diagramInk);
     const bool small =
         node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing;
     painter.setFont(LabelFont(small ? DiagramLayout::kNoteFontSize : DiagramLayout::kFontSize));

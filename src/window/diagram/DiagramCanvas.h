@@ -11,6 +11,8 @@
 #include "core/diagram/ProgramDiagram.h"
 #include "layout/DiagramLayout.h"
 
+struct WindowColours;
+
 class DiagramCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -38,7 +40,8 @@ public:
     QPoint NodeCentre(int node) const;
     // The node under a point of the canvas, -1 for none.
     int NodeAt(const QPoint& at) const;
-    // The picture at `scale` (1 point = `scale` pixels) on a white ground.
+    // The picture at `scale` (1 point = `scale` pixels) in the light
+    // colours on a white ground, whatever the palette.
     QImage Render(double scale) const;
 
 Q_SIGNALS:
@@ -52,6 +55,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The colour set in use: the palette's on screen, the light one while
+    // exporting.
+    const WindowColours& Colours() const;
     bool Drawable() const;
     // Scale and origin: 1 unit = `scale` pixels, the picture's corner at
     // the margin.
@@ -66,6 +72,8 @@ private:
     ProgramDiagram diagram_;
     DiagramLayout::Geometry geometry_;
     double scale_ = 1;
+    bool cacheDark_ = false;          // the colour set the cache was drawn in
+    mutable bool exporting_ = false;  // Render is drawing
     int node_ = -1;
     int edge_ = -1;
 };

@@ -10,6 +10,7 @@
 
 #include "window/dialogs/DialogButton.h"
 #include "window/dialogs/MessageLayout.h"
+#include "window/resources/WindowColours.h"
 
 MessageDialog::MessageDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -36,10 +37,7 @@ MessageDialog::MessageDialog(QWidget* parent)
     shape_->setObjectName(QStringLiteral("Shape"));
     shape_->setFrameStyle(QFrame::Box | QFrame::Plain);
     shape_->setLineWidth(1);
-    QPalette framePalette = shape_->palette();
-    framePalette.setColor(QPalette::WindowText, Qt::black);
-    framePalette.setColor(QPalette::Window, framePalette.color(QPalette::Button));
-    shape_->setPalette(framePalette);
+    ColourFrame();
     shape_->setAutoFillBackground(true);
 
     for (int i = 0; i < 3; ++i) {
@@ -165,7 +163,18 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+void MessageDialog::ColourFrame() {
+    // The outline in the colour set's message ink, on the buttons' face.
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::WindowText, WindowColours::Current().messageInk);
+    framePalette.setColor(QPalette::Window, framePalette.color(QPalette::Button));
+    shape_->setPalette(framePalette);
+}
+
 bool MessageDialog::event(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && shape_) {
+        ColourFrame();
+    }
     // A button's hint stops at this window; hand it on to the main window,
     // whose status line shows the hints of the whole application.
     if (event->type() == QEvent::StatusTip && parentWidget()) {

@@ -47,6 +47,7 @@ private:
     void MoveFrameToSelected();
     void Choose(int n);
     void CentreOnScreen();
+    void ColourFrame();
 
     QLabel* label_ = nullptr;
     QFrame* shape_ = nullptr;

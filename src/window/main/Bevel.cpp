@@ -2,10 +2,7 @@
 
 #include <QPainter>
 
-namespace {
-const QColor kLight(255, 255, 255);
-const QColor kShadow(128, 128, 128);
-}  // namespace
+#include "window/resources/WindowColours.h"
 
 Bevel::Bevel(Shape shape, QWidget* parent) : QWidget(parent), shape_(shape) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -20,14 +17,16 @@ void Bevel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int w = width();
     const int h = height();
+    const QColor light = WindowColours::Current().toolLight;
+    const QColor shadow = WindowColours::Current().toolShadow;
     if (shape_ == Shape::LoweredLine) {
         // A vertical groove: shadow on the left, light on the right.
-        painter.fillRect(0, 0, 1, h, kShadow);
-        painter.fillRect(w - 1, 0, 1, h, kLight);
+        painter.fillRect(0, 0, 1, h, shadow);
+        painter.fillRect(w - 1, 0, 1, h, light);
         return;
     }
-    painter.fillRect(0, 0, w, 1, kLight);
-    painter.fillRect(0, 0, 1, h, kLight);
-    painter.fillRect(w - 1, 0, 1, h, kShadow);
-    painter.fillRect(0, h - 1, w, 1, kShadow);
+    painter.fillRect(0, 0, w, 1, light);
+    painter.fillRect(0, 0, 1, h, light);
+    painter.fillRect(w - 1, 0, 1, h, shadow);
+    painter.fillRect(0, h - 1, w, 1, shadow);
 }

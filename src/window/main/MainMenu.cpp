@@ -116,6 +116,12 @@ const Row kRows[] = {
     // Beyond the original menu: the program drawn as a graph, beside the table.
     Item(&M::viewDiagramAction, "mmViewDiagram", "Диаграмма", "F6", "Показать диаграмму программы",
          Checkable),
+    // The size of the tape, the tables and the diagram together.
+    Sep(),
+    Item(&M::zoomInAction, "mmViewZoomIn", "Крупнее", "Ctrl++", "Увеличить ленту и таблицы"),
+    Item(&M::zoomOutAction, "mmViewZoomOut", "Мельче", "Ctrl+-", "Уменьшить ленту и таблицы"),
+    Item(&M::zoomResetAction, "mmViewZoomReset", "Обычный размер", "Ctrl+0",
+         "Вернуть ленте и таблицам обычный размер"),
     End(),
 
     Top(&M::commandsMenu, "mmComm", "&Команды"),

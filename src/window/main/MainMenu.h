@@ -73,6 +73,9 @@ public:
     QAction* viewAlphabetAction = nullptr;
     QAction* viewStatusBarAction = nullptr;
     QAction* viewDiagramAction = nullptr;
+    QAction* zoomInAction = nullptr;
+    QAction* zoomOutAction = nullptr;
+    QAction* zoomResetAction = nullptr;
 
     QAction* carriageLeftAction = nullptr;
     QAction* carriageRightAction = nullptr;

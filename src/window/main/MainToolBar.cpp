@@ -10,6 +10,7 @@
 #include "window/main/Bevel.h"
 #include "window/main/HintDisplay.h"
 #include "window/main/ToolButton.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
 
@@ -42,9 +43,6 @@ constexpr std::array<Group, 4> kGroups = {{
     {{{{6, 0}, {7, 0}, {8, 0}, {9, 0}}}, 4, 4},
     {{{{10, 11}, {12, 0}}}, 2, 3},
 }};
-
-const QColor kLight(255, 255, 255);
-const QColor kShadow(128, 128, 128);
 
 }  // namespace
 
@@ -186,11 +184,13 @@ void MainToolBar::DrawSymbolButton(const QString& symbol) {
 
 void MainToolBar::FollowRatio() {
     const qreal ratio = devicePixelRatioF();
-    if (pictures_ && pictures_->Ratio() == ratio) {
+    const bool dark = WindowColours::Current().dark;
+    if (pictures_ && pictures_->Ratio() == ratio && pictures_->Dark() == dark) {
         return;
     }
-    auto drawn = std::find_if(drawn_.begin(), drawn_.end(),
-                              [ratio](const auto& set) { return set->Ratio() == ratio; });
+    auto drawn = std::find_if(drawn_.begin(), drawn_.end(), [ratio, dark](const auto& set) {
+        return set->Ratio() == ratio && set->Dark() == dark;
+    });
     if (drawn == drawn_.end()) {
         drawn_.push_back(std::make_unique<ToolPictures>(ratio));
         drawn = std::prev(drawn_.end());
@@ -282,8 +282,9 @@ void MainToolBar::paintEvent(QPaintEvent*) {
         painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
         painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
     };
-    bevel(outer, kShadow, kLight);
-    bevel(inner, kLight, kShadow);
+    const WindowColours& colours = WindowColours::Current();
+    bevel(outer, colours.toolShadow, colours.toolLight);
+    bevel(inner, colours.toolLight, colours.toolShadow);
 }
 
 void MainToolBar::contextMenuEvent(QContextMenuEvent* event) {

@@ -30,6 +30,7 @@
 #include "window/main/MainMenu.h"
 #include "window/main/MainToolBar.h"
 #include "window/main/ViewToggles.h"
+#include "window/main/ViewZoom.h"
 #include "window/post/PostTableView.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     connect(Bars().Menu().checkCasesAction, &QAction::triggered, this,
             &MainWindow::CheckAgainstCases);
     BuildDiagram();
+    new ViewZoom(*this);
     // Another document in a machine is no longer the example it held.
     for (Machine* machine :
          {static_cast<Machine*>(&bench_.Post()), static_cast<Machine*>(&bench_.Turing())}) {

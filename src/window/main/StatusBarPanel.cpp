@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "window/resources/WindowColours.h"
+
 StatusBarPanel::StatusBarPanel(Qt::Alignment alignment, QWidget* parent)
     : QFrame(parent), alignment_(alignment) {
     setFrameShape(QFrame::Panel);
@@ -65,5 +67,6 @@ void StatusBarPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = TextArea();
     painter.setClipRect(area);
+    painter.setPen(WindowColours::Current().statusInk);
     painter.drawText(area, int(alignment_ | Qt::AlignVCenter) | Qt::TextSingleLine, text_);
 }

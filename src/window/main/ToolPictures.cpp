@@ -5,6 +5,8 @@
 #include <QPolygon>
 #include <algorithm>
 
+#include "window/resources/WindowColours.h"
+
 namespace {
 
 const QColor kBlack(0, 0, 0);
@@ -159,9 +161,10 @@ QImage NewImage(QSize size, qreal ratio) {
     return image;
 }
 
-// The disabled look: every dark pixel becomes grey with a white one a
-// logical pixel below and right of it; light fills disappear.
-QPixmap Embossed(const QImage& source) {
+// The disabled look: every dark pixel becomes grey with a light one (the
+// bevel's light) a logical pixel below and right of it; light fills
+// disappear.
+QPixmap Embossed(const QImage& source, const QColor& light) {
     QImage out(source.size(), source.format());
     out.setDevicePixelRatio(source.devicePixelRatio());
     out.fill(Qt::transparent);
@@ -173,7 +176,7 @@ QPixmap Embossed(const QImage& source) {
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x) {
             if (dark(x, y) && x + offset < out.width() && y + offset < out.height()) {
-                out.setPixelColor(x + offset, y + offset, kWhite);
+                out.setPixelColor(x + offset, y + offset, light);
             }
         }
     }
@@ -189,7 +192,8 @@ QPixmap Embossed(const QImage& source) {
 
 }  // namespace
 
-ToolPictures::ToolPictures(qreal ratio) : ratio_(ratio) {
+ToolPictures::ToolPictures(qreal ratio) : ratio_(ratio), dark_(WindowColours::Current().dark) {
+    const WindowColours& colours = WindowColours::Current();
     for (int i = 0; i < Count; ++i) {
         QImage image = NewImage(PictureSize, ratio);
         {
@@ -197,16 +201,18 @@ ToolPictures::ToolPictures(qreal ratio) : ratio_(ratio) {
             DrawPicture(canvas, i);
         }
         enabled_[std::size_t(i)] = QPixmap::fromImage(image);
-        disabled_[std::size_t(i)] = Embossed(image);
+        disabled_[std::size_t(i)] = Embossed(image, colours.toolLight);
     }
-    // The change-symbol button opens the choice of symbol: a drop-down arrow.
-    QImage arrow = NewImage(SymbolChangeSize, ratio);
-    {
-        Canvas canvas(&arrow, ratio);
-        Fill(canvas.p, QPolygon({QPoint(2, 8), QPoint(8, 8), QPoint(5, 11)}), kBlack, kBlack);
-    }
-    symbolChange_[0] = QPixmap::fromImage(arrow);
-    symbolChange_[1] = Embossed(arrow);
+    // The change-symbol button opens the choice of symbol: a drop-down arrow
+    // in the toolbar's ink; its disabled look is embossed from a dark one.
+    auto arrow = [ratio](const QColor& ink) {
+        QImage image = NewImage(SymbolChangeSize, ratio);
+        Canvas canvas(&image, ratio);
+        Fill(canvas.p, QPolygon({QPoint(2, 8), QPoint(8, 8), QPoint(5, 11)}), ink, ink);
+        return image;
+    };
+    symbolChange_[0] = QPixmap::fromImage(arrow(colours.toolInk));
+    symbolChange_[1] = Embossed(arrow(kBlack), colours.toolLight);
 }
 
 const QPixmap& ToolPictures::Enabled(int index) const {
@@ -225,11 +231,15 @@ QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font, qreal rat
     font.setPointSize(8);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(kBlack);
+    painter.setPen(WindowColours::Current().toolInk);
     const bool none = symbol.isEmpty() || symbol == QStringLiteral("нет");
     const QPoint at = none ? QPoint(1, 4) : QPoint(5, 4);
     const QRect face(QPoint(0, 0), SymbolButtonSize);
     painter.drawText(QRect(at, face.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
                      none ? QStringLiteral("нет") : symbol);
     return picture;
+}
+
+QColor ToolPictures::Face() {
+    return WindowColours::Current().toolFace;
 }

@@ -7,7 +7,8 @@
 // are logical pixels; a picture for ratio r holds r times as many device
 // pixels and is drawn in logical coordinates, so its lines are r device
 // pixels wide and stay sharp on a scaled screen. At ratio 1 the pictures
-// are exactly the classic ones.
+// are exactly the classic ones. The face, the text and the disabled
+// pictures' light edge come from the colour set in use.
 
 #include <QFont>
 #include <QPixmap>
@@ -19,12 +20,15 @@ public:
     static constexpr QSize PictureSize{22, 20};
     static constexpr QSize SymbolChangeSize{11, 20};
     static constexpr QSize SymbolButtonSize{24, 22};
-    // The button face the toolbar and its pictures stand on.
-    static QColor Face() { return QColor(192, 192, 192); }
+    // The button face the toolbar and its pictures stand on, in the colour
+    // set of the application palette.
+    static QColor Face();
 
     explicit ToolPictures(qreal ratio = 1);
 
     qreal Ratio() const { return ratio_; }
+    // Whether the pictures were drawn for the dark colour set.
+    bool Dark() const { return dark_; }
     // Index 0 to 9: new, open, save, memorise tape, restore tape, run,
     // pause, step, break, mark.
     const QPixmap& Enabled(int index) const;   // img1
@@ -37,6 +41,7 @@ public:
 
 private:
     qreal ratio_;
+    bool dark_;
     std::array<QPixmap, Count> enabled_;
     std::array<QPixmap, Count> disabled_;
     std::array<QPixmap, 2> symbolChange_;

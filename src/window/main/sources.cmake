@@ -1,5 +1,6 @@
 list(APPEND ZEBRIN_GUI_SOURCES
     window/main/Bevel.cpp window/main/Bevel.h
+    window/main/ViewZoom.cpp window/main/ViewZoom.h
     window/main/Desktop.cpp window/main/Desktop.h
     window/main/ExampleMenu.cpp window/main/ExampleMenu.h
     window/main/EditHistory.cpp window/main/EditHistory.h

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 #include "window/post/PostTableDelegate.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ PostCommandBox::Pictures PostCommandBox::DrawPictures(qreal ratio) {
         if (code > 0) {
             QPainter painter(&picture);
             PostTableDelegate::DrawSymbol(painter, QRectF(0, 0, IconSize, IconSize), code,
-                                          QColor(0, 0, 128));
+                                          WindowColours::Current().chooserInk);
         }
         set[std::size_t(code)] = picture;
     }
@@ -129,7 +130,9 @@ PostCommandBox::Pictures PostCommandBox::DrawPictures(qreal ratio) {
 }
 
 const QPixmap& PostCommandBox::ArrowPicture(int code, qreal ratio) const {
-    return pictures_.For(ratio)[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
+    return pictures_.For(
+        ratio,
+        WindowColours::Current().dark)[std::size_t(code >= 0 && code < ItemCount ? code : 0)];
 }
 
 bool PostCommandBox::DroppedDown() const {

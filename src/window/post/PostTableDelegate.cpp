@@ -12,6 +12,7 @@
 #include "core/text/CellText.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
 
@@ -130,17 +131,28 @@ QPixmap PostTableDelegate::DrawPicture(int code, const QColor& ground, qreal rat
     picture.setDevicePixelRatio(ratio);
     picture.fill(ground);
     QPainter painter(&picture);
-    DrawSymbol(painter, QRectF(0, 0, PictureWidth, PictureHeight), code, Qt::black);
+    DrawSymbol(painter, QRectF(0, 0, PictureWidth, PictureHeight), code,
+               WindowColours::Current().cellInk);
     return picture;
 }
 
 PostTableDelegate::Pictures PostTableDelegate::DrawPictures(qreal ratio) {
     Pictures set;
     for (int code = 0; code < CodeCount; ++code) {
-        set.white[std::size_t(code)] = DrawPicture(code, Qt::white, ratio);
+        set.white[std::size_t(code)] =
+            DrawPicture(code, WindowColours::Current().cellGround, ratio);
         set.green[std::size_t(code)] = DrawPicture(code, GreenGround(), ratio);
     }
     return set;
+}
+
+QColor PostTableDelegate::GreenGround() {
+    return WindowColours::Current().runningGround;
+}
+
+const PostTableDelegate::Pictures& PostTableDelegate::PicturesFor(qreal ratio) const {
+    // Drawn in the colours of the set in use; the other set's stay kept.
+    return pictures_.For(ratio, WindowColours::Current().dark);
 }
 
 PostTableDelegate::PostTableDelegate(PostMachine& post, QObject* parent)
@@ -158,6 +170,8 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
     const QRect& rect = option.rect;
     const bool green = row == runningRow();
+    const WindowColours& colours = WindowColours::Current();
+    const QColor ground = green ? colours.runningGround : colours.cellGround;
     const QRect textRect = rect.adjusted(2, 2, 0, 0);
 
     painter->save();
@@ -170,22 +184,27 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, table.Cell(col, row));
             break;
         case PostTable::ColCommand: {
-            painter->fillRect(rect, green ? GreenGround() : QColor(Qt::white));
+            painter->fillRect(rect, ground);
             const int code = CodeOf(table.Code(row));
             const qreal ratio = painter->device()->devicePixelRatio();
-            painter->drawPixmap(rect.topLeft(),
-                                green ? GreenPicture(code, ratio) : WhitePicture(code, ratio));
+            if (rect.size() == QSize(PictureWidth, PictureHeight)) {
+                painter->drawPixmap(rect.topLeft(),
+                                    green ? GreenPicture(code, ratio) : WhitePicture(code, ratio));
+            } else {
+                // A zoomed view draws the symbol for its cell's size.
+                DrawSymbol(*painter, rect, code, colours.cellInk);
+            }
             if (code < 0) {
                 // Only a damaged document holds such a code; show it as it
                 // stands so that the row can be found and corrected.
-                painter->setPen(Qt::red);
+                painter->setPen(colours.errorInk);
                 painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, table.Code(row));
             }
             break;
         }
         default:
-            painter->fillRect(rect, green ? GreenGround() : QColor(Qt::white));
-            painter->setPen(Qt::black);
+            painter->fillRect(rect, ground);
+            painter->setPen(colours.cellInk);
             painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, table.Cell(col, row));
             break;
     }
@@ -195,7 +214,7 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         if (painter->device()->devicePixelRatio() != 1) {
             painter->translate(0.5, 0.5);
         }
-        painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter->setPen(QPen(colours.focusFrame, 1, Qt::DotLine));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(rect.adjusted(0, 0, -1, -1));
     }

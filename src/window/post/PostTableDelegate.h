@@ -29,7 +29,8 @@ public:
     static constexpr int CodeCount = int(PostOp::Stop) + 1;
     static constexpr int PictureWidth = 50;
     static constexpr int PictureHeight = 17;
-    static QColor GreenGround() { return QColor(0, 255, 0); }
+    // The running row's ground in the colour set of the application palette.
+    static QColor GreenGround();
 
     // The symbol of a command code (left arrow, right arrow, check, vertical
     // double arrow, question mark, exclamation mark; nothing for 0 or an
@@ -71,7 +72,7 @@ private:
     };
     static QPixmap DrawPicture(int code, const QColor& ground, qreal ratio);
     static Pictures DrawPictures(qreal ratio);
-    const Pictures& PicturesFor(qreal ratio) const { return pictures_.For(ratio); }
+    const Pictures& PicturesFor(qreal ratio) const;
     void EditorTextEdited(QLineEdit* editor);
 
     PostMachine& post_;

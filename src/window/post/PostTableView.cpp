@@ -117,13 +117,34 @@ int PostTableView::CommentWidth() const {
 
 void PostTableView::ApplyColumnWidths() {
     // Section sizes include the grid line, so every cell's drawing area is
-    // exactly its design width (the command pictures are 50 x 17).
+    // exactly its design width (the command pictures are 50 x 17) times the
+    // zoom.
     for (int col = PostTable::ColNumber; col < PostTable::ColComment; ++col) {
-        setColumnWidth(col, FixedColumnWidth + GridLine);
+        setColumnWidth(col, Zoomed(FixedColumnWidth) + GridLine);
     }
     if (testAttribute(Qt::WA_Resized)) {
-        setColumnWidth(PostTable::ColComment, std::max(0, width() - CommentMargin) + GridLine);
+        setColumnWidth(PostTable::ColComment,
+                       std::max(0, width() - Zoomed(CommentMargin)) + GridLine);
     }
+}
+
+int PostTableView::Zoomed(int pixels) const {
+    return qRound(pixels * zoom_);
+}
+
+void PostTableView::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    QFont cellFont = font();
+    cellFont.setPixelSize(Zoomed(10));
+    setFont(cellFont);
+    chooser_->setFont(cellFont);
+    verticalHeader()->setDefaultSectionSize(Zoomed(RowHeight) + GridLine);
+    horizontalHeader()->setFixedHeight(Zoomed(RowHeight) + GridLine);
+    ApplyColumnWidths();
+    if (chooser_->isVisible()) {
+        PlaceChooser();
+    }
+    viewport()->update();
 }
 
 void PostTableView::resizeEvent(QResizeEvent* event) {
@@ -373,7 +394,8 @@ void PostTableView::PlaceChooser() {
     if (cell.isEmpty()) {
         return;
     }
-    chooser_->setGeometry(cell.left(), cell.top(), PostCommandBox::BoxWidth, kChooserHeight);
+    chooser_->setGeometry(cell.left(), cell.top(), Zoomed(PostCommandBox::BoxWidth),
+                          Zoomed(kChooserHeight));
 }
 
 void PostTableView::OpenCommandChooser(int row, bool dropDown) {

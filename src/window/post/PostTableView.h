@@ -53,6 +53,9 @@ public:
     // drawing fills, without the grid line); empty for a cell the view does
     // not show.
     QRect CellRect(int col, int row) const;
+    // The view's zoom (1 is the normal size): the font, the rows and the
+    // fixed columns grow with it.
+    void SetZoom(qreal zoom);
     // The table cell at a viewport point as (column, row); (-1, -1) for none.
     QPoint CellAt(const QPoint& pos) const;
     int CommentWidth() const;
@@ -146,4 +149,6 @@ private:
     // The code of the chooser's row when it opened, which Escape puts back
     // after a letter chose a command.
     QString chooserOriginal_;
+    int Zoomed(int pixels) const;
+    qreal zoom_ = 1;
 };

@@ -9,8 +9,10 @@
 #include <QPen>
 #include <QRect>
 
+#include "window/resources/WindowColours.h"
+
 inline QColor FailureFrameColour() {
-    return QColor(0xd0, 0x10, 0x10);
+    return WindowColours::Current().failureFrame;
 }
 
 inline void PaintFailureFrame(QPainter& painter, const QRect& rect) {

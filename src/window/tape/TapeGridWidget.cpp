@@ -3,16 +3,15 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "core/editing/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
-
-const QColor kAqua(0, 255, 255);
-const QColor kNavy(0, 0, 128);
 
 const QFont& SymbolFont() {
     static const QFont font = [] {
@@ -28,7 +27,7 @@ const QFont& SymbolFont() {
 }  // namespace
 
 QColor TapeGridWidget::Background() {
-    return QColor(254, 255, 227);
+    return WindowColours::Current().tapeGround;
 }
 
 int TapeGridWidget::ColumnLeft(int col) {
@@ -68,7 +67,23 @@ TapeStore& TapeGridWidget::Tape() const {
 }
 
 QRect TapeGridWidget::CellRect(int col) const {
-    return QRect(ColumnLeft(col), 0, ColumnWidth(col), RowHeight);
+    return Zoomed(QRect(ColumnLeft(col), 0, ColumnWidth(col), RowHeight));
+}
+
+void TapeGridWidget::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    setFixedSize(qRound(GridWidth * zoom), qRound(RowHeight * zoom));
+    update();
+}
+
+QRect TapeGridWidget::Zoomed(const QRect& rect) const {
+    // Rounded outward, so an update covers every pixel the cells touch.
+    return QRectF(rect.x() * zoom_, rect.y() * zoom_, rect.width() * zoom_, rect.height() * zoom_)
+        .toAlignedRect();
+}
+
+int TapeGridWidget::UnzoomedX(const QMouseEvent* event) const {
+    return int(std::floor(event->position().x() / zoom_));
 }
 
 int TapeGridWidget::SelOffset() const {
@@ -129,13 +144,16 @@ void TapeGridWidget::UpdateColumns(int from, int to) {
     // A cell's frame reaches one pixel into its left neighbour.
     const int left = ColumnLeft(from) - 1;
     const int right = ColumnLeft(to) + ColumnWidth(to);
-    update(QRect(left, 0, right - left, RowHeight));
+    update(Zoomed(QRect(left, 0, right - left, RowHeight)));
 }
 
 void TapeGridWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setFont(SymbolFont());
+    // Drawn at the normal size and scaled: every cell, line and symbol
+    // grows with the zoom.
     painter.fillRect(rect(), Background());
+    painter.scale(zoom_, zoom_);
+    painter.setFont(SymbolFont());
     for (int col = 0; col < TapeWindow::Cols; ++col) {
         DrawCell(painter, col);
     }
@@ -143,7 +161,7 @@ void TapeGridWidget::paintEvent(QPaintEvent*) {
 
 void TapeGridWidget::DrawCell(QPainter& painter, int col) {
     TapeStore& tape = Tape();
-    const QRect cell = CellRect(col);
+    const QRect cell(ColumnLeft(col), 0, ColumnWidth(col), RowHeight);
     const int index = TapeWindow::CellAt(tape.CarriagePos(), col);
     if (!tape.OnTape(index)) {
         painter.fillRect(cell, Background());
@@ -165,10 +183,13 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
         used = symbol != u' ' && symbol != QChar(0);
     }
     const bool selected = col >= FirstSelected() && col <= LastSelected() && SelectionShown();
-    painter.fillRect(cell, selected ? (used ? kAqua : kNavy) : Background());
+    const WindowColours& colours = WindowColours::Current();
+    painter.fillRect(cell, selected
+                               ? (used ? colours.selectedUsedGround : colours.selectedEmptyGround)
+                               : colours.tapeGround);
 
     if (post && used) {
-        painter.setPen(QPen(Qt::black, 2));
+        painter.setPen(QPen(colours.tapeInk, 2));
         const QPoint points[3] = {
             carriage ? QPoint(L + 6, T + 8) : QPoint(L + 4, T + 8),
             carriage ? QPoint(R - 12, B - 7) : QPoint(R - 10, B - 7),
@@ -176,7 +197,7 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
         };
         painter.drawPolyline(points, 3);
     } else if (!post && used) {
-        painter.setPen(Qt::black);
+        painter.setPen(colours.tapeInk);
         const int left = L + (carriage ? 3 : 2);
         // drawText clips to the rectangle, so a wide glyph stays in its cell.
         painter.drawText(QRect(left, T + 1, R - left, B - T - 1), Qt::AlignLeft | Qt::AlignTop,
@@ -186,12 +207,12 @@ void TapeGridWidget::DrawCell(QPainter& painter, int col) {
     if (carriage) {
         // The carriage's 2-pixel frame, each line covering the pixel of its
         // coordinate and the one before it.
-        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(R - 1, T + 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(R - 2, T), QPoint(R - 1, B - 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(L - 1, B - 2), QPoint(R - 1, B - 1)), Qt::black);
-        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(L, B - 1)), Qt::black);
+        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(R - 1, T + 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(R - 2, T), QPoint(R - 1, B - 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(L - 1, B - 2), QPoint(R - 1, B - 1)), colours.tapeLine);
+        painter.fillRect(QRect(QPoint(L - 1, T), QPoint(L, B - 1)), colours.tapeLine);
     } else {
-        painter.setPen(QPen(Qt::black, 1));
+        painter.setPen(QPen(colours.tapeLine, 1));
         painter.drawLine(L - 1, T, R - 1, T);
         if (col != TapeWindow::LastCol) {
             painter.drawLine(R - 1, T, R - 1, B - 1);
@@ -310,7 +331,7 @@ void TapeGridWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void TapeGridWidget::mousePressEvent(QMouseEvent* event) {
-    const int col = ColumnAtX(event->position().toPoint().x());
+    const int col = ColumnAtX(UnzoomedX(event));
     pointer_ = col;
     if (col < 0) {
         return;
@@ -328,7 +349,7 @@ void TapeGridWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void TapeGridWidget::mouseMoveEvent(QMouseEvent* event) {
-    const int x = event->position().toPoint().x();
+    const int x = UnzoomedX(event);
     pointer_ = ColumnAtX(x);
     if (dragging_ && (event->buttons() & Qt::LeftButton)) {
         MoveFocus(std::clamp(ColumnAtX(std::clamp(x, 0, GridWidth - 1)), 0, TapeWindow::LastCol),
@@ -345,7 +366,7 @@ void TapeGridWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TapeGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const int col = ColumnAtX(event->position().toPoint().x());
+    const int col = ColumnAtX(UnzoomedX(event));
     pointer_ = col;
     if (event->button() == Qt::LeftButton && col >= 0) {
         Q_EMIT CellDoubleClicked(col);

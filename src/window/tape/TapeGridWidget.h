@@ -23,7 +23,7 @@ public:
     static constexpr int RowHeight = 25;
     static constexpr int GridWidth = 26 * CellWidth + CarriageWidth;
     static constexpr int HelpContext = 30;
-    static QColor Background();  // RGB (254, 255, 227)
+    static QColor Background();  // the colour set's tape ground
     static int ColumnLeft(int col);
     static int ColumnWidth(int col);
     // The column under x, or -1 beside the grid.
@@ -33,7 +33,12 @@ public:
 
     MachineKind Kind() const { return kind_; }
     TapeStore& Tape() const;
+    // Where column `col` stands on the widget, at the zoom in use.
     QRect CellRect(int col) const;
+    // The view's zoom (1 is the normal size): the grid is drawn scaled by it
+    // and the mouse read back through it.
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return zoom_; }
 
     // The selection: columns FirstSelected() to LastSelected(), the focused
     // one being FocusCol(). SelOffset is the focused column minus 13.
@@ -86,6 +91,8 @@ private:
     void MoveFocus(int col, bool extend);
     void CarriageKey(bool left);
     void KeepFocusOnTape();
+    QRect Zoomed(const QRect& rect) const;
+    int UnzoomedX(const QMouseEvent* event) const;
 
     Workbench& bench_;
     MachineKind kind_;
@@ -93,5 +100,6 @@ private:
     int focus_ = 13;
     int pointer_ = -1;
     bool dragging_ = false;
+    qreal zoom_ = 1;
     std::function<bool()> shownElsewhere_;
 };

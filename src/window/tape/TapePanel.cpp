@@ -15,6 +15,7 @@
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/WindowColours.h"
 #include "window/tape/SymbolPopup.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapeRulerWidget.h"
@@ -28,14 +29,17 @@ constexpr int kTapeTop = 40;
 constexpr int kGap = 1;
 
 // The scroll buttons' pictures: a triangle pointing the way the tape moves,
-// with a bar at its tip for the scroll to a bound.
+// with a bar at its tip for the scroll to a bound, in the tape's lines of
+// the colour set in use (dark on a light palette's buttons, light on a
+// dark one's).
 QIcon ArrowIcon(bool left, bool toBound) {
+    const QColor ink = WindowColours::Current().tapeLine;
     QPixmap pixmap(12, 12);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(ink);
     const qreal tip = left ? (toBound ? 3 : 2) : (toBound ? 9 : 10);
     const qreal base = left ? (toBound ? 9 : 9) : (toBound ? 3 : 3);
     QPainterPath path;
@@ -45,7 +49,7 @@ QIcon ArrowIcon(bool left, bool toBound) {
     path.closeSubpath();
     painter.drawPath(path);
     if (toBound) {
-        painter.fillRect(left ? QRectF(1, 1, 1.5, 10) : QRectF(9.5, 1, 1.5, 10), Qt::black);
+        painter.fillRect(left ? QRectF(1, 1, 1.5, 10) : QRectF(9.5, 1, 1.5, 10), ink);
     }
     painter.end();
     return QIcon(pixmap);
@@ -175,29 +179,65 @@ TapeGridWidget* TapePanel::Grid(MachineKind kind) const {
     return grids_[std::size_t(kind)];
 }
 
+void TapePanel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && leftBoundButton_) {
+        leftBoundButton_->setIcon(ArrowIcon(true, true));
+        scrollLeftButton_->setIcon(ArrowIcon(true, false));
+        scrollRightButton_->setIcon(ArrowIcon(false, false));
+        rightBoundButton_->setIcon(ArrowIcon(false, true));
+    }
+}
+
 void TapePanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut();
 }
 
+void TapePanel::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    for (TapeGridWidget* grid : grids_) {
+        grid->SetZoom(zoom);
+    }
+    ruler_->SetZoom(zoom);
+    for (QToolButton* button :
+         {leftBoundButton_, scrollLeftButton_, scrollRightButton_, rightBoundButton_}) {
+        button->setFixedSize(Zoomed(ButtonWidth), Zoomed(TapeGridWidget::RowHeight));
+    }
+    QFont boxFont = goToBox_->font();
+    boxFont.setPixelSize(Zoomed(10));
+    goToBox_->setFont(boxFont);
+    setFixedHeight(Zoomed(PanelHeight));
+    setMinimumWidth(4 * Zoomed(ButtonWidth) + 4 * kGap + grids_[0]->width());
+    LayOut();
+}
+
+int TapePanel::Zoomed(int pixels) const {
+    return qRound(pixels * zoom_);
+}
+
 void TapePanel::LayOut() {
+    // The panel's places at the normal size, scaled by the zoom.
     const int total = minimumWidth();
+    const int top = Zoomed(kTapeTop);
+    const int button = Zoomed(ButtonWidth);
     int x = std::max(0, (width() - total) / 2);
-    leftBoundButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
-    scrollLeftButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
+    leftBoundButton_->move(x, top);
+    x += button + kGap;
+    scrollLeftButton_->move(x, top);
+    x += button + kGap;
     const int gridLeft = x;
     for (TapeGridWidget* grid : grids_) {
-        grid->move(gridLeft, kTapeTop);
+        grid->move(gridLeft, top);
     }
-    ruler_->move(gridLeft, kRulerTop);
-    const int carriageLeft = gridLeft + TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol);
-    goToBox_->setGeometry(carriageLeft, kBoxTop, TapeGridWidget::CarriageWidth, kBoxHeight);
-    x += TapeGridWidget::GridWidth + kGap;
-    scrollRightButton_->move(x, kTapeTop);
-    x += ButtonWidth + kGap;
-    rightBoundButton_->move(x, kTapeTop);
+    ruler_->move(gridLeft, Zoomed(kRulerTop));
+    const int carriageLeft = gridLeft + Zoomed(TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol));
+    goToBox_->setGeometry(carriageLeft, Zoomed(kBoxTop), Zoomed(TapeGridWidget::CarriageWidth),
+                          Zoomed(kBoxHeight));
+    x += grids_[0]->width() + kGap;
+    scrollRightButton_->move(x, top);
+    x += button + kGap;
+    rightBoundButton_->move(x, top);
 }
 
 void TapePanel::FollowMachineKind() {
@@ -355,8 +395,9 @@ QPoint TapePanel::SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHe
                                       int statementHeight) const {
     const TapeGridWidget* grid = CurrentGrid();
     const int gridLeft = grid->mapTo(window(), QPoint(0, 0)).x();
-    return windowTopLeft + QPoint(gridLeft + TapeGridWidget::CellWidth * grid->LastSelected() + 13,
-                                  toolbarHeight + statementHeight + PanelHeight + 12);
+    return windowTopLeft +
+           QPoint(gridLeft + Zoomed(TapeGridWidget::CellWidth * grid->LastSelected() + 13),
+                  toolbarHeight + statementHeight + Zoomed(PanelHeight + 12));
 }
 
 void TapePanel::ClearTape() {

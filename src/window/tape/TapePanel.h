@@ -45,6 +45,10 @@ public:
     TapeScroller& Scroller() const { return *scroller_; }
     SymbolPopup* SymbolList() const { return symbolPopup_; }
 
+    // The view's zoom (1 is the normal size): the grids, the ruler, the
+    // go-to box and the buttons grow with it, and so does the panel.
+    void SetZoom(qreal zoom);
+
     // tapeMenu, opened on a right click over the tape after the selection
     // has followed the click. Without one the panel emits
     // PopupMenuRequested instead.
@@ -107,8 +111,10 @@ Q_SIGNALS:
     void PopupMenuRequested(const QPoint& globalPos);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    int Zoomed(int pixels) const;
 
 private:
     void OnTapeChanged(MachineKind kind);
@@ -124,11 +130,12 @@ private:
     std::array<TapeGridWidget*, 2> grids_{};
     TapeRulerWidget* ruler_;
     QLineEdit* goToBox_;
-    QToolButton* scrollLeftButton_;
-    QToolButton* scrollRightButton_;
-    QToolButton* leftBoundButton_;
-    QToolButton* rightBoundButton_;
+    QToolButton* scrollLeftButton_ = nullptr;
+    QToolButton* scrollRightButton_ = nullptr;
+    QToolButton* leftBoundButton_ = nullptr;
+    QToolButton* rightBoundButton_ = nullptr;
     SymbolPopup* symbolPopup_;
+    qreal zoom_ = 1;
     QPointer<QMenu> popupMenu_;
     MachineKind shownKind_ = MachineKind::Post;
     int shownCarriage_ = 0;

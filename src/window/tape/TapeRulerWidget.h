@@ -12,13 +12,21 @@ class TapeRulerWidget : public QWidget {
     Q_OBJECT
 public:
     static constexpr int RowHeight = 15;
-    static QColor NumberColour() { return Qt::blue; }
-
     explicit TapeRulerWidget(Workbench& bench, QWidget* parent = nullptr);
+
+    // The view's zoom: the ruler is drawn scaled by it, as the tape is.
+    void SetZoom(qreal zoom);
+
+    // The numbers' face: the window's font, narrowed until "-999" leaves
+    // its neighbour a gap.
+    QFont NumberFont() const;
+    // Where `text` stands when it is the number of column `col`.
+    QRect NumberRect(int col, const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Workbench& bench_;
+    qreal zoom_ = 1;
 };

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "core/turing/TuringTable.h"
+#include "window/resources/WindowColours.h"
 
 namespace {
 
@@ -43,10 +44,15 @@ TuringCellDelegate::TuringCellDelegate(const QString& family)
 TuringCellDelegate::Pictures TuringCellDelegate::DrawPictures(qreal ratio) {
     Pictures set;
     for (int move = Left; move <= Stop; ++move) {
-        set.white[std::size_t(move)] = DrawPicture(move, Qt::white, ratio);
+        set.white[std::size_t(move)] =
+            DrawPicture(move, WindowColours::Current().cellGround, ratio);
         set.green[std::size_t(move)] = DrawPicture(move, GreenGround(), ratio);
     }
     return set;
+}
+
+QColor TuringCellDelegate::GreenGround() {
+    return WindowColours::Current().runningGround;
 }
 
 QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground, qreal ratio) {
@@ -59,11 +65,12 @@ QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground, qreal ra
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
+    const WindowColours& colours = WindowColours::Current();
     if (move == Stop) {
         // A red disc crossed by a white bar, as on a no-entry road sign.
-        p.setBrush(QColor(220, 0, 0));
+        p.setBrush(colours.stopDisc);
         p.drawEllipse(QRectF(2.5, 2.5, 20, 20));
-        p.setBrush(Qt::white);
+        p.setBrush(colours.stopBar);
         p.drawRect(QRectF(6.5, 10.5, 12, 4));
         return picture;
     }
@@ -77,7 +84,7 @@ QPixmap TuringCellDelegate::DrawPicture(int move, const QColor& ground, qreal ra
         p.translate(n, 0);
         p.scale(-1, 1);
     }
-    p.setBrush(QColor(0, 0, 255));
+    p.setBrush(colours.moveArrow);
     p.drawPath(arrow);
     return picture;
 }
@@ -88,7 +95,7 @@ const QPixmap& TuringCellDelegate::MovePicture(QChar move, bool green, qreal rat
     if (index < 0) {
         return kNone;
     }
-    const Pictures& set = moves_.For(ratio);
+    const Pictures& set = moves_.For(ratio, WindowColours::Current().dark);
     return green ? set.green[std::size_t(index)] : set.white[std::size_t(index)];
 }
 
@@ -104,32 +111,33 @@ void TuringCellDelegate::DrawText(QPainter& painter, const QRect& cell, int x, i
 void TuringCellDelegate::PaintCorner(QPainter& painter, const QRect& rect,
                                      const QColor& face) const {
     painter.fillRect(rect, face);
-    painter.setPen(Qt::black);
+    painter.setPen(WindowColours::Current().fixedInk);
     DrawText(painter, rect, 20, 3, normal_, QStringLiteral("A \\ Q"));
 }
 
 void TuringCellDelegate::PaintHeader(QPainter& painter, const QRect& rect, const QColor& face,
                                      const QString& text) const {
     painter.fillRect(rect, face);
-    painter.setPen(Qt::black);
+    painter.setPen(WindowColours::Current().fixedInk);
     DrawText(painter, rect, 20, 2, normal_, text);
 }
 
 void TuringCellDelegate::PaintLabel(QPainter& painter, const QRect& rect, const QColor& face,
                                     const QString& text) const {
     painter.fillRect(rect, face);
-    painter.setPen(Qt::black);
+    painter.setPen(WindowColours::Current().fixedInk);
     const bool blank = text == TuringTable::BlankLabel();
     DrawText(painter, rect, blank ? 6 : 20, 4, normal_, text);
 }
 
 void TuringCellDelegate::PaintCommand(QPainter& painter, const QRect& rect, const QString& text,
                                       bool green) const {
-    painter.fillRect(rect, green ? GreenGround() : QColor(Qt::white));
+    const WindowColours& colours = WindowColours::Current();
+    painter.fillRect(rect, green ? colours.runningGround : colours.cellGround);
     if (text.isEmpty()) {
         return;
     }
-    painter.setPen(Qt::black);
+    painter.setPen(colours.cellInk);
     DrawText(painter, rect, 2, 4, bold_, text.left(1));
     if (text.size() > 1) {
         const QPixmap& picture = MovePicture(text[1], green, painter.device()->devicePixelRatio());

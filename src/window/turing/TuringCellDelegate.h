@@ -24,7 +24,8 @@ class QRect;
 class TuringCellDelegate {
 public:
     static constexpr int kPictureSize = 25;
-    static QColor GreenGround() { return QColor(0, 255, 0); }
+    // The running cell's ground in the colour set of the application palette.
+    static QColor GreenGround();
 
     // `family` is the font family of the cell texts.
     explicit TuringCellDelegate(const QString& family);

@@ -17,13 +17,9 @@
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 #include "window/resources/FailureFrame.h"
+#include "window/resources/WindowColours.h"
 
-namespace {
-
-constexpr int kColPitch = TuringTable::kColumnWidth + TuringTableView::kGridLine;
-constexpr int kRowPitch = TuringTable::kRowHeight + TuringTableView::kGridLine;
-
-}  // namespace
+namespace {}  // namespace
 
 TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     : QAbstractScrollArea(parent),
@@ -93,11 +89,11 @@ int TuringTableView::TopRow() const {
 // Columns and rows that fit whole beside the fixed ones; at least one, so a
 // narrow table still scrolls through every cell.
 int TuringTableView::FitCols() const {
-    return std::max(1, (viewport()->width() - kColPitch) / kColPitch);
+    return std::max(1, (viewport()->width() - ColPitch()) / ColPitch());
 }
 
 int TuringTableView::FitRows() const {
-    return std::max(1, (viewport()->height() - kRowPitch) / kRowPitch);
+    return std::max(1, (viewport()->height() - RowPitch()) / RowPitch());
 }
 
 QRect TuringTableView::CellRect(int col, int row) const {
@@ -109,24 +105,46 @@ QRect TuringTableView::CellRect(int col, int row) const {
         if (col < LeftCol()) {
             return {};
         }
-        x = kColPitch * (1 + col - LeftCol());
+        x = ColPitch() * (1 + col - LeftCol());
     }
     int y = 0;
     if (row > 0) {
         if (row < TopRow()) {
             return {};
         }
-        y = kRowPitch * (1 + row - TopRow());
+        y = RowPitch() * (1 + row - TopRow());
     }
-    return QRect(x, y, TuringTable::kColumnWidth, TuringTable::kRowHeight);
+    return QRect(x, y, CellWidth(), CellHeight());
+}
+
+int TuringTableView::CellWidth() const {
+    return qRound(TuringTable::kColumnWidth * zoom_);
+}
+
+int TuringTableView::CellHeight() const {
+    return qRound(TuringTable::kRowHeight * zoom_);
+}
+
+int TuringTableView::ColPitch() const {
+    return CellWidth() + kGridLine;
+}
+
+int TuringTableView::RowPitch() const {
+    return CellHeight() + kGridLine;
+}
+
+void TuringTableView::SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    UpdateScrollBars();
+    viewport()->update();
 }
 
 QPoint TuringTableView::CellAt(const QPoint& pos) const {
     if (pos.x() < 0 || pos.y() < 0) {
         return {-1, -1};
     }
-    const int xCell = pos.x() / kColPitch;
-    const int yCell = pos.y() / kRowPitch;
+    const int xCell = pos.x() / ColPitch();
+    const int yCell = pos.y() / RowPitch();
     const int col = xCell == 0 ? 0 : LeftCol() + xCell - 1;
     const int row = yCell == 0 ? 0 : TopRow() + yCell - 1;
     if (!table_.Contains(col, row)) {
@@ -195,7 +213,8 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
     const bool running = bench_.RunControl().Active(turing_);
     const int curCol = table_.Col();
     const int curRow = table_.Row();
-    const QColor line(192, 192, 192);
+    const WindowColours& colours = WindowColours::Current();
+    const QColor line = colours.gridLine;
 
     for (int row = 0; row < table_.RowCount(); row = row == 0 ? TopRow() : row + 1) {
         const QRect rowRect = CellRect(0, row);
@@ -213,23 +232,33 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
             }
             painter.setClipRect(rect);
             const QString& text = table_.Cell(col, row);
+            // The delegate draws a cell of the normal size, scaled to the
+            // zoom in use.
+            painter.save();
+            painter.translate(rect.topLeft());
+            painter.scale(zoom_, zoom_);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ != 1);
+            const QRect cell(0, 0, TuringTable::kColumnWidth, TuringTable::kRowHeight);
+            const bool current = col == curCol && row == curRow;
             if (col == 0 && row == 0) {
-                delegate_.PaintCorner(painter, rect, face);
+                delegate_.PaintCorner(painter, cell, face);
             } else if (row == 0) {
-                delegate_.PaintHeader(painter, rect, face, text);
+                delegate_.PaintHeader(painter, cell, face, text);
             } else if (col == 0) {
-                delegate_.PaintLabel(painter, rect, face, text);
+                delegate_.PaintLabel(painter, cell, face, text);
             } else {
-                const bool current = col == curCol && row == curRow;
-                delegate_.PaintCommand(painter, rect, text, current && running);
+                delegate_.PaintCommand(painter, cell, text, current && running);
+            }
+            painter.restore();
+            if (col > 0 && row > 0) {
                 if (current && !running && hasFocus()) {
-                    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+                    painter.setPen(QPen(colours.focusFrame, 1, Qt::DotLine));
                     painter.drawRect(rect.adjusted(1, 1, -2, -2));
                 }
             }
             if (col == 0 || row == 0) {
                 // The fixed cells stand out like buttons.
-                painter.setPen(Qt::white);
+                painter.setPen(colours.fixedLight);
                 painter.drawLine(rect.topLeft(), rect.topRight());
                 painter.drawLine(rect.topLeft(), rect.bottomLeft());
                 painter.setPen(pal.color(QPalette::Normal, QPalette::Dark));
@@ -459,7 +488,7 @@ void TuringTableView::PlaceEditor() {
     }
     const QRect rect = CellRect(editCol_, editRow_);
     // A cell scrolled away keeps its editor, out of sight.
-    editor_->setGeometry(rect.isEmpty() ? QRect(-kColPitch * 2, 0, 1, 1) : rect);
+    editor_->setGeometry(rect.isEmpty() ? QRect(-ColPitch() * 2, 0, 1, 1) : rect);
 }
 
 // Text typed or pasted enters the code page's repertoire at once and goes

@@ -37,6 +37,9 @@ public:
     // A cell's rectangle in viewport coordinates; empty for a cell outside
     // the table or scrolled out of view to the left or above.
     QRect CellRect(int col, int row) const;
+    // The view's zoom (1 is the normal size): cells and their drawing grow
+    // with it.
+    void SetZoom(qreal zoom);
     // The cell at a viewport point as (column, row); (-1, -1) for none.
     QPoint CellAt(const QPoint& pos) const;
     // The first state column and the first row below the header on screen.
@@ -76,6 +79,10 @@ private:
     int FitCols() const;
     int FitRows() const;
     void UpdateScrollBars();
+    int CellWidth() const;
+    int CellHeight() const;
+    int ColPitch() const;
+    int RowPitch() const;
     void EnsureVisible(int col, int row);
     void UpdateCell(int col, int row);
     void MoveCursor(int col, int row);
@@ -112,4 +119,5 @@ private:
     QPointer<QMenu> menu_;
     // The cell framed as where the last run failed, (-1, -1) for none.
     QPoint failedCell_{-1, -1};
+    qreal zoom_ = 1;
 };
