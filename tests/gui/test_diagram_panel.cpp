@@ -9,17 +9,91 @@
 #include <QtTest>
 
 #include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
 #include "window/diagram/DiagramCanvas.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandBars.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainWindow.h"
 
+namespace {
+
+// Where `lines` (a label or the note) stand on a picture rendered at `scale`.
+QRect Area(QPointF centre, QSizeF size, double scale, const QRectF& bounds) {
+    const QPointF corner = centre - QPointF(size.width() / 2, size.height() / 2) -
+                           bounds.topLeft() +
+                           QPointF(DiagramCanvas::kMargin, DiagramCanvas::kMargin);
+    return QRectF(corner * scale, size * scale).toAlignedRect().adjusted(-3, -3, 3, 3);
+}
+
+// Pixels of `area` clearly darker in `with` than in `without`.
+int InkAdded(const QImage& with, const QImage& without, const QRect& area) {
+    int ink = 0;
+    for (int y = std::max(0, area.top()); y <= std::min(with.height() - 1, area.bottom()); ++y) {
+        for (int x = std::max(0, area.left()); x <= std::min(with.width() - 1, area.right()); ++x) {
+            ink += qGray(without.pixel(x, y)) - qGray(with.pixel(x, y)) > 60;
+        }
+    }
+    return ink;
+}
+
+}  // namespace
+
 class TestDiagramPanel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void blankShowsAtEveryScale_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("the least a fit shows") << 0.75;
+        QTest::newRow("one point a pixel") << 1.0;
+        QTest::newRow("the most a fit shows") << 1.5;
+    }
+
+    // The blank is "_" in the labels and in the list of cells left out, as
+    // in the table, and its glyph leaves ink at every scale: the same
+    // picture with each "_" made an en space, as wide, is lighter under
+    // every such text.
+    void blankShowsAtEveryScale() {
+        QFETCH(double, scale);
+        ScriptedUi ui;
+        Workbench bench(ui);
+        QVERIFY(
+            ReadTuringFile(bench, QStringLiteral(ZEBRIN_EXAMPLES "/turing-binary-increment.tur")));
+        bench.Turing().table.SetCell(1, 1, QStringLiteral("_>7"));
+        const ProgramDiagram original = BuildTuringDiagram(bench.Turing());
+        ProgramDiagram diagram = original;
+        DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
+        QVERIFY(geometry.Ok());
+        QVERIFY(geometry.noteLines.join(u' ').contains(QStringLiteral("Q0, 0: «_>7»")));
+        DiagramCanvas canvas;
+        canvas.SetPicture(diagram, geometry);
+        const QImage with = canvas.Render(scale);
+        for (DiagramEdge& edge : diagram.edges) {
+            edge.lines.replaceInStrings(QStringLiteral("_"), QStringLiteral("\u2002"));
+        }
+        geometry.noteLines.replaceInStrings(QStringLiteral("_"), QStringLiteral("\u2002"));
+        canvas.SetPicture(diagram, geometry);
+        const QImage without = canvas.Render(scale);
+        int blanks = 0;
+        for (std::size_t i = 0; i < diagram.edges.size(); ++i) {
+            if (diagram.edges[i].lines == original.edges[i].lines) {
+                continue;
+            }
+            ++blanks;
+            const DiagramLayout::EdgePath& path = geometry.edges[i];
+            QVERIFY2(InkAdded(with, without,
+                              Area(path.labelCentre, path.labelSize, scale, geometry.bounds)) > 0,
+                     qPrintable(original.edges[i].lines.join(u'/')));
+        }
+        QCOMPARE(blanks, 2);
+        QVERIFY(InkAdded(with, without,
+                         Area(geometry.noteCentre, geometry.noteSize, scale, geometry.bounds)) > 0);
+    }
+
     void followsEditsRunsAndClicks() {
         MainWindow form;
         form.show();
