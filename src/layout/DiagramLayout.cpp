@@ -446,9 +446,9 @@ QStringList NoteLines(const ProgramDiagram& diagram) {
     if (diagram.problems.empty()) {
         return lines;
     }
-    lines.append(diagram.machine == MachineKind::Turing
-                     ? QStringLiteral("Не нарисованы (запуск на них остановится с ошибкой):")
-                     : QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
+    // One heading for both machines: a Turing command left out and a Post
+    // row whose jump is refused are both commands without their arrows.
+    lines.append(QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
     const std::size_t shown = std::min(diagram.problems.size(), std::size_t(kMaxNoteLines));
     for (std::size_t i = 0; i < shown; ++i) {
         lines.append(diagram.problems[i].text);

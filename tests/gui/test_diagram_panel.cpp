@@ -94,6 +94,31 @@ private Q_SLOTS:
                          Area(geometry.noteCentre, geometry.noteSize, scale, geometry.bounds)) > 0);
     }
 
+    void fitKeepsReadable_data() {
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("narrow: scrolls across") << QSize(90, 700) << 75;
+        QTest::newRow("short: scrolls down") << QSize(700, 90) << 75;
+        QTest::newRow("roomy: at most one and a half") << QSize(900, 900) << 150;
+    }
+
+    // "По размеру" shrinks the picture no further than a readable scale;
+    // what does not fit then scrolls.
+    void fitKeepsReadable() {
+        QFETCH(QSize, panel);
+        ScriptedUi ui;
+        Workbench bench(ui);
+        QVERIFY(
+            ReadTuringFile(bench, QStringLiteral(ZEBRIN_EXAMPLES "/turing-binary-increment.tur")));
+        bench.SetKind(MachineKind::Turing);
+        DiagramPanel view(bench);
+        view.resize(panel);
+        view.show();
+        view.RebuildNow();
+        view.FitToPanel();
+        QTEST(qRound(view.Canvas()->Scale() * 100), "percent");
+    }
+
     void followsEditsRunsAndClicks() {
         MainWindow form;
         form.show();

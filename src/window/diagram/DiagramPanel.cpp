@@ -179,11 +179,9 @@ void DiagramPanel::FitToPanel() {
     const QSize room = scroll_->viewport()->size() - QSize(4, 4);
     const double across = room.width() / picture.width();
     const double down = room.height() / picture.height();
-    // A tall flowchart keeps a readable size and scrolls down instead of
-    // shrinking to fit its whole height.
-    const double scale =
-        std::clamp(std::max(std::min(across, down), std::min(across, kReadableScale)), kMinScale,
-                   kMaxFitScale);
+    // A picture taller or wider than the panel keeps a readable size and
+    // scrolls instead of shrinking to fit.
+    const double scale = std::clamp(std::min(across, down), kReadableScale, kMaxFitScale);
     canvas_->SetScale(scale);
     ShowScale();
 }

@@ -7,7 +7,8 @@
 // run the current state or row and the arrow just taken are highlighted from
 // the run's position, a repaint per tick and nothing more. A click on a node
 // puts the table's cursor on its state column or row; Ctrl+wheel zooms, and
-// "По размеру" fits the picture to the panel again.
+// "По размеру" fits the picture to the panel again, never below a readable
+// scale (a larger picture scrolls).
 
 #include <QByteArray>
 #include <QTimer>
