@@ -4,16 +4,20 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "ModalAnswer.h"
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 #include "window/diagram/DiagramCanvas.h"
+#include "window/diagram/DiagramExportDialog.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandBars.h"
 #include "window/main/MainMenu.h"
@@ -188,6 +192,54 @@ private Q_SLOTS:
         QCOMPARE(form.Diagram()->Export(png), QString());
         QVERIFY(!QImage(png).isNull());
         QVERIFY(!form.Diagram()->Export(dir.path()).isEmpty());  // not a regular file
+    }
+
+    void exportOffersBothFormats_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("starts");
+        const QString svg = DiagramExportDialog::SvgFilter();
+        const QString png = DiagramExportDialog::PngFilter();
+        QTest::newRow("SVG, a bare name") << svg << "pic"
+                                          << "pic.svg" << QByteArray("<?xml");
+        QTest::newRow("PNG, a bare name") << png << "pic"
+                                          << "pic.png" << QByteArray("\x89PNG");
+        QTest::newRow("PNG chosen, the name says SVG") << png << "pic.SVG"
+                                                       << "pic.SVG" << QByteArray("<?xml");
+        QTest::newRow("PNG chosen, another suffix") << png << "pic.v2"
+                                                    << "pic.v2" << QByteArray("\x89PNG");
+    }
+
+    // "Экспорт диаграммы..." offers SVG and PNG; the name's suffix, or else
+    // the type chosen, decides what is written.
+    void exportOffersBothFormats() {
+        QFETCH(QString, type);
+        QFETCH(QString, typed);
+        MainWindow form;
+        form.show();
+        QVERIFY(ReadPostFile(form.Bench(), QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst")));
+        QTemporaryDir dir;
+        QStringList offered;
+        WhenModal(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                offered = dialog->nameFilters();
+                dialog->selectNameFilter(type);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(dir.filePath(typed));
+            },
+            [](QWidget* modal) { QMetaObject::invokeMethod(modal, "accept"); });
+        form.Bars().Menu().exportDiagramAction->trigger();
+        QCOMPARE(offered,
+                 QStringList({DiagramExportDialog::SvgFilter(), DiagramExportDialog::PngFilter()}));
+        QFETCH(QString, written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QFETCH(QByteArray, starts);
+        QVERIFY(file.read(starts.size()) == starts);
     }
 };
 

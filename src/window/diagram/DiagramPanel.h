@@ -33,10 +33,14 @@ public:
     int LayoutCount() const { return layouts_; }
     void FitToPanel();
     void ZoomBy(int steps);
-    // Writes the picture to `path`: PNG for a name ending in ".png", SVG
-    // otherwise, as documents are written (DocumentFile::WriteBytes).
-    // Returns an empty text, or why it failed, in Russian.
-    QString Export(const QString& path);
+    enum class Format { Svg, Png };
+    // A name ending in ".svg" or ".png" (in any case) names its format;
+    // any other is written as `otherwise`.
+    static Format FormatOf(const QString& path, Format otherwise);
+    // Writes the picture to `path` in FormatOf(path, otherwise), as
+    // documents are written (DocumentFile::WriteBytes). Returns an empty
+    // text, or why it failed, in Russian.
+    QString Export(const QString& path, Format otherwise = Format::Svg);
 
 protected:
     void showEvent(QShowEvent* event) override;
