@@ -22,6 +22,18 @@ constexpr std::size_t kFullDotEdges = 120;
 constexpr std::size_t kDotEdges = 400;
 constexpr std::size_t kDotNodes = 300;
 
+// dot puts an arrow's label beside the arrow, its box starting where the
+// arrow passes, and lets the arrow bend up to 10 points into that box; a
+// loop's label starts where the loop turns. The window's layout therefore
+// opens each label line with an em space and an en space (one and a half
+// of the font's size, whatever the font, by what the two characters are),
+// and the text is drawn in the box that is left, clear of every arrow.
+// The SVG keeps its labels as written, for whoever reads its texts.
+inline const QString kLabelRoom = QStringLiteral("\u2003\u2002");
+constexpr double kLabelRoomWidth = 1.5 * kFontSize;
+
+enum class Labels { AsWritten, Spaced };
+
 // Graphviz's API takes char* where it only reads (and copies what it keeps).
 char* Chars(const char* text) {
     return const_cast<char*>(text);
@@ -171,7 +183,7 @@ std::vector<bool> ClosingArrows(const ProgramDiagram& diagram) {
 // layout and frees both; the caller holds GraphvizMutex for its whole life.
 class LaidOutGraph {
 public:
-    explicit LaidOutGraph(const ProgramDiagram& diagram);
+    LaidOutGraph(const ProgramDiagram& diagram, Labels labels);
     ~LaidOutGraph();
     LaidOutGraph(const LaidOutGraph&) = delete;
     LaidOutGraph& operator=(const LaidOutGraph&) = delete;
@@ -192,13 +204,14 @@ private:
     GVC_t* context_ = nullptr;
     Agraph_t* graph_ = nullptr;
     const char* engine_ = "dot";
+    Labels labels_ = Labels::AsWritten;
     bool laidOut_ = false;
     std::vector<Agnode_t*> nodes_;
     std::vector<Agedge_t*> edges_;
     QString error_;
 };
 
-LaidOutGraph::LaidOutGraph(const ProgramDiagram& diagram) {
+LaidOutGraph::LaidOutGraph(const ProgramDiagram& diagram, Labels labels) : labels_(labels) {
     if (diagram.nodes.size() > std::size_t(kMaxNodes) ||
         diagram.edges.size() > std::size_t(kMaxEdges)) {
         error_ = QStringLiteral("too large to draw: %1 nodes and %2 arrows (at most %3 and %4)")
@@ -327,7 +340,13 @@ bool LaidOutGraph::AddEdges(const ProgramDiagram& diagram) {
         Agedge_t* e = agedge(graph_, nodes_[std::size_t(edge.from)], nodes_[std::size_t(edge.to)],
                              nullptr, 1);
         if (!edge.lines.isEmpty()) {
-            Set(e, "label", LabelText(edge.lines, false));
+            QStringList lines = edge.lines;
+            if (labels_ == Labels::Spaced) {
+                for (QString& line : lines) {
+                    line.prepend(kLabelRoom);
+                }
+            }
+            Set(e, "label", LabelText(lines, false));
         }
         Set(e, "id",
             "edge-" + diagram.nodes[std::size_t(edge.from)].id.toUtf8() + '-' +
@@ -383,7 +402,7 @@ private:
     boxf box_;
 };
 
-EdgePath PathOf(Agedge_t* edge, const Flip& flip) {
+EdgePath PathOf(Agedge_t* edge, const Flip& flip, Labels labels) {
     EdgePath path;
     if (const splines* spline = ED_spl(edge)) {
         for (int i = 0; i < spline->size; ++i) {
@@ -404,6 +423,10 @@ EdgePath PathOf(Agedge_t* edge, const Flip& flip) {
     if (const textlabel_t* label = ED_label(edge)) {
         path.labelCentre = flip(label->pos);
         path.labelSize = QSizeF(label->dimen.x, label->dimen.y);
+        if (labels == Labels::Spaced && path.labelSize.width() > kLabelRoomWidth) {
+            path.labelCentre.rx() += kLabelRoomWidth / 2;
+            path.labelSize.rwidth() -= kLabelRoomWidth;
+        }
     }
     return path;
 }
@@ -423,9 +446,9 @@ QStringList NoteLines(const ProgramDiagram& diagram) {
     if (diagram.problems.empty()) {
         return lines;
     }
-    lines.append(diagram.machine == MachineKind::Turing
-                     ? QStringLiteral("Не нарисованы (запуск на них остановится с ошибкой):")
-                     : QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
+    // One heading for both machines: a Turing command left out and a Post
+    // row whose jump is refused are both commands without their arrows.
+    lines.append(QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
     const std::size_t shown = std::min(diagram.problems.size(), std::size_t(kMaxNoteLines));
     for (std::size_t i = 0; i < shown; ++i) {
         lines.append(diagram.problems[i].text);
@@ -439,7 +462,7 @@ QStringList NoteLines(const ProgramDiagram& diagram) {
 Geometry Layout(const ProgramDiagram& diagram) {
     const std::lock_guard<std::mutex> lock(GraphvizMutex());
     const CollectedMessages messages;
-    const LaidOutGraph graph(diagram);
+    const LaidOutGraph graph(diagram, Labels::Spaced);
     Geometry geometry;
     if (!graph.Error().isEmpty()) {
         geometry.error = graph.Error();
@@ -454,7 +477,7 @@ Geometry Layout(const ProgramDiagram& diagram) {
                                   ShapeOf(diagram, diagram.nodes[i])});
     }
     for (Agedge_t* edge : graph.Edges()) {
-        geometry.edges.push_back(PathOf(edge, flip));
+        geometry.edges.push_back(PathOf(edge, flip, Labels::Spaced));
     }
     if (const textlabel_t* note = GD_label(graph.Graph())) {
         geometry.noteLines = NoteLines(diagram);
@@ -467,7 +490,7 @@ Geometry Layout(const ProgramDiagram& diagram) {
 Svg RenderSvg(const ProgramDiagram& diagram) {
     const std::lock_guard<std::mutex> lock(GraphvizMutex());
     const CollectedMessages messages;
-    const LaidOutGraph graph(diagram);
+    const LaidOutGraph graph(diagram, Labels::AsWritten);
     Svg svg;
     if (!graph.Error().isEmpty()) {
         svg.error = graph.Error();

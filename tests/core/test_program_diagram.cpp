@@ -87,7 +87,7 @@ void TestProgramDiagram::postPrograms_data() {
                                    << ""
                                    << "";
     QTest::newRow("add one") << "2:2|5:3,1|3:4|6:"
-                             << "R1@1 1: →; R2@2 2: ? 3, 1; R3@3 3: V; T4@4 4: !"
+                             << "R1@1 1: →; R2@2 2: ? 3, 1; R3@3 3: ✓; T4@4 4: !"
                              << "1>2; 2>3 нет метки; 2>1 есть метка; 3>4"
                              << "";
     QTest::newRow("both ways to one row, read as a run reads them")
@@ -123,21 +123,31 @@ void TestProgramDiagram::postPrograms() {
 void TestProgramDiagram::turingPrograms_data() {
     QTest::addColumn<QString>("alphabet");
     QTest::addColumn<QString>("commands");
+    QTest::addColumn<QString>("states");
     QTest::addColumn<QString>("edges");
     QTest::addColumn<QString>("problems");
-    QTest::newRow("empty table") << ""
-                                 << ""
-                                 << ""
-                                 << "";
+    QTest::newRow("empty table: Q0 alone") << ""
+                                           << ""
+                                           << "Q0"
+                                           << ""
+                                           << "";
     QTest::newRow("binary increment: a stop node, cells merged per pair of states")
         << "01"
         << "0:0=0>0 1:0=1>0 _:0=_<1 0:1=1!1 1:1=0<1 _:1=1!1"
+        << "Q0 Q1 stop"
         << "Q0>Q0 0 → 0, >/1 → 1, >; Q0>Q1 _ → _, <; Q1>stop 0 → 1, !/_ → 1, !; "
            "Q1>Q1 1 → 0, <"
+        << "";
+    QTest::newRow("a state reached without commands, one with commands, no loose states")
+        << "ab"
+        << "a:0=a>3 b:2=b<2"
+        << "Q0 Q2 Q3"
+        << "Q0>Q3 a → a, >; Q2>Q2 b → b, <"
         << "";
     QTest::newRow("cells a run or the cell check refuses are left out")
         << "ab"
         << "a:0=x>1 b:0=b>9 _:0=a?1 a:1=a!7 b:1=ab _:1=b<0 a:2=>2"
+        << "Q0 Q1 Q2"
         << "Q1>Q0 _ → b, <"
         << "Q0, a: «x>1» — символа «x» нет в алфавите; "
            "Q0, b: «b>9» — состояние Q9 отсутствует; "
@@ -148,6 +158,7 @@ void TestProgramDiagram::turingPrograms_data() {
     QTest::newRow("a row of a damaged document that no symbol reads")
         << "ab|a"
         << "a:0=a>1 b:0=b>0 _:1=a!1"
+        << "Q0 Q1 stop"
         << "Q0>Q1 a → a, >; Q1>stop _ → a, !"
         << "Q0, строка «b»: «b>0» — строка не относится к символу алфавита";
 }
@@ -160,13 +171,21 @@ void TestProgramDiagram::turingPrograms() {
     TuringProgram(bench, alphabet, commands);
     const ProgramDiagram diagram = BuildTuringDiagram(bench.Turing());
     const QStringList described = Describe(diagram);
-    // Every state is a node, Q0 first; the stop node only when a command
+    // A state is drawn when it is Q0, holds a command or a drawn command
+    // goes to it, each at its own column; the stop node when a command
     // stops.
-    QString states = QStringLiteral("SQ0@1 Q0; SQ1@2 Q1; SQ2@3 Q2; SQ3@4 Q3; SQ4@5 Q4");
-    if (described[1].contains(QStringLiteral(">stop"))) {
-        states += QStringLiteral("; Tstop@-1 стоп");
+    QFETCH(QString, states);
+    QStringList nodes;
+    for (const QString& id : states.split(u' ')) {
+        nodes.append(id == u"stop"
+                         ? QStringLiteral("Tstop@-1 стоп")
+                         : QStringLiteral("S%1@%2 %1").arg(id).arg(id.mid(1).toInt() + 1));
     }
-    QCOMPARE(described[0], states);
+    QCOMPARE(described[0], nodes.join(QStringLiteral("; ")));
+    for (std::size_t i = 0; i < diagram.nodes.size(); ++i) {
+        const int state = diagram.nodes[i].tableCol - 1;
+        QCOMPARE(diagram.NodeOfState(state), state >= 0 ? int(i) : -1);
+    }
     QTEST(described[1], "edges");
     QTEST(described[2], "problems");
 }

@@ -4,22 +4,125 @@
 
 #include <QAction>
 #include <QDockWidget>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "ModalAnswer.h"
 #include "core/documents/PostFile.h"
+#include "core/documents/TuringFile.h"
+#include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
 #include "window/diagram/DiagramCanvas.h"
+#include "window/diagram/DiagramExportDialog.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandBars.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainWindow.h"
 
+namespace {
+
+// Where `lines` (a label or the note) stand on a picture rendered at `scale`.
+QRect Area(QPointF centre, QSizeF size, double scale, const QRectF& bounds) {
+    const QPointF corner = centre - QPointF(size.width() / 2, size.height() / 2) -
+                           bounds.topLeft() +
+                           QPointF(DiagramCanvas::kMargin, DiagramCanvas::kMargin);
+    return QRectF(corner * scale, size * scale).toAlignedRect().adjusted(-3, -3, 3, 3);
+}
+
+// Pixels of `area` clearly darker in `with` than in `without`.
+int InkAdded(const QImage& with, const QImage& without, const QRect& area) {
+    int ink = 0;
+    for (int y = std::max(0, area.top()); y <= std::min(with.height() - 1, area.bottom()); ++y) {
+        for (int x = std::max(0, area.left()); x <= std::min(with.width() - 1, area.right()); ++x) {
+            ink += qGray(without.pixel(x, y)) - qGray(with.pixel(x, y)) > 60;
+        }
+    }
+    return ink;
+}
+
+}  // namespace
+
 class TestDiagramPanel : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void blankShowsAtEveryScale_data() {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("the least a fit shows") << 0.75;
+        QTest::newRow("one point a pixel") << 1.0;
+        QTest::newRow("the most a fit shows") << 1.5;
+    }
+
+    // The blank is "_" in the labels and in the list of cells left out, as
+    // in the table, and its glyph leaves ink at every scale: the same
+    // picture with each "_" made an en space, as wide, is lighter under
+    // every such text.
+    void blankShowsAtEveryScale() {
+        QFETCH(double, scale);
+        ScriptedUi ui;
+        Workbench bench(ui);
+        QVERIFY(
+            ReadTuringFile(bench, QStringLiteral(ZEBRIN_EXAMPLES "/turing-binary-increment.tur")));
+        bench.Turing().table.SetCell(1, 1, QStringLiteral("_>7"));
+        const ProgramDiagram original = BuildTuringDiagram(bench.Turing());
+        ProgramDiagram diagram = original;
+        DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
+        QVERIFY(geometry.Ok());
+        QVERIFY(geometry.noteLines.join(u' ').contains(QStringLiteral("Q0, 0: «_>7»")));
+        DiagramCanvas canvas;
+        canvas.SetPicture(diagram, geometry);
+        const QImage with = canvas.Render(scale);
+        for (DiagramEdge& edge : diagram.edges) {
+            edge.lines.replaceInStrings(QStringLiteral("_"), QStringLiteral("\u2002"));
+        }
+        geometry.noteLines.replaceInStrings(QStringLiteral("_"), QStringLiteral("\u2002"));
+        canvas.SetPicture(diagram, geometry);
+        const QImage without = canvas.Render(scale);
+        int blanks = 0;
+        for (std::size_t i = 0; i < diagram.edges.size(); ++i) {
+            if (diagram.edges[i].lines == original.edges[i].lines) {
+                continue;
+            }
+            ++blanks;
+            const DiagramLayout::EdgePath& path = geometry.edges[i];
+            QVERIFY2(InkAdded(with, without,
+                              Area(path.labelCentre, path.labelSize, scale, geometry.bounds)) > 0,
+                     qPrintable(original.edges[i].lines.join(u'/')));
+        }
+        QCOMPARE(blanks, 2);
+        QVERIFY(InkAdded(with, without,
+                         Area(geometry.noteCentre, geometry.noteSize, scale, geometry.bounds)) > 0);
+    }
+
+    void fitKeepsReadable_data() {
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("narrow: scrolls across") << QSize(90, 700) << 75;
+        QTest::newRow("short: scrolls down") << QSize(700, 90) << 75;
+        QTest::newRow("roomy: at most one and a half") << QSize(900, 900) << 150;
+    }
+
+    // "По размеру" shrinks the picture no further than a readable scale;
+    // what does not fit then scrolls.
+    void fitKeepsReadable() {
+        QFETCH(QSize, panel);
+        ScriptedUi ui;
+        Workbench bench(ui);
+        QVERIFY(
+            ReadTuringFile(bench, QStringLiteral(ZEBRIN_EXAMPLES "/turing-binary-increment.tur")));
+        bench.SetKind(MachineKind::Turing);
+        DiagramPanel view(bench);
+        view.resize(panel);
+        view.show();
+        view.RebuildNow();
+        view.FitToPanel();
+        QTEST(qRound(view.Canvas()->Scale() * 100), "percent");
+    }
+
     void followsEditsRunsAndClicks() {
         MainWindow form;
         form.show();
@@ -89,6 +192,54 @@ private Q_SLOTS:
         QCOMPARE(form.Diagram()->Export(png), QString());
         QVERIFY(!QImage(png).isNull());
         QVERIFY(!form.Diagram()->Export(dir.path()).isEmpty());  // not a regular file
+    }
+
+    void exportOffersBothFormats_data() {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QByteArray>("starts");
+        const QString svg = DiagramExportDialog::SvgFilter();
+        const QString png = DiagramExportDialog::PngFilter();
+        QTest::newRow("SVG, a bare name") << svg << "pic"
+                                          << "pic.svg" << QByteArray("<?xml");
+        QTest::newRow("PNG, a bare name") << png << "pic"
+                                          << "pic.png" << QByteArray("\x89PNG");
+        QTest::newRow("PNG chosen, the name says SVG") << png << "pic.SVG"
+                                                       << "pic.SVG" << QByteArray("<?xml");
+        QTest::newRow("PNG chosen, another suffix") << png << "pic.v2"
+                                                    << "pic.v2" << QByteArray("\x89PNG");
+    }
+
+    // "Экспорт диаграммы..." offers SVG and PNG; the name's suffix, or else
+    // the type chosen, decides what is written.
+    void exportOffersBothFormats() {
+        QFETCH(QString, type);
+        QFETCH(QString, typed);
+        MainWindow form;
+        form.show();
+        QVERIFY(ReadPostFile(form.Bench(), QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst")));
+        QTemporaryDir dir;
+        QStringList offered;
+        WhenModal(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                offered = dialog->nameFilters();
+                dialog->selectNameFilter(type);
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(dir.filePath(typed));
+            },
+            [](QWidget* modal) { QMetaObject::invokeMethod(modal, "accept"); });
+        form.Bars().Menu().exportDiagramAction->trigger();
+        QCOMPARE(offered,
+                 QStringList({DiagramExportDialog::SvgFilter(), DiagramExportDialog::PngFilter()}));
+        QFETCH(QString, written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+        QFile file(dir.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QFETCH(QByteArray, starts);
+        QVERIFY(file.read(starts.size()) == starts);
     }
 };
 

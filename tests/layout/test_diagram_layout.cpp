@@ -73,6 +73,28 @@ QRectF Box(const DiagramLayout::NodeBox& node, qreal slack) {
         .adjusted(-slack, -slack, slack, slack);
 }
 
+// Points along every Bézier piece of an arrow, its arrowheads included.
+std::vector<QPointF> Trace(const DiagramLayout::EdgePath& path) {
+    std::vector<QPointF> points;
+    for (const DiagramLayout::EdgeCurve& curve : path.curves) {
+        for (std::size_t p = 0; p + 3 < curve.points.size(); p += 3) {
+            const QPointF* c = &curve.points[p];
+            for (int k = 0; k <= 32; ++k) {
+                const qreal t = k / 32.0;
+                const qreal u = 1 - t;
+                points.push_back(u * u * u * c[0] + 3 * u * u * t * c[1] + 3 * u * t * t * c[2] +
+                                 t * t * t * c[3]);
+            }
+        }
+        for (const std::optional<QPointF>& tip : {curve.startArrow, curve.endArrow}) {
+            if (tip) {
+                points.push_back(*tip);
+            }
+        }
+    }
+    return points;
+}
+
 }  // namespace
 
 class TestDiagramLayout : public QObject {
@@ -84,6 +106,8 @@ private Q_SLOTS:
     void svgKeepsNamesAndTexts();
     void refusesWhatItCannotDraw_data();
     void refusesWhatItCannotDraw();
+    void labelsKeepClearOfArrows_data();
+    void labelsKeepClearOfArrows();
 };
 
 void TestDiagramLayout::layoutPlacesEverything_data() {
@@ -94,7 +118,8 @@ void TestDiagramLayout::layoutPlacesEverything_data() {
     QTest::newRow("Turing states, loops, merged labels, stop")
         << Diagram(MachineKind::Turing, "S:Q0 S:Q1 S:Q2 T:stop",
                    "Q0>Q0=0 → 0, >/1 → 1, >;Q0>Q1=_ → _, <;Q1>stop=0 → 1, !/_ → 1, !;"
-                   "Q1>Q1=1 → 0, <");
+                   "Q1>Q1=1 → 0, <",
+                   25);
     QTest::newRow("a hundred states, cut-short dot") << Crowd(100, 1, 0);
     QTest::newRow("hundreds of states and lonely ones, sfdp") << Crowd(300, 2, 300);
 }
@@ -125,6 +150,9 @@ void TestDiagramLayout::layoutPlacesEverything() {
     }
     QCOMPARE(geometry.noteLines, DiagramLayout::NoteLines(diagram));
     if (!diagram.problems.empty()) {
+        // The same heading for both machines' commands left out.
+        QCOMPARE(geometry.noteLines.front(),
+                 QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
         QCOMPARE(geometry.noteLines.size(), DiagramLayout::kMaxNoteLines + 2);
         QVERIFY(geometry.noteLines.back().contains(QStringLiteral("ещё 5")));
         QVERIFY(bounds.contains(geometry.noteCentre));
@@ -210,6 +238,52 @@ void TestDiagramLayout::refusesWhatItCannotDraw() {
     const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(diagram);
     QVERIFY2(svg.error.contains(error), qPrintable(svg.error));
     QVERIFY(svg.bytes.isEmpty());
+}
+
+void TestDiagramLayout::labelsKeepClearOfArrows_data() {
+    QTest::addColumn<ProgramDiagram>("diagram");
+    const QString increment = QStringLiteral(
+        "Q0>Q0=0 → 0, >/1 → 1, >;Q0>Q1=_ → _, <;Q1>stop=0 → 1, !/_ → 1, !;Q1>Q1=1 → 0, <");
+    QTest::newRow("binary increment")
+        << Diagram(MachineKind::Turing, "S:Q0 S:Q1 T:stop", increment);
+    QTest::newRow("a table with an error listed")
+        << Diagram(MachineKind::Turing, "S:Q0 S:Q1 S:Q2 T:stop",
+                   increment + QStringLiteral(";Q1>Q2=_ → _, >;Q2>Q2=_ → 1, >/0 → 0, >"), 2);
+    QTest::newRow("Post branches both ways")
+        << Diagram(MachineKind::Post, "R:1 R:2 R:3 T:4",
+                   "1>2;2>3=нет метки;2>1=есть метка;3>3=нет метки;3>4=есть метка");
+}
+
+// A label's text lies clear of every arrow, its own included (a loop runs
+// round beside its label), of every node and of the other labels.
+void TestDiagramLayout::labelsKeepClearOfArrows() {
+    QFETCH(ProgramDiagram, diagram);
+    const DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
+    QVERIFY2(geometry.Ok(), qPrintable(geometry.error));
+    const auto text = [&geometry](std::size_t i) {
+        const DiagramLayout::EdgePath& path = geometry.edges[i];
+        return QRectF(
+            path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
+            path.labelSize);
+    };
+    for (std::size_t i = 0; i < geometry.edges.size(); ++i) {
+        if (diagram.edges[i].lines.isEmpty()) {
+            continue;
+        }
+        const QRectF box = text(i);
+        const QString name = diagram.edges[i].lines.join(u'/');
+        for (std::size_t k = 0; k < geometry.edges.size(); ++k) {
+            for (const QPointF& point : Trace(geometry.edges[k])) {
+                QVERIFY2(!box.contains(point), qPrintable(name));
+            }
+            if (k != i && !diagram.edges[k].lines.isEmpty()) {
+                QVERIFY2(!box.intersects(text(k)), qPrintable(name));
+            }
+        }
+        for (const DiagramLayout::NodeBox& node : geometry.nodes) {
+            QVERIFY2(!box.intersects(Box(node, 0)), qPrintable(name));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDiagramLayout)

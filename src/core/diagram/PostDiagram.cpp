@@ -12,7 +12,7 @@
 
 namespace {
 
-// The command as the table draws it: left and right arrows, "V" for a mark,
+// The command as the table draws it: left and right arrows, a check mark,
 // a double arrow for erasing, "?" with both targets for a jump, "!" to stop.
 QString CommandText(const DecodedPostRow& row, const QString& code) {
     switch (row.op) {
@@ -21,7 +21,7 @@ QString CommandText(const DecodedPostRow& row, const QString& code) {
         case PostOp::Right:
             return QStringLiteral("→");
         case PostOp::Mark:
-            return QStringLiteral("V");
+            return QStringLiteral("✓");
         case PostOp::Erase:
             return QStringLiteral("↕");
         case PostOp::Jump:

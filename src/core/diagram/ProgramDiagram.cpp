@@ -1,5 +1,7 @@
 #include "core/diagram/ProgramDiagram.h"
 
+#include <algorithm>
+
 QByteArray ProgramDiagram::ShapeKey() const {
     // Ids are short and every number is written out, so the key stays a
     // few bytes per node and edge and compares exactly.
@@ -21,11 +23,17 @@ QByteArray ProgramDiagram::ShapeKey() const {
 }
 
 int ProgramDiagram::NodeOfState(int state) const {
-    if (machine != MachineKind::Turing || state < 0 || std::size_t(state) >= nodes.size() ||
-        nodes[std::size_t(state)].kind != DiagramNode::Kind::State) {
+    if (machine != MachineKind::Turing || state < 0) {
         return -1;
     }
-    return state;
+    // The states come first, by column; the stop node (no column) last.
+    const auto states = std::find_if(nodes.begin(), nodes.end(), [](const DiagramNode& node) {
+        return node.kind != DiagramNode::Kind::State;
+    });
+    const auto found =
+        std::lower_bound(nodes.begin(), states, state + 1,
+                         [](const DiagramNode& node, int col) { return node.tableCol < col; });
+    return found != states && found->tableCol == state + 1 ? int(found - nodes.begin()) : -1;
 }
 
 int ProgramDiagram::NodeOfRow(int row) const {

@@ -69,8 +69,9 @@ struct DiagramProblem {
 
 struct ProgramDiagram {
     MachineKind machine = MachineKind::Post;
-    // Turing: the states Q0.. first, node i for state i, then the stop
-    // node if any. Post: by row number.
+    // Turing: the states drawn (Q0, those with commands, those a command
+    // goes to) in their order, then the stop node if any. Post: by row
+    // number.
     std::vector<DiagramNode> nodes;
     // Turing: by the first cell of each (column by column); Post: by row,
     // the branch without a mark first.
@@ -82,7 +83,7 @@ struct ProgramDiagram {
     // with the same key lay out alike but for the widths of their texts.
     QByteArray ShapeKey() const;
     // The node standing for a Turing state (0-based) or a Post row, -1 when
-    // there is none. Linear in the nodes, except for Turing states.
+    // there is none. Linear in the nodes for a row, logarithmic for a state.
     int NodeOfState(int state) const;
     int NodeOfRow(int row) const;
     // The edge standing for a table cell (and, for a Post jump, a branch),
@@ -94,7 +95,7 @@ struct ProgramDiagram {
 // or a jump field, arrows to the rows jumped to. Decodes every row (as a run
 // would on reading it) and changes no text.
 ProgramDiagram BuildPostDiagram(PostTable& table);
-// The picture of the Turing machine's table: a node per state, an arrow per
-// command a run could execute, commands between the same two states on one
-// arrow. Decodes every cell and changes no text.
+// The picture of the Turing machine's table: a node per state in use (see
+// ProgramDiagram::nodes), an arrow per command a run could execute, commands between the same two
+// states on one arrow. Decodes every cell and changes no text.
 ProgramDiagram BuildTuringDiagram(TuringMachine& machine);

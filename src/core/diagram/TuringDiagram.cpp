@@ -1,11 +1,15 @@
-// The Turing table's picture. Every state is a node; a command is an arrow
-// from its state to its next state (a stop command to the one stop node),
+// The Turing table's picture. A state is a node when it is Q0, holds a
+// command (drawn or listed) or a drawn command goes to it: a state of the
+// table nothing uses is no loose node. A command is an arrow from its state
+// to its next state (a stop command to the one stop node),
 // labelled "read → write, move" in the table's own notation, "_" for the
 // blank. The arrow follows the decoded cell, the reading a run executes;
 // a cell the run would refuse, or that the cell check rejects, is left out
 // and listed instead.
 
 #include <QHash>
+#include <algorithm>
+#include <vector>
 
 #include "core/diagram/DiagramText.h"
 #include "core/diagram/ProgramDiagram.h"
@@ -48,26 +52,38 @@ QString Refusal(const QString& text, const DecodedTuringCell& cell, const QStrin
     return QString();
 }
 
+// A command that gets an arrow, kept until the nodes are known.
+struct Command {
+    int state = 0;
+    DecodedTuringCell decoded;
+    QString read;
+    DiagramCell cell;
+};
+
 // The arrows made so far, one per pair of nodes, and the stop node, made
-// when the first stop command is met.
+// when the first stop command is met. `nodeOf` gives each state's node.
 class Arrows {
 public:
-    explicit Arrows(ProgramDiagram& diagram) : diagram_(diagram) {}
+    Arrows(ProgramDiagram& diagram, const std::vector<int>& nodeOf)
+        : diagram_(diagram), nodeOf_(nodeOf) {}
 
-    // The command of `cell`, read under `read` in `state`, on the arrow to
-    // its next state or to the stop node.
-    void Add(int state, const DecodedTuringCell& command, const QString& read, DiagramCell cell) {
-        const int to = command.move == u'!' ? StopNode() : command.next;
-        const qint64 key = (qint64(state) << 32) | quint32(to);
+    // The command on the arrow from its state to its next state or to the
+    // stop node.
+    void Add(const Command& command) {
+        const int from = nodeOf_[std::size_t(command.state)];
+        const int to =
+            command.decoded.move == u'!' ? StopNode() : nodeOf_[std::size_t(command.decoded.next)];
+        const qint64 key = (qint64(from) << 32) | quint32(to);
         auto found = edgeOf_.find(key);
         if (found == edgeOf_.end()) {
             found = edgeOf_.insert(key, int(diagram_.edges.size()));
-            diagram_.edges.push_back(DiagramEdge{state, to, {}, {}});
+            diagram_.edges.push_back(DiagramEdge{from, to, {}, {}});
         }
         DiagramEdge& edge = diagram_.edges[std::size_t(*found)];
-        edge.lines.append(read + QStringLiteral(" → ") + DiagramText::Printable(command.write) +
-                          QStringLiteral(", ") + command.move);
-        edge.cells.push_back(cell);
+        edge.lines.append(command.read + QStringLiteral(" → ") +
+                          DiagramText::Printable(command.decoded.write) + QStringLiteral(", ") +
+                          command.decoded.move);
+        edge.cells.push_back(command.cell);
     }
 
 private:
@@ -84,6 +100,7 @@ private:
     }
 
     ProgramDiagram& diagram_;
+    const std::vector<int>& nodeOf_;
     QHash<qint64, int> edgeOf_;  // by (from, to)
     int stop_ = -1;
 };
@@ -97,16 +114,16 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
     const QString& alphabet = machine.Alphabet();
     const int states = table.StateCount();
     const int blankRow = table.RowCount() - 1;
-    for (int state = 0; state < states; ++state) {
-        diagram.nodes.push_back(StateNode(state));
-    }
-    Arrows arrows(diagram);
+    std::vector<bool> drawn(std::size_t(std::max(states, 1)), false);
+    drawn[0] = true;
+    std::vector<Command> commands;
     for (int state = 0; state < states; ++state) {
         for (int row = 1; row <= blankRow; ++row) {
             const QString& text = table.Command(state, row);
             if (text.isEmpty()) {
                 continue;
             }
+            drawn[std::size_t(state)] = true;
             const DiagramCell cell{state + 1, row, DiagramBranch::Always};
             // The run finds a symbol's row by its place in the alphabet and
             // the blank's as the last; a row past the alphabet (only in a
@@ -137,8 +154,22 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
                 diagram.problems.push_back({cell, where() + refusal});
                 continue;
             }
-            arrows.Add(state, decoded, read, cell);
+            if (decoded.move != u'!') {
+                drawn[std::size_t(decoded.next)] = true;
+            }
+            commands.push_back({state, decoded, read, cell});
         }
+    }
+    std::vector<int> nodeOf(drawn.size(), -1);
+    for (int state = 0; state < states; ++state) {
+        if (drawn[std::size_t(state)]) {
+            nodeOf[std::size_t(state)] = int(diagram.nodes.size());
+            diagram.nodes.push_back(StateNode(state));
+        }
+    }
+    Arrows arrows(diagram, nodeOf);
+    for (const Command& command : commands) {
+        arrows.Add(command);
     }
     return diagram;
 }

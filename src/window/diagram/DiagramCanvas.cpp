@@ -17,10 +17,13 @@ QFont LabelFont(double size) {
     return font;
 }
 
-// The lines of a label centred in `box`.
+// The lines of a label centred in `box`, the box Graphviz measured. Qt's
+// lines of the same font are a little taller than Graphviz's, and the
+// blank's "_" sits at the bottom of its line: clipped to the box, a
+// picture at one point a pixel lost every "_", so the text is not clipped.
 void DrawLines(QPainter& painter, const QRectF& box, const QStringList& lines,
                Qt::Alignment align) {
-    painter.drawText(box, int(align | Qt::AlignVCenter), lines.join(u'\n'));
+    painter.drawText(box, int(align | Qt::AlignVCenter) | Qt::TextDontClip, lines.join(u'\n'));
 }
 
 void DrawArrowHead(QPainter& painter, const QPointF& base, const QPointF& tip) {

@@ -179,11 +179,9 @@ void DiagramPanel::FitToPanel() {
     const QSize room = scroll_->viewport()->size() - QSize(4, 4);
     const double across = room.width() / picture.width();
     const double down = room.height() / picture.height();
-    // A tall flowchart keeps a readable size and scrolls down instead of
-    // shrinking to fit its whole height.
-    const double scale =
-        std::clamp(std::max(std::min(across, down), std::min(across, kReadableScale)), kMinScale,
-                   kMaxFitScale);
+    // A picture taller or wider than the panel keeps a readable size and
+    // scrolls instead of shrinking to fit.
+    const double scale = std::clamp(std::min(across, down), kReadableScale, kMaxFitScale);
     canvas_->SetScale(scale);
     ShowScale();
 }
@@ -202,13 +200,23 @@ void DiagramPanel::ShowScale() {
     scaleLabel_->setText(QStringLiteral("Масштаб: %1%").arg(qRound(canvas_->Scale() * 100)));
 }
 
-QString DiagramPanel::Export(const QString& path) {
+DiagramPanel::Format DiagramPanel::FormatOf(const QString& path, Format otherwise) {
+    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        return Format::Png;
+    }
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        return Format::Svg;
+    }
+    return otherwise;
+}
+
+QString DiagramPanel::Export(const QString& path, Format otherwise) {
     RebuildNow();
     if (!canvas_->Geometry().Ok()) {
         return QStringLiteral("диаграмму нельзя построить: ") + canvas_->Geometry().error;
     }
     QByteArray bytes;
-    if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    if (FormatOf(path, otherwise) == Format::Png) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         canvas_->Render(2).save(&buffer, "PNG");

@@ -7,7 +7,8 @@
 // run the current state or row and the arrow just taken are highlighted from
 // the run's position, a repaint per tick and nothing more. A click on a node
 // puts the table's cursor on its state column or row; Ctrl+wheel zooms, and
-// "По размеру" fits the picture to the panel again.
+// "По размеру" fits the picture to the panel again, never below a readable
+// scale (a larger picture scrolls).
 
 #include <QByteArray>
 #include <QTimer>
@@ -32,10 +33,14 @@ public:
     int LayoutCount() const { return layouts_; }
     void FitToPanel();
     void ZoomBy(int steps);
-    // Writes the picture to `path`: PNG for a name ending in ".png", SVG
-    // otherwise, as documents are written (DocumentFile::WriteBytes).
-    // Returns an empty text, or why it failed, in Russian.
-    QString Export(const QString& path);
+    enum class Format { Svg, Png };
+    // A name ending in ".svg" or ".png" (in any case) names its format;
+    // any other is written as `otherwise`.
+    static Format FormatOf(const QString& path, Format otherwise);
+    // Writes the picture to `path` in FormatOf(path, otherwise), as
+    // documents are written (DocumentFile::WriteBytes). Returns an empty
+    // text, or why it failed, in Russian.
+    QString Export(const QString& path, Format otherwise = Format::Svg);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -23,6 +23,7 @@
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/InterpreterSwitch.h"
+#include "window/diagram/DiagramExportDialog.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandWiring.h"
 #include "window/main/EditHistory.h"
@@ -304,13 +305,12 @@ void MainWindow::ShowDiagram(bool on) {
 }
 
 void MainWindow::ExportDiagram() {
-    const QString path =
-        AskSaveFileName({QStringLiteral("Экспорт диаграммы"), QStringLiteral("Рисунок SVG|*.svg"),
-                         QStringLiteral("svg"), QStringLiteral("*.svg")});
+    DiagramExportDialog dialog(this);
+    const QString path = dialog.Ask();
     if (path.isEmpty()) {
         return;
     }
-    const QString error = diagram_->Export(path);
+    const QString error = diagram_->Export(path, dialog.ChosenFormat());
     if (!error.isEmpty()) {
         Beep();
         ShowMessageDialog(QStringLiteral("Экспорт диаграммы"),
