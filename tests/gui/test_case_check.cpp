@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "ModalAnswer.h"
+#include "core/checking/CaseBench.h"
 #include "core/documents/PostFile.h"
 #include "window/dialogs/CaseCheckDialog.h"
 #include "window/dialogs/MessageDialog.h"
@@ -172,6 +173,28 @@ private Q_SLOTS:
         QVERIFY(bench.Turing().Modified());
         QCOMPARE(menu.undoAction->text(), result ? QStringLiteral("Отменить: результат теста")
                                                  : QStringLiteral("Отменить: загрузка теста"));
+    }
+
+    // A long input is elided in its column, whole in the tooltip, and the
+    // verdict stays in view.
+    void longInputKeepsTheResultInView() {
+        const QString input(200, u'1');
+        RunCase longCase;
+        longCase.line = 1;
+        longCase.input = input;
+        longCase.expected = input;
+        longCase.start = 3;
+        CaseBench program(MachineKind::Post, {});
+        CaseCheckDialog dialog(MachineKind::Post, program.Bench().Post().Saved(), {longCase},
+                               QStringLiteral("long.cases"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTableWidget* table = dialog.Table();
+        QCOMPARE(table->item(0, 1)->toolTip(), input);
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
+        const int resultRight = table->columnViewportPosition(4) + table->columnWidth(4);
+        QVERIFY2(resultRight <= table->viewport()->width(),
+                 qPrintable(QString::number(resultRight)));
     }
 
 private:

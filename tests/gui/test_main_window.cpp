@@ -134,7 +134,7 @@ void TestMainWindow::failingPlaceIsFramedAndNamed() {
     bench.RunControl().Run();
     bench.RunControl().RunTicks(bench.Current(), 10);
     QTRY_VERIFY(!QApplication::activeModalWidget());
-    QVERIFY2(Panel(form, 0).endsWith(QStringLiteral("  (") + place + u')'),
+    QVERIFY2(Panel(form, 0).startsWith(place + QStringLiteral("  -  ошибка:  ")),
              qPrintable(Panel(form, 0)));
     const QColor frame = FailureFrameColour();
     const QPoint edge(cell.center().x(), cell.top() + 1);
@@ -216,7 +216,7 @@ void TestMainWindow::errorOffersItsHelpTopic() {
     WhenModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Right); }, Press(Qt::Key_Return));
     Ticks(form, 1);
     QCOMPARE(Panel(form, 0),
-             QStringLiteral("  -  ошибка:  команды с таким номером не существует  (строка 1)"));
+             QStringLiteral("строка 1  -  ошибка:  команды с таким номером не существует"));
     QTRY_VERIFY(form.Help()->isVisible());
     QCOMPARE(form.Help()->CurrentTopic(), 134);
     QVERIFY(!form.Bench().Post().tape.GetPostCell(0));

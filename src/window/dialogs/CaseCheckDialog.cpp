@@ -28,7 +28,7 @@ enum Column {
 
 // Tapes longer than this many characters are elided in their column, the
 // whole text in the cell's tooltip, so the results stay in view.
-constexpr int kTapeColumnChars = 24;
+constexpr int kTapeColumnChars = 12;
 
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
@@ -76,7 +76,8 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->horizontalHeader()->setSectionResizeMode(ColResult, QHeaderView::Stretch);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setTextElideMode(Qt::ElideRight);
     table_->setToolTip(QStringLiteral("Двойной щелчок: поставить вход теста на ленту"));
     for (int row = 0; row < cases_.size(); ++row) {
@@ -94,6 +95,11 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     for (int col : {ColInput, ColExpected, ColObtained}) {
         table_->setColumnWidth(col, std::min(table_->columnWidth(col), tapeWidth));
     }
+    // The verdicts are read whole; an error's longer text is elided, whole
+    // in its tooltip.
+    table_->setColumnWidth(
+        ColResult,
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("превышен предел шагов")) + 16);
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { Choose(row, false); });
     connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
@@ -153,7 +159,9 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
         ++passed_;
     }
     outcomes_[index] = outcome;
-    table_->item(index, ColResult)->setText(outcome.Text());
+    QTableWidgetItem* result = table_->item(index, ColResult);
+    result->setText(outcome.Text());
+    result->setToolTip(outcome.Text());
     if (outcome.HasTape()) {
         QTableWidgetItem* obtained = table_->item(index, ColObtained);
         obtained->setText(outcome.tape);

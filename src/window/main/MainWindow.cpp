@@ -530,12 +530,13 @@ void MainWindow::BuildStatusBar() {
 
 void MainWindow::ShowStatusText(int panel) {
     QString text = bench_.StatusText(panel);
-    // A run's error names the row or cell it failed at while that stays
-    // framed and the message is the error's.
+    // A run's error is led by the row or cell it failed at while that stays
+    // framed and the message is the error's ("строка 7  -  ошибка: ..."),
+    // so the place shows even in a narrow panel.
     if (panel == Workbench::PanelMessage) {
         const FailurePlace* place = bench_.RunControl().FailedAt(bench_.Current());
         if (place && !place->name.isEmpty() && text == place->status) {
-            text += QStringLiteral("  (%1)").arg(place->name);
+            text.prepend(place->name);
         }
     }
     statusPanels_[std::size_t(panel)]->SetText(text);
