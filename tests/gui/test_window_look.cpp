@@ -109,14 +109,30 @@ void TestWindowLook::initTestCase() {
 
 void TestWindowLook::darkAreasReadWell_data() {
     QTest::addColumn<QString>("area");
-    for (const char* area : {"ruler numbers", "Post tape marks", "selected Post mark",
-                             "highlighted Post row", "Post table text", "status text"}) {
-        QTest::newRow(area) << QString::fromUtf8(area);
+    QTest::addColumn<bool>("styleSheet");  // dark by a style sheet, not the palette
+    for (bool sheet : {false, true}) {
+        for (const char* area : {"ruler numbers", "Post tape marks", "selected Post mark",
+                                 "highlighted Post row", "Post table text", "status text"}) {
+            QTest::newRow((QByteArray(area) + (sheet ? ", style sheet" : "")).constData())
+                << QString::fromUtf8(area) << sheet;
+        }
     }
 }
 
 void TestWindowLook::darkAreasReadWell() {
     QFETCH(QString, area);
+    QFETCH(bool, styleSheet);
+    if (styleSheet != !qApp->styleSheet().isEmpty()) {
+        // A fresh window under the other dark desktop.
+        form_.reset();
+        QApplication::setPalette(styleSheet ? QPalette() : DarkFusionPalette());
+        qApp->setStyleSheet(styleSheet ? QStringLiteral("QWidget { background-color: #2b2b2b; "
+                                                        "color: #e0e0e0; }")
+                                       : QString());
+        form_ = std::make_unique<MainWindow>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    }
     Workbench& bench = form_->Bench();
     TapeStore& tape = bench.Post().tape;
     TapeGridWidget* grid = form_->Tape()->Grid(MachineKind::Post);

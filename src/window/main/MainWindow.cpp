@@ -45,10 +45,14 @@
 #include "window/dialogs/MessageDialog.h"
 #include "window/main/CommandBars.h"
 #include "window/main/StatusBarPanel.h"
+#include "window/resources/WindowColours.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     setObjectName(QStringLiteral("MainForm"));
     setMinimumSize(605, 450);
+    // The custom-drawn areas take their colours from this window's palette,
+    // which follows an application style sheet as well as the desktop.
+    WindowColours::Follow(this);
     // The window keeps each run's last ticks for "Шаг назад".
     bench_.RunControl().KeepHistory(true);
     resize(605, 450);

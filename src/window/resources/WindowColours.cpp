@@ -1,6 +1,8 @@
 #include "window/resources/WindowColours.h"
 
 #include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
 
 bool WindowColours::IsDark(const QPalette& palette) {
     return palette.color(QPalette::Active, QPalette::Window).lightness() < 128;
@@ -88,12 +90,25 @@ WindowColours WindowColours::For(const QPalette& palette) {
     return IsDark(palette) ? Dark(palette) : Light(palette);
 }
 
+namespace {
+
+QPointer<const QWidget>& Followed() {
+    static QPointer<const QWidget> widget;
+    return widget;
+}
+
+}  // namespace
+
+void WindowColours::Follow(const QWidget* widget) {
+    Followed() = widget;
+}
+
 const WindowColours& WindowColours::Current() {
     // Set apart by the palette's cache key: equal palettes share a key, and
     // every change of the application palette makes a new one.
     static qint64 chosenFor = -1;
     static WindowColours chosen;
-    const QPalette palette = QGuiApplication::palette();
+    const QPalette palette = Followed() ? Followed()->palette() : QGuiApplication::palette();
     if (palette.cacheKey() != chosenFor) {
         chosen = For(palette);
         chosenFor = palette.cacheKey();

@@ -11,6 +11,8 @@
 #include <QColor>
 #include <QPalette>
 
+class QWidget;
+
 struct WindowColours {
     bool dark = false;
 
@@ -63,7 +65,11 @@ struct WindowColours {
     static WindowColours Light(const QPalette& palette);
     static WindowColours Dark(const QPalette& palette);
     static WindowColours For(const QPalette& palette);
-    // The set for the application palette, chosen again only when that
-    // palette changed.
+    // The set for the palette in use, chosen again only when that palette
+    // changed: the followed widget's palette when there is one, which
+    // carries an application style sheet's colours as well as the
+    // desktop's, else the application palette.
     static const WindowColours& Current();
+    // The widget whose palette Current() follows (the main window), or none.
+    static void Follow(const QWidget* widget);
 };
