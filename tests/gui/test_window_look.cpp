@@ -4,6 +4,7 @@
 // keep apart, and the zoom grows the tape and the tables together.
 
 #include <QApplication>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QtTest>
 #include <cmath>
@@ -238,6 +239,13 @@ void TestWindowLook::zoomGrowsTheViewsAndComesBack() {
     // The tape panel is laid out at the larger size: nothing is cut off.
     QVERIFY(form_->Tape()->rect().contains(grid->geometry()));
     QVERIFY(form_->rect().contains(QRect(grid->mapTo(form_.get(), QPoint(0, 0)), grid->size())));
+    // Up to the largest size the screen has room for, and no further.
+    for (int i = 0; i < 8; ++i) {
+        menu.zoomInAction->trigger();
+    }
+    QCoreApplication::processEvents();
+    const QRect area = form_->screen()->availableGeometry();
+    QVERIFY(area.contains(form_->frameGeometry()));
     menu.zoomResetAction->trigger();
     QCoreApplication::processEvents();
     QCOMPARE(sizes(), normal);

@@ -1,8 +1,10 @@
 #include "window/main/ViewZoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -53,6 +55,38 @@ void ViewZoom::StepTo(int step) {
     if (step == step_) {
         return;
     }
+    const int from = step_;
+    Apply(step);
+    // The window's own minimum size is set by hand, so its layout's larger
+    // minimum does not widen it: the window grows to what the views need,
+    // but a step that needs more than the screen's available area is not
+    // taken.
+    const QSize needed = window_.layout()->minimumSize();
+    if (QScreen* screen = window_.screen(); screen && step > from) {
+        const QRect area = screen->availableGeometry();
+        const QSize frame = window_.frameGeometry().size() - window_.size();
+        if (needed.width() > area.width() - frame.width() ||
+            needed.height() > area.height() - frame.height()) {
+            Apply(from);
+            QApplication::beep();
+            return;
+        }
+    }
+    window_.resize(window_.size().expandedTo(needed));
+    if (QScreen* screen = window_.screen()) {
+        // The grown window is moved back onto the screen.
+        const QRect area = screen->availableGeometry();
+        const QRect frame = window_.frameGeometry();
+        const int dx = std::min(0, area.right() - frame.right());
+        const int dy = std::min(0, area.bottom() - frame.bottom());
+        if (dx != 0 || dy != 0) {
+            window_.move(std::max(area.left(), window_.x() + dx),
+                         std::max(area.top(), window_.y() + dy));
+        }
+    }
+}
+
+void ViewZoom::Apply(int step) {
     // The diagram keeps its own scale (fitted or chosen), moved by as many
     // of its steps as the views move.
     window_.Diagram()->ZoomBy(step - step_);
@@ -60,9 +94,6 @@ void ViewZoom::StepTo(int step) {
     window_.Tape()->SetZoom(Factor());
     window_.PostTable()->SetZoom(Factor());
     window_.TuringPanel()->Table()->SetZoom(Factor());
-    // The window's own minimum size is set by hand, so its layout's larger
-    // minimum does not widen it: the window grows to what the views need.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     window_.layout()->activate();
-    window_.resize(window_.size().expandedTo(window_.layout()->minimumSize()));
 }

@@ -3,7 +3,8 @@
 // (the items of the "Вид" menu it connects) step through a few sizes from
 // 75% to 200% and hand the factor to the tape panel and both program
 // tables, and the steps to the diagram, so that they grow together; the
-// window's layout follows their new sizes.
+// window's layout follows their new sizes, within the screen: a step the
+// screen has no room for is refused with the alert.
 
 #include <QObject>
 
@@ -21,6 +22,7 @@ public:
 
 private:
     void StepTo(int step);
+    void Apply(int step);
 
     MainWindow& window_;
     int step_;
