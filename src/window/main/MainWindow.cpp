@@ -105,7 +105,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     postTable_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The views read the Workbench, a member that goes before QWidget's own
+    // destructor hides the window and moves the focus out of them: hidden
+    // here, they lose the focus while what they read is still there.
+    hide();
+}
 
 QPlainTextEdit* MainWindow::BuildStatement(Machine& machine, const QString& hint) {
     auto* memo = new QPlainTextEdit(panel1_);
