@@ -345,7 +345,7 @@ QString WriteClassWorkbook(const QString& path, const ClassReport& report) {
             .arg(scratch.errorString());
     }
     const QString built = scratch.filePath(QStringLiteral("report.xlsx"));
-    const QString error = BuildWorkbook(built, scratch.path(), report);
+    QString error = BuildWorkbook(built, scratch.path(), report);
     if (!error.isEmpty()) {
         return error;
     }

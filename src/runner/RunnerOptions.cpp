@@ -120,9 +120,9 @@ QStringList SortDocumentsOut(const QStringList& arguments, const OptionTable& ta
             break;
         }
         bool takesValue = false;
-        if (!word.startsWith(u'-') || word == u"-") {
-            documents.append(word);
-        } else if (!known(word, takesValue) && Exists(word)) {
+        // A document: a plain word, "-", or a file whose name looks like an
+        // option the runner does not know.
+        if (!word.startsWith(u'-') || word == u"-" || (!known(word, takesValue) && Exists(word))) {
             documents.append(word);
         } else {
             options.append(word);

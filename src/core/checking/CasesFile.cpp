@@ -49,7 +49,7 @@ QString ReadOptionLine(const QStringList& words, std::optional<int>& start,
         }
         const QString& value = words[w + 1];
         const std::optional<qint32> number = ParseInteger(value);
-        const QString twice = name + QStringLiteral(" is given twice");
+        QString twice = name + QStringLiteral(" is given twice");
         if (name == u"--start" || name == u"--carriage") {
             if (!number) {
                 return name + QStringLiteral(" wants a cell number");
@@ -138,7 +138,7 @@ CasesFile ParseCases(const QString& text) {
 
 QString DecodeCasesText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
+    QString text = utf8(bytes);
     if (!utf8.hasError()) {
         return text;
     }

@@ -302,6 +302,7 @@ std::vector<SimilarPrograms::Close> ClosePairs(
     const std::vector<std::optional<ProgramShape>>& shapes,
     const std::vector<std::vector<int>>& units) {
     std::vector<int> indices;
+    indices.reserve(units.size());
     for (const std::vector<int>& unit : units) {
         indices.push_back(unit.front());
     }

@@ -6,7 +6,7 @@ QByteArray ProgramDiagram::ShapeKey() const {
     // Ids are short and every number is written out, so the key stays a
     // few bytes per node and edge and compares exactly.
     QByteArray key;
-    key.reserve(qsizetype(nodes.size() * 8 + edges.size() * 12 + 16));
+    key.reserve(qsizetype(nodes.size()) * 8 + qsizetype(edges.size()) * 12 + 16);
     key += machine == MachineKind::Post ? 'P' : 'T';
     for (const DiagramNode& node : nodes) {
         key += char('0' + int(node.kind));

@@ -56,7 +56,7 @@ inline const QByteArray kTuringMagic = QByteArrayLiteral("Zebrin42[tur]");
 // either limit. Each line costs far more memory than its bytes (a list
 // entry, a table cell), so the line limit is what keeps the costliest
 // accepted file, all empty table cells, within a few hundred MB.
-constexpr qint64 kMaxDocumentSize = 8 * 1024 * 1024;
+constexpr qint64 kMaxDocumentSize = qint64(8) * 1024 * 1024;
 constexpr qsizetype kMaxDocumentLines = qsizetype(1) << 21;
 
 ReadResult Read(const QString& path, const QByteArray& magic);
@@ -148,7 +148,7 @@ private:
 QByteArray Compose(const QByteArray& magic, const QStringList& lines);
 bool Write(const QString& path, const QByteArray& magic, const QStringList& lines);
 // Stores the composed image at `path` (see the file's comment).
-bool Write(const QString& path, ImageComposer& image);
+bool Write(const QString& path, ImageComposer& composer);
 // Writes `bytes` to `path` through a temporary file that replaces the old
 // one only once every byte reached the disk, so a failed write leaves the
 // previous file whole. A device, a pipe or a directory is never replaced,

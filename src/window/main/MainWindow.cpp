@@ -343,8 +343,7 @@ QString MainWindow::CasesPathOf(MachineKind kind) {
             continue;
         }
         const QFileInfo info(document);
-        const QString cases =
-            info.dir().filePath(info.completeBaseName() + QStringLiteral(".cases"));
+        QString cases = info.dir().filePath(info.completeBaseName() + QStringLiteral(".cases"));
         if (QFileInfo(cases).isFile()) {
             return cases;
         }

@@ -41,7 +41,7 @@ QIcon ArrowIcon(bool left, bool toBound) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(ink);
     const qreal tip = left ? (toBound ? 3 : 2) : (toBound ? 9 : 10);
-    const qreal base = left ? (toBound ? 9 : 9) : (toBound ? 3 : 3);
+    const qreal base = left ? 9 : 3;
     QPainterPath path;
     path.moveTo(tip, 6);
     path.lineTo(base, 1);
