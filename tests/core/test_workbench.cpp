@@ -22,7 +22,7 @@ private Q_SLOTS:
 void TestWorkbench::startState() {
     ScriptedUi ui;
     Workbench bench(ui);
-    QCOMPARE(MachineKindText(bench.Kind()), QStringLiteral("Pst"));
+    QCOMPARE(bench.Kind(), MachineKind::Post);
     const QStringList texts = {QString(), QStringLiteral("шаг:"), QStringLiteral("мин:"),
                                QStringLiteral("макс:"), QString()};
     for (int i = 0; i < Workbench::StatusPanelCount; ++i) {

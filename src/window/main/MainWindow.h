@@ -66,7 +66,6 @@ public:
     QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
     TapePanel* Tape() const { return tape_; }                    // Panel2
     TuringAlphabetPanel* Alphabet() const { return alphabet_; }  // Panel4
-    QStackedWidget* TablePanel() const { return panel5_; }       // Panel5
     PostTableView* PostTable() const { return postTable_; }      // sgMainPst
     TuringTablePanel* TuringPanel() const { return turingPanel_; }
 

@@ -73,7 +73,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool ListKey(QKeyEvent* event);
     // The letter of a key that chooses a command, or a null character.
     static QChar CommandLetter(const QKeyEvent* event, int from);
 

@@ -56,7 +56,6 @@ public:
     // selected, without the arrow's beep.
     void StepPastSelection();
     // The column under the mouse pointer, -1 before the pointer came over.
-    int PointerCol() const { return pointer_; }
     // Whether the selection is drawn although the grid lacks the focus (the
     // Turing grid while the symbol list has it).
     void SetSelectionShownElsewhere(std::function<bool()> shown);

@@ -19,8 +19,6 @@
 #include "window/resources/FailureFrame.h"
 #include "window/resources/WindowColours.h"
 
-namespace {}  // namespace
-
 TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     : QAbstractScrollArea(parent),
       bench_(bench),
