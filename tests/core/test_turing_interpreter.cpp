@@ -143,6 +143,14 @@ void TestTuringInterpreter::runs_data() {
                                                          << "Шаг:   2"
                                                          << "  -  ошибка:  неверная запись команды"
                                                          << "Неверная запись команды" << 173 << "1";
+    // The tick that finds no row for the symbol counts no command: the step
+    // panel keeps the text it had, here the start text.
+    QTest::newRow("symbol not in the alphabet") << "1"
+                                                << "1:0=1>0"
+                                                << "2"
+                                                << "шаг:"
+                                                << "  -  ошибка:  данного символа нет в алфавите"
+                                                << "Cимвола <2> нет в алфавите" << 171 << "2";
     QTest::newRow("left off the tape") << "1"
                                        << "1:0=1<0"
                                        << "1"

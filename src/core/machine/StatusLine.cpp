@@ -87,6 +87,46 @@ void StatusLine::ChangeBounds(Bounds form, int usedMin, int usedMax) {
     Changed(Max);
 }
 
+StatusLine::Panels StatusLine::Shown() const {
+    Panels panels;
+    panels.messageComposed = messageComposed_;
+    if (messageComposed_) {
+        panels.message = message_;
+    } else {
+        panels.messageText = texts_[Message];
+    }
+    panels.stepComposed = stepComposed_;
+    if (stepComposed_) {
+        panels.stepPrefix = stepPrefix_;
+        panels.step = step_;
+    } else {
+        panels.stepText = texts_[Step];
+    }
+    if (bounds_.numbers) {
+        panels.bounds = bounds_;
+    } else {
+        panels.minText = texts_[Min];
+        panels.maxText = texts_[Max];
+    }
+    return panels;
+}
+
+void StatusLine::Restore(const Panels& panels) {
+    messageComposed_ = panels.messageComposed;
+    message_ = panels.message;
+    texts_[Message] = panels.messageText;
+    stepComposed_ = panels.stepComposed;
+    stepPrefix_ = panels.stepPrefix;
+    step_ = panels.step;
+    texts_[Step] = panels.stepText;
+    bounds_ = panels.bounds;
+    texts_[Min] = panels.minText;
+    texts_[Max] = panels.maxText;
+    for (int panel : {Message, Step, Min, Max}) {
+        Changed(panel);
+    }
+}
+
 void StatusLine::SetModified(bool on) {
     if (modified_ == on) {
         return;

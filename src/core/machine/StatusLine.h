@@ -31,7 +31,7 @@ public:
     // Any panel as a plain text.
     void SetText(int panel, const QString& text);
     void SetMessage(const Announcement& announcement) {
-        if (announcement.kind == Announcement::Kind::Empty) {
+        if (announcement.Empty()) {
             SetText(Message, QString());
             return;
         }
@@ -58,6 +58,33 @@ public:
         ChangeBounds(form, usedMin, usedMax);
     }
     void SetModified(bool on);
+
+    // The message, step and bound panels as values: what Shown reads and
+    // Restore puts back. A panel that shows composed values keeps no text,
+    // and one that shows a text keeps no values.
+    struct Panels {
+        bool messageComposed = false;
+        Announcement message;
+        QString messageText;
+        bool stepComposed = false;
+        const QString* stepPrefix = nullptr;
+        qint64 step = 0;
+        QString stepText;
+        ShownBounds bounds;
+        QString minText;
+        QString maxText;
+
+        bool operator==(const Panels& o) const {
+            return messageComposed == o.messageComposed && message == o.message &&
+                   messageText == o.messageText && stepComposed == o.stepComposed &&
+                   stepPrefix == o.stepPrefix && step == o.step && stepText == o.stepText &&
+                   bounds.numbers == o.bounds.numbers && bounds.usedMin == o.bounds.usedMin &&
+                   bounds.usedMax == o.bounds.usedMax && minText == o.minText &&
+                   maxText == o.maxText;
+        }
+    };
+    Panels Shown() const;
+    void Restore(const Panels& panels);
 
     // What the bound panels show, for the tape of the machine shown: it
     // leaves them alone when a write keeps the bounds they show.

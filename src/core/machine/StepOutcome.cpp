@@ -2,48 +2,58 @@
 
 #include "core/port/HelpTopics.h"
 
+namespace {
+
+QString PostText(const PostAnnouncement& post) {
+    switch (post.op) {
+        case PostOp::Left:
+            return QStringLiteral("  -  перевод каретки влево");
+        case PostOp::Right:
+            return QStringLiteral("  -  перевод каретки вправо");
+        case PostOp::Mark:
+            return QStringLiteral("  -  ставим метку");
+        case PostOp::Erase:
+            return QStringLiteral("  -  удаляем метку");
+        case PostOp::Jump:
+            if (post.marked) {
+                return QStringLiteral("  -  метка есть, переход на строку ") +
+                       QString::number(post.target);
+            }
+            return (post.firstTick ? QStringLiteral("  -  метки нет,  переход на строку ")
+                                   : QStringLiteral("  -  метки нет, переход на строку ")) +
+                   QString::number(post.target);
+        case PostOp::Stop:
+            return QStringLiteral("  -  завершение программы");
+        case PostOp::None:
+        case PostOp::Other:
+            break;
+    }
+    return QString();
+}
+
+QString TuringText(const TuringAnnouncement& turing) {
+    QString text = QStringLiteral("Символ: ") + turing.read + QStringLiteral(" -> ") +
+                   turing.write + QStringLiteral(".   Состояние: q") +
+                   QString::number(turing.state) + QStringLiteral(" -> q") +
+                   QString::number(turing.next) + u'.';
+    if (turing.move == u'>') {
+        text += QStringLiteral("   Перевод каретки вправо.");
+    } else if (turing.move == u'<') {
+        text += QStringLiteral("   Перевод каретки влево.");
+    } else {
+        text += QStringLiteral("   Остановка машины.");
+    }
+    return text;
+}
+
+}  // namespace
+
 QString Announcement::Text() const {
-    switch (kind) {
-        case Kind::Empty:
-            break;
-        case Kind::Post:
-            switch (op) {
-                case PostOp::Left:
-                    return QStringLiteral("  -  перевод каретки влево");
-                case PostOp::Right:
-                    return QStringLiteral("  -  перевод каретки вправо");
-                case PostOp::Mark:
-                    return QStringLiteral("  -  ставим метку");
-                case PostOp::Erase:
-                    return QStringLiteral("  -  удаляем метку");
-                case PostOp::Jump:
-                    if (marked) {
-                        return QStringLiteral("  -  метка есть, переход на строку ") +
-                               QString::number(target);
-                    }
-                    return (firstTick ? QStringLiteral("  -  метки нет,  переход на строку ")
-                                      : QStringLiteral("  -  метки нет, переход на строку ")) +
-                           QString::number(target);
-                case PostOp::Stop:
-                    return QStringLiteral("  -  завершение программы");
-                case PostOp::None:
-                case PostOp::Other:
-                    break;
-            }
-            break;
-        case Kind::Turing: {
-            QString text = QStringLiteral("Символ: ") + read + QStringLiteral(" -> ") + write +
-                           QStringLiteral(".   Состояние: q") + QString::number(state) +
-                           QStringLiteral(" -> q") + QString::number(next) + u'.';
-            if (move == u'>') {
-                text += QStringLiteral("   Перевод каретки вправо.");
-            } else if (move == u'<') {
-                text += QStringLiteral("   Перевод каретки влево.");
-            } else {
-                text += QStringLiteral("   Остановка машины.");
-            }
-            return text;
-        }
+    if (const PostAnnouncement* post = std::get_if<PostAnnouncement>(&value)) {
+        return PostText(*post);
+    }
+    if (const TuringAnnouncement* turing = std::get_if<TuringAnnouncement>(&value)) {
+        return TuringText(*turing);
     }
     return QString();
 }

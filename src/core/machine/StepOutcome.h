@@ -5,6 +5,8 @@
 // the next command; a tick that ends the run carries why.
 
 #include <QString>
+#include <type_traits>
+#include <variant>
 
 // The Post machine's operations, by the code its table stores ("0".."6").
 // Other stands for any other code, which only a damaged document can hold;
@@ -28,24 +30,41 @@ enum class StepError : quint8 {
 };
 
 // What the message panel says after a tick, kept as values and made into
-// text only when the panel is read.
-struct Announcement {
-    enum class Kind : quint8 { Empty, Post, Turing };
-    Kind kind = Kind::Empty;
-    // Post: the operation of the row announced, whether the cell under the
+// text only when the panel is read: nothing, a Post row's command or a
+// Turing cell's command.
+struct PostAnnouncement {
+    // The operation of the row announced, whether the cell under the
     // carriage is marked, and the row a jump goes to.
     PostOp op = PostOp::None;
     bool marked = false;
     bool firstTick = false;  // the first tick spells one text with a second blank
     qint32 target = 0;
-    // Turing: "Символ: read -> write.   Состояние: qstate -> qnext." and the move.
+
+    bool operator==(const PostAnnouncement& o) const {
+        return op == o.op && marked == o.marked && firstTick == o.firstTick && target == o.target;
+    }
+};
+
+// "Символ: read -> write.   Состояние: qstate -> qnext." and the move.
+struct TuringAnnouncement {
     QChar read;
     QChar write;
     QChar move;
     qint32 state = 0;
     qint32 next = 0;
 
+    bool operator==(const TuringAnnouncement& o) const {
+        return read == o.read && write == o.write && move == o.move && state == o.state &&
+               next == o.next;
+    }
+};
+
+struct Announcement {
+    std::variant<std::monostate, PostAnnouncement, TuringAnnouncement> value;
+
+    bool Empty() const { return std::holds_alternative<std::monostate>(value); }
     QString Text() const;
+    bool operator==(const Announcement& o) const { return value == o.value; }
 };
 
 struct StepOutcome {
@@ -93,6 +112,10 @@ struct FailurePlace {
     QString name;
     QString status;
 };
+
+// The run controller keeps its last outcomes in reused slots, each
+// overwritten by the next step; nothing of an outcome needs destroying.
+static_assert(std::is_trivially_destructible_v<StepOutcome>);
 
 struct ErrorTexts {
     QString dialog;

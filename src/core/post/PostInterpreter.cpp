@@ -40,14 +40,14 @@ void Announce(StepOutcome& outcome, const DecodedPostRow& row, qint64 steps, boo
         outcome.firstTick = firstTick;
         return;
     }
-    Announcement& announcement = outcome.announcement;
-    announcement.kind = Announcement::Kind::Post;
+    PostAnnouncement announcement;
     announcement.op = row.op;
     if (row.op == PostOp::Jump) {
         announcement.marked = marked;
         announcement.firstTick = firstTick;
         announcement.target = marked ? row.announceSecond : row.announceFirst;
     }
+    outcome.announcement.value = announcement;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "core/run/RunController.h"
 
-#include <new>
-
 #include "core/machine/Machine.h"
 #include "core/machine/StatusLine.h"
 #include "core/tape/TapeWindow.h"
@@ -369,41 +367,17 @@ void RunController::Tick(Machine& machine) {
 
 void RunController::Record(Machine& machine) {
     MachineRun& run = runs_[Index(machine)];
-    TapeStore& tape = machine.tape;
-    StepRecord record;
-    record.carriage = tape.CarriagePos();
-    record.usedMin = tape.UsedMin();
-    record.usedMax = tape.UsedMax();
-    if (tape.Kind() == TapeKind::Post) {
-        record.mark = tape.GetPostCell(record.carriage);
-    } else {
-        record.symbol = tape.GetTuringCell(record.carriage);
-    }
-    record.position = run.position;
-    const TextTable& table = machine.ProgramTable();
-    record.cursorCol = table.Col();
-    record.cursorRow = table.Row();
-    record.stepText = status_.Text(StatusLine::Step);
-    record.messageText = status_.Text(StatusLine::Message);
-    record.bounds = status_.BoundsShown();
-    record.minText = status_.Text(StatusLine::Min);
-    record.maxText = status_.Text(StatusLine::Max);
-    run.history.push_back(std::move(record));
-    if (run.history.size() > std::size_t(HistoryLimit)) {
-        run.history.pop_front();
-        run.historyTrimmed = true;
-    }
+    run.history.Record(machine, run.position, status_);
 }
 
 void RunController::ClearHistory(MachineRun& run) {
-    run.history.clear();
-    run.historyTrimmed = false;
+    run.history.Clear();
     RefreshStepBack();
 }
 
 bool RunController::CanStepBack() const {
     const Machine& machine = host_.Current();
-    return keepHistory_ && !RunOf(machine).history.empty() && State() == RunState::Paused;
+    return keepHistory_ && !RunOf(machine).history.Empty() && State() == RunState::Paused;
 }
 
 void RunController::RefreshStepBack() {
@@ -421,29 +395,9 @@ void RunController::StepBack() {
     }
     Machine& machine = host_.Current();
     machine.NameEdit(Machine::RunEditName());
-    MachineRun& run = runs_[Index(machine)];
-    const StepRecord record = std::move(run.history.back());
-    run.history.pop_back();
     // The interpreter's own writes, taken back: not an edit of the program.
-    TapeStore& tape = machine.tape;
-    if (tape.Kind() == TapeKind::Post) {
-        tape.SetPostCell(record.carriage, record.mark);
-    } else {
-        tape.SetTuringCell(record.carriage, record.symbol);
-    }
-    tape.SetCarriagePos(record.carriage);
-    tape.SetUsedBounds(record.usedMin, record.usedMax);
-    run.position = record.position;
-    machine.ProgramTable().SetCursor(record.cursorCol, record.cursorRow);
-    status_.SetText(StatusLine::Step, record.stepText);
-    status_.SetText(StatusLine::Message, record.messageText);
-    if (record.bounds.numbers) {
-        status_.SetBounds(StatusLine::Bounds::Numbers, record.bounds.usedMin,
-                          record.bounds.usedMax);
-    } else {
-        status_.SetText(StatusLine::Min, record.minText);
-        status_.SetText(StatusLine::Max, record.maxText);
-    }
+    MachineRun& run = runs_[Index(machine)];
+    run.history.TakeBack(machine, run.position, status_);
     NotifyRunView();
     RefreshStepBack();
 }
@@ -458,16 +412,17 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     int row = -1;
     qint64 step = 0;
     bool stepShown = false;
-    // The last two outcomes, each built in place by the step: the one that
-    // ends the ticks and the one before it, whose announcement the message
-    // panel keeps when the last tick tells nothing new.
+    // The last two outcomes, each step's written over the one before last:
+    // the one that ends the ticks and the one before it, whose announcement
+    // the message panel keeps when the last tick tells nothing new.
     std::array<StepOutcome, 2> outcomes;
     const StepOutcome* announced = nullptr;
     const StepOutcome* outcome = nullptr;
     qint64 done = 0;
     for (;;) {
-        StepOutcome* slot = &outcomes[std::size_t(done & 1)];
-        outcome = ::new (static_cast<void*>(slot)) StepOutcome(machine.Step(run.position));
+        StepOutcome& slot = outcomes[std::size_t(done & 1)];
+        slot = machine.Step(run.position);
+        outcome = &slot;
         ++done;
         col = outcome->cursorCol >= 0 ? outcome->cursorCol : col;
         row = outcome->cursorRow >= 0 ? outcome->cursorRow : row;

@@ -15,7 +15,6 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
-#include <deque>
 
 #include "core/machine/Machine.h"
 #include "core/machine/MachineHost.h"
@@ -23,28 +22,9 @@
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
+#include "core/run/StepHistory.h"
 
 // One machine's run.
-// What one tick of a run on screen changed, kept so that the tick can be
-// taken back: the carriage cell as it was (the only cell a step writes),
-// the carriage, the used bounds, the position with its step count, the
-// table's cursor and the two run panels as they read before the tick.
-struct StepRecord {
-    int carriage = 0;
-    int usedMin = 0;
-    int usedMax = 0;
-    bool mark = false;  // the Post cell
-    QChar symbol;       // the Turing cell
-    RunPosition position;
-    int cursorCol = 0;
-    int cursorRow = 0;
-    QString stepText;
-    QString messageText;
-    ShownBounds bounds;  // the bound panels: numbers, or their texts below
-    QString minText;
-    QString maxText;
-};
-
 struct MachineRun {
     bool active = false;            // PostRunActive / TuringRunActive
     bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
@@ -55,12 +35,10 @@ struct MachineRun {
     // from its flags alone (button 9 and the go-to box differ between a
     // continuous run and single steps).
     ControlStates leftWith;
-    // The ticks that can be taken back, oldest first, and whether older ones
-    // were dropped at the limit.
-    std::deque<StepRecord> history;
+    // The ticks that can be taken back.
+    StepHistory history;
     // Where the last run failed, until the next edit or run.
     std::optional<FailurePlace> failedAt;
-    bool historyTrimmed = false;
 };
 
 class RunController : public QObject {
@@ -126,10 +104,10 @@ public:
     // --- Stepping back ---
     // The window keeps each machine's last ticks so that "Шаг назад" can
     // take them back; a headless run keeps none.
-    static constexpr int HistoryLimit = 100000;
+    static constexpr int HistoryLimit = StepHistory::kDefaultLimit;
     void KeepHistory(bool on) { keepHistory_ = on; }
     bool CanStepBack() const;
-    bool HistoryTrimmed(const Machine& machine) const { return RunOf(machine).historyTrimmed; }
+    bool HistoryTrimmed(const Machine& machine) const { return RunOf(machine).history.Trimmed(); }
     // Shift+F8: the current machine as it was before its last tick.
     void StepBack();
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }

@@ -28,12 +28,7 @@ bool Describe(Announcement& announcement, QChar read, const DecodedTuringCell& c
     if (!IsTuringMove(cell.move)) {
         return false;
     }
-    announcement.kind = Announcement::Kind::Turing;
-    announcement.read = read;
-    announcement.write = cell.write;
-    announcement.move = cell.move;
-    announcement.state = state;
-    announcement.next = cell.next;
+    announcement.value = TuringAnnouncement{read, cell.write, cell.move, state, cell.next};
     return true;
 }
 

@@ -1,0 +1,98 @@
+// Measures what the history of "Шаг назад" costs: 10^6 ticks of a Post loop
+// and of a Turing loop, each recorded before it runs as the window records
+// it, in a history with room for all of them. Prints the heap the records
+// take (glibc's count of bytes in use, before and after), the views they
+// share, and the time of a tick with and without its record. Then takes
+// every tick back and checks that the run is at its start again. The exit
+// status is 1 when the history takes more than 32 MB or a tick taken back
+// does not return the run to where it was.
+// build/zebrin42-history-bench [ticks]
+
+#include <malloc.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/run/StepHistory.h"
+#include "core/workbench/Workbench.h"
+
+namespace {
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+constexpr double kMostMegabytes = 32.0;
+
+double HeapBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd);
+}
+
+// Runs `ticks` ticks of the current machine, recording each first when
+// `history` is given; the mean time of a tick in nanoseconds.
+double RunTicks(Workbench& bench, int ticks, StepHistory* history) {
+    RunController& run = bench.RunControl();
+    Machine& machine = bench.Current();
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < ticks; ++i) {
+        if (history) {
+            history->Record(machine, run.Position(machine), bench.Status());
+        }
+        run.RunTicks(machine, 1);
+    }
+    return double(timer.nsecsElapsed()) / ticks;
+}
+
+bool Measure(const char* name, Workbench& bench, int ticks) {
+    RunController& run = bench.RunControl();
+    Machine& machine = bench.Current();
+    run.Run();
+    const double bare = RunTicks(bench, ticks, nullptr);
+    const RunPosition start = run.Position(machine);
+    const double before = HeapBytes();
+    StepHistory history(ticks);
+    const double recorded = RunTicks(bench, ticks, &history);
+    const double megabytes = (HeapBytes() - before) / kMegabyte;
+    std::printf(
+        "%-7s %d ticks: history %.1f MB (%.1f bytes a tick, %zu views); "
+        "tick %.0f ns, with its record %.0f ns\n",
+        name, ticks, megabytes, megabytes * kMegabyte / ticks, history.ViewCount(), bare, recorded);
+    RunPosition position = run.Position(machine);
+    const qint64 last = position.steps;
+    while (!history.Empty()) {
+        history.TakeBack(machine, position, bench.Status());
+    }
+    const bool back =
+        position.steps == start.steps && position.at == start.at && last == start.steps + ticks;
+    if (!back) {
+        std::printf("%-7s taken back to step %lld, not %lld\n", name,
+                    static_cast<long long>(position.steps), static_cast<long long>(start.steps));
+    }
+    run.Break();
+    return back && megabytes <= kMostMegabytes;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int ticks = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 1000000;
+    ScriptedUi ui;
+    Workbench bench(ui);
+
+    // Right, left, forever.
+    PostTable& table = bench.Post().table;
+    table.SetCode(1, QStringLiteral("2"));
+    table.SetCell(PostTable::ColJump, 1, QStringLiteral("2"));
+    table.SetCode(2, QStringLiteral("1"));
+    table.SetCell(PostTable::ColJump, 2, QStringLiteral("1"));
+    bool ok = Measure("post", bench, ticks);
+
+    bench.SetKind(MachineKind::Turing);
+    TuringMachine& turing = bench.Turing();
+    turing.table.SetCell(1, 1, QStringLiteral("_>1"));
+    turing.table.SetCell(2, 1, QStringLiteral("_<0"));
+    ok = Measure("turing", bench, ticks) && ok;
+    return ok ? 0 : 1;
+}
