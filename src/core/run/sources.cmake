@@ -1,4 +1,5 @@
 list(APPEND ZEBRIN_CORE_SOURCES
     core/run/ControlStates.h
     core/run/RunController.cpp core/run/RunController.h
+    core/run/RunEnabling.cpp core/run/RunEnabling.h
 )
