@@ -16,20 +16,23 @@ void SimpleProgram(PostTable& table) {
     table.SetCell(PostTable::ColJump, 1, QStringLiteral("1"));
 }
 
-// The controls as one compact line, for comparing whole patterns:
-// toolbar 1..12, then menus File/Inter/Comm/Help, Run/Pause/Step/Break,
-// the scroll buttons, the scroll-to-bound buttons, the go-to box, Post table/tape.
+// The controls as one compact line, for comparing whole patterns: the
+// toolbar's commands in its order (new, open, save, memorise, restore, run,
+// pause, step, break, mark, write symbol, change symbol), then menus
+// File/Inter/Comm/Help, Run/Pause/Step/Break, the scroll buttons, the
+// scroll-to-bound buttons, the go-to box, Post table/tape.
 QString Pattern(const ControlStates& c) {
     QString s;
-    for (int n = 1; n <= 12; ++n) {
-        s += c.toolButton[std::size_t(n)] ? u'1' : u'0';
-    }
     auto add = [&s](std::initializer_list<bool> bits) {
-        s += u' ';
+        if (!s.isEmpty()) {
+            s += u' ';
+        }
         for (bool b : bits) {
             s += b ? u'1' : u'0';
         }
     };
+    add({c.newDocument, c.openDocument, c.saveDocument, c.memoriseTape, c.restoreTape, c.runRun,
+         c.runPause, c.runStep, c.runBreak, c.mark, c.writeSymbol, c.changeSymbol});
     add({c.menuFile, c.menuInterpreter, c.menuCommands, c.menuHelp});
     add({c.runRun, c.runPause, c.runStep, c.runBreak});
     add({c.scrollLeft, c.scrollRight, c.leftBound, c.rightBound});
@@ -50,7 +53,9 @@ private Q_SLOTS:
     void runAfterARefusedStepIsContinuous();
     void speedsAndDefault();
     void pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff();
-    void toolbarCallsGoThroughThePort();
+    void controlsReachTheWindowByRole();
+    void statesDifferingInOneFieldDiffer_data();
+    void statesDifferingInOneFieldDiffer();
     void decodedProgramFollowsEditsDuringAPause_data();
     void decodedProgramFollowsEditsDuringAPause();
     void ticksInOneGoEndAsTicksOneByOne_data();
@@ -223,16 +228,80 @@ void TestRunController::pauseNeverDisablesBoundButtonsAndKeepsGoToBoxOff() {
     QVERIFY(run.Controls().goToBox);
 }
 
-void TestRunController::toolbarCallsGoThroughThePort() {
+void TestRunController::controlsReachTheWindowByRole() {
     ScriptedUi ui;
     Workbench bench(ui);
     SimpleProgram(bench.Post().table);
-    bench.RunControl().Run();
-    QCOMPARE(ui.events.mid(0, 3),
-             QStringList({QStringLiteral("button 1 off"), QStringLiteral("button 2 off"),
-                          QStringLiteral("button 3 off")}));
-    QVERIFY(ui.events.contains(QStringLiteral("button 9 on")));
-    QVERIFY(!ui.events.contains(QStringLiteral("button 11 off")));  // not the Post machine's
+    RunController& run = bench.RunControl();
+    QSignalSpy changed(&run, &RunController::ControlsChanged);
+    run.Run();
+    QCOMPARE(changed.size(), 1);
+    const ControlStates& c = run.Controls();
+    QVERIFY(!c.newDocument && !c.openDocument && !c.saveDocument && c.runBreak);
+    QVERIFY(!c.writeSymbol);    // the Turing machine's, left as it was
+    run.RefreshBoundButtons();  // nothing changes, nothing is announced
+    QCOMPARE(changed.size(), 1);
+    QVERIFY(ui.events.isEmpty());
+}
+
+namespace {
+using C = ControlStates;
+struct Field {
+    const char* name;
+    bool C::*member;
+};
+constexpr Field kFields[] = {
+    {"newDocument", &C::newDocument},
+    {"openDocument", &C::openDocument},
+    {"saveDocument", &C::saveDocument},
+    {"memoriseTape", &C::memoriseTape},
+    {"restoreTape", &C::restoreTape},
+    {"runRun", &C::runRun},
+    {"runPause", &C::runPause},
+    {"runStep", &C::runStep},
+    {"runBreak", &C::runBreak},
+    {"mark", &C::mark},
+    {"writeSymbol", &C::writeSymbol},
+    {"changeSymbol", &C::changeSymbol},
+    {"runStepBack", &C::runStepBack},
+    {"menuFile", &C::menuFile},
+    {"menuInterpreter", &C::menuInterpreter},
+    {"menuCommands", &C::menuCommands},
+    {"menuHelp", &C::menuHelp},
+    {"scrollLeft", &C::scrollLeft},
+    {"scrollRight", &C::scrollRight},
+    {"leftBound", &C::leftBound},
+    {"rightBound", &C::rightBound},
+    {"goToBox", &C::goToBox},
+    {"postTable", &C::postTable},
+    {"postTape", &C::postTape},
+    {"turingTable", &C::turingTable},
+    {"turingTape", &C::turingTape},
+    {"alphabet", &C::alphabet},
+    {"busy", &C::busy},
+    {"boundScroll", &C::boundScroll},
+};
+// Every field is a bool, so the size counts them: a field added to the
+// struct and not to this list fails here.
+static_assert(sizeof(ControlStates) == std::size(kFields) * sizeof(bool));
+}  // namespace
+
+void TestRunController::statesDifferingInOneFieldDiffer_data() {
+    QTest::addColumn<int>("field");
+    for (int i = 0; i < int(std::size(kFields)); ++i) {
+        QTest::newRow(kFields[i].name) << i;
+    }
+}
+
+void TestRunController::statesDifferingInOneFieldDiffer() {
+    QFETCH(int, field);
+    const ControlStates a;
+    ControlStates b = a;
+    b.*kFields[field].member = !(a.*kFields[field].member);
+    QVERIFY(a != b);
+    QVERIFY(!(a == b));
+    b.*kFields[field].member = a.*kFields[field].member;
+    QVERIFY(a == b);
 }
 
 QTEST_GUILESS_MAIN(TestRunController)

@@ -294,7 +294,7 @@ void TestTapeRules::memorisedPicture() {
     bench.SetModified(false);
     QTEST(TapeEditing::MemoriseTape(bench), "taken");
     QFETCH(bool, taken);
-    QCOMPARE(bench.RunControl().Controls().toolButton[5], taken);
+    QCOMPARE(bench.RunControl().Controls().restoreTape, taken);
     QCOMPARE(tape.Memorised().present, taken);
     QTEST(tape.Memorised().picture, "picture");
     QVERIFY(!bench.Current().Modified());

@@ -678,14 +678,14 @@ void TestTapePanel::memoriseClearRestore() {
     QSignalSpy hints(b.panel, &TapePanel::TapeMemorised);
     b.panel->MemoriseTape();  // an empty tape: nothing
     QCOMPARE(hints.size(), 0);
-    QVERIFY(!b.bench.RunControl().Controls().toolButton[5]);
+    QVERIFY(!b.bench.RunControl().Controls().restoreTape);
     b.tape().SetPostCell(-1, true);
     b.tape().SetPostCell(0, true);
     b.tape().SetPostCell(2, true);
     b.panel->MemoriseTape();
     QCOMPARE(hints.size(), 1);
     QCOMPARE(hints.at(0).at(0).toString(), QStringLiteral("vVov"));
-    QVERIFY(b.bench.RunControl().Controls().toolButton[5]);
+    QVERIFY(b.bench.RunControl().Controls().restoreTape);
     QVERIFY(!QGuiApplication::overrideCursor());
 
     b.tape().SetCarriagePos(30);

@@ -152,9 +152,9 @@ void TestToolBar::pictureFollowsEnabledState() {
     auto form = ShownForm();
     ToolButton* button = form->Bars().ToolBar().Button(n);
     button->show();
-    form->SetToolButtonEnabled(n, true);
+    form->Bars().ToolBar().SetButtonEnabled(n, true);
     const QImage on = button->grab().toImage();
-    form->SetToolButtonEnabled(n, false);
+    form->Bars().ToolBar().SetButtonEnabled(n, false);
     QVERIFY(!button->isEnabled());
     const QImage off = button->grab().toImage();
     QVERIFY(on != off);
@@ -172,7 +172,7 @@ void TestToolBar::pictureFollowsEnabledState() {
     QCOMPARE(anyColour, coloured);
     QVERIFY2(offGrey, "a disabled picture is drawn in greys only");
 
-    form->SetToolButtonEnabled(n, true);
+    form->Bars().ToolBar().SetButtonEnabled(n, true);
     QCOMPARE(button->grab().toImage(), on);
 }
 
@@ -211,7 +211,7 @@ void TestToolBar::symbolButtonShowsCurrentSymbol() {
     QCOMPARE(QColor(face.pixel(0, 21)), QColor(192, 192, 192));
 
     // Switching the button off keeps the drawn face.
-    form->SetToolButtonEnabled(11, false);
+    form->Bars().ToolBar().SetButtonEnabled(11, false);
     QCOMPARE(button->grab().toImage(), face);
 }
 
@@ -285,11 +285,11 @@ void TestToolBar::hoverFrames() {
     MainToolBar& bar = form->Bars().ToolBar();
     if (turing) {
         form->Bars().ApplyMachineVisibility(MachineKind::Turing);
-        form->SetToolButtonEnabled(11, true);
-        form->SetToolButtonEnabled(12, true);
+        form->Bars().ToolBar().SetButtonEnabled(11, true);
+        form->Bars().ToolBar().SetButtonEnabled(12, true);
     }
     for (int n : disabled) {
-        form->SetToolButtonEnabled(n, false);
+        form->Bars().ToolBar().SetButtonEnabled(n, false);
     }
     QTest::mouseMove(form.get(), QPoint(400, 300));
     ToolButton* button = bar.Button(enter);
@@ -398,6 +398,15 @@ void TestToolBar::controlStatesReachMenus() {
     }
 }
 
+namespace {
+// The field of ControlStates each button follows, by button number.
+using C = ControlStates;
+constexpr bool C::*kButtonStates[] = {
+    nullptr,         &C::newDocument, &C::openDocument, &C::saveDocument, &C::memoriseTape,
+    &C::restoreTape, &C::runRun,      &C::runPause,     &C::runStep,      &C::runBreak,
+    &C::mark,        &C::writeSymbol, &C::changeSymbol};
+}  // namespace
+
 void TestToolBar::controlStatesReachButtons_data() {
     QTest::addColumn<int>("n");
     for (int n = 1; n <= 12; ++n) {
@@ -412,15 +421,16 @@ void TestToolBar::controlStatesReachButtons() {
     RunController& run = form->Bench().RunControl();
     ControlStates states = run.Controls();
     const ControlStates start = states;
-    for (bool on : {!start.toolButton[std::size_t(n)], start.toolButton[std::size_t(n)]}) {
-        states.toolButton[std::size_t(n)] = on;
+    bool C::*field = kButtonStates[n];
+    for (bool on : {!(start.*field), start.*field}) {
+        states.*field = on;
         run.SetControls(states);
         for (int other = 1; other <= 12; ++other) {
-            QCOMPARE(bar.IsButtonEnabled(other), states.toolButton[std::size_t(other)]);
+            QCOMPARE(bar.IsButtonEnabled(other), states.*kButtonStates[other]);
         }
         // The restore items go with button 5 and with nothing else.
-        QCOMPARE(Item(*form, "mmCommPastLenta")->isEnabled(), states.toolButton[5]);
-        QCOMPARE(Item(*form, "pmLentaPaste")->isEnabled(), states.toolButton[5]);
+        QCOMPARE(Item(*form, "mmCommPastLenta")->isEnabled(), states.restoreTape);
+        QCOMPARE(Item(*form, "pmLentaPaste")->isEnabled(), states.restoreTape);
     }
 }
 

@@ -40,13 +40,6 @@ void ScriptedUi::Beep() {
     events.append(QStringLiteral("beep"));
 }
 
-void ScriptedUi::SetToolButtonEnabled(int n, bool on) {
-    if (n >= 1 && n <= 12) {
-        toolButtonEnabled[std::size_t(n)] = on;
-    }
-    events.append(QStringLiteral("button %1 %2").arg(n).arg(on ? u"on" : u"off"));
-}
-
 QString ScriptedUi::AskOpenFileName(const FileDialogRequest& request) {
     fileDialogs.append(request);
     events.append(QStringLiteral("open dialog"));

@@ -11,7 +11,6 @@
 
 #include <QList>
 #include <QStringList>
-#include <array>
 
 #include "core/port/Ui.h"
 
@@ -38,7 +37,6 @@ public:
                                    const QString& buttons, int width, int buttonWidth) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
-    void SetToolButtonEnabled(int n, bool on) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
 
@@ -54,12 +52,11 @@ public:
     void ExpectDialog(int answer = 1) { answers.append(answer); }
 
     // What happened, in order. `events` holds one line per call ("dialog",
-    // "help 131", "beep", "button 3 off") so a test can check the sequence.
+    // "help 131", "beep") so a test can check the sequence.
     QList<Dialog> dialogs;
     QList<int> helpTopics;
     int beeps = 0;
     QStringList events;
-    std::array<bool, 13> toolButtonEnabled{};  // index 1 to 12
     QStringList unplanned;
 
     void Clear();

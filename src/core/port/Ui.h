@@ -33,9 +33,6 @@ public:
     // The platform alert sound.
     virtual void Beep() = 0;
 
-    // Toolbar buttons are numbered 1 to 12.
-    virtual void SetToolButtonEnabled(int n, bool on) = 0;
-
     // Modal file dialogs; an empty result means cancelled. The save dialog
     // asks before an existing file is replaced.
     virtual QString AskOpenFileName(const FileDialogRequest& request) = 0;

@@ -5,111 +5,6 @@
 #include "core/tape/TapeWindow.h"
 #include "core/text/TextTable.h"
 
-namespace {
-
-// What each command does to a control: switch it on or off, leave it, or
-// switch it on under a condition of the current tape.
-enum class Rule : quint8 {
-    Keep,
-    On,
-    Off,
-    OnIfMemorised,
-    ExactlyMemorised,
-    OnIfLeftFar,
-    OnIfRightFar
-};
-
-// Controls as the pattern names them; "machine tools" are button 10 on the
-// Post machine and buttons 11 and 12 on the Turing machine, "views" are the
-// current machine's table, tape and (Turing) alphabet editor.
-enum Element {
-    Tools1To4,
-    Tool5,
-    Tool6,
-    Tool7,
-    Tool8,
-    Tool9,
-    MachineTools,
-    Menus,  // "&Файл", "&Интерпретатор", "&Команды", "&Помощь"
-    RunRunItem,
-    RunPauseItem,
-    RunStepItem,
-    RunBreakItem,
-    ScrollButtons,  // ScrollLeftButton, ScrollRightButton
-    ScrollLeft2,
-    ScrollRight2,
-    GoToBox,
-    Views,
-    ElementCount
-};
-
-using R = Rule;
-// Columns: Run (continuous), Run (single step), Pause, Break.
-constexpr Rule kPattern[ElementCount][4] = {
-    /* Tools1To4     */ {R::Off, R::Keep, R::On, R::On},
-    /* Tool5         */ {R::Off, R::Keep, R::OnIfMemorised, R::ExactlyMemorised},
-    /* Tool6         */ {R::Off, R::Off, R::On, R::On},
-    /* Tool7         */ {R::On, R::On, R::Off, R::Off},
-    /* Tool8         */ {R::Off, R::Off, R::On, R::On},
-    /* Tool9         */ {R::On, R::On, R::Keep, R::Off},
-    /* MachineTools  */ {R::Off, R::Off, R::On, R::On},
-    /* Menus         */ {R::Off, R::Keep, R::On, R::On},
-    /* RunRunItem    */ {R::Off, R::Off, R::On, R::On},
-    /* RunPauseItem  */ {R::On, R::On, R::Off, R::Off},
-    /* RunStepItem   */ {R::Off, R::Off, R::On, R::On},
-    /* RunBreakItem  */ {R::On, R::On, R::On, R::Off},
-    /* ScrollButtons */ {R::Off, R::Keep, R::On, R::On},
-    /* ScrollLeft2   */ {R::Off, R::Keep, R::OnIfLeftFar, R::OnIfLeftFar},
-    /* ScrollRight2  */ {R::Off, R::Keep, R::OnIfRightFar, R::OnIfRightFar},
-    /* GoToBox       */ {R::Off, R::Keep, R::Keep, R::On},
-    /* Views         */ {R::Off, R::Off, R::On, R::On},
-};
-
-// Which controls each element names: a member of ControlStates, or a
-// toolbar button by number, on both machines or on one.
-enum class Scope : quint8 { Both, Post, Turing };
-struct Target {
-    Element element;
-    bool ControlStates::*member;  // nullptr for a toolbar button
-    int button;
-    Scope scope;
-};
-using C = ControlStates;
-constexpr Target kTargets[] = {
-    {Tools1To4, nullptr, 1, Scope::Both},
-    {Tools1To4, nullptr, 2, Scope::Both},
-    {Tools1To4, nullptr, 3, Scope::Both},
-    {Tools1To4, nullptr, 4, Scope::Both},
-    {Tool5, nullptr, 5, Scope::Both},
-    {Tool6, nullptr, 6, Scope::Both},
-    {Tool7, nullptr, 7, Scope::Both},
-    {Tool8, nullptr, 8, Scope::Both},
-    {Tool9, nullptr, 9, Scope::Both},
-    {MachineTools, nullptr, 10, Scope::Post},
-    {MachineTools, nullptr, 11, Scope::Turing},
-    {MachineTools, nullptr, 12, Scope::Turing},
-    {Menus, &C::menuFile, 0, Scope::Both},
-    {Menus, &C::menuInterpreter, 0, Scope::Both},
-    {Menus, &C::menuCommands, 0, Scope::Both},
-    {Menus, &C::menuHelp, 0, Scope::Both},
-    {RunRunItem, &C::runRun, 0, Scope::Both},
-    {RunPauseItem, &C::runPause, 0, Scope::Both},
-    {RunStepItem, &C::runStep, 0, Scope::Both},
-    {RunBreakItem, &C::runBreak, 0, Scope::Both},
-    {ScrollButtons, &C::scrollLeft, 0, Scope::Both},
-    {ScrollButtons, &C::scrollRight, 0, Scope::Both},
-    {ScrollLeft2, &C::leftBound, 0, Scope::Both},
-    {ScrollRight2, &C::rightBound, 0, Scope::Both},
-    {GoToBox, &C::goToBox, 0, Scope::Both},
-    {Views, &C::postTable, 0, Scope::Post},
-    {Views, &C::postTape, 0, Scope::Post},
-    {Views, &C::turingTable, 0, Scope::Turing},
-    {Views, &C::turingTape, 0, Scope::Turing},
-    {Views, &C::alphabet, 0, Scope::Turing},
-};
-
-}  // namespace
-
 int RunController::SpeedInterval(int level) {
     static constexpr std::array<int, 6> kIntervals = {440, 930, 660, 440, 220, 55};
     return kIntervals[std::size_t(level >= 1 && level <= 5 ? level : 0)];
@@ -174,48 +69,17 @@ bool RunController::RightBoundFar() const {
 }
 
 void RunController::ApplyPattern(Command command) {
-    const ControlStates before = controls_;
-    const Scope current = host_.Current().Kind() == MachineKind::Post ? Scope::Post : Scope::Turing;
-    const bool memorised = host_.Current().tape.Memorised().present;
-    for (const Target& target : kTargets) {
-        if (target.scope != Scope::Both && target.scope != current) {
-            continue;
-        }
-        bool& control = target.member ? controls_.*target.member
-                                      : controls_.toolButton[std::size_t(target.button)];
-        switch (kPattern[target.element][int(command)]) {
-            case Rule::Keep:
-                break;
-            case Rule::On:
-                control = true;
-                break;
-            case Rule::Off:
-                control = false;
-                break;
-            case Rule::OnIfMemorised:
-                control = control || memorised;
-                break;
-            case Rule::ExactlyMemorised:
-                control = memorised;
-                break;
-            case Rule::OnIfLeftFar:
-                control = control || LeftBoundFar();
-                break;
-            case Rule::OnIfRightFar:
-                control = control || RightBoundFar();
-                break;
-        }
-    }
-    controls_.runStepBack = CanStepBack();
-    Publish(before);
+    const Machine& machine = host_.Current();
+    EnablingFacts facts;
+    facts.current = machine.Kind();
+    facts.memorised = machine.tape.Memorised().present;
+    facts.leftBoundFar = LeftBoundFar();
+    facts.rightBoundFar = RightBoundFar();
+    facts.canStepBack = CanStepBack();
+    SetControls(EnablingAfter(command, controls_, facts));
 }
 
 void RunController::Publish(const ControlStates& before) {
-    for (int n = 1; n <= 12; ++n) {
-        if (controls_.toolButton[std::size_t(n)] != before.toolButton[std::size_t(n)]) {
-            host_.UiPort().SetToolButtonEnabled(n, controls_.toolButton[std::size_t(n)]);
-        }
-    }
     if (observed_ && controls_ != before) {
         Q_EMIT ControlsChanged();
     }
@@ -236,7 +100,7 @@ void RunController::RefreshBoundButtons() {
 
 void RunController::SetRestoreEnabled(bool on) {
     ControlStates next = controls_;
-    next.toolButton[5] = on;
+    next.restoreTape = on;
     SetControls(next);
 }
 

@@ -2,8 +2,9 @@
 // Starts, single-steps, pauses and breaks off the current machine's program.
 // It owns the run state: the flags shared by both machines (a run started,
 // step mode), each machine's run (active, edited since the start, its
-// position and step count), the two run timers and the speed; and it decides
-// the enabled state of every control from the run state (ControlStates).
+// position and step count), the two run timers and the speed; and it applies
+// the enabling pattern of each command (RunEnabling) to the controls
+// (ControlStates), announced by ControlsChanged.
 // Each timer tick is one step of the machine, which returns an outcome; the
 // controller alone turns it into Break or Pause, the message dialog and the
 // status texts. The tick functions are public so that tests and the batch
@@ -22,6 +23,7 @@
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
+#include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
 
 // One machine's run.
@@ -133,7 +135,7 @@ public:
     // The two scroll-to-bound buttons from the current tape: on exactly when
     // the lowest (highest) used cell lies left (right) of the tape window.
     void RefreshBoundButtons();
-    // Toolbar button 5 and the restore menu items.
+    // "Восстановить ленту": its toolbar button and its menu items.
     void SetRestoreEnabled(bool on);
     // Applies the states the interpreter switch decides (the machine's own
     // toolbar buttons, restore) and announces them.
@@ -176,7 +178,7 @@ private:
     void ClearHistory(MachineRun& run);
     void ForgetFailure(MachineRun& run);
     void RefreshStepBack();
-    enum class Command { RunContinuous, RunStep, Pause, Break };
+    using Command = RunCommand;
     void ApplyPattern(Command command);
     void Publish(const ControlStates& before);
     bool LeftBoundFar() const;

@@ -2,4 +2,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/ControlStates.h
     core/run/RunController.cpp core/run/RunController.h
     core/run/StepHistory.cpp core/run/StepHistory.h
+    core/run/RunEnabling.cpp core/run/RunEnabling.h
 )

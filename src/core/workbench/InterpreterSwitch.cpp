@@ -11,11 +11,11 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
     Machine& machine = bench.Current();
 
     ControlStates controls = bench.RunControl().Controls();
-    controls.toolButton[5] = machine.tape.Memorised().present;
+    controls.restoreTape = machine.tape.Memorised().present;
     const bool post = kind == MachineKind::Post;
-    controls.toolButton[10] = post;
-    controls.toolButton[11] = !post;
-    controls.toolButton[12] = !post;
+    controls.mark = post;
+    controls.writeSymbol = !post;
+    controls.changeSymbol = !post;
     bench.RunControl().SetControls(controls);
 
     TapeStore& tape = machine.tape;

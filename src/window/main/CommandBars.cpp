@@ -18,7 +18,16 @@
 #include "window/main/MainWindow.h"
 #include "window/main/ViewToggles.h"
 
-namespace {}
+namespace {
+
+// The field of ControlStates each toolbar button follows, by its place.
+using C = ControlStates;
+constexpr std::array<bool C::*, MainToolBar::ButtonCount + 1> kButtonStates = {
+    nullptr,         &C::newDocument, &C::openDocument, &C::saveDocument, &C::memoriseTape,
+    &C::restoreTape, &C::runRun,      &C::runPause,     &C::runStep,      &C::runBreak,
+    &C::mark,        &C::writeSymbol, &C::changeSymbol};
+
+}  // namespace
 
 CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
     hints_ = new HintDisplay(form.Bench(), &form);
@@ -78,19 +87,13 @@ QAction* CommandBars::ButtonAction(int n) const {
     return n >= 1 && n <= MainToolBar::ButtonCount ? buttonActions_[std::size_t(n)] : nullptr;
 }
 
-void CommandBars::SetToolButtonEnabled(int n, bool on) {
-    toolBar_->SetButtonEnabled(n, on);
-    if (n == 5) {
-        menu_->restoreTapeAction->setEnabled(on);
-        menu_->tapeRestoreAction->setEnabled(on);
-    }
-}
-
 void CommandBars::ApplyControls(const ControlStates& states) {
     for (int n = 1; n <= MainToolBar::ButtonCount; ++n) {
-        SetToolButtonEnabled(n, states.toolButton[std::size_t(n)]);
+        toolBar_->SetButtonEnabled(n, states.*kButtonStates[std::size_t(n)]);
     }
     MainMenu& m = *menu_;
+    m.restoreTapeAction->setEnabled(states.restoreTape);
+    m.tapeRestoreAction->setEnabled(states.restoreTape);
     m.fileMenu->menuAction()->setEnabled(states.menuFile);
     m.interpreterMenu->menuAction()->setEnabled(states.menuInterpreter);
     m.commandsMenu->menuAction()->setEnabled(states.menuCommands);

@@ -40,11 +40,9 @@ public:
     // The menu item whose command toolbar button n (1 to 12) runs.
     QAction* ButtonAction(int n) const;
 
-    // Toolbar button n's enabled state and picture; button 5 carries the
-    // restore items (restoreTapeAction, tapeRestoreAction) with it.
-    void SetToolButtonEnabled(int n, bool on);
-    // Toolbar buttons 1 to 12, the menus "&Файл", "&Интерпретатор",
-    // "&Команды" and "&Помощь", the four run items and the restore items.
+    // The toolbar's commands, the menus "&Файл", "&Интерпретатор",
+    // "&Команды" and "&Помощь", the run items and the restore items, each
+    // from its field of `states`.
     void ApplyControls(const ControlStates& states);
     // The items that belong to one machine: shown for it, hidden for the
     // other (menu items, pop-up items, the alphabet view item and toolbar

@@ -571,12 +571,6 @@ void MainWindow::Beep() {
     QApplication::beep();
 }
 
-void MainWindow::SetToolButtonEnabled(int n, bool on) {
-    if (bars_) {
-        bars_->SetToolButtonEnabled(n, on);
-    }
-}
-
 QString MainWindow::AskOpenFileName(const FileDialogRequest& request) {
     return DocumentFileDialog(this, request, QFileDialog::AcceptOpen).Ask();
 }

@@ -45,7 +45,6 @@ public:
                                    const QString& buttons, int width, int buttonWidth) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
-    void SetToolButtonEnabled(int n, bool on) override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
     QString AskSaveFileName(const FileDialogRequest& request) override;
 
