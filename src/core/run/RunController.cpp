@@ -420,7 +420,7 @@ void RunController::StepBack() {
         return;
     }
     Machine& machine = host_.Current();
-    machine.NameEdit(Machine::RunEditName());
+    machine.NameEdit(EditKind::Run);
     MachineRun& run = runs_[Index(machine)];
     const StepRecord record = std::move(run.history.back());
     run.history.pop_back();
