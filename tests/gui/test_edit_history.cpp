@@ -4,6 +4,7 @@
 // undone while a program runs.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUndoStack>
 #include <QtTest>
@@ -21,6 +22,7 @@
 #include "window/post/PostTableView.h"
 #include "window/tape/TapeGridWidget.h"
 #include "window/tape/TapePanel.h"
+#include "window/turing/TuringAlphabetPanel.h"
 #include "window/turing/TuringTablePanel.h"
 #include "window/turing/TuringTableView.h"
 
@@ -53,6 +55,18 @@ QPlainTextEdit* StatementOf(MainWindow& form) {
 
 QPlainTextEdit* CommentsOf(MainWindow& form) {
     return form.TuringPanel()->Comments();
+}
+
+using EditorOf = QWidget* (*)(MainWindow&);
+
+QWidget* StatementEditor(MainWindow& form) {
+    return StatementOf(form);
+}
+QWidget* CommentsEditor(MainWindow& form) {
+    return CommentsOf(form);
+}
+QWidget* AlphabetEditor(MainWindow& form) {
+    return form.Alphabet()->Editor();
 }
 
 }  // namespace
@@ -218,6 +232,103 @@ private Q_SLOTS:
         QCOMPARE(Lines(form), edited);
         QVERIFY(machine.Modified());
         undo->trigger();
+        QCOMPARE(Lines(form), original);
+    }
+
+    // Keys typed into one editor, each taken as the window's timer would,
+    // grow one change while the editor keeps the focus; the focus gone and
+    // back starts another, nothing grows into the saved state, and typing
+    // that comes back to where its change began leaves the stack.
+    void typingGrowsOneChange_data() {
+        QTest::addColumn<bool>("post");
+        QTest::addColumn<EditorOf>("editor");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Post statement") << true << &StatementEditor << "изменение условия задачи";
+        QTest::newRow("Turing statement")
+            << false << &StatementEditor << "изменение условия задачи";
+        QTest::newRow("comments") << false << &CommentsEditor << "изменение комментариев";
+        QTest::newRow("alphabet") << false << &AlphabetEditor << "изменение алфавита";
+    }
+    void typingGrowsOneChange() {
+        QFETCH(bool, post);
+        QFETCH(EditorOf, editor);
+        QFETCH(QString, caption);
+        MainWindow form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        Open(form, post);
+        EditHistory& history = form.History();
+        Machine& machine = form.Bench().Current();
+        QUndoStack& stack = history.StackOf(machine.Kind());
+        QAction* undo = form.Bars().Menu().undoAction;
+        QWidget* typed = editor(form);
+        // The window's own zero-time timer takes each edit.
+        auto key = [&](Qt::Key k) {
+            QTest::keyClick(typed, k);
+            QCoreApplication::processEvents();
+        };
+        auto refocus = [&] {
+            form.CurrentTable()->setFocus();
+            QCoreApplication::processEvents();
+            typed->setFocus();
+            QTRY_VERIFY(typed->hasFocus());
+        };
+        history.Flush();
+        const int before = stack.count();
+        const QStringList original = Lines(form);
+        typed->setFocus();
+        QTRY_VERIFY(typed->hasFocus());
+        QCoreApplication::processEvents();
+        key(Qt::Key_X);
+        key(Qt::Key_Y);
+        QCOMPARE(stack.count(), before + 1);
+        QCOMPARE(undo->text(), QStringLiteral("Отменить: ") + caption);
+        refocus();
+        key(Qt::Key_Z);
+        QCOMPARE(stack.count(), before + 2);
+        key(Qt::Key_Backspace);
+        QCOMPARE(stack.count(), before + 1);
+        QVERIFY(machine.Modified());
+        machine.SetModified(false);  // what a save does
+        key(Qt::Key_Z);
+        QCOMPARE(stack.count(), before + 2);
+        key(Qt::Key_Backspace);
+        QCOMPARE(stack.count(), before + 1);
+        QVERIFY(!machine.Modified());
+        undo->trigger();
+        QCOMPARE(Lines(form), original);
+    }
+
+    // Carriage moves and a run paused and resumed grow one
+    // change however often each is taken.
+    void movesAndRunsGrow_data() {
+        QTest::addColumn<Edit>("once");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("carriage") << Trigger(&MainMenu::carriageLeftAction) << "сдвиг каретки";
+        QTest::newRow("run paused and resumed") << Edit([](MainWindow& form) {
+            RunController& run = form.Bench().RunControl();
+            run.Run();
+            run.RunTicks(form.Bench().Post(), 1);
+            run.Pause();
+        }) << "выполнение программы";
+    }
+    void movesAndRunsGrow() {
+        QFETCH(Edit, once);
+        QFETCH(QString, caption);
+        MainWindow form;
+        Open(form, true);
+        EditHistory& history = form.History();
+        history.Flush();
+        const QStringList original = Lines(form);
+        for (int i = 0; i < 3; ++i) {
+            once(form);
+            history.Flush();
+        }
+        QCOMPARE(history.StackOf(MachineKind::Post).count(), 1);
+        QCOMPARE(form.Bars().Menu().undoAction->text(), QStringLiteral("Отменить: ") + caption);
+        form.Bench().RunControl().Break();
+        form.Bars().Menu().undoAction->trigger();
         QCOMPARE(Lines(form), original);
     }
 

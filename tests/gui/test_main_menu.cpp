@@ -3,6 +3,7 @@
 // pop-up items and the commands they run, the radio groups, and the keys.
 
 #include <QActionGroup>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -177,6 +178,7 @@ void TestMainMenu::menusInOrder() {
                                "mmSpeed", "mmHelp"}));
 }
 
+// The items as written are listed in menu_items.txt, read line by line.
 void TestMainMenu::itemsAsWritten_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
@@ -185,115 +187,20 @@ void TestMainMenu::itemsAsWritten_data() {
     QTest::addColumn<bool>("shown");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("checked");
-    struct Row {
-        const char* name;
-        const char* caption;
-        const char* keys;
-        const char* hint;
-        bool shown;
-        bool enabled;
-        bool checked;
-    };
-    const char* speed = "Изменить скорость выполнения алгоритма";
-    const Row rows[] = {
-        {"mmFileNew", "Новый", "", "Создает машину Поста", true, true, false},
-        {"mmFileOpen", "Открыть", "F3", "Загрузить файл машины Поста с диска", true, true, false},
-        {"mmFileSave", "Сохранить", "F2", "Записать файл машины Поста на диск", true, true, false},
-        {"mmFileSaveAs", "Сохранить как...", "",
-         "Записать файл машины Поста на диск с новым именем", true, true, false},
-        {"mmFileExportDiagram", "Экспорт диаграммы...", "",
-         "Записать диаграмму программы в файл SVG или PNG", true, true, false},
-        {"mmFileExit", "Выход", "", "Выйти из программы Zebrin42", true, true, false},
-        {"mmEditUndo", "Отменить", "Ctrl+Z", "Отменить последнее изменение", true, false, false},
-        {"mmEditRedo", "Повторить", "Ctrl+Y", "Повторить отмененное изменение", true, false, false},
-        {"mmInterPst", "Машина Поста", "", "Перейти к машине Поста", true, true, true},
-        {"mmInterTur", "Машина Тьюринга", "", "Перейти к машине Тьюринга", true, true, false},
-        {"mmViewToolBar", "Панель инструментов", "", "Скрыть/ показать панель инструментов", true,
-         true, true},
-        // Start-up has toggled the statement once, which set the item's hint.
-        {"mmViewUslovie", "Условие задачи", "", "Скрыть условие задачи", true, true, true},
-        {"mmViewAlf", "Внешний алфавит", "", "Скрыть/ показать редактор \"Внешний алфавит\"", false,
-         true, false},
-        {"mmViewSost", "Строка состояния", "", "Скрыть/ показать строку состояния", true, true,
-         true},
-        {"mmViewDiagram", "Диаграмма", "F6", "Показать диаграмму программы", true, true, false},
-        {"mmCommLeft", "Каретка влево", "", "Сдвинуть каретку влево на одну ячейку", true, true,
-         false},
-        {"mmCommRight", "Каретка вправо", "", "Сдвинуть каретку вправо на одну ячейку", true, true,
-         false},
-        {"mmCommMark", "Поставить / удалить метки", "",
-         "Поставить/ удалить метки в выделенных ячейках ленты", true, true, false},
-        {"mmCommSimvol", "Отметить символ на ленте", "",
-         "Записывает текущий символ внешнего алфавита в выделенные ячейки ленты", false, true,
-         false},
-        {"mmCommChange", "Изменить символ", "Ctrl+A", "Изменить текущий символ внешнего алфавита",
-         false, true, false},
-        {"mmCommClearUsl", "Условие задачи", "", "Очищает содержимое редактора \"Условие задачи\"",
-         true, true, false},
-        {"mmCommClearLenta", "Информационную ленту", "", "Очищает содержимое ленты", true, true,
-         false},
-        {"mmCommClearTable", "Таблицу", "", "Очищает содержимое таблицы", true, true, false},
-        {"mmCommClearRow", "Строку", "", "Очищает содержимое строки таблицы", true, true, false},
-        {"mmCommClearCol", "Столбец", "", "Очищает содержимое столбца таблицы", true, true, false},
-        {"mmCommClearTur", "", "", "", true, true, false},
-        {"mmCommClearAlf", "Внешний алфавит", "",
-         "Очищает содержимое редактора  \"Внешний алфавит\"", true, true, false},
-        {"mmCommClearComm", "Комментарии", "", "Очищает содержимое редактора \"Комментарии\"", true,
-         true, false},
-        {"mmCommClearAll", "Всё", "", "Очищает все", true, true, false},
-        {"mmCommDelRow", "Удалить строку", "", "Удалить строку из таблицы", true, true, false},
-        {"mmCommInsRow", "Вставить строку", "", "Вставить строку в таблицу", true, true, false},
-        {"mmCommPlusRow", "Добавить строку", "", "Добавить строку в таблицу", true, true, false},
-        {"mmCommDelCol", "Удалить столбец", "", "Удалить столбец из таблицы", false, true, false},
-        {"mmCommInsCol", "Вставить столбец", "", "Вставить столбец в таблицы", false, true, false},
-        {"mmCommPlusCol", "Добавить столбец", "", "Добавить столбец в таблицы", false, true, false},
-        {"mmCommMemLenta", "Запомнить ленту", "", "Запомнить текущее состояние ленты", true, true,
-         false},
-        {"mmCommPastLenta", "Восстановить ленту", "", "Восстановить запомненную ленту", true, false,
-         false},
-        {"mmRunRun", "Запустить", "F9", "Запустить алгоритм на исполнение", true, true, false},
-        {"mmRunPause", "Пауза", "", "Приостановить исполнение алгоритма", true, false, false},
-        {"mmRunStep", "Пошагово", "F8", "Выполнить очередной шаг алгоритма", true, true, false},
-        {"mmRunStepBack", "Шаг назад", "Shift+F8", "Вернуть машину на шаг назад", true, false,
-         false},
-        {"mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма", true, false, false},
-        {"mmRunCheck", "Проверить по тестам", "Ctrl+F9", "Проверить программу на тестах из файла",
-         true, true, false},
-        {"mmSpeed5", "Очень быстро", "", speed, true, true, false},
-        {"mmSpeed4", "Быстро", "", speed, true, true, false},
-        {"mmSpeed3", "Средне", "", speed, true, true, true},
-        {"mmSpeed2", "Медленно", "", speed, true, true, false},
-        {"mmSpeed1", "Очень медленно", "", speed, true, true, false},
-        {"mmHelpCont", "Справка", "F1", "Вызвать файл справки по программе", true, true, false},
-        {"mmHelpAbout", "О программе", "", "Информация о программе Zebrin42", true, true, false},
-        {"pmDelRow", "Удалить строку", "", "", true, true, false},
-        {"pmInsRow", "Вставить строку", "", "", true, true, false},
-        {"pmPlusRow", "Добавить строку", "", "", true, true, false},
-        {"pmDelCol", "Удалить столбец", "", "", false, true, false},
-        {"pmInsCol", "Вставить столбец", "", "", false, true, false},
-        {"pmPlusCol", "Добавить столбец", "", "", false, true, false},
-        {"pmClearTable", "Очистить таблицу", "", "", true, true, false},
-        {"pmClearRow", "Очистить строку", "", "", true, true, false},
-        {"pmClearCol", "Очистить столбец", "", "", true, true, false},
-        {"pmUslovieClear", "Очистить", "", "", true, true, false},
-        {"pmUslovieHide", "Спрятать", "", "", true, true, false},
-        {"pmLentaMark", "Поставить / удалить метки", "", "", true, true, false},
-        {"pmLentaSimvol", "Отметить символ на ленте", "", "", false, true, false},
-        {"pmLentaChange", "Изменить символ", "", "", false, true, false},
-        {"pmLentaClear", "Очистить ленту", "", "", true, true, false},
-        {"pmLentaMem", "Запомнить ленту", "", "", true, true, false},
-        {"pmLentaPaste", "Восстановить ленту", "", "", true, false, false},
-        {"pmCommTurClear", "Очистить", "", "", true, true, false},
-        {"pmAlfClear", "Очистить", "", "", true, true, false},
-        {"pmAlfHide", "Спрятать", "", "", true, true, false},
-        {"pmLbStatusHide", "Спрятать", "", "", true, true, false},
-        {"pmSostHide", "Спрятать", "", "", true, true, false},
-        {"pmToolBarHide", "Спрятать", "", "", true, true, false},
-    };
-    for (const Row& r : rows) {
-        QTest::newRow(r.name) << r.name << QString::fromUtf8(r.caption) << r.keys
-                              << QString::fromUtf8(r.hint) << r.shown << r.enabled << r.checked;
+    QFile file(QStringLiteral(ZEBRIN_MENU_ITEMS));
+    QVERIFY2(file.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(file.fileName()));
+    int rows = 0;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#')) {
+            continue;
+        }
+        const QStringList f = line.split(u'|');
+        QVERIFY2(f.size() == 5 && f[4].size() == 3, qPrintable(line));
+        QTest::newRow(qPrintable(f[0])) << f[0] << f[1] << f[2] << f[3] << (f[4][0] == u'+')
+                                        << (f[4][1] == u'+') << (f[4][2] == u'+');
+        ++rows;
     }
+    QVERIFY(rows > 0);
 }
 
 void TestMainMenu::itemsAsWritten() {

@@ -31,6 +31,7 @@ private Q_SLOTS:
     void closeBoxGivesZero();
     void reusedDialogStartsClean();
     void secondCallLeavesOpenDialogIntact();
+    void answerArmedInVainStops();
 };
 
 void TestMessageDialog::layout_data() {
@@ -313,6 +314,17 @@ void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
              2);
     QCOMPARE(inner, 1);
     QVERIFY(!shared->IsBusy());
+}
+
+// The test helper armed for a window that never comes stops polling by its
+// deadline and says so, rather than answer a window of a later test.
+void TestMessageDialog::answerArmedInVainStops() {
+    auto armed = [] { return qApp->findChildren<QTimer*>(QStringLiteral("WhenModal")).size(); };
+    const qsizetype before = armed();
+    QTest::ignoreMessage(QtWarningMsg, "WhenModal: no modal window came within 50 ms");
+    WhenModal([](QWidget*) {}, Press(Qt::Key_Escape), nullptr, std::chrono::milliseconds(50));
+    QCOMPARE(armed(), before + 1);
+    QTRY_COMPARE(armed(), before);
 }
 
 QTEST_MAIN(TestMessageDialog)

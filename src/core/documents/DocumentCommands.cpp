@@ -219,13 +219,13 @@ bool CloseQuery(Workbench& bench) {
 }
 
 void ClearStatement(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка условия задачи"));
+    bench.Current().NameEdit(EditKind::ClearStatement);
     bench.SetModified(true);
     bench.Current().SetStatement(QStringLiteral("Условие задачи: "));
 }
 
 void ClearComments(Workbench& bench) {
-    bench.Turing().NameEdit(QStringLiteral("очистка комментариев"));
+    bench.Turing().NameEdit(EditKind::ClearComments);
     bench.SetModified(true);
     TuringMachine& turing = bench.Turing();
     bench.RunControl().NoteEdit(turing);
@@ -233,7 +233,7 @@ void ClearComments(Workbench& bench) {
 }
 
 void ClearAll(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка всего"));
+    bench.Current().NameEdit(EditKind::ClearAll);
     ClearStatement(bench);
     TapeEditing::ClearTape(bench);
     TableCommands::ClearTable(bench);

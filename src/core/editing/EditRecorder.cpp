@@ -2,20 +2,20 @@
 
 namespace {
 
-QString CaptionOfParts(unsigned parts) {
+EditKind KindOfParts(unsigned parts) {
     if (parts & MachineChange::Tape) {
-        return QStringLiteral("изменение ленты");
+        return EditKind::ChangeTape;
     }
     if (parts & MachineChange::Alphabet) {
-        return QStringLiteral("изменение алфавита");
+        return EditKind::ChangeAlphabet;
     }
     if (parts & MachineChange::Table) {
-        return QStringLiteral("изменение таблицы");
+        return EditKind::ChangeTable;
     }
     if (parts & MachineChange::Comments) {
-        return QStringLiteral("изменение комментариев");
+        return EditKind::ChangeComments;
     }
-    return QStringLiteral("изменение условия задачи");
+    return EditKind::ChangeStatement;
 }
 
 }  // namespace
@@ -25,14 +25,14 @@ EditRecorder::EditRecorder(Machine& machine) : machine_(machine) {
 }
 
 void EditRecorder::Restart() {
-    machine_.TakeEditName();
+    machine_.TakeEditKind();
     baseline_ = machine_.Saved();
     start_ = baseline_;
     earlier_ = baseline_;
 }
 
 MachineChange EditRecorder::Difference(const MachineContents& from, const MachineContents& to,
-                                       const QString& caption) {
+                                       EditKind kind) {
     MachineChange change;
     change.before = from;
     change.after = to;
@@ -67,15 +67,15 @@ MachineChange EditRecorder::Difference(const MachineContents& from, const Machin
         change.after.table = {};
     }
     if (!change.Empty()) {
-        change.caption = caption.isEmpty() ? CaptionOfParts(change.parts) : caption;
+        change.kind = kind == EditKind::None ? KindOfParts(change.parts) : kind;
     }
     return change;
 }
 
-MachineChange EditRecorder::Take(const QString& caption) {
-    const QString name = caption.isEmpty() ? machine_.TakeEditName() : caption;
+MachineChange EditRecorder::Take(EditKind kind) {
+    const EditKind named = kind == EditKind::None ? machine_.TakeEditKind() : kind;
     MachineContents now = machine_.Saved();
-    MachineChange change = Difference(baseline_, now, name);
+    MachineChange change = Difference(baseline_, now, named);
     if (!change.Empty()) {
         earlier_ = start_;
         start_ = baseline_;
@@ -84,9 +84,9 @@ MachineChange EditRecorder::Take(const QString& caption) {
     return change;
 }
 
-MachineChange EditRecorder::Extend(const QString& caption) {
+MachineChange EditRecorder::Extend(EditKind kind) {
     start_ = earlier_;
-    return Difference(start_, baseline_, caption);
+    return Difference(start_, baseline_, kind);
 }
 
 void EditRecorder::Apply(const MachineChange& change, bool undo) {

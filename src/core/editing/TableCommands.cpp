@@ -23,7 +23,7 @@ void RenumberFrom(PostTable& table, int row) {
 }  // namespace
 
 void InsertRow(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("вставка строки"));
+    bench.Current().NameEdit(EditKind::InsertRow);
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     const int row = CurrentProgramRow(table);
@@ -33,7 +33,7 @@ void InsertRow(Workbench& bench) {
 }
 
 void DeleteRow(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("удаление строки"));
+    bench.Current().NameEdit(EditKind::DeleteRow);
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     if (table.ProgramRows() == 1) {
@@ -46,14 +46,14 @@ void DeleteRow(Workbench& bench) {
 }
 
 void AppendRow(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("добавление строки"));
+    bench.Current().NameEdit(EditKind::AppendRow);
     bench.NoteEdit();
     PostTable& table = bench.Post().table;
     table.SetProgramRows(table.ProgramRows() + 1);
 }
 
 void ClearTable(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка таблицы"));
+    bench.Current().NameEdit(EditKind::ClearTable);
     bench.SetModified(true);
     if (bench.RunControl().Active(bench.Current())) {
         bench.RunControl().Break();
@@ -62,18 +62,18 @@ void ClearTable(Workbench& bench) {
 }
 
 void ClearRow(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка строки"));
+    bench.Current().NameEdit(EditKind::ClearRow);
     bench.Current().ClearProgramRow();
 }
 
 void ClearColumn(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка столбца"));
+    bench.Current().NameEdit(EditKind::ClearColumn);
     bench.Current().ClearProgramColumn();
 }
 
 void ClearCells(Machine& machine, int firstCol, int firstRow, int lastCol, int lastRow) {
     const bool one = firstCol == lastCol && firstRow == lastRow;
-    machine.NameEdit(one ? QStringLiteral("очистка ячейки") : QStringLiteral("очистка ячеек"));
+    machine.NameEdit(one ? EditKind::ClearCell : EditKind::ClearCells);
     machine.ClearProgramCells(firstCol, firstRow, lastCol, lastRow);
 }
 

@@ -30,7 +30,7 @@ void ToggleMarks(Workbench& bench, int first, int last) {
     if (bench.Kind() != MachineKind::Post) {
         return;
     }
-    bench.Post().NameEdit(QStringLiteral("изменение меток"));
+    bench.Post().NameEdit(EditKind::ChangeMarks);
     bench.NoteEdit();
     TapeStore& tape = bench.Post().tape;
     bool allMarked = true;
@@ -47,7 +47,7 @@ void ToggleMarkAt(Workbench& bench, int col) {
         return;
     }
     const int cell = TapeWindow::CellAt(tape.CarriagePos(), col);
-    bench.Post().NameEdit(QStringLiteral("изменение меток"));
+    bench.Post().NameEdit(EditKind::ChangeMarks);
     tape.SetPostCell(cell, !tape.GetPostCell(cell));
     bench.RunControl().NoteEdit(bench.Post());
 }
@@ -68,7 +68,7 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
         return WriteResult::Ignored;
     }
     TuringMachine& turing = bench.Turing();
-    turing.NameEdit(QStringLiteral("запись на ленту"));
+    turing.NameEdit(EditKind::WriteTape);
     if (ch == u'_') {
         // "_" stands for the blank in commands and can never join the
         // alphabet, so asking to add it would promise what cannot be done.
@@ -93,7 +93,7 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
 }
 
 void ClearTape(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("очистка ленты"));
+    bench.Current().NameEdit(EditKind::ClearTape);
     bench.NoteEdit();
     bench.Current().tape.Clear();
     bench.RunControl().RefreshBoundButtons();
@@ -112,20 +112,20 @@ void RestoreTape(Workbench& bench) {
     if (!tape.Memorised().present) {
         return;
     }
-    bench.Current().NameEdit(QStringLiteral("восстановление ленты"));
+    bench.Current().NameEdit(EditKind::RestoreTape);
     bench.NoteEdit();
     tape.Restore();
     bench.RunControl().RefreshBoundButtons();
 }
 
 void CarriageLeft(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("сдвиг каретки"));
+    bench.Current().NameEdit(EditKind::MoveCarriage);
     bench.NoteEdit();
     MoveCarriageLeft(bench);
 }
 
 void CarriageRight(Workbench& bench) {
-    bench.Current().NameEdit(QStringLiteral("сдвиг каретки"));
+    bench.Current().NameEdit(EditKind::MoveCarriage);
     bench.NoteEdit();
     MoveCarriageRight(bench);
 }

@@ -11,6 +11,7 @@
 #include <QString>
 #include <utility>
 
+#include "core/machine/EditKind.h"
 #include "core/machine/MachineHost.h"
 #include "core/machine/MachineKind.h"
 #include "core/machine/RunPosition.h"
@@ -86,17 +87,15 @@ public:
     // holds, as an edit: modified, and edited since the start while its run
     // is active.
     virtual void PutBack(const MachineContents& contents);
-    // What the edit being made is called ("очистка ленты"), for the undo
-    // command's caption. The outermost command names it: a name given while
-    // another is pending is ignored until TakeEditName.
-    void NameEdit(const QString& name) {
-        if (editName_.isEmpty()) {
-            editName_ = name;
+    // What kind of edit is being made (EditKind::ClearTape), for the undo
+    // command's caption and merging. The outermost command names it: a kind
+    // given while another is pending is ignored until TakeEditKind.
+    void NameEdit(EditKind kind) {
+        if (editKind_ == EditKind::None) {
+            editKind_ = kind;
         }
     }
-    QString TakeEditName() { return std::exchange(editName_, QString()); }
-    // What a run did to the machine, as one change.
-    static QString RunEditName() { return QStringLiteral("выполнение программы"); }
+    EditKind TakeEditKind() { return std::exchange(editKind_, EditKind::None); }
 
     // --- What a run does with this machine ---
     // One tick: executes the command the tick before announced and
@@ -156,5 +155,5 @@ private:
     bool current_ = false;
     bool modified_ = false;
     QString statement_ = StartStatement();
-    QString editName_;
+    EditKind editKind_ = EditKind::None;
 };

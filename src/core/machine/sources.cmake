@@ -1,4 +1,5 @@
 list(APPEND ZEBRIN_CORE_SOURCES
+    core/machine/EditKind.cpp core/machine/EditKind.h
     core/machine/Machine.cpp core/machine/Machine.h
     core/machine/MachineHost.h
     core/machine/MachineKind.h

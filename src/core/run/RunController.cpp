@@ -258,7 +258,7 @@ void RunController::StepBack() {
         return;
     }
     Machine& machine = host_.Current();
-    machine.NameEdit(Machine::RunEditName());
+    machine.NameEdit(EditKind::Run);
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[Index(machine)];
     run.history.TakeBack(machine, run.position, status_);

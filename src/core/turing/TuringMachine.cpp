@@ -32,7 +32,7 @@ void TuringMachine::EditAlphabetText(const QString& text) {
 }
 
 void TuringMachine::RebuildAlphabet() {
-    NameEdit(QStringLiteral("изменение алфавита"));
+    NameEdit(EditKind::ChangeAlphabet);
     QString cleaned;
     for (QChar c : alphabetText_) {
         if (c != kTuringBlankMark && (c == u' ' || !cleaned.contains(c))) {
@@ -47,7 +47,7 @@ void TuringMachine::RebuildAlphabet() {
 }
 
 void TuringMachine::ClearAlphabet() {
-    NameEdit(QStringLiteral("очистка алфавита"));
+    NameEdit(EditKind::ClearAlphabet);
     NoteEdit();
     SetAlphabet(QString());
     SetAlphabetText(QString());
@@ -89,13 +89,13 @@ void TuringMachine::NoteCellEditStart() {
 }
 
 void TuringMachine::InsertColumn() {
-    NameEdit(QStringLiteral("вставка столбца"));
+    NameEdit(EditKind::InsertColumn);
     NoteEdit();
     table.InsertStateColumn(table.Col());
 }
 
 void TuringMachine::DeleteColumn() {
-    NameEdit(QStringLiteral("удаление столбца"));
+    NameEdit(EditKind::DeleteColumn);
     NoteEdit();
     if (!table.DeleteStateColumn(table.Col())) {
         host_.UiPort().Beep();
@@ -103,7 +103,7 @@ void TuringMachine::DeleteColumn() {
 }
 
 void TuringMachine::AppendColumn() {
-    NameEdit(QStringLiteral("добавление столбца"));
+    NameEdit(EditKind::AppendColumn);
     NoteEdit();
     table.AppendStateColumn();
 }

@@ -12,31 +12,43 @@
 namespace {
 
 // Changes that grow while the same thing goes on: typing in one editor,
-// moving the carriage, a run paused and resumed.
-bool Grows(const QString& caption) {
-    return caption == Machine::RunEditName() || caption == QStringLiteral("сдвиг каретки") ||
-           caption == QStringLiteral("изменение таблицы") ||
-           caption == QStringLiteral("изменение условия задачи") ||
-           caption == QStringLiteral("изменение комментариев") ||
-           caption == QStringLiteral("изменение алфавита");
+// moving the carriage, a run paused and resumed. Their kind is the command's
+// id, so the stack offers a change to the one before only when both are of
+// one such kind.
+bool Grows(EditKind kind) {
+    switch (kind) {
+        case EditKind::Run:
+        case EditKind::MoveCarriage:
+        case EditKind::ChangeTable:
+        case EditKind::ChangeStatement:
+        case EditKind::ChangeComments:
+        case EditKind::ChangeAlphabet:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // Typing grows a change only while its editor keeps the focus.
-bool Typed(const QString& caption) {
-    return caption != Machine::RunEditName() && caption != QStringLiteral("сдвиг каретки");
+bool Typed(EditKind kind) {
+    return kind != EditKind::Run && kind != EditKind::MoveCarriage;
 }
 
 }  // namespace
 
 // One change on a machine's stack. Pushing it does nothing: the edit is
-// already made.
+// already made. Pushed onto a change of the same growing kind, it is offered
+// to that one (mergeWith), which takes it in while the top was the last
+// change taken and, for typing, the editor's focus is the same; QUndoStack
+// itself never merges into the clean state.
 class EditHistory::Command : public QUndoCommand {
 public:
-    Command(EditHistory& history, Track& track, MachineChange change)
-        : QUndoCommand(change.caption),
+    Command(EditHistory& history, Track& track, MachineChange change, int focusSession)
+        : QUndoCommand(change.Caption()),
           change_(std::move(change)),
           history_(history),
-          track_(track) {}
+          track_(track),
+          focusSession_(focusSession) {}
 
     void undo() override { history_.Apply(track_, change_, true); }
     void redo() override {
@@ -46,13 +58,23 @@ public:
         }
         history_.Apply(track_, change_, false);
     }
-    const MachineChange& Change() const { return change_; }
-    void SetChange(MachineChange change) { change_ = std::move(change); }
+    int id() const override { return Grows(change_.kind) ? int(change_.kind) : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto& next = static_cast<const Command&>(*other);
+        if (!track_.mayExtend || (Typed(change_.kind) && next.focusSession_ != focusSession_)) {
+            return false;
+        }
+        // A change that typing came back to nothing leaves the stack.
+        change_ = track_.recorder.Extend(change_.kind);
+        setObsolete(change_.Empty());
+        return true;
+    }
 
 private:
     MachineChange change_;
     EditHistory& history_;
     Track& track_;
+    int focusSession_;  // the editor focus the change was typed in
     bool pushed_ = true;
 };
 
@@ -141,45 +163,26 @@ void EditHistory::Flush() {
     }
 }
 
-void EditHistory::Take(Track& track, const QString& caption) {
+void EditHistory::Take(Track& track, EditKind kind) {
     if (applying_ || track.running) {
         return;
     }
-    MachineChange change = track.recorder.Take(caption);
+    MachineChange change = track.recorder.Take(kind);
     const int session = track.editNoted ? track.editSession : focusSession_;
     track.editNoted = false;
     if (change.Empty()) {
         return;
     }
     QUndoStack& stack = track.stack;
-    auto* top =
-        stack.index() > 0
-            ? static_cast<Command*>(const_cast<QUndoCommand*>(stack.command(stack.index() - 1)))
-            : nullptr;
-    const bool grow = track.mayExtend && top && stack.index() == stack.count() &&
-                      stack.index() != stack.cleanIndex() &&
-                      top->Change().caption == change.caption && Grows(change.caption) &&
-                      (!Typed(change.caption) || track.focusSession == session);
-    if (!grow) {
-        stack.push(new Command(*this, track, std::move(change)));
+    const int index = stack.index();
+    stack.push(new Command(*this, track, std::move(change), session));
+    if (stack.index() > index) {
         track.mayExtend = true;
-        track.focusSession = session;
-        return;
-    }
-    MachineChange grown = track.recorder.Extend(change.caption);
-    if (grown.Empty()) {
-        // The typing came back to where it began: the command goes.
-        top->setObsolete(true);
-        top->SetChange(std::move(grown));
-        applying_ = true;
-        stack.undo();
-        applying_ = false;
+    } else if (stack.index() < index) {
+        // Grown back to nothing: the stack is where it was before the change.
         track.mayExtend = false;
         track.machine.SetModified(!stack.isClean());
-        return;
     }
-    top->SetChange(std::move(grown));
-    Refresh();
 }
 
 void EditHistory::RunStateChanged() {
@@ -191,7 +194,7 @@ void EditHistory::RunStateChanged() {
             track->running = true;
         } else if (!runs && track->running) {
             track->running = false;
-            Take(*track, Machine::RunEditName());
+            Take(*track, EditKind::Run);
         }
     }
     Refresh();

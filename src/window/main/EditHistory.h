@@ -48,7 +48,6 @@ private:
         QUndoStack stack;
         bool running = false;    // changes come from a run until it stops
         bool mayExtend = false;  // the top command was the last one taken
-        int focusSession = 0;    // the editor focus the top command was typed in
         int editSession = 0;     // the focus while the edit not yet taken began
         bool editNoted = false;
     };
@@ -58,7 +57,7 @@ private:
     Track& Current();
     void Watch(Track& track);
     void Schedule(Track& track);
-    void Take(Track& track, const QString& caption = {});
+    void Take(Track& track, EditKind kind = EditKind::None);
     void RunStateChanged();
     void Apply(Track& track, const MachineChange& change, bool undo);
     void Reset(Track& track);

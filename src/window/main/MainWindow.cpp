@@ -408,8 +408,7 @@ void MainWindow::LoadCase(const CaseChoice& choice) {
                           QStringLiteral("Ок"), 315, 90);
         return;
     }
-    bench_.Current().NameEdit(choice.result ? QStringLiteral("результат теста")
-                                            : QStringLiteral("загрузка теста"));
+    bench_.Current().NameEdit(choice.result ? EditKind::TestResult : EditKind::LoadTest);
     bench_.NoteEdit();
     PlaceTape(bench_, text, start, carriage);
     bench_.RunControl().RefreshBoundButtons();
