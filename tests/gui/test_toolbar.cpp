@@ -28,6 +28,14 @@ QImage ToolPicture(const QString& name, qreal ratio) {
     return picture.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Switches the action that the button at place n shows; a hidden action
+// cannot be switched on, so it is shown first.
+void SetButtonEnabled(MainToolBar& bar, int n, bool on) {
+    QAction* action = bar.Button(n)->defaultAction();
+    action->setVisible(true);
+    action->setEnabled(on);
+}
+
 }  // namespace
 
 class TestToolBar : public QObject {
@@ -107,6 +115,15 @@ void TestToolBar::buttonsStandByGroups() {
     QCOMPARE(button->Hint(), tooltip + "|" + statusTip);
     QCOMPARE(button->isEnabled(), enabled);
     QCOMPARE(button->isVisible(), shown);
+    // The button shows the menu item with that hint, and keeps its own
+    // hint when the item changes.
+    QAction* action = button->defaultAction();
+    QVERIFY(form->Bars().Menu().TopMenuOf(action));
+    QCOMPARE(action->statusTip(), statusTip);
+    action->setEnabled(!action->isEnabled());
+    action->setEnabled(!action->isEnabled());
+    QCOMPARE(button->toolTip(), tooltip);
+    QCOMPARE(button->statusTip(), statusTip);
 }
 
 void TestToolBar::panelAndSeparators() {
@@ -152,9 +169,9 @@ void TestToolBar::pictureFollowsEnabledState() {
     auto form = ShownForm();
     ToolButton* button = form->Bars().ToolBar().Button(n);
     button->show();
-    form->Bars().ToolBar().SetButtonEnabled(n, true);
+    SetButtonEnabled(form->Bars().ToolBar(), n, true);
     const QImage on = button->grab().toImage();
-    form->Bars().ToolBar().SetButtonEnabled(n, false);
+    SetButtonEnabled(form->Bars().ToolBar(), n, false);
     QVERIFY(!button->isEnabled());
     const QImage off = button->grab().toImage();
     QVERIFY(on != off);
@@ -172,7 +189,7 @@ void TestToolBar::pictureFollowsEnabledState() {
     QCOMPARE(anyColour, coloured);
     QVERIFY2(offGrey, "a disabled picture is drawn in greys only");
 
-    form->Bars().ToolBar().SetButtonEnabled(n, true);
+    SetButtonEnabled(form->Bars().ToolBar(), n, true);
     QCOMPARE(button->grab().toImage(), on);
 }
 
@@ -211,7 +228,7 @@ void TestToolBar::symbolButtonShowsCurrentSymbol() {
     QCOMPARE(QColor(face.pixel(0, 21)), QColor(192, 192, 192));
 
     // Switching the button off keeps the drawn face.
-    form->Bars().ToolBar().SetButtonEnabled(11, false);
+    SetButtonEnabled(form->Bars().ToolBar(), 11, false);
     QCOMPARE(button->grab().toImage(), face);
 }
 
@@ -285,11 +302,11 @@ void TestToolBar::hoverFrames() {
     MainToolBar& bar = form->Bars().ToolBar();
     if (turing) {
         form->Bars().ApplyMachineVisibility(MachineKind::Turing);
-        form->Bars().ToolBar().SetButtonEnabled(11, true);
-        form->Bars().ToolBar().SetButtonEnabled(12, true);
+        SetButtonEnabled(form->Bars().ToolBar(), 11, true);
+        SetButtonEnabled(form->Bars().ToolBar(), 12, true);
     }
     for (int n : disabled) {
-        form->Bars().ToolBar().SetButtonEnabled(n, false);
+        SetButtonEnabled(form->Bars().ToolBar(), n, false);
     }
     QTest::mouseMove(form.get(), QPoint(400, 300));
     ToolButton* button = bar.Button(enter);
@@ -418,6 +435,8 @@ void TestToolBar::controlStatesReachButtons() {
     QFETCH(int, n);
     auto form = ShownForm();
     MainToolBar& bar = form->Bars().ToolBar();
+    // The machine whose buttons are shown: a hidden action stays off.
+    form->Bars().ApplyMachineVisibility(n > 10 ? MachineKind::Turing : MachineKind::Post);
     RunController& run = form->Bench().RunControl();
     ControlStates states = run.Controls();
     const ControlStates start = states;
@@ -426,9 +445,11 @@ void TestToolBar::controlStatesReachButtons() {
         states.*field = on;
         run.SetControls(states);
         for (int other = 1; other <= 12; ++other) {
-            QCOMPARE(bar.IsButtonEnabled(other), states.*kButtonStates[other]);
+            if (bar.Button(other)->isVisible()) {
+                QCOMPARE(bar.Button(other)->isEnabled(), states.*kButtonStates[other]);
+            }
         }
-        // The restore items go with button 5 and with nothing else.
+        // The restore items go with the restore button and with nothing else.
         QCOMPARE(Item(*form, "mmCommPastLenta")->isEnabled(), states.restoreTape);
         QCOMPARE(Item(*form, "pmLentaPaste")->isEnabled(), states.restoreTape);
     }
@@ -447,7 +468,7 @@ void TestToolBar::runAndBreakSwitchTheSurfaces() {
     const bool runningButtons[] = {false, false, false, false, false, false,
                                    true,  false, true,  false, false, false};
     for (int n = 1; n <= 12; ++n) {
-        QCOMPARE(bar.IsButtonEnabled(n), runningButtons[n - 1]);
+        QCOMPARE(bar.Button(n)->isEnabled(), runningButtons[n - 1]);
     }
     for (QMenu* m : {menu.fileMenu, menu.interpreterMenu, menu.commandsMenu, menu.helpMenu}) {
         QVERIFY(!m->menuAction()->isEnabled());
@@ -472,7 +493,7 @@ void TestToolBar::runAndBreakSwitchTheSurfaces() {
     const bool idleButtons[] = {true,  true, true,  true, false, true,
                                 false, true, false, true, false, false};
     for (int n = 1; n <= 12; ++n) {
-        QCOMPARE(bar.IsButtonEnabled(n), idleButtons[n - 1]);
+        QCOMPARE(bar.Button(n)->isEnabled(), idleButtons[n - 1]);
     }
     for (QMenu* m : {menu.fileMenu, menu.interpreterMenu, menu.commandsMenu, menu.helpMenu}) {
         QVERIFY(m->menuAction()->isEnabled());

@@ -20,12 +20,34 @@
 
 namespace {
 
-// The field of ControlStates each toolbar button follows, by its place.
+// The field of ControlStates each action follows. The toolbar's buttons
+// show the first twelve, so they follow too.
 using C = ControlStates;
-constexpr std::array<bool C::*, MainToolBar::ButtonCount + 1> kButtonStates = {
-    nullptr,         &C::newDocument, &C::openDocument, &C::saveDocument, &C::memoriseTape,
-    &C::restoreTape, &C::runRun,      &C::runPause,     &C::runStep,      &C::runBreak,
-    &C::mark,        &C::writeSymbol, &C::changeSymbol};
+using M = MainMenu;
+struct Governed {
+    bool C::*state;
+    QAction* M::*action;
+};
+constexpr Governed kGoverned[] = {
+    {&C::newDocument, &M::newAction},         {&C::openDocument, &M::openAction},
+    {&C::saveDocument, &M::saveAction},       {&C::memoriseTape, &M::memoriseTapeAction},
+    {&C::restoreTape, &M::restoreTapeAction}, {&C::runRun, &M::runAction},
+    {&C::runPause, &M::pauseAction},          {&C::runStep, &M::stepAction},
+    {&C::runBreak, &M::breakAction},          {&C::mark, &M::markAction},
+    {&C::writeSymbol, &M::writeSymbolAction}, {&C::changeSymbol, &M::changeSymbolAction},
+    {&C::runStepBack, &M::stepBackAction},
+};
+// The main menus each follow a field too.
+struct GovernedMenu {
+    bool C::*state;
+    QMenu* M::*menu;
+};
+constexpr GovernedMenu kGovernedMenus[] = {
+    {&C::menuFile, &M::fileMenu},
+    {&C::menuInterpreter, &M::interpreterMenu},
+    {&C::menuCommands, &M::commandsMenu},
+    {&C::menuHelp, &M::helpMenu},
+};
 
 }  // namespace
 
@@ -34,29 +56,9 @@ CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
     menu_ = new MainMenu(form);
     MainMenu& m = *menu_;
 
-    toolBar_ = new MainToolBar(&form);
+    toolBar_ = new MainToolBar(m, &form);
     form.addToolBar(Qt::TopToolBarArea, toolBar_);
     toolBar_->SetPopup(m.toolBarMenu);
-    buttonActions_ = {nullptr,
-                      m.newAction,
-                      m.openAction,
-                      m.saveAction,
-                      m.memoriseTapeAction,
-                      m.restoreTapeAction,
-                      m.runAction,
-                      m.pauseAction,
-                      m.stepAction,
-                      m.breakAction,
-                      m.markAction,
-                      m.writeSymbolAction,
-                      m.changeSymbolAction};
-    // A button's hint is its short name and its menu item's hint.
-    for (int n = 1; n <= MainToolBar::ButtonCount; ++n) {
-        toolBar_->SetButtonHint(
-            n, MainToolBar::ShortName(n) + QLatin1Char('|') + ButtonAction(n)->statusTip());
-    }
-    connect(toolBar_, &MainToolBar::ButtonClicked, this,
-            [this](int n) { ButtonAction(n)->trigger(); });
 
     QStatusBar* status = form.statusBar();
     status->setStatusTip(QStringLiteral("Строка состояния.  Ее можно спрятать"));
@@ -83,47 +85,28 @@ CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
     qApp->installEventFilter(this);
 }
 
-QAction* CommandBars::ButtonAction(int n) const {
-    return n >= 1 && n <= MainToolBar::ButtonCount ? buttonActions_[std::size_t(n)] : nullptr;
-}
-
 void CommandBars::ApplyControls(const ControlStates& states) {
-    for (int n = 1; n <= MainToolBar::ButtonCount; ++n) {
-        toolBar_->SetButtonEnabled(n, states.*kButtonStates[std::size_t(n)]);
+    for (const Governed& item : kGoverned) {
+        (menu_->*item.action)->setEnabled(states.*item.state);
     }
-    MainMenu& m = *menu_;
-    m.restoreTapeAction->setEnabled(states.restoreTape);
-    m.tapeRestoreAction->setEnabled(states.restoreTape);
-    m.fileMenu->menuAction()->setEnabled(states.menuFile);
-    m.interpreterMenu->menuAction()->setEnabled(states.menuInterpreter);
-    m.commandsMenu->menuAction()->setEnabled(states.menuCommands);
-    m.helpMenu->menuAction()->setEnabled(states.menuHelp);
-    m.runAction->setEnabled(states.runRun);
-    m.pauseAction->setEnabled(states.runPause);
-    m.stepAction->setEnabled(states.runStep);
-    m.stepBackAction->setEnabled(states.runStepBack);
-    m.breakAction->setEnabled(states.runBreak);
+    for (const GovernedMenu& item : kGovernedMenus) {
+        (menu_->*item.menu)->menuAction()->setEnabled(states.*item.state);
+    }
 }
 
 void CommandBars::ApplyMachineVisibility(MachineKind kind) {
     const bool post = kind == MachineKind::Post;
     MainMenu& m = *menu_;
-    for (QAction* item : {m.markAction, m.insertRowAction, m.deleteRowAction, m.appendRowAction,
-                          m.tableInsertRowAction, m.tableDeleteRowAction, m.tableAppendRowAction,
-                          m.tapeMarkAction}) {
+    // The pop-up menus and the toolbar show these same actions.
+    for (QAction* item : {m.markAction, m.insertRowAction, m.deleteRowAction, m.appendRowAction}) {
         item->setVisible(post);
     }
     for (QAction* item :
          {m.writeSymbolAction, m.changeSymbolAction, m.insertColumnAction, m.deleteColumnAction,
           m.appendColumnAction, m.turingClearSeparator, m.clearAlphabetAction,
-          m.clearCommentsAction, m.tableInsertColumnAction, m.tableDeleteColumnAction,
-          m.tableAppendColumnAction, m.tapeWriteSymbolAction, m.tapeChangeSymbolAction,
-          m.viewAlphabetAction}) {
+          m.clearCommentsAction, m.tapeChangeSymbolAction, m.viewAlphabetAction}) {
         item->setVisible(!post);
     }
-    toolBar_->SetButtonVisible(10, post);
-    toolBar_->SetButtonVisible(MainToolBar::SymbolButton, !post);
-    toolBar_->SetButtonVisible(MainToolBar::ChangeButton, !post);
     if (!post) {
         RedrawSymbolButton();
     }

@@ -50,9 +50,9 @@ void CommandWiring::ChangeSymbol(bool fromPopup) {
     const QPoint corner = form_.mapToGlobal(QPoint(0, 0));
     MainToolBar& toolBar = form_.Bars().ToolBar();
     if (!fromPopup && toolBar.isVisible()) {
-        const QWidget* button11 = toolBar.Button(11);
+        const QWidget* symbolButton = toolBar.SymbolButtonWidget();
         tape->ChangeSymbol(
-            TapePanel::SymbolListFromButton(corner, button11->mapTo(&form_, QPoint(0, 0)).x()));
+            TapePanel::SymbolListFromButton(corner, symbolButton->mapTo(&form_, QPoint(0, 0)).x()));
     } else {
         const int toolbarHeight = toolBar.isVisible() ? toolBar.height() : 0;
         const int statementHeight =
@@ -72,8 +72,7 @@ void CommandWiring::WireCommands() {
     connect(m.writeSymbolAction, &QAction::triggered, tape, &TapePanel::WriteCurrentSymbol);
     connect(m.changeSymbolAction, &QAction::triggered, this, [this] { ChangeSymbol(false); });
     // The pop-up item places the list below the tape rather than under the
-    // toolbar button, so it runs its own placement.
-    disconnect(m.tapeChangeSymbolAction, nullptr, m.changeSymbolAction, nullptr);
+    // toolbar button.
     connect(m.tapeChangeSymbolAction, &QAction::triggered, this, [this] { ChangeSymbol(true); });
     connect(m.memoriseTapeAction, &QAction::triggered, tape, &TapePanel::MemoriseTape);
     connect(m.restoreTapeAction, &QAction::triggered, tape, &TapePanel::RestoreTape);

@@ -11,7 +11,9 @@
 
 namespace {
 
-enum class Kind : quint8 { Menu, SubMenu, EndMenu, Popup, Item, Separator };
+// A Shared row puts a main-menu item into a pop-up menu as it is: one
+// action, one enabled state, one command.
+enum class Kind : quint8 { Menu, SubMenu, EndMenu, Popup, Item, Shared, Separator };
 
 enum Flag : int {
     None = 0,
@@ -61,6 +63,9 @@ constexpr Row Sep(ActionMember a = nullptr, const char* name = "", int flags = N
 constexpr Row Item(ActionMember a, const char* name, const char* caption, const char* shortcut,
                    const char* hint, int flags = None, int data = 0) {
     return {Kind::Item, name, nullptr, a, caption, shortcut, hint, flags, nullptr, data};
+}
+constexpr Row Shared(ActionMember a, const char* name) {
+    return {Kind::Shared, name, nullptr, a, "", "", "", None, nullptr, 0};
 }
 constexpr Row PopItem(ActionMember a, const char* name, const char* caption, ActionMember runs,
                       int flags = None) {
@@ -204,15 +209,12 @@ const Row kRows[] = {
     End(),
 
     Pop(&M::tableMenu, "pmSgMain"),
-    PopItem(&M::tableDeleteRowAction, "pmDelRow", "Удалить строку", &M::deleteRowAction),
-    PopItem(&M::tableInsertRowAction, "pmInsRow", "Вставить строку", &M::insertRowAction),
-    PopItem(&M::tableAppendRowAction, "pmPlusRow", "Добавить строку", &M::appendRowAction),
-    PopItem(&M::tableDeleteColumnAction, "pmDelCol", "Удалить столбец", &M::deleteColumnAction,
-            Hidden),
-    PopItem(&M::tableInsertColumnAction, "pmInsCol", "Вставить столбец", &M::insertColumnAction,
-            Hidden),
-    PopItem(&M::tableAppendColumnAction, "pmPlusCol", "Добавить столбец", &M::appendColumnAction,
-            Hidden),
+    Shared(&M::deleteRowAction, "pmDelRow"),
+    Shared(&M::insertRowAction, "pmInsRow"),
+    Shared(&M::appendRowAction, "pmPlusRow"),
+    Shared(&M::deleteColumnAction, "pmDelCol"),
+    Shared(&M::insertColumnAction, "pmInsCol"),
+    Shared(&M::appendColumnAction, "pmPlusCol"),
     Sep(),
     PopItem(&M::tableClearAction, "pmClearTable", "Очистить таблицу", &M::clearTableAction),
     PopItem(&M::tableClearRowAction, "pmClearRow", "Очистить строку", &M::clearRowAction),
@@ -225,17 +227,16 @@ const Row kRows[] = {
     End(),
 
     Pop(&M::tapeMenu, "pmLenta"),
-    PopItem(&M::tapeMarkAction, "pmLentaMark", "Поставить / удалить метки", &M::markAction),
-    PopItem(&M::tapeWriteSymbolAction, "pmLentaSimvol", "Отметить символ на ленте",
-            &M::writeSymbolAction, Hidden),
-    PopItem(&M::tapeChangeSymbolAction, "pmLentaChange", "Изменить символ", &M::changeSymbolAction,
-            Hidden),
+    Shared(&M::markAction, "pmLentaMark"),
+    Shared(&M::writeSymbolAction, "pmLentaSimvol"),
+    // Its list opens below the tape, not under the toolbar's button: an item
+    // of its own.
+    PopItem(&M::tapeChangeSymbolAction, "pmLentaChange", "Изменить символ", nullptr, Hidden),
     Sep(),
     PopItem(&M::tapeClearAction, "pmLentaClear", "Очистить ленту", &M::clearTapeAction),
     Sep(),
-    PopItem(&M::tapeMemoriseAction, "pmLentaMem", "Запомнить ленту", &M::memoriseTapeAction),
-    PopItem(&M::tapeRestoreAction, "pmLentaPaste", "Восстановить ленту", &M::restoreTapeAction,
-            Disabled),
+    Shared(&M::memoriseTapeAction, "pmLentaMem"),
+    Shared(&M::restoreTapeAction, "pmLentaPaste"),
     End(),
 
     Pop(&M::commentsMenu, "pmCommTur"),
@@ -312,6 +313,11 @@ MainMenu::MainMenu(QMainWindow& window) : QObject(&window) {
                 }
                 break;
             }
+            case Kind::Shared:
+                // The pop-up's own name still finds the item.
+                open.back()->addAction(this->*row.action);
+                actions_.insert(Text(row.name), this->*row.action);
+                break;
             case Kind::Item: {
                 auto* action = new QAction(Text(row.caption), &window);
                 action->setObjectName(Text(row.name));

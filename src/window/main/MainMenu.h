@@ -3,12 +3,16 @@
 // table of items: captions with their "&" letters, hints (status tips),
 // shortcuts, check marks, the radio groups of the interpreter and the speed,
 // and the items hidden or disabled at start. Every item is a QAction named
-// after its component (objectName "mmFileNew", "pmLentaMark", ...) and
+// after its component (objectName "mmFileNew", "pmLentaClear", ...) and
 // parented to the window, so its hint reaches the window's hint display
-// however its menu was opened. Pop-up items run the main-menu item they
+// however its menu was opened. A pop-up item with the caption of a
+// main-menu item is that item itself, added to the pop-up (the table's
+// row and tape's mark, symbol and memorise items), and is found by its
+// pop-up name too; the other pop-up items run the main-menu item they
 // stand for (tapeClearAction runs clearTapeAction, alphabetClearAction runs
-// clearAllAction, the "Спрятать" items run the view items); the owner
-// connects the main-menu items to their commands.
+// clearAllAction, the "Спрятать" items run the view items). The owner
+// connects the main-menu items to their commands, and the toolbar's
+// buttons show the same actions.
 
 #include <QHash>
 #include <QObject>
@@ -120,12 +124,6 @@ public:
 
     // Pop-up menus and their items.
     QMenu* tableMenu = nullptr;
-    QAction* tableDeleteRowAction = nullptr;
-    QAction* tableInsertRowAction = nullptr;
-    QAction* tableAppendRowAction = nullptr;
-    QAction* tableDeleteColumnAction = nullptr;
-    QAction* tableInsertColumnAction = nullptr;
-    QAction* tableAppendColumnAction = nullptr;
     QAction* tableClearAction = nullptr;
     QAction* tableClearRowAction = nullptr;
     QAction* tableClearColumnAction = nullptr;
@@ -135,12 +133,8 @@ public:
     QAction* statementHideAction = nullptr;
 
     QMenu* tapeMenu = nullptr;
-    QAction* tapeMarkAction = nullptr;
-    QAction* tapeWriteSymbolAction = nullptr;
     QAction* tapeChangeSymbolAction = nullptr;
     QAction* tapeClearAction = nullptr;
-    QAction* tapeMemoriseAction = nullptr;
-    QAction* tapeRestoreAction = nullptr;
 
     QMenu* commentsMenu = nullptr;
     QAction* commentsClearAction = nullptr;

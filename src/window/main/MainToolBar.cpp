@@ -9,6 +9,7 @@
 
 #include "window/main/Bevel.h"
 #include "window/main/HintDisplay.h"
+#include "window/main/MainMenu.h"
 #include "window/main/ToolButton.h"
 #include "window/resources/WindowColours.h"
 
@@ -44,6 +45,13 @@ constexpr std::array<Group, 4> kGroups = {{
     {{{{10, 11}, {12, 0}}}, 2, 3},
 }};
 
+// The menu item each place shows, left to right.
+constexpr std::array<QAction * MainMenu::*, MainToolBar::ButtonCount> kActions = {
+    &MainMenu::newAction,          &MainMenu::openAction,        &MainMenu::saveAction,
+    &MainMenu::memoriseTapeAction, &MainMenu::restoreTapeAction, &MainMenu::runAction,
+    &MainMenu::pauseAction,        &MainMenu::stepAction,        &MainMenu::breakAction,
+    &MainMenu::markAction,         &MainMenu::writeSymbolAction, &MainMenu::changeSymbolAction};
+
 }  // namespace
 
 QString MainToolBar::ShortName(int n) {
@@ -66,7 +74,7 @@ QString MainToolBar::ShortName(int n) {
     return n >= 1 && n <= ButtonCount ? QString::fromUtf8(kNames[std::size_t(n)]) : QString();
 }
 
-MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
+MainToolBar::MainToolBar(const MainMenu& menu, QWidget* parent) : QToolBar(parent) {
     setObjectName(QStringLiteral("ToolBar"));
     setMovable(false);
     setFloatable(false);
@@ -77,14 +85,15 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     setStatusTip(HintDisplay::LongHint(QStringLiteral("|Панель инструментов. Её можно спрятать")));
 
     for (int n = 1; n <= ButtonCount; ++n) {
-        auto* button = new ToolButton(n, this);
+        QAction* action = menu.*kActions[std::size_t(n - 1)];
+        auto* button = new ToolButton(n, action, this);
         buttons_[std::size_t(n)] = button;
-        button->SetHint(ShortName(n) + QLatin1Char('|'));
+        button->SetHint(ShortName(n) + QLatin1Char('|') + action->statusTip());
         connect(button, &ToolButton::Entered, this, &MainToolBar::OnEntered);
         connect(button, &ToolButton::Left, this, &MainToolBar::OnLeft);
         connect(button, &ToolButton::PressedDown, this, &MainToolBar::OnPressed);
         connect(button, &ToolButton::Released, this, &MainToolBar::OnReleased);
-        connect(button, &ToolButton::Clicked, this, &MainToolBar::ButtonClicked);
+        connect(button, &ToolButton::Withdrawn, this, &MainToolBar::HideFramesAt);
     }
     for (int s = 1; s <= 4; ++s) {
         separators_[std::size_t(s)] = new Bevel(Bevel::Shape::LoweredLine, this);
@@ -99,11 +108,6 @@ MainToolBar::MainToolBar(QWidget* parent) : QToolBar(parent) {
     HideFrames();
 
     FollowRatio();
-    for (int n : {5, 7, 9, 11, 12}) {
-        SetButtonEnabled(n, false);
-    }
-    SetButtonVisible(SymbolButton, false);
-    SetButtonVisible(ChangeButton, false);
 }
 
 MainToolBar::~MainToolBar() = default;
@@ -137,37 +141,19 @@ Bevel* MainToolBar::Separator(int n) const {
     return n >= 1 && n <= 4 ? separators_[std::size_t(n)] : nullptr;
 }
 
-void MainToolBar::SetButtonEnabled(int n, bool on) {
-    ToolButton* button = Button(n);
-    if (!button) {
-        return;
-    }
-    button->setEnabled(on);
-    // A frame left around a button that has just been switched off would
-    // promise a click that does nothing.
-    if (!on) {
-        const QPoint framed = button->Home().topLeft() - QPoint(1, 1);
-        if (bv_->isVisible() && bv_->pos() == framed) {
-            bv_->hide();
-        }
-        if (bv2_->isVisible() && bv2_->pos() == framed) {
-            bv2_->hide();
+void MainToolBar::HideFramesAt(int n) {
+    // A frame left around a button that has just been switched off or
+    // hidden would promise a click that does nothing.
+    const QPoint framed = buttons_[std::size_t(n)]->Home().topLeft() - QPoint(1, 1);
+    for (Bevel* frame : {bv_, bv2_}) {
+        if (frame->isVisible() && frame->pos() == framed) {
+            frame->hide();
         }
     }
 }
 
 bool MainToolBar::IsButtonEnabled(int n) const {
-    const ToolButton* button = Button(n);
-    return button && button->isEnabled();
-}
-
-void MainToolBar::SetButtonVisible(int n, bool on) {
-    if (ToolButton* button = Button(n)) {
-        button->setVisible(on);
-        if (!on) {
-            HideFrames();
-        }
-    }
+    return buttons_[std::size_t(n)]->isEnabled();
 }
 
 void MainToolBar::SetButtonHint(int n, const QString& hint) {

@@ -1,14 +1,18 @@
 #include "window/main/ToolButton.h"
 
+#include <QActionEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "window/main/HintDisplay.h"
 #include "window/main/ToolPictures.h"
 
-ToolButton::ToolButton(int number, QWidget* parent) : QWidget(parent), number_(number) {
+ToolButton::ToolButton(int number, QAction* action, QWidget* parent)
+    : QToolButton(parent), number_(number) {
     setFocusPolicy(Qt::NoFocus);
     setObjectName(QStringLiteral("Cool%1").arg(number));
+    setDefaultAction(action);
+    setVisible(action->isVisible());
 }
 
 void ToolButton::SetHome(const QRect& home) {
@@ -34,8 +38,23 @@ const QPixmap& ToolButton::CurrentPicture() const {
 
 void ToolButton::SetHint(const QString& hint) {
     hint_ = hint;
-    setToolTip(HintDisplay::ShortHint(hint));
-    setStatusTip(HintDisplay::LongHint(hint));
+    ShowHint();
+}
+
+void ToolButton::ShowHint() {
+    setToolTip(HintDisplay::ShortHint(hint_));
+    setStatusTip(HintDisplay::LongHint(hint_));
+}
+
+void ToolButton::actionEvent(QActionEvent* event) {
+    // The action's change also resets the tooltip and status tip from the
+    // menu item; the button keeps its own hint, and follows the item's
+    // visibility, which QToolButton leaves alone.
+    QToolButton::actionEvent(event);
+    if (event->type() == QEvent::ActionChanged && event->action() == defaultAction()) {
+        ShowHint();
+        setVisible(defaultAction()->isVisible());
+    }
 }
 
 void ToolButton::paintEvent(QPaintEvent*) {
@@ -47,15 +66,17 @@ void ToolButton::paintEvent(QPaintEvent*) {
 }
 
 void ToolButton::enterEvent(QEnterEvent* event) {
-    QWidget::enterEvent(event);
+    QToolButton::enterEvent(event);
     Q_EMIT Entered(number_);
 }
 
 void ToolButton::leaveEvent(QEvent* event) {
-    QWidget::leaveEvent(event);
+    QToolButton::leaveEvent(event);
     Q_EMIT Left(number_);
 }
 
+// The press and release are judged here rather than by QAbstractButton:
+// the pressed look moves the button, and the user sees it at its home.
 void ToolButton::mousePressEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton) {
@@ -65,27 +86,38 @@ void ToolButton::mousePressEvent(QMouseEvent* event) {
     Q_EMIT PressedDown(number_);
 }
 
+void ToolButton::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (event->button() != Qt::LeftButton || !pressedLook_) {
         return;
     }
-    // The press moved the button; judge the release against its home place,
-    // where the user sees it.
     const bool over = home_.contains(mapToParent(event->position().toPoint()));
     SetPressedLook(false);
     Q_EMIT Released(number_);
     if (over && isEnabled()) {
-        Q_EMIT Clicked(number_);
+        // Triggers the action, as every click of a QToolButton does.
+        click();
     }
 }
 
 void ToolButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled() && pressedLook_) {
-            SetPressedLook(false);
+        if (!isEnabled()) {
+            if (pressedLook_) {
+                SetPressedLook(false);
+            }
+            Q_EMIT Withdrawn(number_);
         }
         update();
     }
-    QWidget::changeEvent(event);
+    QToolButton::changeEvent(event);
+}
+
+void ToolButton::hideEvent(QHideEvent* event) {
+    QToolButton::hideEvent(event);
+    Q_EMIT Withdrawn(number_);
 }

@@ -1,19 +1,23 @@
 #pragma once
-// One toolbar button: a flat picture control that, beside the usual mouse
-// events, reports the pointer entering and leaving it (even when disabled,
-// so the toolbar can decide its hover frame). It owns its pictures (one for
-// enabled, one for disabled), its hint ("short|long": the tooltip shows the
-// short part, the status line the long part) and its pressed look: one
-// pixel right and down from its home place. A disabled button reacts to
-// nothing but hover; a click is a left press and release over it.
+// One toolbar button: a QToolButton that shows a menu item's action
+// (setDefaultAction), so the action's enabled state, visibility and
+// trigger are the button's own. Beside that it owns its look: two pictures
+// (one for enabled, one for disabled) on the bar's face, and the pressed
+// look, one pixel right and down from its home place; and its hint
+// ("short|long": the tooltip shows the short part, the status line the
+// long part), which stays the button's own when the action changes. It
+// reports the pointer entering and leaving it, even when disabled, so the
+// toolbar can decide its hover frame, and its being switched off or
+// hidden, so a frame around it goes too. A click is a left press and
+// release over its home place.
 
 #include <QPixmap>
-#include <QWidget>
+#include <QToolButton>
 
-class ToolButton : public QWidget {
+class ToolButton : public QToolButton {
     Q_OBJECT
 public:
-    ToolButton(int number, QWidget* parent);
+    ToolButton(int number, QAction* action, QWidget* parent);
 
     int Number() const { return number_; }
 
@@ -34,18 +38,23 @@ Q_SIGNALS:
     void Left(int number);
     void PressedDown(int number);
     void Released(int number);
-    void Clicked(int number);
+    // Switched off or hidden: nothing to frame any more.
+    void Withdrawn(int number);
 
 protected:
+    void actionEvent(QActionEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void SetPressedLook(bool on);
+    void ShowHint();
 
     int number_;
     QRect home_;

@@ -76,8 +76,8 @@ public Q_SLOTS:
 
     // Space on the Post tape: toggles the marks of the selection.
     void ToggleMarks();
-    // markAction, tapeMarkAction, toolbar button 10: the same on the carriage
-    // cell alone when the tape did not have the focus.
+    // The mark command (menu, tape pop-up, toolbar): the same on the
+    // carriage cell alone when the tape did not have the focus.
     void ToggleMarksCommand();
     // A character for the selection of the Turing tape.
     void WriteSymbolToSelection(QChar ch);
@@ -86,27 +86,27 @@ public Q_SLOTS:
     // is selected. A character the alphabet lacks and does not take moves
     // nothing.
     void TypeSymbol(QChar ch);
-    // writeSymbolAction, tapeWriteSymbolAction, toolbar button 11: the current tape
-    // symbol into the selection.
+    // The write-symbol command (menu, tape pop-up, toolbar): the current
+    // tape symbol into the selection.
     void WriteCurrentSymbol();
-    // changeSymbolAction (Ctrl+A), tapeChangeSymbolAction, toolbar button 12: opens the
-    // symbol list at `screenPos` (see SymbolListFrom...).
+    // The change-symbol command (Ctrl+A, the tape pop-up, the toolbar):
+    // opens the symbol list at `screenPos` (see SymbolListFrom...).
     void ChangeSymbol(const QPoint& screenPos);
     // clearTapeAction, tapeClearAction, and clearing the whole machine.
     void ClearTape();
-    // memoriseTapeAction, tapeMemoriseAction, toolbar button 4.
+    // The memorise-tape command (menu, tape pop-up, toolbar).
     void MemoriseTape();
-    // restoreTapeAction, tapeRestoreAction, toolbar button 5.
+    // The restore-tape command (menu, tape pop-up, toolbar).
     void RestoreTape();
     // carriageLeftAction ("Каретка влево") and carriageRightAction ("Каретка вправо").
     void CarriageLeft();
     void CarriageRight();
 
 Q_SIGNALS:
-    // The symbol list set TuringMachine::currentTapeSymbol: toolbar button
-    // 11 redraws its picture.
+    // The symbol list set TuringMachine::currentTapeSymbol: the toolbar's
+    // symbol button redraws its picture.
     void SymbolChosen(const QString& symbol);
-    // A tape was memorised; toolbar button 5's hint shows its picture.
+    // A tape was memorised; the restore button's hint shows its picture.
     void TapeMemorised(const QString& picture);
     void PopupMenuRequested(const QPoint& globalPos);
 
