@@ -45,13 +45,14 @@ public:
     // from its field of `states`.
     void ApplyControls(const ControlStates& states);
     // The items that belong to one machine: shown for it, hidden for the
-    // other (menu items, pop-up items, the alphabet view item and toolbar
-    // buttons 10 to 12). Entering the Turing machine redraws the symbol
-    // button.
+    // other (menu items, pop-up items, the alphabet view item and the
+    // toolbar's mark, write-symbol and change-symbol buttons). Entering the
+    // Turing machine redraws the symbol button.
     void ApplyMachineVisibility(MachineKind kind);
-    // Button 11's picture from the Turing machine's current tape symbol.
+    // The write-symbol button's picture from the Turing machine's current
+    // tape symbol.
     void RedrawSymbolButton();
-    // Button 5's hint: "Восстановить ленту", a line break and the current
+    // The restore button's hint: "Восстановить ленту", a line break and the current
     // machine's MemorisedPicture. It has no "|", so the tooltip shows the
     // picture under the name and the status line shows both.
     void SetRestoreHint(const QString& memorisedPicture);
