@@ -1,9 +1,9 @@
 #pragma once
-// The tape panel of the main window (Panel2, 85 pixels high): both machines'
-// tape grids (only the current machine's is shown), the number ruler, the
-// go-to box, the two scroll buttons with their accelerating auto-repeat and
-// the two scroll-to-bound buttons, plus the pop-up symbol list. It draws from the Workbench at
-// every paint and follows Workbench::TapeChanged; its controls follow the
+// The tape panel of the main window (85 pixels high): both machines' tape
+// grids (only the current machine's is shown), the number ruler, the go-to
+// box, the two scroll buttons with their accelerating auto-repeat and the
+// two scroll-to-bound buttons, plus the pop-up symbol list. It draws from
+// the Workbench at every paint and follows Workbench::TapeChanged; its controls follow the
 // run controller's ControlStates.
 //
 // The main window connects its menus, the pop-up menu tapeMenu and the
@@ -13,7 +13,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 
 #include "core/machine/MachineKind.h"
 
@@ -34,10 +33,10 @@ public:
 
     explicit TapePanel(Workbench& bench, QWidget* parent = nullptr);
 
-    TapeGridWidget* Grid(MachineKind kind) const;  // sgLentaPst, sgLentaTur
+    TapeGridWidget* Grid(MachineKind kind) const;
     TapeGridWidget* CurrentGrid() const { return Grid(shownKind_); }
-    TapeRulerWidget* Ruler() const { return ruler_; }  // sgNum
-    QLineEdit* GoToBox() const { return goToBox_; }    // goToBox
+    TapeRulerWidget* Ruler() const { return ruler_; }
+    QLineEdit* GoToBox() const { return goToBox_; }  // goToBox
     QToolButton* ScrollLeftButton() const { return scrollLeftButton_; }
     QToolButton* ScrollRightButton() const { return scrollRightButton_; }
     QToolButton* LeftBoundButton() const { return leftBoundButton_; }
@@ -59,11 +58,12 @@ public:
     bool TapeKeyDown(QKeyEvent* event);
 
     // Where the change-symbol command opens the symbol list, in screen
-    // pixels, from the main window's top-left corner: under toolbar button
-    // 11 (given by its left edge) when the command comes from the toolbar or
-    // from the menu while the toolbar is shown; else below the last selected
-    // cell, past the toolbar, the task statement and this panel.
-    static QPoint SymbolListFromButton(const QPoint& windowTopLeft, int button11Left);
+    // pixels, from the main window's top-left corner: under the toolbar's
+    // write-symbol button (given by its left edge) when the command comes
+    // from the toolbar or from the menu while the toolbar is shown; else
+    // below the last selected cell, past the toolbar, the task statement
+    // and this panel.
+    static QPoint SymbolListFromButton(const QPoint& windowTopLeft, int symbolButtonLeft);
     QPoint SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHeight,
                                int statementHeight) const;
 
@@ -76,7 +76,7 @@ public Q_SLOTS:
 
     // Space on the Post tape: toggles the marks of the selection.
     void ToggleMarks();
-    // markAction, tapeMarkAction, toolbar button 10: the same on the carriage
+    // markAction, tapeMarkAction, the toolbar's mark button: the same on the carriage
     // cell alone when the tape did not have the focus.
     void ToggleMarksCommand();
     // A character for the selection of the Turing tape.
@@ -86,27 +86,28 @@ public Q_SLOTS:
     // is selected. A character the alphabet lacks and does not take moves
     // nothing.
     void TypeSymbol(QChar ch);
-    // writeSymbolAction, tapeWriteSymbolAction, toolbar button 11: the current tape
-    // symbol into the selection.
+    // writeSymbolAction, tapeWriteSymbolAction, the toolbar's write-symbol
+    // button: the current tape symbol into the selection.
     void WriteCurrentSymbol();
-    // changeSymbolAction (Ctrl+A), tapeChangeSymbolAction, toolbar button 12: opens the
-    // symbol list at `screenPos` (see SymbolListFrom...).
+    // changeSymbolAction (Ctrl+A), tapeChangeSymbolAction, the toolbar's
+    // change-symbol button: opens the symbol list at `screenPos` (see
+    // SymbolListFrom...).
     void ChangeSymbol(const QPoint& screenPos);
     // clearTapeAction, tapeClearAction, and clearing the whole machine.
     void ClearTape();
-    // memoriseTapeAction, tapeMemoriseAction, toolbar button 4.
+    // memoriseTapeAction, tapeMemoriseAction, the toolbar's memorise button.
     void MemoriseTape();
-    // restoreTapeAction, tapeRestoreAction, toolbar button 5.
+    // restoreTapeAction, tapeRestoreAction, the toolbar's restore button.
     void RestoreTape();
     // carriageLeftAction ("Каретка влево") and carriageRightAction ("Каретка вправо").
     void CarriageLeft();
     void CarriageRight();
 
 Q_SIGNALS:
-    // The symbol list set TuringMachine::currentTapeSymbol: toolbar button
-    // 11 redraws its picture.
+    // The symbol list set TuringMachine::currentTapeSymbol: the toolbar's
+    // write-symbol button redraws its picture.
     void SymbolChosen(const QString& symbol);
-    // A tape was memorised; toolbar button 5's hint shows its picture.
+    // A tape was memorised; the restore button's hint shows its picture.
     void TapeMemorised(const QString& picture);
     void PopupMenuRequested(const QPoint& globalPos);
 
@@ -127,7 +128,7 @@ private:
 
     Workbench& bench_;
     TapeScroller* scroller_;
-    std::array<TapeGridWidget*, 2> grids_{};
+    PerMachine<TapeGridWidget*> grids_{};
     TapeRulerWidget* ruler_;
     QLineEdit* goToBox_;
     QToolButton* scrollLeftButton_ = nullptr;
