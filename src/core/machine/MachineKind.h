@@ -28,20 +28,6 @@ public:
     auto begin() const { return values_.begin(); }
     auto end() const { return values_.end(); }
 
-    // Calls f(kind, value) for each machine in the order of kMachineKinds.
-    template <typename F>
-    void ForEach(F&& f) {
-        for (MachineKind kind : kMachineKinds) {
-            f(kind, (*this)[kind]);
-        }
-    }
-    template <typename F>
-    void ForEach(F&& f) const {
-        for (MachineKind kind : kMachineKinds) {
-            f(kind, (*this)[kind]);
-        }
-    }
-
 private:
     static constexpr std::size_t Index(MachineKind kind) { return std::size_t(kind); }
 
