@@ -5,8 +5,7 @@
 #include "core/checking/CaseRun.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
-#include "core/documents/PostFile.h"
-#include "core/documents/TuringFile.h"
+#include "core/documents/DocumentFormat.h"
 #include "core/port/ScriptedUi.h"
 #include "core/post/PostTable.h"
 #include "core/run/RunController.h"
@@ -59,21 +58,27 @@ QString ReadFailureText(DocumentFile::ReadStatus status, const QString& machine)
     return QStringLiteral("could not be read");
 }
 
+namespace {
+
+// The machine as a report names it.
+QString MachineName(MachineKind kind) {
+    return PerMachine<QString>{QStringLiteral("post"), QStringLiteral("turing")}[kind];
+}
+
+}  // namespace
+
 bool LoadDocument(Workbench& bench, const QString& file, RunOutcome& out) {
     const std::optional<MachineKind> kind = DocumentCommands::KindByMagic(file);
     const MachineKind readAs = DocumentCommands::KindToRead(file);
     bench.SetKind(readAs);
     if (kind) {
-        out.machine =
-            *kind == MachineKind::Post ? QStringLiteral("post") : QStringLiteral("turing");
+        out.machine = MachineName(*kind);
     }
     DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
-    const bool read = readAs == MachineKind::Post ? ReadPostFile(bench, file, why)
-                                                  : ReadTuringFile(bench, file, why);
+    const bool read = DocumentFormat::Of(readAs).read(bench, file, why);
     if (!read) {
         out.result = RunOutcome::Result::Unreadable;
-        out.message = ReadFailureText(
-            why, readAs == MachineKind::Post ? QStringLiteral("post") : QStringLiteral("turing"));
+        out.message = ReadFailureText(why, MachineName(readAs));
         out.status = bench.StatusText(Workbench::PanelMessage);
     }
     return read;
@@ -183,10 +188,7 @@ RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
             break;
     }
     if (!spec.saveTo.isEmpty()) {
-        const bool post = bench.Kind() == MachineKind::Post;
-        const bool saved =
-            post ? WritePostFile(bench, spec.saveTo) : WriteTuringFile(bench, spec.saveTo);
-        if (!saved) {
+        if (!DocumentFormat::Of(bench.Kind()).write(bench, spec.saveTo)) {
             out.saveError = DocumentFile::WriteFailureText(spec.saveTo);
         }
     }

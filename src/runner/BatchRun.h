@@ -21,7 +21,7 @@ class Workbench;
 
 struct RunSpec {
     QString file;  // as given: bytes that are not UTF-8 kept (DocumentFile::NameFromNative)
-    std::optional<QString> tape;  // tape text in UTF-8 notation, see ParseTapeText
+    std::optional<QString> tape;  // tape text in UTF-8 notation, see PlaceTape
     std::optional<int> start;     // cell of the tape text's first character
     std::optional<int> carriage;
     qint64 maxSteps = 1000000;

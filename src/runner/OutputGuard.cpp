@@ -34,8 +34,8 @@ QString RefusedTarget(const QString& target, const QStringList& inputs) {
         }
     }
     if (const std::optional<MachineKind> kind = DocumentCommands::KindByMagic(target)) {
-        return *kind == MachineKind::Post ? QStringLiteral("it is a Post machine document")
-                                          : QStringLiteral("it is a Turing machine document");
+        return PerMachine<QString>{QStringLiteral("it is a Post machine document"),
+                                   QStringLiteral("it is a Turing machine document")}[*kind];
     }
     return QString();
 }

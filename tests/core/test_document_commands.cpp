@@ -34,6 +34,10 @@ private Q_SLOTS:
     void nodesThatAreNotFilesAreReadErrors_data();
     void nodesThatAreNotFilesAreReadErrors();
     void saveAndSaveAs();
+    void eachMachineKeepsToItsOwnFormat_data();
+    void eachMachineKeepsToItsOwnFormat();
+    void machineToReadByFirstBytesThenName_data();
+    void machineToReadByFirstBytesThenName();
     void closeQuestions_data();
     void closeQuestions();
     void clearingCommands();
@@ -234,6 +238,84 @@ void TestDocumentCommands::saveAndSaveAs() {
     Edit(bench);
     QVERIFY(DocumentCommands::Save(bench));
     QCOMPARE(ui.fileDialogs.size(), dialogs);
+}
+
+void TestDocumentCommands::eachMachineKeepsToItsOwnFormat_data() {
+    QTest::addColumn<MachineKind>("kind");
+    QTest::addColumn<QStringList>("openDialog");  // title, filter, suffix, name field
+    QTest::addColumn<QByteArray>("magic");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("closeQuestion");
+    QTest::newRow("Post") << MachineKind::Post
+                          << QStringList{"Открытие Машины Поста", "Машина Поста|*.pst", "pst",
+                                         "*.pst"}
+                          << QByteArray("Zebrin42[pst]") << "Интерпретатор машины Поста"
+                          << "<Сохранить машину Поста - документ?";
+    QTest::newRow("Turing") << MachineKind::Turing
+                            << QStringList{"Открытие Машины Тьюринга", "Машина Тьюринга|*.tur",
+                                           "tur", "*.tur"}
+                            << QByteArray("Zebrin42[tur]") << "Интерпретатор машины Тьюринга"
+                            << "<Сохранить машину Тьюринга - документ?";
+}
+
+// Open, Save As, the save question and the closing question of each
+// machine use that machine's dialog texts, writer and reader.
+void TestDocumentCommands::eachMachineKeepsToItsOwnFormat() {
+    QFETCH(MachineKind, kind);
+    QFETCH(QStringList, openDialog);
+    const QString path = dir_.filePath(QStringLiteral("документ"));
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(kind);
+    bench.Current().SetStatement(QStringLiteral("своя задача"));
+
+    ui.fileAnswers = {path};
+    DocumentCommands::SaveAs(bench);
+    QCOMPARE(ui.fileDialogs.back().fileName, openDialog[3]);
+    QVERIFY(!bench.Current().Modified());
+    QTEST(Contents(path).left(13), "magic");
+    QCOMPARE(DocumentCommands::KindByMagic(path), std::optional<MachineKind>(kind));
+
+    // The save question before Open, answered "Нет", then the file read back.
+    bench.Current().SetStatement(QStringLiteral("чужая"));
+    ui.answers = {2};
+    ui.fileAnswers = {path};
+    DocumentCommands::Open(bench);
+    QCOMPARE(ui.dialogs.size(), 1);
+    QTEST(ui.dialogs[0].caption, "caption");
+    const FileDialogRequest& open = ui.fileDialogs.back();
+    QCOMPARE((QStringList{open.title, open.filter, open.defaultSuffix, open.fileName}), openDialog);
+    QCOMPARE(bench.Current().Statement(), QStringLiteral("своя задача"));
+
+    bench.SetModified(true);
+    ui.answers = {3};
+    QVERIFY(!DocumentCommands::CloseQuery(bench));
+    QTEST(ui.dialogs.back().caption, "caption");
+    QTEST(ui.dialogs.back().message, "closeQuestion");
+}
+
+void TestDocumentCommands::machineToReadByFirstBytesThenName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<MachineKind>("kind");
+    QTest::newRow("Post bytes under .tur")
+        << "a.tur" << QByteArray("Zebrin42[pst]") << MachineKind::Post;
+    QTest::newRow("Turing bytes under .pst")
+        << "b.pst" << QByteArray("Zebrin42[tur]") << MachineKind::Turing;
+    QTest::newRow("neither, .TUR") << "c.TUR" << QByteArray("text") << MachineKind::Turing;
+    QTest::newRow("neither, .pst") << "d.pst" << QByteArray("text") << MachineKind::Post;
+    QTest::newRow("neither, no suffix") << "tur" << QByteArray() << MachineKind::Post;
+}
+
+void TestDocumentCommands::machineToReadByFirstBytesThenName() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QTEST(DocumentCommands::KindToRead(path), "kind");
 }
 
 void TestDocumentCommands::closeQuestions_data() {

@@ -295,8 +295,8 @@ void TestTapeRules::memorisedPicture() {
     QTEST(TapeEditing::MemoriseTape(bench), "taken");
     QFETCH(bool, taken);
     QCOMPARE(bench.RunControl().Controls().restoreTape, taken);
-    QCOMPARE(tape.Memorised().present, taken);
-    QTEST(tape.Memorised().picture, "picture");
+    QCOMPARE(tape.HasMemorised(), taken);
+    QTEST(tape.MemorisedPicture(), "picture");
     QVERIFY(!bench.Current().Modified());
 }
 
@@ -316,7 +316,7 @@ void TestTapeRules::clearAndRestore() {
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min:"));
     QCOMPARE(bench.StatusText(Workbench::PanelMax), QStringLiteral("max:"));
     QVERIFY(!bench.RunControl().Controls().leftBound && !bench.RunControl().Controls().rightBound);
-    QVERIFY(tape.Memorised().present);
+    QVERIFY(tape.HasMemorised());
 
     TapeEditing::RestoreTape(bench);
     QCOMPARE(tape.CarriagePos(), 5);

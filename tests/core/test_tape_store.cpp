@@ -225,7 +225,7 @@ void TestTapeStore::memoriseClearRestore() {
     Workbench bench(ui);
     TapeStore& tape = bench.Post().tape;
     QVERIFY(!tape.Memorise());
-    QVERIFY(!tape.Memorised().present);
+    QVERIFY(!tape.HasMemorised());
 
     Apply(tape, "+-1 +0 +2");
     tape.SetCarriagePos(7);
@@ -240,7 +240,7 @@ void TestTapeStore::memoriseClearRestore() {
     QCOMPARE(bench.StatusText(Workbench::PanelMin), QStringLiteral("min:"));
     QCOMPARE(bench.StatusText(Workbench::PanelMax), QStringLiteral("max:"));
     QVERIFY(!tape.Memorise());  // empty: the earlier copy stays
-    QVERIFY(tape.Memorised().present);
+    QVERIFY(tape.HasMemorised());
 
     bench.SetModified(false);
     tape.Restore();
@@ -283,7 +283,7 @@ void TestTapeStore::memorisedPictures() {
     Apply(tape, script);
     tape.SetCarriagePos(carriage);
     QVERIFY(tape.Memorise());
-    QTEST(tape.Memorised().picture, "picture");
+    QTEST(tape.MemorisedPicture(), "picture");
 }
 
 QTEST_GUILESS_MAIN(TestTapeStore)

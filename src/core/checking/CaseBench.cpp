@@ -28,9 +28,7 @@ CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {
     const MachineKind kind = Kind();
     const RunResult run = Run(limits);
     out.tape = UsedPartNotation(kind, run.tape);
-    out.firstCell = run.emptyTape ? run.carriage
-                                  : std::max(run.usedMin,
-                                             kind == MachineKind::Post ? -TapeStore::TapeLimit : 1);
+    out.firstCell = run.emptyTape ? run.carriage : std::max(run.usedMin, FirstTapeCell(kind));
     out.carriage = run.carriage;
     out.steps = run.steps;
     switch (run.end) {

@@ -52,8 +52,7 @@ std::optional<TapeSetupError> CheckTape(MachineKind kind, const QString* alphabe
                                         const std::optional<QString>& text,
                                         std::optional<int> start, std::optional<int> carriage) {
     using Kind = TapeSetupError::Kind;
-    const bool post = kind == MachineKind::Post;
-    const int firstCell = post ? -TapeStore::TapeLimit : 1;
+    const int firstCell = FirstTapeCell(kind);
     auto onTape = [firstCell](qint64 cell) {
         return cell >= firstCell && cell <= TapeStore::TapeLimit;
     };
@@ -63,14 +62,14 @@ std::optional<TapeSetupError> CheckTape(MachineKind kind, const QString* alphabe
                 return TapeSetupError{Kind::Unrepresentable, QString(c), {}};
             }
         }
-        const int first = start.value_or(post ? 0 : 1);
+        const int first = start.value_or(DefaultTapeStart(kind));
         for (qsizetype i = 0; i < text->size(); ++i) {
             const qint64 cell = qint64(first) + i;
             if (!onTape(cell)) {
                 return TapeSetupError{Kind::PastEnd, QString::number(cell), {}};
             }
             const QChar c = (*text)[i];
-            if (post) {
+            if (kind == MachineKind::Post) {
                 if (c != u'1' && c != u'0' && c != u'.') {
                     return TapeSetupError{Kind::NotPostCell, QString(c), {}};
                 }

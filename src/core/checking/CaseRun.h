@@ -27,6 +27,16 @@ struct TapeSetupError {
     QString Russian() const;  // the window's words
 };
 
+// Where a case's tape begins when the case does not say: cell 0 of the Post
+// tape, cell 1 of the Turing tape.
+inline int DefaultTapeStart(MachineKind kind) {
+    return PerMachine<int>{0, 1}[kind];
+}
+// The first cell of a `kind` machine's tape.
+inline int FirstTapeCell(MachineKind kind) {
+    return PerMachine<int>{-TapeStore::TapeLimit, 1}[kind];
+}
+
 // Whether `text` (tape notation: Post "1" and "0" or ".", Turing symbols with
 // "_" for the blank) can be written on a `kind` machine's tape from `start`
 // (default: cell 0 for Post, 1 for Turing), with the carriage on `start` or

@@ -7,7 +7,7 @@ QByteArray ProgramDiagram::ShapeKey() const {
     // few bytes per node and edge and compares exactly.
     QByteArray key;
     key.reserve(qsizetype(nodes.size()) * 8 + qsizetype(edges.size()) * 12 + 16);
-    key += machine == MachineKind::Post ? 'P' : 'T';
+    key += PerMachine<char>{'P', 'T'}[machine];
     for (const DiagramNode& node : nodes) {
         key += char('0' + int(node.kind));
         key += node.id.toUtf8();

@@ -1,8 +1,7 @@
 #include "core/documents/DocumentCommands.h"
 
 #include "core/documents/DocumentFile.h"
-#include "core/documents/PostFile.h"
-#include "core/documents/TuringFile.h"
+#include "core/documents/DocumentFormat.h"
 #include "core/editing/TableCommands.h"
 #include "core/editing/TapeEditing.h"
 #include "core/run/RunController.h"
@@ -12,17 +11,12 @@ namespace DocumentCommands {
 
 namespace {
 
-bool IsPost(const Workbench& bench) {
-    return bench.Kind() == MachineKind::Post;
-}
-
-QString Caption(const Workbench& bench) {
-    return IsPost(bench) ? QStringLiteral("Интерпретатор машины Поста")
-                         : QStringLiteral("Интерпретатор машины Тьюринга");
+const DocumentFormat& FormatOf(const Workbench& bench) {
+    return DocumentFormat::Of(bench.Kind());
 }
 
 DialogAnswer AskSaveQuestion(Workbench& bench) {
-    return bench.UiPort().ShowMessageDialog(Caption(bench),
+    return bench.UiPort().ShowMessageDialog(FormatOf(bench).caption,
                                             QStringLiteral("<Сохранить изменения в файле ") +
                                                 bench.Current().document.DisplayedName() +
                                                 QStringLiteral("?"),
@@ -67,8 +61,7 @@ void MakeUntitled(Workbench& bench) {
 }
 
 bool Write(Workbench& bench) {
-    const QString& path = bench.Current().document.fileName;
-    return IsPost(bench) ? WritePostFile(bench, path) : WriteTuringFile(bench, path);
+    return FormatOf(bench).write(bench, bench.Current().document.fileName);
 }
 
 // Save for the machine of `kind`, shown for the time of the save.
@@ -95,15 +88,7 @@ void New(Workbench& bench) {
 
 void Open(Workbench& bench) {
     BreakActiveRun(bench);
-    const bool post = IsPost(bench);
-    const FileDialogRequest request =
-        post ? FileDialogRequest{QStringLiteral("Открытие Машины Поста"),
-                                 QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
-                                 QStringLiteral("*.pst")}
-             : FileDialogRequest{QStringLiteral("Открытие Машины Тьюринга"),
-                                 QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
-                                 QStringLiteral("*.tur")};
-    const QString path = bench.UiPort().AskOpenFileName(request);
+    const QString path = bench.UiPort().AskOpenFileName(FormatOf(bench).OpenDialog());
     if (!path.isEmpty()) {
         OpenPath(bench, path);
     }
@@ -117,18 +102,18 @@ std::optional<MachineKind> KindByMagic(const QString& path) {
         DocumentFile::ReadStatus::Ok) {
         return std::nullopt;
     }
-    if (magic == DocumentFile::kPostMagic) {
-        return MachineKind::Post;
-    }
-    if (magic == DocumentFile::kTuringMagic) {
-        return MachineKind::Turing;
+    for (MachineKind kind : kMachineKinds) {
+        if (magic == DocumentFormat::Of(kind).magic) {
+            return kind;
+        }
     }
     return std::nullopt;
 }
 
 MachineKind KindToRead(const QString& path) {
+    const QString turingEnding = u'.' + DocumentFormat::Of(MachineKind::Turing).suffix;
     return KindByMagic(path).value_or(
-        path.endsWith(u".tur", Qt::CaseInsensitive) ? MachineKind::Turing : MachineKind::Post);
+        path.endsWith(turingEnding, Qt::CaseInsensitive) ? MachineKind::Turing : MachineKind::Post);
 }
 
 bool OpenPath(Workbench& bench, const QString& path) {
@@ -136,12 +121,13 @@ bool OpenPath(Workbench& bench, const QString& path) {
     if (!MayDiscard(bench)) {
         return false;
     }
-    const bool post = IsPost(bench);
+    const DocumentFormat& format = FormatOf(bench);
     bench.SetStatusText(Workbench::PanelMessage, QString());
     ResetStepPanel(bench);
     ClearAll(bench);
     bench.Current().SetDocument(path, true);
-    const bool read = post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path);
+    DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
+    const bool read = format.read(bench, path, why);
     if (!read) {
         // The cleared machine still carries the damaged file's name; it is
         // replaced without a question so that nothing is written over it.
@@ -172,7 +158,7 @@ bool Save(Workbench& bench) {
 }
 
 void SaveAs(Workbench& bench) {
-    bench.saveDialog.fileName = IsPost(bench) ? QStringLiteral("*.pst") : QStringLiteral("*.tur");
+    bench.saveDialog.fileName = FormatOf(bench).Pattern();
     const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
     if (path.isEmpty()) {
         return;
@@ -183,25 +169,16 @@ void SaveAs(Workbench& bench) {
 }
 
 bool CloseQuery(Workbench& bench) {
-    struct Question {
-        MachineKind kind;
-        const char16_t* caption;
-        const char16_t* text;
-    };
-    const Question questions[] = {
-        {MachineKind::Post, u"Интерпретатор машины Поста", u"<Сохранить машину Поста - "},
-        {MachineKind::Turing, u"Интерпретатор машины Тьюринга", u"<Сохранить машину Тьюринга - "},
-    };
     bool allowed = true;
-    for (const Question& q : questions) {
-        Machine& machine = bench.MachineOf(q.kind);
+    for (MachineKind kind : kMachineKinds) {
+        const DocumentFormat& format = DocumentFormat::Of(kind);
+        Machine& machine = bench.MachineOf(kind);
         if (!machine.Modified()) {
             continue;
         }
         bench.UiPort().Beep();
         const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
-            QString::fromUtf16(q.caption),
-            QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?',
+            format.caption, format.closeQuestion + machine.document.DisplayedName() + u'?',
             QStringLiteral("Да|Нет|Отмена"), 315, 90);
         if (answer == DialogAnswer::Second) {
             continue;
@@ -211,7 +188,7 @@ bool CloseQuery(Workbench& bench) {
         }
         // A save that did not happen keeps the window open, so the work is
         // not lost; the other machine is still offered its save.
-        if (!SaveMachine(bench, q.kind)) {
+        if (!SaveMachine(bench, kind)) {
             allowed = false;
         }
     }
@@ -237,7 +214,7 @@ void ClearAll(Workbench& bench) {
     ClearStatement(bench);
     TapeEditing::ClearTape(bench);
     TableCommands::ClearTable(bench);
-    if (!IsPost(bench)) {
+    if (bench.Kind() == MachineKind::Turing) {
         bench.Turing().ClearAlphabet();
         ClearComments(bench);
     }

@@ -19,10 +19,10 @@ class Workbench;
 
 namespace DocumentCommands {
 
-void New(Workbench& bench);     // mmFileNewClick
-void Open(Workbench& bench);    // mmFileOpenClick
-bool Save(Workbench& bench);    // mmFileSaveClick; true when the machine was written
-void SaveAs(Workbench& bench);  // mmFileSaveAsClick
+void New(Workbench& bench);
+void Open(Workbench& bench);
+bool Save(Workbench& bench);  // true when the machine was written
+void SaveAs(Workbench& bench);
 // The closing questions: asks about the Post machine, then the Turing
 // machine; true when the window may close. "Отмена" stops the questions; a
 // save that is cancelled or fails refuses closing, and the other machine
@@ -47,8 +47,12 @@ bool OpenPath(Workbench& bench, const QString& path);
 // for a name instead of writing into the folder it was installed in.
 bool OpenExample(Workbench& bench, const QString& path);
 
-void ClearStatement(Workbench& bench);  // mmCommClearUslClick
-void ClearComments(Workbench& bench);   // mmCommClearCommClick
-void ClearAll(Workbench& bench);        // mmCommClearAllClick
+// The clearing commands ("Очистить" in the commands menu): the current
+// machine's statement back to its heading; the Turing machine's comments
+// back to theirs; and all of the current machine (statement, tape, table,
+// and for the Turing machine its alphabet and comments).
+void ClearStatement(Workbench& bench);
+void ClearComments(Workbench& bench);
+void ClearAll(Workbench& bench);
 
 }  // namespace DocumentCommands

@@ -8,7 +8,8 @@
 // last row) and the comments (a count and its lines).
 //
 // Both operations act on the Workbench's Turing machine and report their
-// failures themselves: alert, message dialog with help, status panel 0.
+// failures themselves: alert, message dialog with help, the status line's
+// message panel.
 
 #include <QByteArray>
 #include <QString>

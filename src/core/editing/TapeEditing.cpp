@@ -109,7 +109,7 @@ bool MemoriseTape(Workbench& bench) {
 
 void RestoreTape(Workbench& bench) {
     TapeStore& tape = bench.Current().tape;
-    if (!tape.Memorised().present) {
+    if (!tape.HasMemorised()) {
         return;
     }
     bench.Current().NameEdit(EditKind::RestoreTape);

@@ -5,10 +5,10 @@
 #include "core/machine/StatusLine.h"
 
 Machine::Machine(MachineHost& host, MachineKind kind)
-    : tape(kind == MachineKind::Post ? TapeKind::Post : TapeKind::Turing, this),
+    : tape(PerMachine<TapeKind>{TapeKind::Post, TapeKind::Turing}[kind], this),
       host_(host),
       kind_(kind),
-      stepPrefix_(kind == MachineKind::Post ? QStringLiteral("Шаг:  ") : QStringLiteral("Шаг:   ")),
+      stepPrefix_(PerMachine<QString>{QStringLiteral("Шаг:  "), QStringLiteral("Шаг:   ")}[kind]),
       status_(host.Status()) {}
 
 void Machine::SetCurrent(bool on) {

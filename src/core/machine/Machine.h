@@ -27,8 +27,8 @@ class TextTable;
 struct MachineDocument {
     static QString Untitled() { return QStringLiteral("Без имени"); }
 
-    QString fileName = Untitled();  // FileName
-    bool hasFileName = false;       // HasFileName
+    QString fileName = Untitled();
+    bool hasFileName = false;
 
     // The file-name part of the path (after its last "\", "/" or ":"), or
     // "Без имени".
@@ -66,16 +66,16 @@ public:
     TapeStore tape;
     MachineDocument document;
 
-    // The modified flag; status panel 4 shows it while this machine is
-    // current.
+    // The modified flag; the status line's modified-flag panel shows it
+    // while this machine is current.
     bool Modified() const { return modified_; }
     void SetModified(bool on);
     // The edit prologue of every change of the program or tape: modified,
     // and edited since the start while this machine's run is active.
     void NoteEdit();
 
-    // The task statement (memUsloviePst, memUslovieTur), lines separated by
-    // "\n". Setting a different text marks the document modified.
+    // The task statement, lines separated by "\n". Setting a different text marks the document
+    // modified.
     const QString& Statement() const { return statement_; }
     void SetStatement(const QString& text);
 

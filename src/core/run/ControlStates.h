@@ -35,11 +35,11 @@ struct ControlStates {
     bool leftBound = false;
     bool rightBound = false;
     bool goToBox = true;
-    bool postTable = true;    // sgMainPst
-    bool postTape = true;     // sgLentaPst
-    bool turingTable = true;  // sgMainTur
-    bool turingTape = true;   // sgLentaTur
-    bool alphabet = true;     // alphabetEdit
+    bool postTable = true;
+    bool postTape = true;
+    bool turingTable = true;
+    bool turingTape = true;
+    bool alphabet = true;  // the alphabet editor
     // The arrow-with-hourglass pointer while a program ticks.
     bool busy = false;
     // A scroll to a used bound runs: everything but the view menu and the

@@ -27,12 +27,12 @@ QString RunController::SpeedCaption(int level) {
 
 RunController::RunController(MachineHost& host, QObject* parent)
     : QObject(parent), host_(host), status_(host.Status()) {
-    timers_[0].setObjectName(QStringLiteral("TimePuskPst"));
-    timers_[1].setObjectName(QStringLiteral("TimePuskTur"));
-    connect(&timers_[0], &QTimer::timeout, this, &RunController::PostRunTick);
-    connect(&timers_[1], &QTimer::timeout, this, &RunController::TuringRunTick);
-    runs_[0].position = host_.MachineOf(MachineKind::Post).StartPosition();
-    runs_[1].position = host_.MachineOf(MachineKind::Turing).StartPosition();
+    timers_[MachineKind::Post].setObjectName(QStringLiteral("TimePuskPst"));
+    timers_[MachineKind::Turing].setObjectName(QStringLiteral("TimePuskTur"));
+    connect(&timers_[MachineKind::Post], &QTimer::timeout, this, &RunController::PostRunTick);
+    connect(&timers_[MachineKind::Turing], &QTimer::timeout, this, &RunController::TuringRunTick);
+    runs_[MachineKind::Post].position = host_.MachineOf(MachineKind::Post).StartPosition();
+    runs_[MachineKind::Turing].position = host_.MachineOf(MachineKind::Turing).StartPosition();
     SetSpeed(DefaultSpeed);
 }
 
@@ -44,7 +44,7 @@ void RunController::SetSpeed(int level) {
 }
 
 QTimer& RunController::TimerOf(const Machine& machine) {
-    return timers_[Index(machine)];
+    return timers_[machine.Kind()];
 }
 
 RunController::RunState RunController::State() const {
@@ -52,7 +52,7 @@ RunController::RunState RunController::State() const {
     if (!Active(machine)) {
         return RunState::Idle;
     }
-    if (!timers_[Index(machine)].isActive()) {
+    if (!timers_[machine.Kind()].isActive()) {
         return RunState::Paused;
     }
     return stepMode_ ? RunState::Stepping : RunState::Running;
@@ -72,7 +72,7 @@ void RunController::ApplyPattern(Command command) {
     const Machine& machine = host_.Current();
     EnablingFacts facts;
     facts.current = machine.Kind();
-    facts.memorised = machine.tape.Memorised().present;
+    facts.memorised = machine.tape.HasMemorised();
     facts.leftBoundFar = LeftBoundFar();
     facts.rightBoundFar = RightBoundFar();
     facts.canStepBack = CanStepBack();
@@ -147,7 +147,7 @@ void RunController::ForgetFailure(MachineRun& run) {
 void RunController::Start() {
     ApplyPattern(stepMode_ ? Command::RunStep : Command::RunContinuous);
     Machine& machine = host_.Current();
-    MachineRun& run = runs_[Index(machine)];
+    MachineRun& run = runs_[machine.Kind()];
     ForgetFailure(run);
     run.active = true;
     if (run.editedSinceStart) {
@@ -175,8 +175,8 @@ void RunController::Start() {
 }
 
 void RunController::RestartPosition(Machine& machine) {
-    ClearHistory(runs_[Index(machine)]);
-    runs_[Index(machine)].position = machine.StartPosition();
+    ClearHistory(runs_[machine.Kind()]);
+    runs_[machine.Kind()].position = machine.StartPosition();
     machine.ShowRunStart();
 }
 
@@ -191,7 +191,7 @@ void RunController::Break() {
     runStarted_ = false;
     SetBusy(false);
     Machine& machine = host_.Current();
-    MachineRun& run = runs_[Index(machine)];
+    MachineRun& run = runs_[machine.Kind()];
     run.editedSinceStart = false;
     run.active = false;
     TimerOf(machine).stop();
@@ -230,7 +230,7 @@ void RunController::Tick(Machine& machine) {
 }
 
 void RunController::Record(Machine& machine) {
-    MachineRun& run = runs_[Index(machine)];
+    MachineRun& run = runs_[machine.Kind()];
     run.history.Record(machine, run.position, status_);
 }
 
@@ -260,7 +260,7 @@ void RunController::StepBack() {
     Machine& machine = host_.Current();
     machine.NameEdit(EditKind::Run);
     // The interpreter's own writes, taken back: not an edit of the program.
-    MachineRun& run = runs_[Index(machine)];
+    MachineRun& run = runs_[machine.Kind()];
     run.history.TakeBack(machine, run.position, status_);
     NotifyRunView();
     RefreshStepBack();
@@ -268,7 +268,7 @@ void RunController::StepBack() {
 
 qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     SetBusy(true);
-    MachineRun& run = runs_[Index(machine)];
+    MachineRun& run = runs_[machine.Kind()];
     // What the ticks leave on screen, as each tick would leave it: the
     // cursor's column and row, the step number and the announcement, each
     // from the last tick that set it.
@@ -353,7 +353,7 @@ void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
     Break();
     const ErrorTexts texts = TextsOf(outcome);
     place.status = texts.status;
-    runs_[Index(machine)].failedAt = std::move(place);
+    runs_[machine.Kind()].failedAt = std::move(place);
     NotifyRunView();
     ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
 }
@@ -386,7 +386,7 @@ void RunController::LeaveMachine() {
         stepMode_ = false;
         Pause();
     }
-    runs_[Index(machine)].leftWith = controls_;
+    runs_[machine.Kind()].leftWith = controls_;
 }
 
 void RunController::ShowRunStateOfCurrent() {
@@ -395,7 +395,7 @@ void RunController::ShowRunStateOfCurrent() {
         ApplyPattern(Command::Break);
         return;
     }
-    ControlStates next = runs_[Index(machine)].leftWith;
+    ControlStates next = runs_[machine.Kind()].leftWith;
     // The other machine's views keep the state its own run gave them.
     if (machine.Kind() == MachineKind::Post) {
         next.turingTable = controls_.turingTable;

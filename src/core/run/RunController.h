@@ -15,7 +15,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <array>
 
 #include "core/machine/Machine.h"
 #include "core/machine/MachineHost.h"
@@ -28,14 +27,14 @@
 
 // One machine's run.
 struct MachineRun {
-    bool active = false;            // PostRunActive / TuringRunActive
-    bool editedSinceStart = false;  // PostEditedSinceStart / TuringEditedSinceStart
+    bool active = false;
+    bool editedSinceStart = false;
     RunPosition position;
     // The controls as they stood when the machine was left with its run
     // paused, shown again when it is entered: the enabling pattern keeps
     // some controls from earlier commands, so a paused run cannot be told
-    // from its flags alone (button 9 and the go-to box differ between a
-    // continuous run and single steps).
+    // from its flags alone (the break button and the go-to box differ
+    // between a continuous run and single steps).
     ControlStates leftWith;
     // The ticks that can be taken back.
     StepHistory history;
@@ -57,8 +56,8 @@ public:
 
     void Run();    // runAction, F9: a continuous run
     void Step();   // stepAction, F8: one step
-    void Pause();  // mmRunPauseClick
-    void Break();  // mmRunBreakClick
+    void Pause();  // pauseAction: holds a run where it is
+    void Break();  // breakAction: ends a run
 
     void SetSpeed(int level);
     int Speed() const { return speed_; }
@@ -73,23 +72,23 @@ public:
     qint64 RunTicks(Machine& machine, qint64 count);
     void PostRunTick();
     void TuringRunTick();
-    QTimer& PostRunTimer() { return timers_[0]; }
-    QTimer& TuringRunTimer() { return timers_[1]; }
+    QTimer& PostRunTimer() { return timers_[MachineKind::Post]; }
+    QTimer& TuringRunTimer() { return timers_[MachineKind::Turing]; }
     QTimer& TimerOf(const Machine& machine);
 
     RunState State() const;
 
     // --- The run state ---
-    const MachineRun& RunOf(const Machine& machine) const { return runs_[Index(machine)]; }
+    const MachineRun& RunOf(const Machine& machine) const { return runs_[machine.Kind()]; }
     bool Active(const Machine& machine) const { return RunOf(machine).active; }
     bool EditedSinceStart(const Machine& machine) const { return RunOf(machine).editedSinceStart; }
     void SetEditedSinceStart(const Machine& machine, bool on) {
-        runs_[Index(machine)].editedSinceStart = on;
+        runs_[machine.Kind()].editedSinceStart = on;
     }
     // An edit of `machine`: while its run is active, it was edited since the
     // start (the next Run asks whether to start again).
     void NoteEdit(const Machine& machine) {
-        MachineRun& run = runs_[Index(machine)];
+        MachineRun& run = runs_[machine.Kind()];
         if (run.active) {
             run.editedSinceStart = true;
         }
@@ -99,7 +98,7 @@ public:
     // Where the machine's last run failed, while no edit or run has
     // followed; null otherwise.
     const FailurePlace* FailedAt(const Machine& machine) const {
-        const MachineRun& run = runs_[Index(machine)];
+        const MachineRun& run = runs_[machine.Kind()];
         return run.failedAt ? &*run.failedAt : nullptr;
     }
 
@@ -183,9 +182,6 @@ private:
     void Publish(const ControlStates& before);
     bool LeftBoundFar() const;
     bool RightBoundFar() const;
-    static std::size_t Index(const Machine& machine) {
-        return machine.Kind() == MachineKind::Post ? 0 : 1;
-    }
     // A fresh start's position (the first row or state 0, no steps).
     void RestartPosition(Machine& machine);
     DialogAnswer AskRestart();
@@ -195,8 +191,8 @@ private:
 
     MachineHost& host_;
     StatusLine& status_;
-    std::array<QTimer, 2> timers_;  // by machine kind: PostRunTimer, TuringRunTimer
-    std::array<MachineRun, 2> runs_;
+    PerMachine<QTimer> timers_;
+    PerMachine<MachineRun> runs_;
     bool runStarted_ = false;
     bool stepMode_ = false;
     bool keepHistory_ = false;

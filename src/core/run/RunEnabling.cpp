@@ -113,7 +113,7 @@ bool Applied(Rule rule, bool was, const EnablingFacts& facts) {
 
 ControlStates EnablingAfter(RunCommand command, const ControlStates& before,
                             const EnablingFacts& facts) {
-    const Scope current = facts.current == MachineKind::Post ? Scope::Post : Scope::Turing;
+    const Scope current = PerMachine<Scope>{Scope::Post, Scope::Turing}[facts.current];
     ControlStates after = before;
     for (const Target& target : kTargets) {
         if (target.scope == Scope::Both || target.scope == current) {

@@ -199,13 +199,7 @@ bool TapeStore::Memorise() {
     if (IsEmpty()) {
         return false;
     }
-    memorised_.left = left_;
-    memorised_.right = right_;
-    memorised_.zero = zero_;
-    memorised_.tape = tape_;
-    memorised_.carriagePos = carriagePos_;
-    memorised_.usedMin = usedMin_;
-    memorised_.usedMax = usedMax_;
+    memorised_ = Saved();
     if (kind_ == TapeKind::Post) {
         // One letter per used cell; capitals where the carriage stands.
         QString picture;
@@ -215,11 +209,10 @@ bool TapeStore::Memorise() {
             const bool carriage = cell == carriagePos_;
             picture.append(GetPostCell(cell) ? (carriage ? u'V' : u'v') : (carriage ? u'O' : u'o'));
         }
-        memorised_.picture = picture;
+        memorisedPicture_ = picture;
     } else {
-        memorised_.picture = tape_;
+        memorisedPicture_ = tape_;
     }
-    memorised_.present = true;
     return true;
 }
 
@@ -269,8 +262,7 @@ bool TapeStore::SameCells(const TapeContents& a, const TapeContents& b) const {
 }
 
 void TapeStore::Restore() {
-    if (memorised_.present) {
-        PutBack({memorised_.left, memorised_.right, memorised_.zero, memorised_.tape,
-                 memorised_.carriagePos, memorised_.usedMin, memorised_.usedMax});
+    if (memorised_) {
+        PutBack(*memorised_);
     }
 }

@@ -10,14 +10,16 @@
 // The used bounds are kept step by step by the two write operations and are
 // never recomputed by scanning. An empty tape is the pair UsedMin = 999 with
 // UsedMax = -999 (Post) or 0 (Turing). The store reaches outward only through
-// TapeHooks: marking the document modified and writing status panels 2 and 3.
+// TapeHooks: marking the document modified and writing the status line's
+// bound panels ("min:" and "max:").
 
 #include <QString>
 #include <initializer_list>
+#include <optional>
 
 enum class TapeKind { Post, Turing };
 
-// How status panels 2 and 3 show a tape's bounds: with the numbers, bare
+// How the bound panels show a tape's bounds: with the numbers, bare
 // after the last used cell was erased ("min: "), or bare after the tape was
 // cleared ("min:").
 enum class TapeBounds { Numbers, Empty, Cleared };
@@ -26,38 +28,26 @@ class TapeHooks {
 public:
     virtual ~TapeHooks() = default;
     virtual void TapeModified() = 0;
-    // Panels 2 and 3 are to show the bounds in the given form.
+    // The bound panels are to show the bounds in the given form.
     virtual void ShowTapeBounds(TapeBounds form) = 0;
     // Any cell, the carriage or the bounds changed: views redraw.
     virtual void TapeChanged() = 0;
 };
 
-// What status panels 2 and 3 show: the bounds as numbers, or a text.
+// What the bound panels show: the bounds as numbers, or a text.
 struct ShownBounds {
     bool numbers = false;
     int usedMin = 0;
     int usedMax = 0;
 };
 
-struct MemorisedTape {
-    bool present = false;
-    QString left;
-    QString right;
-    QChar zero = u' ';
-    QString tape;
-    int carriagePos = 0;
-    int usedMin = 0;
-    int usedMax = 0;
-    QString picture;  // MemorisedPicture
-};
-
-// The cells, the carriage and the used bounds at one moment, kept for an
-// edit to be taken back; the memorised copy is not part of it. Strings are
-// shared with the tape until it is written.
+// The cells, the carriage and the used bounds at one moment: the memorised
+// copy, and what an edit to be taken back saved (the memorised copy is not
+// part of it). Strings are shared with the tape until it is written.
 struct TapeContents {
     QString left;
     QString right;
-    QChar zero;
+    QChar zero = u' ';
     QString tape;
     int carriage = 0;
     int usedMin = 0;
@@ -143,7 +133,7 @@ public:
     // Bounds as a document or a restored copy brings them.
     void SetUsedBounds(int usedMin, int usedMax);
 
-    // Status panels 2 and 3: "min: " and "max: " followed by the bounds.
+    // The bound panels: "min: " and "max: " followed by the bounds.
     void ShowUsedBounds();
 
     // A run writes millions of cells: the store tells its hooks that the
@@ -175,7 +165,11 @@ public:
     bool Memorise();
     // Brings the memorised copy back (when present) and shows its bounds.
     void Restore();
-    const MemorisedTape& Memorised() const { return memorised_; }
+    bool HasMemorised() const { return memorised_.has_value(); }
+    // The memorised copy as the restore command's hint shows it: the Post
+    // tape's used cells as letters ("v" marked, "o" unmarked, capitals under
+    // the carriage), the Turing tape's cells as stored.
+    const QString& MemorisedPicture() const { return memorisedPicture_; }
 
     TapeContents Saved() const {
         return {left_, right_, zero_, tape_, carriagePos_, usedMin_, usedMax_};
@@ -217,7 +211,8 @@ private:
     int carriagePos_;
     int usedMin_;
     int usedMax_;
-    MemorisedTape memorised_;
+    std::optional<TapeContents> memorised_;
+    QString memorisedPicture_;
     bool documentMarked_ = false;
     bool notifyChanges_ = false;
     const ShownBounds* shown_ = nullptr;

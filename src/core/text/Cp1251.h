@@ -3,7 +3,7 @@
 // Decoding and encoding are a bijection of all 256 byte values (the one byte
 // the code page leaves unassigned, 0x98, stands for U+0098), so any document
 // reads back and writes again byte for byte. Text entering the system from the
-// keyboard, the clipboard or the command line passes through Cp1251Sanitize,
+// keyboard, the clipboard or the command line passes through Cp1251::Sanitize,
 // which replaces what the code page cannot hold by "?".
 
 #include <QByteArray>

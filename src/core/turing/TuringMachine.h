@@ -27,19 +27,20 @@ public:
 
     explicit TuringMachine(MachineHost& host);
 
-    TuringTable table;  // sgMainTur
-    // CurrentTapeSymbol: NoSymbolText() for the blank, or one character.
+    TuringTable table;
+    // The symbol the tape's write command writes: NoSymbolText() for the
+    // blank, or one character.
     QString currentTapeSymbol = NoSymbolText();
 
     // --- External alphabet ---
-    // TuringAlphabet: the symbols in the order typed, each once, no space.
+    // The alphabet: the symbols in the order typed, each once, no space.
     const QString& Alphabet() const { return alphabet_; }
     // The alphabet editor's text, spaces between symbols included.
     const QString& AlphabetText() const { return alphabetText_; }
-    // A change of the editor's text (edAlfChange); the table follows at the
-    // next rebuild.
+    // A change of the alphabet editor's text; the table follows at the next
+    // rebuild.
     void EditAlphabetText(const QString& text);
-    // The rebuild (edAlfExit): cleans the editor text and brings the
+    // The rebuild, when the editor is left: cleans the editor text and brings the
     // alphabet and the table rows in line with it.
     void RebuildAlphabet();
     // The clear-alphabet command: leaves only the blank row, with its
@@ -69,7 +70,7 @@ public:
     // --- Table ---
     // The check of the current cell on Enter, Up, Down or leaving the table.
     void CheckCell();
-    // A cell editor opens (sgMainTurGetEditMask).
+    // An in-place editor of a table cell opens.
     void NoteCellEditStart();
     // Column commands at the table's cursor. ClearTable does not break a
     // running program: the command layer breaks it first.
@@ -100,7 +101,7 @@ public:
     // --- Texts and layout ---
     // Memo texts keep their lines separated by "\n"; setting a different
     // text marks the document modified.
-    const QString& Comments() const { return comments_; }  // memCommTur
+    const QString& Comments() const { return comments_; }
     void SetComments(const QString& text);
 
     int SplitterPos() const { return splitterPos_; }

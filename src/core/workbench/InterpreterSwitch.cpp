@@ -11,7 +11,7 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
     Machine& machine = bench.Current();
 
     ControlStates controls = bench.RunControl().Controls();
-    controls.restoreTape = machine.tape.Memorised().present;
+    controls.restoreTape = machine.tape.HasMemorised();
     const bool post = kind == MachineKind::Post;
     controls.mark = post;
     controls.writeSymbol = !post;
@@ -25,6 +25,7 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
     bench.SetStatusText(Workbench::PanelMessage, QString());
     bench.SetStatusText(Workbench::PanelStep, QStringLiteral("Шаг:"));
     bench.RunControl().RefreshBoundButtons();
-    // Shows the entered machine's own flag in panel 4 without changing it.
+    // Shows the entered machine's own flag in the modified-flag panel
+    // without changing it.
     bench.SetModified(machine.Modified());
 }

@@ -33,21 +33,18 @@ void Workbench::connectNotify(const QMetaMethod&) {
 }
 
 void Workbench::ConfigureSaveDialog() {
-    if (kind_ == MachineKind::Post) {
-        saveDialog = {QStringLiteral("Сохранение Машины Поста"),
-                      QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
-                      QStringLiteral("*.pst")};
-    } else {
-        saveDialog = {QStringLiteral("Сохранение Машины Тьюринга"),
-                      QStringLiteral("Машина Тьюринга|*.tur"), QStringLiteral("tur"),
-                      QStringLiteral("*.tur")};
-    }
+    const PerMachine<FileDialogRequest> dialogs{
+        {QStringLiteral("Сохранение Машины Поста"), QStringLiteral("Машина Поста|*.pst"),
+         QStringLiteral("pst"), QStringLiteral("*.pst")},
+        {QStringLiteral("Сохранение Машины Тьюринга"), QStringLiteral("Машина Тьюринга|*.tur"),
+         QStringLiteral("tur"), QStringLiteral("*.tur")}};
+    saveDialog = dialogs[kind_];
 }
 
 QString Workbench::Title() const {
-    const bool post = kind_ == MachineKind::Post;
-    const MachineDocument& document = post ? post_.document : turing_.document;
-    return (post ? QStringLiteral("Zebrin42 [машина Поста] - ")
-                 : QStringLiteral("Zebrin42 [машина Тьюринга] - ")) +
-           document.DisplayedName();
+    const PerMachine<QString> titles{QStringLiteral("Zebrin42 [машина Поста] - "),
+                                     QStringLiteral("Zebrin42 [машина Тьюринга] - ")};
+    const MachineDocument& document =
+        kind_ == MachineKind::Post ? post_.document : turing_.document;
+    return titles[kind_] + document.DisplayedName();
 }

@@ -52,8 +52,8 @@ public:
     TuringMachine& Turing() { return turing_; }
     Machine& MachineOf(MachineKind kind) override;
 
-    // Sets the current machine's modified flag; panel 4 reads "Изменен" or
-    // is emptied.
+    // Sets the current machine's modified flag; the modified-flag panel
+    // reads "Изменен" or is emptied.
     void SetModified(bool on) { Current().SetModified(on); }
     // The edit prologue shared by every change of a program or tape of the
     // current machine: modified, and edited since the start while its run is

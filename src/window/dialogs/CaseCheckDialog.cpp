@@ -42,7 +42,7 @@ QTableWidgetItem* Cell(const QString& text) {
 // Where the case's tape begins, and where its carriage stands when the
 // case says.
 QString StartText(MachineKind kind, const RunCase& c) {
-    QString text = QString::number(c.start.value_or(kind == MachineKind::Post ? 0 : 1));
+    QString text = QString::number(c.start.value_or(DefaultTapeStart(kind)));
     if (c.carriage) {
         text += QStringLiteral(", каретка %1").arg(*c.carriage);
     }

@@ -107,7 +107,8 @@ void MessageDialog::Prepare(const QString& caption, const QString& message, cons
 
 void MessageDialog::showEvent(QShowEvent* event) {
     // Every showing starts clean: all panels raised at their places and the
-    // frame visible around button 1, whatever the last call left behind.
+    // frame visible around the first button, whatever the last call left
+    // behind.
     for (DialogButton* panel : panels_)
         panel->SetPressedLook(false);
     MoveFrameToSelected();

@@ -1,6 +1,7 @@
 #pragma once
-// A bevel drawn on the toolbar: a raised frame (the hover frames `bv` and
-// `Bv2`) or a lowered line (the separators `Bevel1` to `Bevel4`). It paints
+// A bevel drawn on the toolbar: a raised frame (the hover frames around a
+// wide or a narrow button) or a lowered line (the separators between the
+// groups of buttons). It paints
 // only its lines, so what lies under it shows through, and it never takes
 // the mouse: a frame over a button leaves the button its enter and leave.
 
@@ -12,7 +13,6 @@ public:
     enum class Shape { RaisedFrame, LoweredLine };
 
     Bevel(Shape shape, QWidget* parent);
-    Shape GetShape() const { return shape_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -19,7 +19,7 @@ private:
     void WireFile();
     void WireCommands();
     void WireRun();
-    // Where the symbol list opens: under toolbar button 11, or below the
+    // Where the symbol list opens: under the write-symbol button, or below the
     // selected tape cell when asked from the tape's pop-up menu (or from the
     // menu while the toolbar is hidden).
     void ChangeSymbol(bool fromPopup);

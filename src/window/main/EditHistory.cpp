@@ -80,8 +80,8 @@ private:
 
 EditHistory::EditHistory(Workbench& bench, QAction& undo, QAction& redo, QObject* parent)
     : QObject(parent), bench_(bench), undo_(undo), redo_(redo) {
-    tracks_[0] = std::make_unique<Track>(bench.Post());
-    tracks_[1] = std::make_unique<Track>(bench.Turing());
+    tracks_[MachineKind::Post] = std::make_unique<Track>(bench.Post());
+    tracks_[MachineKind::Turing] = std::make_unique<Track>(bench.Turing());
     later_.setSingleShot(true);
     later_.setInterval(0);
     connect(&later_, &QTimer::timeout, this, &EditHistory::Flush);
@@ -109,7 +109,7 @@ EditHistory::~EditHistory() {
 }
 
 EditHistory::Track& EditHistory::TrackOf(MachineKind kind) {
-    return *tracks_[kind == MachineKind::Post ? 0 : 1];
+    return *tracks_[kind];
 }
 
 EditHistory::Track& EditHistory::Current() {

@@ -15,7 +15,6 @@
 #include <QObject>
 #include <QTimer>
 #include <QUndoStack>
-#include <array>
 #include <memory>
 
 #include "core/editing/EditRecorder.h"
@@ -65,7 +64,7 @@ private:
     Workbench& bench_;
     QAction& undo_;
     QAction& redo_;
-    std::array<std::unique_ptr<Track>, 2> tracks_;
+    PerMachine<std::unique_ptr<Track>> tracks_;
     QTimer later_;
     int focusSession_ = 0;
     bool applying_ = false;

@@ -4,7 +4,7 @@
 // both. Installed on the main window, it catches every status tip that
 // reaches the window (controls under the pointer, toolbar buttons,
 // highlighted menu items, the message dialog's buttons) and writes two
-// spaces and the long part into status panel 0 of the Workbench. The tip
+// spaces and the long part into the Workbench's message panel. The tip
 // never reaches QMainWindow, so no temporary message covers the panels.
 
 #include <QObject>
@@ -20,7 +20,7 @@ public:
 
     static QString ShortHint(const QString& hint);
     static QString LongHint(const QString& hint);
-    // What panel 0 shows for a hint: the panel is one line, so line
+    // What the message panel shows for a hint: the panel is one line, so line
     // breaks in the long part show as spaces.
     static QString StatusText(const QString& hint);
 

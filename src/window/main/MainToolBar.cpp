@@ -55,7 +55,8 @@ constexpr std::array<QAction * MainMenu::*, MainToolBar::ButtonCount> kActions =
 }  // namespace
 
 QString MainToolBar::ShortName(int n) {
-    // Buttons 10 to 12 end with a space, as their hints always have.
+    // The mark, write-symbol and change-symbol names end with a space, as
+    // their hints always have.
     static const std::array<const char*, ButtonCount + 1> kNames = {
         "",
         "Новый",

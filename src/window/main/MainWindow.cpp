@@ -113,9 +113,10 @@ MainWindow::~MainWindow() {
 }
 
 QPlainTextEdit* MainWindow::BuildStatement(Machine& machine, const QString& hint) {
-    auto* memo = new QPlainTextEdit(panel1_);
-    memo->setObjectName(machine.Kind() == MachineKind::Post ? QStringLiteral("memUsloviePst")
-                                                            : QStringLiteral("memUslovieTur"));
+    auto* memo = new QPlainTextEdit(statementRegion_);
+    const PerMachine<QString> objectNames{QStringLiteral("memUsloviePst"),
+                                          QStringLiteral("memUslovieTur")};
+    memo->setObjectName(objectNames[machine.Kind()]);
     memo->setPlainText(machine.Statement());
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -143,16 +144,16 @@ void MainWindow::BuildRegions() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    panel1_ = new QWidget(central);
-    panel1_->setObjectName(QStringLiteral("Panel1"));
-    panel1_->setFixedHeight(34);
-    auto* statementLayout = new QStackedLayout(panel1_);
-    postStatement_ = BuildStatement(
+    statementRegion_ = new QWidget(central);
+    statementRegion_->setObjectName(QStringLiteral("Panel1"));
+    statementRegion_->setFixedHeight(34);
+    auto* statementLayout = new QStackedLayout(statementRegion_);
+    statements_[MachineKind::Post] = BuildStatement(
         bench_.Post(), QStringLiteral("Условие задачи машины Поста. Его можно спрятать"));
-    turingStatement_ = BuildStatement(
+    statements_[MachineKind::Turing] = BuildStatement(
         bench_.Turing(), QStringLiteral("Условие задачи машины Тьюринга. Его можно спрятать"));
-    statementLayout->addWidget(postStatement_);
-    statementLayout->addWidget(turingStatement_);
+    statementLayout->addWidget(statements_[MachineKind::Post]);
+    statementLayout->addWidget(statements_[MachineKind::Turing]);
 
     tape_ = new TapePanel(bench_, central);
     tape_->setObjectName(QStringLiteral("Panel2"));
@@ -163,42 +164,34 @@ void MainWindow::BuildRegions() {
     MainMenu::Attach(alphabet_->Frame(), Bars().Menu().alphabetFrameMenu);
     alphabet_->SetPopupMenu(Bars().Menu().alphabetMenu);
 
-    panel5_ = new QStackedWidget(central);
-    panel5_->setObjectName(QStringLiteral("Panel5"));
-    postTable_ = new PostTableView(bench_, panel5_);
+    tableRegion_ = new QStackedWidget(central);
+    tableRegion_->setObjectName(QStringLiteral("Panel5"));
+    postTable_ = new PostTableView(bench_, tableRegion_);
     postTable_->setObjectName(QStringLiteral("sgMainPst"));
     postTable_->SetContextMenu(Bars().Menu().tableMenu);
-    turingPanel_ = new TuringTablePanel(bench_, panel5_);
+    turingPanel_ = new TuringTablePanel(bench_, tableRegion_);
     turingPanel_->Table()->SetContextMenu(Bars().Menu().tableMenu);
     MainMenu::Attach(turingPanel_->Comments(), Bars().Menu().commentsMenu);
-    panel5_->addWidget(postTable_);
-    panel5_->addWidget(turingPanel_);
+    tableRegion_->addWidget(postTable_);
+    tableRegion_->addWidget(turingPanel_);
 
-    column->addWidget(panel1_);
+    column->addWidget(statementRegion_);
     column->addWidget(tape_);
     column->addWidget(alphabet_);
-    column->addWidget(panel5_, 1);
+    column->addWidget(tableRegion_, 1);
     setCentralWidget(central);
 
-    Bars().Views().SetRegion(ViewToggles::View::Statement, panel1_);
+    Bars().Views().SetRegion(ViewToggles::View::Statement, statementRegion_);
     Bars().Views().SetRegion(ViewToggles::View::Alphabet, alphabet_);
 }
 
-QPlainTextEdit* MainWindow::Statement(MachineKind kind) const {
-    return kind == MachineKind::Post ? postStatement_ : turingStatement_;
-}
-
 QWidget* MainWindow::CurrentTable() const {
-    if (bench_.Kind() == MachineKind::Post) {
-        return postTable_;
-    }
-    return turingPanel_->Table();
+    return PerMachine<QWidget*>{postTable_, turingPanel_->Table()}[bench_.Kind()];
 }
 
 void MainWindow::ShowMachineViews(MachineKind entering) {
-    const bool post = entering == MachineKind::Post;
-    static_cast<QStackedLayout*>(panel1_->layout())->setCurrentWidget(Statement(entering));
-    panel5_->setCurrentWidget(post ? static_cast<QWidget*>(postTable_) : turingPanel_);
+    static_cast<QStackedLayout*>(statementRegion_->layout())->setCurrentWidget(Statement(entering));
+    tableRegion_->setCurrentWidget(PerMachine<QWidget*>{postTable_, turingPanel_}[entering]);
     tape_->FollowMachineKind();
 }
 
@@ -206,7 +199,7 @@ void MainWindow::EnterMachine(MachineKind kind) {
     SwitchInterpreter(bench_, kind);
     Bars().ApplyMachineVisibility(kind);
     ShowMachineViews(kind);
-    Bars().SetRestoreHint(bench_.Current().tape.Memorised().picture);
+    Bars().SetRestoreHint(bench_.Current().tape.MemorisedPicture());
     UpdateTitle();
 }
 
@@ -452,13 +445,13 @@ void MainWindow::ApplyControls() {
               Bars().Menu().helpMenu}) {
             menu->menuAction()->setEnabled(false);
         }
-        panel5_->setEnabled(false);
+        tableRegion_->setEnabled(false);
     } else {
         bars_->ToolBar().setEnabled(true);
         Bars().Menu().runMenu->menuAction()->setEnabled(true);
         Bars().Menu().editMenu->menuAction()->setEnabled(true);
         Bars().Menu().speedMenu->menuAction()->setEnabled(true);
-        panel5_->setEnabled(true);
+        tableRegion_->setEnabled(true);
         bars_->ApplyControls(c);
     }
     Bars().Menu().checkCasesAction->setEnabled(!c.boundScroll &&

@@ -1,8 +1,8 @@
 #pragma once
 // The main window: it owns the Workbench with both machines, implements the
 // Ui port for the core, and lays out, top to bottom, the toolbar, the task
-// statement (Panel1), the tape (Panel2), the Turing alphabet (Panel4), the
-// program table (Panel5) and the status bar. Exactly one machine's views
+// statement region, the tape panel, the Turing alphabet panel, the table
+// region and the status bar. Exactly one machine's views
 // are visible; the interpreter switch exchanges them. Menu commands are
 // connected to the core by CommandWiring.
 
@@ -61,11 +61,12 @@ public:
     DiagramPanel* Diagram() const { return diagram_; }
     QDockWidget* DiagramDock() const { return diagramDock_; }
 
-    QWidget* StatementPanel() const { return panel1_; }          // Panel1
-    QPlainTextEdit* Statement(MachineKind kind) const;           // memUsloviePst, memUslovieTur
-    TapePanel* Tape() const { return tape_; }                    // Panel2
-    TuringAlphabetPanel* Alphabet() const { return alphabet_; }  // Panel4
-    PostTableView* PostTable() const { return postTable_; }      // sgMainPst
+    // The region above the tape that shows the current machine's statement.
+    QWidget* StatementPanel() const { return statementRegion_; }
+    QPlainTextEdit* Statement(MachineKind kind) const { return statements_[kind]; }
+    TapePanel* Tape() const { return tape_; }
+    TuringAlphabetPanel* Alphabet() const { return alphabet_; }
+    PostTableView* PostTable() const { return postTable_; }
     TuringTablePanel* TuringPanel() const { return turingPanel_; }
 
     // The current machine's program table.
@@ -124,12 +125,11 @@ private:
     // when it closes.
     std::optional<QRect> beforeDiagram_;
 
-    QWidget* panel1_ = nullptr;
-    QPlainTextEdit* postStatement_ = nullptr;
-    QPlainTextEdit* turingStatement_ = nullptr;
+    QWidget* statementRegion_ = nullptr;  // a stack of the two statement editors
+    PerMachine<QPlainTextEdit*> statements_{};
     TapePanel* tape_ = nullptr;
     TuringAlphabetPanel* alphabet_ = nullptr;
-    QStackedWidget* panel5_ = nullptr;
+    QStackedWidget* tableRegion_ = nullptr;  // a stack of the two machines' tables
     PostTableView* postTable_ = nullptr;
     TuringTablePanel* turingPanel_ = nullptr;
 
@@ -138,11 +138,11 @@ private:
     QString CasesPathOf(MachineKind kind);
     // Makes the machine whose document `path` is current (KindToRead).
     MachineKind ChooseMachineFor(const QString& path);
-    QString& ExampleOf(MachineKind kind) { return exampleOf_[kind == MachineKind::Post ? 0 : 1]; }
+    QString& ExampleOf(MachineKind kind) { return exampleOf_[kind]; }
     void LoadCase(const CaseChoice& choice);
 
     // The example each machine holds untitled, while it holds it.
-    std::array<QString, 2> exampleOf_;
-    bool firstTuringEntry_ = true;  // FirstTuringEntry
+    PerMachine<QString> exampleOf_;
+    bool firstTuringEntry_ = true;
     bool busyShown_ = false;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // The toolbar's pictures, drawn in code for one device pixel ratio: the
-// image lists `img1` (ten 22 x 20 pictures for buttons 1 to 10 when
-// enabled), `img2` (the same ten, disabled: their dark lines embossed in
-// grey, light fills gone) and `Img3` (the change-symbol button, 11 x 20,
-// enabled and disabled), and the drawn face of the symbol button. Sizes
+// 22 x 20 pictures of the ten buttons from "new document" to "mark" when
+// enabled, the same ten disabled (their dark lines embossed in grey, light
+// fills gone), the change-symbol button's picture (11 x 20, enabled and
+// disabled), and the drawn face of the write-symbol button. Sizes
 // are logical pixels; a picture for ratio r holds r times as many device
 // pixels and is drawn in logical coordinates, so its lines are r device
 // pixels wide and stay sharp on a scaled screen. At ratio 1 the pictures
@@ -31,11 +31,11 @@ public:
     bool Dark() const { return dark_; }
     // Index 0 to 9: new, open, save, memorise tape, restore tape, run,
     // pause, step, break, mark.
-    const QPixmap& Enabled(int index) const;   // img1
-    const QPixmap& Disabled(int index) const;  // img2
+    const QPixmap& Enabled(int index) const;
+    const QPixmap& Disabled(int index) const;
     const QPixmap& SymbolChange(bool enabled) const { return symbolChange_[enabled ? 0 : 1]; }
 
-    // Button 11's face: the symbol at (5, 4), or "нет" at (1, 4) when
+    // The write-symbol button's face: the symbol at (5, 4), or "нет" at (1, 4) when
     // `symbol` is empty or "нет", in bold black on the button face.
     static QPixmap SymbolPicture(const QString& symbol, QFont font, qreal ratio = 1);
 

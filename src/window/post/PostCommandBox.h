@@ -1,5 +1,5 @@
 #pragma once
-// The command chooser of the Post table (cbCommands): an owner-drawn list of
+// The command chooser of the Post table: an owner-drawn list of
 // the seven command codes, item index = code (item 0 is "no command", then
 // "Влево", "Вправо", "Метка", "Удал.", "Перех.", "Стоп"), each with its icon
 // from ArrowPicture (16 x 16 logical pixels, drawn once for each device pixel

@@ -1,5 +1,5 @@
 #pragma once
-// Draws the cells of the Post program table (sgMainPst) and opens the
+// Draws the cells of the Post program table and opens the
 // in-place editor of the jump and comment columns. It owns the two lists of
 // command pictures, WhitePicture and GreenPicture (50 x 17 logical pixels, one
 // per command code 0 to 6), drawn once for each device pixel ratio a cell

@@ -1,6 +1,6 @@
 #pragma once
-// The Post program table on screen (sgMainPst) with its command chooser
-// (cbCommands). It keeps no cell text: it shows the PostMachine's table
+// The Post program table on screen with its command chooser. It keeps no
+// cell text: it shows the PostMachine's table
 // through PostTableViewModel and draws every cell with PostTableDelegate at
 // the moment of painting. Its current cell is the table's cursor, both ways:
 // the interpreter and the row commands move the cursor and the view
@@ -45,7 +45,6 @@ public:
     explicit PostTableView(Workbench& bench, QWidget* parent = nullptr);
     ~PostTableView() override;
 
-    PostTableViewModel* ViewModel() const { return model_; }
     PostTableDelegate* Delegate() const { return delegate_; }
     PostCommandBox* CommandChooser() const { return chooser_; }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The pop-up symbol list (fmAlf): a borderless 42 x 94 window with the list
-// lbAlf, "нет" (the blank) first and then the Turing machine's alphabet.
+// The pop-up symbol list: a borderless 42 x 94 window with a list of
+// "нет" (the blank) first and then the Turing machine's alphabet.
 // Choosing an item sets TuringMachine::currentTapeSymbol and announces it
 // with SymbolChosen, on which the toolbar redraws the symbol button and the
 // tape panel writes the symbol into the selection; then the tape grid gets
@@ -30,11 +30,11 @@ public:
     // The highlighted item's row, -1 for none.
     int Highlighted() const;
 
-    // lbAlfKeyDown for Up and Down: the highlight moves and stays within
+    // Up and Down pressed in the list: the highlight moves and stays within
     // the list.
     void MoveHighlight(int delta);
-    // lbAlfKeyUp for Enter and Space, and lbAlfClick: the highlighted item
-    // becomes the current tape symbol. Does nothing without a highlight.
+    // Enter or Space released in the list, or a click on it: the highlighted
+    // item becomes the current tape symbol. Does nothing without a highlight.
     void Choose();
 
 Q_SIGNALS:

@@ -52,8 +52,8 @@ int TapeGridWidget::ColumnAtX(int x) {
 
 TapeGridWidget::TapeGridWidget(Workbench& bench, MachineKind kind, QWidget* parent)
     : QWidget(parent), bench_(bench), kind_(kind) {
-    setObjectName(kind == MachineKind::Post ? QStringLiteral("sgLentaPst")
-                                            : QStringLiteral("sgLentaTur"));
+    setObjectName(
+        PerMachine<QString>{QStringLiteral("sgLentaPst"), QStringLiteral("sgLentaTur")}[kind]);
     setFixedSize(GridWidth, RowHeight);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);

@@ -1,5 +1,5 @@
 #pragma once
-// One machine's tape grid (sgLentaPst or sgLentaTur): a single row of 27
+// One machine's tape grid: a single row of 27
 // cells with the carriage cell in the middle, drawn from that machine's
 // TapeStore at every paint, never from a copy. It owns the selection (a
 // range of columns with one focused cell, whose offset from the carriage
@@ -38,7 +38,6 @@ public:
     // The view's zoom (1 is the normal size): the grid is drawn scaled by it
     // and the mouse read back through it.
     void SetZoom(qreal zoom);
-    qreal Zoom() const { return zoom_; }
 
     // The selection: columns FirstSelected() to LastSelected(), the focused
     // one being FocusCol(). SelOffset is the focused column minus 13.

@@ -85,9 +85,9 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     setMinimumWidth(4 * ButtonWidth + 4 * kGap + TapeGridWidget::GridWidth);
 
     ruler_ = new TapeRulerWidget(bench_, this);
-    for (MachineKind kind : {MachineKind::Post, MachineKind::Turing}) {
+    for (MachineKind kind : kMachineKinds) {
         auto* grid = new TapeGridWidget(bench_, kind, this);
-        grids_[std::size_t(kind)] = grid;
+        grids_[kind] = grid;
         connect(grid, &TapeGridWidget::ToggleMarksRequested, this, &TapePanel::ToggleMarks);
         connect(grid, &TapeGridWidget::SymbolTyped, this, &TapePanel::TypeSymbol);
         connect(grid, &TapeGridWidget::CellDoubleClicked, this, &TapePanel::OnDoubleClick);
@@ -158,7 +158,7 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     });
 
     symbolPopup_ = new SymbolPopup(bench_.Turing(), this);
-    TapeGridWidget* turingGrid = grids_[std::size_t(MachineKind::Turing)];
+    TapeGridWidget* turingGrid = grids_[MachineKind::Turing];
     turingGrid->SetSelectionShownElsewhere([this] { return symbolPopup_->isVisible(); });
     connect(symbolPopup_, &SymbolPopup::VisibleChanged, turingGrid,
             [turingGrid] { turingGrid->update(); });
@@ -176,7 +176,7 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
 }
 
 TapeGridWidget* TapePanel::Grid(MachineKind kind) const {
-    return grids_[std::size_t(kind)];
+    return grids_[kind];
 }
 
 void TapePanel::changeEvent(QEvent* event) {
@@ -208,7 +208,7 @@ void TapePanel::SetZoom(qreal zoom) {
     boxFont.setPixelSize(Zoomed(10));
     goToBox_->setFont(boxFont);
     setFixedHeight(Zoomed(PanelHeight));
-    setMinimumWidth(4 * Zoomed(ButtonWidth) + 4 * kGap + grids_[0]->width());
+    setMinimumWidth(4 * Zoomed(ButtonWidth) + 4 * kGap + grids_[MachineKind::Post]->width());
     LayOut();
 }
 
@@ -234,7 +234,7 @@ void TapePanel::LayOut() {
     const int carriageLeft = gridLeft + Zoomed(TapeGridWidget::ColumnLeft(TapeWindow::CarriageCol));
     goToBox_->setGeometry(carriageLeft, Zoomed(kBoxTop), Zoomed(TapeGridWidget::CarriageWidth),
                           Zoomed(kBoxHeight));
-    x += grids_[0]->width() + kGap;
+    x += grids_[MachineKind::Post]->width() + kGap;
     scrollRightButton_->move(x, top);
     x += button + kGap;
     rightBoundButton_->move(x, top);
@@ -387,8 +387,8 @@ void TapePanel::ChangeSymbol(const QPoint& screenPos) {
     symbolPopup_->Popup(screenPos, Grid(MachineKind::Turing));
 }
 
-QPoint TapePanel::SymbolListFromButton(const QPoint& windowTopLeft, int button11Left) {
-    return windowTopLeft + QPoint(button11Left + 2, 67);
+QPoint TapePanel::SymbolListFromButton(const QPoint& windowTopLeft, int symbolButtonLeft) {
+    return windowTopLeft + QPoint(symbolButtonLeft + 2, 67);
 }
 
 QPoint TapePanel::SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHeight,
@@ -409,7 +409,7 @@ void TapePanel::ClearTape() {
 void TapePanel::MemoriseTape() {
     BusyPointer busy;
     if (TapeEditing::MemoriseTape(bench_)) {
-        Q_EMIT TapeMemorised(bench_.Current().tape.Memorised().picture);
+        Q_EMIT TapeMemorised(bench_.Current().tape.MemorisedPicture());
     }
 }
 

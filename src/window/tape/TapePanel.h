@@ -1,9 +1,9 @@
 #pragma once
-// The tape panel of the main window (Panel2, 85 pixels high): both machines'
-// tape grids (only the current machine's is shown), the number ruler, the
-// go-to box, the two scroll buttons with their accelerating auto-repeat and
-// the two scroll-to-bound buttons, plus the pop-up symbol list. It draws from the Workbench at
-// every paint and follows Workbench::TapeChanged; its controls follow the
+// The tape panel of the main window (85 pixels high): both machines' tape
+// grids (only the current machine's is shown), the number ruler, the go-to
+// box, the two scroll buttons with their accelerating auto-repeat and the
+// two scroll-to-bound buttons, plus the pop-up symbol list. It draws from
+// the Workbench at every paint and follows Workbench::TapeChanged; its controls follow the
 // run controller's ControlStates.
 //
 // The main window connects its menus, the pop-up menu tapeMenu and the
@@ -13,7 +13,6 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <array>
 
 #include "core/machine/MachineKind.h"
 
@@ -34,10 +33,10 @@ public:
 
     explicit TapePanel(Workbench& bench, QWidget* parent = nullptr);
 
-    TapeGridWidget* Grid(MachineKind kind) const;  // sgLentaPst, sgLentaTur
+    TapeGridWidget* Grid(MachineKind kind) const;
     TapeGridWidget* CurrentGrid() const { return Grid(shownKind_); }
-    TapeRulerWidget* Ruler() const { return ruler_; }  // sgNum
-    QLineEdit* GoToBox() const { return goToBox_; }    // goToBox
+    TapeRulerWidget* Ruler() const { return ruler_; }
+    QLineEdit* GoToBox() const { return goToBox_; }  // goToBox
     QToolButton* ScrollLeftButton() const { return scrollLeftButton_; }
     QToolButton* ScrollRightButton() const { return scrollRightButton_; }
     QToolButton* LeftBoundButton() const { return leftBoundButton_; }
@@ -59,11 +58,12 @@ public:
     bool TapeKeyDown(QKeyEvent* event);
 
     // Where the change-symbol command opens the symbol list, in screen
-    // pixels, from the main window's top-left corner: under toolbar button
-    // 11 (given by its left edge) when the command comes from the toolbar or
-    // from the menu while the toolbar is shown; else below the last selected
-    // cell, past the toolbar, the task statement and this panel.
-    static QPoint SymbolListFromButton(const QPoint& windowTopLeft, int button11Left);
+    // pixels, from the main window's top-left corner: under the toolbar's
+    // write-symbol button (given by its left edge) when the command comes
+    // from the toolbar or from the menu while the toolbar is shown; else
+    // below the last selected cell, past the toolbar, the task statement
+    // and this panel.
+    static QPoint SymbolListFromButton(const QPoint& windowTopLeft, int symbolButtonLeft);
     QPoint SymbolListFromPopup(const QPoint& windowTopLeft, int toolbarHeight,
                                int statementHeight) const;
 
@@ -127,7 +127,7 @@ private:
 
     Workbench& bench_;
     TapeScroller* scroller_;
-    std::array<TapeGridWidget*, 2> grids_{};
+    PerMachine<TapeGridWidget*> grids_{};
     TapeRulerWidget* ruler_;
     QLineEdit* goToBox_;
     QToolButton* scrollLeftButton_ = nullptr;

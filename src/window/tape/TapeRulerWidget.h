@@ -1,5 +1,5 @@
 #pragma once
-// The number ruler above the tape (sgNum): one row of 27 cells with the
+// The number ruler above the tape: one row of 27 cells with the
 // tape grid's column widths, each showing the number of the cell below it
 // when that cell is on the tape. It reads the current machine's carriage at
 // every paint; it takes neither the focus nor the mouse.

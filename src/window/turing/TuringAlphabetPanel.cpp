@@ -28,16 +28,16 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
       bench_(bench),
       turing_(bench.Turing()),
       label_(new QLabel(QStringLiteral("Внешний алфавит: "), this)),
-      panel6_(new QFrame(this)),
-      alphabetEdit_(new QLineEdit(panel6_)) {
+      alphabetFrame_(new QFrame(this)),
+      alphabetEdit_(new QLineEdit(alphabetFrame_)) {
     setObjectName(QStringLiteral("Panel4"));
     setFixedHeight(kHeight);
 
     label_->move(8, kFrameTop + 3);
     label_->resize(label_->sizeHint());
-    panel6_->setObjectName(QStringLiteral("Panel6"));
-    panel6_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel6_->setLineWidth(1);
+    alphabetFrame_->setObjectName(QStringLiteral("Panel6"));
+    alphabetFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    alphabetFrame_->setLineWidth(1);
 
     alphabetEdit_->setObjectName(QStringLiteral("edAlf"));
     alphabetEdit_->setFrame(false);
@@ -69,7 +69,7 @@ void TuringAlphabetPanel::resizeEvent(QResizeEvent* event) {
     // right of its label and keeps its right margin.
     const int left = std::max(kFrameLeft, label_->x() + label_->sizeHint().width());
     const int frameWidth = std::max(2, width() - kFrameMargin - (left - kFrameLeft));
-    panel6_->setGeometry(left, kFrameTop, frameWidth, kFrameHeight);
+    alphabetFrame_->setGeometry(left, kFrameTop, frameWidth, kFrameHeight);
     alphabetEdit_->setGeometry(1, 1, frameWidth - 2, kFrameHeight - 2);
 }
 

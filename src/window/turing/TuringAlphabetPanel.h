@@ -1,8 +1,8 @@
 #pragma once
-// The alphabet panel (Panel4), 34 pixels high above the Turing table: the
-// label "Внешний алфавит: " and, in the framed Panel6, the alphabet editor
-// alphabetEdit. Each change of the editor's text goes to
-// TuringMachine::EditAlphabetText (sanitised to the code page, one line);
+// The alphabet panel, 34 pixels high above the Turing table: the label
+// "Внешний алфавит: " and, in a sunken frame, the alphabet editor. Each
+// change of the editor's text goes to TuringMachine::EditAlphabetText
+// (sanitised to the code page, one line);
 // the rows of the table follow at the rebuild, which runs when the editor
 // loses the focus and when Enter is released in it. The editor is enabled
 // exactly while the run controller allows it and shows whatever text the
@@ -25,13 +25,13 @@ class TuringAlphabetPanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kHeight = 34;
-    // Panel6 is as wide as the panel less this.
+    // The alphabet frame is as wide as the panel less this.
     static constexpr int kFrameMargin = 131;
 
     explicit TuringAlphabetPanel(Workbench& bench, QWidget* parent = nullptr);
 
     QLineEdit* Editor() const { return alphabetEdit_; }
-    QFrame* Frame() const { return panel6_; }
+    QFrame* Frame() const { return alphabetFrame_; }
     // alphabetMenu ("Очистить", "Спрятать"), opened on a right click on the panel
     // outside the editor; the main menu owns it.
     QMenu* Menu() const { return popupMenu_; }
@@ -52,7 +52,7 @@ private:
     Workbench& bench_;
     TuringMachine& turing_;
     QLabel* label_;
-    QFrame* panel6_;
+    QFrame* alphabetFrame_;
     QLineEdit* alphabetEdit_;
     QMenu* popupMenu_ = nullptr;
 };

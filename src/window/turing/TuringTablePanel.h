@@ -1,11 +1,10 @@
 #pragma once
-// What the table panel (Panel5) shows while the Turing machine is current:
-// the table (sgMainTur) at the left, the one-pixel splitter ("Шторка") and
-// the comments memo (memCommTur) up to the right edge, all as high as the
-// panel. The splitter's place is the machine's SplitterPos: dragging it
-// with the left button moves it between 15 pixels from either edge, and the
-// table's width and the memo's left edge follow it. The memo writes every
-// change through TuringMachine::SetComments and shows what the model holds.
+// What the table region shows while the Turing machine is current: the
+// Turing table at the left, the one-pixel splitter ("Шторка") and the
+// comments memo up to the right edge, all as high as the region. The splitter's place is the
+// machine's SplitterPos: dragging it with the left button moves it between 15 pixels from either
+// edge, and the table's width and the memo's left edge follow it. The memo writes every change
+// through TuringMachine::SetComments and shows what the model holds.
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The Turing table on screen (sgMainTur): a grid with the state headers in
+// The Turing table on screen: a grid with the state headers in
 // its fixed top row and the row labels in its fixed left column, 70 x 25
 // pixel cells, scrolled a whole cell at a time. It keeps no cell text: every
 // paint reads the TuringTable, and its current cell is the table's cursor,
