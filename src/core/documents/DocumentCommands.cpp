@@ -22,11 +22,10 @@ QString Caption(const Workbench& bench) {
 }
 
 DialogAnswer AskSaveQuestion(Workbench& bench) {
-    return bench.UiPort().ShowMessageDialog(Caption(bench),
-                                            QStringLiteral("<Сохранить изменения в файле ") +
-                                                bench.Current().document.DisplayedName() +
-                                                QStringLiteral("?"),
-                                            QStringLiteral("Да|Нет|Отмена"), 315, 90);
+    return bench.UiPort().ShowMessageDialog({MessageKind::Question, Caption(bench),
+                                             QStringLiteral("<Сохранить изменения в файле ") +
+                                                 bench.Current().document.DisplayedName() +
+                                                 QStringLiteral("?")});
 }
 
 void BreakActiveRun(Workbench& bench) {
@@ -42,9 +41,9 @@ bool MayDiscard(Workbench& bench) {
         return true;
     }
     switch (AskSaveQuestion(bench)) {
-        case DialogAnswer::First:
+        case DialogAnswer::Yes:
             return Save(bench);
-        case DialogAnswer::Second:
+        case DialogAnswer::No:
             return true;
         default:
             return false;
@@ -200,13 +199,12 @@ bool CloseQuery(Workbench& bench) {
         }
         bench.UiPort().Beep();
         const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
-            QString::fromUtf16(q.caption),
-            QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?',
-            QStringLiteral("Да|Нет|Отмена"), 315, 90);
-        if (answer == DialogAnswer::Second) {
+            {MessageKind::Question, QString::fromUtf16(q.caption),
+             QString::fromUtf16(q.text) + machine.document.DisplayedName() + u'?'});
+        if (answer == DialogAnswer::No) {
             continue;
         }
-        if (answer != DialogAnswer::First) {
+        if (answer != DialogAnswer::Yes) {
             return false;  // "Отмена" asks nothing more
         }
         // A save that did not happen keeps the window open, so the work is
