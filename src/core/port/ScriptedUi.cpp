@@ -8,8 +8,8 @@ std::atomic<ScriptedUi::UnplannedHandler> unplannedHandler{nullptr};
 
 }  // namespace
 
-void ScriptedUi::SetUnplannedHandler(UnplannedHandler handler) {
-    unplannedHandler = handler;
+ScriptedUi::UnplannedHandler ScriptedUi::SetUnplannedHandler(UnplannedHandler handler) {
+    return unplannedHandler.exchange(handler);
 }
 
 void ScriptedUi::NoteUnplanned(const QString& what) {

@@ -22,8 +22,9 @@ public:
 
     // Called with a description of every unplanned dialog of a failing
     // ScriptedUi; nullptr (the start) reports nothing beyond `unplanned`.
+    // Returns the handler it replaces.
     using UnplannedHandler = void (*)(const QString& what);
-    static void SetUnplannedHandler(UnplannedHandler handler);
+    static UnplannedHandler SetUnplannedHandler(UnplannedHandler handler);
 
     struct Dialog {
         MessageKind kind = MessageKind::Notice;
