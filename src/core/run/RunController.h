@@ -6,9 +6,10 @@
 // the enabling pattern of each command (RunEnabling) to the controls
 // (ControlStates), announced by ControlsChanged.
 // Each timer tick is one step of the machine, which returns an outcome; the
-// controller's OutcomeReporter alone turns the one that ends a run into Break or
-// Pause, the message dialog and the status texts. The tick functions are
-// public so that tests and the batch runner drive runs without waiting.
+// controller's OutcomeReporter alone turns the one that ends a run into
+// Break or Pause, the message dialog and the status texts. The tick
+// functions are public so that tests and the batch runner drive runs
+// without waiting.
 //
 // Run states of the current machine: Idle (timer off, not active), Running
 // (timer on), Stepping (timer on, StepMode), Paused (timer off, active).
