@@ -54,6 +54,7 @@ void TestCarriage::movesAtTheEnds() {
         QCOMPARE(ui.dialogs.size(), 1);
         QCOMPARE(ui.dialogs[0].message, QStringLiteral("Каретка вышла за пределы ленты"));
         QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Ошибка"));
+        QCOMPARE(ui.dialogs[0].kind, MessageKind::Error);
         QVERIFY(!bench.RunControl().Active(bench.Current()) && !bench.RunControl().RunStarted());
     } else {
         QVERIFY(ui.dialogs.isEmpty());

@@ -13,6 +13,8 @@
 
 namespace {
 
+using Answers = QList<DialogAnswer>;
+
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -49,30 +51,31 @@ private:
 void TestDocumentCommands::newAndOpen_data() {
     QTest::addColumn<bool>("open");
     QTest::addColumn<bool>("modified");
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<Answers>("answers");
     QTest::addColumn<QStringList>("files");  // the save dialog's answers after the open dialog's
     QTest::addColumn<int>("questions");
     QTest::addColumn<bool>("cleared");
-    QTest::newRow("new, not modified")
-        << false << false << QList<int>{} << QStringList{} << 0 << true;
-    QTest::newRow("new, no") << false << true << QList<int>{2} << QStringList{} << 1 << true;
-    QTest::newRow("new, cancel") << false << true << QList<int>{3} << QStringList{} << 1 << false;
+    QTest::newRow("new, not modified") << false << false << Answers{} << QStringList{} << 0 << true;
+    QTest::newRow("new, no") << false << true << Answers{DialogAnswer::No} << QStringList{} << 1
+                             << true;
+    QTest::newRow("new, cancel") << false << true << Answers{DialogAnswer::Cancel} << QStringList{}
+                                 << 1 << false;
     QTest::newRow("new, dismissed")
-        << false << true << QList<int>{0} << QStringList{} << 1 << false;
+        << false << true << Answers{DialogAnswer::Closed} << QStringList{} << 1 << false;
     QTest::newRow("new, yes, save dialog cancelled")
-        << false << true << QList<int>{1} << QStringList{QString()} << 1 << false;
-    QTest::newRow("new, yes, saved")
-        << false << true << QList<int>{1} << QStringList{QStringLiteral("saved.pst")} << 1 << true;
+        << false << true << Answers{DialogAnswer::Yes} << QStringList{QString()} << 1 << false;
+    QTest::newRow("new, yes, saved") << false << true << Answers{DialogAnswer::Yes}
+                                     << QStringList{QStringLiteral("saved.pst")} << 1 << true;
     QTest::newRow("open, cancel the question")
-        << true << true << QList<int>{3} << QStringList{} << 1 << false;
+        << true << true << Answers{DialogAnswer::Cancel} << QStringList{} << 1 << false;
     QTest::newRow("open, yes, save dialog cancelled")
-        << true << true << QList<int>{1} << QStringList{QString()} << 1 << false;
+        << true << true << Answers{DialogAnswer::Yes} << QStringList{QString()} << 1 << false;
 }
 
 void TestDocumentCommands::newAndOpen() {
     QFETCH(bool, open);
     QFETCH(bool, modified);
-    QFETCH(QList<int>, answers);
+    QFETCH(Answers, answers);
     QFETCH(QStringList, files);
     const QString target = dir_.filePath(QStringLiteral("target.pst"));
     {
@@ -101,7 +104,7 @@ void TestDocumentCommands::newAndOpen() {
     QTEST(int(ui.dialogs.size()), "questions");
     if (!ui.dialogs.isEmpty()) {
         QCOMPARE(ui.dialogs[0].message, QStringLiteral("<Сохранить изменения в файле Без имени?"));
-        QCOMPARE(ui.dialogs[0].buttons, QStringLiteral("Да|Нет|Отмена"));
+        QCOMPARE(ui.dialogs[0].kind, MessageKind::Question);
         QCOMPARE(ui.beeps, 0);
     }
     QFETCH(bool, cleared);
@@ -278,7 +281,7 @@ void TestDocumentCommands::eachMachineKeepsToItsOwnFormat() {
 
     // The save question before Open, answered "Нет", then the file read back.
     bench.Current().SetStatement(QStringLiteral("чужая"));
-    ui.answers = {2};
+    ui.answers = {DialogAnswer::No};
     ui.fileAnswers = {path};
     DocumentCommands::Open(bench);
     QCOMPARE(ui.dialogs.size(), 1);
@@ -288,7 +291,7 @@ void TestDocumentCommands::eachMachineKeepsToItsOwnFormat() {
     QCOMPARE(bench.Current().Statement(), QStringLiteral("своя задача"));
 
     bench.SetModified(true);
-    ui.answers = {3};
+    ui.answers = {DialogAnswer::Cancel};
     QVERIFY(!DocumentCommands::CloseQuery(bench));
     QTEST(ui.dialogs.back().caption, "caption");
     QTEST(ui.dialogs.back().message, "closeQuestion");
@@ -322,32 +325,35 @@ void TestDocumentCommands::closeQuestions_data() {
     QTest::addColumn<bool>("postModified");
     QTest::addColumn<bool>("turingModified");
     QTest::addColumn<bool>("turingShown");
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<Answers>("answers");
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QStringList>("asked");  // captions in order
     QTest::addColumn<bool>("closes");
+    constexpr DialogAnswer Yes = DialogAnswer::Yes, No = DialogAnswer::No;
+    constexpr DialogAnswer Ok = DialogAnswer::Ok, Help = DialogAnswer::Help;
+    constexpr DialogAnswer Closed = DialogAnswer::Closed;
     const QString post = QStringLiteral("Интерпретатор машины Поста");
     const QString turing = QStringLiteral("Интерпретатор машины Тьюринга");
     QTest::newRow("nothing modified")
-        << false << false << false << QList<int>{} << QStringList{} << QStringList{} << true;
-    QTest::newRow("both, no and no") << true << true << false << QList<int>{2, 2} << QStringList{}
+        << false << false << false << Answers{} << QStringList{} << QStringList{} << true;
+    QTest::newRow("both, no and no") << true << true << false << Answers{No, No} << QStringList{}
                                      << QStringList{post, turing} << true;
     QTest::newRow("escape on post")
-        << true << true << false << QList<int>{0} << QStringList{} << QStringList{post} << false;
+        << true << true << false << Answers{Closed} << QStringList{} << QStringList{post} << false;
     QTest::newRow("yes on post, dialog cancelled")
-        << true << false << false << QList<int>{1} << QStringList{QString()} << QStringList{post}
+        << true << false << false << Answers{Yes} << QStringList{QString()} << QStringList{post}
         << false;
     QTest::newRow("yes on post from the turing machine")
-        << true << false << true << QList<int>{1} << QStringList{QStringLiteral("p.pst")}
+        << true << false << true << Answers{Yes} << QStringList{QStringLiteral("p.pst")}
         << QStringList{post} << true;
-    QTest::newRow("yes on post, write fails") << true << true << false << QList<int>{1, 2, 2}
+    QTest::newRow("yes on post, write fails") << true << true << false << Answers{Yes, Help, No}
                                               << QStringList{QStringLiteral("no/such/dir/p.pst")}
                                               << QStringList{post, post, turing} << false;
     QTest::newRow("yes on post, dialog cancelled, turing still saved")
-        << true << true << false << QList<int>{1, 1} << QStringList{QString(), "t.tur"}
+        << true << true << false << Answers{Yes, Yes} << QStringList{QString(), "t.tur"}
         << QStringList{post, turing} << false;
     QTest::newRow("yes on both from the turing machine, turing write fails")
-        << true << true << true << QList<int>{1, 1, 1}
+        << true << true << true << Answers{Yes, Yes, Ok}
         << QStringList{QStringLiteral("p.pst"), QStringLiteral("no/such/dir/t.tur")}
         << QStringList{post, turing, turing} << false;
 }
@@ -356,7 +362,7 @@ void TestDocumentCommands::closeQuestions() {
     QFETCH(bool, postModified);
     QFETCH(bool, turingModified);
     QFETCH(bool, turingShown);
-    QFETCH(QList<int>, answers);
+    QFETCH(Answers, answers);
     QFETCH(QStringList, files);
     ScriptedUi ui;
     Workbench bench(ui);

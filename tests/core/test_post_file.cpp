@@ -157,7 +157,7 @@ void TestPostFile::refusedFiles() {
     const QString path = dir.filePath(QStringLiteral("bad.pst"));
     WriteImage(path, image);
     ScriptedUi ui;
-    ui.answers = {2};
+    ui.ExpectDialog(DialogAnswer::Help);
     Workbench bench(ui);
     bench.Post().tape.SetPostCell(4, true);
     bench.Post().SetStatement(QStringLiteral("kept"));

@@ -86,7 +86,7 @@ void TestPostInterpreter::threeRowProgramAnnouncesThenExecutes() {
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Машина Поста"));
     QCOMPARE(ui.dialogs[0].message, QStringLiteral("Программа завершена!"));
-    QCOMPARE(ui.dialogs[0].width, 200);
+    QCOMPARE(ui.dialogs[0].kind, MessageKind::Notice);
     QVERIFY(!bench.RunControl().Active(post));
     QVERIFY(!bench.RunControl().PostRunTimer().isActive());
     // The alert sounds once, before the dialog opens.
@@ -103,7 +103,7 @@ void TestPostInterpreter::runsToTheEnd_data() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("marks");
     QTest::addColumn<int>("carriage");
-    QTest::addColumn<int>("answer");  // the button pressed in the dialog
+    QTest::addColumn<DialogAnswer>("answer");
     QTest::addColumn<QString>("step");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("dialog");
@@ -113,70 +113,70 @@ void TestPostInterpreter::runsToTheEnd_data() {
     QTest::addColumn<int>("cursorRow");
 
     QTest::newRow("stop at once") << "6:"
-                                  << "" << 0 << 1 << "Шаг:  1"
+                                  << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
                                   << "  -  программа завершена"
                                   << "Программа завершена!" << 0 << "" << 0 << 1;
     QTest::newRow("empty row 1") << ":"
-                                 << "" << 0 << 2 << "Шаг:  1"
+                                 << "" << 0 << DialogAnswer::Help << "Шаг:  1"
                                  << "  -  ошибка:  не указана команда!"
                                  << "Не указана команда!" << 131 << "" << 0 << 1;
     QTest::newRow("no jump number") << "3:|6:"
-                                    << "" << 0 << 1 << "Шаг:  1"
+                                    << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
                                     << "  -  ошибка:  не указан номер отсылки!"
                                     << "Не указан номер отсылки!" << 0 << "" << 0 << 1;
     QTest::newRow("jump to 0 leaves the tape")
         << "3:0"
-        << "" << 0 << 2 << "Шаг:  1"
+        << "" << 0 << DialogAnswer::Help << "Шаг:  1"
         << "  -  ошибка:  команды с таким номером не существует"
         << "Команды с таким номером не существует!" << 134 << "" << 0 << 1;
     QTest::newRow("jump past the last row")
         << "2:11"
-        << "" << 0 << 1 << "Шаг:  1"
+        << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
         << "  -  ошибка:  команды с таким номером не существует"
         << "Команды с таким номером не существует!" << 0 << "" << 0 << 1;
     QTest::newRow("mark on a mark")
         << "3:2|3:3"
-        << "" << 0 << 2 << "Шаг:  2"
+        << "" << 0 << DialogAnswer::Help << "Шаг:  2"
         << "  -  ошибка:  нельзя ставить метку, где она уже есть"
         << "Нельзя ставить метку, где она уже есть!" << 135 << "0" << 0 << 2;
     QTest::newRow("erase where none") << "4:1"
-                                      << "" << 0 << 1 << "Шаг:  1"
+                                      << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
                                       << "  -  ошибка:  нельзя стереть метку, где ее нет"
                                       << "Нельзя стереть метку, где ее нет!" << 0 << "" << 0 << 1;
     QTest::newRow("one-number conditional on first tick")
         << "5:4"
-        << "" << 0 << 2 << "Шаг:  1"
+        << "" << 0 << DialogAnswer::Help << "Шаг:  1"
         << "  -  ошибка: неверно указан номер отсылки"
         << "Неверно указан номер отсылки!" << 133 << "" << 0 << 1;
     QTest::newRow("one-number conditional later")
         << "2:2|5:4"
-        << "" << 0 << 1 << "Шаг:  1"
+        << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
         << "  -  ошибка:  неверно указан номер отсылки"
         << "Неверно указан номер отсылки!" << 0 << "" << 1 << 2;
     QTest::newRow("conditional 2,99 without a mark") << "5:2,99|6:"
-                                                     << "" << 0 << 1 << "Шаг:  2"
+                                                     << "" << 0 << DialogAnswer::Ok << "Шаг:  2"
                                                      << "  -  программа завершена"
                                                      << "Программа завершена!" << 0 << "" << 0 << 2;
     QTest::newRow("conditional 2,99 on a mark")
         << "5:2,99|6:"
-        << "0" << 0 << 1 << "Шаг:  1"
+        << "0" << 0 << DialogAnswer::Ok << "Шаг:  1"
         << "  -  ошибка:  команды с таким номером не существует"
         << "Команды с таким номером не существует!" << 0 << "0" << 0 << 1;
     QTest::newRow("second number ignored by a move") << "2:3,7|6:|6:"
-                                                     << "" << 0 << 1 << "Шаг:  2"
+                                                     << "" << 0 << DialogAnswer::Ok << "Шаг:  2"
                                                      << "  -  программа завершена"
                                                      << "Программа завершена!" << 0 << "" << 1 << 3;
     QTest::newRow("second number must still be a number")
         << "2:3,x|6:|6:"
-        << "" << 0 << 1 << "Шаг:  1"
+        << "" << 0 << DialogAnswer::Ok << "Шаг:  1"
         << "  -  ошибка:  неверно указан номер отсылки"
         << "Неверно указан номер отсылки!" << 0 << "" << 0 << 1;
     QTest::newRow("right off the tape") << "2:1"
-                                        << "" << 999 << 1 << "Шаг:  1"
+                                        << "" << 999 << DialogAnswer::Ok << "Шаг:  1"
                                         << "  -  перевод каретки вправо"
                                         << "Каретка вышла за пределы ленты" << 0 << "" << 999 << 1;
     QTest::newRow("erase a block") << "4:2|2:3|5:4,1|6:"
-                                   << "0 1 2" << 0 << 1 << "Шаг:  10"
+                                   << "0 1 2" << 0 << DialogAnswer::Ok << "Шаг:  10"
                                    << "  -  программа завершена"
                                    << "Программа завершена!" << 0 << "" << 3 << 4;
 }
@@ -185,7 +185,7 @@ void TestPostInterpreter::runsToTheEnd() {
     QFETCH(QString, program);
     QFETCH(QString, marks);
     QFETCH(int, carriage);
-    QFETCH(int, answer);
+    QFETCH(DialogAnswer, answer);
     ScriptedUi ui;
     ui.answers = {answer};
     Workbench bench(ui);
@@ -296,7 +296,7 @@ void TestPostInterpreter::rowsDeletedDuringPauseFailAsMissingCommand() {
     run.Pause();
     QCOMPARE(bench.RunControl().Position(post).at, 4);
     post.table.SetProgramRows(2);
-    ui.answers = {2, 1};  // continue as it is; then "Ок"
+    ui.answers = {DialogAnswer::Continue, DialogAnswer::Ok};
     bench.RunControl().SetEditedSinceStart(post, true);
     run.Run();
     run.PostRunTick();

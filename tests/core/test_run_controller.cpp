@@ -112,19 +112,23 @@ void TestRunController::patterns() {
 }
 
 void TestRunController::restartQuestion_data() {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<DialogAnswer>("answer");
     QTest::addColumn<RunController::RunState>("state");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("stepCount");
     QTest::addColumn<bool>("edited");
-    QTest::newRow("again") << 1 << RunController::RunState::Running << 1 << 0 << false;
-    QTest::newRow("continue as it is") << 2 << RunController::RunState::Running << 3 << 3 << false;
-    QTest::newRow("cancel") << 3 << RunController::RunState::Paused << 3 << 3 << true;
-    QTest::newRow("closed") << 0 << RunController::RunState::Paused << 3 << 3 << true;
+    QTest::newRow("again") << DialogAnswer::Restart << RunController::RunState::Running << 1 << 0
+                           << false;
+    QTest::newRow("continue as it is")
+        << DialogAnswer::Continue << RunController::RunState::Running << 3 << 3 << false;
+    QTest::newRow("cancel") << DialogAnswer::Cancel << RunController::RunState::Paused << 3 << 3
+                            << true;
+    QTest::newRow("closed") << DialogAnswer::Closed << RunController::RunState::Paused << 3 << 3
+                            << true;
 }
 
 void TestRunController::restartQuestion() {
-    QFETCH(int, answer);
+    QFETCH(DialogAnswer, answer);
     ScriptedUi ui;
     Workbench bench(ui);
     PostMachine& post = bench.Post();
@@ -148,9 +152,7 @@ void TestRunController::restartQuestion() {
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
     QCOMPARE(ui.dialogs[0].message,
              QStringLiteral("Программа и/или лента были изменены.  Выполнить: "));
-    QCOMPARE(ui.dialogs[0].buttons, QStringLiteral("Заново|Продолжить так|Отмена"));
-    QCOMPARE(ui.dialogs[0].width, 400);
-    QCOMPARE(ui.dialogs[0].buttonWidth, 110);
+    QCOMPARE(ui.dialogs[0].kind, MessageKind::RestartQuestion);
     QTEST(run.State(), "state");
     QTEST(bench.RunControl().Position(post).at, "row");
     QTEST(int(bench.RunControl().Position(post).steps), "stepCount");
@@ -171,10 +173,10 @@ void TestRunController::runAfterARefusedStepIsContinuous() {
     run.PostRunTick();
     run.Pause();
     bench.NoteEdit();
-    ui.ExpectDialog(3);  // "Отмена"
+    ui.ExpectDialog(DialogAnswer::Cancel);
     run.Step();
     QCOMPARE(run.State(), RunController::RunState::Paused);
-    ui.ExpectDialog(2);  // "Продолжить так"
+    ui.ExpectDialog(DialogAnswer::Continue);
     run.Run();
     QCOMPARE(run.State(), RunController::RunState::Running);
     run.PostRunTick();
@@ -387,7 +389,7 @@ void TestRunController::decodedProgramFollowsEditsDuringAPause() {
     // The symbol 1 leaves the alphabet: the next tick finds it missing.
     turing.EditAlphabetText(QStringLiteral("2"));
     turing.RebuildAlphabet();
-    ui.answers = {1, 1};  // the restart question's first button, then the error's "Ок"
+    ui.answers = {DialogAnswer::Restart, DialogAnswer::Ok};
     run.Run();
     run.TuringRunTick();
     QVERIFY(!run.Active(turing));

@@ -190,12 +190,12 @@ void TestTapeRules::editPrologue() {
 void TestTapeRules::typedSymbols_data() {
     QTest::addColumn<QString>("alphabet");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QList<DialogAnswer>>("answers");
     QTest::addColumn<QString>("tape");  // cells 1..5 afterwards
     QTest::addColumn<QString>("alphabetAfter");
     QTest::addColumn<int>("dialogs");
     QTest::addColumn<int>("beeps");
-    const QList<int> none;
+    const QList<DialogAnswer> none;
     QTest::newRow("letter of the alphabet") << "ab"
                                             << "b" << none << "abbbb"
                                             << "ab" << 0 << 0;
@@ -206,19 +206,20 @@ void TestTapeRules::typedSymbols_data() {
                                               << "\r\x1b" << none << "ab ab"
                                               << "ab" << 0 << 0;
     QTest::newRow("new symbol, no") << "ab"
-                                    << "x" << QList<int>{2} << "ab ab"
+                                    << "x" << QList<DialogAnswer>{DialogAnswer::No} << "ab ab"
                                     << "ab" << 1 << 1;
     QTest::newRow("new symbol, help") << "ab"
-                                      << "x" << QList<int>{3} << "ab ab"
+                                      << "x" << QList<DialogAnswer>{DialogAnswer::Help} << "ab ab"
                                       << "ab" << 1 << 1;
-    QTest::newRow("new symbol, closed") << "ab"
-                                        << "x" << QList<int>{0} << "ab ab"
-                                        << "ab" << 1 << 1;
+    QTest::newRow("new symbol, closed")
+        << "ab"
+        << "x" << QList<DialogAnswer>{DialogAnswer::Closed} << "ab ab"
+        << "ab" << 1 << 1;
     QTest::newRow("new symbol, yes") << "ab"
-                                     << "x" << QList<int>{1} << "abxxb"
+                                     << "x" << QList<DialogAnswer>{DialogAnswer::Yes} << "abxxb"
                                      << "abx" << 1 << 1;
     QTest::newRow("cyrillic, yes") << ""
-                                   << "Ж" << QList<int>{1} << "abЖЖb"
+                                   << "Ж" << QList<DialogAnswer>{DialogAnswer::Yes} << "abЖЖb"
                                    << "Ж" << 1 << 1;
     QTest::newRow("underscore is refused") << "ab"
                                            << "_" << none << "ab ab"
@@ -228,7 +229,7 @@ void TestTapeRules::typedSymbols_data() {
 void TestTapeRules::typedSymbols() {
     QFETCH(QString, alphabet);
     QFETCH(QString, typed);
-    QFETCH(QList<int>, answers);
+    QFETCH(QList<DialogAnswer>, answers);
     ScriptedUi ui;
     ui.answers = answers;
     Workbench bench(ui);
@@ -254,9 +255,7 @@ void TestTapeRules::typedSymbols() {
         QCOMPARE(d.message, QStringLiteral("Вводимый символ < ") + typed +
                                 QStringLiteral(" > отсутствует во внешнем алфавите. "
                                                "Добавить его в алфавит?"));
-        QCOMPARE(d.buttons, QStringLiteral("Да|Нет|Помощь"));
-        QCOMPARE(d.width, 315);
-        QCOMPARE(d.buttonWidth, 90);
+        QCOMPARE(d.kind, MessageKind::QuestionWithHelp);
         QCOMPARE(ui.events.first(), QStringLiteral("beep"));
     }
 }

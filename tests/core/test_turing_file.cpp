@@ -236,7 +236,7 @@ void TestTuringFile::readFailures() {
 
     Bench b;
     b.machine.SetStatement("before");
-    b.ui.answers = {2};
+    b.ui.ExpectDialog(DialogAnswer::Help);
     DocumentFile::ReadStatus why = DocumentFile::ReadStatus::Ok;
     QVERIFY(!ReadTuringFile(b.bench, path, why));
     using DocumentFile::ReadStatus;
@@ -247,9 +247,7 @@ void TestTuringFile::readFailures() {
     QCOMPARE(b.ui.events, (QStringList{"beep", "dialog", "help 175"}));
     const ScriptedUi::Dialog& dialog = b.ui.dialogs[0];
     QCOMPARE(dialog.caption, QStringLiteral("Интерпретатор машины Тьюринга"));
-    QCOMPARE(dialog.buttons, QStringLiteral("Ок|Помощь"));
-    QCOMPARE(dialog.width, 250);
-    QCOMPARE(dialog.buttonWidth, 100);
+    QCOMPARE(dialog.kind, MessageKind::ErrorWithHelp);
     if (wrongFile) {
         QCOMPARE(dialog.message,
                  QStringLiteral("Файл не является файлом машины Тьюринга или поврежден!"));
@@ -271,14 +269,14 @@ void TestTuringFile::readFailures() {
 void TestTuringFile::writeFailureKeepsThePreviousFile() {
     QTemporaryDir dir;
     Bench b;
-    b.ui.answers = {2};
+    b.ui.ExpectDialog(DialogAnswer::Help);
     QSignalSpy writing(&b.machine, &TuringMachine::DocumentWriting);
     QVERIFY(!WriteTuringFile(b.bench, dir.filePath("missing/dir/x.tur")));
     QCOMPARE(writing.size(), 1);
     QCOMPARE(b.ui.events, (QStringList{"beep", "dialog", "help 176"}));
     QCOMPARE(b.ui.dialogs[0].caption, QStringLiteral("Интерпретатор машины Тьюринга"));
     QCOMPARE(b.ui.dialogs[0].message, QStringLiteral("Ошибка записи файла!"));
-    QCOMPARE(b.ui.dialogs[0].buttons, QStringLiteral("Ок|Помощь"));
+    QCOMPARE(b.ui.dialogs[0].kind, MessageKind::ErrorWithHelp);
     QCOMPARE(b.bench.StatusText(Workbench::PanelMessage), QStringLiteral("  Ошибка записи файла!"));
     QVERIFY(b.machine.Modified());
 

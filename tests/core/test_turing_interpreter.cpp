@@ -164,8 +164,10 @@ void TestTuringInterpreter::runs() {
     QFETCH(QString, commands);
     QFETCH(QString, tape);
     QFETCH(QString, dialog);
+    QFETCH(int, help);
     ScriptedUi ui;
-    ui.answers = {2};
+    // "Помощь" wherever the dialog offers it.
+    ui.ExpectDialog(help ? DialogAnswer::Help : DialogAnswer::Ok);
     Workbench bench(ui);
     Program(bench, alphabet, commands);
     // Starting on cell 1 makes a left move leave the tape.
@@ -179,7 +181,6 @@ void TestTuringInterpreter::runs() {
     }
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].message, dialog);
-    QFETCH(int, help);
     QCOMPARE(ui.helpTopics, help ? QList<int>{help} : QList<int>{});
     QTEST(TapeText(bench.Turing().tape), "tapeAfter");
     QCOMPARE(bench.RunControl().Position(bench.Turing()).at, 0);
@@ -212,7 +213,7 @@ void TestTuringInterpreter::singleStepping() {
     // A symbol taken out of the alphabet after it was written.
     bench.Turing().EditAlphabetText(QStringLiteral("a"));
     bench.Turing().RebuildAlphabet();
-    ui.answers = {2, 1};  // "Продолжить так", then the error's "Ок"
+    ui.answers = {DialogAnswer::Continue, DialogAnswer::Ok};
     run.Step();
     QCOMPARE(ui.dialogs.size(), 1);
     QCOMPARE(ui.dialogs[0].caption, QStringLiteral("Предупреждение!"));
@@ -245,7 +246,7 @@ void TestTuringInterpreter::busyBeaverOfFourStates() {
 
 void TestTuringInterpreter::stateColumnDeletedDuringPause() {
     ScriptedUi ui;
-    ui.answers = {2, 1};  // continue as it is; then "Ок"
+    ui.answers = {DialogAnswer::Continue, DialogAnswer::Ok};
     Workbench bench(ui);
     Program(bench, QStringLiteral("1"), QStringLiteral("_:0=1>4 _:4=1>4"));
     RunController& run = bench.RunControl();

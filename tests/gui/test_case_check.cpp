@@ -17,6 +17,7 @@
 #include "core/checking/CaseBench.h"
 #include "core/documents/PostFile.h"
 #include "window/dialogs/CaseCheckDialog.h"
+#include "window/dialogs/DialogButton.h"
 #include "window/dialogs/MessageDialog.h"
 #include "window/main/CommandBars.h"
 #include "window/main/EditHistory.h"
@@ -129,6 +130,7 @@ private Q_SLOTS:
         const bool couldUndo = menu.undoAction->isEnabled();
 
         QString message;
+        QSize messageSize;
         bool canShowResult = false;
         WhenModal(
             [&](QWidget* modal) {
@@ -142,6 +144,9 @@ private Q_SLOTS:
                         [&](QWidget* box) {
                             if (auto* shown = qobject_cast<MessageDialog*>(box)) {
                                 message = shown->MessageLabel()->text();
+                                messageSize = shown->size();
+                                QCOMPARE(shown->ButtonCount(), 1);
+                                QCOMPARE(shown->Button(1)->Caption(), QStringLiteral("Ок"));
                             }
                         },
                         Press(Qt::Key_Return), dialog);
@@ -161,6 +166,8 @@ private Q_SLOTS:
             QVERIFY2(message.contains(QStringLiteral("строки 3")) &&
                          message.contains(QStringLiteral("\"a\"")),
                      qPrintable(message));
+            // The window's own report, as wide as a question.
+            QCOMPARE(messageSize, QSize(315, MessageDialog::ClientHeight));
             QCOMPARE(TapeText(machineTape), before);
             QCOMPARE(machineTape.CarriagePos(), carriageBefore);
             QVERIFY(!bench.Turing().Modified());

@@ -149,7 +149,7 @@ void TestHelpAndAbout::readFailureHelpNamesItsMessage() {
         QCOMPARE(file.write(image), image.size());
     }
     ScriptedUi ui;
-    ui.answers = {2};  // "Помощь"
+    ui.ExpectDialog(DialogAnswer::Help);
     Workbench bench(ui);
     bench.SetKind(post ? MachineKind::Post : MachineKind::Turing);
     QVERIFY(!(post ? ReadPostFile(bench, path) : ReadTuringFile(bench, path)));

@@ -1,5 +1,6 @@
-// The message dialog: layout from the caller's widths and captions, the
-// alignment markers, choosing by keyboard and mouse, closing without a
+// The message dialog: how each kind of message looks (captions, widths,
+// button places), the layout arithmetic, the alignment markers, choosing by
+// keyboard and mouse and the answer each button gives, closing without a
 // choice, reuse across calls and a second call while one is open.
 
 #include <QLabel>
@@ -16,9 +17,20 @@
 using Keys = QList<int>;
 using Lefts = QList<int>;
 
+namespace {
+
+MessageRequest Request(MessageKind kind, const QString& caption = QStringLiteral("Вопрос"),
+                       const QString& message = QStringLiteral("Текст")) {
+    return {kind, caption, message};
+}
+
+}  // namespace
+
 class TestMessageDialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void looks_data();
+    void looks();
     void layout_data();
     void layout();
     void markers_data();
@@ -28,58 +40,58 @@ private Q_SLOTS:
     void clickChoosesButton();
     void hoverSelectsAndShowsHint();
     void releaseOutsideOnlyRestoresLook();
-    void closeBoxGivesZero();
+    void closeBoxGivesClosed();
     void reusedDialogStartsClean();
     void secondCallLeavesOpenDialogIntact();
     void answerArmedInVainStops();
 };
 
-void TestMessageDialog::layout_data() {
-    QTest::addColumn<QString>("buttons");
+void TestMessageDialog::looks_data() {
+    QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("buttonWidth");
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<Lefts>("lefts");
 
-    QTest::newRow("notice 250") << "Ок" << 250 << 100 << QStringList{"Ок"} << Lefts{75};
-    QTest::newRow("end of program 200") << "Ок" << 200 << 100 << QStringList{"Ок"} << Lefts{50};
-    QTest::newRow("error with help")
-        << "Ок|Помощь" << 250 << 100 << QStringList{"Ок", "Помощь"} << Lefts{12, 137};
-    QTest::newRow("question") << "Да|Нет|Отмена" << 315 << 90 << QStringList{"Да", "Нет", "Отмена"}
-                              << Lefts{13, 112, 211};
+    QTest::newRow("end of program")
+        << MessageKind::Notice << 200 << 100 << QStringList{"Ок"} << Lefts{50};
+    QTest::newRow("error") << MessageKind::Error << 250 << 100 << QStringList{"Ок"} << Lefts{75};
+    QTest::newRow("error with help") << MessageKind::ErrorWithHelp << 250 << 100
+                                     << QStringList{"Ок", "Помощь"} << Lefts{12, 137};
+    QTest::newRow("window command error")
+        << MessageKind::CommandError << 315 << 90 << QStringList{"Ок"} << Lefts{112};
+    QTest::newRow("question") << MessageKind::Question << 315 << 90
+                              << QStringList{"Да", "Нет", "Отмена"} << Lefts{13, 112, 211};
+    QTest::newRow("question with help")
+        << MessageKind::QuestionWithHelp << 315 << 90 << QStringList{"Да", "Нет", "Помощь"}
+        << Lefts{13, 112, 211};
     QTest::newRow("restart question")
-        << "Заново|Продолжить так|Отмена" << 400 << 110
+        << MessageKind::RestartQuestion << 400 << 110
         << QStringList{"Заново", "Продолжить так", "Отмена"} << Lefts{25, 145, 265};
-    QTest::newRow("odd widths truncate")
-        << "a|b" << 251 << 101 << QStringList{"a", "b"} << Lefts{12, 138};
-    QTest::newRow("empty string: one empty button")
-        << "" << 250 << 100 << QStringList{""} << Lefts{75};
-    QTest::newRow("empty captions between bars")
-        << "||" << 315 << 90 << QStringList{"", "", ""} << Lefts{13, 112, 211};
-    QTest::newRow("fourth caption dropped")
-        << "a|b|c|d" << 315 << 90 << QStringList{"a", "b", "c"} << Lefts{13, 112, 211};
 }
 
-// The arithmetic, and the real dialog placed by it.
-void TestMessageDialog::layout() {
-    QFETCH(QString, buttons);
+// Each kind as the window shows it, and the real dialog placed so.
+void TestMessageDialog::looks() {
+    QFETCH(MessageKind, kind);
     QFETCH(int, width);
     QFETCH(int, buttonWidth);
     QFETCH(QStringList, captions);
     QFETCH(Lefts, lefts);
 
-    const MessageLayout layout =
-        LayOutMessage(QStringLiteral("Текст"), buttons, width, buttonWidth);
-    QCOMPARE(layout.buttonCount, captions.size());
+    const MessageLook look = LookOf(kind);
+    QCOMPARE(look.buttons, captions.join(u'|'));
+    QCOMPARE(look.width, width);
+    QCOMPARE(look.buttonWidth, buttonWidth);
+    QCOMPARE(AnswersOf(kind).size(), captions.size());
     for (int i = 0; i < captions.size(); ++i) {
-        QCOMPARE(layout.captions[std::size_t(i)], captions[i]);
-        QCOMPARE(layout.lefts[std::size_t(i)], lefts[i]);
+        QCOMPARE(CaptionOf(AnswersOf(kind)[i]), captions[i]);
     }
 
     MessageDialog dialog;
     bool checked = false;
     WhenModal(
         [&](QWidget*) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Заголовок"));
             QCOMPARE(dialog.size(), QSize(width, MessageDialog::ClientHeight));
             QCOMPARE(dialog.MessageLabel()->geometry(), QRect(8, 20, width - 32, 37));
             for (int n = 1; n <= 3; ++n) {
@@ -97,10 +109,47 @@ void TestMessageDialog::layout() {
             checked = true;
         },
         Press(Qt::Key_Escape));
-    QCOMPARE(dialog.Execute(QStringLiteral("Заголовок"), QStringLiteral("Текст"), buttons, width,
-                            buttonWidth),
-             0);
+    QCOMPARE(dialog.Ask(Request(kind, QStringLiteral("Заголовок"))), DialogAnswer::Closed);
     QVERIFY(checked);
+}
+
+void TestMessageDialog::layout_data() {
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("buttonWidth");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<Lefts>("lefts");
+
+    QTest::newRow("two buttons") << "Ок|Помощь" << 250 << 100 << QStringList{"Ок", "Помощь"}
+                                 << Lefts{12, 137};
+    QTest::newRow("odd widths truncate")
+        << "a|b" << 251 << 101 << QStringList{"a", "b"} << Lefts{12, 138};
+    QTest::newRow("empty string: one empty button")
+        << "" << 250 << 100 << QStringList{""} << Lefts{75};
+    QTest::newRow("empty captions between bars")
+        << "||" << 315 << 90 << QStringList{"", "", ""} << Lefts{13, 112, 211};
+    QTest::newRow("fourth caption dropped")
+        << "a|b|c|d" << 315 << 90 << QStringList{"a", "b", "c"} << Lefts{13, 112, 211};
+    QTest::newRow("widths kept on the screen")
+        << "a" << 100000 << -5 << QStringList{"a"} << Lefts{2048};
+}
+
+// The arithmetic on any captions and widths.
+void TestMessageDialog::layout() {
+    QFETCH(QString, buttons);
+    QFETCH(int, width);
+    QFETCH(int, buttonWidth);
+    QFETCH(QStringList, captions);
+    QFETCH(Lefts, lefts);
+
+    const MessageLayout layout =
+        LayOutMessage(QStringLiteral("Текст"), buttons, width, buttonWidth);
+    QCOMPARE(layout.buttonCount, captions.size());
+    for (int i = 0; i < captions.size(); ++i) {
+        QCOMPARE(layout.captions[std::size_t(i)], captions[i]);
+        QCOMPARE(layout.lefts[std::size_t(i)], lefts[i]);
+    }
+    QCOMPARE(layout.clientWidth, std::clamp(width, 0, 4096));
 }
 
 void TestMessageDialog::markers_data() {
@@ -134,40 +183,50 @@ void TestMessageDialog::markers() {
             QCOMPARE(int(dialog.MessageLabel()->alignment() & Qt::AlignHorizontal_Mask), alignment);
         },
         Press(Qt::Key_Return));
-    QCOMPARE(dialog.Execute(QStringLiteral("Ошибка"), message, QStringLiteral("Ок"), 250, 100), 1);
+    QCOMPARE(dialog.Ask(Request(MessageKind::Error, QStringLiteral("Ошибка"), message)),
+             DialogAnswer::Ok);
 }
 
 void TestMessageDialog::keyboard_data() {
-    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<Keys>("moves");
     QTest::addColumn<int>("selected");
     QTest::addColumn<int>("finalKey");
-    QTest::addColumn<int>("result");
+    QTest::addColumn<DialogAnswer>("result");
 
-    const QString abc = QStringLiteral("Да|Нет|Отмена");
-    const QString two = QStringLiteral("Ок|Помощь");
-    QTest::newRow("Enter on one button") << "Ок" << Keys{} << 1 << int(Qt::Key_Return) << 1;
-    QTest::newRow("Space chooses") << "Ок" << Keys{} << 1 << int(Qt::Key_Space) << 1;
-    QTest::newRow("keypad Enter") << two << Keys{Qt::Key_Right} << 2 << int(Qt::Key_Enter) << 2;
-    QTest::newRow("Esc gives 0") << two << Keys{Qt::Key_Right} << 2 << int(Qt::Key_Escape) << 0;
+    using A = DialogAnswer;
+    using K = MessageKind;
+    const int enter = Qt::Key_Return;
+    QTest::newRow("Enter on one button") << K::Error << Keys{} << 1 << enter << A::Ok;
+    QTest::newRow("Space chooses") << K::Notice << Keys{} << 1 << int(Qt::Key_Space) << A::Ok;
+    QTest::newRow("keypad Enter") << K::ErrorWithHelp << Keys{Qt::Key_Right} << 2
+                                  << int(Qt::Key_Enter) << A::Help;
+    QTest::newRow("Esc gives Closed")
+        << K::ErrorWithHelp << Keys{Qt::Key_Right} << 2 << int(Qt::Key_Escape) << A::Closed;
     QTest::newRow("Left from 1 wraps to 3")
-        << abc << Keys{Qt::Key_Left} << 3 << int(Qt::Key_Return) << 3;
+        << K::Question << Keys{Qt::Key_Left} << 3 << enter << A::Cancel;
     QTest::newRow("Right from 3 wraps to 1")
-        << abc << Keys{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right} << 1 << int(Qt::Key_Return)
-        << 1;
+        << K::Question << Keys{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right} << 1 << enter << A::Yes;
     QTest::newRow("Left on one button stays")
-        << "Ок" << Keys{Qt::Key_Left} << 1 << int(Qt::Key_Return) << 1;
+        << K::CommandError << Keys{Qt::Key_Left} << 1 << enter << A::Ok;
     QTest::newRow("Tab, Up, Down and letters do nothing")
-        << abc << Keys{Qt::Key_Right, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_A} << 2
-        << int(Qt::Key_Return) << 2;
+        << K::Question << Keys{Qt::Key_Right, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Down, Qt::Key_A} << 2
+        << enter << A::No;
+    QTest::newRow("help of a question")
+        << K::QuestionWithHelp << Keys{Qt::Key_Left} << 3 << enter << A::Help;
+    QTest::newRow("restart") << K::RestartQuestion << Keys{} << 1 << enter << A::Restart;
+    QTest::newRow("continue as it is")
+        << K::RestartQuestion << Keys{Qt::Key_Right} << 2 << enter << A::Continue;
+    QTest::newRow("cancel the restart")
+        << K::RestartQuestion << Keys{Qt::Key_Left} << 3 << enter << A::Cancel;
 }
 
 void TestMessageDialog::keyboard() {
-    QFETCH(QString, buttons);
+    QFETCH(MessageKind, kind);
     QFETCH(Keys, moves);
     QFETCH(int, selected);
     QFETCH(int, finalKey);
-    QFETCH(int, result);
+    QFETCH(DialogAnswer, result);
 
     MessageDialog dialog;
     WhenModal(
@@ -179,8 +238,7 @@ void TestMessageDialog::keyboard() {
             QCOMPARE(dialog.SelectionFrame()->x(), dialog.Button(selected)->x() - 1);
         },
         Press(Qt::Key(finalKey)));
-    QCOMPARE(dialog.Execute(QStringLiteral("Вопрос"), QStringLiteral("Текст"), buttons, 315, 90),
-             result);
+    QCOMPARE(dialog.Ask(Request(kind)), result);
     QVERIFY(!dialog.isVisible());
 }
 
@@ -188,9 +246,7 @@ void TestMessageDialog::clickChoosesButton() {
     MessageDialog dialog;
     WhenModal([](QWidget*) {},
               [&](QWidget*) { QTest::mouseClick(dialog.Button(3), Qt::LeftButton); });
-    QCOMPARE(dialog.Execute(QStringLiteral("Вопрос"), QStringLiteral("Текст"),
-                            QStringLiteral("Да|Нет|Отмена"), 315, 90),
-             3);
+    QCOMPARE(dialog.Ask(Request(MessageKind::Question)), DialogAnswer::Cancel);
 }
 
 // The pointer's selection counts for the keyboard, and the button's hint
@@ -208,9 +264,7 @@ void TestMessageDialog::hoverSelectsAndShowsHint() {
             QTRY_COMPARE(window.statusBar()->currentMessage(), QStringLiteral("Нет"));
         },
         Press(Qt::Key_Return));
-    QCOMPARE(dialog.Execute(QStringLiteral("Вопрос"), QStringLiteral("Текст"),
-                            QStringLiteral("Да|Нет|Отмена"), 315, 90),
-             2);
+    QCOMPARE(dialog.Ask(Request(MessageKind::Question)), DialogAnswer::No);
 }
 
 void TestMessageDialog::releaseOutsideOnlyRestoresLook() {
@@ -233,19 +287,15 @@ void TestMessageDialog::releaseOutsideOnlyRestoresLook() {
             stayedOpen = dialog.isVisible();
         },
         Press(Qt::Key_Escape));
-    QCOMPARE(dialog.Execute(QStringLiteral("Вопрос"), QStringLiteral("Текст"),
-                            QStringLiteral("Да|Нет|Отмена"), 315, 90),
-             0);
+    QCOMPARE(dialog.Ask(Request(MessageKind::Question)), DialogAnswer::Closed);
     QVERIFY(stayedOpen);
 }
 
-void TestMessageDialog::closeBoxGivesZero() {
+void TestMessageDialog::closeBoxGivesClosed() {
     MessageDialog dialog;
     WhenModal([&](QWidget*) { QTest::keyClick(&dialog, Qt::Key_Right); },
               [&](QWidget*) { dialog.close(); });
-    QCOMPARE(dialog.Execute(QStringLiteral("Ошибка"), QStringLiteral("Текст"),
-                            QStringLiteral("Ок|Помощь"), 250, 100),
-             0);
+    QCOMPARE(dialog.Ask(Request(MessageKind::ErrorWithHelp)), DialogAnswer::Closed);
 }
 
 // The main window's one dialog serves every call, and each call starts with
@@ -261,9 +311,9 @@ void TestMessageDialog::reusedDialogStartsClean() {
             QTest::mousePress(shared->Button(3), Qt::LeftButton, {}, QPoint(5, 5));
         },
         Press(Qt::Key_Return));
-    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Вопрос"), QStringLiteral("Первый"),
-                                        QStringLiteral("Да|Нет|Отмена"), 315, 90)),
-             3);
+    QCOMPARE(form.ShowMessageDialog(Request(MessageKind::Question, QStringLiteral("Вопрос"),
+                                            QStringLiteral("Первый"))),
+             DialogAnswer::Cancel);
 
     WhenModal(
         [&](QWidget* modal) {
@@ -277,9 +327,9 @@ void TestMessageDialog::reusedDialogStartsClean() {
             QCOMPARE(shared->windowTitle(), QStringLiteral("Ошибка"));
         },
         Press(Qt::Key_Return));
-    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Ошибка"), QStringLiteral("Второй"),
-                                        QStringLiteral("Ок|Помощь"), 250, 100)),
-             1);
+    QCOMPARE(form.ShowMessageDialog(Request(MessageKind::ErrorWithHelp, QStringLiteral("Ошибка"),
+                                            QStringLiteral("Второй"))),
+             DialogAnswer::Ok);
     QTest::mouseRelease(shared->Button(3), Qt::LeftButton, {}, QPoint(5, 5));
 }
 
@@ -288,7 +338,7 @@ void TestMessageDialog::reusedDialogStartsClean() {
 void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
     MainWindow form;
     MessageDialog* shared = form.Messages();
-    int inner = -1;
+    DialogAnswer inner = DialogAnswer::Closed;
     WhenModal(
         [&](QWidget*) {
             QTest::keyClick(shared, Qt::Key_Right);
@@ -298,9 +348,9 @@ void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
                     QCOMPARE(second->windowTitle(), QStringLiteral("Машина Поста"));
                 },
                 Press(Qt::Key_Return), shared);
-            inner = int(form.ShowMessageDialog(QStringLiteral("Машина Поста"),
-                                               QStringLiteral("Программа завершена!"),
-                                               QStringLiteral("Ок"), 200, 100));
+            inner =
+                form.ShowMessageDialog(Request(MessageKind::Notice, QStringLiteral("Машина Поста"),
+                                               QStringLiteral("Программа завершена!")));
             QCOMPARE(shared->windowTitle(), QStringLiteral("Интерпретатор машины Поста"));
             QCOMPARE(shared->MessageLabel()->text(), QStringLiteral(" Сохранить машину Поста?"));
             QCOMPARE(shared->Button(3)->Caption(), QStringLiteral("Отмена"));
@@ -308,11 +358,11 @@ void TestMessageDialog::secondCallLeavesOpenDialogIntact() {
             QTRY_VERIFY(shared->isActiveWindow());
         },
         Press(Qt::Key_Return));
-    QCOMPARE(int(form.ShowMessageDialog(QStringLiteral("Интерпретатор машины Поста"),
-                                        QStringLiteral("<Сохранить машину Поста?"),
-                                        QStringLiteral("Да|Нет|Отмена"), 315, 90)),
-             2);
-    QCOMPARE(inner, 1);
+    QCOMPARE(form.ShowMessageDialog(Request(MessageKind::Question,
+                                            QStringLiteral("Интерпретатор машины Поста"),
+                                            QStringLiteral("<Сохранить машину Поста?"))),
+             DialogAnswer::No);
+    QCOMPARE(inner, DialogAnswer::Ok);
     QVERIFY(!shared->IsBusy());
 }
 

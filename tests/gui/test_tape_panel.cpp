@@ -20,6 +20,8 @@
 
 namespace {
 
+using Answers = QList<DialogAnswer>;
+
 const QColor kBackground(254, 255, 227);
 const QColor kAqua(0, 255, 255);
 const QColor kNavy(0, 0, 128);
@@ -455,29 +457,30 @@ void TestTapePanel::typingOnTheTuringTape_data() {
     QTest::addColumn<int>("first");  // the selection's columns
     QTest::addColumn<int>("last");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("answer");     // to the add-symbol question, 0 for none
-    QTest::addColumn<QString>("cells");  // cells from the first selected on
-    QTest::addColumn<int>("selected");   // the one column selected after
+    QTest::addColumn<Answers>("answers");  // to the add-symbol question, if asked
+    QTest::addColumn<QString>("cells");    // cells from the first selected on
+    QTest::addColumn<int>("selected");     // the one column selected after
     QTest::addColumn<int>("carriageAfter");
     QTest::addColumn<QString>("alphabet");
     QTest::addColumn<int>("beeps");
     QTest::newRow("a symbol, then the next cell")
-        << 14 << 13 << 13 << "b" << 0 << "b " << 14 << 14 << "ab" << 0;
-    QTest::newRow("a word") << 14 << 13 << 13 << "ba" << 0 << "ba " << 15 << 14 << "ab" << 0;
+        << 14 << 13 << 13 << "b" << Answers{} << "b " << 14 << 14 << "ab" << 0;
+    QTest::newRow("a word") << 14 << 13 << 13 << "ba" << Answers{} << "ba " << 15 << 14 << "ab"
+                            << 0;
     QTest::newRow("a range, then the cell after it")
-        << 14 << 13 << 14 << "b" << 0 << "bb " << 15 << 14 << "ab" << 0;
+        << 14 << 13 << 14 << "b" << Answers{} << "bb " << 15 << 14 << "ab" << 0;
     QTest::newRow("the grid's edge scrolls the tape")
-        << 14 << 26 << 26 << "a" << 0 << "a" << 26 << 15 << "ab" << 0;
+        << 14 << 26 << 26 << "a" << Answers{} << "a" << 26 << 15 << "ab" << 0;
     QTest::newRow("the tape's end stays")
-        << 990 << 22 << 22 << "a" << 0 << "a" << 22 << 990 << "ab" << 0;
+        << 990 << 22 << 22 << "a" << Answers{} << "a" << 22 << 990 << "ab" << 0;
     QTest::newRow("the blank steps too")
-        << 14 << 13 << 13 << " " << 0 << "  " << 14 << 14 << "ab" << 0;
+        << 14 << 13 << 13 << " " << Answers{} << "  " << 14 << 14 << "ab" << 0;
     QTest::newRow("outside the alphabet, declined")
-        << 14 << 13 << 14 << "Ж" << 2 << "aa" << -1 << 14 << "ab" << 1;
+        << 14 << 13 << 14 << "Ж" << Answers{DialogAnswer::No} << "aa" << -1 << 14 << "ab" << 1;
     QTest::newRow("outside the alphabet, added")
-        << 14 << 13 << 14 << "Ж" << 1 << "ЖЖ" << 15 << 14 << "abЖ" << 1;
+        << 14 << 13 << 14 << "Ж" << Answers{DialogAnswer::Yes} << "ЖЖ" << 15 << 14 << "abЖ" << 1;
     QTest::newRow("the blank's sign is refused")
-        << 14 << 13 << 13 << "_" << 0 << "a" << -1 << 14 << "ab" << 1;
+        << 14 << 13 << 13 << "_" << Answers{} << "a" << -1 << 14 << "ab" << 1;
 }
 
 void TestTapePanel::typingOnTheTuringTape() {
@@ -485,7 +488,7 @@ void TestTapePanel::typingOnTheTuringTape() {
     QFETCH(int, first);
     QFETCH(int, last);
     QFETCH(QString, typed);
-    QFETCH(int, answer);
+    QFETCH(Answers, answers);
     QFETCH(int, selected);
     Bench b(MachineKind::Turing);
     QVERIFY(b.Open());
@@ -496,15 +499,13 @@ void TestTapePanel::typingOnTheTuringTape() {
         b.tape().SetTuringCell(cell, u'a');
     }
     b.grid()->Select(first, last);
-    if (answer) {
-        b.ui.ExpectDialog(answer);
-    }
+    b.ui.answers = answers;
     for (QChar c : typed) {  // one key at a time, Cyrillic ones too
         QTest::sendKeyEvent(QTest::Click, b.grid(), Qt::Key_unknown, QString(c), {});
     }
     QFETCH(QString, cells);
     QCOMPARE(b.tape().TuringString().mid(firstCell - 1, cells.size()), cells);
-    QCOMPARE(b.ui.dialogs.size(), answer ? 1 : 0);
+    QCOMPARE(b.ui.dialogs.size(), answers.size());
     QCOMPARE(b.grid()->FirstSelected(), selected < 0 ? first : selected);
     QCOMPARE(b.grid()->LastSelected(), selected < 0 ? last : selected);
     QTEST(b.tape().CarriagePos(), "carriageAfter");

@@ -16,11 +16,10 @@ const DocumentFormat& FormatOf(const Workbench& bench) {
 }
 
 DialogAnswer AskSaveQuestion(Workbench& bench) {
-    return bench.UiPort().ShowMessageDialog(FormatOf(bench).caption,
-                                            QStringLiteral("<Сохранить изменения в файле ") +
-                                                bench.Current().document.DisplayedName() +
-                                                QStringLiteral("?"),
-                                            QStringLiteral("Да|Нет|Отмена"), 315, 90);
+    return bench.UiPort().ShowMessageDialog({MessageKind::Question, FormatOf(bench).caption,
+                                             QStringLiteral("<Сохранить изменения в файле ") +
+                                                 bench.Current().document.DisplayedName() +
+                                                 QStringLiteral("?")});
 }
 
 void BreakActiveRun(Workbench& bench) {
@@ -36,9 +35,9 @@ bool MayDiscard(Workbench& bench) {
         return true;
     }
     switch (AskSaveQuestion(bench)) {
-        case DialogAnswer::First:
+        case DialogAnswer::Yes:
             return Save(bench);
-        case DialogAnswer::Second:
+        case DialogAnswer::No:
             return true;
         default:
             return false;
@@ -178,12 +177,12 @@ bool CloseQuery(Workbench& bench) {
         }
         bench.UiPort().Beep();
         const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
-            format.caption, format.closeQuestion + machine.document.DisplayedName() + u'?',
-            QStringLiteral("Да|Нет|Отмена"), 315, 90);
-        if (answer == DialogAnswer::Second) {
+            {MessageKind::Question, format.caption,
+             format.closeQuestion + machine.document.DisplayedName() + u'?'});
+        if (answer == DialogAnswer::No) {
             continue;
         }
-        if (answer != DialogAnswer::First) {
+        if (answer != DialogAnswer::Yes) {
             return false;  // "Отмена" asks nothing more
         }
         // A save that did not happen keeps the window open, so the work is

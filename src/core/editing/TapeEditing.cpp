@@ -78,11 +78,11 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
     if (ch != u' ' && !turing.Alphabet().contains(ch)) {
         bench.UiPort().Beep();
         const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
-            QStringLiteral("Интерпретатор машины Тьюринга"),
-            QStringLiteral("Вводимый символ < ") + ch +
-                QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?"),
-            QStringLiteral("Да|Нет|Помощь"), 315, 90);
-        if (answer != DialogAnswer::First || !turing.AddSymbol(ch)) {
+            {MessageKind::QuestionWithHelp, QStringLiteral("Интерпретатор машины Тьюринга"),
+             QStringLiteral("Вводимый символ < ") + ch +
+                 QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?")});
+        // "Помощь" declines too: the question opens no help topic.
+        if (answer != DialogAnswer::Yes || !turing.AddSymbol(ch)) {
             return WriteResult::Declined;
         }
     }

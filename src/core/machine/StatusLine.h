@@ -16,7 +16,6 @@ class StatusLine {
 public:
     enum Panel { Message = 0, Step = 1, Min = 2, Max = 3, Modified = 4 };
     static constexpr int PanelCount = 5;
-    static constexpr std::array<int, PanelCount> Widths = {355, 65, 60, 60, 50};
     static QString StartText(int panel);
 
     // How the bound panels read: their start texts, the bare prefixes after

@@ -8,8 +8,8 @@ std::atomic<ScriptedUi::UnplannedHandler> unplannedHandler{nullptr};
 
 }  // namespace
 
-void ScriptedUi::SetUnplannedHandler(UnplannedHandler handler) {
-    unplannedHandler = handler;
+ScriptedUi::UnplannedHandler ScriptedUi::SetUnplannedHandler(UnplannedHandler handler) {
+    return unplannedHandler.exchange(handler);
 }
 
 void ScriptedUi::NoteUnplanned(const QString& what) {
@@ -20,14 +20,24 @@ void ScriptedUi::NoteUnplanned(const QString& what) {
         handler(what);
 }
 
-DialogAnswer ScriptedUi::ShowMessageDialog(const QString& caption, const QString& message,
-                                           const QString& buttons, int width, int buttonWidth) {
-    if (answers.isEmpty())
-        NoteUnplanned(QStringLiteral("unplanned dialog \"%1\": %2").arg(caption, message));
-    const int answer = answers.isEmpty() ? 1 : answers.takeFirst();
-    dialogs.append({caption, message, buttons, width, buttonWidth, answer});
+DialogAnswer ScriptedUi::ShowMessageDialog(const MessageRequest& request) {
+    const QList<DialogAnswer> offered = AnswersOf(request.kind);
+    DialogAnswer answer = offered.front();
+    if (answers.isEmpty()) {
+        NoteUnplanned(
+            QStringLiteral("unplanned dialog \"%1\": %2").arg(request.caption, request.message));
+    } else {
+        answer = answers.takeFirst();
+        if (answer != DialogAnswer::Closed && !offered.contains(answer)) {
+            NoteUnplanned(QStringLiteral("dialog \"%1\" offers no answer %2: %3")
+                              .arg(request.caption)
+                              .arg(int(answer))
+                              .arg(request.message));
+        }
+    }
+    dialogs.append({request.kind, request.caption, request.message, answer});
     events.append(QStringLiteral("dialog"));
-    return DialogAnswer(answer);
+    return answer;
 }
 
 void ScriptedUi::ShowHelpTopic(int context) {

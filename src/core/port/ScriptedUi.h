@@ -5,9 +5,10 @@
 // A dialog met with an empty queue is unplanned. By default that is a fault:
 // it is listed in `unplanned` and reported to the process's handler (the
 // tests install one that fails the running test), and the dialog is still
-// answered with its first button, or cancelled for a file dialog, so the
-// code under test goes on. The batch runner and the benchmarks, which plan
-// no dialogs, take every dialog's first button quietly instead.
+// answered with its kind's first answer, or cancelled for a file dialog, so
+// the code under test goes on. A planned answer the dialog's kind does not
+// offer is a fault in the same way. The batch runner and the benchmarks,
+// which plan no dialogs, take every dialog's first answer quietly instead.
 
 #include <QList>
 #include <QStringList>
@@ -21,20 +22,18 @@ public:
 
     // Called with a description of every unplanned dialog of a failing
     // ScriptedUi; nullptr (the start) reports nothing beyond `unplanned`.
+    // Returns the handler it replaces.
     using UnplannedHandler = void (*)(const QString& what);
-    static void SetUnplannedHandler(UnplannedHandler handler);
+    static UnplannedHandler SetUnplannedHandler(UnplannedHandler handler);
 
     struct Dialog {
+        MessageKind kind = MessageKind::Notice;
         QString caption;
         QString message;
-        QString buttons;
-        int width = 0;
-        int buttonWidth = 0;
-        int answer = 0;
+        DialogAnswer answer = DialogAnswer::Closed;
     };
 
-    DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
-                                   const QString& buttons, int width, int buttonWidth) override;
+    DialogAnswer ShowMessageDialog(const MessageRequest& request) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
     QString AskOpenFileName(const FileDialogRequest& request) override;
@@ -45,11 +44,11 @@ public:
     QStringList fileAnswers;
     QList<FileDialogRequest> fileDialogs;
 
-    // Answers for the next dialogs, used first to last: the number of the
-    // button chosen, or 0 for a dialog closed without a choice.
-    QList<int> answers;
-    // Plans the next dialog: it will be answered with button `answer`.
-    void ExpectDialog(int answer = 1) { answers.append(answer); }
+    // Answers for the next dialogs, used first to last; Closed for a dialog
+    // closed without a choice.
+    QList<DialogAnswer> answers;
+    // Plans the next dialog: it will be answered with `answer`.
+    void ExpectDialog(DialogAnswer answer = DialogAnswer::Ok) { answers.append(answer); }
 
     // What happened, in order. `events` holds one line per call ("dialog",
     // "help 131", "beep") so a test can check the sequence.

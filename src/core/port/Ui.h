@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "core/port/MessageRequest.h"
+
 // What a file dialog shows: its title, its one file type as "Name|*.ext",
 // the extension added to a name typed without one, and the name field.
 struct FileDialogRequest {
@@ -15,17 +17,13 @@ struct FileDialogRequest {
     QString fileName;
 };
 
-// The answer to a message dialog: closed without a choice, or the button
-// chosen, counted from the left.
-enum class DialogAnswer { Closed = 0, First = 1, Second = 2, Third = 3 };
-
 class Ui {
 public:
     virtual ~Ui() = default;
 
-    // Modal. `buttons` holds one to three captions joined by "|".
-    virtual DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
-                                           const QString& buttons, int width, int buttonWidth) = 0;
+    // Modal. Returns one of the answers the request's kind offers, or
+    // Closed; the window decides how each kind looks.
+    virtual DialogAnswer ShowMessageDialog(const MessageRequest& request) = 0;
 
     // Opens help at a context number and returns at once.
     virtual void ShowHelpTopic(int context) = 0;

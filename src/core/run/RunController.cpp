@@ -118,13 +118,6 @@ void RunController::SetBoundScroll(bool on) {
     }
 }
 
-DialogAnswer RunController::AskRestart() {
-    return host_.UiPort().ShowMessageDialog(
-        QStringLiteral("Предупреждение!"),
-        QStringLiteral("Программа и/или лента были изменены.  Выполнить: "),
-        QStringLiteral("Заново|Продолжить так|Отмена"), 400, 110);
-}
-
 // Run is always a continuous run: a step refused at the restart question
 // ("Отмена") leaves the step mode set, and it must not turn F9 into a step.
 void RunController::Run() {
@@ -151,15 +144,15 @@ void RunController::Start() {
     ForgetFailure(run);
     run.active = true;
     if (run.editedSinceStart) {
-        const DialogAnswer answer = AskRestart();
-        if (answer != DialogAnswer::First && answer != DialogAnswer::Second) {
+        const DialogAnswer answer = reporter_.AskRestart();
+        if (answer != DialogAnswer::Restart && answer != DialogAnswer::Continue) {
             NotifyRunView();  // "Отмена", or closed
             Pause();
             return;
         }
-        if (answer == DialogAnswer::First) {  // "Заново"
+        if (answer == DialogAnswer::Restart) {
             RestartPosition(machine);
-        } else {  // "Продолжить так"
+        } else {
             machine.ShowRunResumed();
         }
         run.editedSinceStart = false;
@@ -315,65 +308,17 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
         NotifyRunView();
     }
     if (!outcome->Continues()) {
-        Finish(machine, *outcome);
+        lastOutcome_ = *outcome;
+        reporter_.Finish(machine, *outcome);
     } else if (stepMode_) {
         PauseAfterStep(machine);
     }
     return done;
 }
 
-void RunController::Finish(Machine& machine, const StepOutcome& outcome) {
-    lastOutcome_ = outcome;
-    if (outcome.executed) {
-        // The command ran and the next one cannot be shown: a single step
-        // still ends in a pause before the run is broken.
-        if (stepMode_) {
-            PauseAfterStep(machine);
-        }
-        status_.SetText(StatusLine::Message, QString());
-    }
-    if (outcome.result == StepOutcome::Result::Stopped) {
-        Break();
-        host_.UiPort().Beep();
-        host_.UiPort().ShowMessageDialog(machine.Caption(), QStringLiteral("Программа завершена!"),
-                                         QStringLiteral("Ок"), 200, 100);
-        status_.SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
-        return;
-    }
-    if (outcome.error == StepError::OffTape) {
-        ReportOffTape();
-        if (!PauseAvailable()) {
-            RefreshBoundButtons();
-        }
-        return;
-    }
-    // The failing row or cell stays marked for the window; taken before the
-    // break moves the cursor to where a run ends.
-    FailurePlace place = machine.PlaceOfFailure(outcome);
-    Break();
-    const ErrorTexts texts = TextsOf(outcome);
-    place.status = texts.status;
+void RunController::MarkFailure(const Machine& machine, FailurePlace place) {
     runs_[machine.Kind()].failedAt = std::move(place);
     NotifyRunView();
-    ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
-}
-
-void RunController::ReportOffTape() {
-    host_.UiPort().Beep();
-    Break();
-    host_.UiPort().ShowMessageDialog(QStringLiteral("Ошибка"),
-                                     QStringLiteral("Каретка вышла за пределы ленты"),
-                                     QStringLiteral("Ок"), 250, 100);
-}
-
-void RunController::ReportFailure(const QString& caption, const QString& message, int helpTopic,
-                                  const QString& status) {
-    host_.UiPort().Beep();
-    if (host_.UiPort().ShowMessageDialog(caption, message, QStringLiteral("Ок|Помощь"), 250, 100) ==
-        DialogAnswer::Second) {
-        host_.UiPort().ShowHelpTopic(helpTopic);
-    }
-    status_.SetText(StatusLine::Message, status);
 }
 
 void RunController::LeaveMachine() {

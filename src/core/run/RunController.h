@@ -6,9 +6,10 @@
 // the enabling pattern of each command (RunEnabling) to the controls
 // (ControlStates), announced by ControlsChanged.
 // Each timer tick is one step of the machine, which returns an outcome; the
-// controller alone turns it into Break or Pause, the message dialog and the
-// status texts. The tick functions are public so that tests and the batch
-// runner drive runs without waiting.
+// controller's OutcomeReporter alone turns the one that ends a run into
+// Break or Pause, the message dialog and the status texts. The tick
+// functions are public so that tests and the batch runner drive runs
+// without waiting.
 //
 // Run states of the current machine: Idle (timer off, not active), Running
 // (timer on), Stepping (timer on, StepMode), Paused (timer off, active).
@@ -22,6 +23,7 @@
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
+#include "core/run/OutcomeReporter.h"
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
 
@@ -119,13 +121,13 @@ public:
     // What the tick that ended the last run returned.
     const StepOutcome& LastOutcome() const { return lastOutcome_; }
 
-    // The refusal of a carriage move off the tape: the alert, the run
-    // broken, then the error dialog.
-    void ReportOffTape();
-    // How every failure is told: the alert, the message dialog with "Ок" and
-    // "Помощь" (which opens the help topic), then the message panel's text.
+    // The refusal of a carriage move off the tape, and how every failure is
+    // told: see OutcomeReporter.
+    void ReportOffTape() { reporter_.ReportOffTape(); }
     void ReportFailure(const QString& caption, const QString& message, int helpTopic,
-                       const QString& status);
+                       const QString& status) {
+        reporter_.ReportFailure(caption, message, helpTopic, status);
+    }
     // A program runs continuously (or a single step is pending) exactly
     // while the Pause command is available.
     bool PauseAvailable() const { return controls_.runPause; }
@@ -171,6 +173,9 @@ protected:
     void connectNotify(const QMetaMethod&) override { observed_ = true; }
 
 private:
+    // The outcomes work the run through PauseAfterStep and MarkFailure.
+    friend class OutcomeReporter;
+
     // Run and Step once the step mode is set.
     void Start();
     void Record(Machine& machine);
@@ -184,10 +189,11 @@ private:
     bool RightBoundFar() const;
     // A fresh start's position (the first row or state 0, no steps).
     void RestartPosition(Machine& machine);
-    DialogAnswer AskRestart();
     void PauseAfterStep(Machine& machine);
+    // Where `machine`'s run failed, kept for the window until the next edit
+    // or run.
+    void MarkFailure(const Machine& machine, FailurePlace place);
     void ChangeBusy(bool on);
-    void Finish(Machine& machine, const StepOutcome& outcome);
 
     MachineHost& host_;
     StatusLine& status_;
@@ -200,4 +206,5 @@ private:
     int speed_ = DefaultSpeed;
     ControlStates controls_;
     bool observed_ = false;
+    OutcomeReporter reporter_{*this, host_};
 };

@@ -3,4 +3,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/RunController.cpp core/run/RunController.h
     core/run/StepHistory.cpp core/run/StepHistory.h
     core/run/RunEnabling.cpp core/run/RunEnabling.h
+    core/run/OutcomeReporter.cpp core/run/OutcomeReporter.h
 )

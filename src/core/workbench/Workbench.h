@@ -27,7 +27,6 @@ public:
         PanelModified = StatusLine::Modified
     };
     static constexpr int StatusPanelCount = StatusLine::PanelCount;
-    static constexpr std::array<int, StatusPanelCount> StatusPanelWidths = StatusLine::Widths;
     static QString StatusStartText(int panel) { return StatusLine::StartText(panel); }
 
     explicit Workbench(Ui& ui, QObject* parent = nullptr);

@@ -65,29 +65,28 @@ MessageDialog::MessageDialog(QWidget* parent)
     setFixedSize(250, ClientHeight);
 }
 
-int MessageDialog::Execute(const QString& caption, const QString& message, const QString& buttons,
-                           int width, int buttonWidth) {
+DialogAnswer MessageDialog::Ask(const MessageRequest& request) {
     if (busy_) {
         // The open dialog belongs to the call that is still waiting for it.
         // The second one stands over it, so closing it returns to the first.
         MessageDialog second(this);
-        const int chosen = second.Execute(caption, message, buttons, width, buttonWidth);
+        const DialogAnswer chosen = second.Ask(request);
         // Keys go back to the question that is still open.
         activateWindow();
         return chosen;
     }
-    Prepare(caption, message, buttons, width, buttonWidth);
+    Prepare(request);
     CentreOnScreen();
     busy_ = true;
     exec();
     busy_ = false;
-    return result_;
+    return result_ >= 1 && result_ <= answers_.size() ? answers_[result_ - 1]
+                                                      : DialogAnswer::Closed;
 }
 
-void MessageDialog::Prepare(const QString& caption, const QString& message, const QString& buttons,
-                            int width, int buttonWidth) {
-    const MessageLayout layout = LayOutMessage(message, buttons, width, buttonWidth);
-    setWindowTitle(caption);
+void MessageDialog::Prepare(const MessageRequest& request) {
+    const MessageLayout layout = LayOutMessage(request.message, request.kind);
+    setWindowTitle(request.caption);
     label_->setAlignment(layout.alignment | Qt::AlignTop);
     label_->setText(layout.text);
     label_->resize(layout.labelWidth, label_->height());
@@ -101,6 +100,7 @@ void MessageDialog::Prepare(const QString& caption, const QString& message, cons
     setFixedSize(layout.clientWidth, ClientHeight);
 
     buttonCount_ = layout.buttonCount;
+    answers_ = AnswersOf(request.kind);
     result_ = 0;
     selected_ = 1;
 }

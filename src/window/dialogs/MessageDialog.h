@@ -3,10 +3,14 @@
 // goes through it. One instance is created with the main window and reused
 // for every call. It owns its label, three flat button panels and the
 // one-pixel selection frame beneath them, the selected button, the button
-// count and the result of the current call. It never opens help itself.
+// count and the result of the current call. Each request is shown as its
+// kind looks (LookOf). It never opens help itself.
 
 #include <QDialog>
+#include <QList>
 #include <array>
+
+#include "core/port/MessageRequest.h"
 
 class QFrame;
 class QLabel;
@@ -21,12 +25,11 @@ public:
     static constexpr int ButtonTop = 58;
     static constexpr int ButtonHeight = 23;
 
-    // Shows the message modally and returns the chosen button's number
-    // counted from the left (1 to 3), or 0 when the dialog was closed without
-    // a choice. A call made while this dialog is already open is shown in a
-    // second, temporary dialog, so the open one keeps its texts and result.
-    int Execute(const QString& caption, const QString& message, const QString& buttons, int width,
-                int buttonWidth);
+    // Shows the request modally and returns the answer of the chosen
+    // button, or Closed when the dialog was closed without a choice. A call
+    // made while this dialog is already open is shown in a second, temporary
+    // dialog, so the open one keeps its texts and result.
+    DialogAnswer Ask(const MessageRequest& request);
 
     bool IsBusy() const { return busy_; }
     int Selected() const { return selected_; }
@@ -41,8 +44,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Prepare(const QString& caption, const QString& message, const QString& buttons, int width,
-                 int buttonWidth);
+    void Prepare(const MessageRequest& request);
     void Select(int n);
     void MoveFrameToSelected();
     void Choose(int n);
@@ -54,6 +56,7 @@ private:
     std::array<DialogButton*, 3> panels_{};
     int selected_ = 1;
     int buttonCount_ = 1;
-    int result_ = 0;
+    QList<DialogAnswer> answers_;  // by button, from the left
+    int result_ = 0;               // the chosen button, 0 for none
     bool busy_ = false;
 };

@@ -25,6 +25,66 @@ void TakeAlignmentMarker(MessageLayout& layout) {
 
 }  // namespace
 
+QString CaptionOf(DialogAnswer answer) {
+    switch (answer) {
+        case DialogAnswer::Ok:
+            return QStringLiteral("Ок");
+        case DialogAnswer::Help:
+            return QStringLiteral("Помощь");
+        case DialogAnswer::Yes:
+            return QStringLiteral("Да");
+        case DialogAnswer::No:
+            return QStringLiteral("Нет");
+        case DialogAnswer::Cancel:
+            return QStringLiteral("Отмена");
+        case DialogAnswer::Restart:
+            return QStringLiteral("Заново");
+        case DialogAnswer::Continue:
+            return QStringLiteral("Продолжить так");
+        case DialogAnswer::Closed:
+            break;
+    }
+    return {};
+}
+
+MessageLook LookOf(MessageKind kind) {
+    MessageLook look;
+    for (const DialogAnswer answer : AnswersOf(kind)) {
+        look.buttons +=
+            (look.buttons.isEmpty() ? QString() : QStringLiteral("|")) + CaptionOf(answer);
+    }
+    // A notice is the narrowest; a failure of a run or a document leaves room
+    // for "Помощь"; questions, and the window's own reports, are wider with
+    // narrower buttons; the restart question's middle caption is the longest.
+    switch (kind) {
+        case MessageKind::Notice:
+            look.width = 200;
+            look.buttonWidth = 100;
+            break;
+        case MessageKind::Error:
+        case MessageKind::ErrorWithHelp:
+            look.width = 250;
+            look.buttonWidth = 100;
+            break;
+        case MessageKind::CommandError:
+        case MessageKind::Question:
+        case MessageKind::QuestionWithHelp:
+            look.width = 315;
+            look.buttonWidth = 90;
+            break;
+        case MessageKind::RestartQuestion:
+            look.width = 400;
+            look.buttonWidth = 110;
+            break;
+    }
+    return look;
+}
+
+MessageLayout LayOutMessage(const QString& message, MessageKind kind) {
+    const MessageLook look = LookOf(kind);
+    return LayOutMessage(message, look.buttons, look.width, look.buttonWidth);
+}
+
 MessageLayout LayOutMessage(const QString& message, const QString& buttons, int width,
                             int buttonWidth) {
     MessageLayout layout;

@@ -315,9 +315,8 @@ void MainWindow::ExportDiagram() {
     const QString error = diagram_->Export(path, dialog.ChosenFormat());
     if (!error.isEmpty()) {
         Beep();
-        ShowMessageDialog(QStringLiteral("Экспорт диаграммы"),
-                          QStringLiteral("Диаграмма не записана: ") + error, QStringLiteral("Ок"),
-                          315, 90);
+        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Экспорт диаграммы"),
+                           QStringLiteral("Диаграмма не записана: ") + error});
     }
 }
 
@@ -361,11 +360,10 @@ void MainWindow::CheckAgainstCases() {
     const CasesFile cases = ReadCasesFile(path, status);
     if (status != DocumentFile::ReadStatus::Ok || !cases.error.isEmpty()) {
         Beep();
-        ShowMessageDialog(QStringLiteral("Проверка по тестам"),
-                          status != DocumentFile::ReadStatus::Ok
-                              ? QStringLiteral("Файл тестов не удалось прочитать: ") + path
-                              : QStringLiteral("Ошибка в файле тестов: ") + cases.error,
-                          QStringLiteral("Ок"), 315, 90);
+        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Проверка по тестам"),
+                           status != DocumentFile::ReadStatus::Ok
+                               ? QStringLiteral("Файл тестов не удалось прочитать: ") + path
+                               : QStringLiteral("Ошибка в файле тестов: ") + cases.error});
         return;
     }
     CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
@@ -394,11 +392,10 @@ void MainWindow::LoadCase(const CaseChoice& choice) {
     if (const std::optional<TapeSetupError> error =
             CheckTape(kind, &alphabet, text, start, carriage)) {
         Beep();
-        ShowMessageDialog(QStringLiteral("Проверка по тестам"),
-                          QStringLiteral("Тест из строки %1 нельзя поставить на ленту: %2.")
-                              .arg(runCase.line)
-                              .arg(error->Russian()),
-                          QStringLiteral("Ок"), 315, 90);
+        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Проверка по тестам"),
+                           QStringLiteral("Тест из строки %1 нельзя поставить на ленту: %2.")
+                               .arg(runCase.line)
+                               .arg(error->Russian())});
         return;
     }
     bench_.Current().NameEdit(choice.result ? EditKind::TestResult : EditKind::LoadTest);
@@ -502,6 +499,10 @@ QStringList MainWindow::LongestStatusTexts(int panel) {
     }
 }
 
+// The status panels' widths in pixels: the most the message panel takes,
+// and the least of each small one, which grows to its longest text.
+constexpr std::array<int, Workbench::StatusPanelCount> kStatusPanelWidths = {355, 65, 60, 60, 50};
+
 void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
@@ -510,7 +511,7 @@ void MainWindow::BuildStatusBar() {
         auto* label = new StatusBarPanel(
             i == Workbench::PanelModified ? Qt::AlignHCenter : Qt::AlignLeft, bar);
         label->SetText(bench_.StatusText(i));
-        const int width = Workbench::StatusPanelWidths[std::size_t(i)];
+        const int width = kStatusPanelWidths[std::size_t(i)];
         if (i == Workbench::PanelMessage) {
             // The message panel gives way when the window is at its
             // narrowest, so the four small panels keep their places.
@@ -546,9 +547,8 @@ void MainWindow::UpdateTitle() {
     setWindowTitle(bench_.Title());
 }
 
-DialogAnswer MainWindow::ShowMessageDialog(const QString& caption, const QString& message,
-                                           const QString& buttons, int width, int buttonWidth) {
-    return DialogAnswer(message_->Execute(caption, message, buttons, width, buttonWidth));
+DialogAnswer MainWindow::ShowMessageDialog(const MessageRequest& request) {
+    return message_->Ask(request);
 }
 
 void MainWindow::ShowHelpTopic(int context) {

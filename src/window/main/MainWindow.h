@@ -41,8 +41,7 @@ public:
     Workbench& Bench() { return bench_; }
     StatusBarPanel* StatusPanel(int n) const { return statusPanels_[std::size_t(n)]; }
 
-    DialogAnswer ShowMessageDialog(const QString& caption, const QString& message,
-                                   const QString& buttons, int width, int buttonWidth) override;
+    DialogAnswer ShowMessageDialog(const MessageRequest& request) override;
     void ShowHelpTopic(int context) override;
     void Beep() override;
     QString AskOpenFileName(const FileDialogRequest& request) override;

@@ -1,0 +1,71 @@
+#include "core/run/OutcomeReporter.h"
+
+#include "core/machine/Machine.h"
+#include "core/machine/StatusLine.h"
+#include "core/port/Ui.h"
+#include "core/run/RunController.h"
+
+DialogAnswer OutcomeReporter::AskRestart() {
+    return host_.UiPort().ShowMessageDialog(
+        {MessageKind::RestartQuestion, QStringLiteral("Предупреждение!"),
+         QStringLiteral("Программа и/или лента были изменены.  Выполнить: ")});
+}
+
+void OutcomeReporter::Finish(Machine& machine, const StepOutcome& outcome) {
+    if (outcome.executed) {
+        // The command ran and the next one cannot be shown: a single step
+        // still ends in a pause before the run is broken.
+        if (run_.StepMode()) {
+            run_.PauseAfterStep(machine);
+        }
+        host_.Status().SetText(StatusLine::Message, QString());
+    }
+    if (outcome.result == StepOutcome::Result::Stopped) {
+        Stopped(machine);
+        return;
+    }
+    if (outcome.error == StepError::OffTape) {
+        ReportOffTape();
+        if (!run_.PauseAvailable()) {
+            run_.RefreshBoundButtons();
+        }
+        return;
+    }
+    Failed(machine, outcome);
+}
+
+void OutcomeReporter::Stopped(Machine& machine) {
+    run_.Break();
+    host_.UiPort().Beep();
+    host_.UiPort().ShowMessageDialog(
+        {MessageKind::Notice, machine.Caption(), QStringLiteral("Программа завершена!")});
+    host_.Status().SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
+}
+
+void OutcomeReporter::Failed(Machine& machine, const StepOutcome& outcome) {
+    // The failing row or cell stays marked for the window; taken before the
+    // break moves the cursor to where a run ends.
+    FailurePlace place = machine.PlaceOfFailure(outcome);
+    run_.Break();
+    const ErrorTexts texts = TextsOf(outcome);
+    place.status = texts.status;
+    run_.MarkFailure(machine, std::move(place));
+    ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
+}
+
+void OutcomeReporter::ReportOffTape() {
+    host_.UiPort().Beep();
+    run_.Break();
+    host_.UiPort().ShowMessageDialog({MessageKind::Error, QStringLiteral("Ошибка"),
+                                      QStringLiteral("Каретка вышла за пределы ленты")});
+}
+
+void OutcomeReporter::ReportFailure(const QString& caption, const QString& message, int helpTopic,
+                                    const QString& status) {
+    host_.UiPort().Beep();
+    if (host_.UiPort().ShowMessageDialog({MessageKind::ErrorWithHelp, caption, message}) ==
+        DialogAnswer::Help) {
+        host_.UiPort().ShowHelpTopic(helpTopic);
+    }
+    host_.Status().SetText(StatusLine::Message, status);
+}
