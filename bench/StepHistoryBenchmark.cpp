@@ -37,7 +37,8 @@ double RunTicks(Workbench& bench, int ticks, StepHistory* history) {
     timer.start();
     for (int i = 0; i < ticks; ++i) {
         if (history) {
-            history->Record(machine, run.Position(machine), bench.Status());
+            history->Record(machine, run.Position(machine), bench.Status(),
+                            machine.ProgramTable().Col(), machine.ProgramTable().Row());
         }
         run.RunTicks(machine, 1);
     }

@@ -4,11 +4,27 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "core/documents/DocumentCommands.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 
 namespace {
+
+// A binary counter, least digit first from cell 2, that counts for ever:
+// it never repeats a configuration and never leaves the tape in a test.
+void CountingProgram(TuringMachine& turing) {
+    turing.EditAlphabetText(QStringLiteral("01"));
+    turing.RebuildAlphabet();
+    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
+    turing.table.SetCell(1, row(u'1'), QStringLiteral("0>0"));
+    turing.table.SetCell(1, row(u'0'), QStringLiteral("1<1"));
+    turing.table.SetCell(1, row(u' '), QStringLiteral("1<1"));
+    turing.table.SetCell(2, row(u'0'), QStringLiteral("0<1"));
+    turing.table.SetCell(2, row(u'1'), QStringLiteral("1<1"));
+    turing.table.SetCell(2, row(u' '), QStringLiteral("_>0"));
+    turing.tape.SetCarriagePos(2);
+}
 
 void SimpleProgram(PostTable& table) {
     // Move right forever, one cell per command.
@@ -62,6 +78,10 @@ private Q_SLOTS:
     void ticksInOneGoEndAsTicksOneByOne();
     void stepsBackUndoStepsForward_data();
     void stepsBackUndoStepsForward();
+    void stepsBackFromTheEnd_data();
+    void stepsBackFromTheEnd();
+    void fullSpeedAsksEveryMillionSteps_data();
+    void fullSpeedAsksEveryMillionSteps();
 };
 
 void TestRunController::patterns_data() {
@@ -479,8 +499,11 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
 
 void TestRunController::stepsBackUndoStepsForward_data() {
     QTest::addColumn<bool>("post");
-    QTest::newRow("post") << true;
-    QTest::newRow("turing") << false;
+    QTest::addColumn<bool>("inOneGo");  // the k ticks as one slice of a run at full speed
+    QTest::newRow("post") << true << false;
+    QTest::newRow("turing") << false << false;
+    QTest::newRow("post, one slice") << true << true;
+    QTest::newRow("turing, one slice") << false << true;
 }
 
 // Random programs: k single steps forward and then j back leave the machine
@@ -489,6 +512,7 @@ void TestRunController::stepsBackUndoStepsForward_data() {
 // back goes the same way again.
 void TestRunController::stepsBackUndoStepsForward() {
     QFETCH(bool, post);
+    QFETCH(bool, inOneGo);
     QRandomGenerator random(post ? 1234 : 5678);
     struct Bench {
         ScriptedUi ui{ScriptedUi::Unplanned::FirstButton};
@@ -567,7 +591,14 @@ void TestRunController::stepsBackUndoStepsForward() {
         };
         Bench back;
         prepare(back);
-        if (!steps(back, k)) {
+        if (inOneGo) {
+            RunController& run = back.bench.RunControl();
+            run.Run();
+            if (run.RunTicks(back.bench.Current(), k) != k || !run.Active(back.bench.Current())) {
+                continue;
+            }
+            run.Pause();
+        } else if (!steps(back, k)) {
             continue;  // the run ended before k steps
         }
         for (int i = 0; i < j; ++i) {
@@ -584,6 +615,105 @@ void TestRunController::stepsBackUndoStepsForward() {
         ++compared;
     }
     QVERIFY2(compared >= 20, qPrintable(QString::number(compared)));
+}
+
+// After a run ends (an error, the stop command, Break) "Шаг назад" takes
+// the machine back to the tick before the end, paused, unless the program
+// or tape changed since; the same tick then ends the run the same way.
+void TestRunController::stepsBackFromTheEnd_data() {
+    QTest::addColumn<QStringList>("program");  // "code:jump" rows
+    QTest::addColumn<QString>("after");        // what happens after the end
+    QTest::addColumn<bool>("back");
+    const QStringList fails{"2:2", "2:7"};
+    QTest::newRow("error") << fails << "" << true;
+    QTest::newRow("stop") << QStringList{"2:2", "6:"} << "" << true;
+    QTest::newRow("break") << QStringList{"2:1"} << "break" << true;
+    QTest::newRow("tape changed since") << fails << "tape" << false;
+    QTest::newRow("machine cleared") << fails << "clear" << false;
+    QTest::newRow("a new run") << fails << "run" << false;
+}
+
+void TestRunController::stepsBackFromTheEnd() {
+    QFETCH(QStringList, program);
+    QFETCH(QString, after);
+    QFETCH(bool, back);
+    ScriptedUi ui{ScriptedUi::Unplanned::FirstButton};
+    Workbench bench(ui);
+    RunController& run = bench.RunControl();
+    run.KeepHistory(true);
+    PostMachine& post = bench.Post();
+    for (int row = 1; row <= program.size(); ++row) {
+        post.table.SetCode(row, program[row - 1].section(u':', 0, 0));
+        post.table.SetCell(PostTable::ColJump, row, program[row - 1].section(u':', 1));
+    }
+    run.Run();
+    for (int i = 0; i < 5 && run.Active(post); ++i) {
+        run.Tick(post);
+    }
+    if (after == u"break") {
+        run.Break();
+    }
+    QVERIFY(!run.Active(post));
+    const QString ended = bench.StatusText(Workbench::PanelMessage);
+    const qsizetype dialogs = ui.dialogs.size();
+    if (after == u"tape") {
+        post.tape.SetPostCell(20, true);
+    } else if (after == u"clear") {
+        DocumentCommands::ClearAll(bench);
+    } else if (after == u"run") {
+        run.Run();
+        run.Break();
+    }
+    run.StepBack();
+    QCOMPARE(run.Active(post), back);
+    if (!back) {
+        QVERIFY(!run.Controls().runStepBack);
+        return;
+    }
+    QCOMPARE(run.State(), RunController::RunState::Paused);
+    QVERIFY(!run.FailedAt(post));
+    QVERIFY(run.Controls().runRun && run.Controls().runStep && !run.Controls().runPause);
+    if (after == u"break") {
+        return;
+    }
+    run.Step();
+    run.Tick(post);
+    QVERIFY(!run.Active(post));
+    QCOMPARE(ui.dialogs.size(), dialogs + 1);
+    QCOMPARE(bench.StatusText(Workbench::PanelMessage), ended);
+}
+
+void TestRunController::fullSpeedAsksEveryMillionSteps_data() {
+    QTest::addColumn<DialogAnswer>("answer");
+    QTest::addColumn<RunController::RunState>("then");
+    QTest::newRow("yes goes on") << DialogAnswer::Yes << RunController::RunState::Running;
+    QTest::newRow("no stays paused") << DialogAnswer::No << RunController::RunState::Paused;
+}
+
+void TestRunController::fullSpeedAsksEveryMillionSteps() {
+    QFETCH(DialogAnswer, answer);
+    QFETCH(RunController::RunState, then);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(MachineKind::Turing);
+    CountingProgram(bench.Turing());
+    RunController& run = bench.RunControl();
+    run.SetSpeed(RunController::InstantSpeed);
+    QCOMPARE(run.SpeedCaption(run.Speed()), QStringLiteral("Мгновенно"));
+    QCOMPARE(run.TuringRunTimer().interval(), 0);
+    ui.ExpectDialog(answer);
+    run.Run();
+    while (ui.dialogs.isEmpty() && run.Active(bench.Turing())) {
+        run.Tick(bench.Turing());
+    }
+    QCOMPARE(ui.dialogs.size(), 1);
+    QCOMPARE(ui.dialogs[0].kind, MessageKind::GoOnQuestion);
+    const qint64 steps = run.Position(bench.Turing()).steps;
+    QVERIFY2(steps >= RunController::AskEverySteps - 1 && steps <= RunController::AskEverySteps,
+             qPrintable(QString::number(steps)));
+    QCOMPARE(ui.dialogs[0].message,
+             QStringLiteral("Программа выполнила %1 шагов. Продолжить?").arg(steps));
+    QCOMPARE(run.State(), then);
 }
 
 #include "test_run_controller.moc"

@@ -117,8 +117,8 @@ void TestMainMenu::menusInOrder_data() {
     QTest::newRow("speed") << "mmSpeed"
                            << "&Скорость"
                            << "Изменить скорость выполнения алгоритма"
-                           << QStringList{"mmSpeed5", "mmSpeed4", "mmSpeed3", "mmSpeed2",
-                                          "mmSpeed1"};
+                           << QStringList{"mmSpeed6", "mmSpeed5", "mmSpeed4",
+                                          "mmSpeed3", "mmSpeed2", "mmSpeed1"};
     QTest::newRow("help") << "mmHelp"
                           << "&Помощь"
                           << "Помощь по программе" << QStringList{"mmHelpCont", "-", "mmHelpAbout"};
@@ -283,9 +283,9 @@ void TestMainMenu::radioGroups() {
     QVERIFY(menu.speedGroup->isExclusive());
     QCOMPARE(menu.speedGroup->checkedAction(), menu.speedMediumAction);
     const QList<QAction*> speeds = {menu.speedVerySlowAction, menu.speedSlowAction,
-                                    menu.speedMediumAction, menu.speedFastAction,
-                                    menu.speedVeryFastAction};
-    for (int level = 1; level <= 5; ++level) {
+                                    menu.speedMediumAction,   menu.speedFastAction,
+                                    menu.speedVeryFastAction, menu.speedInstantAction};
+    for (int level = 1; level <= 6; ++level) {
         QAction* item = speeds[level - 1];
         QCOMPARE(item->data().toInt(), level);
         item->trigger();

@@ -3,6 +3,7 @@
 // restarted, and a Turing program run after the switch, with the Post
 // machine's paused run kept across the switch.
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void failingPlaceIsFramedAndNamed();
     void documentBegunShowsNoStep_data();
     void documentBegunShowsNoStep();
+    void fullSpeedAnswersBreakAtOnce();
 };
 
 void TestMainWindow::statusPanelsHoldTheirLongestTexts_data() {
@@ -305,6 +307,53 @@ void TestMainWindow::turingRunAndTheSwitchKeepsThePostRun() {
     QCOMPARE(form.Bench().RunControl().Position(form.Bench().Post()).steps, 1);
     QCOMPARE(Panel(form, 4), QString());
     QCOMPARE(form.Statement(MachineKind::Post)->isVisible(), true);
+}
+
+// At "Мгновенно" a long run goes on in slices: the window shows its progress,
+// and Break, posted while it runs, is taken within a slice or two.
+void TestMainWindow::fullSpeedAnswersBreakAtOnce() {
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    MainMenu& menu = form.Bars().Menu();
+    form.ChooseTuringMachine();
+    TuringMachine& turing = form.Bench().Turing();
+    // A binary counter, least digit first: it runs for ever without a repeat.
+    turing.EditAlphabetText(QStringLiteral("01"));
+    turing.RebuildAlphabet();
+    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
+    const char* cells[][3] = {{"0>0", "1<1", "1<1"}, {"1<1", "0<1", "_>0"}};
+    for (int state = 0; state < 2; ++state) {
+        turing.table.SetCell(state + 1, row(u'1'), QString::fromLatin1(cells[state][0]));
+        turing.table.SetCell(state + 1, row(u'0'), QString::fromLatin1(cells[state][1]));
+        turing.table.SetCell(state + 1, row(u' '), QString::fromLatin1(cells[state][2]));
+    }
+    turing.tape.SetCarriagePos(2);
+    menu.speedInstantAction->trigger();
+    menu.runAction->trigger();
+    QTest::qWait(120);
+    RunController& run = form.Bench().RunControl();
+    QVERIFY(run.Active(turing));
+    QVERIFY2(run.Position(turing).steps > 2000,
+             qPrintable(QString::number(run.Position(turing).steps)));
+    // The step panel follows the run between slices.
+    QVERIFY2(Panel(form, Workbench::PanelStep).section(u' ', -1).toLongLong() > 2000,
+             qPrintable(Panel(form, Workbench::PanelStep)));
+
+    QElapsedTimer clock;
+    qint64 answered = -1;
+    QTimer::singleShot(0, &form, [&] {
+        answered = clock.elapsed();
+        menu.breakAction->trigger();
+    });
+    clock.start();
+    QTRY_VERIFY(!run.Active(turing));
+#if defined(__SANITIZE_ADDRESS__)
+    const qint64 within = 400;  // a sanitized build paints slowly
+#else
+    const qint64 within = 100;
+#endif
+    QVERIFY2(answered >= 0 && answered < within, qPrintable(QString::number(answered)));
 }
 
 QTEST_MAIN(TestMainWindow)

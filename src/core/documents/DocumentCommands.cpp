@@ -217,6 +217,8 @@ void ClearAll(Workbench& bench) {
         bench.Turing().ClearAlphabet();
         ClearComments(bench);
     }
+    // Nothing of the runs before is taken back into what follows.
+    bench.RunControl().ForgetRuns(bench.Current());
 }
 
 }  // namespace DocumentCommands

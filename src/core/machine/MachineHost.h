@@ -24,4 +24,8 @@ public:
     virtual void MachineEdited(Machine& machine) = 0;
     // A cell, the carriage or the bounds of `machine`'s tape changed.
     virtual void MachineTapeChanged(Machine& machine) = 0;
+    // While held, the tape's and the status line's changes are kept from
+    // the views and told once when released: a run at full speed makes
+    // thousands of them between two pictures.
+    virtual void HoldViewUpdates(bool on) = 0;
 };

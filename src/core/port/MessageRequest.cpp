@@ -13,6 +13,8 @@ QList<DialogAnswer> AnswersOf(MessageKind kind) {
             return {A::Yes, A::No, A::Cancel};
         case MessageKind::QuestionWithHelp:
             return {A::Yes, A::No, A::Help};
+        case MessageKind::GoOnQuestion:
+            return {A::Yes, A::No};
         case MessageKind::RestartQuestion:
             return {A::Restart, A::Continue, A::Cancel};
     }

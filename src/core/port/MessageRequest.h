@@ -15,6 +15,7 @@ enum class MessageKind {
     CommandError,      // a window command that could not be carried out: Ok
     Question,          // a question that may be cancelled: Yes, No, Cancel
     QuestionWithHelp,  // a question with its help topic: Yes, No, Help
+    GoOnQuestion,      // whether to go on with what was under way: Yes, No
     RestartQuestion,   // the program or tape changed during a run: Restart, Continue, Cancel
 };
 

@@ -11,6 +11,13 @@ DialogAnswer OutcomeReporter::AskRestart() {
          QStringLiteral("Программа и/или лента были изменены.  Выполнить: ")});
 }
 
+bool OutcomeReporter::AskGoOn(const Machine& machine, qint64 steps) {
+    return host_.UiPort().ShowMessageDialog(
+               {MessageKind::GoOnQuestion, machine.Caption(),
+                QStringLiteral("Программа выполнила %1 шагов. Продолжить?").arg(steps)}) ==
+           DialogAnswer::Yes;
+}
+
 void OutcomeReporter::Finish(Machine& machine, const StepOutcome& outcome) {
     if (outcome.executed) {
         // The command ran and the next one cannot be shown: a single step

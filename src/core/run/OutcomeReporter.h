@@ -32,6 +32,9 @@ public:
     // The question before an edited run goes on: Restart, Continue, or any
     // other answer for none.
     DialogAnswer AskRestart();
+    // A run at full speed has made another AskEverySteps steps, `steps` in
+    // all: true to go on.
+    bool AskGoOn(const Machine& machine, qint64 steps);
 
 private:
     void Stopped(Machine& machine);

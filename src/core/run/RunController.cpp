@@ -1,13 +1,15 @@
 #include "core/run/RunController.h"
 
+#include <QElapsedTimer>
+
 #include "core/machine/Machine.h"
 #include "core/machine/StatusLine.h"
 #include "core/tape/TapeWindow.h"
 #include "core/text/TextTable.h"
 
 int RunController::SpeedInterval(int level) {
-    static constexpr std::array<int, 6> kIntervals = {440, 930, 660, 440, 220, 55};
-    return kIntervals[std::size_t(level >= 1 && level <= 5 ? level : 0)];
+    static constexpr std::array<int, 7> kIntervals = {440, 930, 660, 440, 220, 55, 0};
+    return kIntervals[std::size_t(level >= 1 && level <= InstantSpeed ? level : 0)];
 }
 
 QString RunController::SpeedCaption(int level) {
@@ -20,6 +22,8 @@ QString RunController::SpeedCaption(int level) {
             return QStringLiteral("Быстро");
         case 5:
             return QStringLiteral("Очень быстро");
+        case InstantSpeed:
+            return QStringLiteral("Мгновенно");
         default:
             return QStringLiteral("Средне");
     }
@@ -37,7 +41,7 @@ RunController::RunController(MachineHost& host, QObject* parent)
 }
 
 void RunController::SetSpeed(int level) {
-    speed_ = level >= 1 && level <= 5 ? level : DefaultSpeed;
+    speed_ = level >= 1 && level <= InstantSpeed ? level : DefaultSpeed;
     for (QTimer& timer : timers_) {
         timer.setInterval(SpeedInterval(speed_));
     }
@@ -162,6 +166,7 @@ void RunController::Start() {
         RestartPosition(machine);
         runStarted_ = true;
     }
+    sinceAsked_ = 0;
     TimerOf(machine).start();
     NotifyRunView();
     RefreshStepBack();
@@ -189,7 +194,10 @@ void RunController::Break() {
     run.active = false;
     TimerOf(machine).stop();
     stepMode_ = false;
-    ClearHistory(run);
+    // The ticks stay, to be taken back from the end.
+    if (keepHistory_ && !run.history.Empty()) {
+        run.endedWith = machine.Saved();
+    }
     machine.ShowRunEnd(run.position);
     run.position = machine.StartPosition();
     ApplyPattern(Command::Break);
@@ -213,28 +221,45 @@ void RunController::PauseAfterStep(Machine& machine) {
 }
 
 void RunController::Tick(Machine& machine) {
-    if (keepHistory_) {
-        Record(machine);
+    if (speed_ == InstantSpeed && !stepMode_) {
+        RunSlice(machine);
+    } else {
+        RunTicks(machine, 1);
     }
-    RunTicks(machine, 1);
     if (keepHistory_) {
         RefreshStepBack();
     }
 }
 
-void RunController::Record(Machine& machine) {
-    MachineRun& run = runs_[machine.Kind()];
-    run.history.Record(machine, run.position, status_);
+void RunController::RunSlice(Machine& machine) {
+    sinceAsked_ += RunTicks(machine, AskEverySteps - sinceAsked_, SliceMilliseconds);
+    if (sinceAsked_ < AskEverySteps || !TimerOf(machine).isActive()) {
+        return;
+    }
+    sinceAsked_ = 0;
+    Pause();
+    if (reporter_.AskGoOn(machine, runs_[machine.Kind()].position.steps)) {
+        Run();
+    }
 }
 
 void RunController::ClearHistory(MachineRun& run) {
     run.history.Clear();
+    run.endedWith.reset();
     RefreshStepBack();
+}
+
+void RunController::ForgetRuns(Machine& machine) {
+    MachineRun& run = runs_[machine.Kind()];
+    ClearHistory(run);
+    ForgetFailure(run);
 }
 
 bool RunController::CanStepBack() const {
     const Machine& machine = host_.Current();
-    return keepHistory_ && !RunOf(machine).history.Empty() && State() == RunState::Paused;
+    const RunState state = State();
+    return keepHistory_ && !RunOf(machine).history.Empty() &&
+           (state == RunState::Paused || state == RunState::Idle);
 }
 
 void RunController::RefreshStepBack() {
@@ -251,6 +276,9 @@ void RunController::StepBack() {
         return;
     }
     Machine& machine = host_.Current();
+    if (!Active(machine) && !ReopenEndedRun(machine)) {
+        return;
+    }
     machine.NameEdit(EditKind::Run);
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[machine.Kind()];
@@ -259,57 +287,73 @@ void RunController::StepBack() {
     RefreshStepBack();
 }
 
-qint64 RunController::RunTicks(Machine& machine, qint64 count) {
+bool RunController::ReopenEndedRun(Machine& machine) {
+    MachineRun& run = runs_[machine.Kind()];
+    const bool unchanged = run.endedWith && [&] {
+        const MachineContents now = machine.Saved();
+        const MachineContents& then = *run.endedWith;
+        return now.table == then.table && now.alphabet == then.alphabet &&
+               machine.tape.SameCells(now.tape, then.tape);
+    }();
+    if (!unchanged) {
+        ClearHistory(run);
+        return false;
+    }
+    run.endedWith.reset();
+    ForgetFailure(run);
+    run.active = true;
+    runStarted_ = true;
+    ApplyPattern(Command::Pause);
+    return true;
+}
+
+qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     SetBusy(true);
     MachineRun& run = runs_[machine.Kind()];
-    // What the ticks leave on screen, as each tick would leave it: the
-    // cursor's column and row, the step number and the announcement, each
-    // from the last tick that set it.
-    int col = -1;
-    int row = -1;
-    qint64 step = 0;
-    bool stepShown = false;
-    // The last two outcomes, each step's written over the one before last:
-    // the one that ends the ticks and the one before it, whose announcement
-    // the message panel keeps when the last tick tells nothing new.
-    std::array<StepOutcome, 2> outcomes;
-    const StepOutcome* announced = nullptr;
-    const StepOutcome* outcome = nullptr;
+    TextTable& table = machine.ProgramTable();
+    // The views hear of the ticks once, when they are over; the status line
+    // takes each tick's texts as values, and the table's cursor is set once.
+    host_.HoldViewUpdates(true);
+    int col = table.Col();
+    int row = table.Row();
+    QElapsedTimer clock;
+    if (budgetMs > 0) {
+        clock.start();
+    }
+    StepOutcome outcome;
     qint64 done = 0;
     for (;;) {
-        StepOutcome& slot = outcomes[std::size_t(done & 1)];
-        slot = machine.Step(run.position);
-        outcome = &slot;
-        ++done;
-        col = outcome->cursorCol >= 0 ? outcome->cursorCol : col;
-        row = outcome->cursorRow >= 0 ? outcome->cursorRow : row;
-        if (outcome->stepShown) {
-            stepShown = true;
-            step = outcome->step;
+        if (keepHistory_) {
+            run.history.Record(machine, run.position, status_, col, row);
         }
-        if (!outcome->Continues()) {
+        outcome = machine.Step(run.position);
+        ++done;
+        col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
+        row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
+        if (outcome.stepShown) {
+            status_.SetStep(machine.StepPrefix(), outcome.step);
+        }
+        if (!outcome.Continues()) {
             break;
         }
-        announced = outcome;
+        // The message panel keeps the last announcement when the tick that
+        // ends the run tells nothing new.
+        status_.SetMessage(outcome.announcement);
         if (done >= count || stepMode_) {
             break;
         }
+        if (budgetMs > 0 && (done & 1023) == 0 && clock.elapsed() >= budgetMs) {
+            break;
+        }
     }
-
-    if (col >= 0 || row >= 0) {
-        TextTable& table = machine.ProgramTable();
-        table.SetCursor(col >= 0 ? col : table.Col(), row >= 0 ? row : table.Row());
+    if (col != table.Col() || row != table.Row()) {
+        table.SetCursor(col, row);
     }
-    if (stepShown) {
-        status_.SetStep(machine.StepPrefix(), step);
-    }
-    if (announced) {
-        status_.SetMessage(announced->announcement);
-        NotifyRunView();
-    }
-    if (!outcome->Continues()) {
-        lastOutcome_ = *outcome;
-        reporter_.Finish(machine, *outcome);
+    host_.HoldViewUpdates(false);
+    NotifyRunView();
+    if (!outcome.Continues()) {
+        lastOutcome_ = outcome;
+        reporter_.Finish(machine, outcome);
     } else if (stepMode_) {
         PauseAfterStep(machine);
     }

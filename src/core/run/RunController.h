@@ -42,6 +42,10 @@ struct MachineRun {
     StepHistory history;
     // Where the last run failed, until the next edit or run.
     std::optional<FailurePlace> failedAt;
+    // The program and tape as the last run ended, while its ticks are kept
+    // to be taken back from the end: a step back checks that nothing has
+    // changed them since.
+    std::optional<MachineContents> endedWith;
 };
 
 class RunController : public QObject {
@@ -49,8 +53,15 @@ class RunController : public QObject {
 public:
     enum class RunState { Idle, Running, Stepping, Paused };
 
-    // Speed levels 1 ("Очень медленно") to 5 ("Очень быстро").
+    // Speed levels 1 ("Очень медленно") to 5 ("Очень быстро"), and 6,
+    // "Мгновенно": as fast as the machine steps, in slices of at most
+    // SliceMilliseconds between which the window repaints and takes input.
     static constexpr int DefaultSpeed = 3;  // "Средне"
+    static constexpr int InstantSpeed = 6;
+    static constexpr int SliceMilliseconds = 15;
+    // At "Мгновенно" the run stops to ask whether to go on after so many
+    // steps since it was started or resumed.
+    static constexpr qint64 AskEverySteps = 1000000;
     static int SpeedInterval(int level);
     static QString SpeedCaption(int level);
 
@@ -67,11 +78,12 @@ public:
     // One tick of a machine's run; the timers' ticks.
     void Tick(Machine& machine);
     // Up to `count` ticks one after another, as many timer ticks would run
-    // them, ending early when the run ends or pauses after a single step;
-    // the table's cursor and the status line are brought to what the last
-    // of them shows once, at the end. Returns the ticks run. A headless run
-    // uses it; a run on screen ticks once per timer tick.
-    qint64 RunTicks(Machine& machine, qint64 count);
+    // them, ending early when the run ends or pauses after a single step,
+    // or once `budgetMs` milliseconds have passed when it is positive; the
+    // views hear of the tape, the table's cursor and the status line once,
+    // at the end. Returns the ticks run. A headless run uses it, and so does
+    // a run on screen at "Мгновенно"; slower runs tick once per timer tick.
+    qint64 RunTicks(Machine& machine, qint64 count, int budgetMs = 0);
     void PostRunTick();
     void TuringRunTick();
     QTimer& PostRunTimer() { return timers_[MachineKind::Post]; }
@@ -106,13 +118,17 @@ public:
 
     // --- Stepping back ---
     // The window keeps each machine's last ticks so that "Шаг назад" can
-    // take them back; a headless run keeps none.
+    // take them back, from a paused run or from the end of a run (an error,
+    // the stop command or Break) as long as nothing changed since; a
+    // headless run keeps none.
     static constexpr int HistoryLimit = StepHistory::kDefaultLimit;
     void KeepHistory(bool on) { keepHistory_ = on; }
     bool CanStepBack() const;
     bool HistoryTrimmed(const Machine& machine) const { return RunOf(machine).history.Trimmed(); }
-    // Shift+F8: the current machine as it was before its last tick.
+    // Shift+F8: the current machine as it was before its last tick, paused.
     void StepBack();
+    // The document was replaced (new, opened): nothing of its runs is kept.
+    void ForgetRuns(Machine& machine);
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }
     // A run was started and not broken since (RunStarted), and a single
     // step is asked for or pending (StepMode).
@@ -178,8 +194,13 @@ private:
 
     // Run and Step once the step mode is set.
     void Start();
-    void Record(Machine& machine);
     void ClearHistory(MachineRun& run);
+    // One slice of a run at "Мгновенно", and the question every
+    // AskEverySteps steps.
+    void RunSlice(Machine& machine);
+    // Back from the end of a run: the run active and paused again, unless
+    // the program or tape changed since it ended.
+    bool ReopenEndedRun(Machine& machine);
     void ForgetFailure(MachineRun& run);
     void RefreshStepBack();
     using Command = RunCommand;
@@ -202,6 +223,7 @@ private:
     bool runStarted_ = false;
     bool stepMode_ = false;
     bool keepHistory_ = false;
+    qint64 sinceAsked_ = 0;  // steps at "Мгновенно" since the last question
     StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;

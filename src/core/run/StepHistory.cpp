@@ -27,7 +27,8 @@ size_t qHash(const StepHistory::View& view, size_t seed) {
     return HashOf(p.message, seed);
 }
 
-void StepHistory::Record(Machine& machine, const RunPosition& position, const StatusLine& status) {
+void StepHistory::Record(Machine& machine, const RunPosition& position, const StatusLine& status,
+                         int cursorCol, int cursorRow) {
     TapeStore& tape = machine.tape;  // its cell getters are not const
     Tick tick;
     tick.steps = position.steps;
@@ -39,9 +40,8 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
     view.cell = tape.Kind() == TapeKind::Post ? quint16(tape.GetPostCell(tick.carriage))
                                               : tape.GetTuringCell(tick.carriage).unicode();
     view.at = position.at;
-    const TextTable& table = machine.ProgramTable();
-    view.cursorCol = table.Col();
-    view.cursorRow = table.Row();
+    view.cursorCol = cursorCol;
+    view.cursorRow = cursorRow;
     view.panels = status.Shown();
     if (view.panels.stepComposed) {
         view.panels.step -= position.steps;

@@ -19,12 +19,15 @@
 
 class StepHistory {
 public:
-    static constexpr int kDefaultLimit = 100000;
+    static constexpr int kDefaultLimit = 1000000;
 
     explicit StepHistory(int limit = kDefaultLimit) : limit_(limit) {}
 
     // Before a tick of `machine` at `position`: what the tick may change.
-    void Record(Machine& machine, const RunPosition& position, const StatusLine& status);
+    // The table's cursor is given as the ticks before have left it, since
+    // a batch of ticks sets the table's own only at its end.
+    void Record(Machine& machine, const RunPosition& position, const StatusLine& status,
+                int cursorCol, int cursorRow);
     // Puts back the machine, its position and the status line as they were
     // before the last tick recorded, and forgets that tick. The history must
     // not be empty.

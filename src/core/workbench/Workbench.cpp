@@ -25,6 +25,23 @@ void Workbench::MachineEdited(Machine& machine) {
     run_->NoteEdit(machine);
 }
 
+void Workbench::HoldViewUpdates(bool on) {
+    held_ = on;
+    if (on) {
+        return;
+    }
+    for (const MachineKind kind : kMachineKinds) {
+        if (std::exchange(heldTapes_[kind], false) && observed_) {
+            Q_EMIT TapeChanged(kind);
+        }
+    }
+    for (int panel = 0; panel < StatusLine::PanelCount; ++panel) {
+        if (std::exchange(heldPanels_[std::size_t(panel)], false)) {
+            Q_EMIT StatusTextChanged(panel);
+        }
+    }
+}
+
 void Workbench::connectNotify(const QMetaMethod&) {
     observed_ = true;
     status_.SetListener(this);

@@ -86,11 +86,20 @@ Q_SIGNALS:
 private:
     void MachineEdited(Machine& machine) override;
     void MachineTapeChanged(Machine& machine) override {
-        if (observed_) {
+        if (held_) {
+            heldTapes_[machine.Kind()] = true;
+        } else if (observed_) {
             Q_EMIT TapeChanged(machine.Kind());
         }
     }
-    void StatusPanelChanged(int panel) override { Q_EMIT StatusTextChanged(panel); }
+    void StatusPanelChanged(int panel) override {
+        if (held_) {
+            heldPanels_[std::size_t(panel)] = true;
+        } else {
+            Q_EMIT StatusTextChanged(panel);
+        }
+    }
+    void HoldViewUpdates(bool on) override;
     // Signals are sent only once somebody listens, so a headless run
     // ticking millions of times pays nothing for them.
     void connectNotify(const QMetaMethod&) override;
@@ -102,4 +111,8 @@ private:
     TuringMachine turing_;
     RunController* run_;  // a child object
     bool observed_ = false;
+    // Changes kept from the views while they are held.
+    bool held_ = false;
+    PerMachine<bool> heldTapes_{false, false};
+    std::array<bool, StatusLine::PanelCount> heldPanels_{};
 };

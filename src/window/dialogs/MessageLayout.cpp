@@ -69,6 +69,7 @@ MessageLook LookOf(MessageKind kind) {
         case MessageKind::CommandError:
         case MessageKind::Question:
         case MessageKind::QuestionWithHelp:
+        case MessageKind::GoOnQuestion:
             look.width = 315;
             look.buttonWidth = 90;
             break;

@@ -116,7 +116,7 @@ void CommandWiring::WireRun() {
     connect(m.stepBackAction, &QAction::triggered, &run, &RunController::StepBack);
     connect(m.breakAction, &QAction::triggered, &run, &RunController::Break);
     for (QAction* speed : {m.speedVerySlowAction, m.speedSlowAction, m.speedMediumAction,
-                           m.speedFastAction, m.speedVeryFastAction}) {
+                           m.speedFastAction, m.speedVeryFastAction, m.speedInstantAction}) {
         connect(speed, &QAction::triggered, &run,
                 [&run, speed] { run.SetSpeed(speed->data().toInt()); });
     }

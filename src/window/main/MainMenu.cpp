@@ -194,6 +194,8 @@ const Row kRows[] = {
     End(),
 
     Top(&M::speedMenu, "mmSpeed", "&Скорость", kSpeedHint),
+    // Beyond the original menu: as fast as the machine steps.
+    Item(&M::speedInstantAction, "mmSpeed6", "Мгновенно", "", kSpeedHint, SpeedGroup, 6),
     Item(&M::speedVeryFastAction, "mmSpeed5", "Очень быстро", "", kSpeedHint, SpeedGroup, 5),
     Item(&M::speedFastAction, "mmSpeed4", "Быстро", "", kSpeedHint, SpeedGroup, 4),
     Item(&M::speedMediumAction, "mmSpeed3", "Средне", "", kSpeedHint, SpeedGroup | Checked, 3),

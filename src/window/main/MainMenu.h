@@ -111,7 +111,8 @@ public:
     QAction* breakAction = nullptr;
     QAction* checkCasesAction = nullptr;
 
-    // Each speed item carries its level (1 to 5) as its data().
+    // Each speed item carries its level (1 to 6) as its data().
+    QAction* speedInstantAction = nullptr;
     QAction* speedVeryFastAction = nullptr;
     QAction* speedFastAction = nullptr;
     QAction* speedMediumAction = nullptr;
