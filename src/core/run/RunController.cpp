@@ -162,6 +162,9 @@ void RunController::Start() {
         RestartPosition(machine);
         runStarted_ = true;
     }
+    if (recordTape_) {
+        run.tapeHistory.Begin(machine.tape, run.position);
+    }
     TimerOf(machine).start();
     NotifyRunView();
     RefreshStepBack();
@@ -169,6 +172,7 @@ void RunController::Start() {
 
 void RunController::RestartPosition(Machine& machine) {
     ClearHistory(runs_[machine.Kind()]);
+    runs_[machine.Kind()].tapeHistory.Clear();
     runs_[machine.Kind()].position = machine.StartPosition();
     machine.ShowRunStart();
 }
@@ -255,8 +259,16 @@ void RunController::StepBack() {
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[machine.Kind()];
     run.history.TakeBack(machine, run.position, status_);
+    run.tapeHistory.TakeBack();
     NotifyRunView();
     RefreshStepBack();
+}
+
+void RunController::StepBackTo(qint64 tick) {
+    const TapeHistory& tape = RunOf(host_.Current()).tapeHistory;
+    while (tape.Ticks() > tick && CanStepBack()) {
+        StepBack();
+    }
 }
 
 qint64 RunController::RunTicks(Machine& machine, qint64 count) {
@@ -279,6 +291,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     for (;;) {
         StepOutcome& slot = outcomes[std::size_t(done & 1)];
         slot = machine.Step(run.position);
+        run.tapeHistory.AfterTick(machine.tape, run.position);
         outcome = &slot;
         ++done;
         col = outcome->cursorCol >= 0 ? outcome->cursorCol : col;

@@ -26,6 +26,7 @@
 #include "core/run/OutcomeReporter.h"
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
+#include "core/run/TapeHistory.h"
 
 // One machine's run.
 struct MachineRun {
@@ -42,6 +43,9 @@ struct MachineRun {
     StepHistory history;
     // Where the last run failed, until the next edit or run.
     std::optional<FailurePlace> failedAt;
+    // The tape at every tick since the fresh start, while recorded; kept
+    // after the run ends until the next edit or fresh start.
+    TapeHistory tapeHistory;
 };
 
 class RunController : public QObject {
@@ -95,6 +99,7 @@ public:
             run.editedSinceStart = true;
         }
         ClearHistory(run);
+        run.tapeHistory.Clear();
         ForgetFailure(run);
     }
     // Where the machine's last run failed, while no edit or run has
@@ -114,6 +119,16 @@ public:
     // Shift+F8: the current machine as it was before its last tick.
     void StepBack();
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }
+
+    // --- The tape's history (TapeHistory) ---
+    // The history panel and the runner's picture record every tick.
+    void RecordTapeHistory(bool on) { recordTape_ = on; }
+    const TapeHistory& TapeHistoryOf(const Machine& machine) const {
+        return RunOf(machine).tapeHistory;
+    }
+    // Steps the current machine's paused run back as "Шаг назад" would,
+    // until `tick` ticks of its history remain or no step back is left.
+    void StepBackTo(qint64 tick);
     // A run was started and not broken since (RunStarted), and a single
     // step is asked for or pending (StepMode).
     bool RunStarted() const { return runStarted_; }
@@ -202,6 +217,7 @@ private:
     bool runStarted_ = false;
     bool stepMode_ = false;
     bool keepHistory_ = false;
+    bool recordTape_ = false;
     StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;
