@@ -115,14 +115,17 @@ void TestTapeHistory::givesTheTapeOfEveryTick() {
         steps.append(run.Position(machine).steps);
     }
     const TapeHistory& history = run.TapeHistoryOf(machine);
-    QCOMPARE(history.LineCount(), qint64(seen.size()));
-    for (qint64 line = 0; line < history.LineCount(); ++line) {
-        const TapeHistory::Line shown = history.LineAt(line);
-        QCOMPARE(Shown(history.CellsAt(line), history, shown.carriage), seen[line]);
-        if (!stops || line + 1 < history.LineCount()) {
-            QCOMPARE(shown.steps, steps[line]);
+    auto sameAsSeen = [&] {
+        QCOMPARE(history.LineCount(), qint64(seen.size()));
+        for (qint64 line = 0; line < history.LineCount(); ++line) {
+            const TapeHistory::Line shown = history.LineAt(line);
+            QCOMPARE(Shown(history.CellsAt(line), history, shown.carriage), seen[line]);
+            if (!stops || line + 1 < history.LineCount()) {
+                QCOMPARE(shown.steps, steps[line]);
+            }
         }
-    }
+    };
+    sameAsSeen();
 
     // The picture: a row per line, a column per cell used, one carriage
     // pixel in every row, where the carriage was.
@@ -140,14 +143,16 @@ void TestTapeHistory::givesTheTapeOfEveryTick() {
                  HistoryPicture::CarriageColour());
     }
 
-    // Stepping back to a tick leaves the history at it, as it was.
+    // Stepping back to a tick leaves the history at it, as it was, and
+    // the same ticks again record the same tapes.
     if (!stops) {
         run.StepBackTo(1500);
         QCOMPARE(history.Ticks(), qint64(1500));
         QCOMPARE(Shown(machine.tape), seen[1500]);
-        QCOMPARE(Shown(history.CellsAt(1500), history, history.LineAt(1500).carriage), seen[1500]);
-        run.Tick(machine);
-        QCOMPARE(Shown(history.CellsAt(1501), history, history.LineAt(1501).carriage), seen[1501]);
+        while (history.Ticks() < ticks) {
+            run.Tick(machine);
+        }
+        sameAsSeen();
     }
     // An edit forgets the history.
     machine.NoteEdit();
