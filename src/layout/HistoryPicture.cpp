@@ -1,10 +1,10 @@
 #include "layout/HistoryPicture.h"
 
-#include <QBuffer>
-#include <algorithm>
-#include <limits>
 #include <QColor>
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <limits>
 
 namespace HistoryPicture {
 
@@ -49,6 +49,45 @@ QImage Rows(const TapeHistory& history, qint64 first, qint64 count) {
     return image;
 }
 
+namespace {
+
+quint32 Crc(const QByteArray& bytes) {
+    static const std::array<quint32, 256> table = [] {
+        std::array<quint32, 256> t{};
+        for (quint32 n = 0; n < 256; ++n) {
+            quint32 c = n;
+            for (int k = 0; k < 8; ++k) {
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            }
+            t[n] = c;
+        }
+        return t;
+    }();
+    quint32 c = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        c = table[(c ^ quint8(byte)) & 0xFF] ^ (c >> 8);
+    }
+    return c ^ 0xFFFFFFFFu;
+}
+
+void BigEndian(QByteArray& out, quint32 value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.append(char((value >> shift) & 0xFF));
+    }
+}
+
+void Chunk(QByteArray& out, const char* type, const QByteArray& data) {
+    BigEndian(out, quint32(data.size()));
+    const QByteArray typed = QByteArray(type, 4) + data;
+    out.append(typed);
+    BigEndian(out, Crc(typed));
+}
+
+}  // namespace
+
+// The PNG is written here rather than by Qt's writer: libpng refuses more
+// than a million rows by default, and a run of 10^6 ticks has one more.
+// A palette image, each row filtered by none, compressed by zlib.
 QByteArray Png(const TapeHistory& history, QString& error) {
     const qint64 rows = history.LineCount();
     const qint64 width = history.HighestCell() - history.LowestCell() + 1;
@@ -56,22 +95,44 @@ QByteArray Png(const TapeHistory& history, QString& error) {
         error = QStringLiteral("no run has been recorded");
         return {};
     }
-    if (rows * width > kMaxPixels || rows > std::numeric_limits<int>::max()) {
+    if (rows * width > kMaxPixels) {
         error = QStringLiteral("the picture would be %1 by %2 pixels, more than %3 in all")
                     .arg(width)
                     .arg(rows)
                     .arg(kMaxPixels);
         return {};
     }
-    const QImage image = Rows(history, 0, rows);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) {
-        error = QStringLiteral("the picture could not be made");
+    QByteArray raw(qsizetype(rows * (width + 1)), '\0');
+    const int offset = history.LowestCell() - history.FirstCell();
+    TapeHistory::Walk walk(history, 0);
+    for (qint64 row = 0; row < rows; ++row, walk.Next()) {
+        char* line = raw.data() + row * (width + 1) + 1;  // after the filter byte
+        std::memcpy(line, walk.Cells().data() + offset, std::size_t(width));
+        line[walk.Carriage() - history.LowestCell()] = char(TapeHistory::kCarriageCode);
+    }
+    const QByteArray packed = qCompress(raw, 6);
+    if (packed.size() <= 4) {
+        error = QStringLiteral("the picture could not be compressed");
         return {};
     }
-    return bytes;
+    QByteArray header;
+    BigEndian(header, quint32(width));
+    BigEndian(header, quint32(rows));
+    header.append(char(8));  // bits per pixel
+    header.append(char(3));  // palette colours
+    header.append(3, char(0));
+    QByteArray palette;
+    for (const QRgb colour : Palette(history)) {
+        palette.append(char(qRed(colour)));
+        palette.append(char(qGreen(colour)));
+        palette.append(char(qBlue(colour)));
+    }
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    Chunk(png, "IHDR", header);
+    Chunk(png, "PLTE", palette);
+    Chunk(png, "IDAT", packed.mid(4));  // qCompress puts the length first
+    Chunk(png, "IEND", QByteArray());
+    return png;
 }
 
 }  // namespace HistoryPicture
