@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/documents/DocumentFile.h"
+#include "core/run/TapeHistory.h"
 #include "core/text/IntegerSyntax.h"
 
 void Print(FILE* stream, const QString& text) {
@@ -73,10 +74,21 @@ struct OptionTable {
         QStringLiteral("Write the picture of the document's program to FILE as SVG, laid out by "
                        "Graphviz; nothing is run."),
         QStringLiteral("FILE")};
+    QCommandLineOption history{
+        QStringLiteral("history"),
+        QStringLiteral("Run the document and write the tape at every tick to FILE as PNG: one "
+                       "pixel row per tick and one for the start, one column per cell the run "
+                       "used, the carriage in red."),
+        QStringLiteral("FILE")};
 
     std::vector<const QCommandLineOption*> All() const {
-        return {&maxSteps, &timeout, &tape,  &start, &carriage, &cases,   &onlyCase,
-                &jobs,     &json,    &trace, &save,  &report,   &similar, &diagram};
+        return {&maxSteps, &timeout, &tape, &start,  &carriage, &cases,   &onlyCase, &jobs,
+                &json,     &trace,   &save, &report, &similar,  &diagram, &history};
+    }
+    // The options of a class's check, which the picture of one run has no
+    // use for.
+    std::vector<const QCommandLineOption*> CheckOptions() const {
+        return {&cases, &onlyCase, &jobs, &json, &trace, &save, &report, &similar, &diagram};
     }
     // The options that make or report a run, which a picture has no use for.
     std::vector<const QCommandLineOption*> RunOptions() const {
@@ -271,6 +283,26 @@ std::optional<int> ReadOptions(int argc, char** argv, RunnerOptions& options) {
             [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
         if (options.files.size() != 1 || runOption) {
             return Usage(QStringLiteral("--diagram takes one document and no run options"));
+        }
+    }
+    if (parser.isSet(o.history)) {
+        options.historyFile = parser.value(o.history);
+        if (options.historyFile.isEmpty()) {
+            return Usage(QStringLiteral("--history wants a file name"));
+        }
+        const std::vector<const QCommandLineOption*> checkOptions = o.CheckOptions();
+        const bool checkOption = std::any_of(
+            checkOptions.begin(), checkOptions.end(),
+            [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
+        if (options.files.size() != 1 || checkOption) {
+            return Usage(QStringLiteral(
+                "--history takes one document and only --max-steps, --timeout, --tape, --start "
+                "and --carriage"));
+        }
+        // The run makes up to max-steps + 1 ticks, each a row kept.
+        if (options.base.maxSteps >= TapeHistory::kMaxTicks) {
+            return Usage(QStringLiteral("--history records at most %1 ticks: --max-steps below %1")
+                             .arg(TapeHistory::kMaxTicks));
         }
     }
     return std::nullopt;

@@ -22,6 +22,7 @@ struct RunnerOptions {
     bool similar = false;
     QString reportFile;   // --report: the CSV or XLSX table, when not empty
     QString diagramFile;  // --diagram: the picture, when not empty; nothing is run
+    QString historyFile;  // --history: the picture of the run, when not empty
 };
 
 // Reads the command line into `options`. Returns an exit status when the

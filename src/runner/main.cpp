@@ -2,7 +2,7 @@
 // their own tapes or on the cases of a cases file, and reports how each run
 // ended, in lines a teacher reads or as JSON lines, with a CSV or XLSX table
 // of the class; or draws one document's program as an SVG picture
-// (--diagram).
+// (--diagram), or one run's tape at every tick as a PNG picture (--history).
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,6 +18,7 @@
 #include "runner/ClassCheck.h"
 #include "runner/ClassReport.h"
 #include "runner/DiagramExport.h"
+#include "runner/HistoryExport.h"
 #include "runner/OutputGuard.h"
 #include "runner/RunnerOptions.h"
 
@@ -115,6 +116,7 @@ std::optional<int> GuardOutputs(const RunnerOptions& options) {
     const std::pair<QString, QString> targets[] = {
         {QStringLiteral("the report"), options.reportFile},
         {QStringLiteral("the picture"), options.diagramFile},
+        {QStringLiteral("the picture"), options.historyFile},
         {QStringLiteral("the machine"), options.base.saveTo}};
     for (const auto& [what, target] : targets) {
         if (target.isEmpty()) {
@@ -190,6 +192,13 @@ int main(int argc, char** argv) {
     int status = 0;
     if (!options.diagramFile.isEmpty()) {
         const DiagramExport exported = ExportDiagram(options.files.front(), options.diagramFile);
+        Print(exported.exitStatus == 0 ? stdout : stderr,
+              exported.exitStatus == 0 ? exported.report : exported.error);
+        status = exported.exitStatus;
+    } else if (!options.historyFile.isEmpty()) {
+        RunSpec spec = options.base;
+        spec.file = options.files.front();
+        const HistoryExport exported = ExportHistory(spec, options.historyFile);
         Print(exported.exitStatus == 0 ? stdout : stderr,
               exported.exitStatus == 0 ? exported.report : exported.error);
         status = exported.exitStatus;

@@ -57,12 +57,14 @@ void TestMainMenu::menusInOrder_data() {
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QStringList>("items");
 
-    QTest::newRow("file")
-        << "mmFile"
-        << "&Файл"
-        << "Операции с файлами"
-        << QStringList{"mmFileNew",      "mmFileOpen",          "mmFileSave", "mmFileSaveAs",
-                       "mmFileExamples", "mmFileExportDiagram", "-",          "mmFileExit"};
+    QTest::newRow("file") << "mmFile"
+                          << "&Файл"
+                          << "Операции с файлами"
+                          << QStringList{"mmFileNew",           "mmFileOpen",
+                                         "mmFileSave",          "mmFileSaveAs",
+                                         "mmFileExamples",      "mmFileExportDiagram",
+                                         "mmFileExportHistory", "-",
+                                         "mmFileExit"};
     QTest::newRow("edit") << "mmEdit"
                           << "&Правка"
                           << "Отмена и повтор изменений" << QStringList{"mmEditUndo", "mmEditRedo"};
@@ -73,9 +75,10 @@ void TestMainMenu::menusInOrder_data() {
     QTest::newRow("view") << "mmView"
                           << "&Вид"
                           << "Настройки интерфейса программы"
-                          << QStringList{"mmViewToolBar", "mmViewUslovie", "mmViewAlf",
-                                         "mmViewSost",    "mmViewDiagram", "-",
-                                         "mmViewZoomIn",  "mmViewZoomOut", "mmViewZoomReset"};
+                          << QStringList{
+                                 "mmViewToolBar", "mmViewUslovie",  "mmViewAlf", "mmViewSost",
+                                 "mmViewDiagram", "mmViewHistory",  "-",         "mmViewZoomIn",
+                                 "mmViewZoomOut", "mmViewZoomReset"};
     QTest::newRow("commands") << "mmComm"
                               << "&Команды"
                               << ""

@@ -167,6 +167,9 @@ void RunController::Start() {
         runStarted_ = true;
     }
     sinceAsked_ = 0;
+    if (recordTape_) {
+        run.tapeHistory.Begin(machine.tape, run.position);
+    }
     TimerOf(machine).start();
     NotifyRunView();
     RefreshStepBack();
@@ -245,6 +248,7 @@ void RunController::RunSlice(Machine& machine) {
 
 void RunController::ClearHistory(MachineRun& run) {
     run.history.Clear();
+    run.tapeHistory.Clear();
     run.endedWith.reset();
     RefreshStepBack();
 }
@@ -283,6 +287,7 @@ void RunController::StepBack() {
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[machine.Kind()];
     run.history.TakeBack(machine, run.position, status_);
+    run.tapeHistory.TakeBack();
     NotifyRunView();
     RefreshStepBack();
 }
@@ -307,6 +312,13 @@ bool RunController::ReopenEndedRun(Machine& machine) {
     return true;
 }
 
+void RunController::StepBackTo(qint64 tick) {
+    const TapeHistory& tape = RunOf(host_.Current()).tapeHistory;
+    while (tape.Ticks() > tick && CanStepBack()) {
+        StepBack();
+    }
+}
+
 qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     SetBusy(true);
     MachineRun& run = runs_[machine.Kind()];
@@ -327,6 +339,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
             run.history.Record(machine, run.position, status_, col, row);
         }
         outcome = machine.Step(run.position);
+        run.tapeHistory.AfterTick(machine.tape, run.position);
         ++done;
         col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
         row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;

@@ -26,6 +26,7 @@
 #include "core/run/OutcomeReporter.h"
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
+#include "core/run/TapeHistory.h"
 
 // One machine's run.
 struct MachineRun {
@@ -46,6 +47,9 @@ struct MachineRun {
     // to be taken back from the end: a step back checks that nothing has
     // changed them since.
     std::optional<MachineContents> endedWith;
+    // The tape at every tick since the fresh start, while recorded; kept
+    // after the run ends until the next edit or fresh start.
+    TapeHistory tapeHistory;
 };
 
 class RunController : public QObject {
@@ -130,6 +134,16 @@ public:
     // The document was replaced (new, opened): nothing of its runs is kept.
     void ForgetRuns(Machine& machine);
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }
+
+    // --- The tape's history (TapeHistory) ---
+    // The history panel and the runner's picture record every tick.
+    void RecordTapeHistory(bool on) { recordTape_ = on; }
+    const TapeHistory& TapeHistoryOf(const Machine& machine) const {
+        return RunOf(machine).tapeHistory;
+    }
+    // Steps the current machine's paused run back as "Шаг назад" would,
+    // until `tick` ticks of its history remain or no step back is left.
+    void StepBackTo(qint64 tick);
     // A run was started and not broken since (RunStarted), and a single
     // step is asked for or pending (StepMode).
     bool RunStarted() const { return runStarted_; }
@@ -224,6 +238,7 @@ private:
     bool stepMode_ = false;
     bool keepHistory_ = false;
     qint64 sinceAsked_ = 0;  // steps at "Мгновенно" since the last question
+    bool recordTape_ = false;
     StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;

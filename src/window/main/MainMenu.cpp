@@ -91,6 +91,8 @@ const Row kRows[] = {
     End(),
     Item(&M::exportDiagramAction, "mmFileExportDiagram", "Экспорт диаграммы...", "",
          "Записать диаграмму программы в файл SVG или PNG"),
+    Item(&M::exportHistoryAction, "mmFileExportHistory", "Экспорт истории...", "",
+         "Записать историю ленты в файл PNG"),
     Sep(),
     Item(&M::exitAction, "mmFileExit", "Выход", "", "Выйти из программы Zebrin42"),
     End(),
@@ -120,6 +122,9 @@ const Row kRows[] = {
          "Скрыть/ показать строку состояния", Checkable | Checked),
     // Beyond the original menu: the program drawn as a graph, beside the table.
     Item(&M::viewDiagramAction, "mmViewDiagram", "Диаграмма", "F6", "Показать диаграмму программы",
+         Checkable),
+    // Beyond the original menu: the tape at every tick, below the tape.
+    Item(&M::viewHistoryAction, "mmViewHistory", "История ленты", "F7", "Показать историю ленты",
          Checkable),
     // The size of the tape, the tables and the diagram together.
     Sep(),

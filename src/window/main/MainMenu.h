@@ -63,6 +63,7 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* exportDiagramAction = nullptr;
+    QAction* exportHistoryAction = nullptr;
     QAction* exitAction = nullptr;
 
     QAction* undoAction = nullptr;
@@ -77,6 +78,7 @@ public:
     QAction* viewAlphabetAction = nullptr;
     QAction* viewStatusBarAction = nullptr;
     QAction* viewDiagramAction = nullptr;
+    QAction* viewHistoryAction = nullptr;
     QAction* zoomInAction = nullptr;
     QAction* zoomOutAction = nullptr;
     QAction* zoomResetAction = nullptr;

@@ -33,6 +33,7 @@
 #include "window/main/ViewToggles.h"
 #include "window/main/ViewZoom.h"
 #include "window/post/PostTableView.h"
+#include "window/tape/TapeHistoryPanel.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
 #include "window/turing/TuringTablePanel.h"
@@ -55,6 +56,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
     WindowColours::Follow(this);
     // The window keeps each run's last ticks for "Шаг назад".
     bench_.RunControl().KeepHistory(true);
+    // and records the tape at every tick for "История ленты".
+    bench_.RunControl().RecordTapeHistory(true);
     resize(605, 450);
     BuildStatusBar();
     bars_ = new CommandBars(*this);
@@ -177,6 +180,17 @@ void MainWindow::BuildRegions() {
 
     column->addWidget(statementRegion_);
     column->addWidget(tape_);
+    tapeHistory_ = new TapeHistoryPanel(bench_, central);
+    tapeHistory_->hide();
+    column->addWidget(tapeHistory_);
+    QAction* historyItem = Bars().Menu().viewHistoryAction;
+    connect(historyItem, &QAction::toggled, this, [this, historyItem](bool on) {
+        tapeHistory_->setVisible(on);
+        historyItem->setStatusTip(on ? QStringLiteral("Скрыть историю ленты")
+                                     : QStringLiteral("Показать историю ленты"));
+    });
+    connect(Bars().Menu().exportHistoryAction, &QAction::triggered, this,
+            &MainWindow::ExportHistory);
     column->addWidget(alphabet_);
     column->addWidget(tableRegion_, 1);
     setCentralWidget(central);
@@ -193,6 +207,7 @@ void MainWindow::ShowMachineViews(MachineKind entering) {
     static_cast<QStackedLayout*>(statementRegion_->layout())->setCurrentWidget(Statement(entering));
     tableRegion_->setCurrentWidget(PerMachine<QWidget*>{postTable_, turingPanel_}[entering]);
     tape_->FollowMachineKind();
+    tapeHistory_->FollowMachineKind();
 }
 
 void MainWindow::EnterMachine(MachineKind kind) {
@@ -317,6 +332,21 @@ void MainWindow::ExportDiagram() {
         Beep();
         ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Экспорт диаграммы"),
                            QStringLiteral("Диаграмма не записана: ") + error});
+    }
+}
+
+void MainWindow::ExportHistory() {
+    const QString caption = QStringLiteral("Экспорт истории");
+    DocumentFileDialog dialog(this,
+                              {caption, QStringLiteral("Рисунок PNG|*.png"), QStringLiteral("png"),
+                               QStringLiteral("*.png")},
+                              QFileDialog::AcceptSave);
+    const QString path = dialog.Ask();
+    const QString error = path.isEmpty() ? QString() : tapeHistory_->Export(path);
+    if (!error.isEmpty()) {
+        Beep();
+        ShowMessageDialog(
+            {MessageKind::CommandError, caption, QStringLiteral("История не записана: ") + error});
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: it owns the Workbench with both machines, implements the
 // Ui port for the core, and lays out, top to bottom, the toolbar, the task
-// statement region, the tape panel, the Turing alphabet panel, the table
+// statement region, the tape panel, the tape's history (hidden at start),
+// the Turing alphabet panel, the table
 // region and the status bar. Exactly one machine's views
 // are visible; the interpreter switch exchanges them. Menu commands are
 // connected to the core by CommandWiring.
@@ -28,6 +29,7 @@ class CommandBars;
 struct CaseChoice;
 class StatusBarPanel;
 class TapePanel;
+class TapeHistoryPanel;
 class TuringAlphabetPanel;
 class TuringTablePanel;
 class PostTableView;
@@ -64,6 +66,8 @@ public:
     QWidget* StatementPanel() const { return statementRegion_; }
     QPlainTextEdit* Statement(MachineKind kind) const { return statements_[kind]; }
     TapePanel* Tape() const { return tape_; }
+    // The tape's history below the tape, hidden at start ("История ленты").
+    TapeHistoryPanel* TapeHistoryView() const { return tapeHistory_; }
     TuringAlphabetPanel* Alphabet() const { return alphabet_; }
     PostTableView* PostTable() const { return postTable_; }
     TuringTablePanel* TuringPanel() const { return turingPanel_; }
@@ -87,6 +91,8 @@ public Q_SLOTS:
     void CheckAgainstCases();
     // "Экспорт диаграммы...".
     void ExportDiagram();
+    // "Экспорт истории...".
+    void ExportHistory();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +133,7 @@ private:
     QWidget* statementRegion_ = nullptr;  // a stack of the two statement editors
     PerMachine<QPlainTextEdit*> statements_{};
     TapePanel* tape_ = nullptr;
+    TapeHistoryPanel* tapeHistory_ = nullptr;
     TuringAlphabetPanel* alphabet_ = nullptr;
     QStackedWidget* tableRegion_ = nullptr;  // a stack of the two machines' tables
     PostTableView* postTable_ = nullptr;

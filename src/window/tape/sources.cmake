@@ -3,4 +3,5 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/tape/TapePanel.cpp window/tape/TapePanel.h
     window/tape/TapeRulerWidget.cpp window/tape/TapeRulerWidget.h
     window/tape/SymbolPopup.cpp window/tape/SymbolPopup.h
+    window/tape/TapeHistoryPanel.cpp window/tape/TapeHistoryPanel.h
 )
