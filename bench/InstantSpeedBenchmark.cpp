@@ -1,0 +1,100 @@
+// Compares a run at "Мгновенно" in the real window with the same document
+// run headless as zebrin42-run runs it (the cases' and the runner's
+// RunTicks, no window, no history): commands per second of CPU time. The
+// window's run records every tick for "Шаг назад" and repaints between its
+// slices. The program is a binary counter that never repeats and never ends;
+// the window's run is broken before its question after 10^6 steps.
+// Run it offscreen:
+// QT_QPA_PLATFORM=offscreen build/zebrin42-instant-bench [milliseconds]
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+#include "core/port/ScriptedUi.h"
+#include "core/run/RunController.h"
+#include "core/workbench/Workbench.h"
+#include "window/main/CommandBars.h"
+#include "window/main/MainMenu.h"
+#include "window/main/MainWindow.h"
+
+namespace {
+
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+// Least digit first from cell 2; cell 1 stays blank as the left end.
+void CountingProgram(TuringMachine& turing) {
+    turing.EditAlphabetText(QStringLiteral("01"));
+    turing.RebuildAlphabet();
+    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
+    turing.table.SetCell(1, row(u'1'), QStringLiteral("0>0"));
+    turing.table.SetCell(1, row(u'0'), QStringLiteral("1<1"));
+    turing.table.SetCell(1, row(u' '), QStringLiteral("1<1"));
+    turing.table.SetCell(2, row(u'0'), QStringLiteral("0<1"));
+    turing.table.SetCell(2, row(u'1'), QStringLiteral("1<1"));
+    turing.table.SetCell(2, row(u' '), QStringLiteral("_>0"));
+    turing.tape.SetCarriagePos(2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int milliseconds = argc > 1 ? std::max(100, QByteArray(argv[1]).toInt()) : 1500;
+
+    MainWindow form;
+    form.show();
+    QApplication::processEvents();
+    MainMenu& menu = form.Bars().Menu();
+    menu.turingMachineAction->trigger();
+    CountingProgram(form.Bench().Turing());
+    menu.speedInstantAction->trigger();
+    RunController& run = form.Bench().RunControl();
+    qint64 windowSteps = 0;
+    QTimer watch;
+    QElapsedTimer wall;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const qint64 steps = run.Position(form.Bench().Turing()).steps;
+        if (wall.elapsed() >= milliseconds || steps >= RunController::AskEverySteps * 9 / 10) {
+            windowSteps = steps;
+            watch.stop();
+            menu.breakAction->trigger();
+            app.quit();
+        }
+    });
+    const double windowStart = CpuSeconds();
+    wall.start();
+    watch.start();
+    menu.runAction->trigger();
+    app.exec();
+    const double windowCpu = CpuSeconds() - windowStart;
+
+    ScriptedUi ui;
+    Workbench bench(ui);
+    bench.SetKind(MachineKind::Turing);
+    CountingProgram(bench.Turing());
+    RunController& headless = bench.RunControl();
+    headless.Run();
+    const double headlessStart = CpuSeconds();
+    qint64 done = 0;
+    while (done < windowSteps && headless.Active(bench.Turing())) {
+        done += headless.RunTicks(bench.Turing(), std::min<qint64>(windowSteps - done, 65536));
+    }
+    const double headlessCpu = CpuSeconds() - headlessStart;
+
+    const double windowRate = double(windowSteps) / windowCpu;
+    const double headlessRate = double(done) / headlessCpu;
+    std::printf("window at Мгновенно  %lld commands in %.3f s CPU: %.2f M/s\n",
+                static_cast<long long>(windowSteps), windowCpu, windowRate / 1e6);
+    std::printf("headless, as the runner  %lld commands in %.3f s CPU: %.2f M/s\n",
+                static_cast<long long>(done), headlessCpu, headlessRate / 1e6);
+    std::printf("window / headless  %.2f\n", windowRate / headlessRate);
+    return 0;
+}
