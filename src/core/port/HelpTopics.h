@@ -9,6 +9,7 @@ enum : int {
     Tape = 30,
     TuringMachine = 40,
     Running = 50,
+    Loop = 52,
     Files = 60,
     PostNoCommand = 131,
     PostNoJump = 132,

@@ -169,6 +169,7 @@ void RunController::Start() {
 
 void RunController::RestartPosition(Machine& machine) {
     ClearHistory(runs_[machine.Kind()]);
+    runs_[machine.Kind()].loops.Reset();
     runs_[machine.Kind()].position = machine.StartPosition();
     machine.ShowRunStart();
 }
@@ -190,6 +191,7 @@ void RunController::Break() {
     TimerOf(machine).stop();
     stepMode_ = false;
     ClearHistory(run);
+    run.loops.Reset();
     machine.ShowRunEnd(run.position);
     run.position = machine.StartPosition();
     ApplyPattern(Command::Break);
@@ -255,6 +257,7 @@ void RunController::StepBack() {
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[machine.Kind()];
     run.history.TakeBack(machine, run.position, status_);
+    run.loops.Reset();
     NotifyRunView();
     RefreshStepBack();
 }
@@ -278,7 +281,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count) {
     qint64 done = 0;
     for (;;) {
         StepOutcome& slot = outcomes[std::size_t(done & 1)];
-        slot = machine.Step(run.position);
+        slot = run.loops.Step(machine, run.position);
         outcome = &slot;
         ++done;
         col = outcome->cursorCol >= 0 ? outcome->cursorCol : col;

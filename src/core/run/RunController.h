@@ -23,6 +23,7 @@
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
+#include "core/run/LoopFinder.h"
 #include "core/run/OutcomeReporter.h"
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
@@ -42,6 +43,8 @@ struct MachineRun {
     StepHistory history;
     // Where the last run failed, until the next edit or run.
     std::optional<FailurePlace> failedAt;
+    // Watches the ticks for a configuration repeated (LoopReporter tells it).
+    LoopFinder loops;
 };
 
 class RunController : public QObject {
@@ -96,6 +99,7 @@ public:
         }
         ClearHistory(run);
         ForgetFailure(run);
+        run.loops.Reset();
     }
     // Where the machine's last run failed, while no edit or run has
     // followed; null otherwise.
@@ -175,6 +179,8 @@ protected:
 private:
     // The outcomes work the run through PauseAfterStep and MarkFailure.
     friend class OutcomeReporter;
+    // A loop found is told, and the run made again up to it, by LoopReporter.
+    friend class LoopReporter;
 
     // Run and Step once the step mode is set.
     void Start();

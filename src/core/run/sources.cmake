@@ -4,4 +4,6 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/StepHistory.cpp core/run/StepHistory.h
     core/run/RunEnabling.cpp core/run/RunEnabling.h
     core/run/OutcomeReporter.cpp core/run/OutcomeReporter.h
+    core/run/LoopFinder.cpp core/run/LoopFinder.h
+    core/run/LoopReporter.cpp core/run/LoopReporter.h
 )

@@ -1,0 +1,51 @@
+#include "core/run/LoopReporter.h"
+
+#include "core/machine/Machine.h"
+#include "core/machine/StatusLine.h"
+#include "core/port/Ui.h"
+#include "core/run/RunController.h"
+
+void LoopReporter::Report(Machine& machine, const StepOutcome& outcome) {
+    // The timer stops before the dialog opens, so no tick comes in under it.
+    run_.PauseAfterStep(machine);
+    const ErrorTexts texts = TextsOf(outcome);
+    Ui& ui = host_.UiPort();
+    ui.Beep();
+    if (ui.ShowMessageDialog({MessageKind::ErrorWithHelp, QStringLiteral("Ошибка"),
+                              texts.dialog}) == DialogAnswer::Help) {
+        ui.ShowHelpTopic(texts.helpTopic);
+    }
+    ReplayTo(machine, outcome.step + outcome.loopLength);
+    host_.Status().SetText(StatusLine::Message, texts.status);
+}
+
+void LoopReporter::ReplayTo(Machine& machine, qint64 target) {
+    MachineRun& run = run_.runs_[machine.Kind()];
+    LoopFinder& loops = run.loops;
+    TapeStore& tape = machine.tape;
+    // A tape the run never wrote is left alone, so that a loop which
+    // writes nothing does not mark the document modified.
+    if (!tape.SameCells(tape.Saved(), loops.StartTape())) {
+        tape.PutBack(loops.StartTape());
+    }
+    run.position = loops.StartPosition();
+    run_.ClearHistory(run);
+    loops.SetEnabled(false);
+    qint64 ticks = target - run.position.steps;
+    if (run_.keepHistory_) {
+        // Only the last ticks can be taken back: the older ones run in one go.
+        const qint64 unrecorded = ticks - RunController::HistoryLimit;
+        if (unrecorded > 0) {
+            run_.RunTicks(machine, unrecorded);
+            ticks -= unrecorded;
+        }
+        for (; ticks > 0; --ticks) {
+            run_.Tick(machine);
+        }
+    } else if (ticks > 0) {
+        run_.RunTicks(machine, ticks);
+    }
+    loops.SetEnabled(true);
+    run_.SetBusy(false);
+    run_.RefreshStepBack();
+}
