@@ -188,9 +188,9 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
     ui.Clear();
     if (looped) {
         out.end = RunResult::End::Loop;
-        out.loopStart = outcome.step;
+        out.loopStart = outcome.loopStart;
         out.loopLength = outcome.loopLength;
-        out.steps = outcome.step + outcome.loopLength;
+        out.steps = outcome.loopStart + outcome.loopLength;
     } else if (brokenOff) {
         out.end = *brokenOff;
         out.steps = std::max<qint64>(ticks - 1, 0);

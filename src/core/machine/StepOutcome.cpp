@@ -103,7 +103,7 @@ ErrorTexts TextsOf(const StepOutcome& outcome) {
         case StepError::Loop:
             return {QStringLiteral("Программа зациклилась: с шага %1 машина повторяет одни и те "
                                    "же %2 шагов.")
-                        .arg(outcome.step)
+                        .arg(outcome.loopStart)
                         .arg(outcome.loopLength),
                     HelpTopic::Loop, QStringLiteral("  -  ошибка:  программа зациклилась")};
         case StepError::OffTape:  // told by RunController::ReportOffTape

@@ -83,8 +83,9 @@ struct StepOutcome {
     // The error's details: the symbol not in the alphabet, the missing state.
     QChar symbol;
     qint32 number = 0;
-    // A loop: `step` is the first step of the loop, this its length in
+    // A loop: from step loopStart the machine repeats the same loopLength
     // steps.
+    qint64 loopStart = 0;
     qint64 loopLength = 0;
     bool firstTick = false;
     // The cell the program table shows as current after the tick (-1 keeps

@@ -197,11 +197,13 @@ StepOutcome LoopFinder::Step(Machine& machine, RunPosition& position) {
     if (!start) {
         return outcome;
     }
-    StepOutcome loop;
-    loop.Fail(StepError::Loop, *start);
-    loop.loopLength = length;
-    loop.stepShown = false;
-    return loop;
+    // The tick itself stays as the machine made it: its step, cursor and
+    // announcement are what the run shows when the loop ends on this tick.
+    outcome.result = StepOutcome::Result::Failed;
+    outcome.error = StepError::Loop;
+    outcome.loopStart = *start;
+    outcome.loopLength = length;
+    return outcome;
 }
 
 bool LoopFinder::Repeats(const TapeStore& tape, const RunPosition& position, quint64 hash) {

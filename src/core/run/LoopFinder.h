@@ -67,9 +67,9 @@ public:
 
     // One tick of `machine` at `position`, watched. A tick that brings the
     // run back to a configuration it has been in since watching began
-    // returns a failure with StepError::Loop instead of what the machine
-    // returned: `step` the loop's first step M (the least, found by running
-    // two copies of the machine K steps apart from where watching began),
+    // returns what the machine returned made a failure with StepError::Loop:
+    // `loopStart` the loop's first step M (the least, found by running two
+    // copies of the machine K steps apart from where watching began),
     // `loopLength` its length K. The machine itself has made the tick.
     StepOutcome Step(Machine& machine, RunPosition& position);
 

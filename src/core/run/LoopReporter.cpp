@@ -15,13 +15,29 @@ void LoopReporter::Report(Machine& machine, const StepOutcome& outcome) {
                               texts.dialog}) == DialogAnswer::Help) {
         ui.ShowHelpTopic(texts.helpTopic);
     }
-    ReplayTo(machine, outcome.step + outcome.loopLength);
+    ReplayTo(machine, outcome.loopStart + outcome.loopLength);
     host_.Status().SetText(StatusLine::Message, texts.status);
 }
 
 void LoopReporter::ReplayTo(Machine& machine, qint64 target) {
     MachineRun& run = run_.runs_[machine.Kind()];
     LoopFinder& loops = run.loops;
+    // The interpreter's own writes, as a step back's: not an edit of the
+    // program.
+    machine.NameEdit(EditKind::Run);
+    const qint64 back = run.position.steps - target;
+    if (back >= 0 && qint64(run.history.Size()) >= back) {
+        // The ticks past the target are in the history: taken back, the
+        // ones before stay for stepping further back.
+        for (qint64 i = 0; i < back; ++i) {
+            run.history.TakeBack(machine, run.position, run_.status_);
+        }
+        loops.Reset();
+        run_.NotifyRunView();
+        run_.SetBusy(false);
+        run_.RefreshStepBack();
+        return;
+    }
     TapeStore& tape = machine.tape;
     // A tape the run never wrote is left alone, so that a loop which
     // writes nothing does not mark the document modified.

@@ -21,8 +21,10 @@ public:
     void Report(Machine& machine, const StepOutcome& outcome);
 
 private:
-    // Makes the run again from where its loop finder began watching, up to
-    // step `target`, as the ticks on screen made it.
+    // Puts the machine on step `target` of its run: the ticks past it taken
+    // back when the step history holds them all, else the run made again
+    // from where its loop finder began watching, as the ticks on screen made
+    // it.
     void ReplayTo(Machine& machine, qint64 target);
 
     RunController& run_;
