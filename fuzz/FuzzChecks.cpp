@@ -374,16 +374,19 @@ QString ExpectJumpRun(const QString& field, bool marked, const PostJump& jump) {
         expected = QStringLiteral("Команды с таким номером не существует!");
     } else {
         row = marked ? jump.second : jump.first;
-        if (row != 1) {
-            expected = QStringLiteral("Программа завершена!");
-        }
+        // A jump back to itself comes back to the configuration it left:
+        // a loop of one step, which pauses the run.
+        expected = row != 1 ? QStringLiteral("Программа завершена!")
+                            : QStringLiteral(
+                                  "Программа зациклилась: с шага 1 машина повторяет "
+                                  "одни и те же 1 шагов.");
     }
     if (run.dialog != expected) {
         return QStringLiteral("the jump %1 ended with %2, not %3")
                    .arg(Quote(field), Quote(run.dialog), Quote(expected)) +
                state;
     }
-    if (run.row != row || run.running != expected.isEmpty()) {
+    if (run.row != row || run.running != (row == 1)) {
         return QStringLiteral("the jump %1 went to row %2, not %3")
                    .arg(Quote(field))
                    .arg(run.row)

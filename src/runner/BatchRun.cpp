@@ -22,6 +22,8 @@ QString RunOutcome::ResultName(Result result) {
             return QStringLiteral("limit");
         case Result::Timeout:
             return QStringLiteral("timeout");
+        case Result::Loop:
+            return QStringLiteral("loop");
         case Result::Unreadable:
             return QStringLiteral("unreadable");
         case Result::Rejected:
@@ -185,6 +187,9 @@ RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
             break;
         case RunResult::End::Timeout:
             out.result = RunOutcome::Result::Timeout;
+            break;
+        case RunResult::End::Loop:
+            out.result = RunOutcome::Result::Loop;
             break;
     }
     if (!spec.saveTo.isEmpty()) {

@@ -37,7 +37,7 @@ struct RunSpec {
 // in plain words), a case the document cannot hold (an Error), or a bad
 // option.
 struct RunOutcome : RunResult {
-    enum class Result { Stopped, Error, Limit, Timeout, Unreadable, Rejected, Usage };
+    enum class Result { Stopped, Error, Limit, Timeout, Loop, Unreadable, Rejected, Usage };
     Result result = Result::Usage;
     QString machine;     // "post", "turing", or empty when unknown
     QString usageError;  // for Result::Usage

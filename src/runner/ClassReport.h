@@ -24,7 +24,7 @@ struct ClassReportCase {
 
 // What one case came to for one document.
 struct ClassReportCell {
-    // "passed", "failed", "error", "limit", "timeout", "unreadable" or
+    // "passed", "failed", "error", "limit", "timeout", "loop", "unreadable" or
     // "rejected" (a requirement of the task broken).
     QString result;
     bool passed = false;

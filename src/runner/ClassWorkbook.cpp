@@ -44,6 +44,7 @@ QString ResultWord(const QString& result) {
         {QStringLiteral("error"), QStringLiteral("ошибка")},
         {QStringLiteral("limit"), QStringLiteral("предел шагов")},
         {QStringLiteral("timeout"), QStringLiteral("время вышло")},
+        {QStringLiteral("loop"), QStringLiteral("зациклилась")},
     };
     return words.value(result, result);
 }

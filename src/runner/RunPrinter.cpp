@@ -53,6 +53,10 @@ QByteArray RunPrinter::Run(const QString& file, const RunOutcome& o, const RunCa
         json[QStringLiteral("used_min")] = tape ? QJsonValue(o.usedMin) : QJsonValue();
         json[QStringLiteral("used_max")] = tape ? QJsonValue(o.usedMax) : QJsonValue();
         json[QStringLiteral("tape")] = ran ? QJsonValue(o.tape) : QJsonValue();
+        if (o.result == RunOutcome::Result::Loop) {
+            json[QStringLiteral("loop_start")] = o.loopStart;
+            json[QStringLiteral("loop_length")] = o.loopLength;
+        }
         if (runCase) {
             json[QStringLiteral("input")] = runCase->input;
             json[QStringLiteral("expected")] = runCase->expected;
@@ -78,6 +82,11 @@ QByteArray RunPrinter::Run(const QString& file, const RunOutcome& o, const RunCa
             Counted(o.steps, QStringLiteral("step"), QStringLiteral("steps"));
     if (!o.message.isEmpty()) {
         line += QStringLiteral(" (\"%1\")").arg(o.message);
+    }
+    if (o.result == RunOutcome::Result::Loop) {
+        line += QStringLiteral("; loop from step %1, %2")
+                    .arg(o.loopStart)
+                    .arg(Counted(o.loopLength, QStringLiteral("step"), QStringLiteral("steps")));
     }
     if (o.emptyTape) {
         line += QStringLiteral("; tape empty");

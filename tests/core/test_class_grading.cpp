@@ -54,6 +54,10 @@ void TestClassGrading::initTestCase() {
     WritePost(Path(QStringLiteral("anna.pst")), QStringLiteral("2:2|5:3,1|3:4|6:"));
     WritePost(Path(QStringLiteral("boris.pst")), QStringLiteral("2:3|6:|5:4,1|3:2"));
     WritePost(Path(QStringLiteral("loop.pst")), QStringLiteral("2:2|1:1"));
+    // A binary counter growing to the left: it never stops and never comes
+    // back to where it was.
+    WriteTuring(Path(QStringLiteral("counter.tur")), QStringLiteral("01"),
+                QStringLiteral("1,2=0<0|1,1=1>1|1,3=1>1|2,1=0>1|2,2=1>1|2,3=_<0"));
     WriteBytes(Path(QStringLiteral("junk.pst")), "not a document");
     WriteTuring(Path(QStringLiteral("no0.tur")), QStringLiteral("1"),
                 QStringLiteral("1,1=1>0|1,2=1!0"));
@@ -230,10 +234,14 @@ void TestClassGrading::gradingOptions_data() {
     QTest::newRow("chosen cases only") << QByteArray("1 => 11\n11 => 11\n111 => 1111\n")
                                        << QStringList{"--case", "3", "--case", "1", "anna.pst"} << 0
                                        << QStringList{"case line 1", "case line 3", "2 passed"};
-    QTest::newRow("an endless loop meets its time limit")
-        << QByteArray("1 => 11\n")
-        << QStringList{"--timeout", "0.3", "--max-steps", "9223372036854775807", "loop.pst"} << 1
+    QTest::newRow("an endless run meets its time limit")
+        << QByteArray("--start 900\n1 => 11\n")
+        << QStringList{"--timeout", "0.3", "--max-steps", "9223372036854775807", "counter.tur"} << 1
         << QStringList{"FAILED, timeout after", "0 passed, 1 failed"};
+    QTest::newRow("an endless loop is found before any limit")
+        << QByteArray("1 => 11\n")
+        << QStringList{"--timeout", "30", "--max-steps", "9223372036854775807", "loop.pst"} << 1
+        << QStringList{"FAILED, loop after 3 steps", "0 passed, 1 failed"};
     QTest::newRow("the largest step limit")
         << QByteArray("1 => 11\n") << QStringList{"--max-steps", "9223372036854775807", "anna.pst"}
         << 0 << QStringList{"passed, stopped after 4 steps"};

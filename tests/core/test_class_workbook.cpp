@@ -269,6 +269,7 @@ private slots:
         QTest::newRow("error") << "error" << false << 25LL << "ошибка, 25 шагов" << red;
         QTest::newRow("limit") << "limit" << false << 11LL << "предел шагов, 11 шагов" << red;
         QTest::newRow("timeout") << "timeout" << false << 121LL << "время вышло, 121 шаг" << red;
+        QTest::newRow("loop") << "loop" << false << 12LL << "зациклилась, 12 шагов" << red;
         QTest::newRow("teens") << "passed" << true << 112LL << "пройден, 112 шагов" << green;
         QTest::newRow("unreadable") << "unreadable" << false << 0LL << "не читается" << red;
         QTest::newRow("rejected") << "rejected" << false << 7LL << "отклонён" << red;

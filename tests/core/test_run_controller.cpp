@@ -426,13 +426,16 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne_data() {
     QTest::addColumn<bool>("dialog");  // the run ends in a dialog
     QTest::newRow("post stops") << true << QStringList{"3:2", "2:3", "6:"} << 100 << true;
     QTest::newRow("post leaves the tape") << true << QStringList{"1:1"} << 2000 << true;
-    QTest::newRow("post limit inside a loop") << true << QStringList{"2:2", "1:1"} << 7 << false;
+    QTest::newRow("post limit") << true << QStringList{"2:1"} << 7 << false;
+    QTest::newRow("post loop") << true << QStringList{"2:2", "1:1"} << 20 << true;
     QTest::newRow("post bad announcement") << true << QStringList{"2:2", "5:3"} << 10 << true;
     QTest::newRow("turing stops") << false << QStringList{"1>1", "_!0"} << 50 << true;
     QTest::newRow("turing leaves the tape") << false << QStringList{"1>0"} << 2000 << true;
     QTest::newRow("turing next command unreadable")
         << false << QStringList{"1>1", "x"} << 10 << true;
-    QTest::newRow("turing limit") << false << QStringList{"1<1", "1>0"} << 9 << false;
+    // Left, right, left: drifting left over the 1s, never where it was.
+    QTest::newRow("turing limit") << false << QStringList{"1<1", "1>2", "1<0"} << 6 << false;
+    QTest::newRow("turing loop") << false << QStringList{"1<1", "1>0"} << 20 << true;
 }
 
 void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
@@ -485,7 +488,9 @@ void TestRunController::ticksInOneGoEndAsTicksOneByOne() {
     Run oneByOne;
     prepare(oneByOne);
     oneByOne.bench.RunControl().Run();
-    for (int i = 0; i < ticks && oneByOne.bench.RunControl().Active(oneByOne.bench.Current());
+    // As the timer ticks: until the run ends or pauses on a loop.
+    for (int i = 0;
+         i < ticks && oneByOne.bench.RunControl().State() == RunController::RunState::Running;
          ++i) {
         oneByOne.bench.RunControl().Tick(oneByOne.bench.Current());
     }
@@ -541,7 +546,8 @@ void TestRunController::stepsBackUndoStepsForward() {
         }
     };
     int compared = 0;
-    for (int trial = 0; trial < 60; ++trial) {
+    // Trials whose run ends or loops before k steps are skipped.
+    for (int trial = 0; trial < 100; ++trial) {
         QStringList program;
         for (int row = 0; row < 6; ++row) {
             if (post) {
@@ -581,13 +587,15 @@ void TestRunController::stepsBackUndoStepsForward() {
                 turing.table.SetCell(1, i + 1, program[i]);
             }
         };
+        // False when the run ended, or went back to where a loop it found
+        // begins again, before `count` steps.
         auto steps = [](Bench& b, int count) {
             RunController& run = b.bench.RunControl();
             for (int i = 0; i < count && (i == 0 || run.Active(b.bench.Current())); ++i) {
                 run.Step();
                 run.Tick(b.bench.Current());
             }
-            return run.Active(b.bench.Current());
+            return run.Active(b.bench.Current()) && b.ui.dialogs.isEmpty();
         };
         Bench back;
         prepare(back);

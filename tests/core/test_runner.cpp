@@ -62,6 +62,11 @@ void TestRunner::initTestCase() {
     WritePost(Path(QStringLiteral("inc.pst")), QStringLiteral("2:2|5:3,1|3:4|6:"));
     WritePost(Path(QStringLiteral("empty-row.pst")), QStringLiteral("2:2|0:1"));
     WritePost(Path(QStringLiteral("loop.pst")), QStringLiteral("2:2|1:1"));
+    WritePost(Path(QStringLiteral("right.pst")), QStringLiteral("2:1"));
+    // A binary counter growing to the left from cell 900: it never stops and
+    // never comes back to where it was.
+    WriteTuring(Path(QStringLiteral("counter.tur")), QStringLiteral("01"),
+                QStringLiteral("1,2=0<0|1,1=1>1|1,3=1>1|2,1=0>1|2,2=1>1|2,3=_<0"));
     WriteBinaryIncrement(Path(QStringLiteral("binary.dat")));  // the name says nothing
     QFile junk(Path(QStringLiteral("junk.pst")));
     QVERIFY(junk.open(QIODevice::WriteOnly));
@@ -140,11 +145,18 @@ void TestRunner::outcomesAsJson_data() {
                            << "Не указана команда!"
                            << "  -  ошибка:  не указана команда!"
                            << "";
-    QTest::newRow("limit") << QStringList{QStringLiteral("--max-steps"), QStringLiteral("1000"),
-                                          QStringLiteral("loop.pst")}
-                           << 1 << "limit" << 1000 << ""
+    QTest::newRow("limit") << QStringList{QStringLiteral("--max-steps"), QStringLiteral("500"),
+                                          QStringLiteral("right.pst")}
+                           << 1 << "limit" << 500 << ""
                            << "  -  перевод каретки вправо"
                            << "";
+    // Right, then left: from step 1 the same two steps, found long before
+    // the step limit and shown where they begin again.
+    QTest::newRow("loop") << QStringList{QStringLiteral("loop.pst")} << 1 << "loop" << 3
+                          << "Программа зациклилась: с шага 1 машина повторяет одни и те же 2 "
+                             "шагов."
+                          << "  -  ошибка:  программа зациклилась"
+                          << "";
     QTest::newRow("unreadable") << QStringList{QStringLiteral("junk.pst")} << 1 << "unreadable" << 0
                                 << "not a Post or Turing machine document"
                                 << " Ошибка: файл не является файлом машины Поста или поврежден!"
@@ -166,6 +178,18 @@ void TestRunner::outcomesAsJson() {
     QTEST(o[QStringLiteral("status")].toString(), "status");
     QTEST(o[QStringLiteral("tape")].toString(), "tape");
     QVERIFY(o[QStringLiteral("case")].isNull());
+    QFETCH(QString, result);
+    QCOMPARE(o.contains(QStringLiteral("loop_start")), result == u"loop");
+    if (result == u"loop") {
+        QCOMPARE(o[QStringLiteral("loop_start")].toInt(), 1);
+        QCOMPARE(o[QStringLiteral("loop_length")].toInt(), 2);
+        arguments.removeFirst();
+        QCOMPARE(RunRunner(arguments).out.value(0),
+                 arguments.last() +
+                     QStringLiteral(": loop after 3 steps (\"Программа зациклилась: с шага 1 "
+                                    "машина повторяет одни и те же 2 шагов.\"); loop from "
+                                    "step 1, 2 steps; tape empty; carriage 0"));
+    }
 }
 
 void TestRunner::saveRoundTrip() {
@@ -488,7 +512,7 @@ void TestRunner::reportTableForASpreadsheet() {
              Path(QStringLiteral("inc.pst")) +
                  QStringLiteral(",post,failed,3,1,75.0,passed,passed,passed,failed"));
     QCOMPARE(lines.value(2), Path(QStringLiteral("loop.pst")) +
-                                 QStringLiteral(",post,failed,0,4,0.0,limit,limit,limit,limit"));
+                                 QStringLiteral(",post,failed,0,4,0.0,loop,loop,loop,loop"));
     QVERIFY(lines.value(3).endsWith(
         QStringLiteral(",,unreadable,0,4,0.0,unreadable,unreadable,unreadable,unreadable")));
     // The totals agree with the summary: every run printed is counted.
@@ -596,12 +620,12 @@ void TestRunner::lostOutputAndTightLimits() {
 void TestRunner::tracesStreamAndNeverInterleave() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("RUN"), QStringLiteral(ZEBRIN_RUN_EXE));
-    environment.insert(QStringLiteral("DOC"), Path(QStringLiteral("loop.pst")));
-    const Finished million =
-        RunProgram(QStringLiteral("/bin/sh"),
-                   {QStringLiteral("-c"),
-                    QStringLiteral("exec \"$RUN\" --trace --max-steps 1000000 \"$DOC\" | tail -2")},
-                   environment);
+    environment.insert(QStringLiteral("DOC"), Path(QStringLiteral("counter.tur")));
+    const Finished million = RunProgram(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("exec \"$RUN\" --trace --max-steps 1000000 --tape 0 "
+                                              "--start 900 \"$DOC\" | tail -2")},
+        environment);
     QVERIFY2(million.out.value(0).contains(QStringLiteral("limit after 1000000 steps")),
              qPrintable(million.out.join(u'\n') + million.err));
     // The sanitizers' own memory says nothing about the runner's.
@@ -612,7 +636,7 @@ void TestRunner::tracesStreamAndNeverInterleave() {
 #endif
 
     const QStringList documents = {
-        Path(QStringLiteral("inc.pst")), Path(QStringLiteral("loop.pst")),
+        Path(QStringLiteral("inc.pst")), Path(QStringLiteral("right.pst")),
         Path(QStringLiteral("binary.dat")), Path(QStringLiteral("inc.pst"))};
     const QStringList common = {QStringLiteral("--trace"), QStringLiteral("--max-steps"),
                                 QStringLiteral("300"), QStringLiteral("--tape"),

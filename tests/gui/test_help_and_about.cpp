@@ -49,6 +49,7 @@ void TestHelpAndAbout::opensTopic_data() {
     QTest::newRow("contents") << 10 << 10 << "Справка Zebrin42";
     QTest::newRow("tape") << 30 << 30 << "Информационная лента";
     QTest::newRow("status bar") << 250 << 250 << "Строка состояния";
+    QTest::newRow("loop") << 52 << 52 << "Программа зациклилась";
     const char* post[] = {"Не указана команда!",
                           "Не указан номер отсылки!",
                           "Неверно указан номер отсылки!",

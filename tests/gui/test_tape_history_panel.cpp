@@ -36,10 +36,12 @@ void TestTapeHistoryPanel::followsTheRunAndStepsBackOnAClick() {
     TapeHistoryPanel* panel = window.TapeHistoryView();
     QVERIFY(panel->isVisible());
 
-    // Marks a cell and erases it, moving right and back: forever.
+    // Walks right over its marks, marks one more and walks back: a run
+    // that grows and never repeats itself.
     PostMachine& post = window.Bench().Post();
-    const char* rows[][2] = {{"3", "2"}, {"2", "3"}, {"1", "4"}, {"4", "1"}};
-    for (int row = 1; row <= 4; ++row) {
+    const char* rows[][2] = {{"2", "2"}, {"5", "3,1"}, {"3", "4"},
+                             {"1", "5"}, {"5", "6,4"}, {"2", "2"}};
+    for (int row = 1; row <= 6; ++row) {
         post.table.SetCode(row, QString::fromLatin1(rows[row - 1][0]));
         post.table.SetCell(PostTable::ColJump, row, QString::fromLatin1(rows[row - 1][1]));
     }

@@ -37,6 +37,7 @@ CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {
                                                                     : CaseOutcome::Verdict::Failed;
             break;
         case RunResult::End::Error:
+        case RunResult::End::Loop:
             out.verdict = CaseOutcome::Verdict::Error;
             out.message = run.message.trimmed();
             break;

@@ -142,7 +142,11 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
     const qint64 maxSteps = limits.maxSteps;
     qint64 ticks = 0;
     std::optional<RunResult::End> brokenOff;
-    while (run.Active(machine)) {
+    // A continuous run pauses by itself only on a loop found.
+    auto going = [&run, &machine] {
+        return run.Active(machine) && run.State() != RunController::RunState::Paused;
+    };
+    while (going()) {
         if (ticks > maxSteps) {
             brokenOff = RunResult::End::Limit;
         } else if (deadline && Clock::now() >= *deadline) {
@@ -156,8 +160,7 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
         // largest limit.
         const qint64 room = maxSteps - ticks;
         if (trace) {
-            for (qint64 n = std::min(room, kTracedSlice - 1) + 1; n > 0 && run.Active(machine);
-                 --n) {
+            for (qint64 n = std::min(room, kTracedSlice - 1) + 1; n > 0 && going(); --n) {
                 run.Tick(machine);
                 ++ticks;
                 TraceTick tick;
@@ -176,8 +179,19 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
     const StepOutcome& outcome = run.LastOutcome();
     out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
     out.status = bench.StatusText(Workbench::PanelMessage);
+    const bool looped = !brokenOff && run.Active(machine);
+    if (looped) {
+        // The machine stays where the loop was shown; the next run starts
+        // afresh.
+        run.Break();
+    }
     ui.Clear();
-    if (brokenOff) {
+    if (looped) {
+        out.end = RunResult::End::Loop;
+        out.loopStart = outcome.loopStart;
+        out.loopLength = outcome.loopLength;
+        out.steps = outcome.loopStart + outcome.loopLength;
+    } else if (brokenOff) {
         out.end = *brokenOff;
         out.steps = std::max<qint64>(ticks - 1, 0);
         out.message.clear();

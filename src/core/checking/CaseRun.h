@@ -54,9 +54,13 @@ std::optional<TapeSetupError> PlaceTape(Workbench& bench, const std::optional<QS
                                         std::optional<int> start, std::optional<int> carriage);
 
 struct RunResult {
-    enum class End { Stopped, Error, Limit, Timeout };
+    // Loop: the run came back to a configuration it had been in; it ended
+    // paused at step loopStart + loopLength, which `steps` holds.
+    enum class End { Stopped, Error, Limit, Timeout, Loop };
     End end = End::Stopped;
     qint64 steps = 0;
+    qint64 loopStart = 0;
+    qint64 loopLength = 0;
     QString message;  // the last dialog's text (an error's message)
     QString status;   // the message panel at the end
     int carriage = 0;
@@ -83,7 +87,8 @@ struct TraceTick {
     QString Line() const;  // "step | message"
 };
 
-// Runs the current machine from a fresh start until it stops, fails, has
+// Runs the current machine from a fresh start until it stops, fails, loops
+// (then broken off where the loop was shown), has
 // executed `limits.maxSteps` commands (then broken off as "Прервать" would)
 // or has used up its time. With `trace`, every tick goes there as it
 // happens. The dialogs the run answered are taken out of `ui`.

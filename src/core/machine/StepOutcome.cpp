@@ -100,6 +100,12 @@ ErrorTexts TextsOf(const StepOutcome& outcome) {
                     QStringLiteral("  -  ошибка:  cостояние  Q") + number +
                         QStringLiteral("  отсутствует")};
         }
+        case StepError::Loop:
+            return {QStringLiteral("Программа зациклилась: с шага %1 машина повторяет одни и те "
+                                   "же %2 шагов.")
+                        .arg(outcome.loopStart)
+                        .arg(outcome.loopLength),
+                    HelpTopic::Loop, QStringLiteral("  -  ошибка:  программа зациклилась")};
         case StepError::OffTape:  // told by RunController::ReportOffTape
         case StepError::None:
             break;

@@ -27,6 +27,7 @@ enum class StepError : quint8 {
     TuringBadCommand,
     TuringNoState,
     OffTape,  // the carriage was to leave the tape
+    Loop,     // the run came back to a configuration it had been in
 };
 
 // What the message panel says after a tick, kept as values and made into
@@ -82,6 +83,10 @@ struct StepOutcome {
     // The error's details: the symbol not in the alphabet, the missing state.
     QChar symbol;
     qint32 number = 0;
+    // A loop: from step loopStart the machine repeats the same loopLength
+    // steps.
+    qint64 loopStart = 0;
+    qint64 loopLength = 0;
     bool firstTick = false;
     // The cell the program table shows as current after the tick (-1 keeps
     // the column or row).

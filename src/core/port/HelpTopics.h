@@ -10,6 +10,7 @@ enum : int {
     TuringMachine = 40,
     Running = 50,
     TapeHistory = 59,
+    Loop = 52,
     Files = 60,
     PostNoCommand = 131,
     PostNoJump = 132,

@@ -3,6 +3,7 @@
 #include "core/machine/Machine.h"
 #include "core/machine/StatusLine.h"
 #include "core/port/Ui.h"
+#include "core/run/LoopReporter.h"
 #include "core/run/RunController.h"
 
 DialogAnswer OutcomeReporter::AskRestart() {
@@ -19,6 +20,10 @@ bool OutcomeReporter::AskGoOn(const Machine& machine, qint64 steps) {
 }
 
 void OutcomeReporter::Finish(Machine& machine, const StepOutcome& outcome) {
+    if (outcome.error == StepError::Loop) {
+        LoopReporter(run_, host_).Report(machine, outcome);
+        return;
+    }
     if (outcome.executed) {
         // The command ran and the next one cannot be shown: a single step
         // still ends in a pause before the run is broken.

@@ -5,7 +5,8 @@
 // panel's text, tells the failures of other commands (reading and writing
 // documents) the same way, and asks the restart question of a run edited
 // since its start. The RunController owns one and keeps the run state; this
-// class changes that state only through the controller's own commands.
+// class changes that state only through the controller's own commands. A
+// loop found (StepError::Loop) it hands to LoopReporter.
 
 #include <QString>
 

@@ -177,6 +177,7 @@ void RunController::Start() {
 
 void RunController::RestartPosition(Machine& machine) {
     ClearHistory(runs_[machine.Kind()]);
+    runs_[machine.Kind()].loops.Reset();
     runs_[machine.Kind()].position = machine.StartPosition();
     machine.ShowRunStart();
 }
@@ -201,6 +202,7 @@ void RunController::Break() {
     if (keepHistory_ && !run.history.Empty()) {
         run.endedWith = machine.Saved();
     }
+    run.loops.Reset();
     machine.ShowRunEnd(run.position);
     run.position = machine.StartPosition();
     ApplyPattern(Command::Break);
@@ -288,6 +290,7 @@ void RunController::StepBack() {
     MachineRun& run = runs_[machine.Kind()];
     run.history.TakeBack(machine, run.position, status_);
     run.tapeHistory.TakeBack();
+    run.loops.Reset();
     NotifyRunView();
     RefreshStepBack();
 }
@@ -338,7 +341,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
         if (keepHistory_) {
             run.history.Record(machine, run.position, status_, col, row);
         }
-        outcome = machine.Step(run.position);
+        outcome = run.loops.Step(machine, run.position);
         run.tapeHistory.AfterTick(machine.tape, run.position);
         ++done;
         col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;

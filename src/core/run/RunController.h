@@ -23,6 +23,7 @@
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
 #include "core/run/ControlStates.h"
+#include "core/run/LoopFinder.h"
 #include "core/run/OutcomeReporter.h"
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
@@ -50,6 +51,8 @@ struct MachineRun {
     // The tape at every tick since the fresh start, while recorded; kept
     // after the run ends until the next edit or fresh start.
     TapeHistory tapeHistory;
+    // Watches the ticks for a configuration repeated (LoopReporter tells it).
+    LoopFinder loops;
 };
 
 class RunController : public QObject {
@@ -112,6 +115,7 @@ public:
         }
         ClearHistory(run);
         ForgetFailure(run);
+        run.loops.Reset();
     }
     // Where the machine's last run failed, while no edit or run has
     // followed; null otherwise.
@@ -205,6 +209,8 @@ protected:
 private:
     // The outcomes work the run through PauseAfterStep and MarkFailure.
     friend class OutcomeReporter;
+    // A loop found is told, and the run made again up to it, by LoopReporter.
+    friend class LoopReporter;
 
     // Run and Step once the step mode is set.
     void Start();

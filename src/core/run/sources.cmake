@@ -5,4 +5,6 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/TapeHistory.cpp core/run/TapeHistory.h
     core/run/RunEnabling.cpp core/run/RunEnabling.h
     core/run/OutcomeReporter.cpp core/run/OutcomeReporter.h
+    core/run/LoopFinder.cpp core/run/LoopFinder.h
+    core/run/LoopReporter.cpp core/run/LoopReporter.h
 )
