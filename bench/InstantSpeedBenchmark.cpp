@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -56,7 +57,12 @@ int main(int argc, char** argv) {
     CountingProgram(form.Bench().Turing());
     menu.speedInstantAction->trigger();
     RunController& run = form.Bench().RunControl();
+    // ZEBRIN_NO_HISTORY=1 leaves the step history out, to see its share.
+    if (qEnvironmentVariableIntValue("ZEBRIN_NO_HISTORY") == 1) {
+        run.KeepHistory(false);
+    }
     qint64 windowSteps = 0;
+    QEventLoop running;
     QTimer watch;
     QElapsedTimer wall;
     watch.setInterval(5);
@@ -66,14 +72,14 @@ int main(int argc, char** argv) {
             windowSteps = steps;
             watch.stop();
             menu.breakAction->trigger();
-            app.quit();
+            running.quit();
         }
     });
     const double windowStart = CpuSeconds();
     wall.start();
     watch.start();
     menu.runAction->trigger();
-    app.exec();
+    running.exec();
     const double windowCpu = CpuSeconds() - windowStart;
 
     ScriptedUi ui;
