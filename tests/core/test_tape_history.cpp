@@ -184,6 +184,20 @@ void TestTapeHistory::runnerWritesThePictureAndKeepsItsInput() {
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(QStringLiteral("will not write")), qPrintable(refused.err));
     QCOMPARE(Contents(document), before);
+
+    // A loop is placed by running again from the start: the picture holds
+    // those ticks, up to the loop's end.
+    const QString loop = dir.filePath(QStringLiteral("loop.tur"));
+    {
+        ScriptedUi ui;
+        Workbench bench(ui);
+        Program(bench, MachineKind::Turing, QStringLiteral("_:0=_>1 _:1=_<0"));
+        QVERIFY(WriteTuringFile(bench, loop));
+    }
+    const QString loopPng = dir.filePath(QStringLiteral("loop.png"));
+    RunRunner({QStringLiteral("--history"), loopPng, loop});
+    const QImage looped(loopPng);
+    QVERIFY2(looped.height() >= 3, qPrintable(QString::number(looped.height())));
 }
 
 QTEST_GUILESS_MAIN(TestTapeHistory)

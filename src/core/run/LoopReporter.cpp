@@ -47,6 +47,10 @@ void LoopReporter::ReplayTo(Machine& machine, qint64 target) {
     }
     run.position = loops.StartPosition();
     run_.ClearHistory(run);
+    if (run_.recordTape_) {
+        // The tape's history starts again with the replay, as with a run.
+        run.tapeHistory.Begin(machine.tape, run.position);
+    }
     loops.SetEnabled(false);
     // Each tick is recorded as it runs, the last HistoryLimit of them kept.
     const qint64 ticks = target - run.position.steps;
