@@ -51,7 +51,7 @@ void TapeHistory::Begin(const TapeStore& tape, const RunPosition& position) {
     startAt_ = position.at;
     startCarriage_ = carriage_ = tape.CarriagePos();
     lowest_ = highest_ = carriage_;
-    start_.assign(std::size_t(tape.LastCell() - first_ + 1), 0);
+    start_.assign(std::size_t(tape.LastCell() - first_) + 1, 0);
     for (int cell = first_; cell <= tape.LastCell(); ++cell) {
         const quint8 code = CodeAt(tape, cell);
         start_[std::size_t(cell - first_)] = code;
