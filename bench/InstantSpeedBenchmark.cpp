@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "../tests/support/CountingProgram.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
@@ -27,20 +28,6 @@ double CpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-// Least digit first from cell 2; cell 1 stays blank as the left end.
-void CountingProgram(TuringMachine& turing) {
-    turing.EditAlphabetText(QStringLiteral("01"));
-    turing.RebuildAlphabet();
-    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
-    turing.table.SetCell(1, row(u'1'), QStringLiteral("0>0"));
-    turing.table.SetCell(1, row(u'0'), QStringLiteral("1<1"));
-    turing.table.SetCell(1, row(u' '), QStringLiteral("1<1"));
-    turing.table.SetCell(2, row(u'0'), QStringLiteral("0<1"));
-    turing.table.SetCell(2, row(u'1'), QStringLiteral("1<1"));
-    turing.table.SetCell(2, row(u' '), QStringLiteral("_>0"));
-    turing.tape.SetCarriagePos(2);
 }
 
 }  // namespace

@@ -4,27 +4,13 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "../support/CountingProgram.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
 
 namespace {
-
-// A binary counter, least digit first from cell 2, that counts for ever:
-// it never repeats a configuration and never leaves the tape in a test.
-void CountingProgram(TuringMachine& turing) {
-    turing.EditAlphabetText(QStringLiteral("01"));
-    turing.RebuildAlphabet();
-    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
-    turing.table.SetCell(1, row(u'1'), QStringLiteral("0>0"));
-    turing.table.SetCell(1, row(u'0'), QStringLiteral("1<1"));
-    turing.table.SetCell(1, row(u' '), QStringLiteral("1<1"));
-    turing.table.SetCell(2, row(u'0'), QStringLiteral("0<1"));
-    turing.table.SetCell(2, row(u'1'), QStringLiteral("1<1"));
-    turing.table.SetCell(2, row(u' '), QStringLiteral("_>0"));
-    turing.tape.SetCarriagePos(2);
-}
 
 void SimpleProgram(PostTable& table) {
     // Move right forever, one cell per command.

@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 #include <QtTest>
 
+#include "../support/CountingProgram.h"
 #include "ModalAnswer.h"
 #include "core/run/RunController.h"
 #include "window/dialogs/HelpWindow.h"
@@ -318,17 +319,7 @@ void TestMainWindow::fullSpeedAnswersBreakAtOnce() {
     MainMenu& menu = form.Bars().Menu();
     form.ChooseTuringMachine();
     TuringMachine& turing = form.Bench().Turing();
-    // A binary counter, least digit first: it runs for ever without a repeat.
-    turing.EditAlphabetText(QStringLiteral("01"));
-    turing.RebuildAlphabet();
-    const auto row = [&turing](QChar symbol) { return *turing.RowOfSymbol(symbol); };
-    const char* cells[][3] = {{"0>0", "1<1", "1<1"}, {"1<1", "0<1", "_>0"}};
-    for (int state = 0; state < 2; ++state) {
-        turing.table.SetCell(state + 1, row(u'1'), QString::fromLatin1(cells[state][0]));
-        turing.table.SetCell(state + 1, row(u'0'), QString::fromLatin1(cells[state][1]));
-        turing.table.SetCell(state + 1, row(u' '), QString::fromLatin1(cells[state][2]));
-    }
-    turing.tape.SetCarriagePos(2);
+    CountingProgram(turing);
     menu.speedInstantAction->trigger();
     menu.runAction->trigger();
     QTest::qWait(120);
