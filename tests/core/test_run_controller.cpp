@@ -6,6 +6,7 @@
 
 #include "../support/CountingProgram.h"
 #include "core/documents/DocumentCommands.h"
+#include "core/editing/TableCommands.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/workbench/Workbench.h"
@@ -68,6 +69,10 @@ private Q_SLOTS:
     void stepsBackFromTheEnd();
     void fullSpeedAsksEveryMillionSteps_data();
     void fullSpeedAsksEveryMillionSteps();
+    void breakpointsHoldARun_data();
+    void breakpointsHoldARun();
+    void breakpointsFollowTheirPlaces_data();
+    void breakpointsFollowTheirPlaces();
 };
 
 void TestRunController::patterns_data() {
@@ -708,6 +713,147 @@ void TestRunController::fullSpeedAsksEveryMillionSteps() {
     QCOMPARE(ui.dialogs[0].message,
              QStringLiteral("Программа выполнила %1 шагов. Продолжить?").arg(steps));
     QCOMPARE(run.State(), then);
+}
+
+// A Post program that marks and moves right for ever (1: mark, 2: right),
+// or the Turing counter; a breakpoint (or the run to the cursor) at a place
+// holds every continuous run, at every speed, on the tick announcing it.
+void TestRunController::breakpointsHoldARun_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QPoint>("place");  // table cell; Turing row -1: the symbol 1's row
+    QTest::addColumn<bool>("toCursor");
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<QList<qint64>>("pauses");  // the steps the run pauses at
+    const QList<qint64> everyOther{2, 4, 6};
+    QTest::newRow("post row") << true << QPoint(0, 2) << false << 3 << everyOther;
+    QTest::newRow("post row, instant") << true << QPoint(2, 2) << false << 6 << everyOther;
+    QTest::newRow("post first row") << true << QPoint(0, 1) << false << 6 << QList<qint64>{1, 3};
+    QTest::newRow("post to cursor") << true << QPoint(0, 2) << true << 6 << QList<qint64>{2};
+    QTest::newRow("turing cell") << false << QPoint(1, -1) << false << 6 << QList<qint64>{3, 9};
+    QTest::newRow("turing state") << false << QPoint(2, 0) << false << 3 << QList<qint64>{2, 5};
+    QTest::newRow("turing to cell") << false << QPoint(1, -1) << true << 6 << QList<qint64>{3};
+}
+
+void TestRunController::breakpointsHoldARun() {
+    QFETCH(bool, post);
+    QFETCH(QPoint, place);
+    QFETCH(bool, toCursor);
+    QFETCH(int, speed);
+    QFETCH(QList<qint64>, pauses);
+    ScriptedUi ui;
+    Workbench bench(ui);
+    RunController& run = bench.RunControl();
+    run.SetSpeed(speed);
+    if (post) {
+        bench.Post().table.SetCode(1, QStringLiteral("3"));
+        bench.Post().table.SetCell(PostTable::ColJump, 1, QStringLiteral("2"));
+        bench.Post().table.SetCode(2, QStringLiteral("2"));
+        bench.Post().table.SetCell(PostTable::ColJump, 2, QStringLiteral("1"));
+    } else {
+        bench.SetKind(MachineKind::Turing);
+        CountingProgram(bench.Turing());
+        if (place.y() < 0) {
+            place.setY(*bench.Turing().RowOfSymbol(u'1'));
+        }
+    }
+    Machine& machine = bench.Current();
+    if (toCursor) {
+        machine.ProgramTable().SetCursor(place.x(), place.y());
+        run.RunToCursor();
+    } else {
+        run.ToggleBreakpointAt(place.x(), place.y());
+        run.Run();
+    }
+    for (qint64 at : pauses) {
+        for (int i = 0; i < 50 && run.State() == RunController::RunState::Running; ++i) {
+            run.Tick(machine);
+        }
+        QCOMPARE(run.State(), RunController::RunState::Paused);
+        QCOMPARE(run.Position(machine).steps, at);
+        QCOMPARE(bench.StatusText(Workbench::PanelMessage) == RunController::BreakpointStatus(),
+                 !toCursor);
+        run.Run();
+    }
+    // Past the last pause the run goes on (a tick at a time, so that the
+    // Post program stays on the tape): a run to the cursor stops once.
+    run.SetSpeed(RunController::DefaultSpeed);
+    for (int i = 0; i < 20; ++i) {
+        run.Tick(machine);
+    }
+    QCOMPARE(run.State(),
+             toCursor ? RunController::RunState::Running : RunController::RunState::Paused);
+    // Removed, they hold nothing.
+    run.ClearBreakpoints();
+    if (run.State() == RunController::RunState::Paused) {
+        run.Run();
+    }
+    for (int i = 0; i < 20; ++i) {
+        run.Tick(machine);
+    }
+    QCOMPARE(run.State(), RunController::RunState::Running);
+}
+
+// Breakpoints stay on their commands as rows and columns come and go, and
+// an edit taken back puts them back.
+void TestRunController::breakpointsFollowTheirPlaces_data() {
+    QTest::addColumn<bool>("post");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QPoint>("markedAfter");  // (-1, -1): gone
+    QTest::newRow("row inserted above") << true << "insert 1" << QPoint(0, 3);
+    QTest::newRow("row inserted below") << true << "insert 3" << QPoint(0, 2);
+    QTest::newRow("row deleted above") << true << "delete 1" << QPoint(0, 1);
+    QTest::newRow("its row deleted") << true << "delete 2" << QPoint(-1, -1);
+    QTest::newRow("insert taken back") << true << "insert 1, back" << QPoint(0, 2);
+    QTest::newRow("new document") << true << "new" << QPoint(-1, -1);
+    QTest::newRow("column inserted before") << false << "insert 1" << QPoint(3, 2);
+    QTest::newRow("its column deleted") << false << "delete 2" << QPoint(-1, -1);
+    QTest::newRow("alphabet reordered") << false << "alphabet 10" << QPoint(2, 1);
+    QTest::newRow("blank row kept") << false << "blank, alphabet 012" << QPoint(2, 4);
+}
+
+void TestRunController::breakpointsFollowTheirPlaces() {
+    QFETCH(bool, post);
+    QFETCH(QString, edit);
+    QFETCH(QPoint, markedAfter);
+    ScriptedUi ui{ScriptedUi::Unplanned::FirstButton};
+    Workbench bench(ui);
+    RunController& run = bench.RunControl();
+    if (post) {
+        bench.Post().table.SetProgramRows(4);
+    } else {
+        bench.SetKind(MachineKind::Turing);
+        CountingProgram(bench.Turing());  // rows: 0, 1, blank
+        bench.Turing().AppendColumn();
+    }
+    Machine& machine = bench.Current();
+    TextTable& table = machine.ProgramTable();
+    // The mark on row 2 (Post) or on Q1 reading 1 (Turing), or on the
+    // blank's row.
+    const bool blank = edit.startsWith(u"blank");
+    const QPoint marked(post ? 0 : 2, blank ? 3 : 2);
+    run.ToggleBreakpointAt(marked.x(), marked.y());
+    const MachineContents before = machine.Saved();
+    const int at = edit.section(u' ', 1, 1).remove(u',').toInt();
+    table.SetCursor(post ? 1 : at, at);
+    if (edit.startsWith(u"insert")) {
+        post ? TableCommands::InsertRow(bench) : bench.Turing().InsertColumn();
+    } else if (edit.startsWith(u"delete")) {
+        post ? TableCommands::DeleteRow(bench) : bench.Turing().DeleteColumn();
+    } else if (edit.contains(u"alphabet")) {
+        bench.Turing().EditAlphabetText(edit.section(u' ', -1));
+        bench.Turing().RebuildAlphabet();
+    } else if (edit == u"new") {
+        DocumentCommands::New(bench);
+    }
+    if (edit.endsWith(u"back")) {
+        machine.PutBack(before);
+    }
+    const Breakpoints& marks = run.BreakpointsOf(machine);
+    for (int row = 0; row < table.RowCount(); ++row) {
+        for (int col = 0; col < table.ColCount(); ++col) {
+            QCOMPARE(marks.Stops(table, col, row), QPoint(post ? 0 : col, row) == markedAfter);
+        }
+    }
 }
 
 #include "test_run_controller.moc"

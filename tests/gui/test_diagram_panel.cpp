@@ -168,6 +168,12 @@ private Q_SLOTS:
                            canvas.Scale();
         QTest::mouseClick(&canvas, Qt::LeftButton, {}, at.toPoint());
         QCOMPARE(table.Row(), canvas.Diagram().nodes[3].tableRow);
+
+        // A breakpoint on the clicked node's row rings that node alone.
+        form.Bars().Menu().breakpointAction->trigger();
+        const std::vector<bool>& ringed = canvas.Ringed();
+        QCOMPARE(int(std::count(ringed.begin(), ringed.end(), true)), 1);
+        QVERIFY(ringed.size() > 3 && ringed[3]);
     }
 
     void exportsSvgAndPng() {

@@ -115,8 +115,19 @@ void TestMainMenu::menusInOrder_data() {
                                           "mmCommClearAll"};
     QTest::newRow("run") << "mmRun"
                          << "&Пуск"
-                         << "" << QStringList{"mmRunRun",      "mmRunPause", "-", "mmRunStep",
-                                              "mmRunStepBack", "mmRunBreak", "-", "mmRunCheck"};
+                         << ""
+                         << QStringList{"mmRunRun",
+                                        "mmRunPause",
+                                        "mmRunToCursor",
+                                        "-",
+                                        "mmRunStep",
+                                        "mmRunStepBack",
+                                        "mmRunBreak",
+                                        "-",
+                                        "mmRunBreakpoint",
+                                        "mmRunClearBreakpoints",
+                                        "-",
+                                        "mmRunCheck"};
     QTest::newRow("speed") << "mmSpeed"
                            << "&Скорость"
                            << "Изменить скорость выполнения алгоритма"
@@ -134,6 +145,8 @@ void TestMainMenu::menusInOrder_data() {
                                                  "mmCommDelCol",
                                                  "mmCommInsCol",
                                                  "mmCommPlusCol",
+                                                 "-",
+                                                 "mmRunBreakpoint",
                                                  "-",
                                                  "pmClearTable",
                                                  "pmClearRow",

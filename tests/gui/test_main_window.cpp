@@ -64,6 +64,8 @@ private Q_SLOTS:
     void documentBegunShowsNoStep_data();
     void documentBegunShowsNoStep();
     void fullSpeedAnswersBreakAtOnce();
+    void breakpointFollowsInsertedRows();
+    void stateHeaderMarksTheWholeState();
 };
 
 void TestMainWindow::statusPanelsHoldTheirLongestTexts_data() {
@@ -348,4 +350,94 @@ void TestMainWindow::fullSpeedAnswersBreakAtOnce() {
 }
 
 QTEST_MAIN(TestMainWindow)
+namespace {
+
+// Whether the red of a breakpoint shows inside `rect` of `widget`.
+bool ShowsRed(QWidget* widget, const QRect& rect) {
+    const QImage image = widget->grab(rect).toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 180 && c.green() < 90 && c.blue() < 90) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+// F5 on a row marks it; rows inserted above carry the mark down with its
+// command, and a run at full speed pauses as it announces that command.
+void TestMainWindow::breakpointFollowsInsertedRows() {
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    MainMenu& menu = form.Bars().Menu();
+    PostTable& table = form.Bench().Post().table;
+    PostTableView* view = form.PostTable();
+    // Right, then mark (the breakpoint), then stop.
+    Program(table, QStringLiteral("2:2|3:3|6:"));
+    view->setFocus();
+    table.SetCursor(PostTable::ColCommand, 2);
+    QTest::keyClick(view, Qt::Key_F5);
+    QVERIFY(ShowsRed(view->viewport(), view->CellRect(PostTable::ColNumber, 2)));
+
+    table.SetCursor(PostTable::ColCommand, 1);
+    menu.insertRowAction->trigger();
+    menu.insertRowAction->trigger();
+    // Two rows that move right go first; the old rows jump two further on.
+    Program(table, QStringLiteral("2:2|2:3|2:4|3:5|6:"));
+    QVERIFY(!ShowsRed(view->viewport(), view->CellRect(PostTable::ColNumber, 2)));
+    QVERIFY(ShowsRed(view->viewport(), view->CellRect(PostTable::ColNumber, 4)));
+
+    menu.speedInstantAction->trigger();
+    menu.runAction->trigger();
+    RunController& run = form.Bench().RunControl();
+    QTRY_COMPARE(run.State(), RunController::RunState::Paused);
+    QCOMPARE(run.Position(form.Bench().Post()).steps, 4);
+    QCOMPARE(table.Row(), 4);
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  точка останова"));
+
+    // Run goes on from there to the stop; F4 on the stop row gets there too.
+    WhenModal([](QWidget*) {}, Press(Qt::Key_Return));
+    menu.runAction->trigger();
+    QTRY_VERIFY(!run.Active(form.Bench().Post()));
+    QCOMPARE(Panel(form, 0), QStringLiteral("  -  программа завершена"));
+    menu.clearBreakpointsAction->trigger();
+    QVERIFY(!ShowsRed(view->viewport(), view->CellRect(PostTable::ColNumber, 4)));
+}
+
+// The table's pop-up opened on a state's header marks the whole state; F5
+// on a cell marks that cell alone.
+void TestMainWindow::stateHeaderMarksTheWholeState() {
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.ChooseTuringMachine();
+    TuringMachine& turing = form.Bench().Turing();
+    CountingProgram(turing);
+    TuringTableView* view = form.TuringPanel()->Table();
+    MainMenu& menu = form.Bars().Menu();
+    const QPoint header = view->CellRect(2, 0).center();
+    QTest::mousePress(view->viewport(), Qt::RightButton, {}, header);
+    QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, header);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, header,
+                              view->viewport()->mapToGlobal(header));
+    QApplication::sendEvent(view->viewport(), &request);
+    QTRY_VERIFY(menu.tableMenu->isVisible());
+    menu.breakpointAction->trigger();
+    menu.tableMenu->hide();
+    const Breakpoints& marks = form.Bench().RunControl().BreakpointsOf(turing);
+    QVERIFY(marks.Marked(turing.table, Breakpoints::Place::Column, 2, 0));
+    QVERIFY(ShowsRed(view->viewport(), view->CellRect(2, 0)));
+    // Once the menu is gone F5 acts on the cursor's cell again.
+    QTRY_COMPARE(view->MenuHeaderCol(), -1);
+    turing.table.SetCursor(1, 1);
+    menu.breakpointAction->trigger();
+    QVERIFY(marks.Marked(turing.table, Breakpoints::Place::Cell, 1, 1));
+    QVERIFY(!marks.Marked(turing.table, Breakpoints::Place::Column, 1, 0));
+}
+
 #include "test_main_window.moc"

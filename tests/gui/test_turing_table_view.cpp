@@ -380,7 +380,7 @@ void TestTuringTableView::rightClickSelectsACommandCell_data() {
     QTest::addColumn<QPoint>("current");
     QTest::newRow("command cell") << QPoint(3, 2) << QPoint(3, 2);
     QTest::newRow("blank row") << QPoint(5, 3) << QPoint(5, 3);
-    QTest::newRow("state header") << QPoint(3, 0) << QPoint(1, 1);
+    QTest::newRow("state header") << QPoint(3, 0) << QPoint(3, 1);
     QTest::newRow("row label") << QPoint(0, 2) << QPoint(1, 1);
     QTest::newRow("corner") << QPoint(0, 0) << QPoint(1, 1);
 }

@@ -11,6 +11,7 @@ enum : int {
     Running = 50,
     TapeHistory = 59,
     Loop = 52,
+    Breakpoints = 54,
     Files = 60,
     PostNoCommand = 131,
     PostNoJump = 132,

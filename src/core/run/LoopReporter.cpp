@@ -55,7 +55,10 @@ void LoopReporter::ReplayTo(Machine& machine, qint64 target) {
     // Each tick is recorded as it runs, the last HistoryLimit of them kept.
     const qint64 ticks = target - run.position.steps;
     if (ticks > 0) {
+        // The replay passes over breakpoints: the run it makes again did.
+        run_.stopsHeld_ = true;
         run_.RunTicks(machine, ticks);
+        run_.stopsHeld_ = false;
     }
     loops.SetEnabled(true);
     run_.SetBusy(false);

@@ -182,7 +182,53 @@ void RunController::RestartPosition(Machine& machine) {
     machine.ShowRunStart();
 }
 
+void RunController::RunToCursor() {
+    Machine& machine = host_.Current();
+    const TextTable& table = machine.ProgramTable();
+    target_.Clear();
+    if (const auto place = BreakpointPlace(machine, table.Col(), table.Row())) {
+        target_.Toggle(table, *place, table.Col(), table.Row());
+    }
+    Run();
+}
+
+std::optional<Breakpoints::Place> RunController::BreakpointPlace(const Machine& machine, int col,
+                                                                 int row) {
+    if (machine.Kind() == MachineKind::Post) {
+        return row >= 1 ? std::optional(Breakpoints::Place::Row) : std::nullopt;
+    }
+    if (col < 1) {
+        return std::nullopt;
+    }
+    return row == 0 ? Breakpoints::Place::Column : Breakpoints::Place::Cell;
+}
+
+void RunController::ToggleBreakpoint() {
+    const TextTable& table = host_.Current().ProgramTable();
+    ToggleBreakpointAt(table.Col(), table.Row());
+}
+
+void RunController::ToggleBreakpointAt(int col, int row) {
+    Machine& machine = host_.Current();
+    const TextTable& table = machine.ProgramTable();
+    const auto place = BreakpointPlace(machine, col, row);
+    if (!place || !table.Contains(col, row)) {
+        return;
+    }
+    runs_[machine.Kind()].breakpoints.Toggle(table, *place, col, row);
+    Q_EMIT BreakpointsChanged();
+}
+
+void RunController::ClearBreakpoints() {
+    Breakpoints& marks = runs_[host_.Current().Kind()].breakpoints;
+    if (!marks.Empty()) {
+        marks.Clear();
+        Q_EMIT BreakpointsChanged();
+    }
+}
+
 void RunController::Pause() {
+    target_.Clear();
     TimerOf(host_.Current()).stop();
     ApplyPattern(Command::Pause);
     SetBusy(false);
@@ -190,6 +236,7 @@ void RunController::Pause() {
 }
 
 void RunController::Break() {
+    target_.Clear();
     runStarted_ = false;
     SetBusy(false);
     Machine& machine = host_.Current();
@@ -242,8 +289,11 @@ void RunController::RunSlice(Machine& machine) {
         return;
     }
     sinceAsked_ = 0;
+    // The run to the cursor goes on to it when the run goes on.
+    const Breakpoints target = target_;
     Pause();
     if (reporter_.AskGoOn(machine, runs_[machine.Kind()].position.steps)) {
+        target_ = target;
         Run();
     }
 }
@@ -259,6 +309,10 @@ void RunController::ForgetRuns(Machine& machine) {
     MachineRun& run = runs_[machine.Kind()];
     ClearHistory(run);
     ForgetFailure(run);
+    if (!run.breakpoints.Empty()) {
+        run.breakpoints.Clear();
+        Q_EMIT BreakpointsChanged();
+    }
 }
 
 bool RunController::CanStepBack() const {
@@ -335,6 +389,11 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     if (budgetMs > 0) {
         clock.start();
     }
+    // Breakpoints and the cursor's target hold a continuous run; single
+    // steps pause anyway.
+    const Breakpoints& marks = run.breakpoints;
+    const bool watch = !stopsHeld_ && !stepMode_ && (!marks.Empty() || !target_.Empty());
+    bool held = false;
     StepOutcome outcome;
     qint64 done = 0;
     for (;;) {
@@ -355,6 +414,13 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
         // The message panel keeps the last announcement when the tick that
         // ends the run tells nothing new.
         status_.SetMessage(outcome.announcement);
+        if (watch && (marks.Stops(table, col, row) || target_.Stops(table, col, row))) {
+            if (marks.Stops(table, col, row)) {
+                status_.SetText(StatusLine::Message, BreakpointStatus());
+            }
+            held = true;
+            break;
+        }
         if (done >= count || stepMode_) {
             break;
         }
@@ -370,7 +436,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     if (!outcome.Continues()) {
         lastOutcome_ = outcome;
         reporter_.Finish(machine, outcome);
-    } else if (stepMode_) {
+    } else if (stepMode_ || held) {
         PauseAfterStep(machine);
     }
     return done;

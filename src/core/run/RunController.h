@@ -16,12 +16,14 @@
 
 #include <QObject>
 #include <QTimer>
+#include <optional>
 
 #include "core/machine/Machine.h"
 #include "core/machine/MachineHost.h"
 #include "core/machine/RunPosition.h"
 #include "core/machine/StepOutcome.h"
 #include "core/port/Ui.h"
+#include "core/run/Breakpoints.h"
 #include "core/run/ControlStates.h"
 #include "core/run/LoopFinder.h"
 #include "core/run/OutcomeReporter.h"
@@ -53,6 +55,8 @@ struct MachineRun {
     TapeHistory tapeHistory;
     // Watches the ticks for a configuration repeated (LoopReporter tells it).
     LoopFinder loops;
+    // Where a run pauses, for the session; a new document has none.
+    Breakpoints breakpoints;
 };
 
 class RunController : public QObject {
@@ -78,6 +82,27 @@ public:
     void Step();   // stepAction, F8: one step
     void Pause();  // pauseAction: holds a run where it is
     void Break();  // breakAction: ends a run
+    // runToCursorAction, F4: a continuous run that pauses once the command
+    // at the table's cursor is announced (or ends as any run ends).
+    void RunToCursor();
+
+    // --- Breakpoints ---
+    // The message panel's text of a run paused on a breakpoint.
+    static QString BreakpointStatus() { return QStringLiteral("  -  точка останова"); }
+    const Breakpoints& BreakpointsOf(const Machine& machine) const {
+        return RunOf(machine).breakpoints;
+    }
+    // The place a breakpoint at table cell (col, row) of `machine` stands
+    // for: a Post row, a Turing state (its column header) or a Turing cell;
+    // none for the table's other fixed cells.
+    static std::optional<Breakpoints::Place> BreakpointPlace(const Machine& machine, int col,
+                                                             int row);
+    // breakpointAction, F5: toggles the breakpoint at the current
+    // machine's table cursor, or at the cell given.
+    void ToggleBreakpoint();
+    void ToggleBreakpointAt(int col, int row);
+    // clearBreakpointsAction: the current machine's are all removed.
+    void ClearBreakpoints();
 
     void SetSpeed(int level);
     int Speed() const { return speed_; }
@@ -202,6 +227,8 @@ Q_SIGNALS:
     // Run flags or the interpreter's position changed: the highlight of the
     // current row or cell must be redrawn.
     void RunViewChanged();
+    // A machine's breakpoints were set, removed or forgotten.
+    void BreakpointsChanged();
 
 protected:
     void connectNotify(const QMetaMethod&) override { observed_ = true; }
@@ -245,6 +272,11 @@ private:
     bool keepHistory_ = false;
     qint64 sinceAsked_ = 0;  // steps at "Мгновенно" since the last question
     bool recordTape_ = false;
+    // The one place "Выполнить до курсора" runs to, until the run pauses
+    // or ends; and whether breakpoints are passed over (a replay up to a
+    // loop found).
+    Breakpoints target_;
+    bool stopsHeld_ = false;
     StepOutcome lastOutcome_;
     int speed_ = DefaultSpeed;
     ControlStates controls_;

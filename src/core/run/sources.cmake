@@ -7,4 +7,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/OutcomeReporter.cpp core/run/OutcomeReporter.h
     core/run/LoopFinder.cpp core/run/LoopFinder.h
     core/run/LoopReporter.cpp core/run/LoopReporter.h
+    core/run/Breakpoints.cpp core/run/Breakpoints.h
 )

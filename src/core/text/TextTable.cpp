@@ -6,7 +6,20 @@
 TextTable::TextTable(int colCount, int rowCount, QObject* parent)
     : QObject(parent),
       colCount_(std::max(colCount, 1)),
-      rows_(std::max(rowCount, 1), QVector<QString>(colCount_)) {}
+      rows_(std::max(rowCount, 1), QVector<QString>(colCount_)) {
+    FitIds(rowIds_, RowCount());
+    FitIds(colIds_, colCount_);
+}
+
+void TextTable::FitIds(QVector<quint32>& ids, int count) {
+    if (ids.size() > count) {
+        ids.resize(count);
+    }
+    ids.reserve(count);
+    while (ids.size() < count) {
+        ids.append(NewId());
+    }
+}
 
 const QString& TextTable::Cell(int col, int row) const {
     static const QString kEmpty;
@@ -41,6 +54,7 @@ void TextTable::SetRowCount(int count) {
         rows_.reserve(count);
     }
     rows_.resize(count, QVector<QString>(colCount_));
+    FitIds(rowIds_, count);
     ClampCursor();
     Reshaped();
     Q_EMIT LayoutChanged();
@@ -55,6 +69,7 @@ void TextTable::SetColCount(int count) {
     for (QVector<QString>& row : rows_) {
         row.resize(colCount_);
     }
+    FitIds(colIds_, colCount_);
     ClampCursor();
     Reshaped();
     Q_EMIT LayoutChanged();
@@ -63,6 +78,7 @@ void TextTable::SetColCount(int count) {
 void TextTable::InsertRow(int row) {
     row = std::clamp(row, 0, RowCount());
     rows_.insert(row, QVector<QString>(colCount_));
+    rowIds_.insert(row, NewId());
     Reshaped();
     Q_EMIT LayoutChanged();
 }
@@ -72,6 +88,7 @@ void TextTable::RemoveRow(int row) {
         return;
     }
     rows_.remove(row);
+    rowIds_.remove(row);
     ClampCursor();
     Reshaped();
     Q_EMIT LayoutChanged();
@@ -83,6 +100,7 @@ void TextTable::InsertCol(int col) {
     for (QVector<QString>& row : rows_) {
         row.insert(col, QString());
     }
+    colIds_.insert(col, NewId());
     Reshaped();
     Q_EMIT LayoutChanged();
 }
@@ -95,6 +113,7 @@ void TextTable::RemoveCol(int col) {
     for (QVector<QString>& row : rows_) {
         row.remove(col);
     }
+    colIds_.remove(col);
     ClampCursor();
     Reshaped();
     Q_EMIT LayoutChanged();
@@ -105,6 +124,7 @@ void TextTable::SwapRows(int a, int b) {
         return;
     }
     std::swap(rows_[a], rows_[b]);
+    std::swap(rowIds_[a], rowIds_[b]);
     Reshaped();
     Q_EMIT LayoutChanged();
 }
@@ -123,6 +143,19 @@ void TextTable::PutBack(const Contents& contents) {
     }
     colCount_ = contents.colCount;
     rows_ = contents.rows;
+    // Contents from before ids were kept, or of another shape, get new ones.
+    const bool idsFit =
+        contents.rowIds.size() == rows_.size() && contents.colIds.size() == colCount_;
+    rowIds_ = idsFit ? contents.rowIds : QVector<quint32>();
+    colIds_ = idsFit ? contents.colIds : QVector<quint32>();
+    // Ids taken from another table must not come back as new ones here.
+    for (const QVector<quint32>* ids : {&rowIds_, &colIds_}) {
+        for (quint32 id : *ids) {
+            lastId_ = std::max(lastId_, id);
+        }
+    }
+    FitIds(rowIds_, RowCount());
+    FitIds(colIds_, colCount_);
     ClampCursor();
     Reshaped();
     Q_EMIT LayoutChanged();

@@ -37,17 +37,31 @@ public:
     void SwapRows(int a, int b);
     void ClearAll();
 
+    // Every row and column carries a number of its own that stays with it
+    // as others are inserted, removed or swapped, and that no other row or
+    // column of the table gets again: what marks a place in the program
+    // (a breakpoint) follows the place through edits by it. 0 is no id.
+    quint32 RowId(int row) const { return row >= 0 && row < RowCount() ? rowIds_[row] : 0; }
+    quint32 ColId(int col) const { return col >= 0 && col < colCount_ ? colIds_[col] : 0; }
+    // The row and column of an id, -1 for one the table no longer has.
+    int RowOfId(quint32 id) const { return id == 0 ? -1 : int(rowIds_.indexOf(id)); }
+    int ColOfId(quint32 id) const { return id == 0 ? -1 : int(colIds_.indexOf(id)); }
+
     // Every cell at one moment, kept for an edit to be taken back. Taking
     // one copies nothing: the rows are shared until the table is written.
     struct Contents {
         int colCount = 0;
         QVector<QVector<QString>> rows;
+        // The rows' and columns' ids, so that an edit taken back puts the
+        // places back where they were; not part of what is compared.
+        QVector<quint32> rowIds;
+        QVector<quint32> colIds;
         bool operator==(const Contents& other) const {
             return colCount == other.colCount && rows == other.rows;
         }
         bool operator!=(const Contents& other) const { return !(*this == other); }
     };
-    Contents Saved() const { return {colCount_, rows_}; }
+    Contents Saved() const { return {colCount_, rows_, rowIds_, colIds_}; }
     // Puts the cells back as they were saved; the cursor stays inside.
     void PutBack(const Contents& contents);
 
@@ -87,6 +101,13 @@ protected:
     // without a signal: for a derived table's Reshaped, which the layout
     // signal follows.
     void FillEmptyCells(int col, int firstRow, const QString& text);
+    // Gives `row` the id another row had before it was removed: a derived
+    // table that rebuilds a row keeps its place.
+    void KeepRowId(int row, quint32 id) {
+        if (row >= 0 && row < RowCount() && id != 0) {
+            rowIds_[row] = id;
+        }
+    }
 
     // Signals are sent only once somebody listens: a headless run moves the
     // cursor millions of times with nobody to tell.
@@ -96,9 +117,15 @@ protected:
 private:
     void MoveCursor(int col, int row);
     void ClampCursor();
+    quint32 NewId() { return ++lastId_; }
+    // Ids for `count` rows or columns, new ones past those kept.
+    void FitIds(QVector<quint32>& ids, int count);
 
     int colCount_;
     QVector<QVector<QString>> rows_;
+    QVector<quint32> rowIds_;
+    QVector<quint32> colIds_;
+    quint32 lastId_ = 0;
     int col_ = 0;
     int row_ = 0;
 };

@@ -84,8 +84,10 @@ void TuringTable::ApplyAlphabet(QStringView text) {
 
         // The blank row's commands, whatever the number of state columns.
         QVector<QString> blankCommands(ColCount() - 1);
+        quint32 blankId = 0;
         for (int row = RowCount() - 1; row >= 1; --row) {
             if (Cell(0, row) == BlankLabel()) {
+                blankId = RowId(row);
                 for (int col = 1; col < ColCount(); ++col) {
                     blankCommands[col - 1] = Cell(col, row);
                 }
@@ -133,6 +135,7 @@ void TuringTable::ApplyAlphabet(QStringView text) {
         InsertRow(RowCount());
         const int blankRow = RowCount() - 1;
         SetCell(0, blankRow, BlankLabel());
+        KeepRowId(blankRow, blankId);
         for (int col = 1; col < ColCount(); ++col) {
             SetCell(col, blankRow, blankCommands[col - 1]);
         }

@@ -74,6 +74,15 @@ void DiagramCanvas::SetScale(double scale) {
     update();
 }
 
+void DiagramCanvas::SetRinged(std::vector<bool> ringed) {
+    if (ringed == ringed_) {
+        return;
+    }
+    ringed_ = std::move(ringed);
+    cache_ = QPixmap();
+    update();
+}
+
 void DiagramCanvas::SetHighlight(int node, int edge) {
     if (node == node_ && edge == edge_) {
         return;
@@ -210,6 +219,9 @@ void DiagramCanvas::Paint(QPainter& painter, double scale, bool highlights) cons
     }
     for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
         PaintNode(painter, i, highlights && int(i) == node_);
+        if (!exporting_ && i < ringed_.size() && ringed_[i]) {
+            PaintRing(painter, i);
+        }
     }
     if (!geometry_.noteLines.isEmpty()) {
         painter.setFont(LabelFont(DiagramLayout::kNoteFontSize));
@@ -289,6 +301,16 @@ void DiagramCanvas::PaintNode(QPainter& painter, std::size_t i, bool current) co
         node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing;
     painter.setFont(LabelFont(small ? DiagramLayout::kNoteFontSize : DiagramLayout::kFontSize));
     DrawLines(painter, rect, node.lines, Qt::AlignHCenter);
+}
+
+void DiagramCanvas::PaintRing(QPainter& painter, std::size_t i) const {
+    const DiagramLayout::NodeBox& box = geometry_.nodes[i];
+    const QSizeF size = box.size + QSizeF(8, 8);
+    painter.save();
+    painter.setPen(QPen(Colours().stopDisc, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(box.centre - QPointF(size.width() / 2, size.height() / 2), size));
+    painter.restore();
 }
 
 void DiagramCanvas::mousePressEvent(QMouseEvent* event) {

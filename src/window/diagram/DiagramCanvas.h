@@ -2,7 +2,8 @@
 // Draws a program's picture with QPainter from its Graphviz layout: node
 // outlines, arrows as the layout's Bézier curves with their heads, labels in
 // the layout's font, the problems listed under the picture. The current
-// state or row of a run and the arrow it just took are drawn highlighted.
+// state or row of a run and the arrow it just took are drawn highlighted,
+// and the nodes with breakpoints ringed in red.
 // The scale is the owner's: the canvas takes the size of the picture at it.
 
 #include <QPixmap>
@@ -30,6 +31,11 @@ public:
     double Scale() const { return scale_; }
     // The picture's size in points, margins included.
     QSizeF PictureSize() const;
+
+    // Which nodes carry a breakpoint, ringed in red on screen (an exported
+    // picture has no rings); by node index, missing entries none.
+    void SetRinged(std::vector<bool> ringed);
+    const std::vector<bool>& Ringed() const { return ringed_; }
 
     // The node and edge drawn highlighted, -1 for none.
     void SetHighlight(int node, int edge);
@@ -65,12 +71,14 @@ private:
     void Paint(QPainter& painter, double scale, bool highlights) const;
     void PaintEdge(QPainter& painter, std::size_t i, bool taken) const;
     void PaintNode(QPainter& painter, std::size_t i, bool current) const;
+    void PaintRing(QPainter& painter, std::size_t i) const;
     // The canvas pixels a node and an edge cover (-1: none).
     QRect AreaOf(int node, int edge) const;
 
     QPixmap cache_;  // the picture without highlights, at the canvas's size
     ProgramDiagram diagram_;
     DiagramLayout::Geometry geometry_;
+    std::vector<bool> ringed_;
     double scale_ = 1;
     bool cacheDark_ = false;          // the colour set the cache was drawn in
     mutable bool exporting_ = false;  // Render is drawing

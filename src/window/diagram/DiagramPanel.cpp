@@ -60,6 +60,27 @@ DiagramPanel::DiagramPanel(Workbench& bench, QWidget* parent) : QWidget(parent),
     connect(&bench.Turing(), &TuringMachine::AlphabetTextChanged, this, &DiagramPanel::Schedule);
     connect(&bench, &Workbench::TitleChanged, this, &DiagramPanel::Schedule);
     connect(&bench.RunControl(), &RunController::RunViewChanged, this, &DiagramPanel::FollowRun);
+    connect(&bench.RunControl(), &RunController::BreakpointsChanged, this,
+            &DiagramPanel::RingBreakpoints);
+}
+
+void DiagramPanel::RingBreakpoints() {
+    const ProgramDiagram& diagram = canvas_->Diagram();
+    Machine& machine = bench_.MachineOf(diagram.machine);
+    const Breakpoints& marks = bench_.RunControl().BreakpointsOf(machine);
+    const TextTable& table = machine.ProgramTable();
+    std::vector<bool> ringed(diagram.nodes.size());
+    if (!marks.Empty()) {
+        for (std::size_t i = 0; i < diagram.nodes.size(); ++i) {
+            const DiagramNode& node = diagram.nodes[i];
+            if (node.kind == DiagramNode::Kind::State) {
+                ringed[i] = marks.AnyInColumn(table, node.tableCol);
+            } else if (diagram.machine == MachineKind::Post && node.tableRow >= 1) {
+                ringed[i] = marks.Marked(table, Breakpoints::Place::Row, 0, node.tableRow);
+            }
+        }
+    }
+    canvas_->SetRinged(std::move(ringed));
 }
 
 void DiagramPanel::Schedule() {
@@ -110,6 +131,7 @@ void DiagramPanel::RebuildNow() {
         }
     }
     lastAt_ = -1;
+    RingBreakpoints();
     FollowRun();
 }
 

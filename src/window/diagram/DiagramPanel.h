@@ -5,7 +5,8 @@
 // out by Graphviz again only when its shape (ProgramDiagram::ShapeKey)
 // changed, so a run that only trims texts never waits for a layout. During a
 // run the current state or row and the arrow just taken are highlighted from
-// the run's position, a repaint per tick and nothing more. A click on a node
+// the run's position, a repaint per tick and nothing more; the rows and
+// states with breakpoints are ringed. A click on a node
 // puts the table's cursor on its state column or row; Ctrl+wheel zooms, and
 // "По размеру" fits the picture to the panel again, never below a readable
 // scale (a larger picture scrolls).
@@ -49,6 +50,8 @@ protected:
 private:
     void Schedule();
     void FollowRun();
+    // Rings the nodes of the rows and states with breakpoints.
+    void RingBreakpoints();
     void SelectNode(int node);
     void ShowScale();
 

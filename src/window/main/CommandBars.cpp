@@ -35,7 +35,7 @@ constexpr Governed kGoverned[] = {
     {&C::runPause, &M::pauseAction},          {&C::runStep, &M::stepAction},
     {&C::runBreak, &M::breakAction},          {&C::mark, &M::markAction},
     {&C::writeSymbol, &M::writeSymbolAction}, {&C::changeSymbol, &M::changeSymbolAction},
-    {&C::runStepBack, &M::stepBackAction},
+    {&C::runStepBack, &M::stepBackAction},    {&C::runRun, &M::runToCursorAction},
 };
 // The main menus each follow a field too.
 struct GovernedMenu {

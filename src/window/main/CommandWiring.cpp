@@ -115,6 +115,13 @@ void CommandWiring::WireRun() {
     connect(m.stepAction, &QAction::triggered, &run, &RunController::Step);
     connect(m.stepBackAction, &QAction::triggered, &run, &RunController::StepBack);
     connect(m.breakAction, &QAction::triggered, &run, &RunController::Break);
+    connect(m.runToCursorAction, &QAction::triggered, &run, &RunController::RunToCursor);
+    // On a Turing state's header the pop-up's item marks the whole state.
+    connect(m.breakpointAction, &QAction::triggered, this, [this, &run] {
+        const QPoint place = form_.BreakpointPlace();
+        run.ToggleBreakpointAt(place.x(), place.y());
+    });
+    connect(m.clearBreakpointsAction, &QAction::triggered, &run, &RunController::ClearBreakpoints);
     for (QAction* speed : {m.speedVerySlowAction, m.speedSlowAction, m.speedMediumAction,
                            m.speedFastAction, m.speedVeryFastAction, m.speedInstantAction}) {
         connect(speed, &QAction::triggered, &run,

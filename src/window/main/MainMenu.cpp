@@ -186,12 +186,21 @@ const Row kRows[] = {
     Item(&M::runAction, "mmRunRun", "Запустить", "F9", "Запустить алгоритм на исполнение"),
     Item(&M::pauseAction, "mmRunPause", "Пауза", "", "Приостановить исполнение алгоритма",
          Disabled),
+    // Beyond the original menu: a run that pauses at the table's cursor.
+    Item(&M::runToCursorAction, "mmRunToCursor", "Выполнить до курсора", "F4",
+         "Исполнять алгоритм до команды под курсором таблицы"),
     Sep(),
     Item(&M::stepAction, "mmRunStep", "Пошагово", "F8", "Выполнить очередной шаг алгоритма"),
     // Beyond the original menu: back through the run, one tick at a time.
     Item(&M::stepBackAction, "mmRunStepBack", "Шаг назад", "Shift+F8", kStepBackHint, Disabled),
     Item(&M::breakAction, "mmRunBreak", "Прервать", "Ctrl+F2", "Прервать исполнение алгоритма",
          Disabled),
+    // Beyond the original menu: the commands a run pauses on.
+    Sep(),
+    Item(&M::breakpointAction, "mmRunBreakpoint", "Точка останова", "F5",
+         "Поставить/ убрать точку останова на текущей команде таблицы"),
+    Item(&M::clearBreakpointsAction, "mmRunClearBreakpoints", "Убрать все точки останова", "",
+         "Убрать все точки останова из таблицы"),
     // Beyond the original menu: every case of a cases file, run on a copy.
     Sep(),
     Item(&M::checkCasesAction, "mmRunCheck", "Проверить по тестам", "Ctrl+F9",
@@ -222,6 +231,8 @@ const Row kRows[] = {
     Shared(&M::deleteColumnAction, "pmDelCol"),
     Shared(&M::insertColumnAction, "pmInsCol"),
     Shared(&M::appendColumnAction, "pmPlusCol"),
+    Sep(),
+    Shared(&M::breakpointAction, "pmBreakpoint"),
     Sep(),
     PopItem(&M::tableClearAction, "pmClearTable", "Очистить таблицу", &M::clearTableAction),
     PopItem(&M::tableClearRowAction, "pmClearRow", "Очистить строку", &M::clearRowAction),

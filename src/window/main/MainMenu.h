@@ -111,6 +111,9 @@ public:
     QAction* stepAction = nullptr;
     QAction* stepBackAction = nullptr;
     QAction* breakAction = nullptr;
+    QAction* runToCursorAction = nullptr;
+    QAction* breakpointAction = nullptr;
+    QAction* clearBreakpointsAction = nullptr;
     QAction* checkCasesAction = nullptr;
 
     // Each speed item carries its level (1 to 6) as its data().

@@ -199,6 +199,15 @@ void MainWindow::BuildRegions() {
     Bars().Views().SetRegion(ViewToggles::View::Alphabet, alphabet_);
 }
 
+QPoint MainWindow::BreakpointPlace() {
+    const Machine& machine = bench_.Current();
+    if (machine.Kind() == MachineKind::Turing && turingPanel_->Table()->MenuHeaderCol() >= 1) {
+        return {turingPanel_->Table()->MenuHeaderCol(), 0};
+    }
+    const TextTable& table = bench_.Current().ProgramTable();
+    return {table.Col(), table.Row()};
+}
+
 QWidget* MainWindow::CurrentTable() const {
     return PerMachine<QWidget*>{postTable_, turingPanel_->Table()}[bench_.Kind()];
 }

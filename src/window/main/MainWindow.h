@@ -74,6 +74,9 @@ public:
 
     // The current machine's program table.
     QWidget* CurrentTable() const;
+    // The table cell "Точка останова" acts on: the Turing state whose
+    // header the pop-up menu was opened on, else the table's cursor.
+    QPoint BreakpointPlace();
 
 public Q_SLOTS:
     // "О программе" in the help menu.

@@ -12,6 +12,7 @@
 #include "core/text/CellText.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
+#include "window/resources/BreakpointMark.h"
 #include "window/resources/WindowColours.h"
 
 namespace {
@@ -182,6 +183,9 @@ void PostTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             painter->fillRect(rect, option.palette.button());
             painter->setPen(option.palette.color(QPalette::Active, QPalette::ButtonText));
             painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop, table.Cell(col, row));
+            if (breakpointAt(row)) {
+                PaintBreakpointDisc(*painter, rect);
+            }
             break;
         case PostTable::ColCommand: {
             painter->fillRect(rect, ground);

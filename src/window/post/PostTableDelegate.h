@@ -55,6 +55,8 @@ public:
     std::function<void(const QModelIndex&)> editorOpened;
     // The row a run stands on, drawn green; 0 while no run is active.
     std::function<int()> runningRow = [] { return 0; };
+    // Whether a row carries a breakpoint, drawn as a red disc in its number.
+    std::function<bool(int)> breakpointAt = [](int) { return false; };
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -93,6 +93,11 @@ PostTableView::PostTableView(Workbench& bench, QWidget* parent)
     });
     setEnabled(run.Controls().postTable);
     delegate_->runningRow = [this] { return RunningRow(); };
+    delegate_->breakpointAt = [this](int row) {
+        return bench_.RunControl().BreakpointsOf(post_).Marked(table_, Breakpoints::Place::Row,
+                                                               PostTable::ColNumber, row);
+    };
+    connect(&run, &RunController::BreakpointsChanged, viewport(), qOverload<>(&QWidget::update));
     highlightRow_ = RunningRow();
     FollowCursor();
 }

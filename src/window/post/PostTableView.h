@@ -15,7 +15,8 @@
 // Backspace empty the selected cells as one edit. Beginning to
 // edit any cell is an edit of the document (Workbench::NoteEdit). While a run
 // is active the running row's command, jump and comment cells are green; a
-// tick repaints only the row it leaves and the row it enters. The view is
+// tick repaints only the row it leaves and the row it enters. A row with a
+// breakpoint has a red disc in its number. The view is
 // enabled exactly when the run controller allows the Post table.
 //
 // A right mouse press makes the clicked cell current; the pop-up menu then

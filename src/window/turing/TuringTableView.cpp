@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "core/documents/DocumentFile.h"
@@ -16,6 +17,7 @@
 #include "core/text/Cp1251.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
+#include "window/resources/BreakpointMark.h"
 #include "window/resources/FailureFrame.h"
 #include "window/resources/WindowColours.h"
 
@@ -54,6 +56,7 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
     connect(&turing_, &TuringMachine::DocumentLoaded, this, &TuringTableView::LayoutChanged);
     RunController& run = bench_.RunControl();
     connect(&run, &RunController::ControlsChanged, this, &TuringTableView::ControlsChanged);
+    connect(&run, &RunController::BreakpointsChanged, viewport(), qOverload<>(&QWidget::update));
     // Run flags decide the green cell; the cursor itself has not moved.
     connect(&run, &RunController::RunViewChanged, this, [this] {
         UpdateCell(table_.Col(), table_.Row());
@@ -213,6 +216,7 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
     const int curRow = table_.Row();
     const WindowColours& colours = WindowColours::Current();
     const QColor line = colours.gridLine;
+    const Breakpoints& marks = bench_.RunControl().BreakpointsOf(turing_);
 
     for (int row = 0; row < table_.RowCount(); row = row == 0 ? TopRow() : row + 1) {
         const QRect rowRect = CellRect(0, row);
@@ -248,6 +252,10 @@ void TuringTableView::paintEvent(QPaintEvent* event) {
                 delegate_.PaintCommand(painter, cell, text, current && running);
             }
             painter.restore();
+            if (const auto place = RunController::BreakpointPlace(turing_, col, row);
+                place && marks.Marked(table_, *place, col, row)) {
+                PaintBreakpointCorner(painter, rect);
+            }
             if (col > 0 && row > 0) {
                 if (current && !running && hasFocus()) {
                     painter.setPen(QPen(colours.focusFrame, 1, Qt::DotLine));
@@ -369,9 +377,29 @@ void TuringTableView::ForwardToEditor(QKeyEvent* event) {
     forwarding_ = false;
 }
 
+void TuringTableView::SetContextMenu(QMenu* menu) {
+    menu_ = menu;
+    if (!menu) {
+        return;
+    }
+    // The menu's item has run by the time this comes round.
+    connect(menu, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, [this] { menuHeaderCol_ = -1; }); });
+}
+
 void TuringTableView::mousePressEvent(QMouseEvent* event) {
     const QPoint cell = CellAt(event->position().toPoint());
     const bool pick = event->button() == Qt::LeftButton || (event->buttons() & Qt::RightButton);
+    menuHeaderCol_ = -1;
+    if (event->button() == Qt::RightButton && cell.y() == 0 && cell.x() >= 1) {
+        // A state's header: its column becomes current, and the pop-up's
+        // breakpoint item marks the whole state.
+        if (IsEditing()) {
+            CloseEditor(true);
+        }
+        menuHeaderCol_ = cell.x();
+        MoveCursor(cell.x(), table_.Row());
+    }
     if (pick && IsCommandCell(cell.x(), cell.y())) {
         if (IsEditing() && (cell.x() != editCol_ || cell.y() != editRow_)) {
             CloseEditor(true);

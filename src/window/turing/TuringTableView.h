@@ -12,7 +12,10 @@
 // sanitised text straight into the cell and marks the document modified;
 // Delete and Backspace empty the current cell as one edit; a
 // right click makes the clicked command cell current before the pop-up menu
-// opens. The table is enabled exactly while the run controller allows it.
+// opens; on a state's header it makes that column current and the menu's
+// breakpoint item marks the whole state. Breakpoints are drawn as red
+// corners of their cells and headers. The table is enabled exactly while the run controller allows
+// it.
 
 #include <QAbstractScrollArea>
 #include <QMenu>
@@ -54,7 +57,10 @@ public:
 
     // The menu a right click (or the menu key) opens over the table, after
     // the clicked cell has become current. The view does not own it.
-    void SetContextMenu(QMenu* menu) { menu_ = menu; }
+    void SetContextMenu(QMenu* menu);
+    // The state column whose header the open pop-up menu was asked for on,
+    // -1 otherwise: its breakpoint item then marks the whole state.
+    int MenuHeaderCol() const { return menuHeaderCol_; }
 
 Q_SIGNALS:
     // Emitted on every pop-up request, with the menu's global position, so
@@ -119,5 +125,6 @@ private:
     QPointer<QMenu> menu_;
     // The cell framed as where the last run failed, (-1, -1) for none.
     QPoint failedCell_{-1, -1};
+    int menuHeaderCol_ = -1;
     qreal zoom_ = 1;
 };
