@@ -60,6 +60,7 @@ void StatusLine::SetText(int panel, const QString& text) {
         }
     }
     plain = text;
+    ++textsRevision_;
     Changed(panel);
 }
 
@@ -82,46 +83,23 @@ void StatusLine::ChangeBounds(Bounds form, int usedMin, int usedMax) {
         bounds_.numbers = false;
         texts_[Min] = min;
         texts_[Max] = max;
+        ++textsRevision_;
     }
     Changed(Min);
     Changed(Max);
 }
 
-StatusLine::Panels StatusLine::Shown() const {
-    Panels panels;
-    panels.messageComposed = messageComposed_;
-    if (messageComposed_) {
-        panels.message = message_;
-    } else {
-        panels.messageText = texts_[Message];
+void StatusLine::Restore(const Values& values, const Texts& texts) {
+    messageComposed_ = values.messageComposed;
+    message_ = values.message;
+    stepComposed_ = values.stepComposed;
+    stepPrefix_ = values.stepPrefix;
+    step_ = values.step;
+    bounds_ = values.bounds;
+    for (int panel : {Message, Step, Min, Max}) {
+        texts_[std::size_t(panel)] = texts[std::size_t(panel)];
     }
-    panels.stepComposed = stepComposed_;
-    if (stepComposed_) {
-        panels.stepPrefix = stepPrefix_;
-        panels.step = step_;
-    } else {
-        panels.stepText = texts_[Step];
-    }
-    if (bounds_.numbers) {
-        panels.bounds = bounds_;
-    } else {
-        panels.minText = texts_[Min];
-        panels.maxText = texts_[Max];
-    }
-    return panels;
-}
-
-void StatusLine::Restore(const Panels& panels) {
-    messageComposed_ = panels.messageComposed;
-    message_ = panels.message;
-    texts_[Message] = panels.messageText;
-    stepComposed_ = panels.stepComposed;
-    stepPrefix_ = panels.stepPrefix;
-    step_ = panels.step;
-    texts_[Step] = panels.stepText;
-    bounds_ = panels.bounds;
-    texts_[Min] = panels.minText;
-    texts_[Max] = panels.maxText;
+    ++textsRevision_;
     for (int panel : {Message, Step, Min, Max}) {
         Changed(panel);
     }

@@ -58,32 +58,26 @@ public:
     }
     void SetModified(bool on);
 
-    // The message, step and bound panels as values: what Shown reads and
-    // Restore puts back. A panel that shows composed values keeps no text,
-    // and one that shows a text keeps no values.
-    struct Panels {
+    // The message, step and bound panels as the step history keeps them:
+    // their composed values, and the plain texts they keep (shown while a
+    // panel composes nothing) with a revision that changes whenever one of
+    // them is written, so that a tick that wrote none costs no copy.
+    struct Values {
         bool messageComposed = false;
         Announcement message;
-        QString messageText;
         bool stepComposed = false;
         const QString* stepPrefix = nullptr;
         qint64 step = 0;
-        QString stepText;
         ShownBounds bounds;
-        QString minText;
-        QString maxText;
-
-        bool operator==(const Panels& o) const {
-            return messageComposed == o.messageComposed && message == o.message &&
-                   messageText == o.messageText && stepComposed == o.stepComposed &&
-                   stepPrefix == o.stepPrefix && step == o.step && stepText == o.stepText &&
-                   bounds.numbers == o.bounds.numbers && bounds.usedMin == o.bounds.usedMin &&
-                   bounds.usedMax == o.bounds.usedMax && minText == o.minText &&
-                   maxText == o.maxText;
-        }
     };
-    Panels Shown() const;
-    void Restore(const Panels& panels);
+    static constexpr int kPlainPanels = 4;  // Message, Step, Min, Max
+    using Texts = std::array<QString, kPlainPanels>;
+    Values ShownValues() const {
+        return {messageComposed_, message_, stepComposed_, stepPrefix_, step_, bounds_};
+    }
+    Texts PlainTexts() const { return {texts_[Message], texts_[Step], texts_[Min], texts_[Max]}; }
+    quint64 TextsRevision() const { return textsRevision_; }
+    void Restore(const Values& values, const Texts& texts);
 
     // What the bound panels show, for the tape of the machine shown: it
     // leaves them alone when a write keeps the bounds they show.
@@ -102,6 +96,7 @@ private:
 
     StatusListener* listener_ = nullptr;
     std::array<QString, PanelCount> texts_;  // what a panel says as a plain text
+    quint64 textsRevision_ = 0;
     // Which panels say something composed instead of their plain text.
     bool messageComposed_ = false;
     Announcement message_;

@@ -431,6 +431,7 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     if (col != table.Col() || row != table.Row()) {
         table.SetCursor(col, row);
     }
+    run.tapeHistory.AnnounceTicks();
     host_.HoldViewUpdates(false);
     NotifyRunView();
     if (!outcome.Continues()) {

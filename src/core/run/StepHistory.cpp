@@ -4,27 +4,44 @@
 
 namespace {
 
-size_t HashOf(const Announcement& announcement, size_t seed) {
-    seed = qHashMulti(seed, announcement.value.index());
-    if (const PostAnnouncement* post = std::get_if<PostAnnouncement>(&announcement.value)) {
-        return qHashMulti(seed, quint8(post->op), post->marked, post->firstTick, post->target);
-    }
-    if (const TuringAnnouncement* turing = std::get_if<TuringAnnouncement>(&announcement.value)) {
-        return qHashMulti(seed, turing->read, turing->write, turing->move, turing->state,
-                          turing->next);
-    }
-    return seed;
+// The words of a view, in order: 0 the carriage cell, the flags, the
+// announcement's kind and the texts' index; 1 the row or state and the
+// cursor's column; 2 the cursor's row and the lowest bound shown; 3 the
+// highest bound shown and the announcement's first half; 4 and 5 its
+// second half; 6 the step panel's offset; 7 its prefix.
+enum Word { Flags, AtCol, RowMin, MaxAnnounce, AnnounceB, AnnounceC, StepOffset, StepPrefix };
+constexpr quint64 BoundsFollow = 1 << 16;
+constexpr quint64 MessageComposed = 1 << 17;
+constexpr quint64 StepComposed = 1 << 18;
+constexpr quint64 BoundsNumbers = 1 << 19;
+constexpr int kKindShift = 20;
+constexpr int kTextsShift = 32;
+
+quint64 Pair(qint64 low, qint64 high) {
+    return quint64(quint32(low)) | quint64(quint32(high)) << 32;
+}
+qint32 Low(quint64 word) {
+    return qint32(quint32(word));
+}
+qint32 High(quint64 word) {
+    return qint32(quint32(word >> 32));
 }
 
 }  // namespace
 
-size_t qHash(const StepHistory::View& view, size_t seed) {
-    const StatusLine::Panels& p = view.panels;
-    seed = qHashMulti(seed, view.cell, view.boundsFollow, view.at, view.cursorCol, view.cursorRow,
-                      p.messageComposed, p.messageText, p.stepComposed, p.stepPrefix, p.step,
-                      p.stepText, p.bounds.numbers, p.bounds.usedMin, p.bounds.usedMax, p.minText,
-                      p.maxText);
-    return HashOf(p.message, seed);
+quint64 StepHistory::HashOf(const View& view) {
+    // The words are mixed independently and folded once: a view is hashed
+    // on every tick.
+    quint64 h = 0;
+    int turn = 0;
+    for (quint64 word : view) {
+        h ^= (word << turn) | (word >> ((64 - turn) & 63));
+        turn += 23;
+        turn &= 63;
+    }
+    h ^= h >> 32;
+    h *= 0x9e3779b97f4a7c15ULL;
+    return h ^ (h >> 29);
 }
 
 void StepHistory::Record(Machine& machine, const RunPosition& position, const StatusLine& status,
@@ -36,22 +53,34 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
     tick.usedMin = tape.UsedMin();
     tick.usedMax = tape.UsedMax();
 
-    View view;
-    view.cell = tape.Kind() == TapeKind::Post ? quint16(tape.GetPostCell(tick.carriage))
-                                              : tape.GetTuringCell(tick.carriage).unicode();
-    view.at = position.at;
-    view.cursorCol = cursorCol;
-    view.cursorRow = cursorRow;
-    view.panels = status.Shown();
-    if (view.panels.stepComposed) {
-        view.panels.step -= position.steps;
+    const StatusLine::Values values = status.ShownValues();
+    View view{};
+    quint64 flags = tape.Kind() == TapeKind::Post ? quint64(tape.GetPostCell(tick.carriage))
+                                                  : tape.GetTuringCell(tick.carriage).unicode();
+    const ShownBounds& bounds = values.bounds;
+    const bool follow =
+        bounds.numbers && bounds.usedMin == tick.usedMin && bounds.usedMax == tick.usedMax;
+    flags |= follow ? BoundsFollow : 0U;
+    flags |= values.messageComposed ? MessageComposed : 0U;
+    flags |= values.stepComposed ? StepComposed : 0U;
+    flags |= bounds.numbers ? BoundsNumbers : 0U;
+    flags |= quint64(values.message.value.index()) << kKindShift;
+    flags |= quint64(TextsIndex(status)) << kTextsShift;
+    view[Flags] = flags;
+    view[AtCol] = Pair(position.at, cursorCol);
+    view[RowMin] = Pair(cursorRow, follow ? 0 : bounds.usedMin);
+    quint64 announce = 0;
+    if (const auto* post = std::get_if<PostAnnouncement>(&values.message.value)) {
+        announce = quint64(post->op) | quint64(post->marked) << 8 | quint64(post->firstTick) << 9;
+        view[AnnounceB] = quint32(post->target);
+    } else if (const auto* turing = std::get_if<TuringAnnouncement>(&values.message.value)) {
+        announce = quint64(turing->read.unicode()) | quint64(turing->write.unicode()) << 16;
+        view[AnnounceB] = quint64(turing->move.unicode()) | quint64(quint32(turing->state)) << 16;
+        view[AnnounceC] = quint32(turing->next);
     }
-    const ShownBounds& bounds = view.panels.bounds;
-    if (bounds.numbers && bounds.usedMin == tick.usedMin && bounds.usedMax == tick.usedMax) {
-        view.boundsFollow = true;
-        view.panels.bounds.usedMin = 0;
-        view.panels.bounds.usedMax = 0;
-    }
+    view[MaxAnnounce] = Pair(follow ? 0 : bounds.usedMax, qint64(announce));
+    view[StepOffset] = quint64(values.stepComposed ? values.step - position.steps : 0);
+    view[StepPrefix] = quint64(quintptr(values.stepComposed ? values.stepPrefix : nullptr));
     tick.view = ViewIndex(view);
 
     records_.push_back(tick);
@@ -61,14 +90,59 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
     }
 }
 
+quint32 StepHistory::TextsIndex(const StatusLine& status) {
+    if (textsKnown_ && status.TextsRevision() == textsRevision_) {
+        return textsIndex_;
+    }
+    const StatusLine::Texts texts = status.PlainTexts();
+    QString key;
+    for (const QString& text : texts) {
+        key += text;
+        key += QChar(0);  // no panel's text holds one
+    }
+    const auto found = textsIndexOf_.constFind(key);
+    if (found != textsIndexOf_.constEnd()) {
+        textsIndex_ = *found;
+    } else {
+        textsIndex_ = quint32(texts_.size());
+        texts_.push_back(texts);
+        textsIndexOf_.insert(key, textsIndex_);
+    }
+    textsRevision_ = status.TextsRevision();
+    textsKnown_ = true;
+    return textsIndex_;
+}
+
 quint32 StepHistory::ViewIndex(const View& view) {
-    const auto found = indexOf_.constFind(view);
-    if (found != indexOf_.constEnd()) {
-        return *found;
+    if (slots_.size() < 2 * (views_.size() + 1)) {
+        // Twice as many slots, every view placed again.
+        slots_.assign(std::max<std::size_t>(64, slots_.size() * 2), 0);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = 0; i < views_.size(); ++i) {
+            std::size_t slot = HashOf(views_[i]) & mask;
+            while (slots_[slot] != 0) {
+                slot = (slot + 1) & mask;
+            }
+            slots_[slot] = quint32(i + 1);
+        }
+    }
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = HashOf(view) & mask;
+    while (slots_[slot] != 0) {
+        const quint32 index = slots_[slot] - 1;
+        const View& held = views_[index];
+        quint64 differs = 0;
+        for (std::size_t i = 0; i < held.size(); ++i) {
+            differs |= held[i] ^ view[i];
+        }
+        if (differs == 0) {
+            return index;
+        }
+        slot = (slot + 1) & mask;
     }
     const quint32 index = quint32(views_.size());
     views_.push_back(view);
-    indexOf_.insert(view, index);
+    slots_[slot] = index + 1;
     return index;
 }
 
@@ -76,38 +150,69 @@ void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& 
     const Tick tick = records_.back();
     records_.pop_back();
     const View& view = views_[tick.view];
+    const quint64 flags = view[Flags];
     // The interpreter's own writes, taken back: the carriage cell is the
     // only cell a step writes.
     TapeStore& tape = machine.tape;
     if (tape.Kind() == TapeKind::Post) {
-        tape.SetPostCell(tick.carriage, view.cell != 0);
+        tape.SetPostCell(tick.carriage, (flags & 0xffff) != 0);
     } else {
-        tape.SetTuringCell(tick.carriage, QChar(view.cell));
+        tape.SetTuringCell(tick.carriage, QChar(char16_t(flags & 0xffff)));
     }
     tape.SetCarriagePos(tick.carriage);
     tape.SetUsedBounds(tick.usedMin, tick.usedMax);
-    position.at = view.at;
+    position.at = Low(view[AtCol]);
     position.steps = tick.steps;
-    machine.ProgramTable().SetCursor(view.cursorCol, view.cursorRow);
-    StatusLine::Panels panels = view.panels;
-    if (panels.stepComposed) {
-        panels.step += tick.steps;
+    machine.ProgramTable().SetCursor(High(view[AtCol]), Low(view[RowMin]));
+
+    StatusLine::Values values;
+    values.messageComposed = flags & MessageComposed;
+    values.stepComposed = flags & StepComposed;
+    values.bounds.numbers = flags & BoundsNumbers;
+    const bool follow = flags & BoundsFollow;
+    values.bounds.usedMin = follow ? tick.usedMin : High(view[RowMin]);
+    values.bounds.usedMax = follow ? tick.usedMax : Low(view[MaxAnnounce]);
+    const quint32 announce = quint32(High(view[MaxAnnounce]));
+    switch ((flags >> kKindShift) & 3) {
+        case 1: {
+            PostAnnouncement post;
+            post.op = PostOp(announce & 0xff);
+            post.marked = announce >> 8 & 1;
+            post.firstTick = announce >> 9 & 1;
+            post.target = qint32(quint32(view[AnnounceB]));
+            values.message.value = post;
+            break;
+        }
+        case 2: {
+            TuringAnnouncement turing;
+            turing.read = QChar(char16_t(announce & 0xffff));
+            turing.write = QChar(char16_t(announce >> 16));
+            turing.move = QChar(char16_t(view[AnnounceB] & 0xffff));
+            turing.state = qint32(quint32(view[AnnounceB] >> 16));
+            turing.next = qint32(quint32(view[AnnounceC]));
+            values.message.value = turing;
+            break;
+        }
+        default:
+            break;
     }
-    if (view.boundsFollow) {
-        panels.bounds.usedMin = tick.usedMin;
-        panels.bounds.usedMax = tick.usedMax;
+    if (values.stepComposed) {
+        values.step = qint64(view[StepOffset]) + tick.steps;
+        values.stepPrefix = reinterpret_cast<const QString*>(quintptr(view[StepPrefix]));
     }
-    status.Restore(panels);
+    status.Restore(values, texts_[std::size_t(flags >> kTextsShift)]);
     if (records_.empty()) {
         // Nothing refers to the views any more.
-        views_.clear();
-        indexOf_.clear();
+        Clear();
     }
 }
 
 void StepHistory::Clear() {
     records_.clear();
     views_.clear();
-    indexOf_.clear();
+    slots_.clear();
+    texts_.clear();
+    textsIndexOf_.clear();
+    textsKnown_ = false;
     trimmed_ = false;
 }

@@ -6,10 +6,15 @@
 // values (the carriage cell's content, the row or state, the table's cursor,
 // the status panels), kept once for every tick that found the same. A loop
 // comes back to few views, so a long run costs its records and little more.
+// A view is packed into a few machine words that hash and compare as plain
+// numbers, and the status panels' plain texts, which a run seldom writes,
+// are kept apart and looked up again only when one was written: a tick at
+// full speed pays a handful of stores and one hash lookup.
 // It writes only the machine's tape and cursor, its position and the status
 // line, and only when a tick is taken back.
 
 #include <QHash>
+#include <array>
 #include <deque>
 #include <vector>
 
@@ -40,24 +45,6 @@ public:
     bool Trimmed() const { return trimmed_; }
     std::size_t ViewCount() const { return views_.size(); }
 
-    // What a tick leaves besides the numbers of its record. The step panel's
-    // number is kept as its distance from the step count and the bound
-    // panels' numbers, when they show the recorded bounds, not at all, so
-    // that the ticks of a loop share their views.
-    struct View {
-        quint16 cell = 0;  // the Post mark (0 or 1) or the Turing symbol
-        bool boundsFollow = false;
-        qint32 at = 0;
-        int cursorCol = 0;
-        int cursorRow = 0;
-        StatusLine::Panels panels;
-
-        bool operator==(const View& o) const {
-            return cell == o.cell && boundsFollow == o.boundsFollow && at == o.at &&
-                   cursorCol == o.cursorCol && cursorRow == o.cursorRow && panels == o.panels;
-        }
-    };
-
 private:
     struct Tick {
         qint64 steps;
@@ -68,13 +55,29 @@ private:
     };
     static_assert(sizeof(Tick) == 24, "a record stays compact");
 
+    // What a tick leaves besides the numbers of its record, packed: the
+    // carriage cell, the row or state, the cursor, the panels' values and
+    // the index of their plain texts. The step panel's number is kept as
+    // its distance from the step count and the bound panels' numbers, when
+    // they show the recorded bounds, not at all, so that the ticks of a loop
+    // share their views.
+    using View = std::array<quint64, 8>;
+    static quint64 HashOf(const View& view);
     quint32 ViewIndex(const View& view);
+    quint32 TextsIndex(const StatusLine& status);
 
     int limit_;
     bool trimmed_ = false;
     std::deque<Tick> records_;
     std::vector<View> views_;
-    QHash<View, quint32> indexOf_;
+    // Open addressing over views_: each slot 0 (free) or a view's index
+    // plus one; a power of two long, at most half full.
+    std::vector<quint32> slots_;
+    // The panels' plain texts, each set of them once, and the set the last
+    // record found with the status line's revision it had then.
+    std::vector<StatusLine::Texts> texts_;
+    QHash<QString, quint32> textsIndexOf_;
+    quint64 textsRevision_ = 0;
+    quint32 textsIndex_ = 0;
+    bool textsKnown_ = false;
 };
-
-size_t qHash(const StepHistory::View& view, size_t seed = 0);

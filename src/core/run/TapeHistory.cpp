@@ -1,5 +1,7 @@
 #include "core/run/TapeHistory.h"
 
+#include <utility>
+
 namespace {
 
 constexpr QChar kBlank = u' ';
@@ -83,7 +85,13 @@ void TapeHistory::Record(const TapeStore& tape, const RunPosition& position) {
     if (records_.size() % std::size_t(kKeyframeEvery) == 0) {
         keyframes_.push_back(current_);
     }
-    Q_EMIT Changed();
+    unannounced_ = true;
+}
+
+void TapeHistory::AnnounceTicks() {
+    if (std::exchange(unannounced_, false)) {
+        Q_EMIT Changed();
+    }
 }
 
 void TapeHistory::TakeBack() {

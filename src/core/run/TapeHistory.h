@@ -41,12 +41,14 @@ public:
     // Starts a history from `tape` at `position` unless one is under way.
     void Begin(const TapeStore& tape, const RunPosition& position);
     bool Started() const { return started_; }
-    // After a tick: what it changed.
+    // After a tick: what it changed. The views hear of the ticks recorded
+    // when AnnounceTicks is called, once for a batch of them.
     void AfterTick(const TapeStore& tape, const RunPosition& position) {
         if (started_) {
             Record(tape, position);
         }
     }
+    void AnnounceTicks();
     // The last tick was taken back.
     void TakeBack();
     void Clear();
@@ -93,8 +95,8 @@ public:
     quint64 Generation() const { return generation_; }
 
 Q_SIGNALS:
-    // A tick was recorded or taken back, or the history was begun or
-    // cleared: views compare LineCount() and Generation() with theirs.
+    // Ticks were recorded (AnnounceTicks) or taken back, or the history was
+    // begun or cleared: views compare LineCount() and Generation() with theirs.
     void Changed();
 
 private:
@@ -117,6 +119,7 @@ private:
     }
 
     bool started_ = false;
+    bool unannounced_ = false;  // ticks recorded since the views last heard
     TapeKind kind_ = TapeKind::Post;
     int first_ = 0;
     qint64 ticks_ = 0;
