@@ -66,6 +66,8 @@ private Q_SLOTS:
     void fullSpeedAnswersBreakAtOnce();
     void breakpointFollowsInsertedRows();
     void stateHeaderMarksTheWholeState();
+    void endsAtFullSpeedStepBack_data();
+    void endsAtFullSpeedStepBack();
 };
 
 void TestMainWindow::statusPanelsHoldTheirLongestTexts_data() {
@@ -441,6 +443,80 @@ void TestMainWindow::stateHeaderMarksTheWholeState() {
     menu.breakpointAction->trigger();
     QVERIFY(marks.Marked(turing.table, Breakpoints::Place::Cell, 1, 1));
     QVERIFY(!marks.Marked(turing.table, Breakpoints::Place::Column, 1, 0));
+}
+
+// At full speed in the window a run that repeats itself after 1,000 steps
+// ends as a loop and one that fails as an error; either way Shift+F8 goes
+// back through the ticks that led there. A counter is never a loop.
+void TestMainWindow::endsAtFullSpeedStepBack_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("mark");  // a marked cell, -1 for none
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("stepAtEnd");
+    QTest::addColumn<QString>("stepBack");  // the step panel after one step back
+    // Marks cells 0..332, then sways between 332 and the mark at 333.
+    QTest::newRow("loop after 1000 steps")
+        << "3:2|2:3|5:1,4|1:5|2:4" << 333
+        << "Программа зациклилась: с шага 1000 машина повторяет одни и те же 2 шагов."
+        << "  -  ошибка:  программа зациклилась"
+        << "Шаг:  1002"
+        << "Шаг:  1001";
+    QTest::newRow("error") << "3:2|3:1" << -1 << "Нельзя ставить метку, где она уже есть!"
+                           << "  -  ошибка:  нельзя ставить метку, где она уже есть"
+                           << "Шаг:  2"
+                           << "Шаг:  2";
+    QTest::newRow("counter") << "" << -1 << ""
+                             << ""
+                             << ""
+                             << "";
+}
+
+void TestMainWindow::endsAtFullSpeedStepBack() {
+    QFETCH(QString, program);
+    QFETCH(int, mark);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+    QFETCH(QString, stepAtEnd);
+    QFETCH(QString, stepBack);
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    MainMenu& menu = form.Bars().Menu();
+    RunController& run = form.Bench().RunControl();
+    if (program.isEmpty()) {
+        form.ChooseTuringMachine();
+        CountingProgram(form.Bench().Turing());
+    } else {
+        Program(form.Bench().Post().table, program);
+        if (mark >= 0) {
+            form.Bench().Post().tape.SetPostCell(mark, true);
+        }
+    }
+    Machine& machine = form.Bench().Current();
+    menu.speedInstantAction->trigger();
+    QString said;
+    if (!message.isEmpty()) {
+        WhenModal([&said](QWidget* modal) { said = modal->findChild<QLabel*>()->text(); },
+                  Press(Qt::Key_Return));
+    }
+    menu.runAction->trigger();
+    if (message.isEmpty()) {
+        // 200,000 steps of counting call for no dialog at all.
+        QTRY_VERIFY_WITH_TIMEOUT(run.Position(machine).steps > 200000, 10000);
+        QVERIFY(run.Active(machine) && !QApplication::activeModalWidget());
+        menu.breakAction->trigger();
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(said, message, 10000);
+    QTRY_VERIFY(!menu.pauseAction->isEnabled());
+    QCOMPARE(Panel(form, 0).right(status.size()), status);
+    QCOMPARE(Panel(form, 1), stepAtEnd);
+    QVERIFY(menu.stepBackAction->isEnabled());
+    menu.stepBackAction->trigger();
+    QCOMPARE(Panel(form, 1), stepBack);
+    QCOMPARE(run.State(), RunController::RunState::Paused);
+    QVERIFY(menu.stepBackAction->isEnabled());
 }
 
 #include "test_main_window.moc"
