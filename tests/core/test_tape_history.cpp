@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "RunnerFixture.h"
+#include "core/run/ChunkedLog.h"
 #include "core/run/RunController.h"
 #include "layout/HistoryPicture.h"
 
@@ -74,6 +75,8 @@ private Q_SLOTS:
     void givesTheTapeOfEveryTick_data();
     void givesTheTapeOfEveryTick();
     void runnerWritesThePictureAndKeepsItsInput();
+    void chunkedLogKeepsOrderAcrossChunks_data();
+    void chunkedLogKeepsOrderAcrossChunks();
 };
 
 void TestTapeHistory::givesTheTapeOfEveryTick_data() {
@@ -201,4 +204,49 @@ void TestTapeHistory::runnerWritesThePictureAndKeepsItsInput() {
 }
 
 QTEST_GUILESS_MAIN(TestTapeHistory)
+// The records of both histories: appended, dropped from the front at a
+// limit and taken back from the end, across chunk boundaries and after a
+// clear that keeps a chunk for reuse.
+void TestTapeHistory::chunkedLogKeepsOrderAcrossChunks_data() {
+    QTest::addColumn<int>("pushed");
+    QTest::addColumn<int>("fromFront");
+    QTest::addColumn<int>("fromBack");
+    constexpr int chunk = int(ChunkedLog<int>::kChunk);
+    QTest::newRow("one chunk") << 100 << 10 << 10;
+    QTest::newRow("to a boundary and back") << 2 * chunk << 0 << chunk;
+    QTest::newRow("front past a chunk") << 3 * chunk + 5 << chunk + 1 << chunk + 3;
+    QTest::newRow("everything") << 2 * chunk + 7 << chunk << chunk + 7;
+}
+
+void TestTapeHistory::chunkedLogKeepsOrderAcrossChunks() {
+    QFETCH(int, pushed);
+    QFETCH(int, fromFront);
+    QFETCH(int, fromBack);
+    ChunkedLog<int> log;
+    for (int round = 0; round < 2; ++round) {  // the second after a clear
+        for (int i = 0; i < pushed; ++i) {
+            log.push_back(i);
+        }
+        for (int i = 0; i < fromFront; ++i) {
+            log.pop_front();
+        }
+        for (int i = 0; i < fromBack; ++i) {
+            log.pop_back();
+        }
+        const int left = pushed - fromFront - fromBack;
+        QCOMPARE(int(log.size()), left);
+        for (int i = 0; i < left; i += 997) {
+            QCOMPARE(log[std::size_t(i)], fromFront + i);
+        }
+        if (left > 0) {
+            QCOMPARE(log.back(), pushed - fromBack - 1);
+        }
+        log.push_back(-1);  // the end grows again where it was cut
+        QCOMPARE(log.back(), -1);
+        QCOMPARE(int(log.size()), left + 1);
+        log.clear();
+        QVERIFY(log.empty());
+    }
+}
+
 #include "test_tape_history.moc"

@@ -81,7 +81,16 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
     view[MaxAnnounce] = Pair(follow ? 0 : bounds.usedMax, qint64(announce));
     view[StepOffset] = quint64(values.stepComposed ? values.step - position.steps : 0);
     view[StepPrefix] = quint64(quintptr(values.stepComposed ? values.stepPrefix : nullptr));
-    tick.view = ViewIndex(view);
+    const quint32 predicted = last_ != 0 ? successor_[last_ - 1] : 0;
+    if (predicted != 0 && Same(views_[predicted - 1], view)) {
+        tick.view = predicted - 1;
+    } else {
+        tick.view = ViewIndex(view);
+        if (last_ != 0) {
+            successor_[last_ - 1] = tick.view + 1;
+        }
+    }
+    last_ = tick.view + 1;
 
     records_.push_back(tick);
     if (records_.size() > std::size_t(limit_)) {
@@ -130,23 +139,20 @@ quint32 StepHistory::ViewIndex(const View& view) {
     std::size_t slot = HashOf(view) & mask;
     while (slots_[slot] != 0) {
         const quint32 index = slots_[slot] - 1;
-        const View& held = views_[index];
-        quint64 differs = 0;
-        for (std::size_t i = 0; i < held.size(); ++i) {
-            differs |= held[i] ^ view[i];
-        }
-        if (differs == 0) {
+        if (Same(views_[index], view)) {
             return index;
         }
         slot = (slot + 1) & mask;
     }
     const quint32 index = quint32(views_.size());
     views_.push_back(view);
+    successor_.push_back(0);
     slots_[slot] = index + 1;
     return index;
 }
 
 void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& status) {
+    last_ = 0;  // the next record follows no view recorded
     const Tick tick = records_.back();
     records_.pop_back();
     const View& view = views_[tick.view];
@@ -211,6 +217,8 @@ void StepHistory::Clear() {
     records_.clear();
     views_.clear();
     slots_.clear();
+    successor_.clear();
+    last_ = 0;
     texts_.clear();
     textsIndexOf_.clear();
     textsKnown_ = false;

@@ -15,12 +15,12 @@
 
 #include <QHash>
 #include <array>
-#include <deque>
 #include <vector>
 
 #include "core/machine/Machine.h"
 #include "core/machine/RunPosition.h"
 #include "core/machine/StatusLine.h"
+#include "core/run/ChunkedLog.h"
 
 class StepHistory {
 public:
@@ -63,16 +63,28 @@ private:
     // share their views.
     using View = std::array<quint64, 8>;
     static quint64 HashOf(const View& view);
+    static bool Same(const View& a, const View& b) {
+        quint64 differs = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            differs |= a[i] ^ b[i];
+        }
+        return differs == 0;
+    }
     quint32 ViewIndex(const View& view);
     quint32 TextsIndex(const StatusLine& status);
 
     int limit_;
     bool trimmed_ = false;
-    std::deque<Tick> records_;
+    ChunkedLog<Tick> records_;
     std::vector<View> views_;
     // Open addressing over views_: each slot 0 (free) or a view's index
     // plus one; a power of two long, at most half full.
     std::vector<quint32> slots_;
+    // The view that followed each view last time (its index plus one, 0
+    // for none), tried before the table: a run comes back to the same
+    // sequences of views, so most ticks find theirs at the first compare.
+    std::vector<quint32> successor_;
+    quint32 last_ = 0;  // the last view recorded, plus one; 0 for none
     // The panels' plain texts, each set of them once, and the set the last
     // record found with the status line's revision it had then.
     std::vector<StatusLine::Texts> texts_;

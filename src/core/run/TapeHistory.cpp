@@ -116,7 +116,7 @@ void TapeHistory::Clear() {
     started_ = false;
     ticks_ = 0;
     // A long run's records are given back, not kept for the next.
-    std::vector<Tick>().swap(records_);
+    records_.clear();
     std::vector<std::vector<quint8>>().swap(keyframes_);
     start_.clear();
     current_.clear();

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/machine/RunPosition.h"
+#include "core/run/ChunkedLog.h"
 #include "core/tape/TapeStore.h"
 
 class TapeHistory : public QObject {
@@ -132,7 +133,7 @@ private:
     quint64 generation_ = 0;
     std::vector<quint8> start_;
     std::vector<quint8> current_;
-    std::vector<Tick> records_;
+    ChunkedLog<Tick> records_;
     // The tape after tick k * kKeyframeEvery, k from 1.
     std::vector<std::vector<quint8>> keyframes_;
     std::vector<QChar> symbols_;

@@ -8,4 +8,5 @@ list(APPEND ZEBRIN_CORE_SOURCES
     core/run/LoopFinder.cpp core/run/LoopFinder.h
     core/run/LoopReporter.cpp core/run/LoopReporter.h
     core/run/Breakpoints.cpp core/run/Breakpoints.h
+    core/run/ChunkedLog.h
 )
