@@ -20,6 +20,7 @@
 #include "window/main/MainWindow.h"
 #include "window/main/StatusBarPanel.h"
 #include "window/main/ToolButton.h"
+#include "window/post/PostCommandBox.h"
 #include "window/post/PostTableView.h"
 #include "window/resources/FailureFrame.h"
 #include "window/tape/TapePanel.h"
@@ -384,6 +385,15 @@ void TestMainWindow::breakpointFollowsInsertedRows() {
     PostTableView* view = form.PostTable();
     // Right, then mark (the breakpoint), then stop.
     Program(table, QStringLiteral("2:2|3:3|6:"));
+    RunController& run = form.Bench().RunControl();
+    // In the command chooser F4 drops its list down; it runs nothing.
+    view->OpenCommandChooser(1, false);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTRY_VERIFY(view->CommandChooser()->hasFocus());
+    QTest::keyClick(view->CommandChooser(), Qt::Key_F4);
+    QCOMPARE(run.State(), RunController::RunState::Idle);
+    view->CloseCommandChooser();
     view->setFocus();
     table.SetCursor(PostTable::ColCommand, 2);
     QTest::keyClick(view, Qt::Key_F5);
@@ -399,7 +409,6 @@ void TestMainWindow::breakpointFollowsInsertedRows() {
 
     menu.speedInstantAction->trigger();
     menu.runAction->trigger();
-    RunController& run = form.Bench().RunControl();
     QTRY_COMPARE(run.State(), RunController::RunState::Paused);
     QCOMPARE(run.Position(form.Bench().Post()).steps, 4);
     QCOMPARE(table.Row(), 4);

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -139,6 +140,11 @@ bool CommandBars::EditorsOwnKeys(const QWidget* widget, const QKeyEvent& key) co
     // any editor; the finished edit then becomes one command of the
     // window's undo. Ctrl+A changes the tape symbol only from the tape,
     // the table and the other controls.
+    // A combo box (the Post command chooser) opens its list with F4.
+    if (qobject_cast<const QComboBox*>(widget) && key.key() == Qt::Key_F4 &&
+        !(key.modifiers() & Qt::AltModifier)) {
+        return true;
+    }
     const bool editor = qobject_cast<const QLineEdit*>(widget) ||
                         qobject_cast<const QPlainTextEdit*>(widget) ||
                         qobject_cast<const QTextEdit*>(widget);

@@ -187,6 +187,15 @@ void PostCommandBox::PaintItem(QPainter& painter, const QRect& rect, int index,
 }
 
 bool PostCommandBox::event(QEvent* event) {
+    // F4 opens and closes the list, as in any combo box, before the
+    // window's "Выполнить до курсора" can take it.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F4 && IsListKey(key)) {
+            event->accept();
+            return true;
+        }
+    }
     // Tab would move the focus on before the key reaches the box; here it
     // is just another key that closes the chooser.
     if (event->type() == QEvent::KeyPress) {
