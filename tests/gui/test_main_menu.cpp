@@ -60,10 +60,17 @@ void TestMainMenu::menusInOrder_data() {
     QTest::newRow("file") << "mmFile"
                           << "&Файл"
                           << "Операции с файлами"
-                          << QStringList{"mmFileNew",           "mmFileOpen",
-                                         "mmFileSave",          "mmFileSaveAs",
-                                         "mmFileExamples",      "mmFileExportDiagram",
-                                         "mmFileExportHistory", "-",
+                          << QStringList{"mmFileNew",
+                                         "mmFileOpen",
+                                         "mmFileSave",
+                                         "mmFileSaveAs",
+                                         "mmFileExamples",
+                                         "mmFileExportDiagram",
+                                         "mmFileExportHistory",
+                                         "mmFileExportPdf",
+                                         "mmFilePreview",
+                                         "mmFilePrint",
+                                         "-",
                                          "mmFileExit"};
     QTest::newRow("edit") << "mmEdit"
                           << "&Правка"

@@ -134,8 +134,10 @@ void RandomUse::MenuCommand() {
     for (QAction* item : menu.Actions()) {
         const QString name = item->objectName();
         // Closing the window would end the test; the help window and the
-        // About box are not part of a document's life.
-        if (name.startsWith(u"pm") || name == u"mmFileExit" || name.startsWith(u"mmHelp")) {
+        // About box are not part of a document's life, and Qt's own print
+        // dialogs open dialogs of their own from a key this answerer sends.
+        if (name.startsWith(u"pm") || name == u"mmFileExit" || name.startsWith(u"mmHelp") ||
+            name == u"mmFilePrint" || name == u"mmFilePreview") {
             continue;
         }
         QMenu* top = menu.TopMenuOf(item);

@@ -93,6 +93,12 @@ const Row kRows[] = {
          "Записать диаграмму программы в файл SVG или PNG"),
     Item(&M::exportHistoryAction, "mmFileExportHistory", "Экспорт истории...", "",
          "Записать историю ленты в файл PNG"),
+    // Beyond the original menu: the document on paper.
+    Item(&M::exportPdfAction, "mmFileExportPdf", "Экспорт в PDF...", "",
+         "Записать документ машины в файл PDF"),
+    Item(&M::printPreviewAction, "mmFilePreview", "Предварительный просмотр", "",
+         "Показать, как документ машины будет напечатан"),
+    Item(&M::printAction, "mmFilePrint", "Печать...", "Ctrl+P", "Напечатать документ машины"),
     Sep(),
     Item(&M::exitAction, "mmFileExit", "Выход", "", "Выйти из программы Zebrin42"),
     End(),

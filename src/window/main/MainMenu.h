@@ -64,6 +64,9 @@ public:
     QAction* saveAsAction = nullptr;
     QAction* exportDiagramAction = nullptr;
     QAction* exportHistoryAction = nullptr;
+    QAction* exportPdfAction = nullptr;
+    QAction* printPreviewAction = nullptr;
+    QAction* printAction = nullptr;
     QAction* exitAction = nullptr;
 
     QAction* undoAction = nullptr;

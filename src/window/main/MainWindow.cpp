@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStackedWidget>
@@ -18,11 +21,13 @@
 #include <QVBoxLayout>
 
 #include "core/checking/CaseRun.h"
+#include "core/diagram/ProgramDiagram.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
 #include "core/workbench/InterpreterSwitch.h"
+#include "window/diagram/DiagramCanvas.h"
 #include "window/diagram/DiagramExportDialog.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/main/CommandWiring.h"
@@ -33,6 +38,7 @@
 #include "window/main/ViewToggles.h"
 #include "window/main/ViewZoom.h"
 #include "window/post/PostTableView.h"
+#include "window/print/DocumentPages.h"
 #include "window/tape/TapeHistoryPanel.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
@@ -191,6 +197,10 @@ void MainWindow::BuildRegions() {
     });
     connect(Bars().Menu().exportHistoryAction, &QAction::triggered, this,
             &MainWindow::ExportHistory);
+    connect(Bars().Menu().exportPdfAction, &QAction::triggered, this, &MainWindow::ExportPdf);
+    connect(Bars().Menu().printPreviewAction, &QAction::triggered, this,
+            &MainWindow::PreviewDocument);
+    connect(Bars().Menu().printAction, &QAction::triggered, this, &MainWindow::PrintDocument);
     column->addWidget(alphabet_);
     column->addWidget(tableRegion_, 1);
     setCentralWidget(central);
@@ -356,6 +366,67 @@ void MainWindow::ExportHistory() {
         Beep();
         ShowMessageDialog(
             {MessageKind::CommandError, caption, QStringLiteral("История не записана: ") + error});
+    }
+}
+
+QImage MainWindow::DiagramPicture() {
+    ProgramDiagram diagram = bench_.Kind() == MachineKind::Post
+                                 ? BuildPostDiagram(bench_.Post().table)
+                                 : BuildTuringDiagram(bench_.Turing());
+    DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
+    if (!geometry.Ok() || diagram.nodes.empty()) {
+        return {};
+    }
+    DiagramCanvas canvas;
+    canvas.SetPicture(std::move(diagram), std::move(geometry));
+    return canvas.Render(2);
+}
+
+QString MainWindow::WritePdf(const QString& path) {
+    const QByteArray pdf =
+        DocumentPages::Pdf(bench_.Current(), DiagramPicture(), DocumentPages::DefaultPaper());
+    if (!DocumentFile::WriteBytes(path, pdf).isEmpty()) {
+        return QStringLiteral("ошибка записи файла: ") + path;
+    }
+    return {};
+}
+
+void MainWindow::ExportPdf() {
+    const QString caption = QStringLiteral("Экспорт в PDF");
+    DocumentFileDialog dialog(this,
+                              {caption, QStringLiteral("Документ PDF|*.pdf"), QStringLiteral("pdf"),
+                               QStringLiteral("*.pdf")},
+                              QFileDialog::AcceptSave);
+    const QString path = dialog.Ask();
+    const QString error = path.isEmpty() ? QString() : WritePdf(path);
+    if (!error.isEmpty()) {
+        Beep();
+        ShowMessageDialog(
+            {MessageKind::CommandError, caption, QStringLiteral("Документ не записан: ") + error});
+    }
+}
+
+void MainWindow::PreviewDocument() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DocumentPages::DefaultPaper());
+    printer.setDocName(bench_.Current().document.DisplayedName());
+    const QImage diagram = DiagramPicture();
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &diagram](QPrinter* on) {
+        DocumentPages::Paint(*on, bench_.Current(), diagram);
+    });
+    preview.exec();
+}
+
+void MainWindow::PrintDocument() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DocumentPages::DefaultPaper());
+    printer.setDocName(bench_.Current().document.DisplayedName());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    if (dialog.exec() == QDialog::Accepted) {
+        DocumentPages::Paint(printer, bench_.Current(), DiagramPicture());
     }
 }
 

@@ -74,6 +74,9 @@ public:
 
     // The current machine's program table.
     QWidget* CurrentTable() const;
+    // The current machine's program drawn for paper, or a null image when
+    // it cannot be drawn.
+    QImage DiagramPicture();
     // The table cell "Точка останова" acts on: the Turing state whose
     // header the pop-up menu was opened on, else the table's cursor.
     QPoint BreakpointPlace();
@@ -96,6 +99,14 @@ public Q_SLOTS:
     void ExportDiagram();
     // "Экспорт истории...".
     void ExportHistory();
+    // "Экспорт в PDF...", "Предварительный просмотр" and "Печать...": the
+    // current machine's document on paper (DocumentPages).
+    void ExportPdf();
+    void PreviewDocument();
+    void PrintDocument();
+    // Writes the current machine's pages to `path` as PDF, as documents
+    // are written; an empty text, or why it failed.
+    QString WritePdf(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,146 @@
+// A document on paper: the PDF the window writes holds the document's own
+// texts as text (read back with poppler's pdftotext), and a Turing table
+// wider and taller than a page is split into parts that repeat the row
+// labels and the header on every page.
+
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ModalAnswer.h"
+#include "core/turing/TuringMachine.h"
+#include "window/main/MainWindow.h"
+
+namespace {
+
+// The text of a PDF, or of one of its pages, as pdftotext reads it.
+QString TextOf(const QString& pdf, int page = 0) {
+    QStringList arguments{QStringLiteral("-layout")};
+    if (page > 0) {
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l")
+                  << QString::number(page);
+    }
+    arguments << pdf << QStringLiteral("-");
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), arguments);
+    reader.waitForFinished(20000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The table's corner cell, "A \ Q", as the reader spaces it.
+const QRegularExpression kCorner(QStringLiteral(R"(A\s*\\\s*Q)"));
+
+int PagesOf(const QString& pdf) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    info.waitForFinished(20000);
+    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QStringLiteral("Pages:"));
+    return at < 0 ? 0 : out.mid(at + 6).section(u'\n', 0, 0).trimmed().toInt();
+}
+
+}  // namespace
+
+class TestPaper : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext (poppler-utils) is installed by scripts/setup");
+    }
+    void documentTextsAreText_data();
+    void documentTextsAreText();
+    void wideTuringTableSplitsAcrossPages();
+    void previewShowsThePages();
+};
+
+void TestPaper::documentTextsAreText_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("post")
+        << "post-double.pst"
+        << QStringList{"post-double.pst",           "Машина Поста", "Удвоить число.",     "Вправо",
+                       "Стираем левую метку числа", "4,2",          "Диаграмма программы"};
+    QTest::newRow("turing") << "turing-binary-increment.tur"
+                            << QStringList{"turing-binary-increment.tur", "Машина Тьюринга", "Q0",
+                                           "Пробел", "Диаграмма программы"};
+}
+
+void TestPaper::documentTextsAreText() {
+    QFETCH(QString, document);
+    QFETCH(QStringList, texts);
+    MainWindow form;
+    form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/") + document);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    QCOMPARE(form.WritePdf(pdf), QString());
+    const QString text = TextOf(pdf);
+    for (const QString& expected : texts) {
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+    }
+    // A file that cannot be written is said so, and nothing is left.
+    QVERIFY(!form.WritePdf(dir.filePath(QStringLiteral("no/such/folder/page.pdf"))).isEmpty());
+}
+
+void TestPaper::wideTuringTableSplitsAcrossPages() {
+    MainWindow form;
+    form.ChooseTuringMachine();
+    TuringMachine& turing = form.Bench().Turing();
+    // 40 symbols and 30 states, each cell naming its state and symbol.
+    QString alphabet;
+    for (int i = 0; i < 40; ++i) {
+        alphabet += QChar(u'A' + i);
+    }
+    turing.EditAlphabetText(alphabet);
+    turing.RebuildAlphabet();
+    while (turing.table.StateCount() < 30) {
+        turing.AppendColumn();
+    }
+    for (int col = 1; col <= 30; ++col) {
+        turing.table.SetCell(col, 1, QStringLiteral("A>%1").arg(col % 30));
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("wide.pdf"));
+    QCOMPARE(form.WritePdf(pdf), QString());
+    const QString text = TextOf(pdf);
+    QVERIFY(text.contains(QStringLiteral("Q29")));
+    QVERIFY(text.contains(QStringLiteral("A>29")));
+    // Four parts of eight states at most, each taller than a page: every
+    // page of the table begins with the header of its part.
+    const int pages = PagesOf(pdf);
+    QVERIFY2(pages >= 5, qPrintable(QString::number(pages)));
+    QVERIFY2(text.count(kCorner) >= 5, qPrintable(text));
+    for (int page = 2; page < pages; ++page) {
+        const QString shown = TextOf(pdf, page);
+        if (shown.contains(QStringLiteral("Диаграмма программы"))) {
+            continue;
+        }
+        QVERIFY2(shown.contains(kCorner), qPrintable(shown));
+    }
+    // The row labels repeat in every part.
+    QVERIFY2(text.count(QStringLiteral("Пробел")) >= 4, qPrintable(text));
+}
+
+// Файл > Предварительный просмотр draws the same pages (the document and
+// its diagram) in Qt's preview.
+void TestPaper::previewShowsThePages() {
+    MainWindow form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/post-double.pst"));
+    int pages = 0;
+    WhenModal(
+        [&pages](QWidget* modal) {
+            if (auto* preview = modal->findChild<QPrintPreviewWidget*>()) {
+                preview->updatePreview();
+                pages = preview->pageCount();
+            }
+        },
+        [](QWidget* modal) { modal->close(); });
+    form.PreviewDocument();
+    QCOMPARE(pages, 2);
+}
+
+QTEST_MAIN(TestPaper)
+#include "test_paper.moc"
