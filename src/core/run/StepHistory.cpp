@@ -8,7 +8,7 @@ namespace {
 // announcement's kind and the texts' index; 1 the row or state and the
 // cursor's column; 2 the cursor's row and the lowest bound shown; 3 the
 // highest bound shown and the announcement's first half; 4 and 5 its
-// second half; 6 the step panel's offset; 7 its prefix.
+// second half; 6 the step panel's offset; 7 its prefix's index plus one.
 enum Word { Flags, AtCol, RowMin, MaxAnnounce, AnnounceB, AnnounceC, StepOffset, StepPrefix };
 constexpr quint64 BoundsFollow = 1 << 16;
 constexpr quint64 MessageComposed = 1 << 17;
@@ -80,7 +80,7 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
     }
     view[MaxAnnounce] = Pair(follow ? 0 : bounds.usedMax, qint64(announce));
     view[StepOffset] = quint64(values.stepComposed ? values.step - position.steps : 0);
-    view[StepPrefix] = quint64(quintptr(values.stepComposed ? values.stepPrefix : nullptr));
+    view[StepPrefix] = values.stepComposed ? PrefixIndex(values.stepPrefix) : 0;
     const quint32 predicted = last_ != 0 ? successor_[last_ - 1] : 0;
     if (predicted != 0 && Same(views_[predicted - 1], view)) {
         tick.view = predicted - 1;
@@ -97,6 +97,16 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
         records_.pop_front();
         trimmed_ = true;
     }
+}
+
+quint64 StepHistory::PrefixIndex(const QString* prefix) {
+    for (std::size_t i = 0; i < prefixes_.size(); ++i) {
+        if (prefixes_[i] == prefix) {
+            return i + 1;
+        }
+    }
+    prefixes_.push_back(prefix);
+    return prefixes_.size();
 }
 
 quint32 StepHistory::TextsIndex(const StatusLine& status) {
@@ -204,7 +214,8 @@ void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& 
     }
     if (values.stepComposed) {
         values.step = qint64(view[StepOffset]) + tick.steps;
-        values.stepPrefix = reinterpret_cast<const QString*>(quintptr(view[StepPrefix]));
+        const quint64 prefix = view[StepPrefix];
+        values.stepPrefix = prefix > 0 ? prefixes_[std::size_t(prefix - 1)] : nullptr;
     }
     status.Restore(values, texts_[std::size_t(flags >> kTextsShift)]);
     if (records_.empty()) {
@@ -221,6 +232,7 @@ void StepHistory::Clear() {
     last_ = 0;
     texts_.clear();
     textsIndexOf_.clear();
+    prefixes_.clear();
     textsKnown_ = false;
     trimmed_ = false;
 }

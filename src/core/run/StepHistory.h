@@ -72,6 +72,10 @@ private:
     }
     quint32 ViewIndex(const View& view);
     quint32 TextsIndex(const StatusLine& status);
+    // The step panel's prefixes (each a machine's own text), by index plus
+    // one: a handful, looked up in order.
+    quint64 PrefixIndex(const QString* prefix);
+    std::vector<const QString*> prefixes_;
 
     int limit_;
     bool trimmed_ = false;
