@@ -8,20 +8,13 @@ constexpr QChar kBlank = u' ';
 
 }  // namespace
 
-// The strings are read as they are: reading through the tape's getters
-// would pad them, and a document saved after the run would store the
-// padding.
+// The cells are peeked at: reading through the tape's getters would pad
+// the strings, and a document saved after the run would store the padding.
 quint8 TapeHistory::CodeAt(const TapeStore& tape, int cell) {
     if (kind_ == TapeKind::Post) {
-        if (cell == 0) {
-            return tape.ZeroCell() == u'1' ? 1 : 0;
-        }
-        const QString& cells = cell > 0 ? tape.RightString() : tape.LeftString();
-        const qsizetype k = std::abs(cell);
-        return k <= cells.size() && cells.constData()[k - 1] == u'1' ? 1 : 0;
+        return tape.PeekPostCell(cell) ? 1 : 0;
     }
-    const QString& cells = tape.TuringString();
-    const QChar symbol = cell >= 1 && cell <= cells.size() ? cells.constData()[cell - 1] : kBlank;
+    const QChar symbol = tape.PeekTuringCell(cell);
     if (symbol == kBlank || symbol == u'_') {
         return 0;
     }

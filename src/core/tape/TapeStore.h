@@ -73,6 +73,21 @@ public:
     int EmptyUsedMax() const { return kind_ == TapeKind::Post ? -TapeLimit : 0; }
     bool IsEmpty() const { return usedMin_ == TapeLimit && usedMax_ == EmptyUsedMax(); }
 
+    // A cell as stored, read without padding the strings (cells past them
+    // are unmarked or blank): for views and histories, whose reading must
+    // not change what a document saved after them stores.
+    bool PeekPostCell(int index) const {
+        if (index == 0) {
+            return zero_ == u'1';
+        }
+        const QString& cells = index > 0 ? right_ : left_;
+        const qsizetype k = index > 0 ? index : -qsizetype(index);
+        return k <= cells.size() && cells.constData()[k - 1] == u'1';
+    }
+    QChar PeekTuringCell(int index) const {
+        return index >= 1 && index <= tape_.size() ? tape_.constData()[index - 1] : QChar(u' ');
+    }
+
     // Cell access; reading pads the strings just as writing does.
     bool GetPostCell(int index) {
         // The cells already stored are read without touching the strings.

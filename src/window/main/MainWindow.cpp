@@ -355,17 +355,21 @@ void MainWindow::ExportDiagram() {
 }
 
 void MainWindow::ExportHistory() {
-    const QString caption = QStringLiteral("Экспорт истории");
-    DocumentFileDialog dialog(this,
-                              {caption, QStringLiteral("Рисунок PNG|*.png"), QStringLiteral("png"),
-                               QStringLiteral("*.png")},
+    ExportFile(QStringLiteral("Экспорт истории"), QStringLiteral("Рисунок PNG|*.png"),
+               QStringLiteral("png"), QStringLiteral("История не записана: "),
+               [this](const QString& path) { return tapeHistory_->Export(path); });
+}
+
+void MainWindow::ExportFile(const QString& caption, const QString& filter, const QString& extension,
+                            const QString& failure,
+                            const std::function<QString(const QString&)>& write) {
+    DocumentFileDialog dialog(this, {caption, filter, extension, QStringLiteral("*.") + extension},
                               QFileDialog::AcceptSave);
     const QString path = dialog.Ask();
-    const QString error = path.isEmpty() ? QString() : tapeHistory_->Export(path);
+    const QString error = path.isEmpty() ? QString() : write(path);
     if (!error.isEmpty()) {
         Beep();
-        ShowMessageDialog(
-            {MessageKind::CommandError, caption, QStringLiteral("История не записана: ") + error});
+        ShowMessageDialog({MessageKind::CommandError, caption, failure + error});
     }
 }
 
@@ -392,18 +396,9 @@ QString MainWindow::WritePdf(const QString& path) {
 }
 
 void MainWindow::ExportPdf() {
-    const QString caption = QStringLiteral("Экспорт в PDF");
-    DocumentFileDialog dialog(this,
-                              {caption, QStringLiteral("Документ PDF|*.pdf"), QStringLiteral("pdf"),
-                               QStringLiteral("*.pdf")},
-                              QFileDialog::AcceptSave);
-    const QString path = dialog.Ask();
-    const QString error = path.isEmpty() ? QString() : WritePdf(path);
-    if (!error.isEmpty()) {
-        Beep();
-        ShowMessageDialog(
-            {MessageKind::CommandError, caption, QStringLiteral("Документ не записан: ") + error});
-    }
+    ExportFile(QStringLiteral("Экспорт в PDF"), QStringLiteral("Документ PDF|*.pdf"),
+               QStringLiteral("pdf"), QStringLiteral("Документ не записан: "),
+               [this](const QString& path) { return WritePdf(path); });
 }
 
 void MainWindow::PreviewDocument() {

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "core/checking/CasesFile.h"
@@ -74,6 +75,10 @@ public:
 
     // The current machine's program table.
     QWidget* CurrentTable() const;
+    // Asks for a file to export to and writes it with `write`, which
+    // returns why it failed; a failure is told with `failure` before it.
+    void ExportFile(const QString& caption, const QString& filter, const QString& extension,
+                    const QString& failure, const std::function<QString(const QString&)>& write);
     // The current machine's program drawn for paper, or a null image when
     // it cannot be drawn.
     QImage DiagramPicture();

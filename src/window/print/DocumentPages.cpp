@@ -29,18 +29,9 @@ constexpr double kTuringState = 52;  // and each state's column
 // tape: the Post mark as "V", a Turing symbol as itself, blanks as nothing.
 QString CellText(const TapeStore& tape, int k) {
     if (tape.Kind() == TapeKind::Post) {
-        bool marked = false;
-        if (k == 0) {
-            marked = tape.ZeroCell() == u'1';
-        } else {
-            const QString& cells = k > 0 ? tape.RightString() : tape.LeftString();
-            const qsizetype at = std::abs(k) - 1;
-            marked = at < cells.size() && cells[at] == u'1';
-        }
-        return marked ? QStringLiteral("V") : QString();
+        return tape.PeekPostCell(k) ? QStringLiteral("V") : QString();
     }
-    const QString& cells = tape.TuringString();
-    const QChar symbol = k >= 1 && k <= cells.size() ? cells[k - 1] : QChar(u' ');
+    const QChar symbol = tape.PeekTuringCell(k);
     return symbol == u' ' ? QString() : QString(symbol);
 }
 
