@@ -43,9 +43,6 @@ public:
     // (a breakpoint) follows the place through edits by it. 0 is no id.
     quint32 RowId(int row) const { return row >= 0 && row < RowCount() ? rowIds_[row] : 0; }
     quint32 ColId(int col) const { return col >= 0 && col < colCount_ ? colIds_[col] : 0; }
-    // The row and column of an id, -1 for one the table no longer has.
-    int RowOfId(quint32 id) const { return id == 0 ? -1 : int(rowIds_.indexOf(id)); }
-    int ColOfId(quint32 id) const { return id == 0 ? -1 : int(colIds_.indexOf(id)); }
 
     // Every cell at one moment, kept for an edit to be taken back. Taking
     // one copies nothing: the rows are shared until the table is written.
