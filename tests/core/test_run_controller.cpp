@@ -67,6 +67,7 @@ private Q_SLOTS:
     void stepsBackUndoStepsForward();
     void stepsBackFromTheEnd_data();
     void stepsBackFromTheEnd();
+    void historyAtItsLimitTakesBackExactly();
     void fullSpeedAsksEveryMillionSteps_data();
     void fullSpeedAsksEveryMillionSteps();
     void breakpointsHoldARun_data();
@@ -555,7 +556,9 @@ void TestRunController::stepsBackUndoStepsForward() {
                                .arg(0);
             }
         }
-        const int k = int(random.bounded(2, 40));
+        // In one slice most ticks are recorded light: past a few full
+        // records' spans.
+        const int k = int(random.bounded(2, inOneGo ? 4 * StepHistory::kFullEvery : 40));
         const int j = int(random.bounded(1, k));
         auto prepare = [&](Bench& b) {
             b.bench.RunControl().KeepHistory(true);
@@ -680,6 +683,57 @@ void TestRunController::stepsBackFromTheEnd() {
     QVERIFY(!run.Active(post));
     QCOMPARE(ui.dialogs.size(), dialogs + 1);
     QCOMPARE(bench.StatusText(Workbench::PanelMessage), ended);
+}
+
+// A run past the history's limit in one slice keeps the last HistoryLimit
+// ticks at least (whole spans of light records go at once), and taking all
+// of them back leaves the machine exactly as a run of the ticks before.
+void TestRunController::historyAtItsLimitTakesBackExactly() {
+    struct Counter {
+        ScriptedUi ui;
+        Workbench bench{ui};
+        Counter() {
+            bench.SetKind(MachineKind::Turing);
+            CountingProgram(bench.Turing());
+            bench.RunControl().KeepHistory(true);
+        }
+        void Run(qint64 ticks) {
+            RunController& run = bench.RunControl();
+            run.Run();
+            QCOMPARE(run.RunTicks(bench.Turing(), ticks), ticks);
+            run.Pause();
+        }
+        QStringList Seen() {
+            TuringMachine& turing = bench.Turing();
+            QString cells;
+            for (int cell = turing.tape.FirstCell(); cell <= turing.tape.LastCell(); ++cell) {
+                cells += turing.tape.GetTuringCell(cell);
+            }
+            QStringList seen{cells, QString::number(bench.RunControl().Position(turing).at),
+                             QString::number(bench.RunControl().Position(turing).steps),
+                             QString::number(turing.tape.CarriagePos()),
+                             QString::number(turing.table.Col())};
+            for (int panel = 0; panel < Workbench::StatusPanelCount; ++panel) {
+                seen << bench.StatusText(panel);
+            }
+            return seen;
+        }
+    };
+    const qint64 ticks = RunController::HistoryLimit + 3 * StepHistory::kFullEvery / 2;
+    Counter back;
+    back.Run(ticks);
+    RunController& run = back.bench.RunControl();
+    QVERIFY(run.HistoryTrimmed(back.bench.Turing()));
+    // Back in strides that end inside the spans of light records.
+    while (run.CanStepBack()) {
+        run.TakeBackTicks(StepHistory::kFullEvery / 3 * 1000 + 1);
+    }
+    const qint64 kept = run.Position(back.bench.Turing()).steps;
+    QVERIFY2(kept > 0 && kept <= ticks - RunController::HistoryLimit,
+             qPrintable(QString::number(kept)));
+    Counter forward;
+    forward.Run(kept);
+    QCOMPARE(back.Seen(), forward.Seen());
 }
 
 void TestRunController::fullSpeedAsksEveryMillionSteps_data() {

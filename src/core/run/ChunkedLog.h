@@ -4,7 +4,8 @@
 // chunks of a fixed size, so growing never copies what is there, and the
 // chunk emptied last is kept for the next one, so a log cleared and filled
 // again (each run from the start) does not go back to the allocator for
-// every chunk. Indexing is two shifts away.
+// every chunk. Indexing is two shifts away; appending is a store through
+// the tail's pointer, the chunk's end checked once.
 
 #include <cstddef>
 #include <deque>
@@ -34,11 +35,10 @@ public:
     const T& back() const { return (*this)[size_ - 1]; }
 
     void push_back(const T& value) {
-        const std::size_t at = first_ + size_;
-        if ((at >> kChunkBits) == chunks_.size()) {
-            chunks_.push_back(spare_ ? std::move(spare_) : std::make_unique<T[]>(kChunk));
+        if (tail_ == tailEnd_) {
+            Grow();
         }
-        chunks_[at >> kChunkBits][at & (kChunk - 1)] = value;
+        *tail_++ = value;
         ++size_;
     }
     void pop_back() {
@@ -47,6 +47,7 @@ public:
             (first_ + size_) >> kChunkBits < chunks_.size()) {
             Retire(chunks_.size() - 1);
         }
+        SyncTail();
     }
     void pop_front() {
         ++first_;
@@ -55,6 +56,7 @@ public:
             first_ = 0;
             spare_ = std::move(chunks_.front());
             chunks_.pop_front();
+            SyncTail();
         }
     }
     void clear() {
@@ -64,9 +66,28 @@ public:
         chunks_.clear();
         first_ = 0;
         size_ = 0;
+        SyncTail();
     }
 
 private:
+    // The last chunk is full, or there is none: one more, its records left
+    // unset until written.
+    void Grow() {
+        chunks_.push_back(spare_ ? std::move(spare_) : std::unique_ptr<T[]>(new T[kChunk]));
+        SyncTail();
+    }
+    // Points the tail at the place after the last record, in its chunk.
+    void SyncTail() {
+        const std::size_t at = first_ + size_;
+        if ((at >> kChunkBits) < chunks_.size()) {
+            T* chunk = chunks_[at >> kChunkBits].get();
+            tail_ = chunk + (at & (kChunk - 1));
+            tailEnd_ = chunk + kChunk;
+        } else {
+            tail_ = tailEnd_ = nullptr;
+        }
+    }
+
     void Retire(std::size_t chunk) {
         spare_ = std::move(chunks_[chunk]);
         chunks_.erase(chunks_.begin() + std::ptrdiff_t(chunk));
@@ -76,4 +97,6 @@ private:
     std::unique_ptr<T[]> spare_;
     std::size_t first_ = 0;  // the first record's place in the first chunk
     std::size_t size_ = 0;
+    T* tail_ = nullptr;
+    T* tailEnd_ = nullptr;
 };

@@ -29,8 +29,10 @@ void LoopReporter::ReplayTo(Machine& machine, qint64 target) {
     if (back >= 0 && qint64(run.history.Size()) >= back) {
         // The ticks past the target are in the history: taken back, the
         // ones before stay for stepping further back.
+        host_.HoldViewUpdates(true);
+        run.history.TakeBack(machine, run.position, run_.status_, back);
+        host_.HoldViewUpdates(false);
         for (qint64 i = 0; i < back; ++i) {
-            run.history.TakeBack(machine, run.position, run_.status_);
             run.tapeHistory.TakeBack();
         }
         loops.Reset();

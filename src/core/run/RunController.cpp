@@ -332,6 +332,10 @@ void RunController::RefreshStepBack() {
 }
 
 void RunController::StepBack() {
+    TakeBackTicks(1);
+}
+
+void RunController::TakeBackTicks(qint64 count) {
     if (!CanStepBack()) {
         return;
     }
@@ -342,8 +346,14 @@ void RunController::StepBack() {
     machine.NameEdit(EditKind::Run);
     // The interpreter's own writes, taken back: not an edit of the program.
     MachineRun& run = runs_[machine.Kind()];
-    run.history.TakeBack(machine, run.position, status_);
-    run.tapeHistory.TakeBack();
+    count = std::min(count, qint64(run.history.Size()));
+    // The ticks executed again to reach a light record are heard of once.
+    host_.HoldViewUpdates(true);
+    run.history.TakeBack(machine, run.position, status_, count);
+    host_.HoldViewUpdates(false);
+    for (qint64 i = 0; i < count; ++i) {
+        run.tapeHistory.TakeBack();
+    }
     run.loops.Reset();
     NotifyRunView();
     RefreshStepBack();
@@ -370,9 +380,9 @@ bool RunController::ReopenEndedRun(Machine& machine) {
 }
 
 void RunController::StepBackTo(qint64 tick) {
-    const TapeHistory& tape = RunOf(host_.Current()).tapeHistory;
-    while (tape.Ticks() > tick && CanStepBack()) {
-        StepBack();
+    const qint64 ticks = RunOf(host_.Current()).tapeHistory.Ticks();
+    if (ticks > tick) {
+        TakeBackTicks(ticks - tick);
     }
 }
 
@@ -398,22 +408,19 @@ qint64 RunController::RunTicks(Machine& machine, qint64 count, int budgetMs) {
     qint64 done = 0;
     for (;;) {
         if (keepHistory_) {
-            run.history.Record(machine, run.position, status_, col, row);
+            run.history.Record(machine, run.position, status_, col, row, done > 0);
         }
         outcome = run.loops.Step(machine, run.position);
         run.tapeHistory.AfterTick(machine.tape, run.position);
         ++done;
         col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
         row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
-        if (outcome.stepShown) {
-            status_.SetStep(machine.StepPrefix(), outcome.step);
-        }
+        // The message panel keeps the last announcement when the tick that
+        // ends the run tells nothing new.
+        StepHistory::ShowTick(status_, machine, outcome);
         if (!outcome.Continues()) {
             break;
         }
-        // The message panel keeps the last announcement when the tick that
-        // ends the run tells nothing new.
-        status_.SetMessage(outcome.announcement);
         if (watch && (marks.Stops(table, col, row) || target_.Stops(table, col, row))) {
             if (marks.Stops(table, col, row)) {
                 status_.SetText(StatusLine::Message, BreakpointStatus());

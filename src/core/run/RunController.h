@@ -160,6 +160,8 @@ public:
     bool HistoryTrimmed(const Machine& machine) const { return RunOf(machine).history.Trimmed(); }
     // Shift+F8: the current machine as it was before its last tick, paused.
     void StepBack();
+    // As StepBack, `count` ticks at once (as many as are kept, if fewer).
+    void TakeBackTicks(qint64 count);
     // The document was replaced (new, opened): nothing of its runs is kept.
     void ForgetRuns(Machine& machine);
     const RunPosition& Position(const Machine& machine) const { return RunOf(machine).position; }

@@ -44,8 +44,8 @@ quint64 StepHistory::HashOf(const View& view) {
     return h ^ (h >> 29);
 }
 
-void StepHistory::Record(Machine& machine, const RunPosition& position, const StatusLine& status,
-                         int cursorCol, int cursorRow) {
+void StepHistory::RecordFull(Machine& machine, const RunPosition& position,
+                             const StatusLine& status, int cursorCol, int cursorRow) {
     TapeStore& tape = machine.tape;  // its cell getters are not const
     Tick tick;
     tick.steps = position.steps;
@@ -91,10 +91,25 @@ void StepHistory::Record(Machine& machine, const RunPosition& position, const St
         }
     }
     last_ = tick.view + 1;
+    Append(tick);
+}
 
+void StepHistory::Append(const Tick& tick) {
     records_.push_back(tick);
-    if (records_.size() > std::size_t(limit_)) {
-        records_.pop_front();
+    // At the limit the oldest group of ticks goes as a whole: its light
+    // records are taken back through its full one. The first record is a
+    // full one, the start of the first group.
+    if (records_.size() <= std::size_t(limit_)) {
+        return;
+    }
+    std::size_t group = 1;
+    while (group < records_.size() && Light(records_[group])) {
+        ++group;
+    }
+    if (group < records_.size() && records_.size() - group >= std::size_t(limit_)) {
+        for (std::size_t i = 0; i < group; ++i) {
+            records_.pop_front();
+        }
         trimmed_ = true;
     }
 }
@@ -161,20 +176,64 @@ quint32 StepHistory::ViewIndex(const View& view) {
     return index;
 }
 
-void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& status) {
+void StepHistory::RestoreCell(TapeStore& tape, int cell, quint32 content) {
+    if (tape.Kind() == TapeKind::Post) {
+        tape.SetPostCell(cell, content != 0);
+    } else {
+        tape.SetTuringCell(cell, QChar(char16_t(content)));
+    }
+}
+
+void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& status,
+                           qint64 count) {
+    if (count <= 0 || records_.empty()) {
+        return;
+    }
     last_ = 0;  // the next record follows no view recorded
-    const Tick tick = records_.back();
-    records_.pop_back();
+    const std::size_t keep =
+        count >= qint64(records_.size()) ? 0 : records_.size() - std::size_t(count);
+    // The full record at or before the first tick taken back: at most
+    // kFullEvery - 1 records before it.
+    std::size_t full = std::min(keep, records_.size() - 1);
+    while (Light(records_[full])) {
+        --full;
+    }
+    // The interpreter's own writes, taken back newest first: the carriage
+    // cell is the only cell a tick writes.
+    TapeStore& tape = machine.tape;
+    for (std::size_t i = records_.size(); i-- > full;) {
+        const Tick& tick = records_[i];
+        RestoreCell(tape, tick.carriage,
+                    Light(tick) ? tick.view & 0xffff : quint32(views_[tick.view][Flags] & 0xffff));
+    }
+    RestoreFull(machine, position, status, records_[full]);
+    // On from the full record to the tick kept last, as the run went.
+    if (keep > full) {
+        TextTable& table = machine.ProgramTable();
+        int col = table.Col();
+        int row = table.Row();
+        for (std::size_t i = full; i < keep; ++i) {
+            const StepOutcome outcome = machine.Step(position);
+            ShowTick(status, machine, outcome);
+            col = outcome.cursorCol >= 0 ? outcome.cursorCol : col;
+            row = outcome.cursorRow >= 0 ? outcome.cursorRow : row;
+        }
+        table.SetCursor(col, row);
+    }
+    while (records_.size() > keep) {
+        records_.pop_back();
+    }
+    if (records_.empty()) {
+        // Nothing refers to the views any more.
+        Clear();
+    }
+}
+
+void StepHistory::RestoreFull(Machine& machine, RunPosition& position, StatusLine& status,
+                              const Tick& tick) {
     const View& view = views_[tick.view];
     const quint64 flags = view[Flags];
-    // The interpreter's own writes, taken back: the carriage cell is the
-    // only cell a step writes.
     TapeStore& tape = machine.tape;
-    if (tape.Kind() == TapeKind::Post) {
-        tape.SetPostCell(tick.carriage, (flags & 0xffff) != 0);
-    } else {
-        tape.SetTuringCell(tick.carriage, QChar(char16_t(flags & 0xffff)));
-    }
     tape.SetCarriagePos(tick.carriage);
     tape.SetUsedBounds(tick.usedMin, tick.usedMax);
     position.at = Low(view[AtCol]);
@@ -218,14 +277,11 @@ void StepHistory::TakeBack(Machine& machine, RunPosition& position, StatusLine& 
         values.stepPrefix = prefix > 0 ? prefixes_[std::size_t(prefix - 1)] : nullptr;
     }
     status.Restore(values, texts_[std::size_t(flags >> kTextsShift)]);
-    if (records_.empty()) {
-        // Nothing refers to the views any more.
-        Clear();
-    }
 }
 
 void StepHistory::Clear() {
     records_.clear();
+    sinceFull_ = 0;
     views_.clear();
     slots_.clear();
     successor_.clear();

@@ -10,6 +10,12 @@
 // numbers, and the status panels' plain texts, which a run seldom writes,
 // are kept apart and looked up again only when one was written: a tick at
 // full speed pays a handful of stores and one hash lookup.
+// Inside a batch of ticks (a slice of a run, RunController::RunTicks) only
+// every kFullEvery-th tick is recorded so; the others keep the one cell they
+// may write and the carriage, and are taken back by going back to the full
+// record before them and executing the ticks after it again, as the run did
+// (ShowTick): a tick at full speed costs two stores, a step back at most
+// kFullEvery ticks executed again.
 // It writes only the machine's tape and cursor, its position and the status
 // line, and only when a tick is taken back.
 
@@ -25,19 +31,43 @@
 class StepHistory {
 public:
     static constexpr int kDefaultLimit = 1000000;
+    static constexpr int kFullEvery = 64;
 
     explicit StepHistory(int limit = kDefaultLimit) : limit_(limit) {}
 
     // Before a tick of `machine` at `position`: what the tick may change.
     // The table's cursor is given as the ticks before have left it, since
-    // a batch of ticks sets the table's own only at its end.
+    // a batch of ticks sets the table's own only at its end. `inBatch`: the
+    // tick before was recorded in the same batch, and nothing but its own
+    // execution (ShowTick's texts, the cursor) has changed the machine or
+    // the status line since.
     void Record(Machine& machine, const RunPosition& position, const StatusLine& status,
-                int cursorCol, int cursorRow);
+                int cursorCol, int cursorRow, bool inBatch) {
+        if (inBatch && sinceFull_ < kFullEvery - 1 && !records_.empty()) {
+            ++sinceFull_;
+            RecordLight(machine.tape, position);
+        } else {
+            sinceFull_ = 0;
+            RecordFull(machine, position, status, cursorCol, cursorRow);
+        }
+    }
     // Puts back the machine, its position and the status line as they were
-    // before the last tick recorded, and forgets that tick. The history must
-    // not be empty.
-    void TakeBack(Machine& machine, RunPosition& position, StatusLine& status);
+    // before the last `count` ticks recorded (all of them, if fewer), and
+    // forgets those ticks.
+    void TakeBack(Machine& machine, RunPosition& position, StatusLine& status, qint64 count = 1);
     void Clear();
+
+    // What a run shows of a tick on the status line: the step, and the
+    // announcement when the run goes on. The run and the ticks executed
+    // again when one is taken back show them alike.
+    static void ShowTick(StatusLine& status, const Machine& machine, const StepOutcome& outcome) {
+        if (outcome.stepShown) {
+            status.SetStep(machine.StepPrefix(), outcome.step);
+        }
+        if (outcome.Continues()) {
+            status.SetMessage(outcome.announcement);
+        }
+    }
 
     bool Empty() const { return records_.empty(); }
     std::size_t Size() const { return records_.size(); }
@@ -54,6 +84,26 @@ private:
         quint32 view;
     };
     static_assert(sizeof(Tick) == 24, "a record stays compact");
+    // A light record's view: this flag and the carriage cell's content.
+    static constexpr quint32 kLight = 0x80000000U;
+    static bool Light(const Tick& tick) { return (tick.view & kLight) != 0; }
+
+    void RecordFull(Machine& machine, const RunPosition& position, const StatusLine& status,
+                    int cursorCol, int cursorRow);
+    void RecordLight(TapeStore& tape, const RunPosition& position) {
+        Tick tick{};
+        tick.steps = position.steps;
+        tick.carriage = tape.CarriagePos();
+        tick.view = kLight | (tape.Kind() == TapeKind::Post
+                                  ? quint32(tape.GetPostCell(tick.carriage))
+                                  : quint32(tape.GetTuringCell(tick.carriage).unicode()));
+        Append(tick);
+    }
+    void Append(const Tick& tick);
+    // Puts back the cell a tick wrote, as the record found it.
+    static void RestoreCell(TapeStore& tape, int cell, quint32 content);
+    // Puts back everything a full record holds.
+    void RestoreFull(Machine& machine, RunPosition& position, StatusLine& status, const Tick& tick);
 
     // What a tick leaves besides the numbers of its record, packed: the
     // carriage cell, the row or state, the cursor, the panels' values and
@@ -80,6 +130,7 @@ private:
     int limit_;
     bool trimmed_ = false;
     ChunkedLog<Tick> records_;
+    int sinceFull_ = 0;  // light records since the last full one
     std::vector<View> views_;
     // Open addressing over views_: each slot 0 (free) or a view's index
     // plus one; a power of two long, at most half full.
