@@ -94,14 +94,10 @@ void StepHistory::RecordFull(Machine& machine, const RunPosition& position,
     Append(tick);
 }
 
-void StepHistory::Append(const Tick& tick) {
-    records_.push_back(tick);
+void StepHistory::Trim() {
     // At the limit the oldest group of ticks goes as a whole: its light
     // records are taken back through its full one. The first record is a
     // full one, the start of the first group.
-    if (records_.size() <= std::size_t(limit_)) {
-        return;
-    }
     std::size_t group = 1;
     while (group < records_.size() && Light(records_[group])) {
         ++group;

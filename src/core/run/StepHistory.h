@@ -99,7 +99,13 @@ private:
                                   : quint32(tape.GetTuringCell(tick.carriage).unicode()));
         Append(tick);
     }
-    void Append(const Tick& tick);
+    void Append(const Tick& tick) {
+        records_.push_back(tick);
+        if (records_.size() > std::size_t(limit_)) {
+            Trim();
+        }
+    }
+    void Trim();
     // Puts back the cell a tick wrote, as the record found it.
     static void RestoreCell(TapeStore& tape, int cell, quint32 content);
     // Puts back everything a full record holds.
