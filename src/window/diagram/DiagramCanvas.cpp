@@ -1,9 +1,7 @@
 #include "window/diagram/DiagramCanvas.h"
 
-#include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -11,31 +9,15 @@
 
 namespace {
 
-QFont LabelFont(double size) {
-    QFont font(DiagramLayout::kFontName);
-    font.setPixelSize(int(size));
-    return font;
-}
-
-// The lines of a label centred in `box`, the box Graphviz measured. Qt's
-// lines of the same font are a little taller than Graphviz's, and the
-// blank's "_" sits at the bottom of its line: clipped to the box, a
-// picture at one point a pixel lost every "_", so the text is not clipped.
-void DrawLines(QPainter& painter, const QRectF& box, const QStringList& lines,
-               Qt::Alignment align) {
-    painter.drawText(box, int(align | Qt::AlignVCenter) | Qt::TextDontClip, lines.join(u'\n'));
-}
-
-void DrawArrowHead(QPainter& painter, const QPointF& base, const QPointF& tip) {
-    const QLineF axis(base, tip);
-    if (axis.length() <= 0) {
-        return;
-    }
-    const QPointF unit = (tip - base) / axis.length();
-    const QPointF side(-unit.y(), unit.x());
-    const double half = axis.length() * 0.35;
-    const QPointF head[3] = {tip, base + side * half, base - side * half};
-    painter.drawPolygon(head, 3);
+DiagramInks InksOf(const WindowColours& colours) {
+    DiagramInks inks;
+    inks.ground = colours.diagramGround;
+    inks.ink = colours.diagramInk;
+    inks.error = colours.diagramError;
+    inks.current = colours.diagramCurrent;
+    inks.taken = colours.diagramTaken;
+    inks.ring = colours.stopDisc;
+    return inks;
 }
 
 }  // namespace
@@ -60,10 +42,7 @@ void DiagramCanvas::SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry g
 }
 
 QSizeF DiagramCanvas::PictureSize() const {
-    if (!geometry_.Ok()) {
-        return {};
-    }
-    return geometry_.bounds.size() + QSizeF(2 * kMargin, 2 * kMargin);
+    return DiagramPainter(diagram_, geometry_).Size();
 }
 
 void DiagramCanvas::SetScale(double scale) {
@@ -122,59 +101,44 @@ QImage DiagramCanvas::Render(double scale) const {
     QImage image(std::max(1, int(std::ceil(size.width()))),
                  std::max(1, int(std::ceil(size.height()))), QImage::Format_ARGB32_Premultiplied);
     // An exported picture is for paper and other programs: always the light
-    // colours, whatever the screen shows.
-    exporting_ = true;
-    image.fill(Colours().diagramGround);
+    // colours, whatever the screen shows, and no rings.
+    const DiagramInks inks = DiagramInks::Light();
+    image.fill(inks.ground);
     QPainter painter(&image);
-    Paint(painter, scale, true);
-    exporting_ = false;
+    DiagramPainter(diagram_, geometry_).Paint(painter, scale, inks, node_, edge_);
     return image;
 }
 
 void DiagramCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Colours().diagramGround);
-    if (!Drawable()) {
+    const WindowColours& colours = WindowColours::Current();
+    painter.fillRect(event->rect(), colours.diagramGround);
+    const DiagramPainter picture(diagram_, geometry_);
+    if (!picture.Drawable()) {
         return;
     }
+    const DiagramInks inks = InksOf(colours);
     // The picture without highlights is drawn once per picture and scale;
     // a tick of a run repaints only what its highlight covers.
     const qreal ratio = devicePixelRatioF();
-    if (cache_.isNull() || cache_.size() != size() * ratio || cacheDark_ != Colours().dark) {
+    if (cache_.isNull() || cache_.size() != size() * ratio || cacheDark_ != colours.dark) {
         cache_ = QPixmap(size() * ratio);
         cache_.setDevicePixelRatio(ratio);
-        cacheDark_ = Colours().dark;
-        cache_.fill(Colours().diagramGround);
-        QPainter picture(&cache_);
-        Paint(picture, scale_, false);
+        cacheDark_ = colours.dark;
+        cache_.fill(colours.diagramGround);
+        QPainter onCache(&cache_);
+        picture.Paint(onCache, scale_, inks, -1, -1, ringed_);
     }
     painter.drawPixmap(
         event->rect(), cache_,
         QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
-    Prepare(painter, scale_);
+    picture.Prepare(painter, scale_);
     if (edge_ >= 0) {
-        PaintEdge(painter, std::size_t(edge_), true);
+        picture.PaintEdge(painter, std::size_t(edge_), true, inks);
     }
     if (node_ >= 0) {
-        PaintNode(painter, std::size_t(node_), true);
+        picture.PaintNode(painter, std::size_t(node_), true, inks);
     }
-}
-
-const WindowColours& DiagramCanvas::Colours() const {
-    static const WindowColours light = WindowColours::Light(QPalette());
-    return exporting_ ? light : WindowColours::Current();
-}
-
-bool DiagramCanvas::Drawable() const {
-    return geometry_.Ok() && geometry_.nodes.size() == diagram_.nodes.size() &&
-           geometry_.edges.size() == diagram_.edges.size();
-}
-
-void DiagramCanvas::Prepare(QPainter& painter, double scale) const {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(scale, scale);
-    painter.translate(QPointF(kMargin, kMargin) - geometry_.bounds.topLeft());
 }
 
 QRect DiagramCanvas::AreaOf(int node, int edge) const {
@@ -206,111 +170,6 @@ QRect DiagramCanvas::AreaOf(int node, int edge) const {
     return QRectF((area.topLeft() + shift) * scale_, (area.bottomRight() + shift) * scale_)
         .toAlignedRect()
         .adjusted(-4, -4, 4, 4);
-}
-
-void DiagramCanvas::Paint(QPainter& painter, double scale, bool highlights) const {
-    if (!Drawable()) {
-        return;
-    }
-    painter.save();
-    Prepare(painter, scale);
-    for (std::size_t i = 0; i < geometry_.edges.size(); ++i) {
-        PaintEdge(painter, i, highlights && int(i) == edge_);
-    }
-    for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
-        PaintNode(painter, i, highlights && int(i) == node_);
-        if (!exporting_ && i < ringed_.size() && ringed_[i]) {
-            PaintRing(painter, i);
-        }
-    }
-    if (!geometry_.noteLines.isEmpty()) {
-        painter.setFont(LabelFont(DiagramLayout::kNoteFontSize));
-        painter.setPen(Colours().diagramError);
-        const QRectF box(geometry_.noteCentre - QPointF(geometry_.noteSize.width() / 2,
-                                                        geometry_.noteSize.height() / 2),
-                         geometry_.noteSize);
-        DrawLines(painter, box, geometry_.noteLines, Qt::AlignLeft);
-    }
-    painter.restore();
-}
-
-void DiagramCanvas::PaintEdge(QPainter& painter, std::size_t i, bool taken) const {
-    const DiagramLayout::EdgePath& path = geometry_.edges[i];
-    const WindowColours& colours = Colours();
-    const QColor colour = taken ? colours.diagramTaken : colours.diagramInk;
-    painter.setPen(QPen(colour, taken ? 2.2 : 1));
-    for (const DiagramLayout::EdgeCurve& curve : path.curves) {
-        if (curve.points.empty()) {
-            continue;
-        }
-        QPainterPath line(curve.points.front());
-        for (std::size_t p = 1; p + 2 < curve.points.size(); p += 3) {
-            line.cubicTo(curve.points[p], curve.points[p + 1], curve.points[p + 2]);
-        }
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(line);
-        painter.setBrush(colour);
-        if (curve.endArrow) {
-            DrawArrowHead(painter, curve.points.back(), *curve.endArrow);
-        }
-        if (curve.startArrow) {
-            DrawArrowHead(painter, curve.points.front(), *curve.startArrow);
-        }
-    }
-    if (!path.labelSize.isEmpty()) {
-        painter.setFont(LabelFont(DiagramLayout::kFontSize));
-        painter.setPen(colour);
-        const QRectF box(
-            path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
-            path.labelSize);
-        DrawLines(painter, box, diagram_.edges[i].lines, Qt::AlignHCenter);
-    }
-}
-
-void DiagramCanvas::PaintNode(QPainter& painter, std::size_t i, bool current) const {
-    const DiagramLayout::NodeBox& box = geometry_.nodes[i];
-    const DiagramNode& node = diagram_.nodes[i];
-    const bool error = node.kind == DiagramNode::Kind::Error;
-    const WindowColours& colours = Colours();
-    QPen pen(error ? colours.diagramError : colours.diagramInk, current ? 2.2 : 1);
-    if (error) {
-        pen.setStyle(Qt::DashLine);
-    }
-    painter.setPen(pen);
-    painter.setBrush(current ? colours.diagramCurrent : colours.diagramGround);
-    const QRectF rect(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2), box.size);
-    const QRectF inner = rect.adjusted(3, 3, -3, -3);
-    switch (box.shape) {
-        case DiagramLayout::NodeShape::Ellipse:
-            painter.drawEllipse(rect);
-            break;
-        case DiagramLayout::NodeShape::DoubleEllipse:
-            painter.drawEllipse(rect);
-            painter.drawEllipse(inner);
-            break;
-        case DiagramLayout::NodeShape::Box:
-            painter.drawRect(rect);
-            break;
-        case DiagramLayout::NodeShape::DoubleBox:
-            painter.drawRect(rect);
-            painter.drawRect(inner);
-            break;
-    }
-    painter.setPen(error ? colours.diagramError : colours.diagramInk);
-    const bool small =
-        node.kind == DiagramNode::Kind::Stop && diagram_.machine == MachineKind::Turing;
-    painter.setFont(LabelFont(small ? DiagramLayout::kNoteFontSize : DiagramLayout::kFontSize));
-    DrawLines(painter, rect, node.lines, Qt::AlignHCenter);
-}
-
-void DiagramCanvas::PaintRing(QPainter& painter, std::size_t i) const {
-    const DiagramLayout::NodeBox& box = geometry_.nodes[i];
-    const QSizeF size = box.size + QSizeF(8, 8);
-    painter.save();
-    painter.setPen(QPen(Colours().stopDisc, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QRectF(box.centre - QPointF(size.width() / 2, size.height() / 2), size));
-    painter.restore();
 }
 
 void DiagramCanvas::mousePressEvent(QMouseEvent* event) {

@@ -1,9 +1,7 @@
 #pragma once
-// Draws a program's picture with QPainter from its Graphviz layout: node
-// outlines, arrows as the layout's Bézier curves with their heads, labels in
-// the layout's font, the problems listed under the picture. The current
-// state or row of a run and the arrow it just took are drawn highlighted,
-// and the nodes with breakpoints ringed in red.
+// Shows a program's picture (DiagramPainter) in the window's colours. The
+// current state or row of a run and the arrow it just took are drawn
+// highlighted, and the nodes with breakpoints ringed in red.
 // The scale is the owner's: the canvas takes the size of the picture at it.
 
 #include <QPixmap>
@@ -11,13 +9,14 @@
 
 #include "core/diagram/ProgramDiagram.h"
 #include "layout/DiagramLayout.h"
+#include "layout/DiagramPainter.h"
 
 struct WindowColours;
 
 class DiagramCanvas : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double kMargin = 8;
+    static constexpr double kMargin = DiagramPainter::kMargin;
 
     explicit DiagramCanvas(QWidget* parent = nullptr);
 
@@ -61,17 +60,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    // The colour set in use: the palette's on screen, the light one while
-    // exporting.
-    const WindowColours& Colours() const;
-    bool Drawable() const;
-    // Scale and origin: 1 unit = `scale` pixels, the picture's corner at
-    // the margin.
-    void Prepare(QPainter& painter, double scale) const;
-    void Paint(QPainter& painter, double scale, bool highlights) const;
-    void PaintEdge(QPainter& painter, std::size_t i, bool taken) const;
-    void PaintNode(QPainter& painter, std::size_t i, bool current) const;
-    void PaintRing(QPainter& painter, std::size_t i) const;
     // The canvas pixels a node and an edge cover (-1: none).
     QRect AreaOf(int node, int edge) const;
 
@@ -80,8 +68,7 @@ private:
     DiagramLayout::Geometry geometry_;
     std::vector<bool> ringed_;
     double scale_ = 1;
-    bool cacheDark_ = false;          // the colour set the cache was drawn in
-    mutable bool exporting_ = false;  // Render is drawing
+    bool cacheDark_ = false;  // the colour set the cache was drawn in
     int node_ = -1;
     int edge_ = -1;
 };

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "layout/DiagramPainter.h"
+
 bool WindowColours::IsDark(const QPalette& palette) {
     return palette.color(QPalette::Active, QPalette::Window).lightness() < 128;
 }
@@ -38,11 +40,13 @@ WindowColours WindowColours::Light(const QPalette& palette) {
     c.statusGround = palette.color(QPalette::Active, QPalette::Window);
     c.statusInk = palette.color(QPalette::Active, QPalette::WindowText);
     c.messageInk = QColor(0, 0, 0);
-    c.diagramGround = QColor(255, 255, 255);
-    c.diagramInk = QColor(0x20, 0x20, 0x20);
-    c.diagramError = QColor(0xc0, 0x20, 0x20);
-    c.diagramCurrent = QColor(0xff, 0xe0, 0x8a);
-    c.diagramTaken = QColor(0xd0, 0x50, 0x00);
+    // The diagram in the light colours it has on paper.
+    const DiagramInks paper = DiagramInks::Light();
+    c.diagramGround = paper.ground;
+    c.diagramInk = paper.ink;
+    c.diagramError = paper.error;
+    c.diagramCurrent = paper.current;
+    c.diagramTaken = paper.taken;
     return c;
 }
 
