@@ -12,6 +12,18 @@ constexpr GrowthModel kModels[] = {GrowthModel::Linear, GrowthModel::LinearLog,
                                    GrowthModel::Quadratic, GrowthModel::Cubic,
                                    GrowthModel::Exponential};
 
+// Each model's words, in the order of GrowthModel: the runner's key and
+// the window's name.
+struct ModelWords {
+    const char* key;
+    const char* name;
+};
+constexpr ModelWords kWords[] = {{"n", "примерно n"},
+                                 {"n log n", "примерно n·log n"},
+                                 {"n^2", "примерно n²"},
+                                 {"n^3", "примерно n³"},
+                                 {"2^n", "примерно 2^n"}};
+
 constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
 
 }  // namespace
@@ -85,41 +97,11 @@ double GrowthFit::StepsAt(double n) const {
 }
 
 QString GrowthFit::Name() const {
-    if (!model) {
-        return {};
-    }
-    switch (*model) {
-        case GrowthModel::Linear:
-            return QStringLiteral("примерно n");
-        case GrowthModel::LinearLog:
-            return QStringLiteral("примерно n·log n");
-        case GrowthModel::Quadratic:
-            return QStringLiteral("примерно n²");
-        case GrowthModel::Cubic:
-            return QStringLiteral("примерно n³");
-        case GrowthModel::Exponential:
-            return QStringLiteral("примерно 2^n");
-    }
-    return {};
+    return model ? QString::fromUtf8(kWords[int(*model)].name) : QString();
 }
 
 QString GrowthFit::Key() const {
-    if (!model) {
-        return {};
-    }
-    switch (*model) {
-        case GrowthModel::Linear:
-            return QStringLiteral("n");
-        case GrowthModel::LinearLog:
-            return QStringLiteral("n log n");
-        case GrowthModel::Quadratic:
-            return QStringLiteral("n^2");
-        case GrowthModel::Cubic:
-            return QStringLiteral("n^3");
-        case GrowthModel::Exponential:
-            return QStringLiteral("2^n");
-    }
-    return {};
+    return model ? QString::fromUtf8(kWords[int(*model)].key) : QString();
 }
 
 QString GrowthFit::Note() const {
