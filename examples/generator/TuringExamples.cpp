@@ -687,10 +687,53 @@ TuringExample BusyBeaver4() {
     return e;
 }
 
+TuringExample CountToPower() {
+    TuringExample e;
+    e.name = QStringLiteral("turing-count-to-power");
+    e.statement = {
+        QStringLiteral("Досчитать до 2^n по единице."),
+        QStringLiteral("На ленте со второй клетки записаны n нулей: число 0 в n двоичных"),
+        QStringLiteral("разрядах. Каретка стоит на старшем разряде. Нужно прибавлять к"),
+        QStringLiteral("числу по единице, пока разряды не переполнятся, и записать слева"),
+        QStringLiteral("единицу переноса: на ленте получится 2^n, единица и n нулей."),
+        QStringLiteral("Программа делает 2^n прибавлений, и её шаги растут как 2^n:"),
+        QStringLiteral("это видно на вкладке «Рост» проверки по тестам."),
+    };
+    e.alphabet = QStringLiteral("01");
+    e.tape = QStringLiteral("000");
+    e.start = 2;
+    e.carriage = 2;
+    e.rules = {
+        {0, u'0', QStringLiteral("0>0")}, {0, u'1', QStringLiteral("1>0")},
+        {0, u'_', QStringLiteral("_<1")}, {1, u'0', QStringLiteral("1>0")},
+        {1, u'1', QStringLiteral("0<1")}, {1, u'_', QStringLiteral("1!1")},
+    };
+    e.comments = {
+        QStringLiteral("Q0 — идём вправо до конца числа, на пробеле шаг назад."),
+        QStringLiteral("Q1 — прибавляем единицу: 1 меняем на 0 и идём влево; 0 меняем"),
+        QStringLiteral("на 1 и снова идём к концу числа. Пробел слева от числа значит,"),
+        QStringLiteral("что все разряды переполнились: пишем единицу и останавливаемся."),
+    };
+    e.cases = QStringLiteral(
+        "# n нулей с клетки 2, каретка на старшем разряде; на ленте должно\n"
+        "# остаться 2^n: единица в клетке 1 и n нулей.\n"
+        "--start 2\n"
+        "000 => 1000\n"
+        "0 => 10\n"
+        "00 => 100\n"
+        "0000 => 10000\n"
+        "00000 => 100000\n"
+        "000000 => 1000000\n"
+        "0000000 => 10000000\n"
+        "00000000 => 100000000\n");
+    return e;
+}
+
 }  // namespace
 
 QVector<TuringExample> TuringExamples() {
-    return {BinaryIncrement(), UnaryAdd(),        UnaryToBinary(), Palindrome(),    CopyWord(),
-            BusyBeaver(),      BinaryDecrement(), UnarySubtract(), UnaryMultiply(), ReverseWord(),
-            Brackets(),        BinaryToUnary(),   BusyBeaver2(),   BusyBeaver3(),   BusyBeaver4()};
+    return {BinaryIncrement(), UnaryAdd(),    UnaryToBinary(),   Palindrome(),
+            CopyWord(),        BusyBeaver(),  BinaryDecrement(), UnarySubtract(),
+            UnaryMultiply(),   ReverseWord(), Brackets(),        BinaryToUnary(),
+            BusyBeaver2(),     BusyBeaver3(), BusyBeaver4(),     CountToPower()};
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 
+#include "core/checking/GrowthFit.h"
 #include "core/checking/ProgramShape.h"
 #include "core/post/PostMachine.h"
 #include "core/turing/TuringMachine.h"
@@ -152,6 +153,7 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
         result.shape = bench.Kind() == MachineKind::Post ? PostShape(bench.Post().table)
                                                          : TuringShape(bench.Turing());
     }
+    QVector<GrowthPoint> growth;
     auto runOne = [&](const RunCase* runCase) {
         RunSpec spec = plan.base;
         if (spec.trace) {
@@ -167,6 +169,9 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
         }
         out.Write(printer.Run(name, o, runCase));
         Count(plan, o, runCase, result);
+        if (o.ran && RunPrinter::Passed(o, runCase)) {
+            growth.append(GrowthPoint{o.inputLength, o.steps});
+        }
     };
     if (plan.withCases) {
         for (const RunCase& runCase : plan.cases) {
@@ -176,6 +181,9 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
         runOne(nullptr);
     }
     row.score = Score(result);
+    if (plan.growth) {
+        row.growth = FitGrowth(growth);
+    }
     if (plan.withCases) {
         row.result = !check.CanRun() ? RunOutcome::ResultName(refusal.result)
                      : row.failed    ? QStringLiteral("failed")
@@ -276,6 +284,7 @@ ClassResult CheckClass(const ClassPlan& plan, const WorkerBudget& budget) {
     ClassResult result;
     result.report.withCases = plan.withCases;
     result.report.withSimilar = plan.similar;
+    result.report.withGrowth = plan.growth;
     if (plan.report) {
         for (const RunCase& c : plan.cases) {
             result.report.cases.append(ClassReportCase{c.line, c.input, c.expected, c.weight});

@@ -23,6 +23,7 @@ struct ClassPlan {
     TaskRequirements task;
     bool json = false;
     bool similar = false;
+    bool growth = false;  // fit each document's steps over the cases it passed
     bool report = false;  // keep every case's cell for the report
 };
 

@@ -41,11 +41,18 @@ QString CaseHeading(const ClassReportCase& c) {
     return QStringLiteral("line %1: %2 => %3").arg(c.line).arg(c.input, c.expected);
 }
 
+QString GrowthConstantText(const GrowthFit& fit) {
+    return fit.model ? QString::number(fit.Constant(), 'g', 4) : QString();
+}
+
 QByteArray ClassReportCsv(const ClassReport& report) {
     QStringList head = {QStringLiteral("file"), QStringLiteral("machine"),
                         QStringLiteral("result")};
     if (report.withCases) {
         head << QStringLiteral("passed") << QStringLiteral("failed") << QStringLiteral("score");
+    }
+    if (report.withGrowth) {
+        head << QStringLiteral("growth") << QStringLiteral("growth_constant");
     }
     if (report.withSimilar) {
         head << QStringLiteral("similar_to");
@@ -62,6 +69,10 @@ QByteArray ClassReportCsv(const ClassReport& report) {
         if (report.withCases) {
             fields << QString::number(row.passed) << QString::number(row.failed)
                    << QString::number(row.score, 'f', 1);
+        }
+        if (report.withGrowth) {
+            const GrowthFit fit = row.growth.value_or(GrowthFit{});
+            fields << fit.Key() << GrowthConstantText(fit);
         }
         if (report.withSimilar) {
             fields << row.similarTo.join(QStringLiteral("; "));

@@ -12,6 +12,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
+
+#include "core/checking/GrowthFit.h"
 
 // One case of the cases file, as the report's heads and the workbook's
 // "Тесты" sheet show it.
@@ -40,10 +43,11 @@ struct ClassReportRow {
     QString reason;  // why unreadable or rejected, in plain words; else empty
     int passed = 0;
     int failed = 0;
-    double score = 0;                // the weighted share of cases passed, 0 to 100
-    qint64 steps = 0;                // steps of every run in total
-    QStringList similarTo;           // with --similar: the other documents of its group
-    QVector<ClassReportCell> cells;  // one per case, in the cases' order
+    double score = 0;                 // the weighted share of cases passed, 0 to 100
+    qint64 steps = 0;                 // steps of every run in total
+    QStringList similarTo;            // with --similar: the other documents of its group
+    QVector<ClassReportCell> cells;   // one per case, in the cases' order
+    std::optional<GrowthFit> growth;  // with --growth: the fit over the cases passed
 };
 
 struct ClassReport {
@@ -51,13 +55,18 @@ struct ClassReport {
     bool withSimilar = false;
     QVector<ClassReportCase> cases;
     QVector<ClassReportRow> rows;
+    bool withGrowth = false;
 };
 
 // A case column's heading: "line 3: 1 => 11".
 QString CaseHeading(const ClassReportCase& c);
 
+// A fit's constant as the outputs write it: four significant digits.
+QString GrowthConstantText(const GrowthFit& fit);
+
 // Columns: file, machine, result; with cases passed, failed, score; with
-// --similar similar_to; then one column per case.
+// --growth growth and growth_constant; with --similar similar_to; then one
+// column per case.
 QByteArray ClassReportCsv(const ClassReport& report);
 
 // The workbook (Office Open XML) of the report: a sheet "Итоги" with a row

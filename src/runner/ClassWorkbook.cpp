@@ -222,6 +222,9 @@ QStringList SummaryHeads(const ClassReport& report) {
         heads << QStringLiteral("Пройдено") << QStringLiteral("Не пройдено")
               << QStringLiteral("Оценка, %");
     }
+    if (report.withGrowth) {
+        heads << QStringLiteral("Рост") << QStringLiteral("Постоянная роста");
+    }
     heads << QStringLiteral("Шагов всего");
     if (report.withSimilar) {
         heads << QStringLiteral("Совпадает с");
@@ -245,6 +248,14 @@ void WriteSummaryRow(SheetWriter& sheet, qsizetype row, const ClassReportRow& en
         sheet.Number(row, col++, entry.passed, QString::number(entry.passed), formats.count);
         sheet.Number(row, col++, entry.failed, QString::number(entry.failed), formats.count);
         sheet.Number(row, col++, entry.score, QString::number(entry.score, 'f', 1), formats.score);
+    }
+    if (report.withGrowth) {
+        const GrowthFit fit = entry.growth.value_or(GrowthFit{});
+        sheet.Text(row, col++, fit.model ? fit.Name() : QStringLiteral("не определён"));
+        if (fit.model) {
+            sheet.Number(row, col, fit.Constant(), GrowthConstantText(fit), nullptr);
+        }
+        ++col;
     }
     sheet.Number(row, col++, double(entry.steps), QString::number(entry.steps), formats.count);
     if (report.withSimilar) {

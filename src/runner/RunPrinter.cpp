@@ -114,6 +114,30 @@ QByteArray RunPrinter::Tick(const QString& file, const RunCase* runCase,
     return JsonLine(json);
 }
 
+namespace {
+
+// The fit of --growth: its name and constant, and the lengths it rests on.
+QJsonValue GrowthJson(const GrowthFit& fit) {
+    return QJsonObject{
+        {QStringLiteral("name"), fit.model ? QJsonValue(fit.Key()) : QJsonValue()},
+        {QStringLiteral("constant"), fit.model ? QJsonValue(fit.Constant()) : QJsonValue()},
+        {QStringLiteral("lengths"), fit.lengths}};
+}
+
+QString GrowthText(const GrowthFit& fit) {
+    const QString lengths =
+        Counted(fit.lengths, QStringLiteral("input length"), QStringLiteral("input lengths"));
+    if (!fit.model) {
+        return QStringLiteral("; growth not named: %1 of 2 cells or more, %2 needed")
+            .arg(lengths)
+            .arg(GrowthFit::kMinLengths);
+    }
+    return QStringLiteral("; growth %1, c = %2 (%3)")
+        .arg(fit.Key(), GrowthConstantText(fit), lengths);
+}
+
+}  // namespace
+
 QByteArray RunPrinter::Totals(const ClassReportRow& row) const {
     const int cases = row.passed + row.failed;
     if (json_) {
@@ -129,6 +153,9 @@ QByteArray RunPrinter::Totals(const ClassReportRow& row) const {
         if (!row.reason.isEmpty()) {
             totals[QStringLiteral("message")] = row.reason;
         }
+        if (row.growth) {
+            totals[QStringLiteral("growth")] = GrowthJson(*row.growth);
+        }
         return JsonLine(QJsonObject{{QStringLiteral("totals"), totals}});
     }
     QString line = QStringLiteral("%1: %2 of %3 passed, score %4%")
@@ -138,6 +165,9 @@ QByteArray RunPrinter::Totals(const ClassReportRow& row) const {
                        .arg(ScoreText(row.score));
     if (!row.reason.isEmpty()) {
         line += QStringLiteral(" (%1: %2)").arg(row.result, row.reason);
+    }
+    if (row.growth) {
+        line += GrowthText(*row.growth);
     }
     return TextLine(line);
 }

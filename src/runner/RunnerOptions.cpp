@@ -69,6 +69,11 @@ struct OptionTable {
         QStringLiteral("similar"),
         QStringLiteral("Report the documents whose programs are the same up to renaming, and "
                        "those that differ in at most a tenth of their commands.")};
+    QCommandLineOption growth{
+        QStringLiteral("growth"),
+        QStringLiteral("With --cases, fit how each document's steps grow with the length of the "
+                       "input over the cases passed: n, n log n, n^2, n^3 or 2^n, named once four "
+                       "lengths were measured.")};
     QCommandLineOption diagram{
         QStringLiteral("diagram"),
         QStringLiteral("Write the picture of the document's program to FILE as SVG, laid out by "
@@ -82,18 +87,19 @@ struct OptionTable {
         QStringLiteral("FILE")};
 
     std::vector<const QCommandLineOption*> All() const {
-        return {&maxSteps, &timeout, &tape, &start,  &carriage, &cases,   &onlyCase, &jobs,
-                &json,     &trace,   &save, &report, &similar,  &diagram, &history};
+        return {&maxSteps, &timeout, &tape, &start,  &carriage, &cases,  &onlyCase, &jobs,
+                &json,     &trace,   &save, &report, &similar,  &growth, &diagram,  &history};
     }
     // The options of a class's check, which the picture of one run has no
     // use for.
     std::vector<const QCommandLineOption*> CheckOptions() const {
-        return {&cases, &onlyCase, &jobs, &json, &trace, &save, &report, &similar, &diagram};
+        return {&cases, &onlyCase, &jobs,    &json,   &trace,
+                &save,  &report,   &similar, &growth, &diagram};
     }
     // The options that make or report a run, which a picture has no use for.
     std::vector<const QCommandLineOption*> RunOptions() const {
-        return {&maxSteps, &timeout, &tape,  &start, &carriage, &cases,  &onlyCase,
-                &jobs,     &json,    &trace, &save,  &report,   &similar};
+        return {&maxSteps, &timeout, &tape,  &start, &carriage, &cases,   &onlyCase,
+                &jobs,     &json,    &trace, &save,  &report,   &similar, &growth};
     }
 };
 
@@ -221,6 +227,10 @@ std::optional<int> ReadRunSettings(const QCommandLineParser& parser, const Optio
     }
     options.json = parser.isSet(o.json);
     options.similar = parser.isSet(o.similar);
+    options.growth = parser.isSet(o.growth);
+    if (options.growth && !options.casesFile) {
+        return Usage(QStringLiteral("--growth needs --cases"));
+    }
     if (parser.isSet(o.report)) {
         options.reportFile = parser.value(o.report);
         if (options.reportFile.isEmpty()) {

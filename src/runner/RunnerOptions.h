@@ -20,6 +20,7 @@ struct RunnerOptions {
     int threads = 1;
     bool json = false;
     bool similar = false;
+    bool growth = false;  // --growth: how each document's steps grow over the cases
     QString reportFile;   // --report: the CSV or XLSX table, when not empty
     QString diagramFile;  // --diagram: the picture, when not empty; nothing is run
     QString historyFile;  // --history: the picture of the run, when not empty

@@ -150,6 +150,7 @@ int Check(const RunnerOptions& options) {
     plan.base = options.base;
     plan.json = options.json;
     plan.similar = options.similar;
+    plan.growth = options.growth;
     plan.report = !options.reportFile.isEmpty();
     const WorkerBudget budget = BudgetWithinLimits(options.threads, options.files.size());
     if (budget.workers == 0) {

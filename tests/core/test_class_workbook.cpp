@@ -147,8 +147,8 @@ ClassReportRow Document(const QString& file, const QString& machine, const QStri
 // A report of two documents on two cases.
 ClassReport Sample(bool withCases, bool withSimilar) {
     ClassReport report{
-        withCases, withSimilar, {{3, "1", "11", 2}, {5, "_x0041_x0042_", "0", 1}}, {}};
-    ClassReportRow first{"Иванов.pst", "post", "failed", "", 1, 1, 66.67, 4, {}, {}};
+        withCases, withSimilar, {{3, "1", "11", 2}, {5, "_x0041_x0042_", "0", 1}}, {}, false};
+    ClassReportRow first{"Иванов.pst", "post", "failed", "", 1, 1, 66.67, 4, {}, {}, {}};
     first.similarTo = QStringList{"Петров.tur", "Сидоров.pst"};
     first.cells = {{"passed", true, 1}, {"failed", false, 3}};
     ClassReportRow second = Document("=1+2", "turing", "unreadable");
@@ -248,6 +248,20 @@ private slots:
         QCOMPARE(second.last(), QString(32767, u'я'));
     }
 
+    // With --growth: the fit's name and constant after the score; a
+    // document without a fit says so.
+    void growthColumns() {
+        ClassReport report = Sample(true, false);
+        report.withGrowth = true;
+        report.rows[0].growth = FitGrowth({{2, 8}, {3, 18}, {4, 32}, {5, 50}});  // 2·n², exactly
+        const Book book = Write(report);
+        QCOMPARE(Row(book.summary, 1, 9).mid(3),
+                 (QStringList{"Пройдено", "Не пройдено", "Оценка, %", "Рост", "Постоянная роста",
+                              "Шагов всего"}));
+        QCOMPARE(Row(book.summary, 2, 8).mid(6), (QStringList{"примерно n²", "2"}));
+        QCOMPARE(Row(book.summary, 3, 8).mid(6), (QStringList{"не определён", ""}));
+    }
+
     void casesSheet() {
         const Book book = Write(Sample(true, false));
         QCOMPARE(Row(book.cases, 1, 4), (QStringList{"Строка", "Вход", "Ожидается", "Вес"}));
@@ -280,7 +294,7 @@ private slots:
         QFETCH(qint64, steps);
         QFETCH(QString, text);
         QFETCH(QString, fill);
-        ClassReport report{true, false, {{2, "0", "1", 1}}, {}};
+        ClassReport report{true, false, {{2, "0", "1", 1}}, {}, false};
         report.rows << Document("a.pst", "post", result);
         report.rows[0].cells = {{result, passed, steps}};
         const Book book = Write(report);
@@ -304,7 +318,7 @@ private slots:
         QFile previous(dir.filePath("report.xlsx"));
         QVERIFY(previous.open(QIODevice::WriteOnly) && previous.write("previous") == 8);
         previous.close();
-        ClassReport report{true, false, QVector<ClassReportCase>(cases), {}};
+        ClassReport report{true, false, QVector<ClassReportCase>(cases), {}, false};
         report.rows << Document("a.pst", "post", "failed");
         QVERIFY(!WriteClassWorkbook(path, report).isEmpty());
         QVERIFY(previous.open(QIODevice::ReadOnly));

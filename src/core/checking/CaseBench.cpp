@@ -31,6 +31,7 @@ CaseOutcome CaseBench::Check(const RunCase& runCase, const RunLimits& limits) {
     out.firstCell = run.emptyTape ? run.carriage : std::max(run.usedMin, FirstTapeCell(kind));
     out.carriage = run.carriage;
     out.steps = run.steps;
+    out.inputLength = run.inputLength;
     switch (run.end) {
         case RunResult::End::Stopped:
             out.verdict = CasePassed(runCase, kind, true, run.tape) ? CaseOutcome::Verdict::Passed

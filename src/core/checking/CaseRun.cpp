@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "core/checking/GrowthFit.h"
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
@@ -136,6 +137,7 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
         deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                       std::chrono::duration<double>(*limits.seconds));
     }
+    const int inputLength = InputLength(machine.tape);
     run.Run();
     // The first tick announces; every later tick executes one command. The
     // limit breaks the run off as "Прервать" would, before the next command.
@@ -176,6 +178,7 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
     }
 
     RunResult out;
+    out.inputLength = inputLength;
     const StepOutcome& outcome = run.LastOutcome();
     out.message = ui.dialogs.isEmpty() ? QString() : ui.dialogs.back().message;
     out.status = bench.StatusText(Workbench::PanelMessage);

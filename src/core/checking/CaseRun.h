@@ -67,7 +67,8 @@ struct RunResult {
     int usedMin = 0;
     int usedMax = 0;
     bool emptyTape = true;
-    QString tape;  // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
+    QString tape;         // cells usedMin..usedMax: "1"/"0", or symbols with " " for the blank
+    int inputLength = 0;  // the input's length on the tape before the run (InputLength)
 };
 
 // How far a run may go: `maxSteps` executed commands (any count up to the
@@ -110,7 +111,8 @@ struct CaseOutcome {
     int firstCell = 0;  // the cell `tape` starts at
     int carriage = 0;   // where the run left the carriage
     qint64 steps = 0;
-    QString message;  // an error's message, or why the case's tape could not be put
+    int inputLength = 0;  // the length of the case's input on the tape (InputLength)
+    QString message;      // an error's message, or why the case's tape could not be put
     // "пройден", "не пройден", "ошибка: ...", "превышен предел шагов".
     QString Text() const;
     // Whether the run left a tape to show (every verdict but BadCase).

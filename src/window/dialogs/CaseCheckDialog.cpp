@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
 
 #include "core/checking/CaseBench.h"
+#include "window/dialogs/GrowthPanel.h"
 
 namespace {
 
@@ -103,7 +105,14 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { Choose(row, false); });
     connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
-    column->addWidget(table_, 1);
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(table_, QStringLiteral("Результаты"));
+    growth_ = new GrowthPanel(kind_, program_, kMaxSteps, this);
+    tabs_->addTab(growth_, QStringLiteral("Рост"));
+    connect(growth_, &GrowthPanel::BusyChanged, this, &CaseCheckDialog::ShowButton);
+    // Closed however, the dialog leaves no runs of «Больше входов» behind.
+    connect(this, &QDialog::finished, growth_, &GrowthPanel::Stop);
+    column->addWidget(tabs_, 1);
 
     auto* bottom = new QHBoxLayout;
     summary_ = new QLabel(this);
@@ -119,7 +128,7 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     connect(button_, &QPushButton::clicked, this, &CaseCheckDialog::CancelOrClose);
     bottom->addWidget(button_);
     column->addLayout(bottom);
-    resize(640, 400);
+    resize(720, 480);
 }
 
 CaseCheckDialog::~CaseCheckDialog() {
@@ -157,6 +166,7 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
     ++done_;
     if (outcome.verdict == CaseOutcome::Verdict::Passed) {
         ++passed_;
+        growth_->AddPassedCase(cases_[index], outcome);
     }
     outcomes_[index] = outcome;
     QTableWidgetItem* result = table_->item(index, ColResult);
@@ -185,10 +195,20 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
 void CaseCheckDialog::ShowSummary() {
     summary_->setText(QStringLiteral("Пройдено %1 из %2").arg(passed_).arg(cases_.size()) +
                       (cancelled_ ? QStringLiteral(" (проверка прервана)") : QString()));
-    button_->setText(QStringLiteral("Закрыть"));
+    growth_->CheckFinished();
+    ShowButton();
+}
+
+void CaseCheckDialog::ShowButton() {
+    button_->setText(Finished() && !growth_->Busy() ? QStringLiteral("Закрыть")
+                                                    : QStringLiteral("Отмена"));
 }
 
 void CaseCheckDialog::CancelOrClose() {
+    if (growth_->Busy()) {
+        growth_->Stop();
+        return;
+    }
     if (!Finished()) {
         stop_ = true;
         cancelled_ = true;

@@ -6,7 +6,9 @@
 // result, the tape obtained and the steps. A double click on a case closes
 // the dialog with that case chosen, for the window to put its input on the
 // machine; "Показать результат" closes it with the tape the case's run
-// ended with.
+// ended with. Beside the table, the tab «Рост» (GrowthPanel) charts how the
+// passed cases' steps grow with their inputs' length; "Отмена" stops its
+// runs too.
 
 #include <QDialog>
 #include <QVector>
@@ -15,10 +17,12 @@
 
 #include "core/checking/CaseRun.h"
 
+class GrowthPanel;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
+class QTabWidget;
 class QThread;
 
 // What the dialog closed with: a case, and with `result` the run's end to
@@ -45,6 +49,8 @@ public:
     std::optional<CaseChoice> Chosen() const { return chosen_; }
     QTableWidget* Table() const { return table_; }
     QPushButton* ShowResultButton() const { return showResult_; }
+    QTabWidget* Tabs() const { return tabs_; }
+    GrowthPanel* Growth() const { return growth_; }
 
 private:
     void CaseDone(int index, const CaseOutcome& outcome);
@@ -52,6 +58,7 @@ private:
     void SelectionMoved();
     void CancelOrClose();
     void ShowSummary();
+    void ShowButton();
 
     MachineKind kind_;
     MachineContents program_;
@@ -66,6 +73,8 @@ private:
     QLabel* summary_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    GrowthPanel* growth_ = nullptr;
     QPushButton* button_ = nullptr;
     QPushButton* showResult_ = nullptr;
 };

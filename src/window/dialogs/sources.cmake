@@ -4,6 +4,7 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/dialogs/CaseCheckDialog.cpp window/dialogs/CaseCheckDialog.h
     window/dialogs/DialogButton.cpp window/dialogs/DialogButton.h
     window/dialogs/DocumentFileDialog.cpp window/dialogs/DocumentFileDialog.h
+    window/dialogs/GrowthPanel.cpp window/dialogs/GrowthPanel.h
     window/dialogs/HelpWindow.cpp window/dialogs/HelpWindow.h
     window/dialogs/MessageDialog.cpp window/dialogs/MessageDialog.h
 )
