@@ -6,8 +6,8 @@
 #   cmake -DMODE=gui -DSRC=<src> "-DGUI_DIRS=<list>" "-DCORE_DIRS=<list>"
 #         -P CheckIncludes.cmake
 #
-# MODE=layers reads every .h and .cpp under src/core, src/layout, src/window,
-# src/runner and src/app, MODE=gui those under src/core. Each offending
+# MODE=layers reads every .h and .cpp under src/core, src/layout, src/paper,
+# src/window, src/runner and src/app, MODE=gui those under src/core. Each offending
 # include prints one line, "src/<file>:<line>: <included>: <why>", and the
 # script exits non-zero when there is any.
 #
@@ -18,17 +18,20 @@
 #     of the regions before it;
 #   - layout/ (the Graphviz adapter) includes core and layout files only; the
 #     core never includes it;
+#   - paper/ (pages for printing and PDF) includes core, layout and paper
+#     files only; the window and the runner may include it;
 #   - runner/ includes core, layout and runner files; only runner/ includes
 #     runner/ (zebrin_runner is linked by the batch runner alone); nothing
 #     includes app/;
 #   - each source sits in a listed layer or region;
 #   - a quoted include, or an angle include starting with core/, window/,
-#     layout/, runner/ or app/, names a file that exists under src/, looked
+#     layout/, paper/, runner/ or app/, names a file that exists under src/, looked
 #     up from the including file's folder first and then from src/, as the
 #     compiler does.
 #     AUTOMOC's outputs (*.moc, moc_*.cpp) live in the build folder and pass.
 # Every include these rules allow goes from a folder to itself or to a folder
-# earlier in one fixed order (core layers, layout, window regions, runner, app),
+# earlier in one fixed order (core layers, layout, paper, window regions,
+# runner, app),
 # so on a tree that passes, the folder-level include graph has no circle. The
 # script still searches that graph and prints each circle it meets as
 # "circle: a -> b -> a". Each one holds at least one of the broken includes,
@@ -57,7 +60,7 @@ if(MODE STREQUAL "layers")
     if(NOT CORE_LAYERS)
         message(FATAL_ERROR "CORE_LAYERS is empty")
     endif()
-    set(scanned core layout window runner app)
+    set(scanned core layout paper window runner app)
 else()
     set(guiDirs)
     foreach(dir IN LISTS GUI_DIRS)
@@ -82,8 +85,8 @@ if(NOT files)
     message(FATAL_ERROR "no .h or .cpp files under ${SRC}/{${scanned}}")
 endif()
 
-# Sets <out>_FOLDER (core/<layer>, window/<region>, layout, runner or app),
-# <out>_KIND (core, window, layout, runner, app) and <out>_RANK (place in its
+# Sets <out>_FOLDER (core/<layer>, window/<region>, layout, paper, runner or
+# app), <out>_KIND (core, window, layout, paper, runner, app) and <out>_RANK (place in its
 # list; -1 when the folder is not listed) for a path relative to src/.
 function(classify rel out)
     set(folder ".")
@@ -100,7 +103,7 @@ function(classify rel out)
     elseif(rel MATCHES "^(core|window)/")
         set(kind "${CMAKE_MATCH_1}")
         set(folder "${CMAKE_MATCH_1}")
-    elseif(rel MATCHES "^(layout|runner|app)/")
+    elseif(rel MATCHES "^(layout|paper|runner|app)/")
         set(kind "${CMAKE_MATCH_1}")
         set(folder "${CMAKE_MATCH_1}")
         set(rank 0)
@@ -165,6 +168,8 @@ function(layer_rule src dst out)
         set(why "the core includes only core files")
     elseif(fromKind STREQUAL "layout" AND NOT toKind STREQUAL "core")
         set(why "the Graphviz adapter builds on the core alone")
+    elseif(fromKind STREQUAL "paper" AND NOT toKind MATCHES "^(core|layout)$")
+        set(why "the pages build on the core and the layout library alone")
     elseif(fromKind STREQUAL "runner" AND toKind STREQUAL "window")
         set(why "the runner builds on the core alone, never the window")
     elseif(fromKind STREQUAL toKind AND ${dst}_RANK GREATER ${src}_RANK)
@@ -252,7 +257,7 @@ foreach(file IN LISTS files)
             if(NOT quoted OR found STREQUAL "")
                 gui_header("${name}" why)
             endif()
-        elseif(quoted OR name MATCHES "^(core|window|layout|runner|app)/")
+        elseif(quoted OR name MATCHES "^(core|window|layout|paper|runner|app)/")
             resolve("${name}" ${quoted} "${fileDir}" found)
             if(found STREQUAL "")
                 if(NOT name MATCHES "(^|/)(moc_[^/]*\\.cpp|[^/]*\\.moc)$")

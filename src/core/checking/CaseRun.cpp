@@ -239,6 +239,29 @@ bool CasePassed(const RunCase& runCase, MachineKind kind, bool stopped, const QS
     return UsedPartNotation(kind, cells) == expected;
 }
 
+QStringList CaseColumnTitles() {
+    return {QStringLiteral("Строка"),    QStringLiteral("Вход"),      QStringLiteral("С ячейки"),
+            QStringLiteral("Ожидается"), QStringLiteral("Результат"), QStringLiteral("Получено"),
+            QStringLiteral("Шагов")};
+}
+
+QStringList CaseRowTexts(MachineKind kind, const RunCase& runCase,
+                         const std::optional<CaseOutcome>& outcome) {
+    QString start = QString::number(runCase.start.value_or(DefaultTapeStart(kind)));
+    if (runCase.carriage) {
+        start += QStringLiteral(", каретка %1").arg(*runCase.carriage);
+    }
+    QStringList row{QString::number(runCase.line), runCase.input, start, runCase.expected};
+    if (!outcome) {
+        return row << QStringLiteral("…") << QString() << QString();
+    }
+    row << outcome->Text();
+    if (outcome->HasTape()) {
+        return row << outcome->tape << QString::number(outcome->steps);
+    }
+    return row << QString() << QString();
+}
+
 QString CaseOutcome::Text() const {
     switch (verdict) {
         case Verdict::Passed:

@@ -118,3 +118,12 @@ struct CaseOutcome {
     // Whether the run left a tape to show (every verdict but BadCase).
     bool HasTape() const { return verdict != Verdict::BadCase; }
 };
+
+// The case check's table in words, for the dialog and for paper: the
+// columns' titles, and a case's row: its line, input, where its tape
+// begins (and its carriage, when the case says), the tape expected, and
+// the result, the tape obtained and the steps ("…" while the result is to
+// come, no tape or steps for a case whose tape could not be put).
+QStringList CaseColumnTitles();
+QStringList CaseRowTexts(MachineKind kind, const RunCase& runCase,
+                         const std::optional<CaseOutcome>& outcome);

@@ -4,6 +4,7 @@
 
 #include "core/post/PostInterpreter.h"
 #include "core/text/CellText.h"
+#include "core/text/IntegerSyntax.h"
 
 const DecodedPostRow PostTable::kOutside = [] {
     DecodedPostRow row;
@@ -30,6 +31,20 @@ PostOp OpOf(QStringView text) {
 PostTable::PostTable(QObject* parent) : TextTable(ColumnCount, InitialRows + 1, parent) {
     Reshaped();
     Reset();
+}
+
+QString PostTable::CommandName(int code) {
+    static const char16_t* const kNames[] = {u"",      u"Влево",  u"Вправо", u"Метка",
+                                             u"Удал.", u"Перех.", u"Стоп"};
+    return code >= 0 && code <= int(PostOp::Stop) ? QString::fromUtf16(kNames[code]) : QString();
+}
+
+int PostTable::CodeOfText(const QString& text) {
+    const std::optional<qint32> value = ParseInteger(TrimLow(text));
+    if (!value || *value < 0 || *value > int(PostOp::Stop)) {
+        return -1;
+    }
+    return *value;
 }
 
 QString PostTable::HeaderCaption(int col) {

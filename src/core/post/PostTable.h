@@ -62,6 +62,13 @@ public:
     explicit PostTable(QObject* parent = nullptr);
 
     static QString HeaderCaption(int col);
+    // The command of a code cell (0 none, 1 left ... 6 stop) as the table
+    // names it: "Влево", "Вправо", "Метка", "Удал.", "Перех.", "Стоп"; an
+    // empty text for none and for a code out of range.
+    static QString CommandName(int code);
+    // The code a code cell's text holds, or -1 for a text that holds none
+    // (only a damaged document has one).
+    static int CodeOfText(const QString& text);
 
     // N, the number of program rows.
     int ProgramRows() const { return RowCount() - 1; }

@@ -41,16 +41,6 @@ QTableWidgetItem* Cell(const QString& text) {
     return item;
 }
 
-// Where the case's tape begins, and where its carriage stands when the
-// case says.
-QString StartText(MachineKind kind, const RunCase& c) {
-    QString text = QString::number(c.start.value_or(DefaultTapeStart(kind)));
-    if (c.carriage) {
-        text += QStringLiteral(", каретка %1").arg(*c.carriage);
-    }
-    return text;
-}
-
 }  // namespace
 
 CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& program,
@@ -70,10 +60,7 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     column->addWidget(progress_);
 
     table_ = new QTableWidget(int(cases_.size()), ColumnCount, this);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Строка"), QStringLiteral("Вход"),
-                                       QStringLiteral("С ячейки"), QStringLiteral("Ожидается"),
-                                       QStringLiteral("Результат"), QStringLiteral("Получено"),
-                                       QStringLiteral("Шагов")});
+    table_->setHorizontalHeaderLabels(CaseColumnTitles());
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -83,14 +70,10 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     table_->setTextElideMode(Qt::ElideRight);
     table_->setToolTip(QStringLiteral("Двойной щелчок: поставить вход теста на ленту"));
     for (int row = 0; row < cases_.size(); ++row) {
-        const RunCase& c = cases_[row];
-        table_->setItem(row, ColLine, Cell(QString::number(c.line)));
-        table_->setItem(row, ColInput, Cell(c.input));
-        table_->setItem(row, ColStart, Cell(StartText(kind_, c)));
-        table_->setItem(row, ColExpected, Cell(c.expected));
-        table_->setItem(row, ColResult, Cell(QStringLiteral("…")));
-        table_->setItem(row, ColObtained, Cell(QString()));
-        table_->setItem(row, ColSteps, Cell(QString()));
+        const QStringList texts = CaseRowTexts(kind_, cases_[row], std::nullopt);
+        for (int col = 0; col < ColumnCount; ++col) {
+            table_->setItem(row, col, Cell(texts[col]));
+        }
     }
     table_->resizeColumnsToContents();
     const int tapeWidth = table_->fontMetrics().horizontalAdvance(QString(kTapeColumnChars, u'0'));

@@ -7,4 +7,5 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/dialogs/GrowthPanel.cpp window/dialogs/GrowthPanel.h
     window/dialogs/HelpWindow.cpp window/dialogs/HelpWindow.h
     window/dialogs/MessageDialog.cpp window/dialogs/MessageDialog.h
+    window/dialogs/PaperCommands.cpp window/dialogs/PaperCommands.h
 )

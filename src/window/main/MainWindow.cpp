@@ -9,9 +9,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStackedWidget>
@@ -38,18 +35,19 @@
 #include "window/main/ViewToggles.h"
 #include "window/main/ViewZoom.h"
 #include "window/post/PostTableView.h"
-#include "window/print/DocumentPages.h"
 #include "window/tape/TapeHistoryPanel.h"
 #include "window/tape/TapePanel.h"
 #include "window/turing/TuringAlphabetPanel.h"
 #include "window/turing/TuringTablePanel.h"
 #include "window/turing/TuringTableView.h"
 
+#include "paper/DocumentPages.h"
 #include "window/dialogs/AboutDialog.h"
 #include "window/dialogs/CaseCheckDialog.h"
 #include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/HelpWindow.h"
 #include "window/dialogs/MessageDialog.h"
+#include "window/dialogs/PaperCommands.h"
 #include "window/main/CommandBars.h"
 #include "window/main/StatusBarPanel.h"
 #include "window/resources/WindowColours.h"
@@ -373,26 +371,11 @@ void MainWindow::ExportFile(const QString& caption, const QString& filter, const
     }
 }
 
-QImage MainWindow::DiagramPicture() {
-    ProgramDiagram diagram = bench_.Kind() == MachineKind::Post
-                                 ? BuildPostDiagram(bench_.Post().table)
-                                 : BuildTuringDiagram(bench_.Turing());
-    DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
-    if (!geometry.Ok() || diagram.nodes.empty()) {
-        return {};
-    }
-    DiagramCanvas canvas;
-    canvas.SetPicture(std::move(diagram), std::move(geometry));
-    return canvas.Render(2);
-}
-
 QString MainWindow::WritePdf(const QString& path) {
-    const QByteArray pdf =
-        DocumentPages::Pdf(bench_.Current(), DiagramPicture(), DocumentPages::DefaultPaper());
-    if (!DocumentFile::WriteBytes(path, pdf).isEmpty()) {
-        return QStringLiteral("ошибка записи файла: ") + path;
-    }
-    return {};
+    Machine& machine = bench_.Current();
+    return PaperCommands::WritePdf(
+        path, machine.document.DisplayedName(),
+        [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
 }
 
 void MainWindow::ExportPdf() {
@@ -402,27 +385,15 @@ void MainWindow::ExportPdf() {
 }
 
 void MainWindow::PreviewDocument() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(DocumentPages::DefaultPaper());
-    printer.setDocName(bench_.Current().document.DisplayedName());
-    const QImage diagram = DiagramPicture();
-    QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &diagram](QPrinter* on) {
-        DocumentPages::Paint(*on, bench_.Current(), diagram);
-    });
-    preview.exec();
+    Machine& machine = bench_.Current();
+    PaperCommands::Preview(this, machine.document.DisplayedName(),
+                           [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
 }
 
 void MainWindow::PrintDocument() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(DocumentPages::DefaultPaper());
-    printer.setDocName(bench_.Current().document.DisplayedName());
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
-    if (dialog.exec() == QDialog::Accepted) {
-        DocumentPages::Paint(printer, bench_.Current(), DiagramPicture());
-    }
+    Machine& machine = bench_.Current();
+    PaperCommands::Print(this, machine.document.DisplayedName(),
+                         [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
 }
 
 void MainWindow::OpenExample(const QString& path) {

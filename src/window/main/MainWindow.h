@@ -79,9 +79,6 @@ public:
     // returns why it failed; a failure is told with `failure` before it.
     void ExportFile(const QString& caption, const QString& filter, const QString& extension,
                     const QString& failure, const std::function<QString(const QString&)>& write);
-    // The current machine's program drawn for paper, or a null image when
-    // it cannot be drawn.
-    QImage DiagramPicture();
     // The table cell "Точка останова" acts on: the Turing state whose
     // header the pop-up menu was opened on, else the table's cursor.
     QPoint BreakpointPlace();

@@ -8,6 +8,7 @@
 #include <QStylePainter>
 #include <QStyledItemDelegate>
 
+#include "core/post/PostTable.h"
 #include "window/post/PostTableDelegate.h"
 #include "window/resources/WindowColours.h"
 
@@ -66,9 +67,7 @@ bool IsListKey(const QKeyEvent* event) {
 }  // namespace
 
 QString PostCommandBox::ItemText(int code) {
-    static const char16_t* const kTexts[ItemCount] = {u"",      u"Влево",  u"Вправо", u"Метка",
-                                                      u"Удал.", u"Перех.", u"Стоп"};
-    return code >= 0 && code < ItemCount ? QString::fromUtf16(kTexts[code]) : QString();
+    return PostTable::CommandName(code);
 }
 
 int PostCommandBox::ItemForLetter(QChar letter, int from) {

@@ -107,11 +107,7 @@ void PostTableDelegate::DrawSymbol(QPainter& painter, const QRectF& box, int cod
 }
 
 int PostTableDelegate::CodeOf(const QString& text) {
-    const std::optional<qint32> value = ParseInteger(TrimLow(text));
-    if (!value || *value < 0 || *value >= CodeCount) {
-        return -1;
-    }
-    return *value;
+    return PostTable::CodeOfText(text);
 }
 
 QString PostTableDelegate::CellText(const QString& text) {

@@ -1,0 +1,52 @@
+#include "paper/CasesPages.h"
+
+#include <algorithm>
+
+namespace {
+
+// The narrow columns' widths in points (line, start, result, steps); the
+// three tapes share what is left.
+constexpr double kLine = 36;
+constexpr double kStart = 58;
+constexpr double kResult = 120;
+constexpr double kSteps = 52;
+
+}  // namespace
+
+QString CasesSheet::Summary(const QVector<std::optional<CaseOutcome>>& outcomes) {
+    const auto passed = std::count_if(outcomes.begin(), outcomes.end(), [](const auto& outcome) {
+        return outcome && outcome->verdict == CaseOutcome::Verdict::Passed;
+    });
+    return QStringLiteral("Пройдено %1 из %2").arg(passed).arg(outcomes.size());
+}
+
+namespace CasesPages {
+
+void Paint(PageWriter& out, const CasesSheet& sheet) {
+    out.Paragraph(QStringLiteral("Проверка по тестам: ") + sheet.document, out.Font(14, true));
+    out.Paragraph(QStringLiteral("Файл тестов: ") + sheet.casesName, out.Font(10));
+    out.Paragraph(sheet.summary, out.Font(10, true));
+    out.Skip(Paper::kGap);
+    const double tape = std::max(40.0, (out.Width() - kLine - kStart - kResult - kSteps) / 3);
+    const double widths[] = {kLine, tape, kStart, tape, kResult, tape, kSteps};
+    auto row = [&widths](const QStringList& texts) {
+        std::vector<std::pair<double, QString>> cells;
+        for (int col = 0; col < texts.size(); ++col) {
+            cells.emplace_back(widths[col], texts[col]);
+        }
+        return cells;
+    };
+    const auto header = row(CaseColumnTitles());
+    out.Room(2 * Paper::kRow);
+    out.Cells(header, out.Font(8, true), true);
+    for (int i = 0; i < sheet.cases.size(); ++i) {
+        if (!out.Room(Paper::kRow)) {
+            out.Cells(header, out.Font(8, true), true);  // repeated on each page
+        }
+        const std::optional<CaseOutcome> outcome =
+            i < sheet.outcomes.size() ? sheet.outcomes[i] : std::nullopt;
+        out.Cells(row(CaseRowTexts(sheet.kind, sheet.cases[i], outcome)), out.Font(8), false);
+    }
+}
+
+}  // namespace CasesPages

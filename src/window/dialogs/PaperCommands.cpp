@@ -1,0 +1,50 @@
+#include "window/dialogs/PaperCommands.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/documents/DocumentFile.h"
+
+namespace PaperCommands {
+
+QPageSize DefaultPaper() {
+    const QPageSize size = QPrinterInfo::defaultPrinter().defaultPageSize();
+    return size.isValid() ? size : QPageSize(QPageSize::A4);
+}
+
+void Preview(QWidget* parent, const QString& name, const Pages& pages) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DefaultPaper());
+    printer.setDocName(name);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&pages](QPrinter* on) {
+                         PageWriter out(*on);
+                         pages(out);
+                     });
+    preview.exec();
+}
+
+void Print(QWidget* parent, const QString& name, const Pages& pages) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(DefaultPaper());
+    printer.setDocName(name);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Печать"));
+    if (dialog.exec() == QDialog::Accepted) {
+        PageWriter out(printer);
+        pages(out);
+    }
+}
+
+QString WritePdf(const QString& path, const QString& name, const Pages& pages) {
+    if (!DocumentFile::WriteBytes(path, Paper::Pdf(name, DefaultPaper(), pages)).isEmpty()) {
+        return QStringLiteral("ошибка записи файла: ") + path;
+    }
+    return {};
+}
+
+}  // namespace PaperCommands

@@ -1,1 +1,0 @@
-list(APPEND ZEBRIN_GUI_SOURCES window/print/DocumentPages.cpp window/print/DocumentPages.h)
