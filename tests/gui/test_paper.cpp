@@ -8,8 +8,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QPushButton>
+
 #include "ModalAnswer.h"
+#include "core/checking/CasesFile.h"
 #include "core/turing/TuringMachine.h"
+#include "window/dialogs/CaseCheckDialog.h"
 #include "window/main/MainWindow.h"
 
 namespace {
@@ -53,23 +57,28 @@ private Q_SLOTS:
     void documentTextsAreText();
     void wideTuringTableSplitsAcrossPages();
     void previewShowsThePages();
+    void caseResultsOnPaper();
 };
 
 void TestPaper::documentTextsAreText_data() {
     QTest::addColumn<QString>("document");
     QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("diagram");  // labels on the diagram's page, as text
     QTest::newRow("post")
         << "post-double.pst"
         << QStringList{"post-double.pst",           "Машина Поста", "Удвоить число.",     "Вправо",
-                       "Стираем левую метку числа", "4,2",          "Диаграмма программы"};
+                       "Стираем левую метку числа", "4,2",          "Диаграмма программы"}
+        << QStringList{"Диаграмма программы", "есть метка", "нет метки"};
     QTest::newRow("turing") << "turing-binary-increment.tur"
                             << QStringList{"turing-binary-increment.tur", "Машина Тьюринга", "Q0",
-                                           "Пробел", "Диаграмма программы"};
+                                           "Пробел", "Диаграмма программы"}
+                            << QStringList{"Диаграмма программы", "Q0", "Q1"};
 }
 
 void TestPaper::documentTextsAreText() {
     QFETCH(QString, document);
     QFETCH(QStringList, texts);
+    QFETCH(QStringList, diagram);
     MainWindow form;
     form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/") + document);
     QTemporaryDir dir;
@@ -78,6 +87,10 @@ void TestPaper::documentTextsAreText() {
     const QString text = TextOf(pdf);
     for (const QString& expected : texts) {
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+    }
+    const QString last = TextOf(pdf, PagesOf(pdf));
+    for (const QString& expected : diagram) {
+        QVERIFY2(last.contains(expected), qPrintable(expected + QStringLiteral(" in ") + last));
     }
     // A file that cannot be written is said so, and nothing is left.
     QVERIFY(!form.WritePdf(dir.filePath(QStringLiteral("no/such/folder/page.pdf"))).isEmpty());
@@ -140,6 +153,31 @@ void TestPaper::previewShowsThePages() {
         [](QWidget* modal) { modal->close(); });
     form.PreviewDocument();
     QCOMPARE(pages, 2);
+}
+
+// The case check's table on paper: its buttons, and the PDF of the results
+// as far as the check has come, header and verdicts as text.
+void TestPaper::caseResultsOnPaper() {
+    MainWindow form;
+    form.OpenDocument(QStringLiteral(ZEBRIN_EXAMPLES "/post-double.pst"));
+    const CasesFile cases = ParseCases(QStringLiteral("111 => 111111\n1 => 1\n"));
+    CaseCheckDialog dialog(MachineKind::Post, form.Bench().Post().Saved(), cases.cases,
+                           QStringLiteral("post-double.cases"));
+    dialog.SetDocumentName(QStringLiteral("post-double.pst"));
+    QCOMPARE(dialog.PrintButton()->text(), QStringLiteral("Печать..."));
+    QCOMPARE(dialog.PdfButton()->text(), QStringLiteral("Экспорт в PDF..."));
+    dialog.Start();
+    QTRY_VERIFY(dialog.Finished());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("cases.pdf"));
+    QCOMPARE(dialog.WritePdf(pdf), QString());
+    const QString text = TextOf(pdf);
+    for (const char* expected :
+         {"Проверка по тестам: post-double.pst", "post-double.cases", "Пройдено 1 из 2",
+          "Ожидается", "111111", "не пройден", "пройден"}) {
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
+    }
+    QVERIFY(!dialog.WritePdf(dir.filePath(QStringLiteral("no/such/folder/c.pdf"))).isEmpty());
 }
 
 QTEST_MAIN(TestPaper)

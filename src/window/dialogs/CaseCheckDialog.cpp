@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,7 +14,10 @@
 #include <QVBoxLayout>
 
 #include "core/checking/CaseBench.h"
+#include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/GrowthPanel.h"
+#include "window/dialogs/MessageDialog.h"
+#include "window/dialogs/PaperCommands.h"
 
 namespace {
 
@@ -52,6 +56,7 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
       outcomes_(cases_.size()) {
     setWindowTitle(QStringLiteral("Проверка по тестам"));
     auto* column = new QVBoxLayout(this);
+    casesName_ = casesName;
     column->addWidget(new QLabel(QStringLiteral("Файл тестов: ") + casesName, this));
     progress_ = new QProgressBar(this);
     progress_->setRange(0, int(cases_.size()));
@@ -100,6 +105,16 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     auto* bottom = new QHBoxLayout;
     summary_ = new QLabel(this);
     bottom->addWidget(summary_, 1);
+    print_ = new QPushButton(QStringLiteral("Печать..."), this);
+    connect(print_, &QPushButton::clicked, this, [this] {
+        const CasesSheet sheet = Sheet();
+        PaperCommands::Print(this, sheet.document,
+                             [&sheet](PageWriter& out) { CasesPages::Paint(out, sheet); });
+    });
+    bottom->addWidget(print_);
+    pdf_ = new QPushButton(QStringLiteral("Экспорт в PDF..."), this);
+    connect(pdf_, &QPushButton::clicked, this, &CaseCheckDialog::ExportPdf);
+    bottom->addWidget(pdf_);
     showResult_ = new QPushButton(QStringLiteral("Показать результат"), this);
     showResult_->setToolTip(
         QStringLiteral("Поставить на ленту то, с чем закончилось выполнение выбранного теста"));
@@ -172,6 +187,40 @@ void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
     }
     if (done_ == cases_.size()) {
         ShowSummary();
+    }
+}
+
+CasesSheet CaseCheckDialog::Sheet() const {
+    CasesSheet sheet;
+    sheet.document = documentName_;
+    sheet.casesName = casesName_;
+    sheet.kind = kind_;
+    sheet.cases = cases_;
+    sheet.outcomes = outcomes_;
+    sheet.summary = summary_->text().isEmpty()
+                        ? QStringLiteral("Проверено %1 из %2").arg(done_).arg(cases_.size())
+                        : summary_->text();
+    return sheet;
+}
+
+QString CaseCheckDialog::WritePdf(const QString& path) const {
+    const CasesSheet sheet = Sheet();
+    return PaperCommands::WritePdf(path, sheet.document,
+                                   [&sheet](PageWriter& out) { CasesPages::Paint(out, sheet); });
+}
+
+void CaseCheckDialog::ExportPdf() {
+    const QString caption = QStringLiteral("Экспорт в PDF");
+    DocumentFileDialog dialog(this,
+                              {caption, QStringLiteral("Документ PDF|*.pdf"), QStringLiteral("pdf"),
+                               QStringLiteral("*.pdf")},
+                              QFileDialog::AcceptSave);
+    const QString path = dialog.Ask();
+    const QString error = path.isEmpty() ? QString() : WritePdf(path);
+    if (!error.isEmpty()) {
+        QApplication::beep();
+        MessageDialog(this).Ask(
+            {MessageKind::CommandError, caption, QStringLiteral("Таблица не записана: ") + error});
     }
 }
 

@@ -6,9 +6,9 @@
 // result, the tape obtained and the steps. A double click on a case closes
 // the dialog with that case chosen, for the window to put its input on the
 // machine; "Показать результат" closes it with the tape the case's run
-// ended with. Beside the table, the tab «Рост» (GrowthPanel) charts how the
-// passed cases' steps grow with their inputs' length; "Отмена" stops its
-// runs too.
+// ended with. «Печать...» and «Экспорт в PDF...» put the table on paper
+// (CasesPages), as far as the check has come. Beside the table, the tab «Рост» (GrowthPanel) charts
+// how the passed cases' steps grow with their inputs' length; "Отмена" stops its runs too.
 
 #include <QDialog>
 #include <QVector>
@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/checking/CaseRun.h"
+#include "paper/CasesPages.h"
 
 class GrowthPanel;
 class QLabel;
@@ -42,13 +43,20 @@ public:
                     const QString& casesName, QWidget* parent = nullptr);
     ~CaseCheckDialog() override;
 
+    // The document's name, for the title of the table on paper.
+    void SetDocumentName(const QString& name) { documentName_ = name; }
     // Starts the check; the dialog is then shown with exec() or show().
     void Start();
+    // The table on paper as a PDF file at `path`; why it was not written,
+    // or nothing.
+    QString WritePdf(const QString& path) const;
     bool Finished() const { return done_ == cases_.size() || cancelled_; }
     // The case chosen, when the dialog closed by one.
     std::optional<CaseChoice> Chosen() const { return chosen_; }
     QTableWidget* Table() const { return table_; }
     QPushButton* ShowResultButton() const { return showResult_; }
+    QPushButton* PrintButton() const { return print_; }
+    QPushButton* PdfButton() const { return pdf_; }
     QTabWidget* Tabs() const { return tabs_; }
     GrowthPanel* Growth() const { return growth_; }
 
@@ -58,9 +66,13 @@ private:
     void SelectionMoved();
     void CancelOrClose();
     void ShowSummary();
+    CasesSheet Sheet() const;
+    void ExportPdf();
     void ShowButton();
 
     MachineKind kind_;
+    QString documentName_ = QStringLiteral("Без имени");
+    QString casesName_;
     MachineContents program_;
     QVector<RunCase> cases_;
     QVector<std::optional<CaseOutcome>> outcomes_;
@@ -77,4 +89,6 @@ private:
     GrowthPanel* growth_ = nullptr;
     QPushButton* button_ = nullptr;
     QPushButton* showResult_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* pdf_ = nullptr;
 };

@@ -444,6 +444,7 @@ void MainWindow::CheckAgainstCases() {
     }
     CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
                            this);
+    dialog.SetDocumentName(bench_.Current().document.DisplayedName());
     dialog.Start();
     dialog.exec();
     if (dialog.Chosen()) {
