@@ -6,7 +6,7 @@ namespace {
 
 // The narrow columns' widths in points (line, start, result, steps); the
 // three tapes share what is left.
-constexpr double kLine = 36;
+constexpr double kLine = 42;
 constexpr double kStart = 58;
 constexpr double kResult = 120;
 constexpr double kSteps = 52;

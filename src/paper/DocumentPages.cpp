@@ -144,9 +144,9 @@ void PaintDiagram(PageWriter& out, Machine& machine) {
 
 namespace DocumentPages {
 
-void Paint(PageWriter& out, Machine& machine) {
+void Paint(PageWriter& out, Machine& machine, const QString& title) {
     const bool post = machine.Kind() == MachineKind::Post;
-    out.Paragraph(machine.document.DisplayedName(), out.Font(16, true));
+    out.Paragraph(title, out.Font(16, true));
     out.Paragraph(post ? QStringLiteral("Машина Поста") : QStringLiteral("Машина Тьюринга"),
                   out.Font(11));
     out.Skip(Paper::kGap);

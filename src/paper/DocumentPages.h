@@ -18,8 +18,9 @@ class Machine;
 
 namespace DocumentPages {
 
-// Writes the document's pages from the writer's place on.
-void Paint(PageWriter& out, Machine& machine);
+// Writes the document's pages from the writer's place on, titled `title`
+// (the window's: the file name or «Без имени»).
+void Paint(PageWriter& out, Machine& machine, const QString& title);
 // In the class PDF, the page of a document that could not be read: its
 // name and why.
 void PaintUnreadable(PageWriter& out, const QString& name, const QString& reason);

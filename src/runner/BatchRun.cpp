@@ -80,6 +80,7 @@ bool LoadDocument(Workbench& bench, const QString& file, RunOutcome& out) {
     const bool read = DocumentFormat::Of(readAs).read(bench, file, why);
     if (!read) {
         out.result = RunOutcome::Result::Unreadable;
+        out.readStatus = why;
         out.message = ReadFailureText(why, MachineName(readAs));
         out.status = bench.StatusText(Workbench::PanelMessage);
     }

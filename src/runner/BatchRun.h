@@ -43,6 +43,7 @@ struct RunOutcome : RunResult {
     QString usageError;  // for Result::Usage
     bool ran = false;    // the machine ran: the tape, carriage and steps are its
     QString saveError;   // why the save failed, in plain words; empty when it did not
+    DocumentFile::ReadStatus readStatus = DocumentFile::ReadStatus::Ok;  // Unreadable: why
 
     static QString ResultName(Result result);
     // The machine by `machine`; Post when unknown.

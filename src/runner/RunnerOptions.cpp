@@ -17,6 +17,19 @@ void Print(FILE* stream, const QString& text) {
     std::fputc('\n', stream);
 }
 
+bool RunnerOptions::WantsPdf(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray word(argv[i]);
+        if (word == "--") {
+            return false;
+        }
+        if (word == "--pdf" || word.startsWith("--pdf=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int Usage(const QString& message) {
     Print(stderr, QStringLiteral("zebrin42-run: ") + message);
     Print(stderr, QStringLiteral("Try 'zebrin42-run --help'."));
@@ -79,6 +92,12 @@ struct OptionTable {
         QStringLiteral("Write the picture of the document's program to FILE as SVG, laid out by "
                        "Graphviz; nothing is run."),
         QStringLiteral("FILE")};
+    QCommandLineOption pdf{
+        QStringLiteral("pdf"),
+        QStringLiteral("Write every document's pages (the task, the tape, the program, the "
+                       "diagram) into one PDF FILE, each document from a new page; with --cases "
+                       "each followed by its cases' results. Needs no display."),
+        QStringLiteral("FILE")};
     QCommandLineOption history{
         QStringLiteral("history"),
         QStringLiteral("Run the document and write the tape at every tick to FILE as PNG: one "
@@ -87,19 +106,25 @@ struct OptionTable {
         QStringLiteral("FILE")};
 
     std::vector<const QCommandLineOption*> All() const {
-        return {&maxSteps, &timeout, &tape, &start,  &carriage, &cases,  &onlyCase, &jobs,
-                &json,     &trace,   &save, &report, &similar,  &growth, &diagram,  &history};
+        return {&maxSteps, &timeout, &tape,    &start,   &carriage, &cases,
+                &onlyCase, &jobs,    &json,    &trace,   &save,     &report,
+                &similar,  &growth,  &diagram, &history, &pdf};
     }
     // The options of a class's check, which the picture of one run has no
     // use for.
     std::vector<const QCommandLineOption*> CheckOptions() const {
-        return {&cases, &onlyCase, &jobs,    &json,   &trace,
-                &save,  &report,   &similar, &growth, &diagram};
+        return {&cases,  &onlyCase, &jobs,   &json,    &trace, &save,
+                &report, &similar,  &growth, &diagram, &pdf};
+    }
+    // The options a class's PDF has no use for: it prints the documents
+    // and, with --cases, their cases' results.
+    std::vector<const QCommandLineOption*> NotForPdf() const {
+        return {&tape, &json, &trace, &save, &report, &similar, &growth, &diagram, &history};
     }
     // The options that make or report a run, which a picture has no use for.
     std::vector<const QCommandLineOption*> RunOptions() const {
-        return {&maxSteps, &timeout, &tape,  &start, &carriage, &cases,   &onlyCase,
-                &jobs,     &json,    &trace, &save,  &report,   &similar, &growth};
+        return {&maxSteps, &timeout, &tape, &start,  &carriage, &cases,  &onlyCase, &jobs,
+                &json,     &trace,   &save, &report, &similar,  &growth, &pdf};
     }
 };
 
@@ -293,6 +318,20 @@ std::optional<int> ReadOptions(int argc, char** argv, RunnerOptions& options) {
             [&parser](const QCommandLineOption* option) { return parser.isSet(*option); });
         if (options.files.size() != 1 || runOption) {
             return Usage(QStringLiteral("--diagram takes one document and no run options"));
+        }
+    }
+    if (parser.isSet(o.pdf)) {
+        options.pdfFile = parser.value(o.pdf);
+        if (options.pdfFile.isEmpty()) {
+            return Usage(QStringLiteral("--pdf wants a file name"));
+        }
+        const std::vector<const QCommandLineOption*> notForPdf = o.NotForPdf();
+        if (std::any_of(
+                notForPdf.begin(), notForPdf.end(),
+                [&parser](const QCommandLineOption* option) { return parser.isSet(*option); })) {
+            return Usage(QStringLiteral(
+                "--pdf takes documents and only --cases, --case, --max-steps, --timeout, --start, "
+                "--carriage and --jobs"));
         }
     }
     if (parser.isSet(o.history)) {

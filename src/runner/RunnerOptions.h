@@ -24,6 +24,11 @@ struct RunnerOptions {
     QString reportFile;   // --report: the CSV or XLSX table, when not empty
     QString diagramFile;  // --diagram: the picture, when not empty; nothing is run
     QString historyFile;  // --history: the picture of the run, when not empty
+    QString pdfFile;      // --pdf: the class's pages, when not empty
+
+    // Whether the command line asks for --pdf, which needs Qt Gui's
+    // application: looked at before any application is made.
+    static bool WantsPdf(int argc, char** argv);
 };
 
 // Reads the command line into `options`. Returns an exit status when the

@@ -2,14 +2,17 @@
 // their own tapes or on the cases of a cases file, and reports how each run
 // ended, in lines a teacher reads or as JSON lines, with a CSV or XLSX table
 // of the class; or draws one document's program as an SVG picture
-// (--diagram), or one run's tape at every tick as a PNG picture (--history).
+// (--diagram), or one run's tape at every tick as a PNG picture (--history),
+// or a class's documents with their cases' results as one PDF (--pdf).
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "core/checking/CaseRun.h"
 #include "core/documents/DocumentCommands.h"
@@ -20,6 +23,7 @@
 #include "runner/DiagramExport.h"
 #include "runner/HistoryExport.h"
 #include "runner/OutputGuard.h"
+#include "runner/PdfExport.h"
 #include "runner/RunnerOptions.h"
 
 namespace {
@@ -117,6 +121,7 @@ std::optional<int> GuardOutputs(const RunnerOptions& options) {
         {QStringLiteral("the report"), options.reportFile},
         {QStringLiteral("the picture"), options.diagramFile},
         {QStringLiteral("the picture"), options.historyFile},
+        {QStringLiteral("the PDF"), options.pdfFile},
         {QStringLiteral("the machine"), options.base.saveTo}};
     for (const auto& [what, target] : targets) {
         if (target.isEmpty()) {
@@ -142,6 +147,31 @@ int WriteReport(const QString& path, const ClassReport& report) {
     Print(stderr, QStringLiteral("zebrin42-run: could not write the report %1: %2")
                       .arg(DocumentFile::PrintableName(path), error));
     return 2;
+}
+
+int WritePdf(const RunnerOptions& options) {
+    PdfPlan plan;
+    plan.documents = options.files;
+    plan.target = options.pdfFile;
+    plan.limits = RunLimits{options.base.maxSteps, options.base.seconds};
+    if (options.casesFile) {
+        ClassPlan cases;
+        cases.files = options.files;
+        cases.base = options.base;
+        if (const std::optional<int> usage = ReadCases(options, cases)) {
+            return *usage;
+        }
+        plan.casesName = DocumentFile::PrintableName(QFileInfo(*options.casesFile).fileName());
+        plan.cases = cases.cases;
+    }
+    const PdfExport exported = ExportClassPdf(plan);
+    for (const QString& line : exported.lines) {
+        Print(stdout, line);
+    }
+    if (!exported.error.isEmpty()) {
+        Print(stderr, exported.error);
+    }
+    return exported.exitStatus;
 }
 
 int Check(const RunnerOptions& options) {
@@ -180,7 +210,15 @@ int main(int argc, char** argv) {
     // thread cannot get its wake-up file under a tight open-file limit, and
     // the runner has no use for a desktop's main loop.
     qputenv("QT_NO_GLIB", "1");
-    QCoreApplication app(argc, argv);
+    // Pages are painted with Qt Gui, which needs a platform: the offscreen
+    // one, so that --pdf runs without a display. Every other output needs
+    // Qt Core alone.
+    const bool pdf = RunnerOptions::WantsPdf(argc, argv);
+    if (pdf) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const std::unique_ptr<QCoreApplication> app(pdf ? new QGuiApplication(argc, argv)
+                                                    : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
 
     RunnerOptions options;
@@ -196,6 +234,8 @@ int main(int argc, char** argv) {
         Print(exported.exitStatus == 0 ? stdout : stderr,
               exported.exitStatus == 0 ? exported.report : exported.error);
         status = exported.exitStatus;
+    } else if (!options.pdfFile.isEmpty()) {
+        status = WritePdf(options);
     } else if (!options.historyFile.isEmpty()) {
         RunSpec spec = options.base;
         spec.file = options.files.front();

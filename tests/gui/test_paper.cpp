@@ -3,6 +3,7 @@
 // wider and taller than a page is split into parts that repeat the row
 // labels and the header on every page.
 
+#include <QFileInfo>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void wideTuringTableSplitsAcrossPages();
     void previewShowsThePages();
     void caseResultsOnPaper();
+    void classInOnePdf_data();
+    void classInOnePdf();
 };
 
 void TestPaper::documentTextsAreText_data() {
@@ -178,6 +181,86 @@ void TestPaper::caseResultsOnPaper() {
         QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
     }
     QVERIFY(!dialog.WritePdf(dir.filePath(QStringLiteral("no/such/folder/c.pdf"))).isEmpty());
+}
+
+// zebrin42-run --pdf: the documents one after another, each from a new
+// page, with --cases their results; an unreadable one gets a page saying
+// why; an input is never written over. No display is needed: the runner
+// paints on the offscreen platform whatever the environment says.
+void TestPaper::classInOnePdf_data() {
+    QTest::addColumn<QStringList>("arguments");  // "@" is the folder of the run
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("pages");  // texts each on a page of its own, in order
+    QTest::addColumn<QString>("err");
+    const QString ex = QStringLiteral(ZEBRIN_EXAMPLES "/");
+    QTest::newRow("class with cases")
+        << QStringList{"--pdf",
+                       "@/class.pdf",
+                       "--cases",
+                       ex + "post-double.cases",
+                       ex + "post-double.pst",
+                       "@/broken.pst",
+                       ex + "post-add-one.pst"}
+        << 1
+        << QStringList{"post-double.pst", "Проверка по тестам: post-double.pst",
+                       "Документ не удалось прочитать: это не документ", "post-add-one.pst",
+                       "Проверка по тестам: post-add-one.pst"}
+        << QString();
+    QTest::newRow("documents alone")
+        << QStringList{"--pdf", "@/class.pdf", ex + "turing-binary-increment.tur",
+                       ex + "post-double.pst"}
+        << 0 << QStringList{"turing-binary-increment.tur", "post-double.pst"} << QString();
+    QTest::newRow("over an input")
+        << QStringList{"--pdf", "@/broken.pst", ex + "post-double.pst", "@/broken.pst"} << 2
+        << QStringList{} << "will not write the PDF over";
+    QTest::newRow("folder missing")
+        << QStringList{"--pdf", "@/no/such/class.pdf", ex + "post-double.pst"} << 2 << QStringList{}
+        << "could not write";
+    QTest::newRow("not with --json")
+        << QStringList{"--pdf", "@/class.pdf", "--json", ex + "post-double.pst"} << 2
+        << QStringList{} << "--pdf takes documents";
+}
+
+void TestPaper::classInOnePdf() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, pages);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    const QString broken = dir.filePath(QStringLiteral("broken.pst"));
+    {
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a document\n");
+    }
+    for (QString& argument : arguments) {
+        argument.replace(u'@', dir.path());
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QProcess runner;
+    runner.setProcessEnvironment(environment);
+    runner.start(QStringLiteral(ZEBRIN_RUN_EXE), arguments);
+    QVERIFY(runner.waitForFinished(60000));
+    const QString stderrText = QString::fromUtf8(runner.readAllStandardError());
+    QCOMPARE(runner.exitCode(), exitCode);
+    QVERIFY2(stderrText.contains(err), qPrintable(stderrText));
+    QCOMPARE(QFileInfo(broken).size(), qint64(15));  // never written over
+    const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
+    QCOMPARE(QFileInfo::exists(pdf), !pages.isEmpty());
+    // Each text on a page after the one before, and no two on one page.
+    int page = 0;
+    for (const QString& expected : pages) {
+        int found = page + 1;
+        while (found <= PagesOf(pdf) && !TextOf(pdf, found).contains(expected)) {
+            ++found;
+        }
+        QVERIFY2(found <= PagesOf(pdf), qPrintable(expected + QStringLiteral(" after page ") +
+                                                   QString::number(page) + TextOf(pdf)));
+        page = found;
+    }
 }
 
 QTEST_MAIN(TestPaper)

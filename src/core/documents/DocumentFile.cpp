@@ -256,6 +256,30 @@ QByteArray NativeName(const QString& name) {
     return bytes;
 }
 
+QString ReadStatusText(ReadStatus status) {
+    switch (status) {
+        case ReadStatus::Ok:
+            return QString();
+        case ReadStatus::Missing:
+            return QStringLiteral("нет такого файла");
+        case ReadStatus::NotRegular:
+            return QStringLiteral("это не обычный файл (папка, устройство или канал)");
+        case ReadStatus::NotReadable:
+            return QStringLiteral("нет прав на чтение файла");
+        case ReadStatus::TooLarge:
+            return QStringLiteral("файл слишком велик: больше %1 байт или %2 строк")
+                .arg(kMaxDocumentSize)
+                .arg(kMaxDocumentLines);
+        case ReadStatus::WrongMagic:
+            return QStringLiteral("это не документ машины Поста или машины Тьюринга");
+        case ReadStatus::Damaged:
+            return QStringLiteral("документ повреждён");
+        case ReadStatus::CannotOpen:
+            break;
+    }
+    return QStringLiteral("файл не удалось прочитать");
+}
+
 QString PrintableName(const QString& name) {
     QString shown;
     const auto escape = [&shown](const QByteArray& bytes) {

@@ -79,6 +79,9 @@ QByteArray NativeName(const QString& name);
 // A name for a reader's eyes: bytes that are not UTF-8 and characters that
 // do not print shown as \xHH (each byte of their UTF-8), a backslash as \\.
 QString PrintableName(const QString& name);
+// Why a file could not be read, in the window's words ("нет такого файла",
+// "документ повреждён" ...); empty for Ok.
+QString ReadStatusText(ReadStatus status);
 
 // The lines SplitLines would make of the text, counted on the bytes.
 qsizetype CountLines(QByteArrayView text);

@@ -374,8 +374,9 @@ void MainWindow::ExportFile(const QString& caption, const QString& filter, const
 QString MainWindow::WritePdf(const QString& path) {
     Machine& machine = bench_.Current();
     return PaperCommands::WritePdf(
-        path, machine.document.DisplayedName(),
-        [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
+        path, machine.document.DisplayedName(), [&machine](PageWriter& out) {
+            DocumentPages::Paint(out, machine, machine.document.DisplayedName());
+        });
 }
 
 void MainWindow::ExportPdf() {
@@ -386,14 +387,16 @@ void MainWindow::ExportPdf() {
 
 void MainWindow::PreviewDocument() {
     Machine& machine = bench_.Current();
-    PaperCommands::Preview(this, machine.document.DisplayedName(),
-                           [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
+    PaperCommands::Preview(this, machine.document.DisplayedName(), [&machine](PageWriter& out) {
+        DocumentPages::Paint(out, machine, machine.document.DisplayedName());
+    });
 }
 
 void MainWindow::PrintDocument() {
     Machine& machine = bench_.Current();
-    PaperCommands::Print(this, machine.document.DisplayedName(),
-                         [&machine](PageWriter& out) { DocumentPages::Paint(out, machine); });
+    PaperCommands::Print(this, machine.document.DisplayedName(), [&machine](PageWriter& out) {
+        DocumentPages::Paint(out, machine, machine.document.DisplayedName());
+    });
 }
 
 void MainWindow::OpenExample(const QString& path) {
