@@ -1,4 +1,5 @@
-// The desktop program's entry. `zebrin42 [FILE]` opens the window with the
+// The desktop program's entry. `zebrin42 [--lang ru|en] [FILE]` opens the
+// window, in the language chosen or the system locale's, with the
 // Post machine current and, given a document, opens it in the machine its
 // first bytes name, as File > Open would. `--help` and `--version` answer on
 // standard output without a display, before Qt's GUI starts; a usage error
@@ -10,17 +11,20 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/text/Language.h"
 #include "window/main/Desktop.h"
 #include "window/main/MainWindow.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: zebrin42 [FILE]\n"
+    "Usage: zebrin42 [--lang ru|en] [FILE]\n"
     "Post machine and Turing machine trainer.\n"
     "\n"
     "  FILE          a Post machine (.pst) or Turing machine (.tur) document to\n"
     "                open; its first bytes decide the machine\n"
+    "  --lang ru|en  the interface's language (default: the system locale's,\n"
+    "                English for an English locale, else Russian)\n"
     "  -h, --help    show this help and exit\n"
     "  -v, --version show the version and exit\n"
     "\n"
@@ -60,14 +64,25 @@ int main(int argc, char** argv) {
         return status;
     }
     QApplication app(argc, argv);
+    QString languageError;
+    const UiLanguage language = Language::Choose(QApplication::arguments().mid(1), languageError);
+    if (!languageError.isEmpty()) {
+        return UsageError(languageError);
+    }
+    Language::Install(language);
     Desktop::Configure(app);
 
     // What is left once Qt took its own options.
     QStringList files;
     bool optionsEnd = false;
     const QStringList arguments = QApplication::arguments().mid(1);
-    for (const QString& argument : arguments) {
-        if (!optionsEnd && argument == u"--") {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!optionsEnd && argument == u"--lang") {
+            ++i;  // its value, read above
+        } else if (!optionsEnd && argument.startsWith(u"--lang=")) {
+            continue;
+        } else if (!optionsEnd && argument == u"--") {
             optionsEnd = true;
         } else if (!optionsEnd && argument.startsWith(u'-') && argument.size() > 1) {
             return UsageError(QStringLiteral("unknown option %1").arg(argument));

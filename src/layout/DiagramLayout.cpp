@@ -1,4 +1,5 @@
 #include "layout/DiagramLayout.h"
+#include "core/text/Language.h"
 
 #include <cstring>
 #include <mutex>
@@ -448,13 +449,13 @@ QStringList NoteLines(const ProgramDiagram& diagram) {
     }
     // One heading for both machines: a Turing command left out and a Post
     // row whose jump is refused are both commands without their arrows.
-    lines.append(QStringLiteral("Без стрелок (запуск на них остановится с ошибкой):"));
+    lines.append(Tr("DiagramLayout", "Без стрелок (запуск на них остановится с ошибкой):"));
     const std::size_t shown = std::min(diagram.problems.size(), std::size_t(kMaxNoteLines));
     for (std::size_t i = 0; i < shown; ++i) {
         lines.append(diagram.problems[i].text);
     }
     if (shown < diagram.problems.size()) {
-        lines.append(QStringLiteral("… и ещё %1").arg(diagram.problems.size() - shown));
+        lines.append(Tr("DiagramLayout", "… и ещё %1").arg(diagram.problems.size() - shown));
     }
     return lines;
 }

@@ -1,4 +1,5 @@
 #include "paper/CasesPages.h"
+#include "core/text/Language.h"
 
 #include <algorithm>
 
@@ -17,14 +18,14 @@ QString CasesSheet::Summary(const QVector<std::optional<CaseOutcome>>& outcomes)
     const auto passed = std::count_if(outcomes.begin(), outcomes.end(), [](const auto& outcome) {
         return outcome && outcome->verdict == CaseOutcome::Verdict::Passed;
     });
-    return QStringLiteral("Пройдено %1 из %2").arg(passed).arg(outcomes.size());
+    return Tr("CasesPages", "Пройдено %1 из %2").arg(passed).arg(outcomes.size());
 }
 
 namespace CasesPages {
 
 void Paint(PageWriter& out, const CasesSheet& sheet) {
-    out.Paragraph(QStringLiteral("Проверка по тестам: ") + sheet.document, out.Font(14, true));
-    out.Paragraph(QStringLiteral("Файл тестов: ") + sheet.casesName, out.Font(10));
+    out.Paragraph(Tr("CasesPages", "Проверка по тестам: ") + sheet.document, out.Font(14, true));
+    out.Paragraph(Tr("CasesPages", "Файл тестов: ") + sheet.casesName, out.Font(10));
     out.Paragraph(sheet.summary, out.Font(10, true));
     out.Skip(Paper::kGap);
     const double tape = std::max(40.0, (out.Width() - kLine - kStart - kResult - kSteps) / 3);

@@ -6,6 +6,7 @@
 #include "core/machine/Machine.h"
 #include "core/post/PostMachine.h"
 #include "core/post/PostTable.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/turing/TuringTable.h"
 #include "layout/DiagramLayout.h"
@@ -31,7 +32,7 @@ QString CellText(const TapeStore& tape, int k) {
 }
 
 void PaintTape(PageWriter& out, const TapeStore& tape) {
-    out.Heading(QStringLiteral("Лента"));
+    out.Heading(Tr("DocumentPages", "Лента"));
     const int carriage = tape.CarriagePos();
     int low = carriage;
     int high = carriage;
@@ -60,7 +61,7 @@ void PaintTape(PageWriter& out, const TapeStore& tape) {
 }
 
 void PaintPostTable(PageWriter& out, const PostTable& table) {
-    out.Heading(QStringLiteral("Программа"));
+    out.Heading(Tr("DocumentPages", "Программа"));
     const double comment = std::max(60.0, out.Width() - kPostNumber - kPostCommand - kPostJump);
     const std::vector<std::pair<double, QString>> header = {
         {kPostNumber, PostTable::HeaderCaption(PostTable::ColNumber)},
@@ -83,7 +84,7 @@ void PaintPostTable(PageWriter& out, const PostTable& table) {
 }
 
 void PaintTuringTable(PageWriter& out, const TuringTable& table) {
-    out.Heading(QStringLiteral("Программа"));
+    out.Heading(Tr("DocumentPages", "Программа"));
     const int states = table.StateCount();
     const int perPart = std::max(1, int((out.Width() - kTuringLabel) / kTuringState));
     for (int first = 1; first <= states; first += perPart) {
@@ -101,7 +102,8 @@ void PaintTuringTable(PageWriter& out, const TuringTable& table) {
             if (!out.Room(Paper::kRow)) {
                 out.Cells(header, out.Font(9, true), true);
             }
-            std::vector<std::pair<double, QString>> cells = {{kTuringLabel, table.Cell(0, row)}};
+            std::vector<std::pair<double, QString>> cells = {
+                {kTuringLabel, TuringTable::ShownLabel(table.Cell(0, row))}};
             for (int col = first; col <= last; ++col) {
                 cells.emplace_back(kTuringState, table.Cell(col, row));
             }
@@ -125,7 +127,7 @@ void PaintDiagram(PageWriter& out, Machine& machine) {
         return;
     }
     out.NewPage();
-    out.Paragraph(QStringLiteral("Диаграмма программы"), out.Font(12, true));
+    out.Paragraph(Tr("DocumentPages", "Диаграмма программы"), out.Font(12, true));
     out.Skip(Paper::kGap);
     const QSizeF room(out.Width(), std::max(100.0, out.Height() - out.Y()));
     const QSizeF size = picture.Size();
@@ -147,14 +149,16 @@ namespace DocumentPages {
 void Paint(PageWriter& out, Machine& machine, const QString& title) {
     const bool post = machine.Kind() == MachineKind::Post;
     out.Paragraph(title, out.Font(16, true));
-    out.Paragraph(post ? QStringLiteral("Машина Поста") : QStringLiteral("Машина Тьюринга"),
-                  out.Font(11));
+    out.Paragraph(
+        post ? Tr("DocumentPages", "Машина Поста") : Tr("DocumentPages", "Машина Тьюринга"),
+        out.Font(11));
     out.Skip(Paper::kGap);
     out.Paragraph(machine.Statement(), out.Font(10));
     if (!post) {
         auto& turing = static_cast<TuringMachine&>(machine);
         out.Skip(4);
-        out.Paragraph(QStringLiteral("Внешний алфавит: ") + turing.AlphabetText(), out.Font(10));
+        out.Paragraph(Tr("DocumentPages", "Внешний алфавит: ") + turing.AlphabetText(),
+                      out.Font(10));
     }
     PaintTape(out, machine.tape);
     if (post) {
@@ -171,7 +175,7 @@ void Paint(PageWriter& out, Machine& machine, const QString& title) {
 void PaintUnreadable(PageWriter& out, const QString& name, const QString& reason) {
     out.Paragraph(name, out.Font(16, true));
     out.Skip(Paper::kGap);
-    out.Paragraph(QStringLiteral("Документ не удалось прочитать: ") + reason, out.Font(11));
+    out.Paragraph(Tr("DocumentPages", "Документ не удалось прочитать: ") + reason, out.Font(11));
 }
 
 }  // namespace DocumentPages

@@ -9,6 +9,7 @@
 #include "core/port/ScriptedUi.h"
 #include "core/post/PostTable.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 
@@ -90,7 +91,7 @@ bool LoadDocument(Workbench& bench, const QString& file, RunOutcome& out) {
 QString BrokenRequirement(Workbench& bench, const TaskRequirements& task) {
     const MachineKind kind = bench.Kind();
     if (task.machine && *task.machine != kind) {
-        return QStringLiteral("не та машина");
+        return Tr("BatchRun", "не та машина");
     }
     if (kind == MachineKind::Post && task.maxRows) {
         PostTable& table = bench.Post().table;
@@ -99,7 +100,7 @@ QString BrokenRequirement(Workbench& bench, const TaskRequirements& task) {
             filled += table.Decoded(row).op != PostOp::None ? 1 : 0;
         }
         if (filled > *task.maxRows) {
-            return QStringLiteral("заполненных строк %1, а можно не больше %2")
+            return Tr("BatchRun", "заполненных строк %1, а можно не больше %2")
                 .arg(filled)
                 .arg(*task.maxRows);
         }
@@ -117,7 +118,7 @@ QString BrokenRequirement(Workbench& bench, const TaskRequirements& task) {
                 }
             }
             if (used > *task.maxStates) {
-                return QStringLiteral("состояний %1, а можно не больше %2")
+                return Tr("BatchRun", "состояний %1, а можно не больше %2")
                     .arg(used)
                     .arg(*task.maxStates);
             }
@@ -131,7 +132,7 @@ QString BrokenRequirement(Workbench& bench, const TaskRequirements& task) {
                 return set;
             };
             if (symbols(turing.Alphabet()) != symbols(*task.alphabet)) {
-                return QStringLiteral("алфавит \"%1\", а нужен \"%2\"")
+                return Tr("BatchRun", "алфавит \"%1\", а нужен \"%2\"")
                     .arg(turing.Alphabet(), *task.alphabet);
             }
         }

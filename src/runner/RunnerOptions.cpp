@@ -92,6 +92,12 @@ struct OptionTable {
         QStringLiteral("Write the picture of the document's program to FILE as SVG, laid out by "
                        "Graphviz; nothing is run."),
         QStringLiteral("FILE")};
+    QCommandLineOption lang{
+        QStringLiteral("lang"),
+        QStringLiteral("The language of the machines' own texts in the output (the status and "
+                       "error texts, the verdicts, the PDF): ru or en; by default the system "
+                       "locale's, English for an English locale, else Russian."),
+        QStringLiteral("LANG")};
     QCommandLineOption pdf{
         QStringLiteral("pdf"),
         QStringLiteral("Write every document's pages (the task, the tape, the program, the "
@@ -108,7 +114,7 @@ struct OptionTable {
     std::vector<const QCommandLineOption*> All() const {
         return {&maxSteps, &timeout, &tape,    &start,   &carriage, &cases,
                 &onlyCase, &jobs,    &json,    &trace,   &save,     &report,
-                &similar,  &growth,  &diagram, &history, &pdf};
+                &similar,  &growth,  &diagram, &history, &pdf,      &lang};
     }
     // The options of a class's check, which the picture of one run has no
     // use for.

@@ -17,6 +17,7 @@
 #include "core/checking/CaseRun.h"
 #include "core/documents/DocumentCommands.h"
 #include "core/documents/DocumentFile.h"
+#include "core/text/Language.h"
 #include "runner/BatchRun.h"
 #include "runner/ClassCheck.h"
 #include "runner/ClassReport.h"
@@ -219,6 +220,16 @@ int main(int argc, char** argv) {
     }
     const std::unique_ptr<QCoreApplication> app(pdf ? new QGuiApplication(argc, argv)
                                                     : new QCoreApplication(argc, argv));
+    QString languageError;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const UiLanguage language = Language::Choose(arguments, languageError);
+    if (!languageError.isEmpty()) {
+        return Usage(languageError);
+    }
+    Language::Install(language);
     QCoreApplication::setApplicationName(QStringLiteral("zebrin42-run"));
 
     RunnerOptions options;

@@ -467,7 +467,7 @@ void TestRunner::helpAndVersionNeedNoDisplay_data() {
     const QString runner = QStringLiteral(ZEBRIN_RUN_EXE);
     const QString version = QStringLiteral(ZEBRIN_VERSION);
     QTest::newRow("window --help") << window << "--help"
-                                   << "Usage: zebrin42 [FILE]";
+                                   << "Usage: zebrin42 [--lang ru|en] [FILE]";
     QTest::newRow("window --version") << window << "--version"
                                       << "zebrin42 " + version;
     QTest::newRow("runner --help") << runner << "--help"

@@ -7,6 +7,7 @@
 #include "core/port/ScriptedUi.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 QString TapeSetupError::English() const {
@@ -32,19 +33,19 @@ QString TapeSetupError::English() const {
 QString TapeSetupError::Russian() const {
     switch (kind) {
         case Kind::Unrepresentable:
-            return QStringLiteral("символ \"%1\" не может стоять на ленте").arg(value);
+            return Tr("CaseRun", "символ \"%1\" не может стоять на ленте").arg(value);
         case Kind::PastEnd:
-            return QStringLiteral("лента кончается раньше, на клетке %1").arg(value);
+            return Tr("CaseRun", "лента кончается раньше, на клетке %1").arg(value);
         case Kind::NotPostCell:
-            return QStringLiteral(
-                       "\"%1\" — не клетка ленты машины Поста (1 — метка, 0 или . — "
-                       "пустая клетка)")
+            return Tr("CaseRun",
+                      "\"%1\" — не клетка ленты машины Поста (1 — метка, 0 или . — "
+                      "пустая клетка)")
                 .arg(value);
         case Kind::NotInAlphabet:
-            return QStringLiteral("символа \"%1\" нет во внешнем алфавите \"%2\"")
+            return Tr("CaseRun", "символа \"%1\" нет во внешнем алфавите \"%2\"")
                 .arg(value, alphabet);
         case Kind::CarriageOffTape:
-            return QStringLiteral("клетки %1 для каретки нет на ленте").arg(value);
+            return Tr("CaseRun", "клетки %1 для каретки нет на ленте").arg(value);
     }
     return {};
 }
@@ -240,16 +241,16 @@ bool CasePassed(const RunCase& runCase, MachineKind kind, bool stopped, const QS
 }
 
 QStringList CaseColumnTitles() {
-    return {QStringLiteral("Строка"),    QStringLiteral("Вход"),      QStringLiteral("С ячейки"),
-            QStringLiteral("Ожидается"), QStringLiteral("Результат"), QStringLiteral("Получено"),
-            QStringLiteral("Шагов")};
+    return {Tr("CaseRun", "Строка"),    Tr("CaseRun", "Вход"),      Tr("CaseRun", "С ячейки"),
+            Tr("CaseRun", "Ожидается"), Tr("CaseRun", "Результат"), Tr("CaseRun", "Получено"),
+            Tr("CaseRun", "Шагов")};
 }
 
 QStringList CaseRowTexts(MachineKind kind, const RunCase& runCase,
                          const std::optional<CaseOutcome>& outcome) {
     QString start = QString::number(runCase.start.value_or(DefaultTapeStart(kind)));
     if (runCase.carriage) {
-        start += QStringLiteral(", каретка %1").arg(*runCase.carriage);
+        start += Tr("CaseRun", ", каретка %1").arg(*runCase.carriage);
     }
     QStringList row{QString::number(runCase.line), runCase.input, start, runCase.expected};
     if (!outcome) {
@@ -265,14 +266,14 @@ QStringList CaseRowTexts(MachineKind kind, const RunCase& runCase,
 QString CaseOutcome::Text() const {
     switch (verdict) {
         case Verdict::Passed:
-            return QStringLiteral("пройден");
+            return Tr("CaseRun", "пройден");
         case Verdict::Failed:
-            return QStringLiteral("не пройден");
+            return Tr("CaseRun", "не пройден");
         case Verdict::Limit:
-            return QStringLiteral("превышен предел шагов");
+            return Tr("CaseRun", "превышен предел шагов");
         case Verdict::Error:
         case Verdict::BadCase:
-            return QStringLiteral("ошибка: ") + message;
+            return Tr("CaseRun", "ошибка: ") + message;
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/tape/TapeStore.h"
+#include "core/text/Language.h"
 
 namespace {
 
@@ -18,11 +19,11 @@ struct ModelWords {
     const char* key;
     const char* name;
 };
-constexpr ModelWords kWords[] = {{"n", "примерно n"},
-                                 {"n log n", "примерно n·log n"},
-                                 {"n^2", "примерно n²"},
-                                 {"n^3", "примерно n³"},
-                                 {"2^n", "примерно 2^n"}};
+constexpr ModelWords kWords[] = {{"n", QT_TRANSLATE_NOOP("GrowthFit", "примерно n")},
+                                 {"n log n", QT_TRANSLATE_NOOP("GrowthFit", "примерно n·log n")},
+                                 {"n^2", QT_TRANSLATE_NOOP("GrowthFit", "примерно n²")},
+                                 {"n^3", QT_TRANSLATE_NOOP("GrowthFit", "примерно n³")},
+                                 {"2^n", QT_TRANSLATE_NOOP("GrowthFit", "примерно 2^n")}};
 
 constexpr double kMinusInfinity = -std::numeric_limits<double>::infinity();
 
@@ -97,7 +98,7 @@ double GrowthFit::StepsAt(double n) const {
 }
 
 QString GrowthFit::Name() const {
-    return model ? QString::fromUtf8(kWords[int(*model)].name) : QString();
+    return model ? Tr("GrowthFit", kWords[int(*model)].name) : QString();
 }
 
 QString GrowthFit::Key() const {
@@ -109,13 +110,13 @@ QString GrowthFit::Note() const {
         return {};
     }
     if (fitted == 0) {
-        return QStringLiteral(
-            "Кривая не подобрана: нет пройденных тестов со входом от двух клеток и хотя бы "
-            "одним шагом.");
+        return Tr("GrowthFit",
+                  "Кривая не подобрана: нет пройденных тестов со входом от двух клеток и хотя бы "
+                  "одним шагом.");
     }
-    return QStringLiteral(
-               "Кривая не подобрана: разных длин входа (от двух клеток) у пройденных тестов — "
-               "%1, а нужно не меньше %2.")
+    return Tr("GrowthFit",
+              "Кривая не подобрана: разных длин входа (от двух клеток) у пройденных тестов — "
+              "%1, а нужно не меньше %2.")
         .arg(lengths)
         .arg(kMinLengths);
 }

@@ -9,6 +9,7 @@
 #include "core/diagram/DiagramText.h"
 #include "core/diagram/ProgramDiagram.h"
 #include "core/post/PostTable.h"
+#include "core/text/Language.h"
 
 namespace {
 
@@ -31,11 +32,11 @@ QString CommandText(const DecodedPostRow& row, const QString& code) {
         case PostOp::Stop:
             return QStringLiteral("!");
         case PostOp::Other:
-            return QStringLiteral("код ") + DiagramText::Quoted(code);
+            return Tr("PostDiagram", "код ") + DiagramText::Quoted(code);
         case PostOp::None:
             break;
     }
-    return QStringLiteral("нет команды");
+    return Tr("PostDiagram", "нет команды");
 }
 
 DiagramNode RowNode(qint32 number, const QString& command, DiagramNode::Kind kind, int rows) {
@@ -76,11 +77,12 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
         const PostTargets targets = decoded.Targets();
         if (targets.count == 0) {
             const DiagramCell cell{PostTable::ColJump, row, DiagramBranch::Always};
-            const QString where = QStringLiteral("Строка %1: ").arg(row);
+            const QString where = Tr("PostDiagram", "Строка %1: ").arg(row);
             diagram.problems.push_back(
-                {cell, decoded.jumpEmpty ? where + QStringLiteral("не указан номер отсылки")
-                                         : where + DiagramText::Quoted(table.Jump(row)) +
-                                               QStringLiteral(" — неверно указан номер отсылки")});
+                {cell, decoded.jumpEmpty
+                           ? where + Tr("PostDiagram", "не указан номер отсылки")
+                           : where + DiagramText::Quoted(table.Jump(row)) +
+                                 Tr("PostDiagram", " — неверно указан номер отсылки")});
             continue;
         }
         if (targets.count == 2) {
@@ -94,8 +96,8 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
         if (nodes.count(jump.target) == 0) {
             const bool inside = jump.target >= 1 && jump.target <= rows;
             nodes.emplace(jump.target, RowNode(jump.target,
-                                               inside ? QStringLiteral("нет команды")
-                                                      : QStringLiteral("нет строки"),
+                                               inside ? Tr("PostDiagram", "нет команды")
+                                                      : Tr("PostDiagram", "нет строки"),
                                                DiagramNode::Kind::Error, rows));
         }
     }
@@ -115,8 +117,8 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
         }
         DiagramEdge& edge = diagram.edges.back();
         if (jump.branch != DiagramBranch::Always) {
-            edge.lines.append(jump.branch == DiagramBranch::Mark ? QStringLiteral("есть метка")
-                                                                 : QStringLiteral("нет метки"));
+            edge.lines.append(jump.branch == DiagramBranch::Mark ? Tr("PostDiagram", "есть метка")
+                                                                 : Tr("PostDiagram", "нет метки"));
         }
         edge.cells.push_back({PostTable::ColJump, jump.row, jump.branch});
     }

@@ -13,6 +13,7 @@
 
 #include "core/diagram/DiagramText.h"
 #include "core/diagram/ProgramDiagram.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringCommand.h"
 #include "core/turing/TuringMachine.h"
 
@@ -36,18 +37,20 @@ DiagramNode StateNode(int state) {
 QString Refusal(const QString& text, const DecodedTuringCell& cell, const QString& alphabet,
                 int states) {
     if (cell.form != DecodedTuringCell::Form::Command || !IsTuringMove(cell.move)) {
-        return QStringLiteral("неверная запись команды");
+        return Tr("TuringDiagram", "неверная запись команды");
     }
     if (!NormaliseTuringCommand(text, alphabet)) {
         if (cell.write != kTuringBlankMark && !alphabet.contains(cell.write)) {
-            return QStringLiteral("символа ") + DiagramText::Quoted(QStringView(&cell.write, 1)) +
-                   QStringLiteral(" нет в алфавите");
+            return Tr("TuringDiagram", "символа ") +
+                   DiagramText::Quoted(QStringView(&cell.write, 1)) +
+                   Tr("TuringDiagram", " нет в алфавите");
         }
-        return QStringLiteral("неверная запись команды");
+        return Tr("TuringDiagram", "неверная запись команды");
     }
     // Even a stop command names a state the run checks first.
     if (cell.next < 0 || cell.next >= states) {
-        return QStringLiteral("состояние ") + StateName(cell.next) + QStringLiteral(" отсутствует");
+        return Tr("TuringDiagram", "состояние ") + StateName(cell.next) +
+               Tr("TuringDiagram", " отсутствует");
     }
     return QString();
 }
@@ -93,7 +96,7 @@ private:
             DiagramNode stop;
             stop.id = QStringLiteral("stop");
             stop.kind = DiagramNode::Kind::Stop;
-            stop.lines = QStringList{QStringLiteral("стоп")};
+            stop.lines = QStringList{Tr("TuringDiagram", "стоп")};
             diagram_.nodes.push_back(stop);
         }
         return stop_;
@@ -138,14 +141,15 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
             // cells that go there.
             const auto where = [&] {
                 return StateName(state) + QStringLiteral(", ") +
-                       (read.isEmpty()
-                            ? QStringLiteral("строка ") + DiagramText::Quoted(table.Cell(0, row))
-                            : read) +
+                       (read.isEmpty() ? Tr("TuringDiagram", "строка ") +
+                                             DiagramText::Quoted(table.Cell(0, row))
+                                       : read) +
                        QStringLiteral(": ") + DiagramText::Quoted(text) + QStringLiteral(" — ");
             };
             if (read.isEmpty()) {
                 diagram.problems.push_back(
-                    {cell, where() + QStringLiteral("строка не относится к символу алфавита")});
+                    {cell,
+                     where() + Tr("TuringDiagram", "строка не относится к символу алфавита")});
                 continue;
             }
             const DecodedTuringCell& decoded = table.Decoded(state, row);

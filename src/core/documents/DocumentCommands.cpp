@@ -5,6 +5,7 @@
 #include "core/editing/TableCommands.h"
 #include "core/editing/TapeEditing.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 namespace DocumentCommands {
@@ -16,10 +17,10 @@ const DocumentFormat& FormatOf(const Workbench& bench) {
 }
 
 DialogAnswer AskSaveQuestion(Workbench& bench) {
-    return bench.UiPort().ShowMessageDialog({MessageKind::Question, FormatOf(bench).caption,
-                                             QStringLiteral("<Сохранить изменения в файле ") +
-                                                 bench.Current().document.DisplayedName() +
-                                                 QStringLiteral("?")});
+    return bench.UiPort().ShowMessageDialog(
+        {MessageKind::Question, FormatOf(bench).caption,
+         Tr("DocumentCommands", "<Сохранить изменения в файле ") +
+             bench.Current().document.DisplayedName() + QStringLiteral("?")});
 }
 
 void BreakActiveRun(Workbench& bench) {

@@ -13,6 +13,7 @@
 #include "core/documents/ByteScan.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
+#include "core/text/Language.h"
 
 namespace DocumentFile {
 
@@ -261,23 +262,23 @@ QString ReadStatusText(ReadStatus status) {
         case ReadStatus::Ok:
             return QString();
         case ReadStatus::Missing:
-            return QStringLiteral("нет такого файла");
+            return Tr("DocumentFile", "нет такого файла");
         case ReadStatus::NotRegular:
-            return QStringLiteral("это не обычный файл (папка, устройство или канал)");
+            return Tr("DocumentFile", "это не обычный файл (папка, устройство или канал)");
         case ReadStatus::NotReadable:
-            return QStringLiteral("нет прав на чтение файла");
+            return Tr("DocumentFile", "нет прав на чтение файла");
         case ReadStatus::TooLarge:
-            return QStringLiteral("файл слишком велик: больше %1 байт или %2 строк")
+            return Tr("DocumentFile", "файл слишком велик: больше %1 байт или %2 строк")
                 .arg(kMaxDocumentSize)
                 .arg(kMaxDocumentLines);
         case ReadStatus::WrongMagic:
-            return QStringLiteral("это не документ машины Поста или машины Тьюринга");
+            return Tr("DocumentFile", "это не документ машины Поста или машины Тьюринга");
         case ReadStatus::Damaged:
-            return QStringLiteral("документ повреждён");
+            return Tr("DocumentFile", "документ повреждён");
         case ReadStatus::CannotOpen:
             break;
     }
-    return QStringLiteral("файл не удалось прочитать");
+    return Tr("DocumentFile", "файл не удалось прочитать");
 }
 
 QString PrintableName(const QString& name) {

@@ -3,14 +3,17 @@
 #include "core/documents/DocumentFile.h"
 #include "core/port/HelpTopics.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral("Интерпретатор машины Поста");
+QString Caption() {
+    return Tr("PostFile", "Интерпретатор машины Поста");
+}
 
 void Report(Workbench& bench, const QString& dialog, int help, const QString& status) {
-    bench.RunControl().ReportFailure(kCaption, dialog, help, status);
+    bench.RunControl().ReportFailure(Caption(), dialog, help, status);
 }
 
 // Everything before the table; the table's cells are taken from the
@@ -65,9 +68,9 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
     DocumentFile::ReadResult file = DocumentFile::Read(path, DocumentFile::kPostMagic);
     why = file.status;
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
-        Report(bench, QStringLiteral("Файл не является файлом машины Поста или поврежден!"),
+        Report(bench, Tr("PostFile", "Файл не является файлом машины Поста или поврежден!"),
                HelpTopic::PostReadError,
-               QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!"));
+               Tr("PostFile", " Ошибка: файл не является файлом машины Поста или поврежден!"));
         return false;
     }
     DocumentFile::LineReader in(file);
@@ -76,8 +79,8 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
         why = DocumentFile::ReadStatus::Damaged;
     }
     if (why != DocumentFile::ReadStatus::Ok) {
-        Report(bench, QStringLiteral("Ошибка чтения файла! "), HelpTopic::PostReadError,
-               QStringLiteral("  Ошибка чтения файла!"));
+        Report(bench, Tr("PostFile", "Ошибка чтения файла! "), HelpTopic::PostReadError,
+               Tr("PostFile", "  Ошибка чтения файла!"));
         return false;
     }
     PostMachine& post = bench.Post();
@@ -151,8 +154,8 @@ bool WritePostFile(Workbench& bench, const QString& path) {
     PutPostLines(bench, image);
     Q_EMIT post.DocumentWriting(path);
     if (!DocumentFile::Write(path, image)) {
-        Report(bench, QStringLiteral("Ошибка записи файла!"), HelpTopic::PostWriteError,
-               QStringLiteral("  Ошибка записи файла!"));
+        Report(bench, Tr("PostFile", "Ошибка записи файла!"), HelpTopic::PostWriteError,
+               Tr("PostFile", "  Ошибка записи файла!"));
         post.SetModified(true);
         return false;
     }

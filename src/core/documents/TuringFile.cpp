@@ -5,22 +5,25 @@
 #include "core/documents/DocumentFile.h"
 #include "core/port/HelpTopics.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 
 namespace {
 
-const QString kCaption = QStringLiteral("Интерпретатор машины Тьюринга");
+QString Caption() {
+    return Tr("TuringFile", "Интерпретатор машины Тьюринга");
+}
 constexpr int kReadHelp = HelpTopic::TuringReadError;
 constexpr int kWriteHelp = HelpTopic::TuringWriteError;
 
 void ReportFailure(Workbench& bench, const QString& message, int help, const QString& status) {
-    bench.RunControl().ReportFailure(kCaption, message, help, status);
+    bench.RunControl().ReportFailure(Caption(), message, help, status);
 }
 
 void ReportReadFailure(Workbench& bench) {
-    ReportFailure(bench, QStringLiteral("Ошибка чтения файла! "), kReadHelp,
-                  QStringLiteral("  Ошибка чтения файла!"));
+    ReportFailure(bench, Tr("TuringFile", "Ошибка чтения файла! "), kReadHelp,
+                  Tr("TuringFile", "  Ошибка чтения файла!"));
 }
 
 // Everything a document holds, checked, before the machine takes it over.
@@ -142,9 +145,9 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
     why = file.status;
     if (file.status == DocumentFile::ReadStatus::WrongMagic) {
         ReportFailure(
-            bench, QStringLiteral("Файл не является файлом машины Тьюринга или поврежден!"),
+            bench, Tr("TuringFile", "Файл не является файлом машины Тьюринга или поврежден!"),
             kReadHelp,
-            QStringLiteral(" Ошибка: файл не является файлом машины Тьюринга или поврежден!"));
+            Tr("TuringFile", " Ошибка: файл не является файлом машины Тьюринга или поврежден!"));
         return false;
     }
     if (file.status != DocumentFile::ReadStatus::Ok) {
@@ -199,8 +202,8 @@ bool WriteTuringFile(Workbench& bench, const QString& path) {
     PutTuringLines(machine, image);
     Q_EMIT machine.DocumentWriting(path);
     if (!DocumentFile::Write(path, image)) {
-        ReportFailure(bench, QStringLiteral("Ошибка записи файла!"), kWriteHelp,
-                      QStringLiteral("  Ошибка записи файла!"));
+        ReportFailure(bench, Tr("TuringFile", "Ошибка записи файла!"), kWriteHelp,
+                      Tr("TuringFile", "  Ошибка записи файла!"));
         machine.SetModified(true);
         return false;
     }

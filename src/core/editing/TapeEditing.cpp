@@ -5,6 +5,7 @@
 #include "core/editing/CarriageMoves.h"
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 namespace TapeEditing {
@@ -78,9 +79,9 @@ WriteResult WriteSymbolToSelection(Workbench& bench, QChar ch, int first, int la
     if (ch != u' ' && !turing.Alphabet().contains(ch)) {
         bench.UiPort().Beep();
         const DialogAnswer answer = bench.UiPort().ShowMessageDialog(
-            {MessageKind::QuestionWithHelp, QStringLiteral("Интерпретатор машины Тьюринга"),
-             QStringLiteral("Вводимый символ < ") + ch +
-                 QStringLiteral(" > отсутствует во внешнем алфавите. Добавить его в алфавит?")});
+            {MessageKind::QuestionWithHelp, Tr("TapeEditing", "Интерпретатор машины Тьюринга"),
+             Tr("TapeEditing", "Вводимый символ < ") + ch +
+                 Tr("TapeEditing", " > отсутствует во внешнем алфавите. Добавить его в алфавит?")});
         // "Помощь" declines too: the question opens no help topic.
         if (answer != DialogAnswer::Yes || !turing.AddSymbol(ch)) {
             return WriteResult::Declined;

@@ -1,65 +1,66 @@
 #include "core/machine/EditKind.h"
+#include "core/text/Language.h"
 
 QString EditCaption(EditKind kind) {
     switch (kind) {
         case EditKind::None:
             break;
         case EditKind::InsertRow:
-            return QStringLiteral("вставка строки");
+            return Tr("EditKind", "вставка строки");
         case EditKind::DeleteRow:
-            return QStringLiteral("удаление строки");
+            return Tr("EditKind", "удаление строки");
         case EditKind::AppendRow:
-            return QStringLiteral("добавление строки");
+            return Tr("EditKind", "добавление строки");
         case EditKind::InsertColumn:
-            return QStringLiteral("вставка столбца");
+            return Tr("EditKind", "вставка столбца");
         case EditKind::DeleteColumn:
-            return QStringLiteral("удаление столбца");
+            return Tr("EditKind", "удаление столбца");
         case EditKind::AppendColumn:
-            return QStringLiteral("добавление столбца");
+            return Tr("EditKind", "добавление столбца");
         case EditKind::ClearTable:
-            return QStringLiteral("очистка таблицы");
+            return Tr("EditKind", "очистка таблицы");
         case EditKind::ClearRow:
-            return QStringLiteral("очистка строки");
+            return Tr("EditKind", "очистка строки");
         case EditKind::ClearColumn:
-            return QStringLiteral("очистка столбца");
+            return Tr("EditKind", "очистка столбца");
         case EditKind::ClearCell:
-            return QStringLiteral("очистка ячейки");
+            return Tr("EditKind", "очистка ячейки");
         case EditKind::ClearCells:
-            return QStringLiteral("очистка ячеек");
+            return Tr("EditKind", "очистка ячеек");
         case EditKind::ChangeMarks:
-            return QStringLiteral("изменение меток");
+            return Tr("EditKind", "изменение меток");
         case EditKind::WriteTape:
-            return QStringLiteral("запись на ленту");
+            return Tr("EditKind", "запись на ленту");
         case EditKind::ClearTape:
-            return QStringLiteral("очистка ленты");
+            return Tr("EditKind", "очистка ленты");
         case EditKind::RestoreTape:
-            return QStringLiteral("восстановление ленты");
+            return Tr("EditKind", "восстановление ленты");
         case EditKind::MoveCarriage:
-            return QStringLiteral("сдвиг каретки");
+            return Tr("EditKind", "сдвиг каретки");
         case EditKind::LoadTest:
-            return QStringLiteral("загрузка теста");
+            return Tr("EditKind", "загрузка теста");
         case EditKind::TestResult:
-            return QStringLiteral("результат теста");
+            return Tr("EditKind", "результат теста");
         case EditKind::ClearStatement:
-            return QStringLiteral("очистка условия задачи");
+            return Tr("EditKind", "очистка условия задачи");
         case EditKind::ClearComments:
-            return QStringLiteral("очистка комментариев");
+            return Tr("EditKind", "очистка комментариев");
         case EditKind::ClearAlphabet:
-            return QStringLiteral("очистка алфавита");
+            return Tr("EditKind", "очистка алфавита");
         case EditKind::ClearAll:
-            return QStringLiteral("очистка всего");
+            return Tr("EditKind", "очистка всего");
         case EditKind::Run:
-            return QStringLiteral("выполнение программы");
+            return Tr("EditKind", "выполнение программы");
         case EditKind::ChangeTape:
-            return QStringLiteral("изменение ленты");
+            return Tr("EditKind", "изменение ленты");
         case EditKind::ChangeAlphabet:
-            return QStringLiteral("изменение алфавита");
+            return Tr("EditKind", "изменение алфавита");
         case EditKind::ChangeTable:
-            return QStringLiteral("изменение таблицы");
+            return Tr("EditKind", "изменение таблицы");
         case EditKind::ChangeComments:
-            return QStringLiteral("изменение комментариев");
+            return Tr("EditKind", "изменение комментариев");
         case EditKind::ChangeStatement:
-            return QStringLiteral("изменение условия задачи");
+            return Tr("EditKind", "изменение условия задачи");
     }
     return QString();
 }

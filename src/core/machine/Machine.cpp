@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/machine/StatusLine.h"
+#include "core/text/Language.h"
 
 Machine::Machine(MachineHost& host, MachineKind kind)
     : tape(PerMachine<TapeKind>{TapeKind::Post, TapeKind::Turing}[kind], this),
       host_(host),
       kind_(kind),
-      stepPrefix_(PerMachine<QString>{QStringLiteral("Шаг:  "), QStringLiteral("Шаг:   ")}[kind]),
+      stepPrefix_(PerMachine<QString>{Tr("Machine", "Шаг:  "), Tr("Machine", "Шаг:   ")}[kind]),
       status_(host.Status()) {}
 
 void Machine::SetCurrent(bool on) {

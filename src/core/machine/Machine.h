@@ -17,6 +17,7 @@
 #include "core/machine/RunPosition.h"
 #include "core/machine/StepOutcome.h"
 #include "core/tape/TapeStore.h"
+#include "core/text/Language.h"
 #include "core/text/TextTable.h"
 
 class StatusLine;
@@ -25,7 +26,7 @@ class TextTable;
 // The document a machine is stored in: "Без имени" and no file name until a
 // path is chosen by Open, Save or Save As.
 struct MachineDocument {
-    static QString Untitled() { return QStringLiteral("Без имени"); }
+    static QString Untitled() { return Tr("Machine", "Без имени"); }
 
     QString fileName = Untitled();
     bool hasFileName = false;

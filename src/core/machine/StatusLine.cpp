@@ -1,13 +1,14 @@
 #include "core/machine/StatusLine.h"
+#include "core/text/Language.h"
 
 QString StatusLine::StartText(int panel) {
     switch (panel) {
         case Step:
-            return QStringLiteral("шаг:");
+            return Tr("StatusLine", "шаг:");
         case Min:
-            return QStringLiteral("мин:");
+            return Tr("StatusLine", "мин:");
         case Max:
-            return QStringLiteral("макс:");
+            return Tr("StatusLine", "макс:");
         default:
             return QString();
     }
@@ -110,5 +111,5 @@ void StatusLine::SetModified(bool on) {
         return;
     }
     modified_ = on;
-    SetText(Modified, on ? QStringLiteral("Изменен") : QString());
+    SetText(Modified, on ? Tr("StatusLine", "Изменен") : QString());
 }

@@ -1,29 +1,30 @@
 #include "core/machine/StepOutcome.h"
 
 #include "core/port/HelpTopics.h"
+#include "core/text/Language.h"
 
 namespace {
 
 QString PostText(const PostAnnouncement& post) {
     switch (post.op) {
         case PostOp::Left:
-            return QStringLiteral("  -  перевод каретки влево");
+            return Tr("StepOutcome", "  -  перевод каретки влево");
         case PostOp::Right:
-            return QStringLiteral("  -  перевод каретки вправо");
+            return Tr("StepOutcome", "  -  перевод каретки вправо");
         case PostOp::Mark:
-            return QStringLiteral("  -  ставим метку");
+            return Tr("StepOutcome", "  -  ставим метку");
         case PostOp::Erase:
-            return QStringLiteral("  -  удаляем метку");
+            return Tr("StepOutcome", "  -  удаляем метку");
         case PostOp::Jump:
             if (post.marked) {
-                return QStringLiteral("  -  метка есть, переход на строку ") +
+                return Tr("StepOutcome", "  -  метка есть, переход на строку ") +
                        QString::number(post.target);
             }
-            return (post.firstTick ? QStringLiteral("  -  метки нет,  переход на строку ")
-                                   : QStringLiteral("  -  метки нет, переход на строку ")) +
+            return (post.firstTick ? Tr("StepOutcome", "  -  метки нет,  переход на строку ")
+                                   : Tr("StepOutcome", "  -  метки нет, переход на строку ")) +
                    QString::number(post.target);
         case PostOp::Stop:
-            return QStringLiteral("  -  завершение программы");
+            return Tr("StepOutcome", "  -  завершение программы");
         case PostOp::None:
         case PostOp::Other:
             break;
@@ -32,16 +33,16 @@ QString PostText(const PostAnnouncement& post) {
 }
 
 QString TuringText(const TuringAnnouncement& turing) {
-    QString text = QStringLiteral("Символ: ") + turing.read + QStringLiteral(" -> ") +
-                   turing.write + QStringLiteral(".   Состояние: q") +
+    QString text = Tr("StepOutcome", "Символ: ") + turing.read + QStringLiteral(" -> ") +
+                   turing.write + Tr("StepOutcome", ".   Состояние: q") +
                    QString::number(turing.state) + QStringLiteral(" -> q") +
                    QString::number(turing.next) + u'.';
     if (turing.move == u'>') {
-        text += QStringLiteral("   Перевод каретки вправо.");
+        text += Tr("StepOutcome", "   Перевод каретки вправо.");
     } else if (turing.move == u'<') {
-        text += QStringLiteral("   Перевод каретки влево.");
+        text += Tr("StepOutcome", "   Перевод каретки влево.");
     } else {
-        text += QStringLiteral("   Остановка машины.");
+        text += Tr("StepOutcome", "   Остановка машины.");
     }
     return text;
 }
@@ -61,51 +62,52 @@ QString Announcement::Text() const {
 ErrorTexts TextsOf(const StepOutcome& outcome) {
     switch (outcome.error) {
         case StepError::PostNoCommand:
-            return {QStringLiteral("Не указана команда!"), HelpTopic::PostNoCommand,
-                    QStringLiteral("  -  ошибка:  не указана команда!")};
+            return {Tr("StepOutcome", "Не указана команда!"), HelpTopic::PostNoCommand,
+                    Tr("StepOutcome", "  -  ошибка:  не указана команда!")};
         case StepError::PostNoJump:
-            return {QStringLiteral("Не указан номер отсылки!"), HelpTopic::PostNoJump,
-                    QStringLiteral("  -  ошибка:  не указан номер отсылки!")};
+            return {Tr("StepOutcome", "Не указан номер отсылки!"), HelpTopic::PostNoJump,
+                    Tr("StepOutcome", "  -  ошибка:  не указан номер отсылки!")};
         case StepError::PostBadJump:
-            return {QStringLiteral("Неверно указан номер отсылки!"), HelpTopic::PostBadJump,
+            return {Tr("StepOutcome", "Неверно указан номер отсылки!"), HelpTopic::PostBadJump,
                     outcome.firstTick
-                        ? QStringLiteral("  -  ошибка: неверно указан номер отсылки")
-                        : QStringLiteral("  -  ошибка:  неверно указан номер отсылки")};
+                        ? Tr("StepOutcome", "  -  ошибка: неверно указан номер отсылки")
+                        : Tr("StepOutcome", "  -  ошибка:  неверно указан номер отсылки")};
         case StepError::PostNoSuchRow:
-            return {QStringLiteral("Команды с таким номером не существует!"),
+            return {Tr("StepOutcome", "Команды с таким номером не существует!"),
                     HelpTopic::PostNoSuchRow,
-                    QStringLiteral("  -  ошибка:  команды с таким номером не существует")};
+                    Tr("StepOutcome", "  -  ошибка:  команды с таким номером не существует")};
         case StepError::PostMarkExists:
-            return {QStringLiteral("Нельзя ставить метку, где она уже есть!"),
+            return {Tr("StepOutcome", "Нельзя ставить метку, где она уже есть!"),
                     HelpTopic::PostMarkExists,
-                    QStringLiteral("  -  ошибка:  нельзя ставить метку, где она уже есть")};
+                    Tr("StepOutcome", "  -  ошибка:  нельзя ставить метку, где она уже есть")};
         case StepError::PostNoMark:
-            return {QStringLiteral("Нельзя стереть метку, где ее нет!"), HelpTopic::PostNoMark,
-                    QStringLiteral("  -  ошибка:  нельзя стереть метку, где ее нет")};
+            return {Tr("StepOutcome", "Нельзя стереть метку, где ее нет!"), HelpTopic::PostNoMark,
+                    Tr("StepOutcome", "  -  ошибка:  нельзя стереть метку, где ее нет")};
         case StepError::TuringNoSymbol:
-            return {
-                QStringLiteral("Cимвола <") + outcome.symbol + QStringLiteral("> нет в алфавите"),
-                HelpTopic::TuringNoSymbol,
-                QStringLiteral("  -  ошибка:  данного символа нет в алфавите")};
+            return {Tr("StepOutcome", "Cимвола <") + outcome.symbol +
+                        Tr("StepOutcome", "> нет в алфавите"),
+                    HelpTopic::TuringNoSymbol,
+                    Tr("StepOutcome", "  -  ошибка:  данного символа нет в алфавите")};
         case StepError::TuringNoCommand:
-            return {QStringLiteral("Не указана команда"), HelpTopic::TuringNoCommand,
-                    QStringLiteral("  -  ошибка:  не указана команда")};
+            return {Tr("StepOutcome", "Не указана команда"), HelpTopic::TuringNoCommand,
+                    Tr("StepOutcome", "  -  ошибка:  не указана команда")};
         case StepError::TuringBadCommand:
-            return {QStringLiteral("Неверная запись команды"), HelpTopic::TuringBadCommand,
-                    QStringLiteral("  -  ошибка:  неверная запись команды")};
+            return {Tr("StepOutcome", "Неверная запись команды"), HelpTopic::TuringBadCommand,
+                    Tr("StepOutcome", "  -  ошибка:  неверная запись команды")};
         case StepError::TuringNoState: {
             const QString number = QString::number(outcome.number);
-            return {QStringLiteral("Состояние  Q") + number + QStringLiteral("  отсутствует"),
+            return {Tr("StepOutcome", "Состояние  Q") + number + Tr("StepOutcome", "  отсутствует"),
                     HelpTopic::TuringNoState,
-                    QStringLiteral("  -  ошибка:  cостояние  Q") + number +
-                        QStringLiteral("  отсутствует")};
+                    Tr("StepOutcome", "  -  ошибка:  cостояние  Q") + number +
+                        Tr("StepOutcome", "  отсутствует")};
         }
         case StepError::Loop:
-            return {QStringLiteral("Программа зациклилась: с шага %1 машина повторяет одни и те "
-                                   "же %2 шагов.")
+            return {Tr("StepOutcome",
+                       "Программа зациклилась: с шага %1 машина повторяет одни и те "
+                       "же %2 шагов.")
                         .arg(outcome.loopStart)
                         .arg(outcome.loopLength),
-                    HelpTopic::Loop, QStringLiteral("  -  ошибка:  программа зациклилась")};
+                    HelpTopic::Loop, Tr("StepOutcome", "  -  ошибка:  программа зациклилась")};
         case StepError::OffTape:  // told by RunController::ReportOffTape
         case StepError::None:
             break;

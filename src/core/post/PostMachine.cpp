@@ -1,4 +1,5 @@
 #include "core/post/PostMachine.h"
+#include "core/text/Language.h"
 
 #include <algorithm>
 
@@ -7,7 +8,7 @@ FailurePlace PostMachine::PlaceOfFailure(const StepOutcome&) {
     if (!table.IsProgramRow(row)) {
         return {};
     }
-    return {PostTable::ColCommand, row, QStringLiteral("строка %1").arg(row), {}};
+    return {PostTable::ColCommand, row, Tr("PostMachine", "строка %1").arg(row), {}};
 }
 
 void PostMachine::ClearProgramRow() {

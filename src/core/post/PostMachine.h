@@ -5,6 +5,7 @@
 
 #include "core/machine/Machine.h"
 #include "core/post/PostTable.h"
+#include "core/text/Language.h"
 
 class PostMachine : public Machine {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
         table.SetCursor(PostTable::ColCommand, position.at);
     }
     TextTable& ProgramTable() override { return table; }
-    QString Caption() const override { return QStringLiteral("Машина Поста"); }
+    QString Caption() const override { return Tr("PostMachine", "Машина Поста"); }
     FailurePlace PlaceOfFailure(const StepOutcome& outcome) override;
 
     void ClearProgram() override { table.Reset(); }

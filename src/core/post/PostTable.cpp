@@ -5,6 +5,7 @@
 #include "core/post/PostInterpreter.h"
 #include "core/text/CellText.h"
 #include "core/text/IntegerSyntax.h"
+#include "core/text/Language.h"
 
 const DecodedPostRow PostTable::kOutside = [] {
     DecodedPostRow row;
@@ -34,9 +35,17 @@ PostTable::PostTable(QObject* parent) : TextTable(ColumnCount, InitialRows + 1, 
 }
 
 QString PostTable::CommandName(int code) {
-    static const char16_t* const kNames[] = {u"",      u"Влево",  u"Вправо", u"Метка",
-                                             u"Удал.", u"Перех.", u"Стоп"};
-    return code >= 0 && code <= int(PostOp::Stop) ? QString::fromUtf16(kNames[code]) : QString();
+    static const char* const kNames[] = {"",
+                                         QT_TRANSLATE_NOOP("PostTable", "Влево"),
+                                         QT_TRANSLATE_NOOP("PostTable", "Вправо"),
+                                         QT_TRANSLATE_NOOP("PostTable", "Метка"),
+                                         QT_TRANSLATE_NOOP("PostTable", "Удал."),
+                                         QT_TRANSLATE_NOOP("PostTable", "Перех."),
+                                         QT_TRANSLATE_NOOP("PostTable", "Стоп")};
+    if (code <= 0 || code > int(PostOp::Stop)) {
+        return QString();
+    }
+    return Tr("PostTable", kNames[code]);
 }
 
 int PostTable::CodeOfText(const QString& text) {
@@ -50,13 +59,13 @@ int PostTable::CodeOfText(const QString& text) {
 QString PostTable::HeaderCaption(int col) {
     switch (col) {
         case ColNumber:
-            return QStringLiteral("Номер");
+            return Tr("PostTable", "Номер");
         case ColCommand:
-            return QStringLiteral("Команда");
+            return Tr("PostTable", "Команда");
         case ColJump:
-            return QStringLiteral("Отсылка");
+            return Tr("PostTable", "Отсылка");
         case ColComment:
-            return QStringLiteral("Комментарии");
+            return Tr("PostTable", "Комментарии");
         default:
             return QString();
     }

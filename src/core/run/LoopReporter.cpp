@@ -4,6 +4,7 @@
 #include "core/machine/StatusLine.h"
 #include "core/port/Ui.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 
 void LoopReporter::Report(Machine& machine, const StepOutcome& outcome) {
     // The timer stops before the dialog opens, so no tick comes in under it.
@@ -11,7 +12,7 @@ void LoopReporter::Report(Machine& machine, const StepOutcome& outcome) {
     const ErrorTexts texts = TextsOf(outcome);
     Ui& ui = host_.UiPort();
     ui.Beep();
-    if (ui.ShowMessageDialog({MessageKind::ErrorWithHelp, QStringLiteral("Ошибка"),
+    if (ui.ShowMessageDialog({MessageKind::ErrorWithHelp, Tr("LoopReporter", "Ошибка"),
                               texts.dialog}) == DialogAnswer::Help) {
         ui.ShowHelpTopic(texts.helpTopic);
     }

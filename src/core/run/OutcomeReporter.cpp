@@ -5,17 +5,18 @@
 #include "core/port/Ui.h"
 #include "core/run/LoopReporter.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 
 DialogAnswer OutcomeReporter::AskRestart() {
     return host_.UiPort().ShowMessageDialog(
-        {MessageKind::RestartQuestion, QStringLiteral("Предупреждение!"),
-         QStringLiteral("Программа и/или лента были изменены.  Выполнить: ")});
+        {MessageKind::RestartQuestion, Tr("OutcomeReporter", "Предупреждение!"),
+         Tr("OutcomeReporter", "Программа и/или лента были изменены.  Выполнить: ")});
 }
 
 bool OutcomeReporter::AskGoOn(const Machine& machine, qint64 steps) {
     return host_.UiPort().ShowMessageDialog(
                {MessageKind::GoOnQuestion, machine.Caption(),
-                QStringLiteral("Программа выполнила %1 шагов. Продолжить?").arg(steps)}) ==
+                Tr("OutcomeReporter", "Программа выполнила %1 шагов. Продолжить?").arg(steps)}) ==
            DialogAnswer::Yes;
 }
 
@@ -50,8 +51,8 @@ void OutcomeReporter::Stopped(Machine& machine) {
     run_.Break();
     host_.UiPort().Beep();
     host_.UiPort().ShowMessageDialog(
-        {MessageKind::Notice, machine.Caption(), QStringLiteral("Программа завершена!")});
-    host_.Status().SetText(StatusLine::Message, QStringLiteral("  -  программа завершена"));
+        {MessageKind::Notice, machine.Caption(), Tr("OutcomeReporter", "Программа завершена!")});
+    host_.Status().SetText(StatusLine::Message, Tr("OutcomeReporter", "  -  программа завершена"));
 }
 
 void OutcomeReporter::Failed(Machine& machine, const StepOutcome& outcome) {
@@ -62,14 +63,14 @@ void OutcomeReporter::Failed(Machine& machine, const StepOutcome& outcome) {
     const ErrorTexts texts = TextsOf(outcome);
     place.status = texts.status;
     run_.MarkFailure(machine, std::move(place));
-    ReportFailure(QStringLiteral("Ошибка"), texts.dialog, texts.helpTopic, texts.status);
+    ReportFailure(Tr("OutcomeReporter", "Ошибка"), texts.dialog, texts.helpTopic, texts.status);
 }
 
 void OutcomeReporter::ReportOffTape() {
     host_.UiPort().Beep();
     run_.Break();
-    host_.UiPort().ShowMessageDialog({MessageKind::Error, QStringLiteral("Ошибка"),
-                                      QStringLiteral("Каретка вышла за пределы ленты")});
+    host_.UiPort().ShowMessageDialog({MessageKind::Error, Tr("OutcomeReporter", "Ошибка"),
+                                      Tr("OutcomeReporter", "Каретка вышла за пределы ленты")});
 }
 
 void OutcomeReporter::ReportFailure(const QString& caption, const QString& message, int helpTopic,

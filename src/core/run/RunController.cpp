@@ -5,6 +5,7 @@
 #include "core/machine/Machine.h"
 #include "core/machine/StatusLine.h"
 #include "core/tape/TapeWindow.h"
+#include "core/text/Language.h"
 #include "core/text/TextTable.h"
 
 int RunController::SpeedInterval(int level) {
@@ -15,17 +16,17 @@ int RunController::SpeedInterval(int level) {
 QString RunController::SpeedCaption(int level) {
     switch (level) {
         case 1:
-            return QStringLiteral("Очень медленно");
+            return Tr("RunController", "Очень медленно");
         case 2:
-            return QStringLiteral("Медленно");
+            return Tr("RunController", "Медленно");
         case 4:
-            return QStringLiteral("Быстро");
+            return Tr("RunController", "Быстро");
         case 5:
-            return QStringLiteral("Очень быстро");
+            return Tr("RunController", "Очень быстро");
         case InstantSpeed:
-            return QStringLiteral("Мгновенно");
+            return Tr("RunController", "Мгновенно");
         default:
-            return QStringLiteral("Средне");
+            return Tr("RunController", "Средне");
     }
 }
 

@@ -30,6 +30,7 @@
 #include "core/run/RunEnabling.h"
 #include "core/run/StepHistory.h"
 #include "core/run/TapeHistory.h"
+#include "core/text/Language.h"
 
 // One machine's run.
 struct MachineRun {
@@ -88,7 +89,7 @@ public:
 
     // --- Breakpoints ---
     // The message panel's text of a run paused on a breakpoint.
-    static QString BreakpointStatus() { return QStringLiteral("  -  точка останова"); }
+    static QString BreakpointStatus() { return Tr("RunController", "  -  точка останова"); }
     const Breakpoints& BreakpointsOf(const Machine& machine) const {
         return RunOf(machine).breakpoints;
     }

@@ -7,11 +7,21 @@
 // Names a program reads never change with it: the file formats, the cases
 // file's syntax, JSON keys and the report's column keys.
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include "core/text/Language.h"
 
 enum class UiLanguage { Russian, English };
+
+// A text the user reads, its Russian source as the sources hold it, in the
+// current language: the installed translation's, or the source itself.
+// `context` is the file the text lives in (the translation's context).
+inline QString Tr(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source);
+}
 
 namespace Language {
 
@@ -26,5 +36,14 @@ QString Name(UiLanguage language);
 inline bool English() {
     return Current() == UiLanguage::English;
 }
+// Makes `language` current for the application: for English the
+// translation is installed, from `qmFile` when given, else the one built
+// into the program; for Russian an installed one is taken out again. False
+// when the translation could not be loaded (the texts then stay Russian).
+bool Install(UiLanguage language, const QString& qmFile = QString());
+// The language a program starts in: "--lang ru|en" among `arguments`
+// (before a "--"), else the system's locale's. `error` gets a usage
+// error's words (an unknown or missing value), and the choice is Russian.
+UiLanguage Choose(const QStringList& arguments, QString& error);
 
 }  // namespace Language

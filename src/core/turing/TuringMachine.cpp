@@ -4,6 +4,7 @@
 
 #include "core/machine/MachineHost.h"
 #include "core/port/Ui.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringCommand.h"
 
 // The flags go to this machine whichever is current, as the tape's do; in
@@ -180,14 +181,15 @@ FailurePlace TuringMachine::PlaceOfFailure(const StepOutcome& outcome) {
     const QString state = TuringTable::Header(col);
     if (outcome.error == StepError::TuringNoSymbol) {
         // The symbol has no row: the state is where the run stood.
-        return {-1, -1, state + QStringLiteral(", символ ") + outcome.symbol, {}};
+        return {-1, -1, state + Tr("TuringMachine", ", символ ") + outcome.symbol, {}};
     }
     const int row = table.Row();
     if (row < 1 || row >= table.RowCount()) {
         return {};
     }
     const QString& label = table.Cell(0, row);
-    const QString symbol = label == TuringTable::BlankLabel() ? QStringLiteral("пробел")
-                                                              : QStringLiteral("символ ") + label;
+    const QString symbol = label == TuringTable::BlankLabel()
+                               ? Tr("TuringMachine", "пробел")
+                               : Tr("TuringMachine", "символ ") + label;
     return {col, row, state + QStringLiteral(", ") + symbol, {}};
 }

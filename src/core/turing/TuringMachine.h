@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "core/machine/Machine.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringSymbols.h"
 #include "core/turing/TuringTable.h"
 
@@ -22,7 +23,7 @@ class TuringMachine : public Machine {
 public:
     static constexpr int kStartSplitterPos = 435;  // also the table's width
     static constexpr int kSplitterMargin = 15;
-    static QString NoSymbolText() { return QStringLiteral("нет"); }
+    static QString NoSymbolText() { return Tr("TuringMachine", "нет"); }
     static QString StartComments() { return QStringLiteral("Комментарий:"); }
 
     explicit TuringMachine(MachineHost& host);
@@ -88,7 +89,7 @@ public:
     RunPosition StartPosition() const override { return {0, 0}; }
     void ShowRunEnd(const RunPosition&) override { table.SetCol(1); }
     TextTable& ProgramTable() override { return table; }
-    QString Caption() const override { return QStringLiteral("Машина Тьюринга"); }
+    QString Caption() const override { return Tr("TuringMachine", "Машина Тьюринга"); }
     FailurePlace PlaceOfFailure(const StepOutcome& outcome) override;
     void ClearProgram() override { ClearTable(); }
     void ClearProgramRow() override { ClearRow(); }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/text/Language.h"
 #include "core/text/TextTable.h"
 
 // A command cell as the interpreter reads it: empty, not a command in the
@@ -36,6 +37,11 @@ public:
     static constexpr int kColumnWidth = 70;
     static constexpr int kRowHeight = 25;
     static QString BlankLabel() { return QStringLiteral("Пробел"); }
+    // A row label as the views show it: the blank row's in the current
+    // language (the table keeps BlankLabel in both).
+    static QString ShownLabel(const QString& label) {
+        return label == BlankLabel() ? Tr("TuringTable", "Пробел") : label;
+    }
     static QString Header(int col) { return QStringLiteral("Q") + QString::number(col - 1); }
 
     // The start table: C = 6 (Q0 to Q4), R = 2, row 1 the blank row, every

@@ -1,6 +1,7 @@
 #include "core/workbench/InterpreterSwitch.h"
 
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 void SwitchInterpreter(Workbench& bench, MachineKind kind) {
@@ -23,7 +24,7 @@ void SwitchInterpreter(Workbench& bench, MachineKind kind) {
         tape.IsEmpty() ? StatusLine::Bounds::Empty : StatusLine::Bounds::Numbers, tape.UsedMin(),
         tape.UsedMax());
     bench.SetStatusText(Workbench::PanelMessage, QString());
-    bench.SetStatusText(Workbench::PanelStep, QStringLiteral("Шаг:"));
+    bench.SetStatusText(Workbench::PanelStep, Tr("InterpreterSwitch", "Шаг:"));
     bench.RunControl().RefreshBoundButtons();
     // Shows the entered machine's own flag in the modified-flag panel
     // without changing it.

@@ -1,6 +1,7 @@
 #include "core/workbench/Workbench.h"
 
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 
 Workbench::Workbench(Ui& ui, QObject* parent)
     : QObject(parent), ui_(ui), post_(*this), turing_(*this), run_(new RunController(*this, this)) {
@@ -9,8 +10,8 @@ Workbench::Workbench(Ui& ui, QObject* parent)
     connect(&turing_, &Machine::DocumentNameChanged, this, &Workbench::TitleChanged);
     // Until the first switch the save dialog carries the Post machine's
     // settings under a title of its own.
-    saveDialog = {QStringLiteral("Сохранение файла машины Поста"),
-                  QStringLiteral("Машина Поста|*.pst"), QStringLiteral("pst"),
+    saveDialog = {Tr("Workbench", "Сохранение файла машины Поста"),
+                  Tr("Workbench", "Машина Поста|*.pst"), QStringLiteral("pst"),
                   QStringLiteral("*.pst")};
 }
 
@@ -51,16 +52,16 @@ void Workbench::connectNotify(const QMetaMethod&) {
 
 void Workbench::ConfigureSaveDialog() {
     const PerMachine<FileDialogRequest> dialogs{
-        {QStringLiteral("Сохранение Машины Поста"), QStringLiteral("Машина Поста|*.pst"),
+        {Tr("Workbench", "Сохранение Машины Поста"), Tr("Workbench", "Машина Поста|*.pst"),
          QStringLiteral("pst"), QStringLiteral("*.pst")},
-        {QStringLiteral("Сохранение Машины Тьюринга"), QStringLiteral("Машина Тьюринга|*.tur"),
+        {Tr("Workbench", "Сохранение Машины Тьюринга"), Tr("Workbench", "Машина Тьюринга|*.tur"),
          QStringLiteral("tur"), QStringLiteral("*.tur")}};
     saveDialog = dialogs[kind_];
 }
 
 QString Workbench::Title() const {
-    const PerMachine<QString> titles{QStringLiteral("Zebrin42 [машина Поста] - "),
-                                     QStringLiteral("Zebrin42 [машина Тьюринга] - ")};
+    const PerMachine<QString> titles{Tr("Workbench", "Zebrin42 [машина Поста] - "),
+                                     Tr("Workbench", "Zebrin42 [машина Тьюринга] - ")};
     const MachineDocument& document =
         kind_ == MachineKind::Post ? post_.document : turing_.document;
     return titles[kind_] + document.DisplayedName();

@@ -1,9 +1,11 @@
 #include "window/diagram/DiagramExportDialog.h"
+#include "core/text/Language.h"
 
 DiagramExportDialog::DiagramExportDialog(QWidget* parent)
     : DocumentFileDialog(parent,
-                         {QStringLiteral("Экспорт диаграммы"), QStringLiteral("Рисунок SVG|*.svg"),
-                          QStringLiteral("svg"), QStringLiteral("*.svg")},
+                         {Tr("DiagramExportDialog", "Экспорт диаграммы"),
+                          Tr("DiagramExportDialog", "Рисунок SVG|*.svg"), QStringLiteral("svg"),
+                          QStringLiteral("*.svg")},
                          AcceptSave) {
     setNameFilters({SvgFilter(), PngFilter()});
     selectNameFilter(SvgFilter());

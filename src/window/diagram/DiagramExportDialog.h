@@ -5,14 +5,15 @@
 // about replacing a file asks about the file written); a name ending in
 // ".svg" or ".png" is written in that format, any other in the chosen one.
 
+#include "core/text/Language.h"
 #include "window/diagram/DiagramPanel.h"
 #include "window/dialogs/DocumentFileDialog.h"
 
 class DiagramExportDialog : public DocumentFileDialog {
     Q_OBJECT
 public:
-    static QString SvgFilter() { return QStringLiteral("Рисунок SVG (*.svg)"); }
-    static QString PngFilter() { return QStringLiteral("Рисунок PNG (*.png)"); }
+    static QString SvgFilter() { return Tr("DiagramExportDialog", "Рисунок SVG (*.svg)"); }
+    static QString PngFilter() { return Tr("DiagramExportDialog", "Рисунок PNG (*.png)"); }
 
     explicit DiagramExportDialog(QWidget* parent);
 

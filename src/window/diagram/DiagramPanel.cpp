@@ -10,6 +10,7 @@
 
 #include "core/documents/DocumentFile.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 #include "window/diagram/DiagramCanvas.h"
 
@@ -35,12 +36,12 @@ DiagramPanel::DiagramPanel(Workbench& bench, QWidget* parent) : QWidget(parent),
     scroll_->setBackgroundRole(QPalette::Base);
     canvas_ = new DiagramCanvas(scroll_);
     canvas_->setToolTip(
-        QStringLiteral("Щелчок по вершине выделяет её в таблице; Ctrl+колесо — масштаб"));
+        Tr("DiagramPanel", "Щелчок по вершине выделяет её в таблице; Ctrl+колесо — масштаб"));
     scroll_->setWidget(canvas_);
     column->addWidget(scroll_, 1);
     auto* bottom = new QHBoxLayout;
-    auto* fit = new QPushButton(QStringLiteral("По размеру"), this);
-    fit->setToolTip(QStringLiteral("Уместить диаграмму в панели"));
+    auto* fit = new QPushButton(Tr("DiagramPanel", "По размеру"), this);
+    fit->setToolTip(Tr("DiagramPanel", "Уместить диаграмму в панели"));
     bottom->addWidget(fit);
     scaleLabel_ = new QLabel(this);
     bottom->addWidget(scaleLabel_, 1);
@@ -121,9 +122,9 @@ void DiagramPanel::RebuildNow() {
         DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
         ++layouts_;
         message_->setVisible(!geometry.Ok());
-        message_->setText(geometry.Ok()
-                              ? QString()
-                              : QStringLiteral("Диаграмму нельзя построить: ") + geometry.error);
+        message_->setText(geometry.Ok() ? QString()
+                                        : Tr("DiagramPanel", "Диаграмму нельзя построить: ") +
+                                              geometry.error);
         canvas_->SetPicture(std::move(diagram), std::move(geometry));
         shape_ = std::move(shape);
         if (fit_) {
@@ -219,7 +220,7 @@ void DiagramPanel::ZoomBy(int steps) {
 }
 
 void DiagramPanel::ShowScale() {
-    scaleLabel_->setText(QStringLiteral("Масштаб: %1%").arg(qRound(canvas_->Scale() * 100)));
+    scaleLabel_->setText(Tr("DiagramPanel", "Масштаб: %1%").arg(qRound(canvas_->Scale() * 100)));
 }
 
 DiagramPanel::Format DiagramPanel::FormatOf(const QString& path, Format otherwise) {
@@ -235,7 +236,7 @@ DiagramPanel::Format DiagramPanel::FormatOf(const QString& path, Format otherwis
 QString DiagramPanel::Export(const QString& path, Format otherwise) {
     RebuildNow();
     if (!canvas_->Geometry().Ok()) {
-        return QStringLiteral("диаграмму нельзя построить: ") + canvas_->Geometry().error;
+        return Tr("DiagramPanel", "диаграмму нельзя построить: ") + canvas_->Geometry().error;
     }
     QByteArray bytes;
     if (FormatOf(path, otherwise) == Format::Png) {
@@ -245,12 +246,12 @@ QString DiagramPanel::Export(const QString& path, Format otherwise) {
     } else {
         const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(canvas_->Diagram());
         if (!svg.error.isEmpty()) {
-            return QStringLiteral("диаграмму нельзя построить: ") + svg.error;
+            return Tr("DiagramPanel", "диаграмму нельзя построить: ") + svg.error;
         }
         bytes = svg.bytes;
     }
     if (!DocumentFile::WriteBytes(path, bytes).isEmpty()) {
-        return QStringLiteral("ошибка записи файла: ") + path;
+        return Tr("DiagramPanel", "ошибка записи файла: ") + path;
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "window/dialogs/AboutDialog.h"
+#include "core/text/Language.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -49,6 +50,22 @@ constexpr auto TextL7 = Scramble("Вопросы и пожелания:");
 constexpr auto TextL8 = Scramble("Письмо автору");
 constexpr auto TextL9 = Scramble("Страничка в сети:");
 constexpr auto TextL10 = Scramble("Сайт Zebrin42");
+// The same texts for the translation tools: never used, so the program holds
+// them scrambled only.
+[[maybe_unused]] constexpr const char* kTranslatedTexts[] = {
+    QT_TRANSLATE_NOOP("AboutDialog", "Учебная программа"),
+    QT_TRANSLATE_NOOP("AboutDialog", "Версия:"),
+    QT_TRANSLATE_NOOP("AboutDialog", "Вопросы и пожелания:"),
+    QT_TRANSLATE_NOOP("AboutDialog", "Письмо автору"),
+    QT_TRANSLATE_NOOP("AboutDialog", "Страничка в сети:"),
+    QT_TRANSLATE_NOOP("AboutDialog", "Сайт Zebrin42")};
+
+// A scrambled text in the current language.
+template <std::size_t N>
+QString Shown(const Scrambled<N>& scrambled) {
+    return Tr("AboutDialog", Unscramble(scrambled).toUtf8().constData());
+}
+
 constexpr auto MailAddress = Scramble("mailto:zebrin42@example.org");
 constexpr auto PageAddress = Scramble("https://example.org/zebrin42/");
 
@@ -114,24 +131,24 @@ AboutDialog::AboutDialog(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(Tr("AboutDialog", "О программе"));
     setWindowIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     setFixedSize(276, 167);
 
     QFrame* panel1 = MakePanel(this, "Panel1", 5);
-    MakeLabel(panel1, "L1", Unscramble(TextL1), 5, 10, Qt::blue, false);
+    MakeLabel(panel1, "L1", Shown(TextL1), 5, 10, Qt::blue, false);
     MakeLabel(panel1, "L2", Unscramble(TextL2), 150, 3, Qt::red, true, 21)
         ->setAlignment(Qt::AlignCenter);
-    MakeLabel(panel1, "L5", Unscramble(TextL5), 5, 35, Qt::blue, true);
+    MakeLabel(panel1, "L5", Shown(TextL5), 5, 35, Qt::blue, true);
     MakeLabel(panel1, "L6", Unscramble(TextL6), 110, 33, Qt::red, true, 13);
 
     QFrame* panel3 = MakePanel(this, "Panel3", 69);
-    MakeLabel(panel3, "L7", Unscramble(TextL7), 5, 10, Qt::blue, false);
-    MakeLabel(panel3, "L9", Unscramble(TextL9), 5, 35, Qt::blue, false);
-    mailLink_ = MakeLink(panel3, "L8", Unscramble(TextL8), 145, 10,
-                         QStringLiteral("Кликни сюда чтобы написать мне письмо"));
-    pageLink_ = MakeLink(panel3, "L10", Unscramble(TextL10), 145, 35,
-                         QStringLiteral("Кликни сюда и попадешь на мою страничку"));
+    MakeLabel(panel3, "L7", Shown(TextL7), 5, 10, Qt::blue, false);
+    MakeLabel(panel3, "L9", Shown(TextL9), 5, 35, Qt::blue, false);
+    mailLink_ = MakeLink(panel3, "L8", Shown(TextL8), 145, 10,
+                         Tr("AboutDialog", "Кликни сюда чтобы написать мне письмо"));
+    pageLink_ = MakeLink(panel3, "L10", Shown(TextL10), 145, 35,
+                         Tr("AboutDialog", "Кликни сюда и попадешь на мою страничку"));
     mailLink_->installEventFilter(this);
     pageLink_->installEventFilter(this);
 

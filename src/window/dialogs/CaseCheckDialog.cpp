@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/checking/CaseBench.h"
+#include "core/text/Language.h"
 #include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/GrowthPanel.h"
 #include "window/dialogs/MessageDialog.h"
@@ -54,14 +55,14 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
       program_(program),
       cases_(std::move(cases)),
       outcomes_(cases_.size()) {
-    setWindowTitle(QStringLiteral("Проверка по тестам"));
+    setWindowTitle(Tr("CaseCheckDialog", "Проверка по тестам"));
     auto* column = new QVBoxLayout(this);
     casesName_ = casesName;
-    column->addWidget(new QLabel(QStringLiteral("Файл тестов: ") + casesName, this));
+    column->addWidget(new QLabel(Tr("CaseCheckDialog", "Файл тестов: ") + casesName, this));
     progress_ = new QProgressBar(this);
     progress_->setRange(0, int(cases_.size()));
     progress_->setValue(0);
-    progress_->setFormat(QStringLiteral("%v из %m"));
+    progress_->setFormat(Tr("CaseCheckDialog", "%v из %m"));
     column->addWidget(progress_);
 
     table_ = new QTableWidget(int(cases_.size()), ColumnCount, this);
@@ -73,7 +74,7 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     table_->setWordWrap(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setTextElideMode(Qt::ElideRight);
-    table_->setToolTip(QStringLiteral("Двойной щелчок: поставить вход теста на ленту"));
+    table_->setToolTip(Tr("CaseCheckDialog", "Двойной щелчок: поставить вход теста на ленту"));
     for (int row = 0; row < cases_.size(); ++row) {
         const QStringList texts = CaseRowTexts(kind_, cases_[row], std::nullopt);
         for (int col = 0; col < ColumnCount; ++col) {
@@ -87,16 +88,16 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     }
     // The verdicts are read whole; an error's longer text is elided, whole
     // in its tooltip.
-    table_->setColumnWidth(
-        ColResult,
-        table_->fontMetrics().horizontalAdvance(QStringLiteral("превышен предел шагов")) + 16);
+    table_->setColumnWidth(ColResult, table_->fontMetrics().horizontalAdvance(
+                                          Tr("CaseCheckDialog", "превышен предел шагов")) +
+                                          16);
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { Choose(row, false); });
     connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
     tabs_ = new QTabWidget(this);
-    tabs_->addTab(table_, QStringLiteral("Результаты"));
+    tabs_->addTab(table_, Tr("CaseCheckDialog", "Результаты"));
     growth_ = new GrowthPanel(kind_, program_, kMaxSteps, this);
-    tabs_->addTab(growth_, QStringLiteral("Рост"));
+    tabs_->addTab(growth_, Tr("CaseCheckDialog", "Рост"));
     connect(growth_, &GrowthPanel::BusyChanged, this, &CaseCheckDialog::ShowButton);
     // Closed however, the dialog leaves no runs of «Больше входов» behind.
     connect(this, &QDialog::finished, growth_, &GrowthPanel::Stop);
@@ -105,24 +106,24 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     auto* bottom = new QHBoxLayout;
     summary_ = new QLabel(this);
     bottom->addWidget(summary_, 1);
-    print_ = new QPushButton(QStringLiteral("Печать..."), this);
+    print_ = new QPushButton(Tr("CaseCheckDialog", "Печать..."), this);
     connect(print_, &QPushButton::clicked, this, [this] {
         const CasesSheet sheet = Sheet();
         PaperCommands::Print(this, sheet.document,
                              [&sheet](PageWriter& out) { CasesPages::Paint(out, sheet); });
     });
     bottom->addWidget(print_);
-    pdf_ = new QPushButton(QStringLiteral("Экспорт в PDF..."), this);
+    pdf_ = new QPushButton(Tr("CaseCheckDialog", "Экспорт в PDF..."), this);
     connect(pdf_, &QPushButton::clicked, this, &CaseCheckDialog::ExportPdf);
     bottom->addWidget(pdf_);
-    showResult_ = new QPushButton(QStringLiteral("Показать результат"), this);
-    showResult_->setToolTip(
-        QStringLiteral("Поставить на ленту то, с чем закончилось выполнение выбранного теста"));
+    showResult_ = new QPushButton(Tr("CaseCheckDialog", "Показать результат"), this);
+    showResult_->setToolTip(Tr(
+        "CaseCheckDialog", "Поставить на ленту то, с чем закончилось выполнение выбранного теста"));
     showResult_->setEnabled(false);
     connect(showResult_, &QPushButton::clicked, this,
             [this] { Choose(table_->currentRow(), true); });
     bottom->addWidget(showResult_);
-    button_ = new QPushButton(QStringLiteral("Отмена"), this);
+    button_ = new QPushButton(Tr("CaseCheckDialog", "Отмена"), this);
     connect(button_, &QPushButton::clicked, this, &CaseCheckDialog::CancelOrClose);
     bottom->addWidget(button_);
     column->addLayout(bottom);
@@ -198,7 +199,7 @@ CasesSheet CaseCheckDialog::Sheet() const {
     sheet.cases = cases_;
     sheet.outcomes = outcomes_;
     sheet.summary = summary_->text().isEmpty()
-                        ? QStringLiteral("Проверено %1 из %2").arg(done_).arg(cases_.size())
+                        ? Tr("CaseCheckDialog", "Проверено %1 из %2").arg(done_).arg(cases_.size())
                         : summary_->text();
     return sheet;
 }
@@ -210,30 +211,30 @@ QString CaseCheckDialog::WritePdf(const QString& path) const {
 }
 
 void CaseCheckDialog::ExportPdf() {
-    const QString caption = QStringLiteral("Экспорт в PDF");
+    const QString caption = Tr("CaseCheckDialog", "Экспорт в PDF");
     DocumentFileDialog dialog(this,
-                              {caption, QStringLiteral("Документ PDF|*.pdf"), QStringLiteral("pdf"),
-                               QStringLiteral("*.pdf")},
+                              {caption, Tr("CaseCheckDialog", "Документ PDF|*.pdf"),
+                               QStringLiteral("pdf"), QStringLiteral("*.pdf")},
                               QFileDialog::AcceptSave);
     const QString path = dialog.Ask();
     const QString error = path.isEmpty() ? QString() : WritePdf(path);
     if (!error.isEmpty()) {
         QApplication::beep();
-        MessageDialog(this).Ask(
-            {MessageKind::CommandError, caption, QStringLiteral("Таблица не записана: ") + error});
+        MessageDialog(this).Ask({MessageKind::CommandError, caption,
+                                 Tr("CaseCheckDialog", "Таблица не записана: ") + error});
     }
 }
 
 void CaseCheckDialog::ShowSummary() {
-    summary_->setText(QStringLiteral("Пройдено %1 из %2").arg(passed_).arg(cases_.size()) +
-                      (cancelled_ ? QStringLiteral(" (проверка прервана)") : QString()));
+    summary_->setText(Tr("CaseCheckDialog", "Пройдено %1 из %2").arg(passed_).arg(cases_.size()) +
+                      (cancelled_ ? Tr("CaseCheckDialog", " (проверка прервана)") : QString()));
     growth_->CheckFinished();
     ShowButton();
 }
 
 void CaseCheckDialog::ShowButton() {
-    button_->setText(Finished() && !growth_->Busy() ? QStringLiteral("Закрыть")
-                                                    : QStringLiteral("Отмена"));
+    button_->setText(Finished() && !growth_->Busy() ? Tr("CaseCheckDialog", "Закрыть")
+                                                    : Tr("CaseCheckDialog", "Отмена"));
 }
 
 void CaseCheckDialog::CancelOrClose() {

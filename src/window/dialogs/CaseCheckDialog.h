@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "core/checking/CaseRun.h"
+#include "core/text/Language.h"
 #include "paper/CasesPages.h"
 
 class GrowthPanel;
@@ -71,7 +72,7 @@ private:
     void ShowButton();
 
     MachineKind kind_;
-    QString documentName_ = QStringLiteral("Без имени");
+    QString documentName_ = Tr("CaseCheckDialog", "Без имени");
     QString casesName_;
     MachineContents program_;
     QVector<RunCase> cases_;

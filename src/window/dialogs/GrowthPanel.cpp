@@ -19,6 +19,7 @@
 #include <limits>
 
 #include "core/checking/CaseBench.h"
+#include "core/text/Language.h"
 
 namespace {
 
@@ -41,10 +42,10 @@ GrowthPanel::GrowthPanel(MachineKind kind, const MachineContents& program, qint6
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
     caseSeries_ = new QScatterSeries;
-    caseSeries_->setName(QStringLiteral("Тесты"));
+    caseSeries_->setName(Tr("GrowthPanel", "Тесты"));
     caseSeries_->setMarkerSize(9);
     moreSeries_ = new QScatterSeries;
-    moreSeries_->setName(QStringLiteral("Больше входов"));
+    moreSeries_->setName(Tr("GrowthPanel", "Больше входов"));
     moreSeries_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     moreSeries_->setMarkerSize(7);
     curve_ = new QLineSeries;
@@ -54,10 +55,10 @@ GrowthPanel::GrowthPanel(MachineKind kind, const MachineContents& program, qint6
     curveLabel_->setPointLabelsVisible(true);
     curveLabel_->setPointLabelsClipping(false);
     lengthAxis_ = new QValueAxis;
-    lengthAxis_->setTitleText(QStringLiteral("Длина входа, клеток"));
+    lengthAxis_->setTitleText(Tr("GrowthPanel", "Длина входа, клеток"));
     lengthAxis_->setLabelFormat(QStringLiteral("%.0f"));
     stepsAxis_ = new QValueAxis;
-    stepsAxis_->setTitleText(QStringLiteral("Шагов"));
+    stepsAxis_->setTitleText(Tr("GrowthPanel", "Шагов"));
     stepsAxis_->setLabelFormat(QStringLiteral("%.0f"));
     chart_->addAxis(lengthAxis_, Qt::AlignBottom);
     chart_->addAxis(stepsAxis_, Qt::AlignLeft);
@@ -77,10 +78,11 @@ GrowthPanel::GrowthPanel(MachineKind kind, const MachineContents& program, qint6
     view_->setRenderHint(QPainter::Antialiasing);
     note_ = new QLabel(this);
     note_->setWordWrap(true);
-    more_ = new QPushButton(QStringLiteral("Больше входов"), this);
-    more_->setToolTip(QStringLiteral(
-        "Выполнить программу на более длинных входах, повторив узор входов пройденных тестов, "
-        "пока хватает ленты и предела шагов"));
+    more_ = new QPushButton(Tr("GrowthPanel", "Больше входов"), this);
+    more_->setToolTip(
+        Tr("GrowthPanel",
+           "Выполнить программу на более длинных входах, повторив узор входов пройденных тестов, "
+           "пока хватает ленты и предела шагов"));
     more_->setEnabled(false);
     connect(more_, &QPushButton::clicked, this, &GrowthPanel::RunMore);
 
@@ -173,7 +175,7 @@ void GrowthPanel::RunMore() {
     worker_->setParent(this);
     worker_->start();
     more_->setEnabled(false);
-    more_->setText(QStringLiteral("Выполняется..."));
+    more_->setText(Tr("GrowthPanel", "Выполняется..."));
     Q_EMIT BusyChanged(true);
 }
 
@@ -189,13 +191,14 @@ void GrowthPanel::MoreFinished(int runs) {
     // Run to the limits once, the button has nothing more to add; stopped
     // early, it may run again.
     grown_ = !stop_;
-    more_->setText(QStringLiteral("Больше входов"));
+    more_->setText(Tr("GrowthPanel", "Больше входов"));
     Redraw();
-    note_->setText(note_->text() + QStringLiteral("\nБольше входов: выполнено запусков — %1, "
-                                                  "остановились — %2%3.")
+    note_->setText(note_->text() + Tr("GrowthPanel",
+                                      "\nБольше входов: выполнено запусков — %1, "
+                                      "остановились — %2%3.")
                                        .arg(runs)
                                        .arg(morePoints_.size())
-                                       .arg(stop_ ? QStringLiteral(" (прервано)") : QString()));
+                                       .arg(stop_ ? Tr("GrowthPanel", " (прервано)") : QString()));
     Q_EMIT BusyChanged(false);
 }
 
@@ -255,7 +258,7 @@ void GrowthPanel::Redraw() {
     }
 
     if (fit_.model) {
-        note_->setText(QStringLiteral("Рост шагов: %1, c ≈ %2 (разных длин входа: %3).")
+        note_->setText(Tr("GrowthPanel", "Рост шагов: %1, c ≈ %2 (разных длин входа: %3).")
                            .arg(fit_.Name(), Number(fit_.Constant()))
                            .arg(fit_.lengths));
     } else {

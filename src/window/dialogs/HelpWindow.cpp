@@ -1,4 +1,5 @@
 #include "window/dialogs/HelpWindow.h"
+#include "core/text/Language.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -17,14 +18,14 @@ static void InitHelpResources() {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitHelpResources();
-    setWindowTitle(QStringLiteral("Справка Zebrin42"));
+    setWindowTitle(Tr("HelpWindow", "Справка Zebrin42"));
     setWindowIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     resize(600, 480);
 
-    auto* contents = new QPushButton(QStringLiteral("Содержание"), this);
-    auto* back = new QPushButton(QStringLiteral("Назад"), this);
-    auto* forward = new QPushButton(QStringLiteral("Вперёд"), this);
-    auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto* contents = new QPushButton(Tr("HelpWindow", "Содержание"), this);
+    auto* back = new QPushButton(Tr("HelpWindow", "Назад"), this);
+    auto* forward = new QPushButton(Tr("HelpWindow", "Вперёд"), this);
+    auto* close = new QPushButton(Tr("HelpWindow", "Закрыть"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
 
@@ -51,8 +52,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Справка Zebrin42")
-                                       : QStringLiteral("Справка Zebrin42 - %1").arg(title));
+        setWindowTitle(title.isEmpty() ? Tr("HelpWindow", "Справка Zebrin42")
+                                       : Tr("HelpWindow", "Справка Zebrin42 - %1").arg(title));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "window/dialogs/MessageLayout.h"
+#include "core/text/Language.h"
 
 #include <algorithm>
 
@@ -28,19 +29,19 @@ void TakeAlignmentMarker(MessageLayout& layout) {
 QString CaptionOf(DialogAnswer answer) {
     switch (answer) {
         case DialogAnswer::Ok:
-            return QStringLiteral("Ок");
+            return Tr("MessageLayout", "Ок");
         case DialogAnswer::Help:
-            return QStringLiteral("Помощь");
+            return Tr("MessageLayout", "Помощь");
         case DialogAnswer::Yes:
-            return QStringLiteral("Да");
+            return Tr("MessageLayout", "Да");
         case DialogAnswer::No:
-            return QStringLiteral("Нет");
+            return Tr("MessageLayout", "Нет");
         case DialogAnswer::Cancel:
-            return QStringLiteral("Отмена");
+            return Tr("MessageLayout", "Отмена");
         case DialogAnswer::Restart:
-            return QStringLiteral("Заново");
+            return Tr("MessageLayout", "Заново");
         case DialogAnswer::Continue:
-            return QStringLiteral("Продолжить так");
+            return Tr("MessageLayout", "Продолжить так");
         case DialogAnswer::Closed:
             break;
     }

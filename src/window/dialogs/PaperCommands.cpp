@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 
 #include "core/documents/DocumentFile.h"
+#include "core/text/Language.h"
 
 namespace PaperCommands {
 
@@ -19,7 +20,7 @@ void Preview(QWidget* parent, const QString& name, const Pages& pages) {
     printer.setPageSize(DefaultPaper());
     printer.setDocName(name);
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Предварительный просмотр"));
+    preview.setWindowTitle(Tr("PaperCommands", "Предварительный просмотр"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&pages](QPrinter* on) {
                          PageWriter out(*on);
@@ -33,7 +34,7 @@ void Print(QWidget* parent, const QString& name, const Pages& pages) {
     printer.setPageSize(DefaultPaper());
     printer.setDocName(name);
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Печать"));
+    dialog.setWindowTitle(Tr("PaperCommands", "Печать"));
     if (dialog.exec() == QDialog::Accepted) {
         PageWriter out(printer);
         pages(out);
@@ -42,7 +43,7 @@ void Print(QWidget* parent, const QString& name, const Pages& pages) {
 
 QString WritePdf(const QString& path, const QString& name, const Pages& pages) {
     if (!DocumentFile::WriteBytes(path, Paper::Pdf(name, DefaultPaper(), pages)).isEmpty()) {
-        return QStringLiteral("ошибка записи файла: ") + path;
+        return Tr("PaperCommands", "ошибка записи файла: ") + path;
     }
     return {};
 }

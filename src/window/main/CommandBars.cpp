@@ -13,6 +13,7 @@
 #include <QTextEdit>
 
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "window/main/HintDisplay.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainToolBar.h"
@@ -62,7 +63,7 @@ CommandBars::CommandBars(MainWindow& form) : QObject(&form), form_(form) {
     toolBar_->SetPopup(m.toolBarMenu);
 
     QStatusBar* status = form.statusBar();
-    status->setStatusTip(QStringLiteral("Строка состояния.  Ее можно спрятать"));
+    status->setStatusTip(Tr("CommandBars", "Строка состояния.  Ее можно спрятать"));
     MainMenu::Attach(status, m.statusBarMenu);
 
     views_ = new ViewToggles(
@@ -118,7 +119,7 @@ void CommandBars::RedrawSymbolButton() {
 }
 
 void CommandBars::SetRestoreHint(const QString& memorisedPicture) {
-    toolBar_->SetButtonHint(5, QStringLiteral("Восстановить ленту\n") + memorisedPicture);
+    toolBar_->SetButtonHint(5, Tr("CommandBars", "Восстановить ленту\n") + memorisedPicture);
 }
 
 bool CommandBars::ShortcutAvailable(const QKeySequence& keys) const {

@@ -7,6 +7,8 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "core/text/Language.h"
+
 namespace Desktop {
 
 bool LoadQtTranslation(QApplication& app) {
@@ -35,7 +37,11 @@ void Configure(QApplication& app) {
     QApplication::setApplicationVersion(QStringLiteral(ZEBRIN_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromUtf16(kDesktopFileName));
     QApplication::setWindowIcon(ProgramIcon());
-    LoadQtTranslation(app);
+    // Qt's own dialogs speak Russian with the window; in English they are
+    // Qt's source texts already.
+    if (!Language::English()) {
+        LoadQtTranslation(app);
+    }
 }
 
 void CentreOnScreen(QWidget& window) {

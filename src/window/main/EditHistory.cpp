@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 #include "window/main/MainMenu.h"
 
@@ -248,10 +249,10 @@ void EditHistory::Refresh() {
     const bool canRedo = idle && stack.canRedo();
     undo_.setEnabled(canUndo);
     redo_.setEnabled(canRedo);
-    undo_.setText(canUndo ? QStringLiteral("Отменить: ") + stack.undoText()
-                          : QStringLiteral("Отменить"));
-    redo_.setText(canRedo ? QStringLiteral("Повторить: ") + stack.redoText()
-                          : QStringLiteral("Повторить"));
+    undo_.setText(canUndo ? Tr("EditHistory", "Отменить: ") + stack.undoText()
+                          : Tr("EditHistory", "Отменить"));
+    redo_.setText(canRedo ? Tr("EditHistory", "Повторить: ") + stack.redoText()
+                          : Tr("EditHistory", "Повторить"));
     undo_.setStatusTip(MainMenu::UndoHint(canUndo ? stack.undoText() : QString()));
     redo_.setStatusTip(MainMenu::RedoHint(canRedo ? stack.redoText() : QString()));
 }

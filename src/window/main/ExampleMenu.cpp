@@ -8,6 +8,7 @@
 #include "core/documents/PostFile.h"
 #include "core/documents/TuringFile.h"
 #include "core/port/ScriptedUi.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 
 namespace ExampleMenu {
@@ -64,11 +65,12 @@ void Fill(QMenu& menu, const QVector<ExampleEntry>& examples,
           const std::function<void(const QString&)>& open) {
     menu.clear();
     for (bool post : {true, false}) {
-        menu.addSection(post ? QStringLiteral("Машина Поста") : QStringLiteral("Машина Тьюринга"));
+        menu.addSection(post ? Tr("ExampleMenu", "Машина Поста")
+                             : Tr("ExampleMenu", "Машина Тьюринга"));
         for (const ExampleEntry& entry : examples) {
             if (entry.post == post) {
                 QAction* item = menu.addAction(entry.title);
-                item->setStatusTip(QStringLiteral("Открыть пример без имени: ") + entry.title);
+                item->setStatusTip(Tr("ExampleMenu", "Открыть пример без имени: ") + entry.title);
                 QObject::connect(item, &QAction::triggered, &menu,
                                  [open, path = entry.path] { open(path); });
             }

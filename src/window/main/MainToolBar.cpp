@@ -7,6 +7,7 @@
 #include <QStatusTipEvent>
 #include <algorithm>
 
+#include "core/text/Language.h"
 #include "window/main/Bevel.h"
 #include "window/main/HintDisplay.h"
 #include "window/main/MainMenu.h"
@@ -59,20 +60,20 @@ QString MainToolBar::ShortName(int n) {
     // their hints always have.
     static const std::array<const char*, ButtonCount + 1> kNames = {
         "",
-        "Новый",
-        "Открыть",
-        "Сохранить",
-        "Запомнить ленту",
-        "Восстановить ленту",
-        "Запустить",
-        "Пауза",
-        "Пошагово",
-        "Прервать",
-        "Поставить / удалить метки ",
-        "Отметить символ на ленте ",
-        "Изменить символ ",
+        QT_TRANSLATE_NOOP("MainToolBar", "Новый"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Открыть"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Сохранить"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Запомнить ленту"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Восстановить ленту"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Запустить"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Пауза"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Пошагово"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Прервать"),
+        QT_TRANSLATE_NOOP("MainToolBar", "Поставить / удалить метки "),
+        QT_TRANSLATE_NOOP("MainToolBar", "Отметить символ на ленте "),
+        QT_TRANSLATE_NOOP("MainToolBar", "Изменить символ "),
     };
-    return n >= 1 && n <= ButtonCount ? QString::fromUtf8(kNames[std::size_t(n)]) : QString();
+    return n >= 1 && n <= ButtonCount ? Tr("MainToolBar", kNames[std::size_t(n)]) : QString();
 }
 
 MainToolBar::MainToolBar(const MainMenu& menu, QWidget* parent) : QToolBar(parent) {
@@ -83,7 +84,8 @@ MainToolBar::MainToolBar(const MainMenu& menu, QWidget* parent) : QToolBar(paren
     setFixedHeight(Height);
     // Its hint has no short part: nothing for a tooltip, all for the
     // status line.
-    setStatusTip(HintDisplay::LongHint(QStringLiteral("|Панель инструментов. Её можно спрятать")));
+    setStatusTip(
+        HintDisplay::LongHint(Tr("MainToolBar", "|Панель инструментов. Её можно спрятать")));
 
     for (int n = 1; n <= ButtonCount; ++n) {
         QAction* action = menu.*kActions[std::size_t(n - 1)];

@@ -41,6 +41,7 @@
 #include "window/turing/TuringTablePanel.h"
 #include "window/turing/TuringTableView.h"
 
+#include "core/text/Language.h"
 #include "paper/DocumentPages.h"
 #include "window/dialogs/AboutDialog.h"
 #include "window/dialogs/CaseCheckDialog.h"
@@ -156,9 +157,9 @@ void MainWindow::BuildRegions() {
     statementRegion_->setFixedHeight(34);
     auto* statementLayout = new QStackedLayout(statementRegion_);
     statements_[MachineKind::Post] = BuildStatement(
-        bench_.Post(), QStringLiteral("Условие задачи машины Поста. Его можно спрятать"));
+        bench_.Post(), Tr("MainWindow", "Условие задачи машины Поста. Его можно спрятать"));
     statements_[MachineKind::Turing] = BuildStatement(
-        bench_.Turing(), QStringLiteral("Условие задачи машины Тьюринга. Его можно спрятать"));
+        bench_.Turing(), Tr("MainWindow", "Условие задачи машины Тьюринга. Его можно спрятать"));
     statementLayout->addWidget(statements_[MachineKind::Post]);
     statementLayout->addWidget(statements_[MachineKind::Turing]);
 
@@ -190,8 +191,8 @@ void MainWindow::BuildRegions() {
     QAction* historyItem = Bars().Menu().viewHistoryAction;
     connect(historyItem, &QAction::toggled, this, [this, historyItem](bool on) {
         tapeHistory_->setVisible(on);
-        historyItem->setStatusTip(on ? QStringLiteral("Скрыть историю ленты")
-                                     : QStringLiteral("Показать историю ленты"));
+        historyItem->setStatusTip(on ? Tr("MainWindow", "Скрыть историю ленты")
+                                     : Tr("MainWindow", "Показать историю ленты"));
     });
     connect(Bars().Menu().exportHistoryAction, &QAction::triggered, this,
             &MainWindow::ExportHistory);
@@ -266,7 +267,7 @@ void MainWindow::OpenDocument(const QString& path) {
 }
 
 void MainWindow::BuildDiagram() {
-    diagramDock_ = new QDockWidget(QStringLiteral("Диаграмма"), this);
+    diagramDock_ = new QDockWidget(Tr("MainWindow", "Диаграмма"), this);
     diagramDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     diagram_ = new DiagramPanel(bench_, diagramDock_);
     diagramDock_->setWidget(diagram_);
@@ -282,8 +283,8 @@ void MainWindow::BuildDiagram() {
     connect(dock, &QDockWidget::visibilityChanged, item, [dock, item] {
         const bool shown = !dock->isHidden();
         item->setChecked(shown);
-        item->setStatusTip(shown ? QStringLiteral("Скрыть диаграмму программы")
-                                 : QStringLiteral("Показать диаграмму программы"));
+        item->setStatusTip(shown ? Tr("MainWindow", "Скрыть диаграмму программы")
+                                 : Tr("MainWindow", "Показать диаграмму программы"));
     });
     connect(Bars().Menu().exportDiagramAction, &QAction::triggered, this,
             &MainWindow::ExportDiagram);
@@ -347,14 +348,14 @@ void MainWindow::ExportDiagram() {
     const QString error = diagram_->Export(path, dialog.ChosenFormat());
     if (!error.isEmpty()) {
         Beep();
-        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Экспорт диаграммы"),
-                           QStringLiteral("Диаграмма не записана: ") + error});
+        ShowMessageDialog({MessageKind::CommandError, Tr("MainWindow", "Экспорт диаграммы"),
+                           Tr("MainWindow", "Диаграмма не записана: ") + error});
     }
 }
 
 void MainWindow::ExportHistory() {
-    ExportFile(QStringLiteral("Экспорт истории"), QStringLiteral("Рисунок PNG|*.png"),
-               QStringLiteral("png"), QStringLiteral("История не записана: "),
+    ExportFile(Tr("MainWindow", "Экспорт истории"), Tr("MainWindow", "Рисунок PNG|*.png"),
+               QStringLiteral("png"), Tr("MainWindow", "История не записана: "),
                [this](const QString& path) { return tapeHistory_->Export(path); });
 }
 
@@ -380,8 +381,8 @@ QString MainWindow::WritePdf(const QString& path) {
 }
 
 void MainWindow::ExportPdf() {
-    ExportFile(QStringLiteral("Экспорт в PDF"), QStringLiteral("Документ PDF|*.pdf"),
-               QStringLiteral("pdf"), QStringLiteral("Документ не записан: "),
+    ExportFile(Tr("MainWindow", "Экспорт в PDF"), Tr("MainWindow", "Документ PDF|*.pdf"),
+               QStringLiteral("pdf"), Tr("MainWindow", "Документ не записан: "),
                [this](const QString& path) { return WritePdf(path); });
 }
 
@@ -429,7 +430,7 @@ void MainWindow::CheckAgainstCases() {
     }
     QString path = CasesPathOf(kind);
     if (path.isEmpty()) {
-        path = AskOpenFileName({QStringLiteral("Файл тестов"), QStringLiteral("Тесты|*.cases"),
+        path = AskOpenFileName({Tr("MainWindow", "Файл тестов"), Tr("MainWindow", "Тесты|*.cases"),
                                 QStringLiteral("cases"), QStringLiteral("*.cases")});
         if (path.isEmpty()) {
             return;
@@ -439,10 +440,10 @@ void MainWindow::CheckAgainstCases() {
     const CasesFile cases = ReadCasesFile(path, status);
     if (status != DocumentFile::ReadStatus::Ok || !cases.error.isEmpty()) {
         Beep();
-        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Проверка по тестам"),
+        ShowMessageDialog({MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
                            status != DocumentFile::ReadStatus::Ok
-                               ? QStringLiteral("Файл тестов не удалось прочитать: ") + path
-                               : QStringLiteral("Ошибка в файле тестов: ") + cases.error});
+                               ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path
+                               : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.error});
         return;
     }
     CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
@@ -472,8 +473,8 @@ void MainWindow::LoadCase(const CaseChoice& choice) {
     if (const std::optional<TapeSetupError> error =
             CheckTape(kind, &alphabet, text, start, carriage)) {
         Beep();
-        ShowMessageDialog({MessageKind::CommandError, QStringLiteral("Проверка по тестам"),
-                           QStringLiteral("Тест из строки %1 нельзя поставить на ленту: %2.")
+        ShowMessageDialog({MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
+                           Tr("MainWindow", "Тест из строки %1 нельзя поставить на ленту: %2.")
                                .arg(runCase.line)
                                .arg(error->Russian())});
         return;
@@ -484,8 +485,8 @@ void MainWindow::LoadCase(const CaseChoice& choice) {
     bench_.RunControl().RefreshBoundButtons();
     bench_.SetStatusText(
         Workbench::PanelMessage,
-        choice.result ? QStringLiteral("Результат теста из строки %1 на ленте").arg(runCase.line)
-                      : QStringLiteral("Тест из строки %1 на ленте. F8 - выполнить по шагам")
+        choice.result ? Tr("MainWindow", "Результат теста из строки %1 на ленте").arg(runCase.line)
+                      : Tr("MainWindow", "Тест из строки %1 на ленте. F8 - выполнить по шагам")
                             .arg(runCase.line));
     CurrentTable()->setFocus();
 }
@@ -573,7 +574,7 @@ QStringList MainWindow::LongestStatusTexts(int panel) {
         case Workbench::PanelMax:
             return {Workbench::StatusStartText(panel), QStringLiteral("max: ") + farthest};
         case Workbench::PanelModified:
-            return {QStringLiteral("Изменен")};
+            return {Tr("MainWindow", "Изменен")};
         default:
             return {};
     }

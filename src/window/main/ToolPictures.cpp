@@ -5,6 +5,7 @@
 #include <QPolygon>
 #include <algorithm>
 
+#include "core/text/Language.h"
 #include "window/resources/WindowColours.h"
 
 namespace {
@@ -232,11 +233,11 @@ QPixmap ToolPictures::SymbolPicture(const QString& symbol, QFont font, qreal rat
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(WindowColours::Current().toolInk);
-    const bool none = symbol.isEmpty() || symbol == QStringLiteral("нет");
+    const bool none = symbol.isEmpty() || symbol == Tr("ToolPictures", "нет");
     const QPoint at = none ? QPoint(1, 4) : QPoint(5, 4);
     const QRect face(QPoint(0, 0), SymbolButtonSize);
     painter.drawText(QRect(at, face.bottomRight()), Qt::AlignLeft | Qt::AlignTop,
-                     none ? QStringLiteral("нет") : symbol);
+                     none ? Tr("ToolPictures", "нет") : symbol);
     return picture;
 }
 

@@ -1,4 +1,5 @@
 #include "window/main/ViewToggles.h"
+#include "core/text/Language.h"
 
 #include <QAction>
 #include <QWidget>
@@ -10,10 +11,14 @@ struct Hints {
     const char* toHide;  // while shown
 };
 constexpr std::array<Hints, ViewToggles::ViewCount> kHints = {{
-    {"Показать панель инструментов", "Скрыть панель инструментов"},
-    {"Показать условие задачи", "Скрыть условие задачи"},
-    {"Показать алфавит", "Скрыть алфавит"},
-    {"Показать строку состояния", "Скрыть строку состояния"},
+    {QT_TRANSLATE_NOOP("ViewToggles", "Показать панель инструментов"),
+     QT_TRANSLATE_NOOP("ViewToggles", "Скрыть панель инструментов")},
+    {QT_TRANSLATE_NOOP("ViewToggles", "Показать условие задачи"),
+     QT_TRANSLATE_NOOP("ViewToggles", "Скрыть условие задачи")},
+    {QT_TRANSLATE_NOOP("ViewToggles", "Показать алфавит"),
+     QT_TRANSLATE_NOOP("ViewToggles", "Скрыть алфавит")},
+    {QT_TRANSLATE_NOOP("ViewToggles", "Показать строку состояния"),
+     QT_TRANSLATE_NOOP("ViewToggles", "Скрыть строку состояния")},
 }};
 
 }  // namespace
@@ -41,7 +46,7 @@ void ViewToggles::Toggle(View view) {
     // The item is checkable, so a click has already flipped its mark; set
     // it from the state, which also covers a toggle from elsewhere.
     items_[v]->setChecked(show);
-    items_[v]->setStatusTip(QString::fromUtf8(show ? kHints[v].toHide : kHints[v].toShow));
+    items_[v]->setStatusTip(Tr("ViewToggles", show ? kHints[v].toHide : kHints[v].toShow));
     if (regions_[v]) {
         regions_[v]->setVisible(show);
     }

@@ -1,10 +1,11 @@
 #include "window/post/PostTableViewModel.h"
 
 #include "core/post/PostTable.h"
+#include "core/text/Language.h"
 #include "window/post/PostTableDelegate.h"
 
 QString PostTableViewModel::Hint() {
-    return QStringLiteral("Таблица машины Поста. Сюда вписывается алгоритм.");
+    return Tr("PostTableViewModel", "Таблица машины Поста. Сюда вписывается алгоритм.");
 }
 
 PostTableViewModel::PostTableViewModel(PostTable& table, QObject* parent)

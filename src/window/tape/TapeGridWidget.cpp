@@ -8,6 +8,7 @@
 #include "core/editing/CarriageMoves.h"
 #include "core/tape/TapeWindow.h"
 #include "core/text/Cp1251.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 #include "window/resources/WindowColours.h"
 
@@ -58,7 +59,7 @@ TapeGridWidget::TapeGridWidget(Workbench& bench, MachineKind kind, QWidget* pare
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setStatusTip(QStringLiteral("Информационная лента"));
+    setStatusTip(Tr("TapeGridWidget", "Информационная лента"));
     setProperty("helpContext", HelpContext);
 }
 

@@ -12,6 +12,7 @@
 #include "core/port/HelpTopics.h"
 #include "core/post/PostMachine.h"
 #include "core/run/RunController.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 #include "layout/HistoryPicture.h"
 
@@ -20,17 +21,17 @@ namespace {
 QString PostCommandWord(PostOp op) {
     switch (op) {
         case PostOp::Left:
-            return QStringLiteral("влево");
+            return Tr("TapeHistoryPanel", "влево");
         case PostOp::Right:
-            return QStringLiteral("вправо");
+            return Tr("TapeHistoryPanel", "вправо");
         case PostOp::Mark:
-            return QStringLiteral("метка");
+            return Tr("TapeHistoryPanel", "метка");
         case PostOp::Erase:
-            return QStringLiteral("стереть");
+            return Tr("TapeHistoryPanel", "стереть");
         case PostOp::Jump:
-            return QStringLiteral("переход");
+            return Tr("TapeHistoryPanel", "переход");
         case PostOp::Stop:
-            return QStringLiteral("стоп");
+            return Tr("TapeHistoryPanel", "стоп");
         case PostOp::None:
         case PostOp::Other:
             break;
@@ -284,15 +285,15 @@ void TapeHistoryPanel::PaintText(QPainter& painter, qint64 first, qint64 last) {
 QString TapeHistoryPanel::Export(const QString& path) const {
     const TapeHistory& history = History();
     if (history.LineCount() == 0) {
-        return QStringLiteral("исполнение не записано");
+        return Tr("TapeHistoryPanel", "исполнение не записано");
     }
     QString why;
     const QByteArray png = HistoryPicture::Png(history, why);
     if (png.isEmpty()) {
-        return QStringLiteral("рисунок слишком велик");
+        return Tr("TapeHistoryPanel", "рисунок слишком велик");
     }
     if (!DocumentFile::WriteBytes(path, png).isEmpty()) {
-        return QStringLiteral("ошибка записи файла: ") + path;
+        return Tr("TapeHistoryPanel", "ошибка записи файла: ") + path;
     }
     return {};
 }

@@ -14,6 +14,7 @@
 #include "core/editing/TapeScroller.h"
 #include "core/run/RunController.h"
 #include "core/tape/TapeWindow.h"
+#include "core/text/Language.h"
 #include "core/workbench/Workbench.h"
 #include "window/resources/WindowColours.h"
 #include "window/tape/SymbolPopup.h"
@@ -104,8 +105,8 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
     // leave "-999" room in its 23 pixels.
     goToBox_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #404040; padding: 0; margin: 0; }"));
-    goToBox_->setStatusTip(QStringLiteral("Перейти к ячейке номер..."));
-    goToBox_->setToolTip(QStringLiteral("Перейти к ячейке номер..."));
+    goToBox_->setStatusTip(Tr("TapePanel", "Перейти к ячейке номер..."));
+    goToBox_->setToolTip(Tr("TapePanel", "Перейти к ячейке номер..."));
     QFont boxFont = goToBox_->font();
     boxFont.setPixelSize(10);
     boxFont.setStretch(QFont::SemiCondensed);
@@ -121,14 +122,14 @@ TapePanel::TapePanel(Workbench& bench, QWidget* parent)
 
     leftBoundButton_ =
         MakeButton(this, QStringLiteral("sbLeft2"),
-                   QStringLiteral("Прокрутить до мининального значения"), true, true);
+                   Tr("TapePanel", "Прокрутить до мининального значения"), true, true);
     scrollLeftButton_ = MakeButton(this, QStringLiteral("SbLeft"),
-                                   QStringLiteral("Прокрутить ленту влево"), true, false);
+                                   Tr("TapePanel", "Прокрутить ленту влево"), true, false);
     scrollRightButton_ = MakeButton(this, QStringLiteral("SbRight"),
-                                    QStringLiteral("Прокрутить ленту вправо"), false, false);
+                                    Tr("TapePanel", "Прокрутить ленту вправо"), false, false);
     rightBoundButton_ =
         MakeButton(this, QStringLiteral("sbRight2"),
-                   QStringLiteral("Прокрутить до максимального значения"), false, true);
+                   Tr("TapePanel", "Прокрутить до максимального значения"), false, true);
     leftBoundButton_->setCheckable(true);
     rightBoundButton_->setCheckable(true);
 

@@ -12,6 +12,7 @@
 #include "core/documents/DocumentFile.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 
@@ -27,7 +28,7 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
     : QWidget(parent),
       bench_(bench),
       turing_(bench.Turing()),
-      label_(new QLabel(QStringLiteral("Внешний алфавит: "), this)),
+      label_(new QLabel(Tr("TuringAlphabetPanel", "Внешний алфавит: "), this)),
       alphabetFrame_(new QFrame(this)),
       alphabetEdit_(new QLineEdit(alphabetFrame_)) {
     setObjectName(QStringLiteral("Panel4"));
@@ -45,7 +46,7 @@ TuringAlphabetPanel::TuringAlphabetPanel(Workbench& bench, QWidget* parent)
     font.setPixelSize(13);
     alphabetEdit_->setFont(font);
     const QString hint =
-        QStringLiteral("Редактор внешнего алфавит машины Тьюринга. Его можно спрятать");
+        Tr("TuringAlphabetPanel", "Редактор внешнего алфавит машины Тьюринга. Его можно спрятать");
     alphabetEdit_->setToolTip(hint);
     alphabetEdit_->setStatusTip(hint);
     alphabetEdit_->setText(turing_.AlphabetText());

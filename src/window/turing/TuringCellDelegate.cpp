@@ -127,7 +127,7 @@ void TuringCellDelegate::PaintLabel(QPainter& painter, const QRect& rect, const 
     painter.fillRect(rect, face);
     painter.setPen(WindowColours::Current().fixedInk);
     const bool blank = text == TuringTable::BlankLabel();
-    DrawText(painter, rect, blank ? 6 : 20, 4, normal_, text);
+    DrawText(painter, rect, blank ? 6 : 20, 4, normal_, TuringTable::ShownLabel(text));
 }
 
 void TuringCellDelegate::PaintCommand(QPainter& painter, const QRect& rect, const QString& text,

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/text/Cp1251.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 #include "window/turing/TuringTableView.h"
@@ -37,13 +38,13 @@ TuringTablePanel::TuringTablePanel(Workbench& bench, QWidget* parent)
 
     splitter_->setObjectName(QStringLiteral("Splitter"));
     splitter_->setCursor(Qt::SplitHCursor);
-    splitter_->setToolTip(QStringLiteral("Шторка"));
-    splitter_->setStatusTip(QStringLiteral("Шторка"));
+    splitter_->setToolTip(Tr("TuringTablePanel", "Шторка"));
+    splitter_->setStatusTip(Tr("TuringTablePanel", "Шторка"));
     splitter_->setAutoFillBackground(true);
     splitter_->installEventFilter(this);
 
     comments_->setObjectName(QStringLiteral("memCommTur"));
-    const QString hint = QStringLiteral("Сюда можно записать пояснения к задаче");
+    const QString hint = Tr("TuringTablePanel", "Сюда можно записать пояснения к задаче");
     comments_->setToolTip(hint);
     comments_->setStatusTip(hint);
     comments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

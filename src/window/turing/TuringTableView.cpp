@@ -15,6 +15,7 @@
 #include "core/editing/TableCommands.h"
 #include "core/run/RunController.h"
 #include "core/text/Cp1251.h"
+#include "core/text/Language.h"
 #include "core/turing/TuringMachine.h"
 #include "core/workbench/Workbench.h"
 #include "window/resources/BreakpointMark.h"
@@ -29,7 +30,8 @@ TuringTableView::TuringTableView(Workbench& bench, QWidget* parent)
       delegate_(font().family()),
       editor_(new QLineEdit(viewport())) {
     setObjectName(QStringLiteral("sgMainTur"));
-    const QString hint = QStringLiteral("Таблица машины Тьюринга. Сюда вписывается алгоритм.");
+    const QString hint =
+        Tr("TuringTableView", "Таблица машины Тьюринга. Сюда вписывается алгоритм.");
     setToolTip(hint);
     setStatusTip(hint);
     setFocusPolicy(Qt::StrongFocus);
