@@ -1546,7 +1546,7 @@ More inputs: %1 runs made, %2 stopped%3.</translation>
     </message>
     <message>
         <source>Команда</source>
-        <translation>Command</translation>
+        <translation>Action</translation>
     </message>
     <message>
         <source>Отсылка</source>

@@ -3,6 +3,7 @@
 // and of the dialogs, each compared with itself in Russian.
 
 #include <QAbstractButton>
+#include <QHeaderView>
 #include <QLabel>
 #include <QtTest>
 #include <functional>
@@ -77,6 +78,18 @@ QMap<QString, Shown> TextsOf(QWidget* root) {
             text = dialogButton->Caption();
             need = dialogButton->fontMetrics().horizontalAdvance(text) + 4;
             room = dialogButton->width();
+        }
+        if (auto* header = qobject_cast<QHeaderView*>(widget); header && header->model()) {
+            // Each section's title in the room the section has.
+            for (int section = 0; section < header->count(); ++section) {
+                const QString title =
+                    header->model()->headerData(section, header->orientation()).toString();
+                if (!title.isEmpty() && !header->isSectionHidden(section)) {
+                    texts.insert(PlaceOf(widget, root) + QStringLiteral("/%1").arg(section),
+                                 {title, header->fontMetrics().horizontalAdvance(title) + 4 <=
+                                             header->sectionSize(section)});
+                }
+            }
         }
         if (!text.trimmed().isEmpty()) {
             texts.insert(PlaceOf(widget, root), {text, need <= room});
