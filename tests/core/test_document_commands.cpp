@@ -241,6 +241,26 @@ void TestDocumentCommands::saveAndSaveAs() {
     Edit(bench);
     QVERIFY(DocumentCommands::Save(bench));
     QCOMPARE(ui.fileDialogs.size(), dialogs);
+
+    // A Save As that cannot write (the folder is gone) keeps the name the
+    // document had, the title and the modified flag.
+    Edit(bench);
+    ui.fileAnswers = {dir_.filePath(QStringLiteral("gone/third.pst"))};
+    ui.ExpectDialog(DialogAnswer::Ok);  // the write error
+    DocumentCommands::SaveAs(bench);
+    QCOMPARE(bench.Post().document.fileName, second);
+    QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - second.pst"));
+    QVERIFY(bench.Post().Modified());
+    // So does the first Save of an untitled document.
+    ui.ExpectDialog(DialogAnswer::No);  // not saved before New
+    DocumentCommands::New(bench);
+    Edit(bench);
+    ui.fileAnswers = {dir_.filePath(QStringLiteral("gone/fourth.pst"))};
+    ui.ExpectDialog(DialogAnswer::Ok);
+    QVERIFY(!DocumentCommands::Save(bench));
+    QVERIFY(!bench.Post().document.hasFileName);
+    QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
+    QVERIFY(bench.Post().Modified());
 }
 
 void TestDocumentCommands::eachMachineKeepsToItsOwnFormat_data() {

@@ -144,28 +144,40 @@ bool OpenExample(Workbench& bench, const QString& path) {
     return true;
 }
 
+namespace {
+
+// Writes the current machine under `path`. A document takes the new name
+// only with a file written: after a failed write it keeps its old name,
+// and with it the window's title, and stays modified.
+bool WriteAs(Workbench& bench, const QString& path) {
+    Machine& machine = bench.Current();
+    const MachineDocument before = machine.document;
+    bench.saveDialog.fileName = path;
+    machine.SetDocument(path, true);
+    if (Write(bench)) {
+        return true;
+    }
+    machine.SetDocument(before.fileName, before.hasFileName);
+    return false;
+}
+
+}  // namespace
+
 bool Save(Workbench& bench) {
     Machine& machine = bench.Current();
-    if (!machine.document.hasFileName) {
-        const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
-        if (path.isEmpty()) {
-            return false;
-        }
-        bench.saveDialog.fileName = path;
-        machine.SetDocument(path, true);
+    if (machine.document.hasFileName) {
+        return Write(bench);
     }
-    return Write(bench);
+    const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
+    return !path.isEmpty() && WriteAs(bench, path);
 }
 
 void SaveAs(Workbench& bench) {
     bench.saveDialog.fileName = FormatOf(bench).Pattern();
     const QString path = bench.UiPort().AskSaveFileName(bench.saveDialog);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        WriteAs(bench, path);
     }
-    bench.saveDialog.fileName = path;
-    bench.Current().SetDocument(path, true);
-    Save(bench);
 }
 
 bool CloseQuery(Workbench& bench) {
