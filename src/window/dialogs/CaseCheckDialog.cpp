@@ -91,6 +91,11 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     table_->setColumnWidth(ColResult, table_->fontMetrics().horizontalAdvance(
                                           Tr("CaseCheckDialog", "превышен предел шагов")) +
                                           16);
+    // Room for the largest count of steps the limit allows, and the title.
+    table_->setColumnWidth(
+        ColSteps,
+        std::max(table_->columnWidth(ColSteps),
+                 table_->fontMetrics().horizontalAdvance(QString::number(kMaxSteps)) + 16));
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { Choose(row, false); });
     connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
