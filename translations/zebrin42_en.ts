@@ -214,6 +214,49 @@
     </message>
 </context>
 <context>
+    <name>CasesFile</name>
+    <message>
+        <source>у %1 нет значения</source>
+        <translation>%1 wants a value</translation>
+    </message>
+    <message>
+        <source>%1 ждёт номер клетки</source>
+        <translation>%1 wants a cell number</translation>
+    </message>
+    <message>
+        <source>--weight ждёт целое число от 0</source>
+        <translation>--weight wants a whole number of 0 or more</translation>
+    </message>
+    <message>
+        <source>%1 указан дважды</source>
+        <translation>%1 is given twice</translation>
+    </message>
+    <message>
+        <source>--machine ждёт post или turing</source>
+        <translation>--machine wants post or turing</translation>
+    </message>
+    <message>
+        <source>%1 ждёт целое число от 1</source>
+        <translation>%1 wants a whole number of 1 or more</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1: можно --start, --carriage, --weight, --machine, --max-rows, --max-states или --alphabet</source>
+        <translation>unknown option %1: expected --start, --carriage, --weight, --machine, --max-rows, --max-states or --alphabet</translation>
+    </message>
+    <message>
+        <source>ожидается ВХОД =&gt; ОЖИДАЕМОЕ</source>
+        <translation>expected INPUT =&gt; EXPECTED</translation>
+    </message>
+    <message>
+        <source>нет тестов: ожидаются строки ВХОД =&gt; ОЖИДАЕМОЕ</source>
+        <translation>no cases: expected lines INPUT =&gt; EXPECTED</translation>
+    </message>
+    <message>
+        <source>строка %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CasesPages</name>
     <message>
         <source>Пройдено %1 из %2</source>

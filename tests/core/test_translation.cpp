@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "RunnerFixture.h"
+#include "core/checking/CasesFile.h"
 #include "core/machine/StatusLine.h"
 #include "core/post/PostTable.h"
 #include "core/text/Language.h"
@@ -132,6 +133,8 @@ private Q_SLOTS:
     void englishReplacesRussian();
     void languageChosen_data();
     void languageChosen();
+    void casesProblemsInEachLanguage_data();
+    void casesProblemsInEachLanguage();
     void runnerSpeaksTheChosenLanguage_data();
     void runnerSpeaksTheChosenLanguage();
 };
@@ -251,6 +254,43 @@ void TestTranslation::languageChosen() {
     } else {
         QCOMPARE(Language::Name(language), chosen);
     }
+}
+
+// What is wrong with a cases file is a value: the runner words it in its
+// English, the window in Russian with no English inside (but the options'
+// names, which the file holds).
+void TestTranslation::casesProblemsInEachLanguage_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("russian");
+    QTest::newRow("not a case") << "1 => 1\n11 -> 1"
+                                << "line 2: expected INPUT => EXPECTED"
+                                << "строка 2: ожидается ВХОД => ОЖИДАЕМОЕ";
+    QTest::newRow("no cases") << "# nothing"
+                              << "no cases: expected lines INPUT => EXPECTED"
+                              << "нет тестов: ожидаются строки ВХОД => ОЖИДАЕМОЕ";
+    QTest::newRow("option without value") << "--start"
+                                          << "line 1: --start wants a value"
+                                          << "строка 1: у --start нет значения";
+    QTest::newRow("given twice") << "--machine post\n--machine post"
+                                 << "line 2: --machine is given twice"
+                                 << "строка 2: --machine указан дважды";
+    QTest::newRow("unknown option")
+        << "--speed 3"
+        << "line 1: unknown option --speed: expected --start, --carriage, --weight, --machine, "
+           "--max-rows, --max-states or --alphabet"
+        << "строка 1: неизвестный параметр --speed: можно --start, --carriage, --weight, "
+           "--machine, --max-rows, --max-states или --alphabet";
+}
+
+void TestTranslation::casesProblemsInEachLanguage() {
+    QFETCH(QString, text);
+    QFETCH(QString, english);
+    QFETCH(QString, russian);
+    const CasesFile file = ParseCases(text);
+    QCOMPARE(file.error, english);
+    QCOMPARE(file.problem.English(), english);
+    QCOMPARE(file.problem.Russian(), russian);
 }
 
 // The runner's own lines stay English; the machine's texts in them (here an

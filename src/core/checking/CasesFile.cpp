@@ -6,6 +6,7 @@
 #include "core/documents/DocumentFile.h"
 #include "core/text/Cp1251.h"
 #include "core/text/IntegerSyntax.h"
+#include "core/text/Language.h"
 
 namespace {
 
@@ -40,59 +41,140 @@ QStringList Words(const QString& line) {
 
 // Reads one option line into the settings for the cases after it and the
 // file's requirements. Returns what is wrong, without the line number.
-QString ReadOptionLine(const QStringList& words, std::optional<int>& start,
-                       std::optional<int>& carriage, int& weight, TaskRequirements& task) {
+CasesProblem ReadOptionLine(const QStringList& words, std::optional<int>& start,
+                            std::optional<int>& carriage, int& weight, TaskRequirements& task) {
+    using Kind = CasesProblem::Kind;
     for (qsizetype w = 0; w < words.size(); w += 2) {
         const QString& name = words[w];
+        const auto problem = [&name](Kind kind) { return CasesProblem{kind, 0, name}; };
         if (w + 1 >= words.size()) {
-            return name + QStringLiteral(" wants a value");
+            return problem(Kind::WantsValue);
         }
         const QString& value = words[w + 1];
         const std::optional<qint32> number = ParseInteger(value);
-        QString twice = name + QStringLiteral(" is given twice");
         if (name == u"--start" || name == u"--carriage") {
             if (!number) {
-                return name + QStringLiteral(" wants a cell number");
+                return problem(Kind::WantsCell);
             }
             (name == u"--start" ? start : carriage) = *number;
         } else if (name == u"--weight") {
             if (!number || *number < 0) {
-                return QStringLiteral("--weight wants a whole number of 0 or more");
+                return problem(Kind::WantsWeight);
             }
             weight = *number;
         } else if (name == u"--machine") {
             if (task.machine) {
-                return twice;
+                return problem(Kind::GivenTwice);
             }
             if (value != u"post" && value != u"turing") {
-                return QStringLiteral("--machine wants post or turing");
+                return problem(Kind::WantsMachine);
             }
             task.machine = value == u"post" ? MachineKind::Post : MachineKind::Turing;
         } else if (name == u"--max-rows" || name == u"--max-states") {
             std::optional<int>& limit = name == u"--max-rows" ? task.maxRows : task.maxStates;
             if (limit) {
-                return twice;
+                return problem(Kind::GivenTwice);
             }
             if (!number || *number < 1) {
-                return name + QStringLiteral(" wants a whole number of 1 or more");
+                return problem(Kind::WantsCount);
             }
             limit = *number;
         } else if (name == u"--alphabet") {
             if (task.alphabet) {
-                return twice;
+                return problem(Kind::GivenTwice);
             }
             task.alphabet = value;
         } else {
-            return QStringLiteral(
-                       "unknown option %1: expected --start, --carriage, --weight, --machine, "
-                       "--max-rows, --max-states or --alphabet")
-                .arg(name);
+            return problem(Kind::UnknownOption);
         }
     }
-    return QString();
+    return {};
+}
+
+CasesFile Failed(CasesFile file, CasesProblem problem, int line) {
+    problem.line = line;
+    file.problem = problem;
+    file.error = problem.English();
+    return file;
 }
 
 }  // namespace
+
+QString CasesProblem::English() const {
+    QString what;
+    switch (kind) {
+        case Kind::None:
+            return QString();
+        case Kind::WantsValue:
+            what = option + QStringLiteral(" wants a value");
+            break;
+        case Kind::WantsCell:
+            what = option + QStringLiteral(" wants a cell number");
+            break;
+        case Kind::WantsWeight:
+            what = QStringLiteral("--weight wants a whole number of 0 or more");
+            break;
+        case Kind::GivenTwice:
+            what = option + QStringLiteral(" is given twice");
+            break;
+        case Kind::WantsMachine:
+            what = QStringLiteral("--machine wants post or turing");
+            break;
+        case Kind::WantsCount:
+            what = option + QStringLiteral(" wants a whole number of 1 or more");
+            break;
+        case Kind::UnknownOption:
+            what = QStringLiteral(
+                       "unknown option %1: expected --start, --carriage, --weight, --machine, "
+                       "--max-rows, --max-states or --alphabet")
+                       .arg(option);
+            break;
+        case Kind::NotACase:
+            what = QStringLiteral("expected INPUT => EXPECTED");
+            break;
+        case Kind::NoCases:
+            return QStringLiteral("no cases: expected lines INPUT => EXPECTED");
+    }
+    return QStringLiteral("line %1: %2").arg(line).arg(what);
+}
+
+QString CasesProblem::Russian() const {
+    QString what;
+    switch (kind) {
+        case Kind::None:
+            return QString();
+        case Kind::WantsValue:
+            what = Tr("CasesFile", "у %1 нет значения").arg(option);
+            break;
+        case Kind::WantsCell:
+            what = Tr("CasesFile", "%1 ждёт номер клетки").arg(option);
+            break;
+        case Kind::WantsWeight:
+            what = Tr("CasesFile", "--weight ждёт целое число от 0");
+            break;
+        case Kind::GivenTwice:
+            what = Tr("CasesFile", "%1 указан дважды").arg(option);
+            break;
+        case Kind::WantsMachine:
+            what = Tr("CasesFile", "--machine ждёт post или turing");
+            break;
+        case Kind::WantsCount:
+            what = Tr("CasesFile", "%1 ждёт целое число от 1").arg(option);
+            break;
+        case Kind::UnknownOption:
+            what = Tr("CasesFile",
+                      "неизвестный параметр %1: можно --start, --carriage, --weight, --machine, "
+                      "--max-rows, --max-states или --alphabet")
+                       .arg(option);
+            break;
+        case Kind::NotACase:
+            what = Tr("CasesFile", "ожидается ВХОД => ОЖИДАЕМОЕ");
+            break;
+        case Kind::NoCases:
+            return Tr("CasesFile", "нет тестов: ожидаются строки ВХОД => ОЖИДАЕМОЕ");
+    }
+    return Tr("CasesFile", "строка %1: %2").arg(line).arg(what);
+}
 
 CasesFile ParseCases(const QString& text) {
     CasesFile file;
@@ -107,18 +189,16 @@ CasesFile ParseCases(const QString& text) {
             continue;
         }
         if (line.startsWith(QStringLiteral("--"))) {
-            const QString error =
+            const CasesProblem problem =
                 ReadOptionLine(Words(line), start, carriage, weight, file.requirements);
-            if (!error.isEmpty()) {
-                file.error = QStringLiteral("line %1: %2").arg(number).arg(error);
-                return file;
+            if (problem.kind != CasesProblem::Kind::None) {
+                return Failed(file, problem, number);
             }
             continue;
         }
         const qsizetype arrow = line.indexOf(QStringLiteral("=>"));
         if (arrow < 0 || line.indexOf(QStringLiteral("=>"), arrow + 2) >= 0) {
-            file.error = QStringLiteral("line %1: expected INPUT => EXPECTED").arg(number);
-            return file;
+            return Failed(file, {CasesProblem::Kind::NotACase, 0, {}}, number);
         }
         RunCase c;
         c.line = number;
@@ -131,7 +211,7 @@ CasesFile ParseCases(const QString& text) {
     }
     // A file that checks nothing would pass every document.
     if (file.cases.isEmpty()) {
-        file.error = QStringLiteral("no cases: expected lines INPUT => EXPECTED");
+        return Failed(file, {CasesProblem::Kind::NoCases, 0, {}}, 0);
     }
     return file;
 }

@@ -35,10 +35,34 @@ struct TaskRequirements {
     bool Any() const { return machine || maxRows || maxStates || alphabet; }
 };
 
+// What is wrong with a cases file, as values: the runner words it in its
+// own English, the window in its language.
+struct CasesProblem {
+    enum class Kind {
+        None,
+        WantsValue,     // an option without its value
+        WantsCell,      // --start or --carriage without a cell number
+        WantsWeight,    // --weight without a whole number of 0 or more
+        GivenTwice,     // a requirement given a second time
+        WantsMachine,   // --machine neither post nor turing
+        WantsCount,     // --max-rows or --max-states below 1
+        UnknownOption,  // an option of no such name
+        NotACase,       // a line without exactly one "=>"
+        NoCases,        // no case at all
+    };
+    Kind kind = Kind::None;
+    int line = 0;    // the line it is on (none for NoCases)
+    QString option;  // the option named, where one is
+
+    QString English() const;
+    QString Russian() const;
+};
+
 struct CasesFile {
     QVector<RunCase> cases;
     TaskRequirements requirements;
-    QString error;  // plain words, with the line number; empty when the file is good
+    CasesProblem problem;
+    QString error;  // problem.English(); empty when the file is good
 };
 
 CasesFile ParseCases(const QString& text);

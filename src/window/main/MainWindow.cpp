@@ -443,7 +443,7 @@ void MainWindow::CheckAgainstCases() {
         ShowMessageDialog({MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
                            status != DocumentFile::ReadStatus::Ok
                                ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path
-                               : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.error});
+                               : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.problem.Russian()});
         return;
     }
     CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
