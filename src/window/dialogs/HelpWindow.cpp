@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/text/Language.h"
+
 // The topics live in a static library, whose resource initialiser the linker
 // would drop unless something refers to it.
 static void InitHelpResources() {
@@ -57,12 +59,18 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
 }
 
+// The English pages sit in their own folder with the same names, so a
+// relative link between topics stays in the folder of the page it is on.
+// A topic without an English page is shown in Russian.
 QUrl HelpWindow::TopicUrl(int context) {
+    if (Language::English() && QFile::exists(QStringLiteral(":/help/en/%1.html").arg(context)))
+        return QUrl(QStringLiteral("qrc:/help/en/%1.html").arg(context));
     return QUrl(QStringLiteral("qrc:/help/%1.html").arg(context));
 }
 
 bool HelpWindow::HasTopic(int context) {
-    return QFile::exists(QStringLiteral(":/help/%1.html").arg(context));
+    return QFile::exists(QStringLiteral(":/help/%1.html").arg(context)) ||
+           (Language::English() && QFile::exists(QStringLiteral(":/help/en/%1.html").arg(context)));
 }
 
 void HelpWindow::ShowTopic(int context) {

@@ -1,8 +1,10 @@
 #pragma once
 // The program's help viewer: a window of its own that shows the help topics
 // kept as HTML pages in the application's resources, one page per context
-// number (10 is the contents). It is created with the main window, hidden,
-// and raised at a topic on request; it never blocks the caller.
+// number (10 is the contents). In the English interface it shows the English
+// copy of a page (help/en/, same names) where there is one. It is created
+// with the main window, hidden, and raised at a topic on request; it never
+// blocks the caller.
 
 #include <QWidget>
 
