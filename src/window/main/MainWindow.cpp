@@ -440,10 +440,11 @@ void MainWindow::CheckAgainstCases() {
     const CasesFile cases = ReadCasesFile(path, status);
     if (status != DocumentFile::ReadStatus::Ok || !cases.error.isEmpty()) {
         Beep();
-        ShowMessageDialog({MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
-                           status != DocumentFile::ReadStatus::Ok
-                               ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path
-                               : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.problem.Russian()});
+        ShowMessageDialog(
+            {MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
+             status != DocumentFile::ReadStatus::Ok
+                 ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path
+                 : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.problem.Russian()});
         return;
     }
     CaseCheckDialog dialog(kind, bench_.Current().Saved(), cases.cases, QFileInfo(path).fileName(),
