@@ -313,6 +313,34 @@
         <source>… и ещё %1</source>
         <translation>… and %1 more</translation>
     </message>
+    <message>
+        <source>слишком велика: вершин %1 и стрелок %2 (можно не больше %3 и %4)</source>
+        <translation>too large to draw: %1 nodes and %2 arrows (at most %3 and %4)</translation>
+    </message>
+    <message>
+        <source>Graphviz не удалось запустить</source>
+        <translation>Graphviz could not start</translation>
+    </message>
+    <message>
+        <source>Graphviz не смог составить граф</source>
+        <translation>Graphviz could not make the graph</translation>
+    </message>
+    <message>
+        <source>Graphviz не смог расположить рисунок</source>
+        <translation>Graphviz could not lay the picture out</translation>
+    </message>
+    <message>
+        <source>Graphviz не смог записать SVG</source>
+        <translation>Graphviz could not write SVG</translation>
+    </message>
+    <message>
+        <source>две вершины названы «%1»</source>
+        <translation>two nodes are named "%1"</translation>
+    </message>
+    <message>
+        <source>стрелка ведёт к вершине, которой нет</source>
+        <translation>an arrow names a node that does not exist</translation>
+    </message>
 </context>
 <context>
     <name>DiagramPanel</name>

@@ -190,6 +190,7 @@ public:
     LaidOutGraph& operator=(const LaidOutGraph&) = delete;
 
     const QString& Error() const { return error_; }
+    const Failure& Problem() const { return failure_; }
     GVC_t* Context() const { return context_; }
     Agraph_t* Graph() const { return graph_; }
     const std::vector<Agnode_t*>& Nodes() const { return nodes_; }
@@ -209,37 +210,39 @@ private:
     bool laidOut_ = false;
     std::vector<Agnode_t*> nodes_;
     std::vector<Agedge_t*> edges_;
+    // Failed: the failure's values and their English words.
+    void Fail(Failure failure) {
+        failure_ = std::move(failure);
+        error_ = failure_.English();
+    }
+
+    Failure failure_;
     QString error_;
 };
 
 LaidOutGraph::LaidOutGraph(const ProgramDiagram& diagram, Labels labels) : labels_(labels) {
     if (diagram.nodes.size() > std::size_t(kMaxNodes) ||
         diagram.edges.size() > std::size_t(kMaxEdges)) {
-        error_ = QStringLiteral("too large to draw: %1 nodes and %2 arrows (at most %3 and %4)")
-                     .arg(diagram.nodes.size())
-                     .arg(diagram.edges.size())
-                     .arg(kMaxNodes)
-                     .arg(kMaxEdges);
+        Fail({Failure::Kind::TooLarge,
+              qint64(diagram.nodes.size()),
+              qint64(diagram.edges.size()),
+              {}});
         return;
     }
     context_ = SharedContext();
     if (context_ == nullptr) {
-        error_ = QStringLiteral("Graphviz could not start");
+        Fail({Failure::Kind::NoGraphviz, 0, 0, {}});
         return;
     }
     graph_ = agopen(Chars("program"), Agdirected, nullptr);
     if (graph_ == nullptr || !Build(diagram)) {
         if (error_.isEmpty()) {
-            error_ = QStringLiteral("Graphviz could not make the graph");
+            Fail({Failure::Kind::NoGraph, 0, 0, {}});
         }
         return;
     }
     if (gvLayout(context_, graph_, engine_) != 0) {
-        error_ = QStringLiteral("Graphviz could not lay the picture out");
-        const QString why = CollectedMessages::Text();
-        if (!why.isEmpty()) {
-            error_ += QStringLiteral(": ") + why;
-        }
+        Fail({Failure::Kind::NoLayout, 0, 0, CollectedMessages::Text()});
         return;
     }
     laidOut_ = true;
@@ -302,7 +305,7 @@ bool LaidOutGraph::AddNodes(const ProgramDiagram& diagram) {
         // Two nodes of one name would become one, and the picture would lie.
         if (name.isEmpty() || name.contains('\0') ||
             agnode(graph_, Chars(name.constData()), 0) != nullptr) {
-            error_ = QStringLiteral("two nodes are named \"%1\"").arg(node.id);
+            Fail({Failure::Kind::SameName, 0, 0, node.id});
             return false;
         }
         Agnode_t* n = agnode(graph_, Chars(name.constData()), 1);
@@ -331,7 +334,7 @@ bool LaidOutGraph::AddEdges(const ProgramDiagram& diagram) {
     for (const DiagramEdge& edge : diagram.edges) {
         if (edge.from < 0 || std::size_t(edge.from) >= nodes_.size() || edge.to < 0 ||
             std::size_t(edge.to) >= nodes_.size()) {
-            error_ = QStringLiteral("an arrow names a node that does not exist");
+            Fail({Failure::Kind::NoSuchNode, 0, 0, {}});
             return false;
         }
     }
@@ -460,12 +463,73 @@ QStringList NoteLines(const ProgramDiagram& diagram) {
     return lines;
 }
 
+QString Failure::English() const {
+    QString words;
+    switch (kind) {
+        case Kind::None:
+            return QString();
+        case Kind::TooLarge:
+            return QStringLiteral("too large to draw: %1 nodes and %2 arrows (at most %3 and %4)")
+                .arg(nodes)
+                .arg(arrows)
+                .arg(kMaxNodes)
+                .arg(kMaxEdges);
+        case Kind::NoGraphviz:
+            return QStringLiteral("Graphviz could not start");
+        case Kind::NoGraph:
+            return QStringLiteral("Graphviz could not make the graph");
+        case Kind::NoLayout:
+            words = QStringLiteral("Graphviz could not lay the picture out");
+            break;
+        case Kind::NoSvg:
+            words = QStringLiteral("Graphviz could not write SVG");
+            break;
+        case Kind::SameName:
+            return QStringLiteral("two nodes are named \"%1\"").arg(detail);
+        case Kind::NoSuchNode:
+            return QStringLiteral("an arrow names a node that does not exist");
+    }
+    return detail.isEmpty() ? words : words + QStringLiteral(": ") + detail;
+}
+
+QString Failure::Russian() const {
+    QString words;
+    switch (kind) {
+        case Kind::None:
+            return QString();
+        case Kind::TooLarge:
+            return Tr("DiagramLayout",
+                      "слишком велика: вершин %1 и стрелок %2 (можно не больше %3 и %4)")
+                .arg(nodes)
+                .arg(arrows)
+                .arg(kMaxNodes)
+                .arg(kMaxEdges);
+        case Kind::NoGraphviz:
+            return Tr("DiagramLayout", "Graphviz не удалось запустить");
+        case Kind::NoGraph:
+            return Tr("DiagramLayout", "Graphviz не смог составить граф");
+        case Kind::NoLayout:
+            words = Tr("DiagramLayout", "Graphviz не смог расположить рисунок");
+            break;
+        case Kind::NoSvg:
+            words = Tr("DiagramLayout", "Graphviz не смог записать SVG");
+            break;
+        case Kind::SameName:
+            return Tr("DiagramLayout", "две вершины названы «%1»").arg(detail);
+        case Kind::NoSuchNode:
+            return Tr("DiagramLayout", "стрелка ведёт к вершине, которой нет");
+    }
+    // Graphviz's own messages stay as it wrote them.
+    return detail.isEmpty() ? words : words + QStringLiteral(": ") + detail;
+}
+
 Geometry Layout(const ProgramDiagram& diagram) {
     const std::lock_guard<std::mutex> lock(GraphvizMutex());
     const CollectedMessages messages;
     const LaidOutGraph graph(diagram, Labels::Spaced);
     Geometry geometry;
     if (!graph.Error().isEmpty()) {
+        geometry.failure = graph.Problem();
         geometry.error = graph.Error();
         return geometry;
     }
@@ -494,6 +558,7 @@ Svg RenderSvg(const ProgramDiagram& diagram) {
     const LaidOutGraph graph(diagram, Labels::AsWritten);
     Svg svg;
     if (!graph.Error().isEmpty()) {
+        svg.failure = graph.Problem();
         svg.error = graph.Error();
         return svg;
     }
@@ -503,11 +568,8 @@ Svg RenderSvg(const ProgramDiagram& diagram) {
     if (status == 0 && data != nullptr) {
         svg.bytes = QByteArray(data, qsizetype(length));
     } else {
-        svg.error = QStringLiteral("Graphviz could not write SVG");
-        const QString why = CollectedMessages::Text();
-        if (!why.isEmpty()) {
-            svg.error += QStringLiteral(": ") + why;
-        }
+        svg.failure = {Failure::Kind::NoSvg, 0, 0, CollectedMessages::Text()};
+        svg.error = svg.failure.English();
     }
     if (data != nullptr) {
         gvFreeRenderData(data);

@@ -68,8 +68,22 @@ struct EdgePath {
     QSizeF labelSize;
 };
 
+// Why a picture could not be made, as values: the runner words it in its
+// English, the window in its language.
+struct Failure {
+    enum class Kind { None, TooLarge, NoGraphviz, NoGraph, NoLayout, NoSvg, SameName, NoSuchNode };
+    Kind kind = Kind::None;
+    qint64 nodes = 0;  // TooLarge: the program's nodes and arrows
+    qint64 arrows = 0;
+    QString detail;  // Graphviz's own messages, or the node's name
+
+    QString English() const;
+    QString Russian() const;
+};
+
 struct Geometry {
-    QString error;                // why there is no layout; empty when there is one
+    Failure failure;              // why there is no layout
+    QString error;                // failure.English(); empty when there is a layout
     QRectF bounds;                // the whole picture, the note included
     std::vector<NodeBox> nodes;   // as ProgramDiagram::nodes
     std::vector<EdgePath> edges;  // as ProgramDiagram::edges
@@ -83,7 +97,8 @@ struct Geometry {
 };
 
 struct Svg {
-    QString error;  // why there is no picture; empty when there is one
+    Failure failure;  // why there is no picture
+    QString error;    // failure.English(); empty when there is a picture
     QByteArray bytes;
 };
 

@@ -220,20 +220,30 @@ void TestDiagramLayout::svgKeepsNamesAndTexts() {
 void TestDiagramLayout::refusesWhatItCannotDraw_data() {
     QTest::addColumn<ProgramDiagram>("diagram");
     QTest::addColumn<QString>("error");
-    QTest::newRow("too many nodes") << Crowd(0, 0, DiagramLayout::kMaxNodes + 1) << "too large";
-    QTest::newRow("too many arrows")
-        << Crowd(DiagramLayout::kMaxEdges / 4 + 1, 3, 0) << "too large";
+    QTest::addColumn<QString>("russian");  // the window's words for it
+    QTest::newRow("too many nodes") << Crowd(0, 0, DiagramLayout::kMaxNodes + 1) << "too large"
+                                    << "слишком велика: вершин 2001";
+    QTest::newRow("too many arrows") << Crowd(DiagramLayout::kMaxEdges / 4 + 1, 3, 0) << "too large"
+                                     << "слишком велика";
     QTest::newRow("two nodes of one name")
-        << Diagram(MachineKind::Post, "R:1 R:2 R:1", "1>2") << "two nodes";
+        << Diagram(MachineKind::Post, "R:1 R:2 R:1", "1>2") << "two nodes"
+        << "две вершины";
     QTest::newRow("an arrow to no node")
-        << Diagram(MachineKind::Post, "R:1", "1>1;1>9") << "does not exist";
+        << Diagram(MachineKind::Post, "R:1", "1>1;1>9") << "does not exist"
+        << "которой нет";
 }
 
 void TestDiagramLayout::refusesWhatItCannotDraw() {
     QFETCH(ProgramDiagram, diagram);
     QFETCH(QString, error);
+    QFETCH(QString, russian);
     const DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
     QVERIFY2(geometry.error.contains(error), qPrintable(geometry.error));
+    // The window's words hold no English.
+    const QString words = geometry.failure.Russian();
+    QVERIFY2(
+        words.contains(russian) && !words.contains(QRegularExpression(QStringLiteral("[a-z]{3}"))),
+        qPrintable(words));
     QVERIFY(geometry.nodes.empty());
     const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(diagram);
     QVERIFY2(svg.error.contains(error), qPrintable(svg.error));

@@ -124,7 +124,7 @@ void DiagramPanel::RebuildNow() {
         message_->setVisible(!geometry.Ok());
         message_->setText(geometry.Ok() ? QString()
                                         : Tr("DiagramPanel", "Диаграмму нельзя построить: ") +
-                                              geometry.error);
+                                              geometry.failure.Russian());
         canvas_->SetPicture(std::move(diagram), std::move(geometry));
         shape_ = std::move(shape);
         if (fit_) {
@@ -236,7 +236,8 @@ DiagramPanel::Format DiagramPanel::FormatOf(const QString& path, Format otherwis
 QString DiagramPanel::Export(const QString& path, Format otherwise) {
     RebuildNow();
     if (!canvas_->Geometry().Ok()) {
-        return Tr("DiagramPanel", "диаграмму нельзя построить: ") + canvas_->Geometry().error;
+        return Tr("DiagramPanel", "диаграмму нельзя построить: ") +
+               canvas_->Geometry().failure.Russian();
     }
     QByteArray bytes;
     if (FormatOf(path, otherwise) == Format::Png) {
@@ -246,7 +247,7 @@ QString DiagramPanel::Export(const QString& path, Format otherwise) {
     } else {
         const DiagramLayout::Svg svg = DiagramLayout::RenderSvg(canvas_->Diagram());
         if (!svg.error.isEmpty()) {
-            return Tr("DiagramPanel", "диаграмму нельзя построить: ") + svg.error;
+            return Tr("DiagramPanel", "диаграмму нельзя построить: ") + svg.failure.Russian();
         }
         bytes = svg.bytes;
     }
