@@ -387,18 +387,6 @@
         <translation>no such file</translation>
     </message>
     <message>
-        <source>это не обычный файл (папка, устройство или канал)</source>
-        <translation>not a regular file (a folder, a device or a pipe)</translation>
-    </message>
-    <message>
-        <source>нет прав на чтение файла</source>
-        <translation>no permission to read the file</translation>
-    </message>
-    <message>
-        <source>файл слишком велик: больше %1 байт или %2 строк</source>
-        <translation>the file is too large: over %1 bytes or %2 lines</translation>
-    </message>
-    <message>
         <source>это не документ машины Поста или машины Тьюринга</source>
         <translation>not a Post machine or Turing machine document</translation>
     </message>
@@ -407,8 +395,20 @@
         <translation>the document is damaged</translation>
     </message>
     <message>
-        <source>файл не удалось прочитать</source>
-        <translation>the file could not be read</translation>
+        <source>это не обычный файл</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>нет прав на чтение</source>
+        <translation>no permission to read</translation>
+    </message>
+    <message>
+        <source>файл слишком велик</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>файл не удалось открыть</source>
+        <translation>the file could not be opened</translation>
     </message>
 </context>
 <context>

@@ -159,7 +159,7 @@ void TestDocumentCommands::damagedFileGivesAnEmptyUntitledMachine() {
     ui.ExpectDialog();
     DocumentCommands::Open(bench);
     QCOMPARE(ui.dialogs.size(), 1);  // the reader's error, and no save question
-    QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
+    QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! \nдокумент повреждён"));
     QVERIFY(!bench.Post().document.hasFileName);
     QVERIFY(!bench.Post().Modified());
     QCOMPARE(bench.Title(), QStringLiteral("Zebrin42 [машина Поста] - Без имени"));
@@ -200,7 +200,7 @@ void TestDocumentCommands::nodesThatAreNotFilesAreReadErrors() {
         ui.ExpectDialog();
         DocumentCommands::OpenPath(bench, path);
         QCOMPARE(ui.dialogs.size(), 1);
-        QCOMPARE(ui.dialogs[0].message, QStringLiteral("Ошибка чтения файла! "));
+        const QString message = ui.dialogs[0].message;
         QVERIFY(!bench.Current().document.hasFileName);
 
         ui.ExpectDialog();
@@ -208,6 +208,9 @@ void TestDocumentCommands::nodesThatAreNotFilesAreReadErrors() {
         QVERIFY(kind == MachineKind::Post ? !ReadPostFile(bench, path, why)
                                           : !ReadTuringFile(bench, path, why));
         QTEST(why, "why");
+        // The message's second line names the cause.
+        QCOMPARE(message,
+                 QStringLiteral("Ошибка чтения файла! \n") + DocumentFile::ReadStatusText(why));
     }
 }
 

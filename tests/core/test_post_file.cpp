@@ -119,7 +119,8 @@ void TestPostFile::refusedFiles_data() {
     const QString wrong = QStringLiteral("Файл не является файлом машины Поста или поврежден!");
     const QString wrongStatus =
         QStringLiteral(" Ошибка: файл не является файлом машины Поста или поврежден!");
-    const QString bad = QStringLiteral("Ошибка чтения файла! ");
+    // A damaged document: the message names the cause on its second line.
+    const QString bad = QStringLiteral("Ошибка чтения файла! \nдокумент повреждён");
     const QString badStatus = QStringLiteral("  Ошибка чтения файла!");
     auto with = [](int line, const QString& text) {
         QStringList lines = ValidLines();

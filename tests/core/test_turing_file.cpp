@@ -254,7 +254,7 @@ void TestTuringFile::readFailures() {
         QCOMPARE(b.bench.StatusText(Workbench::PanelMessage),
                  QStringLiteral(" Ошибка: файл не является файлом машины Тьюринга или поврежден!"));
     } else {
-        QCOMPARE(dialog.message, QStringLiteral("Ошибка чтения файла! "));
+        QCOMPARE(dialog.message.section(u'\n', 0, 0), QStringLiteral("Ошибка чтения файла! "));
         QCOMPARE(b.bench.StatusText(Workbench::PanelMessage),
                  QStringLiteral("  Ошибка чтения файла!"));
     }

@@ -264,13 +264,11 @@ QString ReadStatusText(ReadStatus status) {
         case ReadStatus::Missing:
             return Tr("DocumentFile", "нет такого файла");
         case ReadStatus::NotRegular:
-            return Tr("DocumentFile", "это не обычный файл (папка, устройство или канал)");
+            return Tr("DocumentFile", "это не обычный файл");
         case ReadStatus::NotReadable:
-            return Tr("DocumentFile", "нет прав на чтение файла");
+            return Tr("DocumentFile", "нет прав на чтение");
         case ReadStatus::TooLarge:
-            return Tr("DocumentFile", "файл слишком велик: больше %1 байт или %2 строк")
-                .arg(kMaxDocumentSize)
-                .arg(kMaxDocumentLines);
+            return Tr("DocumentFile", "файл слишком велик");
         case ReadStatus::WrongMagic:
             return Tr("DocumentFile", "это не документ машины Поста или машины Тьюринга");
         case ReadStatus::Damaged:
@@ -278,7 +276,7 @@ QString ReadStatusText(ReadStatus status) {
         case ReadStatus::CannotOpen:
             break;
     }
-    return Tr("DocumentFile", "файл не удалось прочитать");
+    return Tr("DocumentFile", "файл не удалось открыть");
 }
 
 QString PrintableName(const QString& name) {

@@ -79,8 +79,9 @@ QByteArray NativeName(const QString& name);
 // A name for a reader's eyes: bytes that are not UTF-8 and characters that
 // do not print shown as \xHH (each byte of their UTF-8), a backslash as \\.
 QString PrintableName(const QString& name);
-// Why a file could not be read, in the window's words ("нет такого файла",
-// "документ повреждён" ...); empty for Ok.
+// Why a file could not be read, in the window's words, short enough for a
+// line of the message dialog ("нет такого файла", "документ повреждён" ...;
+// the help topic tells the limits); empty for Ok.
 QString ReadStatusText(ReadStatus status);
 
 // The lines SplitLines would make of the text, counted on the bytes.

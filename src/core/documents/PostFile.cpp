@@ -79,8 +79,10 @@ bool ReadPostFile(Workbench& bench, const QString& path, DocumentFile::ReadStatu
         why = DocumentFile::ReadStatus::Damaged;
     }
     if (why != DocumentFile::ReadStatus::Ok) {
-        Report(bench, Tr("PostFile", "Ошибка чтения файла! "), HelpTopic::PostReadError,
-               Tr("PostFile", "  Ошибка чтения файла!"));
+        // The message names the cause on a line of its own.
+        Report(bench,
+               Tr("PostFile", "Ошибка чтения файла! ") + u'\n' + DocumentFile::ReadStatusText(why),
+               HelpTopic::PostReadError, Tr("PostFile", "  Ошибка чтения файла!"));
         return false;
     }
     PostMachine& post = bench.Post();

@@ -21,9 +21,12 @@ void ReportFailure(Workbench& bench, const QString& message, int help, const QSt
     bench.RunControl().ReportFailure(Caption(), message, help, status);
 }
 
-void ReportReadFailure(Workbench& bench) {
-    ReportFailure(bench, Tr("TuringFile", "Ошибка чтения файла! "), kReadHelp,
-                  Tr("TuringFile", "  Ошибка чтения файла!"));
+// The message names the cause on a line of its own.
+void ReportReadFailure(Workbench& bench, DocumentFile::ReadStatus why) {
+    ReportFailure(
+        bench,
+        Tr("TuringFile", "Ошибка чтения файла! ") + u'\n' + DocumentFile::ReadStatusText(why),
+        kReadHelp, Tr("TuringFile", "  Ошибка чтения файла!"));
 }
 
 // Everything a document holds, checked, before the machine takes it over.
@@ -151,13 +154,13 @@ bool ReadTuringFile(Workbench& bench, const QString& path, DocumentFile::ReadSta
         return false;
     }
     if (file.status != DocumentFile::ReadStatus::Ok) {
-        ReportReadFailure(bench);
+        ReportReadFailure(bench, file.status);
         return false;
     }
     std::optional<TuringDocument> doc = ParseDocument(file);
     if (!doc) {
         why = DocumentFile::ReadStatus::Damaged;
-        ReportReadFailure(bench);
+        ReportReadFailure(bench, why);
         return false;
     }
 
