@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -94,6 +95,7 @@ private Q_SLOTS:
     void fullSpeedIsAnnouncedOncePerSlice();
     void errorDialogIsAnAlert();
     void tabWalksTheRegions();
+    void menusOpenFromTheKeyboard();
     void diagramNodesByKeyboard_data();
     void diagramNodesByKeyboard();
     void diagramEnterActsAsAClick();
@@ -322,6 +324,24 @@ void TestAccessibility::tabWalksTheRegions() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), turingWay[i]);
     }
+}
+
+// Alt alone puts the keyboard on the menu bar, and a menu's letter with Alt
+// opens it, whatever region has the focus (the tape takes keys of its own).
+void TestAccessibility::menusOpenFromTheKeyboard() {
+    MainWindow form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.Tape()->Grid(MachineKind::Post)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+    QVERIFY(form.menuBar()->activeAction());
+    QCOMPARE(form.menuBar()->activeAction()->menu(), form.Bars().Menu().fileMenu);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(0x421),
+                        QStringLiteral("с"), Qt::AltModifier);
+    QCOMPARE(QApplication::activePopupWidget(), form.Bars().Menu().speedMenu);
+    form.Bars().Menu().speedMenu->close();
 }
 
 void TestAccessibility::diagramNodesByKeyboard_data() {

@@ -33,12 +33,6 @@ TapeAccessible::TapeAccessible(TapeGridWidget* grid)
                      });
 }
 
-TapeAccessible::~TapeAccessible() {
-    for (const auto& [cell, id] : cells_) {
-        QAccessible::deleteAccessibleInterface(id);
-    }
-}
-
 TapeGridWidget* TapeAccessible::Grid() const {
     return static_cast<TapeGridWidget*>(widget());
 }
@@ -83,13 +77,7 @@ int TapeAccessible::childCount() const {
 }
 
 QAccessibleInterface* TapeAccessible::Cell(int cell) const {
-    const auto found = cells_.find(cell);
-    if (found != cells_.end()) {
-        return QAccessible::accessibleInterface(found->second);
-    }
-    auto* item = new TapeCellAccessible(Grid(), cell);
-    cells_[cell] = QAccessible::registerAccessibleInterface(item);
-    return item;
+    return cells_.Get(cell, [this, cell] { return new TapeCellAccessible(Grid(), cell); });
 }
 
 QAccessibleInterface* TapeAccessible::child(int index) const {
@@ -148,37 +136,36 @@ void TapeAccessible::Announce() {
     shownCarriageName_ = carriageName;
 }
 
-QWindow* TapeCellAccessible::window() const {
-    return grid_ ? grid_->window()->windowHandle() : nullptr;
-}
+TapeCellAccessible::TapeCellAccessible(TapeGridWidget* grid, int cell)
+    : AccessiblePart(grid), cell_(cell) {}
 
-QAccessibleInterface* TapeCellAccessible::parent() const {
-    return grid_ ? QAccessible::queryAccessibleInterface(grid_.data()) : nullptr;
+TapeGridWidget* TapeCellAccessible::Grid() const {
+    return static_cast<TapeGridWidget*>(Owner());
 }
 
 int TapeCellAccessible::Column() const {
-    return TapeWindow::ColumnOf(grid_->Tape().CarriagePos(), cell_);
+    return TapeWindow::ColumnOf(Grid()->Tape().CarriagePos(), cell_);
 }
 
 QString TapeCellAccessible::text(QAccessible::Text t) const {
-    if (!grid_ || t != QAccessible::Name) {
+    if (!Grid() || t != QAccessible::Name) {
         return {};
     }
-    return SpokenText::TapeCell(grid_->Tape(), IsPost(grid_), cell_);
+    return SpokenText::TapeCell(Grid()->Tape(), IsPost(Grid()), cell_);
 }
 
 QRect TapeCellAccessible::rect() const {
-    const int col = grid_ ? Column() : -1;
+    const int col = Grid() ? Column() : -1;
     if (col < 0 || col > TapeWindow::LastCol) {
         return {};
     }
-    const QRect local = grid_->CellRect(col);
-    return QRect(grid_->mapToGlobal(local.topLeft()), local.size());
+    const QRect local = Grid()->CellRect(col);
+    return QRect(Grid()->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::State TapeCellAccessible::state() const {
     QAccessible::State state;
-    const int col = grid_ ? Column() : -1;
+    const int col = Grid() ? Column() : -1;
     if (col < 0 || col > TapeWindow::LastCol) {
         state.invisible = true;
         state.offscreen = true;
@@ -187,7 +174,7 @@ QAccessible::State TapeCellAccessible::state() const {
     state.selectable = true;
     state.focusable = true;
     state.selected =
-        col >= grid_->FirstSelected() && col <= grid_->LastSelected() && grid_->SelectionShown();
-    state.focused = grid_->hasFocus() && col == grid_->FocusCol();
+        col >= Grid()->FirstSelected() && col <= Grid()->LastSelected() && Grid()->SelectionShown();
+    state.focused = Grid()->hasFocus() && col == Grid()->FocusCol();
     return state;
 }

@@ -10,16 +10,15 @@
 // while an accessibility client asks, and tells nothing when none is active.
 
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <map>
 #include <memory>
+
+#include "window/resources/AccessibleParts.h"
 
 class TapeGridWidget;
 
 class TapeAccessible : public QAccessibleWidget {
 public:
     explicit TapeAccessible(TapeGridWidget* grid);
-    ~TapeAccessible() override;
 
     QAccessible::Role role() const override { return QAccessible::List; }
     QString text(QAccessible::Text t) const override;
@@ -38,7 +37,7 @@ private:
     int ColumnCount() const;
     void Announce();
 
-    mutable std::map<int, QAccessible::Id> cells_;
+    mutable AccessibleParts<int> cells_;
     std::unique_ptr<QObject> listener_;
     int shownCarriage_ = 0;
     int shownFocus_ = 0;
@@ -47,20 +46,11 @@ private:
 
 // One cell of the tape as a list item: its name, its place on the screen,
 // and whether it is selected or has the focus, all read from the grid.
-class TapeCellAccessible : public QAccessibleInterface {
+class TapeCellAccessible : public AccessiblePart {
 public:
-    TapeCellAccessible(TapeGridWidget* grid, int cell) : grid_(grid), cell_(cell) {}
+    TapeCellAccessible(TapeGridWidget* grid, int cell);
 
-    bool isValid() const override { return !grid_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
@@ -68,8 +58,8 @@ public:
     int CellNumber() const { return cell_; }
 
 private:
+    TapeGridWidget* Grid() const;
     int Column() const;
 
-    QPointer<TapeGridWidget> grid_;
     int cell_;
 };

@@ -12,7 +12,7 @@ TuringTableAccessible::TuringTableAccessible(TuringTableView* view)
     TuringTable& table = view->Table();
     QObject* context = listener_.get();
     QObject::connect(&table, &TextTable::LayoutChanged, context, [this] {
-        Forget();
+        places_.Forget();
         if (ScreenReader::Listening()) {
             QAccessibleTableModelChangeEvent reset(View(),
                                                    QAccessibleTableModelChangeEvent::ModelReset);
@@ -23,17 +23,6 @@ TuringTableAccessible::TuringTableAccessible(TuringTableView* view)
                      [this](int col, int row) { CellWritten(col, row); });
     QObject::connect(&table, &TextTable::CursorChanged, context,
                      [this](int col, int row) { CursorMoved(col, row); });
-}
-
-TuringTableAccessible::~TuringTableAccessible() {
-    Forget();
-}
-
-void TuringTableAccessible::Forget() {
-    for (const auto& [place, id] : places_) {
-        QAccessible::deleteAccessibleInterface(id);
-    }
-    places_.clear();
 }
 
 TuringTableView* TuringTableAccessible::View() const {
@@ -63,13 +52,8 @@ QAccessibleInterface* TuringTableAccessible::Place(int col, int row) const {
     if (!View()->Table().Contains(col, row)) {
         return nullptr;
     }
-    const auto found = places_.find({col, row});
-    if (found != places_.end()) {
-        return QAccessible::accessibleInterface(found->second);
-    }
-    auto* item = new TuringCellAccessible(View(), col, row);
-    places_[{col, row}] = QAccessible::registerAccessibleInterface(item);
-    return item;
+    return places_.Get({col, row},
+                       [this, col, row] { return new TuringCellAccessible(View(), col, row); });
 }
 
 QAccessibleInterface* TuringTableAccessible::child(int index) const {
@@ -81,12 +65,8 @@ QAccessibleInterface* TuringTableAccessible::child(int index) const {
 }
 
 int TuringTableAccessible::indexOfChild(const QAccessibleInterface* child) const {
-    for (const auto& [place, id] : places_) {
-        if (QAccessible::accessibleInterface(id) == child) {
-            return place.second * View()->Table().ColCount() + place.first;
-        }
-    }
-    return -1;
+    const std::pair<int, int>* place = places_.KeyOf(child);
+    return place ? place->second * View()->Table().ColCount() + place->first : -1;
 }
 
 QAccessibleInterface* TuringTableAccessible::childAt(int x, int y) const {
@@ -127,11 +107,7 @@ int TuringTableAccessible::rowCount() const {
 }
 
 void TuringTableAccessible::CellWritten(int col, int row) {
-    const auto found = places_.find({col, row});
-    if (found != places_.end()) {
-        ScreenReader::Tell(QAccessible::accessibleInterface(found->second),
-                           QAccessible::NameChanged);
-    }
+    ScreenReader::Tell(places_.Find({col, row}), QAccessible::NameChanged);
 }
 
 void TuringTableAccessible::CursorMoved(int col, int row) {
@@ -143,29 +119,26 @@ void TuringTableAccessible::CursorMoved(int col, int row) {
     }
 }
 
+TuringCellAccessible::TuringCellAccessible(TuringTableView* view, int col, int row)
+    : AccessiblePart(view), col_(col), row_(row) {}
+
+TuringTableView* TuringCellAccessible::View() const {
+    return static_cast<TuringTableView*>(Owner());
+}
+
 bool TuringCellAccessible::isValid() const {
-    return view_ && view_->Table().Contains(col_, row_);
+    return View() && View()->Table().Contains(col_, row_);
 }
 
-TuringTableAccessible* TuringCellAccessible::Owner() const {
-    return view_ ? static_cast<TuringTableAccessible*>(
-                       QAccessible::queryAccessibleInterface(view_.data()))
-                 : nullptr;
-}
-
-QWindow* TuringCellAccessible::window() const {
-    return view_ ? view_->window()->windowHandle() : nullptr;
-}
-
-QAccessibleInterface* TuringCellAccessible::parent() const {
-    return Owner();
+TuringTableAccessible* TuringCellAccessible::Table() const {
+    return static_cast<TuringTableAccessible*>(parent());
 }
 
 QString TuringCellAccessible::text(QAccessible::Text t) const {
     if (!isValid() || t != QAccessible::Name) {
         return {};
     }
-    const QString& cell = view_->Table().Cell(col_, row_);
+    const QString& cell = View()->Table().Cell(col_, row_);
     if (row_ == 0 || col_ == 0) {
         return cell;
     }
@@ -176,11 +149,11 @@ QRect TuringCellAccessible::rect() const {
     if (!isValid()) {
         return {};
     }
-    const QRect local = view_->CellRect(col_, row_);
+    const QRect local = View()->CellRect(col_, row_);
     if (local.isEmpty()) {
         return {};
     }
-    return QRect(view_->viewport()->mapToGlobal(local.topLeft()), local.size());
+    return QRect(View()->viewport()->mapToGlobal(local.topLeft()), local.size());
 }
 
 QAccessible::Role TuringCellAccessible::role() const {
@@ -204,7 +177,7 @@ QAccessible::State TuringCellAccessible::state() const {
         state.focusable = true;
         state.editable = true;
         state.selected = isSelected();
-        state.focused = state.selected && view_->hasFocus();
+        state.focused = state.selected && View()->hasFocus();
     }
     return state;
 }
@@ -217,17 +190,17 @@ void* TuringCellAccessible::interface_cast(QAccessible::InterfaceType t) {
 }
 
 QList<QAccessibleInterface*> TuringCellAccessible::columnHeaderCells() const {
-    TuringTableAccessible* owner = Owner();
+    TuringTableAccessible* owner = Table();
     QAccessibleInterface* header = owner ? owner->Place(col_, 0) : nullptr;
     return header ? QList<QAccessibleInterface*>{header} : QList<QAccessibleInterface*>{};
 }
 
 QList<QAccessibleInterface*> TuringCellAccessible::rowHeaderCells() const {
-    TuringTableAccessible* owner = Owner();
+    TuringTableAccessible* owner = Table();
     QAccessibleInterface* label = owner ? owner->Place(0, row_) : nullptr;
     return label ? QList<QAccessibleInterface*>{label} : QList<QAccessibleInterface*>{};
 }
 
 bool TuringCellAccessible::isSelected() const {
-    return isValid() && view_->Table().Col() == col_ && view_->Table().Row() == row_;
+    return isValid() && View()->Table().Col() == col_ && View()->Table().Row() == row_;
 }

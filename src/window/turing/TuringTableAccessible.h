@@ -11,16 +11,16 @@
 // is told while no accessibility client is active.
 
 #include <QAccessibleWidget>
-#include <QPointer>
-#include <map>
 #include <memory>
+#include <utility>
+
+#include "window/resources/AccessibleParts.h"
 
 class TuringTableView;
 
 class TuringTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TuringTableAccessible(TuringTableView* view);
-    ~TuringTableAccessible() override;
 
     QAccessible::Role role() const override { return QAccessible::Table; }
     QString text(QAccessible::Text t) const override;
@@ -59,30 +59,20 @@ public:
 
 private:
     TuringTableView* View() const;
-    void Forget();
     void CellWritten(int col, int row);
     void CursorMoved(int col, int row);
 
-    mutable std::map<std::pair<int, int>, QAccessible::Id> places_;
+    mutable AccessibleParts<std::pair<int, int>> places_;
     std::unique_ptr<QObject> listener_;
 };
 
 // One place of the Turing table: a header, a label or a command cell.
-class TuringCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TuringCellAccessible : public AccessiblePart, public QAccessibleTableCellInterface {
 public:
-    TuringCellAccessible(TuringTableView* view, int col, int row)
-        : view_(view), col_(col), row_(row) {}
+    TuringCellAccessible(TuringTableView* view, int col, int row);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -98,9 +88,9 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    TuringTableAccessible* Owner() const;
+    TuringTableView* View() const;
+    TuringTableAccessible* Table() const;
 
-    QPointer<TuringTableView> view_;
     int col_;
     int row_;
 };
