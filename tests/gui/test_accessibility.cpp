@@ -90,6 +90,7 @@ private Q_SLOTS:
     void turingCellsReadAsWords_data();
     void turingCellsReadAsWords();
     void tapeIsAListOfNamedCells();
+    void tapeKeysMoveTheFocusedCell();
     void tablesHaveHeaderCellsAndWords();
     void stepIsAnnouncedAndTheCarriageMoveIsASelection();
     void fullSpeedIsAnnouncedOncePerSlice();
@@ -191,6 +192,29 @@ void TestAccessibility::tapeIsAListOfNamedCells() {
     QCOMPARE(turingList->child(0)->text(QAccessible::Name),
              QStringLiteral("ячейка 1, пробел, каретка"));
     QCOMPARE(turingList->child(1)->text(QAccessible::Name), QStringLiteral("ячейка 2, a"));
+}
+
+// With the focus on the tape the focused cell is told as a focus change
+// (an arrow, or the carriage moved under it); without it the carriage's cell
+// is the list's selected item.
+void TestAccessibility::tapeKeysMoveTheFocusedCell() {
+    MainWindow form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    TapeGridWidget* grid = form.Tape()->Grid(MachineKind::Post);
+    QAccessibleInterface* list = Of(grid);
+    QVERIFY(list->child(13)->state().selected);
+    QVERIFY(!list->child(12)->state().selected);
+    grid->setFocus(Qt::TabFocusReason);
+    Log().clear();
+    QTest::keyClick(grid, Qt::Key_Right, Qt::ControlModifier);
+    QVERIFY(HeardName(QAccessible::Focus, QStringLiteral("ячейка 1, пусто, каретка")));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QVERIFY(HeardName(QAccessible::Focus, QStringLiteral("ячейка 2, пусто")));
+    QCOMPARE(list->focusChild()->text(QAccessible::Name), QStringLiteral("ячейка 2, пусто"));
+    QVERIFY(list->focusChild()->state().focused);
+    QCOMPARE(Count(QAccessible::Selection, QAccessible::ListItem), 0);
 }
 
 void TestAccessibility::tablesHaveHeaderCellsAndWords() {

@@ -47,7 +47,9 @@ heard = []
 def hear(event):
     try:
         source = event.source
-        heard.append((event.type, source.getRole(), source.name or "", source.description or ""))
+        heard.append(
+            (event.type, source.getRole(), source.name or "", source.description or "", event.detail1)
+        )
     except Exception:  # the source may be gone already
         pass
 
@@ -193,7 +195,7 @@ def check_steps(app, tape, step):
             kind == "object:property-change:accessible-name"
             and role == pyatspi.ROLE_LABEL
             and name == "-  перевод каретки вправо"
-            for kind, role, name, _ in heard
+            for kind, role, name, _, _ in heard
         ),
     )
     wait_for("the step button to come back", lambda: step.getState().contains(pyatspi.STATE_ENABLED))
@@ -206,10 +208,13 @@ def check_steps(app, tape, step):
     names = cell_names(tape)
     check("ячейка 0, пусто" in names, "cell 0 still reads as the carriage's: %r" % names)
     wait_for(
-        "the carriage's move told on the tape list",
+        "the carriage's cell selected on the tape list",
         lambda: any(
-            role == pyatspi.ROLE_LIST_ITEM and name == "ячейка 1, пусто, каретка"
-            for _, role, name, _ in heard
+            kind == "object:state-changed:selected"
+            and role == pyatspi.ROLE_LIST_ITEM
+            and name == "ячейка 1, пусто, каретка"
+            and selected == 1
+            for kind, role, name, _, selected in heard
         ),
     )
 
@@ -220,7 +225,7 @@ def alert_saying(app, text):
     def probe():
         came = any(
             kind.startswith("window:activate") and role == pyatspi.ROLE_ALERT and described == text
-            for kind, role, _, described in heard
+            for kind, role, _, described, _ in heard
         )
         alert = find(app, pyatspi.ROLE_ALERT, description=text)
         showing = alert is not None and alert.getState().contains(pyatspi.STATE_SHOWING)

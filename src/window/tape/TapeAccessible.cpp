@@ -126,7 +126,9 @@ void TapeAccessible::Announce() {
     if (grid->hasFocus() && focus != shownFocus_) {
         ScreenReader::Tell(Cell(focus), QAccessible::Focus);
     }
-    if (carriage != shownCarriage_) {
+    // While the grid draws its own selection the focus change above tells
+    // the move; otherwise the carriage's cell is the list's selected item.
+    if (carriage != shownCarriage_ && !grid->SelectionShown()) {
         ScreenReader::Tell(Cell(carriage), QAccessible::Selection);
     } else if (carriageName != shownCarriageName_) {
         ScreenReader::Tell(Cell(carriage), QAccessible::NameChanged);
@@ -173,8 +175,11 @@ QAccessible::State TapeCellAccessible::state() const {
     }
     state.selectable = true;
     state.focusable = true;
-    state.selected =
-        col >= Grid()->FirstSelected() && col <= Grid()->LastSelected() && Grid()->SelectionShown();
+    // The selection the grid draws while it has the focus; else the
+    // carriage's cell, the one cell the machine works on.
+    state.selected = Grid()->SelectionShown()
+                         ? col >= Grid()->FirstSelected() && col <= Grid()->LastSelected()
+                         : col == TapeWindow::CarriageCol;
     state.focused = Grid()->hasFocus() && col == Grid()->FocusCol();
     return state;
 }
