@@ -285,6 +285,13 @@
     </message>
 </context>
 <context>
+    <name>DiagramCanvas</name>
+    <message>
+        <source>Диаграмма программы</source>
+        <translation>Program diagram</translation>
+    </message>
+</context>
+<context>
     <name>DiagramExportDialog</name>
     <message>
         <source>Экспорт диаграммы</source>
@@ -730,6 +737,93 @@ More inputs: %1 runs made, %2 stopped%3.</translation>
     <message>
         <source>Шаг:</source>
         <translation>Step:</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardAccess</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Левая граница занятых ячеек</source>
+        <translation>Left bound of the used cells</translation>
+    </message>
+    <message>
+        <source>Правая граница занятых ячеек</source>
+        <translation>Right bound of the used cells</translation>
+    </message>
+    <message>
+        <source>Изменения документа</source>
+        <translation>Document changes</translation>
+    </message>
+    <message>
+        <source>Условие задачи машины Поста</source>
+        <translation>The Post machine's statement</translation>
+    </message>
+    <message>
+        <source>Условие задачи машины Тьюринга</source>
+        <translation>The Turing machine's statement</translation>
+    </message>
+    <message>
+        <source>Комментарии к программе</source>
+        <translation>Comments on the program</translation>
+    </message>
+    <message>
+        <source>Лента машины Поста</source>
+        <translation>The Post machine's tape</translation>
+    </message>
+    <message>
+        <source>Лента машины Тьюринга</source>
+        <translation>The Turing machine's tape</translation>
+    </message>
+    <message>
+        <source>Перейти к ячейке</source>
+        <translation>Go to cell</translation>
+    </message>
+    <message>
+        <source>Лента влево</source>
+        <translation>Tape left</translation>
+    </message>
+    <message>
+        <source>Лента вправо</source>
+        <translation>Tape right</translation>
+    </message>
+    <message>
+        <source>К левой границе занятых ячеек</source>
+        <translation>To the left bound of the used cells</translation>
+    </message>
+    <message>
+        <source>К правой границе занятых ячеек</source>
+        <translation>To the right bound of the used cells</translation>
+    </message>
+    <message>
+        <source>Внешний алфавит</source>
+        <translation>Alphabet</translation>
+    </message>
+    <message>
+        <source>Таблица машины Поста</source>
+        <translation>The Post machine table</translation>
+    </message>
+    <message>
+        <source>Стрелки выбирают ячейку, Enter открывает выбор команды или правку</source>
+        <translation>The arrows choose a cell, Enter opens the choice of command or the editing</translation>
+    </message>
+    <message>
+        <source>Таблица машины Тьюринга</source>
+        <translation>The Turing machine table</translation>
+    </message>
+    <message>
+        <source>Стрелки выбирают ячейку, F2 или ввод символа открывает правку, Enter проверяет команду</source>
+        <translation>The arrows choose a cell, F2 or typing a symbol opens the editing, Enter checks the command</translation>
+    </message>
+    <message>
+        <source>Стрелки выбирают вершину, Enter выделяет её в таблице</source>
+        <translation>The arrows choose a node, Enter selects it in the table</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +1785,73 @@ More inputs: %1 runs made, %2 stopped%3.</translation>
     </message>
 </context>
 <context>
+    <name>SpokenText</name>
+    <message>
+        <source>влево</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>вправо</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>поставить метку</source>
+        <translation>set a mark</translation>
+    </message>
+    <message>
+        <source>стереть метку</source>
+        <translation>erase the mark</translation>
+    </message>
+    <message>
+        <source>переход по метке</source>
+        <translation>jump on the mark</translation>
+    </message>
+    <message>
+        <source>стоп</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>пусто</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>метка</source>
+        <translation>mark</translation>
+    </message>
+    <message>
+        <source>пробел</source>
+        <translation>blank</translation>
+    </message>
+    <message>
+        <source>ячейка %1, %2</source>
+        <translation>cell %1, %2</translation>
+    </message>
+    <message>
+        <source>, каретка</source>
+        <translation>, carriage</translation>
+    </message>
+    <message>
+        <source>если нет метки — %1, иначе %2</source>
+        <translation>if no mark %1, else %2</translation>
+    </message>
+    <message>
+        <source>%1, затем %2</source>
+        <translation>%1, then %2</translation>
+    </message>
+    <message>
+        <source>%1, переход не указан</source>
+        <translation>%1, no jump given</translation>
+    </message>
+    <message>
+        <source>%1, переход «%2»</source>
+        <translation>%1, jump "%2"</translation>
+    </message>
+    <message>
+        <source>записать %1, %2, в Q%3</source>
+        <translation>write %1, %2, to Q%3</translation>
+    </message>
+</context>
+<context>
     <name>StatusLine</name>
     <message>
         <source>шаг:</source>
@@ -1862,6 +2023,17 @@ More inputs: %1 runs made, %2 stopped%3.</translation>
     <message>
         <source>  -  ошибка:  программа зациклилась</source>
         <translation>  -  error:  the program is looping</translation>
+    </message>
+</context>
+<context>
+    <name>TapeAccessible</name>
+    <message>
+        <source>Информационная лента</source>
+        <translation>Tape</translation>
+    </message>
+    <message>
+        <source>Стрелки выбирают ячейку, Ctrl+стрелки двигают каретку, Home и End — края</source>
+        <translation>The arrows choose a cell, Ctrl+arrows move the carriage, Home and End go to the ends</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2232,13 @@ More inputs: %1 runs made, %2 stopped%3.</translation>
     <message>
         <source>Пробел</source>
         <translation>Blank</translation>
+    </message>
+</context>
+<context>
+    <name>TuringTableAccessible</name>
+    <message>
+        <source>Таблица машины Тьюринга</source>
+        <translation>The Turing machine table</translation>
     </message>
 </context>
 <context>

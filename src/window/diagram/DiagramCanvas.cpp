@@ -1,5 +1,7 @@
 #include "window/diagram/DiagramCanvas.h"
+#include "core/text/Language.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -25,6 +27,8 @@ DiagramInks InksOf(const WindowColours& colours) {
 DiagramCanvas::DiagramCanvas(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(Tr("DiagramCanvas", "Диаграмма программы"));
 }
 
 void DiagramCanvas::SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry geometry) {
@@ -35,6 +39,9 @@ void DiagramCanvas::SetPicture(ProgramDiagram diagram, DiagramLayout::Geometry g
     }
     if (edge_ >= int(diagram_.edges.size())) {
         edge_ = -1;
+    }
+    if (selected_ >= int(diagram_.nodes.size())) {
+        selected_ = -1;
     }
     cache_ = QPixmap();
     SetScale(scale_);
@@ -139,6 +146,12 @@ void DiagramCanvas::paintEvent(QPaintEvent* event) {
     if (node_ >= 0) {
         picture.PaintNode(painter, std::size_t(node_), true, inks);
     }
+    if (hasFocus() && selected_ >= 0) {
+        painter.resetTransform();
+        painter.setPen(QPen(colours.diagramInk, 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(AreaOf(selected_, -1).adjusted(1, 1, -2, -2));
+    }
 }
 
 QRect DiagramCanvas::AreaOf(int node, int edge) const {
@@ -181,6 +194,94 @@ void DiagramCanvas::mousePressEvent(QMouseEvent* event) {
         }
     }
     QWidget::mousePressEvent(event);
+}
+
+int DiagramCanvas::NodeToward(const DiagramLayout::Geometry& geometry, int from, int dx, int dy) {
+    const int count = int(geometry.nodes.size());
+    if (count == 0) {
+        return -1;
+    }
+    if (from < 0 || from >= count) {
+        return 0;
+    }
+    const QPointF here = geometry.nodes[std::size_t(from)].centre;
+    int best = from;
+    double bestCost = 0;
+    for (int i = 0; i < count; ++i) {
+        const QPointF offset = geometry.nodes[std::size_t(i)].centre - here;
+        const double ahead = offset.x() * dx + offset.y() * dy;
+        if (i == from || ahead <= 0.5) {
+            continue;
+        }
+        const double aside = std::abs(offset.x() * dy - offset.y() * dx);
+        const double cost = ahead + 2 * aside;
+        if (best == from || cost < bestCost) {
+            best = i;
+            bestCost = cost;
+        }
+    }
+    return best;
+}
+
+void DiagramCanvas::SelectNode(int node) {
+    if (node < -1 || node >= int(geometry_.nodes.size()) || node == selected_) {
+        return;
+    }
+    update(AreaOf(selected_, -1) | AreaOf(node, -1));
+    selected_ = node;
+    setAccessibleDescription(
+        node >= 0 && std::size_t(node) < diagram_.nodes.size()
+            ? diagram_.nodes[std::size_t(node)].lines.join(QStringLiteral(", "))
+            : QString());
+    Q_EMIT NodeSelected(node);
+}
+
+void DiagramCanvas::keyPressEvent(QKeyEvent* event) {
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            dx = -1;
+            break;
+        case Qt::Key_Right:
+            dx = 1;
+            break;
+        case Qt::Key_Up:
+            dy = -1;
+            break;
+        case Qt::Key_Down:
+            dy = 1;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (selected_ >= 0) {
+                Q_EMIT NodeClicked(selected_);
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    if (dx == 0 && dy == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The geometry's y grows downwards, as the screen's does.
+    SelectNode(NodeToward(geometry_, selected_ >= 0 ? selected_ : node_, dx, dy));
+}
+
+void DiagramCanvas::focusInEvent(QFocusEvent* event) {
+    if (selected_ < 0 && !geometry_.nodes.empty()) {
+        SelectNode(node_ >= 0 ? node_ : 0);
+    }
+    update(AreaOf(selected_, -1));
+    QWidget::focusInEvent(event);
+}
+
+void DiagramCanvas::focusOutEvent(QFocusEvent* event) {
+    update(AreaOf(selected_, -1));
+    QWidget::focusOutEvent(event);
 }
 
 void DiagramCanvas::wheelEvent(QWheelEvent* event) {

@@ -3,6 +3,8 @@
 // current state or row of a run and the arrow it just took are drawn
 // highlighted, and the nodes with breakpoints ringed in red.
 // The scale is the owner's: the canvas takes the size of the picture at it.
+// It takes the keyboard focus: the arrows choose a node (framed while the
+// canvas has the focus), Enter or Space act on it as a click does.
 
 #include <QPixmap>
 #include <QWidget>
@@ -49,8 +51,19 @@ public:
     // colours on a white ground, whatever the palette.
     QImage Render(double scale) const;
 
+    // The node chosen with the keyboard, -1 for none.
+    int SelectedNode() const { return selected_; }
+    void SelectNode(int node);
+    // The node an arrow leads to from node `from` in direction (dx, dy):
+    // the nearest whose centre lies that way, a sideways offset counting
+    // double; `from` itself when none does, the first node when `from` is
+    // none.
+    static int NodeToward(const DiagramLayout::Geometry& geometry, int from, int dx, int dy);
+
 Q_SIGNALS:
     void NodeClicked(int node);
+    // The keyboard chose another node; the owner scrolls it into view.
+    void NodeSelected(int node);
     // Ctrl+wheel: the owner changes the scale by `steps` notches.
     void ZoomRequested(int steps);
 
@@ -58,6 +71,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The canvas pixels a node and an edge cover (-1: none).
@@ -71,4 +87,5 @@ private:
     bool cacheDark_ = false;  // the colour set the cache was drawn in
     int node_ = -1;
     int edge_ = -1;
+    int selected_ = -1;
 };

@@ -53,6 +53,10 @@ DiagramPanel::DiagramPanel(Workbench& bench, QWidget* parent) : QWidget(parent),
     connect(fit, &QPushButton::clicked, this, &DiagramPanel::FitToPanel);
     connect(canvas_, &DiagramCanvas::NodeClicked, this, &DiagramPanel::SelectNode);
     connect(canvas_, &DiagramCanvas::ZoomRequested, this, &DiagramPanel::ZoomBy);
+    connect(canvas_, &DiagramCanvas::NodeSelected, this, [this](int node) {
+        const QPoint centre = canvas_->NodeCentre(node);
+        scroll_->ensureVisible(centre.x(), centre.y(), 40, 40);
+    });
     for (TextTable* table : {static_cast<TextTable*>(&bench.Post().table),
                              static_cast<TextTable*>(&bench.Turing().table)}) {
         connect(table, &TextTable::CellChanged, this, &DiagramPanel::Schedule);

@@ -10,6 +10,7 @@
 
 #include "window/dialogs/DialogButton.h"
 #include "window/dialogs/MessageLayout.h"
+#include "window/resources/ScreenReader.h"
 #include "window/resources/WindowColours.h"
 
 MessageDialog::MessageDialog(QWidget* parent)
@@ -115,6 +116,9 @@ void MessageDialog::showEvent(QShowEvent* event) {
     shape_->show();
     shape_->lower();
     QDialog::showEvent(event);
+    // Every message is an alert to a screen reader: errors, notices and
+    // questions alike interrupt what it was reading.
+    ScreenReader::Tell(this, QAccessible::Alert);
 }
 
 void MessageDialog::Select(int n) {

@@ -30,6 +30,7 @@
 #include "window/main/CommandWiring.h"
 #include "window/main/EditHistory.h"
 #include "window/main/ExampleMenu.h"
+#include "window/main/KeyboardAccess.h"
 #include "window/main/MainMenu.h"
 #include "window/main/MainToolBar.h"
 #include "window/main/ViewToggles.h"
@@ -110,6 +111,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), bench_(*this) {
         item->setVisible(true);
     }
     ShowMachineViews(MachineKind::Post);
+    KeyboardAccess::Apply(*this);
     postTable_->setFocus();
 }
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "window/resources/ScreenReader.h"
 #include "window/resources/WindowColours.h"
 
 StatusBarPanel::StatusBarPanel(Qt::Alignment alignment, QWidget* parent)
@@ -16,6 +17,8 @@ void StatusBarPanel::SetText(const QString& text) {
     if (text != text_) {
         text_ = text;
         update();
+        // A screen reader hears the new text; the panel reads as a label.
+        ScreenReader::Tell(this, QAccessible::NameChanged);
     }
 }
 

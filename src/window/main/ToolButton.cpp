@@ -44,6 +44,14 @@ void ToolButton::SetHint(const QString& hint) {
 void ToolButton::ShowHint() {
     setToolTip(HintDisplay::ShortHint(hint_));
     setStatusTip(HintDisplay::LongHint(hint_));
+    // Set only when they differ: each setting is a change a screen reader
+    // hears, and the action changes whenever the run enables it.
+    if (accessibleName() != HintDisplay::ShortHint(hint_)) {
+        setAccessibleName(HintDisplay::ShortHint(hint_));
+    }
+    if (accessibleDescription() != HintDisplay::LongHint(hint_)) {
+        setAccessibleDescription(HintDisplay::LongHint(hint_));
+    }
 }
 
 void ToolButton::actionEvent(QActionEvent* event) {

@@ -14,4 +14,6 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/main/MainToolBar.cpp window/main/MainToolBar.h
     window/main/ToolPictures.cpp window/main/ToolPictures.h
     window/main/ViewToggles.cpp window/main/ViewToggles.h
+    window/main/AccessibleFactory.cpp window/main/AccessibleFactory.h
+    window/main/KeyboardAccess.cpp window/main/KeyboardAccess.h
 )

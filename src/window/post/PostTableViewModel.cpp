@@ -3,6 +3,8 @@
 #include "core/post/PostTable.h"
 #include "core/text/Language.h"
 #include "window/post/PostTableDelegate.h"
+#include "window/resources/ScreenReader.h"
+#include "window/resources/SpokenText.h"
 
 QString PostTableViewModel::Hint() {
     return Tr("PostTableViewModel", "Таблица машины Поста. Сюда вписывается алгоритм.");
@@ -33,6 +35,13 @@ QVariant PostTableViewModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
         case Qt::StatusTipRole:
             return Hint();
+        case Qt::AccessibleTextRole:
+            // The command cell shows a picture: a screen reader hears the
+            // whole row's command in words.
+            if (index.column() == PostTable::ColCommand) {
+                return SpokenText::PostRow(table_, index.row() + 1);
+            }
+            return QVariant();
         default:
             return QVariant();
     }
@@ -90,6 +99,11 @@ void PostTableViewModel::CellChanged(int col, int row) {
     const QModelIndex cell = IndexOf(col == PostTable::ColCode ? PostTable::ColCommand : col, row);
     if (cell.isValid()) {
         Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    }
+    // The command's words name the jump too.
+    if (col == PostTable::ColJump && ScreenReader::Listening()) {
+        const QModelIndex command = IndexOf(PostTable::ColCommand, row);
+        Q_EMIT dataChanged(command, command, {Qt::AccessibleTextRole});
     }
 }
 

@@ -110,6 +110,7 @@ void TapeGridWidget::Select(int anchor, int focus) {
     anchor_ = anchor;
     focus_ = focus;
     UpdateColumns(from, to);
+    Q_EMIT SelectionMoved();
 }
 
 void TapeGridWidget::SelectCarriageCell() {
@@ -393,6 +394,7 @@ void TapeGridWidget::focusInEvent(QFocusEvent* event) {
     }
     update();
     QWidget::focusInEvent(event);
+    Q_EMIT SelectionMoved();
 }
 
 void TapeGridWidget::focusOutEvent(QFocusEvent* event) {

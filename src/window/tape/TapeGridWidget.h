@@ -32,6 +32,7 @@ public:
     TapeGridWidget(Workbench& bench, MachineKind kind, QWidget* parent = nullptr);
 
     MachineKind Kind() const { return kind_; }
+    Workbench& Bench() const { return bench_; }
     TapeStore& Tape() const;
     // Where column `col` stands on the widget, at the zoom in use.
     QRect CellRect(int col) const;
@@ -71,6 +72,9 @@ Q_SIGNALS:
     void SymbolTyped(QChar ch);
     void CellDoubleClicked(int col);
     void PopupMenuRequested(const QPoint& globalPos);
+    // The selection or its focused cell moved, or the grid took the focus:
+    // its accessible list tells a screen reader.
+    void SelectionMoved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

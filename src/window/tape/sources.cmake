@@ -4,4 +4,5 @@ list(APPEND ZEBRIN_GUI_SOURCES
     window/tape/TapeRulerWidget.cpp window/tape/TapeRulerWidget.h
     window/tape/SymbolPopup.cpp window/tape/SymbolPopup.h
     window/tape/TapeHistoryPanel.cpp window/tape/TapeHistoryPanel.h
+    window/tape/TapeAccessible.cpp window/tape/TapeAccessible.h
 )

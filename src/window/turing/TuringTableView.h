@@ -37,6 +37,8 @@ public:
 
     explicit TuringTableView(Workbench& bench, QWidget* parent = nullptr);
 
+    TuringTable& Table() const { return table_; }
+
     // A cell's rectangle in viewport coordinates; empty for a cell outside
     // the table or scrolled out of view to the left or above.
     QRect CellRect(int col, int row) const;
