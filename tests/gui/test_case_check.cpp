@@ -6,6 +6,7 @@
 // can be put on the tape instead of its input.
 
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -180,6 +181,28 @@ private Q_SLOTS:
         QVERIFY(bench.Turing().Modified());
         QCOMPARE(menu.undoAction->text(), result ? QStringLiteral("Отменить: результат теста")
                                                  : QStringLiteral("Отменить: загрузка теста"));
+    }
+
+    // Without a cases file beside it, the cases dialog opens in the
+    // document's folder.
+    void casesDialogOpensInTheDocumentsFolder() {
+        QTemporaryDir dir;
+        const QString document = dir.filePath(QStringLiteral("solution.pst"));
+        MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(WritePostFile(form.Bench(), document));
+        form.OpenDocument(document);
+        QString folder;
+        WhenModal(
+            [&folder](QWidget* modal) {
+                if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                    folder = dialog->directory().absolutePath();
+                }
+            },
+            [](QWidget* modal) { modal->close(); });
+        form.Bars().Menu().checkCasesAction->trigger();
+        QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 
     // A long input is elided in its column, whole in the tooltip, and the

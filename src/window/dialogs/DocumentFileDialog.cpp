@@ -26,6 +26,13 @@ DocumentFileDialog::DocumentFileDialog(QWidget* parent, const FileDialogRequest&
     if (mode == AcceptOpen) {
         setFileMode(AnyFile);
     }
+    // A pattern in a folder ("/home/class/*.cases") opens in that folder
+    // with the pattern in the name field.
+    const QFileInfo start(startName_);
+    if (IsPattern(start.fileName()) && start.fileName() != startName_) {
+        setDirectory(start.absolutePath());
+        startName_ = start.fileName();
+    }
     if (!IsPattern(startName_)) {
         selectFile(startName_);
     }

@@ -432,8 +432,15 @@ void MainWindow::CheckAgainstCases() {
     }
     QString path = CasesPathOf(kind);
     if (path.isEmpty()) {
+        // The dialog opens in the document's folder, where its cases are
+        // likely kept.
+        const MachineDocument& document = bench_.Current().document;
+        const QString pattern =
+            document.hasFileName
+                ? QFileInfo(document.fileName).dir().filePath(QStringLiteral("*.cases"))
+                : QStringLiteral("*.cases");
         path = AskOpenFileName({Tr("MainWindow", "Файл тестов"), Tr("MainWindow", "Тесты|*.cases"),
-                                QStringLiteral("cases"), QStringLiteral("*.cases")});
+                                QStringLiteral("cases"), pattern});
         if (path.isEmpty()) {
             return;
         }
