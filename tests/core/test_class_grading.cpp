@@ -5,6 +5,7 @@
 
 #include <sys/resource.h>
 #include <QJsonArray>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -298,12 +299,32 @@ void TestClassGrading::failedSavesSayWhy_data() {
     QTest::newRow("a name too long")
         << QString(300, u'n') + QStringLiteral(".pst") << "a name the file system cannot take";
     QTest::newRow("past the file-size limit") << "limited.pst"
-                                              << "no room";
+                                              << "no room: a file-size limit is reached";
+    QTest::newRow("an immutable file") << "immutable.pst"
+                                       << "the file is immutable";
+    QTest::newRow("in an immutable folder") << "frozen/after.pst"
+                                            << "the folder is immutable";
 }
 
 void TestClassGrading::failedSavesSayWhy() {
     QFETCH(QString, target);
     QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("sub")));
+    // chattr +i on the file or the folder, taken off again at the end.
+    const QString frozen = target == u"immutable.pst"      ? Path(target)
+                           : target.startsWith(u"frozen/") ? Path(QStringLiteral("frozen"))
+                                                           : QString();
+    if (!frozen.isEmpty()) {
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("frozen")));
+        WriteBytes(Path(QStringLiteral("immutable.pst")), "old");
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), frozen}) != 0) {
+            QSKIP("chattr +i is not possible here");
+        }
+    }
+    const auto thaw = qScopeGuard([&frozen] {
+        if (!frozen.isEmpty()) {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), frozen});
+        }
+    });
     std::function<void()> inChild;
     if (target == u"limited.pst") {
         inChild = [] {

@@ -1,7 +1,11 @@
 #include "core/documents/DocumentFile.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
@@ -403,6 +407,22 @@ bool Write(const QString& path, ImageComposer& composer) {
     return WriteBytes(path, image).isEmpty();
 }
 
+namespace {
+
+// Whether the file system refuses every change to `name` (chattr +i).
+bool Immutable(const QByteArray& name) {
+    const int fd = open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    int flags = 0;
+    const bool immutable = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_IMMUTABLE_FL);
+    close(fd);
+    return immutable;
+}
+
+}  // namespace
+
 QString WriteFailureText(const QString& path) {
     if (IsSpecialFile(path)) {
         return QStringLiteral("not a regular file");
@@ -418,6 +438,32 @@ QString WriteFailureText(const QString& path) {
     if (NativeName(info.fileName()).size() + 8 > (longestName > 0 ? longestName : 255) ||
         info.fileName().isEmpty()) {
         return QStringLiteral("a name the file system cannot take");
+    }
+    // Why the file system refused, where it can be told afterwards.
+    const QByteArray fileName = QFile::encodeName(info.absoluteFilePath());
+    struct statvfs volume {};
+    const bool measured = statvfs(folderName.constData(), &volume) == 0;
+    if (measured && (volume.f_flag & ST_RDONLY)) {
+        return QStringLiteral("a read-only file system");
+    }
+    if (info.exists() && Immutable(fileName)) {
+        return QStringLiteral("the file is immutable (chattr +i)");
+    }
+    if (Immutable(folderName)) {
+        return QStringLiteral("the folder is immutable (chattr +i)");
+    }
+    if (access(folderName.constData(), W_OK) != 0) {
+        return QStringLiteral("no permission to write in the folder");
+    }
+    if (info.exists() && access(fileName.constData(), W_OK) != 0) {
+        return QStringLiteral("the file is read-only");
+    }
+    if (measured && volume.f_bavail == 0) {
+        return QStringLiteral("no room: the disk is full");
+    }
+    rlimit size{};
+    if (getrlimit(RLIMIT_FSIZE, &size) == 0 && size.rlim_cur != RLIM_INFINITY) {
+        return QStringLiteral("no room: a file-size limit is reached");
     }
     return QStringLiteral("no room: the disk is full or a file-size limit is reached");
 }
