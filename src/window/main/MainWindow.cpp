@@ -452,7 +452,8 @@ void MainWindow::CheckAgainstCases() {
         ShowMessageDialog(
             {MessageKind::CommandError, Tr("MainWindow", "Проверка по тестам"),
              status != DocumentFile::ReadStatus::Ok
-                 ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path
+                 ? Tr("MainWindow", "Файл тестов не удалось прочитать: ") + path + u'\n' +
+                       DocumentFile::ReadStatusText(status)
                  : Tr("MainWindow", "Ошибка в файле тестов: ") + cases.problem.Russian()});
         return;
     }
