@@ -32,6 +32,7 @@ void Paint(PageWriter& out, const CasesSheet& sheet) {
     const double widths[] = {kLine, tape, kStart, tape, kResult, tape, kSteps};
     auto row = [&widths](const QStringList& texts) {
         std::vector<std::pair<double, QString>> cells;
+        cells.reserve(std::size_t(texts.size()));
         for (int col = 0; col < texts.size(); ++col) {
             cells.emplace_back(widths[col], texts[col]);
         }
