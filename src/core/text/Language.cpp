@@ -84,8 +84,4 @@ UiLanguage Choose(const QStringList& arguments, QString& error) {
     return ForLocale(QLocale::system());
 }
 
-QString Name(UiLanguage language) {
-    return language == UiLanguage::English ? QStringLiteral("en") : QStringLiteral("ru");
-}
-
 }  // namespace Language

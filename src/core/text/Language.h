@@ -31,8 +31,6 @@ void SetCurrent(UiLanguage language);
 UiLanguage ForLocale(const QLocale& locale);
 // "ru" or "en" (a --lang value), any case; nothing for any other word.
 std::optional<UiLanguage> FromName(const QString& name);
-// "ru" or "en".
-QString Name(UiLanguage language);
 inline bool English() {
     return Current() == UiLanguage::English;
 }
