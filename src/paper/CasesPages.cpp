@@ -14,11 +14,8 @@ constexpr double kSteps = 52;
 
 }  // namespace
 
-QString CasesSheet::Summary(const QVector<std::optional<CaseOutcome>>& outcomes) {
-    const auto passed = std::count_if(outcomes.begin(), outcomes.end(), [](const auto& outcome) {
-        return outcome && outcome->verdict == CaseOutcome::Verdict::Passed;
-    });
-    return Tr("CasesPages", "Пройдено %1 из %2").arg(passed).arg(outcomes.size());
+QString CasesSheet::Summary(const CaseResults& results) {
+    return Tr("CasesPages", "Пройдено %1 из %2").arg(results.Passed()).arg(results.size());
 }
 
 namespace CasesPages {
@@ -41,13 +38,12 @@ void Paint(PageWriter& out, const CasesSheet& sheet) {
     const auto header = row(CaseColumnTitles());
     out.Room(2 * Paper::kRow);
     out.Cells(header, out.Font(8, true), true);
-    for (int i = 0; i < sheet.cases.size(); ++i) {
+    const CaseList& cases = sheet.results.Cases();
+    for (qsizetype i = 0; i < cases.size(); ++i) {
         if (!out.Room(Paper::kRow)) {
             out.Cells(header, out.Font(8, true), true);  // repeated on each page
         }
-        const std::optional<CaseOutcome> outcome =
-            i < sheet.outcomes.size() ? sheet.outcomes[i] : std::nullopt;
-        out.Cells(row(CaseRowTexts(sheet.kind, sheet.cases[i], outcome)), out.Font(8), false);
+        out.Cells(row(CaseRowTexts(sheet.kind, cases[i], sheet.results.At(i))), out.Font(8), false);
     }
 }
 

@@ -6,21 +6,18 @@
 // after each document when it checks cases.
 
 #include <QString>
-#include <QVector>
-#include <optional>
 
-#include "core/checking/CaseRun.h"
+#include "core/checking/CaseResults.h"
 #include "paper/PageWriter.h"
 
 struct CasesSheet {
     QString document;  // the document's name, as its pages title it
     QString casesName;
     MachineKind kind = MachineKind::Post;
-    QVector<RunCase> cases;
-    QVector<std::optional<CaseOutcome>> outcomes;  // by case; none while to come
+    CaseResults results;  // the cases, and the outcomes come so far
     QString summary;
-    // "Пройдено P из N" for the outcomes.
-    static QString Summary(const QVector<std::optional<CaseOutcome>>& outcomes);
+    // "Пройдено P из N" for the results.
+    static QString Summary(const CaseResults& results);
 };
 
 namespace CasesPages {

@@ -175,7 +175,7 @@ RunOutcome DocumentCheck::Run(const RunSpec& spec, const RunCase* runCase) {
         return out;
     }
     static_cast<RunResult&>(out) =
-        bench_.Run(RunLimits{spec.maxSteps, spec.seconds}, spec.traceTick);
+        bench_.Run(RunLimits{spec.maxSteps, spec.seconds, nullptr}, spec.traceTick);
     out.ran = true;
     switch (out.end) {
         case RunResult::End::Stopped:

@@ -153,7 +153,7 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
         result.shape = bench.Kind() == MachineKind::Post ? PostShape(bench.Post().table)
                                                          : TuringShape(bench.Turing());
     }
-    QVector<GrowthPoint> growth;
+    GrowthPoints growth;
     auto runOne = [&](const RunCase* runCase) {
         RunSpec spec = plan.base;
         if (spec.trace) {
@@ -169,8 +169,8 @@ DocumentResult CheckDocument(const ClassPlan& plan, int index, OutputSink& out) 
         }
         out.Write(printer.Run(name, o, runCase));
         Count(plan, o, runCase, result);
-        if (o.ran && RunPrinter::Passed(o, runCase)) {
-            growth.append(GrowthPoint{o.inputLength, o.steps});
+        if (plan.growth && o.ran && RunPrinter::Passed(o, runCase)) {
+            growth.Add(GrowthPoint{o.inputLength, o.steps});
         }
     };
     if (plan.withCases) {

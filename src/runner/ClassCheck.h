@@ -19,7 +19,7 @@ struct ClassPlan {
     QStringList files;
     RunSpec base;
     bool withCases = false;
-    QVector<RunCase> cases;  // the cases to run, --start and --carriage filled in
+    CaseList cases;  // the cases to run, --start and --carriage filled in
     TaskRequirements task;
     bool json = false;
     bool similar = false;

@@ -19,12 +19,12 @@ CasesSheet CheckCases(Workbench& bench, const QString& title, const PdfPlan& pla
     sheet.document = title;
     sheet.casesName = *plan.casesName;
     sheet.kind = bench.Kind();
-    sheet.cases = plan.cases;
+    sheet.results = CaseResults(plan.cases);
     CaseBench cases(bench.Kind(), bench.Current().Saved());
-    for (const RunCase& runCase : plan.cases) {
-        sheet.outcomes.append(cases.Check(runCase, plan.limits));
+    for (qsizetype i = 0; i < plan.cases.size(); ++i) {
+        sheet.results.Set(i, cases.Check(plan.cases[i], plan.limits));
     }
-    sheet.summary = CasesSheet::Summary(sheet.outcomes);
+    sheet.summary = CasesSheet::Summary(sheet.results);
     return sheet;
 }
 
@@ -59,13 +59,9 @@ PdfExport ExportClassPdf(const PdfPlan& plan) {
                     const CasesSheet sheet = CheckCases(bench, title, plan);
                     out.NewPage();
                     CasesPages::Paint(out, sheet);
-                    const auto passed = std::count_if(
-                        sheet.outcomes.begin(), sheet.outcomes.end(), [](const auto& outcome) {
-                            return outcome->verdict == CaseOutcome::Verdict::Passed;
-                        });
                     line += QStringLiteral(", %1 of %2 cases passed")
-                                .arg(passed)
-                                .arg(sheet.outcomes.size());
+                                .arg(sheet.results.Passed())
+                                .arg(sheet.results.size());
                 }
                 result.lines << line;
             }

@@ -18,7 +18,7 @@ struct PdfPlan {
     QString target;
     // With --cases: the cases file's name as shown and the cases to run.
     std::optional<QString> casesName;
-    QVector<RunCase> cases;
+    CaseList cases;
     RunLimits limits;
 };
 

@@ -88,26 +88,16 @@ std::optional<int> ReadCases(const RunnerOptions& options, ClassPlan& plan) {
         return Usage(name + QStringLiteral(", ") + error);
     }
     for (int line : options.caseLines) {
-        if (std::none_of(parsed.cases.begin(), parsed.cases.end(),
-                         [line](const RunCase& c) { return c.line == line; })) {
+        if (!parsed.cases.HasLine(line)) {
             return Usage(
                 QStringLiteral("--case %1: line %1 of %2 holds no case").arg(line).arg(name));
         }
     }
     plan.withCases = true;
     plan.task = parsed.requirements;
-    for (RunCase c : parsed.cases) {
-        if (!options.caseLines.isEmpty() && !options.caseLines.contains(c.line)) {
-            continue;
-        }
-        if (!c.start) {
-            c.start = options.base.start;
-        }
-        if (!c.carriage) {
-            c.carriage = options.base.carriage;
-        }
-        plan.cases.append(c);
-    }
+    plan.cases =
+        options.caseLines.isEmpty() ? parsed.cases : parsed.cases.OnLines(options.caseLines);
+    plan.cases.FillIn(options.base.start, options.base.carriage);
     return std::nullopt;
 }
 
@@ -154,7 +144,7 @@ int WritePdf(const RunnerOptions& options) {
     PdfPlan plan;
     plan.documents = options.files;
     plan.target = options.pdfFile;
-    plan.limits = RunLimits{options.base.maxSteps, options.base.seconds};
+    plan.limits = RunLimits{options.base.maxSteps, options.base.seconds, nullptr};
     if (options.casesFile) {
         ClassPlan cases;
         cases.files = options.files;

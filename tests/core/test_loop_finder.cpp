@@ -149,7 +149,7 @@ void TestLoopFinder::growingCountersAreNoLoops() {
     ScriptedUi ui(ScriptedUi::Unplanned::FirstButton);
     Workbench bench(ui);
     Load(bench, setup);
-    const RunResult run = RunToEnd(bench, ui, RunLimits{maxSteps, std::nullopt});
+    const RunResult run = RunToEnd(bench, ui, RunLimits{maxSteps, std::nullopt, nullptr});
     QTEST(int(run.end), "end");
 }
 

@@ -5,17 +5,19 @@
 // hold is refused with a message and leaves it untouched, and a case's end
 // can be put on the tape instead of its input.
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "ModalAnswer.h"
 #include "core/checking/CaseBench.h"
+#include "core/checking/CasesFile.h"
 #include "core/documents/PostFile.h"
 #include "window/dialogs/CaseCheckDialog.h"
 #include "window/dialogs/DialogButton.h"
@@ -71,12 +73,12 @@ private Q_SLOTS:
                 auto* dialog = qobject_cast<CaseCheckDialog*>(modal);
                 QVERIFY(dialog);
                 QTRY_VERIFY(dialog->Finished());
-                QTableWidget* table = dialog->Table();
+                QAbstractItemModel* table = dialog->Table()->model();
                 for (int row = 0; row < table->rowCount(); ++row) {
-                    results << table->item(row, 4)->text();
+                    results << table->index(row, 4).data().toString();
                 }
-                obtained = table->item(2, 5)->text();
-                emit table->cellDoubleClicked(1, 0);
+                obtained = table->index(2, 5).data().toString();
+                emit dialog->Table()->doubleClicked(table->index(1, 0));
             },
             [](QWidget* modal) { modal->close(); });
         menu.checkCasesAction->trigger();
@@ -155,7 +157,7 @@ private Q_SLOTS:
                 if (result) {
                     dialog->ShowResultButton()->click();
                 } else {
-                    emit dialog->Table()->cellDoubleClicked(row, 0);
+                    emit dialog->Table()->doubleClicked(dialog->Table()->model()->index(row, 0));
                 }
             },
             [](QWidget* modal) { modal->close(); });
@@ -219,12 +221,62 @@ private Q_SLOTS:
                                QStringLiteral("long.cases"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTableWidget* table = dialog.Table();
-        QCOMPARE(table->item(0, 1)->toolTip(), input);
-        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
+        QTableView* table = dialog.Table();
+        QCOMPARE(table->model()->index(0, 1).data(Qt::ToolTipRole).toString(), input);
+        QCOMPARE(table->model()->index(0, 2).data().toString(), QStringLiteral("3"));
         const int resultRight = table->columnViewportPosition(4) + table->columnWidth(4);
         QVERIFY2(resultRight <= table->viewport()->width(),
                  qPrintable(QString::number(resultRight)));
+    }
+
+    // A check of a million cases: the dialog opens at once, the window
+    // answers its input throughout (the event loop's longest wait between
+    // two beats of a 5 ms timer), and «Отмена» stops the worker within half
+    // a second.
+    void largeCheckKeepsTheWindowAnswering() {
+#if defined(__SANITIZE_ADDRESS__)
+        const qint64 within = 400;  // a sanitized build paints slowly
+#else
+        const qint64 within = 100;
+#endif
+        const CasesFile file = ParseCases(QStringLiteral("1 => 1\n").repeated(1000000));
+        CaseBench program(MachineKind::Post, {});
+        QElapsedTimer clock;
+        clock.start();
+        CaseCheckDialog dialog(MachineKind::Post, program.Bench().Post().Saved(), file.cases,
+                               QStringLiteral("many.cases"));
+        dialog.show();
+        dialog.Start();
+        const qint64 opened = clock.elapsed();
+        QVERIFY2(opened < 5 * within, qPrintable(QString::number(opened)));
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        qint64 longest = 0;
+        QElapsedTimer sinceBeat;
+        QTimer beat;
+        beat.setInterval(5);
+        connect(&beat, &QTimer::timeout, &dialog,
+                [&] { longest = std::max(longest, sinceBeat.restart()); });
+        sinceBeat.start();
+        beat.start();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.Results().Done() >= 100000, 30000);
+        beat.stop();
+        QVERIFY2(longest < within, qPrintable(QString::number(longest)));
+        QVERIFY(!dialog.Finished());
+
+        QPushButton* cancel = nullptr;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            if (button->text() == QStringLiteral("Отмена")) {
+                cancel = button;
+            }
+        }
+        QVERIFY(cancel);
+        clock.restart();
+        cancel->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.WorkerStopped(), 5000);
+        QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(dialog.Finished());
+        QCOMPARE(cancel->text(), QStringLiteral("Закрыть"));
     }
 
 private:

@@ -152,7 +152,7 @@ RunResult RunToEnd(Workbench& bench, ScriptedUi& ui, const RunLimits& limits,
     while (going()) {
         if (ticks > maxSteps) {
             brokenOff = RunResult::End::Limit;
-        } else if (deadline && Clock::now() >= *deadline) {
+        } else if ((deadline && Clock::now() >= *deadline) || (limits.cancel && *limits.cancel)) {
             brokenOff = RunResult::End::Timeout;
         }
         if (brokenOff) {

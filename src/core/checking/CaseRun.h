@@ -6,6 +6,7 @@
 // step code as a run on screen, with a scripted Ui answering every dialog.
 
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <optional>
 
@@ -72,10 +73,13 @@ struct RunResult {
 };
 
 // How far a run may go: `maxSteps` executed commands (any count up to the
-// largest qint64), and with `seconds` that much wall-clock time.
+// largest qint64), with `seconds` that much wall-clock time, and with
+// `cancel` until another thread sets it (the run then ends as Timeout,
+// within about a millisecond).
 struct RunLimits {
     qint64 maxSteps = 1000000;
     std::optional<double> seconds;
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // One tick of a traced run: the step and message panels after it, and the

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 #include <QStringList>
+#include <QStringView>
 
 #include "core/documents/DocumentFile.h"
 #include "core/text/Cp1251.h"
@@ -12,7 +13,7 @@ namespace {
 
 // The line without its comment: "#" at the start or after a blank. A "#"
 // inside a word is a tape symbol ("1#1 => 11").
-QString WithoutComment(const QString& line) {
+QStringView WithoutComment(QStringView line) {
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] == u'#' && (i == 0 || line[i - 1].isSpace())) {
             return line.left(i).trimmed();
@@ -21,7 +22,7 @@ QString WithoutComment(const QString& line) {
     return line.trimmed();
 }
 
-QStringList Words(const QString& line) {
+QStringList Words(QStringView line) {
     QStringList words;
     qsizetype i = 0;
     while (i < line.size()) {
@@ -33,7 +34,7 @@ QStringList Words(const QString& line) {
             ++i;
         }
         if (i > start) {
-            words.append(line.mid(start, i - start));
+            words.append(line.mid(start, i - start).toString());
         }
     }
     return words;
@@ -178,17 +179,30 @@ QString CasesProblem::Russian() const {
 
 CasesFile ParseCases(const QString& text) {
     CasesFile file;
+    file.cases = CaseList(text);
     std::optional<int> start;
     std::optional<int> carriage;
     int weight = 1;
-    const QStringList lines = DocumentFile::SplitLines(text, false);
-    for (int i = 0; i < lines.size(); ++i) {
-        const QString line = WithoutComment(lines[i]);
-        const int number = i + 1;
+    // The lines as DocumentFile::SplitLines takes them ("\r\n", "\r" or
+    // "\n" ends one), walked in place: the cases are spans of the text.
+    const QStringView all(text);
+    const QChar* const base = all.data();
+    const auto span = [base](QStringView part) {
+        return CaseList::Span{part.isEmpty() ? 0 : part.data() - base, part.size()};
+    };
+    int number = 0;
+    for (qsizetype from = 0; from < all.size();) {
+        qsizetype end = from;
+        while (end < all.size() && all[end] != u'\r' && all[end] != u'\n') {
+            ++end;
+        }
+        const QStringView line = WithoutComment(all.sliced(from, end - from));
+        from = end + (end + 1 < all.size() && all[end] == u'\r' && all[end + 1] == u'\n' ? 2 : 1);
+        ++number;
         if (line.isEmpty()) {
             continue;
         }
-        if (line.startsWith(QStringLiteral("--"))) {
+        if (line.startsWith(u"--")) {
             const CasesProblem problem =
                 ReadOptionLine(Words(line), start, carriage, weight, file.requirements);
             if (problem.kind != CasesProblem::Kind::None) {
@@ -196,18 +210,12 @@ CasesFile ParseCases(const QString& text) {
             }
             continue;
         }
-        const qsizetype arrow = line.indexOf(QStringLiteral("=>"));
-        if (arrow < 0 || line.indexOf(QStringLiteral("=>"), arrow + 2) >= 0) {
+        const qsizetype arrow = line.indexOf(u"=>");
+        if (arrow < 0 || line.indexOf(u"=>", arrow + 2) >= 0) {
             return Failed(file, {CasesProblem::Kind::NotACase, 0, {}}, number);
         }
-        RunCase c;
-        c.line = number;
-        c.input = line.left(arrow).trimmed();
-        c.expected = line.mid(arrow + 2).trimmed();
-        c.start = start;
-        c.carriage = carriage;
-        c.weight = weight;
-        file.cases.append(c);
+        file.cases.AppendFromText(number, span(line.left(arrow).trimmed()),
+                                  span(line.sliced(arrow + 2).trimmed()), start, carriage, weight);
     }
     // A file that checks nothing would pass every document.
     if (file.cases.isEmpty()) {

@@ -13,17 +13,9 @@
 #include <QVector>
 #include <optional>
 
+#include "core/checking/CaseList.h"
 #include "core/documents/DocumentFile.h"
 #include "core/machine/MachineKind.h"
-
-struct RunCase {
-    int line = 0;  // 1-based line number in the file
-    QString input;
-    QString expected;
-    std::optional<int> start;
-    std::optional<int> carriage;
-    int weight = 1;
-};
 
 // What a task asks of every document besides its cases.
 struct TaskRequirements {
@@ -59,7 +51,7 @@ struct CasesProblem {
 };
 
 struct CasesFile {
-    QVector<RunCase> cases;
+    CaseList cases;
     TaskRequirements requirements;
     CasesProblem problem;
     QString error;  // problem.English(); empty when the file is good

@@ -1,6 +1,7 @@
 #include "core/checking/GrowthFit.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -51,17 +52,46 @@ double GrowthModelLog(GrowthModel model, double n) {
     return kMinusInfinity;
 }
 
+void GrowthPoints::Add(const GrowthPoint& point, qint64 times) {
+    const auto known = index_.constFind({point.length, point.steps});
+    if (known != index_.cend()) {
+        counts_[*known] += times;
+        return;
+    }
+    index_.insert({point.length, point.steps}, points_.size());
+    points_.append(point);
+    counts_.append(times);
+}
+
+void GrowthPoints::Add(const GrowthPoints& more) {
+    for (qsizetype i = 0; i < more.points_.size(); ++i) {
+        Add(more.points_[i], more.counts_[i]);
+    }
+}
+
 GrowthFit FitGrowth(const QVector<GrowthPoint>& points) {
-    GrowthFit fit;
-    QVector<GrowthPoint> used;
-    QSet<int> lengths;
+    GrowthPoints merged;
     for (const GrowthPoint& point : points) {
+        merged.Add(point);
+    }
+    return FitGrowth(merged);
+}
+
+GrowthFit FitGrowth(const GrowthPoints& points) {
+    GrowthFit fit;
+    // Each distinct point once, weighted by the runs that measured it.
+    QVector<std::pair<GrowthPoint, double>> used;
+    QSet<int> lengths;
+    double runs = 0;
+    for (qsizetype i = 0; i < points.Distinct().size(); ++i) {
+        const GrowthPoint& point = points.Distinct()[i];
         if (point.length >= 2 && point.steps >= 1) {
-            used.append(point);
+            used.append({point, double(points.Count(i))});
             lengths.insert(point.length);
+            runs += double(points.Count(i));
         }
     }
-    fit.fitted = int(used.size());
+    fit.fitted = int(std::min<double>(runs, std::numeric_limits<int>::max()));
     fit.lengths = int(lengths.size());
     if (fit.lengths < GrowthFit::kMinLengths) {
         return fit;
@@ -69,15 +99,15 @@ GrowthFit FitGrowth(const QVector<GrowthPoint>& points) {
     double best = std::numeric_limits<double>::infinity();
     for (GrowthModel model : kModels) {
         double sum = 0;
-        for (const GrowthPoint& point : used) {
-            sum += std::log(double(point.steps)) - GrowthModelLog(model, point.length);
+        for (const auto& [point, weight] : used) {
+            sum += weight * (std::log(double(point.steps)) - GrowthModelLog(model, point.length));
         }
-        const double logConstant = sum / double(used.size());
+        const double logConstant = sum / runs;
         double residual = 0;
-        for (const GrowthPoint& point : used) {
+        for (const auto& [point, weight] : used) {
             const double r =
                 std::log(double(point.steps)) - logConstant - GrowthModelLog(model, point.length);
-            residual += r * r;
+            residual += weight * r * r;
         }
         // A faster model must fit better by more than rounding to win.
         if (!fit.model || residual < best - 1e-9 * std::max(1.0, best)) {

@@ -9,12 +9,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QThread>
 #include <QVBoxLayout>
 
 #include "core/checking/CaseBench.h"
 #include "core/text/Language.h"
+#include "window/dialogs/CaseTableModel.h"
 #include "window/dialogs/DocumentFileDialog.h"
 #include "window/dialogs/GrowthPanel.h"
 #include "window/dialogs/MessageDialog.h"
@@ -22,52 +23,32 @@
 
 namespace {
 
-enum Column {
-    ColLine,
-    ColInput,
-    ColStart,
-    ColExpected,
-    ColResult,
-    ColObtained,
-    ColSteps,
-    ColumnCount
-};
-
-// Tapes longer than this many characters are elided in their column, the
-// whole text in the cell's tooltip, so the results stay in view.
-constexpr int kTapeColumnChars = 12;
-
-QTableWidgetItem* Cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (text.size() > kTapeColumnChars) {
-        item->setToolTip(text);
-    }
-    return item;
-}
+// How often the dialog takes the worker's outcomes: often enough to look
+// live, seldom enough that the window never spends its time on them.
+constexpr int kBatchMilliseconds = 33;
 
 }  // namespace
 
-CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& program,
-                                 QVector<RunCase> cases, const QString& casesName, QWidget* parent)
-    : QDialog(parent),
-      kind_(kind),
-      program_(program),
-      cases_(std::move(cases)),
-      outcomes_(cases_.size()) {
+CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& program, CaseList cases,
+                                 const QString& casesName, QWidget* parent)
+    : QDialog(parent), kind_(kind), program_(program), results_(std::move(cases)) {
     setWindowTitle(Tr("CaseCheckDialog", "Проверка по тестам"));
     auto* column = new QVBoxLayout(this);
     casesName_ = casesName;
     column->addWidget(new QLabel(Tr("CaseCheckDialog", "Файл тестов: ") + casesName, this));
     progress_ = new QProgressBar(this);
-    progress_->setRange(0, int(cases_.size()));
+    progress_->setRange(0, int(results_.size()));
     progress_->setValue(0);
     progress_->setFormat(Tr("CaseCheckDialog", "%v из %m"));
     column->addWidget(progress_);
 
-    table_ = new QTableWidget(int(cases_.size()), ColumnCount, this);
-    table_->setHorizontalHeaderLabels(CaseColumnTitles());
+    model_ = new CaseTableModel(kind_, results_, this);
+    table_ = new QTableView(this);
+    table_->setModel(model_);
     table_->verticalHeader()->hide();
+    // Every row is one line high: the view never measures millions of rows.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -75,30 +56,27 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setTextElideMode(Qt::ElideRight);
     table_->setToolTip(Tr("CaseCheckDialog", "Двойной щелчок: поставить вход теста на ленту"));
-    for (int row = 0; row < cases_.size(); ++row) {
-        const QStringList texts = CaseRowTexts(kind_, cases_[row], std::nullopt);
-        for (int col = 0; col < ColumnCount; ++col) {
-            table_->setItem(row, col, Cell(texts[col]));
-        }
-    }
+    // The columns fit the first rows (Qt measures a thousand at most).
     table_->resizeColumnsToContents();
-    const int tapeWidth = table_->fontMetrics().horizontalAdvance(QString(kTapeColumnChars, u'0'));
-    for (int col : {ColInput, ColExpected, ColObtained}) {
+    const QFontMetrics metrics = table_->fontMetrics();
+    const int tapeWidth =
+        metrics.horizontalAdvance(QString(CaseTableModel::kTapeColumnChars, u'0'));
+    for (int col : {CaseTableModel::Input, CaseTableModel::Expected, CaseTableModel::Obtained}) {
         table_->setColumnWidth(col, std::min(table_->columnWidth(col), tapeWidth));
     }
     // The verdicts are read whole; an error's longer text is elided, whole
     // in its tooltip.
-    table_->setColumnWidth(ColResult, table_->fontMetrics().horizontalAdvance(
-                                          Tr("CaseCheckDialog", "превышен предел шагов")) +
-                                          16);
-    // Room for the largest count of steps the limit allows, and the title.
     table_->setColumnWidth(
-        ColSteps,
-        std::max(table_->columnWidth(ColSteps),
-                 table_->fontMetrics().horizontalAdvance(QString::number(kMaxSteps)) + 16));
-    connect(table_, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int) { Choose(row, false); });
-    connect(table_, &QTableWidget::itemSelectionChanged, this, &CaseCheckDialog::SelectionMoved);
+        CaseTableModel::Result,
+        metrics.horizontalAdvance(Tr("CaseCheckDialog", "превышен предел шагов")) + 16);
+    // Room for the largest count of steps the limit allows, and the title.
+    table_->setColumnWidth(CaseTableModel::Steps,
+                           std::max(table_->columnWidth(CaseTableModel::Steps),
+                                    metrics.horizontalAdvance(QString::number(kMaxSteps)) + 16));
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { Choose(index.row(), false); });
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CaseCheckDialog::SelectionMoved);
     tabs_ = new QTabWidget(this);
     tabs_->addTab(table_, Tr("CaseCheckDialog", "Результаты"));
     growth_ = new GrowthPanel(kind_, program_, kMaxSteps, this);
@@ -126,13 +104,15 @@ CaseCheckDialog::CaseCheckDialog(MachineKind kind, const MachineContents& progra
         "CaseCheckDialog", "Поставить на ленту то, с чем закончилось выполнение выбранного теста"));
     showResult_->setEnabled(false);
     connect(showResult_, &QPushButton::clicked, this,
-            [this] { Choose(table_->currentRow(), true); });
+            [this] { Choose(table_->currentIndex().row(), true); });
     bottom->addWidget(showResult_);
     button_ = new QPushButton(Tr("CaseCheckDialog", "Отмена"), this);
     connect(button_, &QPushButton::clicked, this, &CaseCheckDialog::CancelOrClose);
     bottom->addWidget(button_);
     column->addLayout(bottom);
     resize(720, 480);
+    batchTimer_.setInterval(kBatchMilliseconds);
+    connect(&batchTimer_, &QTimer::timeout, this, &CaseCheckDialog::TakeBatch);
 }
 
 CaseCheckDialog::~CaseCheckDialog() {
@@ -146,52 +126,61 @@ void CaseCheckDialog::Start() {
     if (worker_) {
         return;
     }
-    // The worker reads only its own copies; each finished case comes back
-    // to this dialog through its event queue (dropped if the dialog is gone).
-    worker_ = QThread::create([this, kind = kind_, program = program_, cases = cases_] {
+    // The worker reads only its own copies and leaves each outcome in the
+    // batch; the dialog takes the batch on its timer. "Отмена" breaks off
+    // the run under way too.
+    worker_ = QThread::create([this, kind = kind_, program = program_, cases = results_.Cases()] {
         CaseBench bench(kind, program);
-        for (int i = 0; i < cases.size() && !stop_; ++i) {
-            const CaseOutcome outcome = bench.Check(cases[i], RunLimits{kMaxSteps, {}});
-            QMetaObject::invokeMethod(
-                this, [this, i, outcome] { CaseDone(i, outcome); }, Qt::QueuedConnection);
+        const RunLimits limits{kMaxSteps, std::nullopt, &stop_};
+        for (qsizetype i = 0; i < cases.size() && !stop_; ++i) {
+            CaseOutcome outcome = bench.Check(cases[i], limits);
+            if (stop_) {
+                break;
+            }
+            const std::lock_guard<std::mutex> lock(batchMutex_);
+            batch_.append(std::move(outcome));
         }
     });
     worker_->setParent(this);
     worker_->start();
-    if (cases_.isEmpty()) {
+    batchTimer_.start();
+    if (results_.size() == 0) {
         ShowSummary();
     }
 }
 
-void CaseCheckDialog::CaseDone(int index, const CaseOutcome& outcome) {
-    if (cancelled_) {
+bool CaseCheckDialog::WorkerStopped() const {
+    return !worker_ || worker_->isFinished();
+}
+
+void CaseCheckDialog::TakeBatch() {
+    // Whether the worker is through is read before the batch is taken, so
+    // nothing it left before stopping is missed.
+    const bool through = WorkerStopped();
+    QVector<CaseOutcome> taken;
+    {
+        const std::lock_guard<std::mutex> lock(batchMutex_);
+        taken.swap(batch_);
+    }
+    if (through) {
+        batchTimer_.stop();
+    }
+    if (cancelled_ || taken.isEmpty()) {
         return;
     }
-    ++done_;
-    if (outcome.verdict == CaseOutcome::Verdict::Passed) {
-        ++passed_;
-        growth_->AddPassedCase(cases_[index], outcome);
+    const qsizetype from = results_.Done();
+    for (qsizetype i = 0; i < taken.size(); ++i) {
+        results_.Set(from + i, taken[i]);
     }
-    outcomes_[index] = outcome;
-    QTableWidgetItem* result = table_->item(index, ColResult);
-    result->setText(outcome.Text());
-    result->setToolTip(outcome.Text());
-    if (outcome.HasTape()) {
-        QTableWidgetItem* obtained = table_->item(index, ColObtained);
-        obtained->setText(outcome.tape);
-        obtained->setToolTip(outcome.tape.size() > kTapeColumnChars ? outcome.tape : QString());
-        table_->item(index, ColSteps)->setText(QString::number(outcome.steps));
-    }
-    const QColor shade = outcome.verdict == CaseOutcome::Verdict::Passed ? QColor(0xdf, 0xf5, 0xdf)
-                                                                         : QColor(0xfa, 0xdc, 0xdc);
-    for (int col = 0; col < ColumnCount; ++col) {
-        table_->item(index, col)->setBackground(shade);
-    }
-    progress_->setValue(done_);
-    if (index == table_->currentRow()) {
+    const qsizetype to = results_.Done();
+    growth_->AddPassedCases(results_, from, to);
+    model_->RowsDone(int(from), int(to));
+    progress_->setValue(int(to));
+    const int current = table_->currentIndex().row();
+    if (current >= from && current < to) {
         SelectionMoved();
     }
-    if (done_ == cases_.size()) {
+    if (Finished()) {
         ShowSummary();
     }
 }
@@ -201,11 +190,11 @@ CasesSheet CaseCheckDialog::Sheet() const {
     sheet.document = documentName_;
     sheet.casesName = casesName_;
     sheet.kind = kind_;
-    sheet.cases = cases_;
-    sheet.outcomes = outcomes_;
-    sheet.summary = summary_->text().isEmpty()
-                        ? Tr("CaseCheckDialog", "Проверено %1 из %2").arg(done_).arg(cases_.size())
-                        : summary_->text();
+    sheet.results = results_;
+    sheet.summary =
+        summary_->text().isEmpty()
+            ? Tr("CaseCheckDialog", "Проверено %1 из %2").arg(results_.Done()).arg(results_.size())
+            : summary_->text();
     return sheet;
 }
 
@@ -231,8 +220,9 @@ void CaseCheckDialog::ExportPdf() {
 }
 
 void CaseCheckDialog::ShowSummary() {
-    summary_->setText(Tr("CaseCheckDialog", "Пройдено %1 из %2").arg(passed_).arg(cases_.size()) +
-                      (cancelled_ ? Tr("CaseCheckDialog", " (проверка прервана)") : QString()));
+    summary_->setText(
+        Tr("CaseCheckDialog", "Пройдено %1 из %2").arg(results_.Passed()).arg(results_.size()) +
+        (cancelled_ ? Tr("CaseCheckDialog", " (проверка прервана)") : QString()));
     growth_->CheckFinished();
     ShowButton();
 }
@@ -249,7 +239,8 @@ void CaseCheckDialog::CancelOrClose() {
     }
     if (!Finished()) {
         stop_ = true;
-        cancelled_ = true;
+        TakeBatch();  // what was checked before the press still counts
+        cancelled_ = !Finished();
         ShowSummary();
         return;
     }
@@ -257,18 +248,20 @@ void CaseCheckDialog::CancelOrClose() {
 }
 
 void CaseCheckDialog::SelectionMoved() {
-    const int row = table_->currentRow();
-    showResult_->setEnabled(row >= 0 && row < outcomes_.size() && outcomes_[row] &&
-                            outcomes_[row]->HasTape());
+    const int row = table_->currentIndex().row();
+    const std::optional<CaseOutcome::Verdict> verdict =
+        row >= 0 && row < results_.size() ? results_.VerdictOf(row) : std::nullopt;
+    showResult_->setEnabled(verdict && *verdict != CaseOutcome::Verdict::BadCase);
 }
 
 void CaseCheckDialog::Choose(int row, bool result) {
-    if (row < 0 || row >= cases_.size()) {
+    if (row < 0 || row >= results_.size()) {
         return;
     }
-    if (result && !(outcomes_[row] && outcomes_[row]->HasTape())) {
+    const std::optional<CaseOutcome> outcome = results_.At(row);
+    if (result && !(outcome && outcome->HasTape())) {
         return;
     }
-    chosen_ = CaseChoice{cases_[row], result ? outcomes_[row] : std::nullopt};
+    chosen_ = CaseChoice{results_.Cases()[row], result ? outcome : std::nullopt};
     accept();
 }

@@ -103,10 +103,21 @@ GrowthPanel::~GrowthPanel() {
     }
 }
 
-void GrowthPanel::AddPassedCase(const RunCase& runCase, const CaseOutcome& outcome) {
-    passed_.append(runCase);
-    casePoints_.append(GrowthPoint{outcome.inputLength, outcome.steps});
-    Redraw();
+void GrowthPanel::AddPassedCases(const CaseResults& results, qsizetype from, qsizetype to) {
+    bool added = false;
+    for (qsizetype i = from; i < to; ++i) {
+        if (results.VerdictOf(i) != CaseOutcome::Verdict::Passed) {
+            continue;
+        }
+        if (passed_.size() < kMaxSources) {
+            passed_.append(results.Cases()[i]);
+        }
+        casePoints_.Add(GrowthPoint{results.InputLength(i), results.Steps(i)});
+        added = true;
+    }
+    if (added) {
+        Redraw();
+    }
 }
 
 void GrowthPanel::CheckFinished() {
@@ -126,9 +137,9 @@ void GrowthPanel::RunMore() {
     stop_ = false;
     // The worker reads only its own copies; each point comes back through
     // this panel's event queue (dropped if the panel is gone).
-    const QVector<RunCase> sources = passed_.mid(0, kMaxSources);
+    const QVector<RunCase> sources = passed_;
     worker_ = QThread::create([this, kind = kind_, program = program_, sources,
-                               limits = RunLimits{maxSteps_, {}}] {
+                               limits = RunLimits{maxSteps_, std::nullopt, &stop_}] {
         CaseBench bench(kind, program);
         QSet<QString> tried;
         int runs = 0;
@@ -203,7 +214,10 @@ void GrowthPanel::MoreFinished(int runs) {
 }
 
 void GrowthPanel::Redraw() {
-    QVector<GrowthPoint> all = casePoints_ + morePoints_;
+    GrowthPoints all = casePoints_;
+    for (const GrowthPoint& p : morePoints_) {
+        all.Add(p);
+    }
     fit_ = FitGrowth(all);
     auto plot = [](QScatterSeries* series, const QVector<GrowthPoint>& points) {
         QList<QPointF> xy;
@@ -212,13 +226,13 @@ void GrowthPanel::Redraw() {
         }
         series->replace(xy);
     };
-    plot(caseSeries_, casePoints_);
+    plot(caseSeries_, casePoints_.Distinct());
     plot(moreSeries_, morePoints_);
 
     int maxLength = 1;
     double maxSteps = 1;
     int minLength = std::numeric_limits<int>::max();
-    for (const GrowthPoint& p : all) {
+    for (const GrowthPoint& p : all.Distinct()) {
         maxLength = std::max(maxLength, p.length);
         minLength = std::min(minLength, p.length);
         maxSteps = std::max(maxSteps, double(p.steps));

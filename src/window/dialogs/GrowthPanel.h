@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <atomic>
 
-#include "core/checking/CaseRun.h"
+#include "core/checking/CaseResults.h"
 #include "core/checking/GrowthFit.h"
 
 class QChart;
@@ -30,8 +30,10 @@ public:
                 QWidget* parent = nullptr);
     ~GrowthPanel() override;
 
-    // A case that passed, with what its run measured.
-    void AddPassedCase(const RunCase& runCase, const CaseOutcome& outcome);
+    // The cases from `from` to before `to` of a check that has come that
+    // far: those that passed add what their runs measured, and the chart is
+    // drawn once for them all.
+    void AddPassedCases(const CaseResults& results, qsizetype from, qsizetype to);
     // The check is over: «Больше входов» may run.
     void CheckFinished();
     // Stops the runs of «Больше входов» after the one under way.
@@ -39,7 +41,8 @@ public:
     bool Busy() const { return worker_ != nullptr; }
 
     const GrowthFit& Fit() const { return fit_; }
-    QVector<GrowthPoint> CasePoints() const { return casePoints_; }
+    // The passed cases' points, each distinct one once.
+    QVector<GrowthPoint> CasePoints() const { return casePoints_.Distinct(); }
     QVector<GrowthPoint> MorePoints() const { return morePoints_; }
     QChart* Chart() const { return chart_; }
     QLabel* Note() const { return note_; }
@@ -57,8 +60,8 @@ private:
     MachineKind kind_;
     MachineContents program_;
     qint64 maxSteps_;
-    QVector<RunCase> passed_;
-    QVector<GrowthPoint> casePoints_;
+    QVector<RunCase> passed_;  // the first few passed cases: the sources of longer inputs
+    GrowthPoints casePoints_;
     QVector<GrowthPoint> morePoints_;
     GrowthFit fit_;
     bool checkFinished_ = false;
