@@ -205,18 +205,11 @@ QString CaseCheckDialog::WritePdf(const QString& path) const {
 }
 
 void CaseCheckDialog::ExportPdf() {
-    const QString caption = Tr("CaseCheckDialog", "Экспорт в PDF");
-    DocumentFileDialog dialog(this,
-                              {caption, Tr("CaseCheckDialog", "Документ PDF|*.pdf"),
-                               QStringLiteral("pdf"), QStringLiteral("*.pdf")},
-                              QFileDialog::AcceptSave);
-    const QString path = dialog.Ask();
-    const QString error = path.isEmpty() ? QString() : WritePdf(path);
-    if (!error.isEmpty()) {
-        QApplication::beep();
-        MessageDialog(this).Ask({MessageKind::CommandError, caption,
-                                 Tr("CaseCheckDialog", "Таблица не записана: ") + error});
-    }
+    MessageDialog messages(this);
+    ExportToFile(this, messages, Tr("CaseCheckDialog", "Экспорт в PDF"),
+                 Tr("CaseCheckDialog", "Документ PDF|*.pdf"), QStringLiteral("pdf"),
+                 Tr("CaseCheckDialog", "Таблица не записана: "),
+                 [this](const QString& path) { return WritePdf(path); });
 }
 
 void CaseCheckDialog::ShowSummary() {

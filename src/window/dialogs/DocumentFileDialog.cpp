@@ -1,6 +1,9 @@
 #include "window/dialogs/DocumentFileDialog.h"
 
+#include <QApplication>
 #include <QLineEdit>
+
+#include "window/dialogs/MessageDialog.h"
 
 namespace {
 
@@ -69,5 +72,19 @@ void DocumentFileDialog::accept() {
         filters.prepend(typed);
         setNameFilters(filters);
         selectNameFilter(typed);
+    }
+}
+
+void ExportToFile(QWidget* parent, MessageDialog& messages, const QString& caption,
+                  const QString& filter, const QString& extension, const QString& failure,
+                  const std::function<QString(const QString&)>& write) {
+    DocumentFileDialog dialog(parent,
+                              {caption, filter, extension, QStringLiteral("*.") + extension},
+                              QFileDialog::AcceptSave);
+    const QString path = dialog.Ask();
+    const QString error = path.isEmpty() ? QString() : write(path);
+    if (!error.isEmpty()) {
+        QApplication::beep();
+        messages.Ask({MessageKind::CommandError, caption, failure + error});
     }
 }

@@ -5,8 +5,11 @@
 // the field starts with already does) instead of being taken for a file.
 
 #include <QFileDialog>
+#include <functional>
 
 #include "core/port/Ui.h"
+
+class MessageDialog;
 
 class DocumentFileDialog : public QFileDialog {
     Q_OBJECT
@@ -24,3 +27,11 @@ protected:
 private:
     QString startName_;
 };
+
+// «Экспорт...» of the window and its dialogs: asks where to write with a
+// save dialog for files of `extension`, writes there with `write` (which
+// returns why it failed, or nothing) and, when it fails, sounds the alert
+// and says `failure` and the reason in `messages`, under `caption`.
+void ExportToFile(QWidget* parent, MessageDialog& messages, const QString& caption,
+                  const QString& filter, const QString& extension, const QString& failure,
+                  const std::function<QString(const QString&)>& write);

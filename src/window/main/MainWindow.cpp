@@ -364,14 +364,7 @@ void MainWindow::ExportHistory() {
 void MainWindow::ExportFile(const QString& caption, const QString& filter, const QString& extension,
                             const QString& failure,
                             const std::function<QString(const QString&)>& write) {
-    DocumentFileDialog dialog(this, {caption, filter, extension, QStringLiteral("*.") + extension},
-                              QFileDialog::AcceptSave);
-    const QString path = dialog.Ask();
-    const QString error = path.isEmpty() ? QString() : write(path);
-    if (!error.isEmpty()) {
-        Beep();
-        ShowMessageDialog({MessageKind::CommandError, caption, failure + error});
-    }
+    ExportToFile(this, *message_, caption, filter, extension, failure, write);
 }
 
 QString MainWindow::WritePdf(const QString& path) {
