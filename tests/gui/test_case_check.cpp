@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -207,8 +208,8 @@ private Q_SLOTS:
         QCOMPARE(folder, QDir(dir.path()).absolutePath());
     }
 
-    // A long input is elided in its column, whole in the tooltip, and the
-    // verdict stays in view.
+    // A long input is elided in its column, whole in the tooltip, the
+    // verdict stays in view, and no count of steps is cut.
     void longInputKeepsTheResultInView() {
         const QString input(200, u'1');
         RunCase longCase;
@@ -219,6 +220,13 @@ private Q_SLOTS:
         CaseBench program(MachineKind::Post, {});
         CaseCheckDialog dialog(MachineKind::Post, program.Bench().Post().Saved(), {longCase},
                                QStringLiteral("long.cases"));
+        // The steps column holds the largest count the step limit allows
+        // before the last column's stretch widens it.
+        const QTableView* sized = dialog.Table();
+        const int margin = sized->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        QVERIFY(
+            sized->columnWidth(6) - 2 * margin >=
+            sized->fontMetrics().horizontalAdvance(QString::number(CaseCheckDialog::kMaxSteps)));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTableView* table = dialog.Table();
