@@ -30,6 +30,7 @@ private Q_SLOTS:
     // the traced run's own.
     void tracesStreamAndNeverInterleave();
     void casesOfATextbookProgram();
+    void manyCasesRunInLittleMemory();
     void outcomesAsJson_data();
     void outcomesAsJson();
     void saveRoundTrip();
@@ -126,6 +127,28 @@ void TestRunner::casesOfATextbookProgram() {
     const QJsonObject third = Json(bin.out[2]);
     QCOMPARE(third[QStringLiteral("used_min")].toInt(), 1);
     QCOMPARE(third[QStringLiteral("tape")].toString(), QStringLiteral("1000"));
+}
+
+// Each case is printed and counted as it comes: 400,000 cases (a quarter
+// of what the limits allow) need no more memory than a few dozen bytes each.
+void TestRunner::manyCasesRunInLittleMemory() {
+    constexpr int kCases = 400000;
+    WriteBytes(Path(QStringLiteral("many.cases")), QByteArray("1 => 11\n").repeated(kCases));
+    QProcess runner;
+    runner.setStandardOutputFile(QProcess::nullDevice());
+    runner.start(QStringLiteral(ZEBRIN_RUN_EXE),
+                 {QStringLiteral("--cases"), Path(QStringLiteral("many.cases")),
+                  Path(QStringLiteral("inc.pst"))});
+    QVERIFY(runner.waitForFinished(120000));
+    QCOMPARE(runner.exitCode(), 0);
+    rusage children{};
+    QCOMPARE(getrusage(RUSAGE_CHILDREN, &children), 0);
+#if defined(__SANITIZE_ADDRESS__)
+    const long limitKb = 400 * 1024;  // the sanitizer's shadow memory besides
+#else
+    const long limitKb = 120 * 1024;
+#endif
+    QVERIFY2(children.ru_maxrss < limitKb, qPrintable(QString::number(children.ru_maxrss)));
 }
 
 void TestRunner::outcomesAsJson_data() {
