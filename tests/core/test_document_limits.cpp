@@ -10,6 +10,7 @@
 // leaves nothing else in the folder.
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -205,7 +206,10 @@ void TestDocumentLimits::savesLeaveOnlyTheirFile() {
     const QString other = '.' + another + ".zebrin42-save-ABCDEF";
     QVERIFY(plant(own + "ABCDEF", 3600) && plant(own + "Fresh1", 0) &&
             plant(own + "ABCDEFG", 3600) && plant(other, 3600) &&
-            plant(own + "LINKED", 3600, other));
+            plant(own + "LINKED", 3600, other) && plant(own + "Locked", 3600));
+    // An old one still locked by the save writing it.
+    QFile locked(in + own + "Locked");
+    QVERIFY(locked.open(QIODevice::ReadOnly) && flock(locked.handle(), LOCK_EX) == 0);
     if (mode >= 0) {
         QVERIFY(plant(document, 0));
         QCOMPARE(chmod(QFile::encodeName(in + document).constData(), mode_t(mode)), 0);
@@ -234,7 +238,8 @@ void TestDocumentLimits::savesLeaveOnlyTheirFile() {
         names.sort();
         return names;
     };
-    QStringList kept = {document, own + "Fresh1", own + "ABCDEFG", other, own + "LINKED"};
+    QStringList kept = {document,       own + "Fresh1", own + "ABCDEFG",
+                        own + "Locked", other,          own + "LINKED"};
     kept.sort();
     QCOMPARE(entries(in), kept);
     QCOMPARE(entries(dir.filePath("links")), throughLink ? QStringList{document} : QStringList());

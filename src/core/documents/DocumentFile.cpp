@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -492,7 +493,9 @@ bool IsTemporaryName(QByteArrayView entry, const QByteArray& prefix) {
 
 // Removes what saves of `name` in `folder` killed before their rename left:
 // regular files (never links) under its temporary name made before this
-// program started. Nothing else is touched.
+// program started and not locked by a save still running (a save holds a
+// lock on its temporary file until the rename, and a killed process's lock
+// goes with it). Nothing else is touched.
 void RemoveLeftovers(const QByteArray& folder, const QByteArray& name) {
     DIR* dir = opendir(folder.constData());
     if (!dir) {
@@ -510,15 +513,22 @@ void RemoveLeftovers(const QByteArray& folder, const QByteArray& name) {
         struct stat info {};
         if (fstatat(folderFd, entry.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(info.st_mode) && Before(info.st_mtim, ProgramStart())) {
-            unlinkat(folderFd, entry.constData(), 0);
+            const int fd =
+                openat(folderFd, entry.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                unlinkat(folderFd, entry.constData(), 0);
+            }
+            if (fd >= 0) {
+                close(fd);
+            }
         }
     }
     closedir(dir);
 }
 
 // A new file under the temporary name of a save of `name` in `folder`, open
-// for writing; its mode is 0666 less the umask, as any new file's. Returns
-// -1 when the folder takes no new file.
+// for writing and locked; its mode is 0666 less the umask, as any new
+// file's. Returns -1 when the folder takes no new file.
 int CreateTemporary(const QByteArray& folder, const QByteArray& name, QByteArray& path) {
     const QByteArray stem = folder + "/." + name + kTemporaryMark;
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -528,8 +538,12 @@ int CreateTemporary(const QByteArray& folder, const QByteArray& name, QByteArray
                 int(sizeof(kTailCharacters)) - 1)]);
         }
         const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
+        if (fd >= 0) {
+            flock(fd, LOCK_EX | LOCK_NB);
             return fd;
+        }
+        if (errno != EEXIST) {
+            return -1;
         }
     }
     return -1;
@@ -647,13 +661,15 @@ QString WriteBytes(const QString& path, const QByteArray& bytes) {
     }
     // Only the sync shows that the disk took every byte (a full disk, a
     // file-size limit); the old file is replaced after it, in one rename.
-    bool written = WriteAll(fd, bytes) && fdatasync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || rename(temporary.constData(), target.constData()) != 0) {
+    // The file stays open, and so locked, until then; its close can report
+    // nothing the sync did not.
+    const bool replaced = WriteAll(fd, bytes) && fdatasync(fd) == 0 &&
+                          rename(temporary.constData(), target.constData()) == 0;
+    if (!replaced) {
         unlink(temporary.constData());
-        return WriteFailureText(path);
     }
-    return QString();
+    close(fd);
+    return replaced ? QString() : WriteFailureText(path);
 }
 
 QStringList SplitLines(const QString& text, bool keepFinalEmpty) {
