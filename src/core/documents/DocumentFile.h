@@ -157,9 +157,10 @@ bool Write(const QString& path, ImageComposer& composer);
 // one only once every byte reached the disk, so a failed write leaves the
 // previous file whole. The temporary file stands beside the file replaced
 // as ".NAME.zebrin42-save-" and six letters or digits, and has the old
-// file's permissions (a new file's mode is 0666 less the umask); one that a
-// killed save left behind, made before this program started, is removed by
-// the next save of NAME, while a newer one (another instance saving) stays.
+// file's permissions (a new file's mode is 0666 less the umask), and is
+// locked until it replaces the old one. One that a killed save left behind,
+// made before this program started, is removed by the next save of NAME,
+// while a newer or locked one (another instance saving) stays.
 // A symbolic link is written through: the file it leads to is replaced, in
 // that file's folder, and the link stays. A device, a pipe or a directory is
 // never replaced, and a name that is not UTF-8 is refused rather than
