@@ -4,6 +4,7 @@
 // copied programs found.
 
 #include <sys/resource.h>
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -326,7 +327,9 @@ void TestClassGrading::failedSavesSayWhy() {
         }
     });
     std::function<void()> inChild;
+    const bool replaced = target == u"limited.pst" || target == u"immutable.pst";
     if (target == u"limited.pst") {
+        WriteBytes(Path(target), "old");
         inChild = [] {
             const rlimit none{0, 0};
             setrlimit(RLIMIT_FSIZE, &none);
@@ -340,6 +343,15 @@ void TestClassGrading::failedSavesSayWhy() {
     QFETCH(QString, why);
     QVERIFY2(f.err.contains(QStringLiteral("could not write")) && f.err.contains(why),
              qPrintable(f.err));
+    // The previous file is whole, and no temporary file stays behind.
+    if (replaced) {
+        QCOMPARE(Contents(Path(target)), QByteArray("old"));
+    }
+    QDirIterator files(dir_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        QVERIFY2(!file.contains(QStringLiteral(".zebrin42-save-")), qPrintable(file));
+    }
 }
 
 // 33 documents of 6 cases, traced on 4 jobs, give the bytes of one job at

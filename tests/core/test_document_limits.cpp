@@ -6,8 +6,15 @@
 // holding more than a few hundred MB. A document past a limit is not
 // written either. The scans that count, split and blank lines eight bytes at
 // a time must agree with the plain split wherever a break falls in a word.
+// A save goes through a temporary file named after the file it replaces and
+// leaves nothing else in the folder.
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QtTest>
 #include <functional>
@@ -137,6 +144,8 @@ Q_DECLARE_METATYPE(Outcome)
 class TestDocumentLimits : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void savesLeaveOnlyTheirFile_data();
+    void savesLeaveOnlyTheirFile();
     void hugeFiles_data();
     void hugeFiles();
     void limitIsExact_data();
@@ -150,6 +159,92 @@ private Q_SLOTS:
     void breaksAtEveryPlaceOfAWord();
     void memoryStayedBounded();
 };
+
+void TestDocumentLimits::savesLeaveOnlyTheirFile_data() {
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("another");  // a name the document's would match as a pattern
+    QTest::addColumn<bool>("throughLink");
+    QTest::addColumn<int>("mode");  // the previous file's, -1 for a new file
+    QTest::newRow("a file replaced") << "a.pst"
+                                     << "aXpst" << false << 0640;
+    QTest::newRow("a new file") << "a.pst"
+                                << "aXpst" << false << -1;
+    QTest::newRow("glob characters") << "a*.p?t"
+                                     << "ab.pst" << false << 0604;
+    QTest::newRow("through a link") << "a.pst"
+                                    << "aXpst" << true << 0600;
+}
+
+// A save of `in/document` removes only the temporary file a killed save of
+// it left before this program started, keeps the permissions and leaves the
+// folder as it found it otherwise; a link is written through and stays. It
+// runs first, before any other save of the program, so a start taken at the
+// first save rather than the program's would remove the fresh leftover.
+void TestDocumentLimits::savesLeaveOnlyTheirFile() {
+    QFETCH(QString, document);
+    QFETCH(QString, another);
+    QFETCH(bool, throughLink);
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("in") && QDir(dir.path()).mkpath("links"));
+    const QString in = dir.filePath("in/");
+    const QString own = '.' + document + ".zebrin42-save-";
+    // A regular file or a link, its time `age` seconds ago.
+    const auto plant = [&in](const QString& name, qint64 age, const QString& linkTo = {}) {
+        const QByteArray path = QFile::encodeName(in + name);
+        QFile file(in + name);
+        if (linkTo.isEmpty() ? !file.open(QIODevice::WriteOnly)
+                             : symlink(QFile::encodeName(linkTo).constData(), path) != 0) {
+            return false;
+        }
+        timespec at{};
+        clock_gettime(CLOCK_REALTIME, &at);
+        at.tv_sec -= age;
+        const timespec times[2] = {at, at};
+        return utimensat(AT_FDCWD, path.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+    };
+    const QString other = '.' + another + ".zebrin42-save-ABCDEF";
+    QVERIFY(plant(own + "ABCDEF", 3600) && plant(own + "Fresh1", 0) &&
+            plant(own + "ABCDEFG", 3600) && plant(other, 3600) &&
+            plant(own + "LINKED", 3600, other) && plant(own + "Locked", 3600));
+    // An old one still locked by the save writing it.
+    QFile locked(in + own + "Locked");
+    QVERIFY(locked.open(QIODevice::ReadOnly) && flock(locked.handle(), LOCK_EX) == 0);
+    if (mode >= 0) {
+        QVERIFY(plant(document, 0));
+        QCOMPARE(chmod(QFile::encodeName(in + document).constData(), mode_t(mode)), 0);
+    }
+    const QString link = dir.filePath("links/" + document);
+    if (throughLink) {
+        QVERIFY(QFile::link("../in/" + document, link));
+    }
+    // The fresh leftover is newer than the program's start but older than
+    // the save.
+    QTest::qSleep(20);
+    const mode_t mask = umask(007);
+    const QString error = DocumentFile::WriteBytes(throughLink ? link : in + document, "new");
+    umask(mask);
+    QCOMPARE(error, QString());
+
+    QFile saved(in + document);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("new"));
+    struct stat info {};
+    QCOMPARE(stat(QFile::encodeName(saved.fileName()).constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 0777), mode >= 0 ? mode : 0660);
+    const auto entries = [](const QString& folder) {
+        QStringList names = QDir(folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+        names.sort();
+        return names;
+    };
+    QStringList kept = {document,       own + "Fresh1", own + "ABCDEFG",
+                        own + "Locked", other,          own + "LINKED"};
+    kept.sort();
+    QCOMPARE(entries(in), kept);
+    QCOMPARE(entries(dir.filePath("links")), throughLink ? QStringList{document} : QStringList());
+    QVERIFY(!throughLink || QFileInfo(link).isSymLink());
+}
 
 void TestDocumentLimits::hugeFiles_data() {
     QTest::addColumn<bool>("turing");

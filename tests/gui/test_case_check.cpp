@@ -3,12 +3,16 @@
 // one failing case made on purpose, and a double click puts a case's tape
 // on the machine as an edit that can be undone; a case the machine cannot
 // hold is refused with a message and leaves it untouched, and a case's end
-// can be put on the tape instead of its input.
+// can be put on the tape instead of its input. A cases file that cannot be
+// read is refused with the reason.
 
+#include <sys/stat.h>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
@@ -19,6 +23,7 @@
 #include "ModalAnswer.h"
 #include "core/checking/CaseBench.h"
 #include "core/checking/CasesFile.h"
+#include "core/documents/DocumentFile.h"
 #include "core/documents/PostFile.h"
 #include "window/dialogs/CaseCheckDialog.h"
 #include "window/dialogs/DialogButton.h"
@@ -285,6 +290,56 @@ private Q_SLOTS:
         QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(dialog.Finished());
         QCOMPARE(cancel->text(), QStringLiteral("Закрыть"));
+    }
+
+    // A cases file named in the dialog that cannot be read (a named pipe, a
+    // file past the size limit) is refused with a message naming it and the
+    // reason on its second line.
+    void unreadableCasesFileSaysWhy_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a named pipe") << true << "это не обычный файл";
+        QTest::newRow("past the size limit") << false << "файл слишком велик";
+    }
+    void unreadableCasesFileSaysWhy() {
+        QFETCH(bool, pipe);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.cases"));
+        if (pipe) {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile large(path);
+            QVERIFY(large.open(QIODevice::WriteOnly) &&
+                    large.resize(DocumentFile::kMaxDocumentSize + 1));
+        }
+        MainWindow form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QString message;
+        WhenModal(
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+                QVERIFY(name && buttons && buttons->button(QDialogButtonBox::Open));
+                name->setText(path);
+                WhenModal(
+                    [&message](QWidget* box) {
+                        if (auto* shown = qobject_cast<MessageDialog*>(box)) {
+                            message = shown->MessageLabel()->text();
+                        }
+                    },
+                    Press(Qt::Key_Return), dialog);
+                buttons->button(QDialogButtonBox::Open)->click();
+            },
+            [](QWidget* modal) { modal->close(); });
+        form.Bars().Menu().checkCasesAction->trigger();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QFETCH(QString, reason);
+        QCOMPARE(
+            message.split(u'\n'),
+            (QStringList{QStringLiteral("Файл тестов не удалось прочитать: ") + path, reason}));
     }
 
 private:

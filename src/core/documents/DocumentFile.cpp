@@ -1,18 +1,22 @@
 #include "core/documents/DocumentFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <time.h>
 #include <unistd.h>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QList>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 
 #include "core/documents/ByteScan.h"
 #include "core/text/Cp1251.h"
@@ -409,6 +413,161 @@ bool Write(const QString& path, ImageComposer& composer) {
 
 namespace {
 
+// A save under way is written beside the file it replaces as ".NAME" + this
+// mark + six letters or digits, a name that says what it is; a process
+// killed before its rename leaves such a file, cleared by the next save of
+// NAME.
+constexpr char kTemporaryMark[] = ".zebrin42-save-";
+constexpr qsizetype kTemporaryTail = 6;
+// The bytes the temporary name adds to the file's own.
+constexpr qsizetype kTemporaryExtra = 1 + qsizetype(sizeof(kTemporaryMark)) - 1 + kTemporaryTail;
+constexpr char kTailCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+
+// The moment this program started, on the coarse clock the file system
+// stamps files with, so no file made after the start shows an earlier time.
+const timespec& ProgramStart() {
+    static const timespec start = [] {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        return now;
+    }();
+    return start;
+}
+// Taken as the program starts rather than at its first save: a temporary
+// file older than the start belongs to a save that can no longer finish,
+// while one made since may be another instance's save under way.
+[[maybe_unused]] const timespec& kStartTaken = ProgramStart();
+
+bool Before(const timespec& a, const timespec& b) {
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// The file a save of `path` replaces: symbolic links are followed to their
+// end, so the links stay and the file they lead to is replaced. A chain that
+// never ends leaves `path` itself.
+QByteArray WriteTarget(const QByteArray& path) {
+    QByteArray target = path;
+    QByteArray link(PATH_MAX + 1, Qt::Uninitialized);
+    for (int depth = 0; depth < 40; ++depth) {
+        const ssize_t size = readlink(target.constData(), link.data(), std::size_t(link.size()));
+        if (size < 0 || size > PATH_MAX) {
+            return target;  // not a link (or nothing there yet): this is the file
+        }
+        QByteArray next(link.constData(), size);
+        const qsizetype slash = target.lastIndexOf('/');
+        if (!next.startsWith('/') && slash >= 0) {
+            next.prepend(target.left(slash + 1));
+        }
+        target = next;
+    }
+    return path;
+}
+
+// A path split into its folder and its last name ("." for a bare name).
+struct PathParts {
+    QByteArray folder;
+    QByteArray name;
+};
+
+PathParts SplitPath(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) {
+        return {QByteArrayLiteral("."), path};
+    }
+    return {slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
+// Whether `entry` is a temporary file of a save of the file whose temporary
+// names begin with `prefix`: the prefix, then exactly six letters or digits.
+// The bytes are compared as they are, so a name holding * ? [ or . matches
+// only itself.
+bool IsTemporaryName(QByteArrayView entry, const QByteArray& prefix) {
+    if (entry.size() != prefix.size() + kTemporaryTail || !entry.startsWith(prefix)) {
+        return false;
+    }
+    const QByteArrayView tail = entry.sliced(prefix.size());
+    return std::all_of(tail.begin(), tail.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+// Removes what saves of `name` in `folder` killed before their rename left:
+// regular files (never links) under its temporary name made before this
+// program started and not locked by a save still running (a save holds a
+// lock on its temporary file until the rename, and a killed process's lock
+// goes with it). Nothing else is touched.
+void RemoveLeftovers(const QByteArray& folder, const QByteArray& name) {
+    DIR* dir = opendir(folder.constData());
+    if (!dir) {
+        return;
+    }
+    const QByteArray prefix = '.' + name + kTemporaryMark;
+    QList<QByteArray> found;
+    while (const dirent* entry = readdir(dir)) {
+        if (IsTemporaryName(QByteArrayView(entry->d_name), prefix)) {
+            found.append(QByteArray(entry->d_name));
+        }
+    }
+    const int folderFd = dirfd(dir);
+    for (const QByteArray& entry : found) {
+        struct stat info {};
+        if (fstatat(folderFd, entry.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && Before(info.st_mtim, ProgramStart())) {
+            const int fd =
+                openat(folderFd, entry.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                unlinkat(folderFd, entry.constData(), 0);
+            }
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
+    }
+    closedir(dir);
+}
+
+// A new file under the temporary name of a save of `name` in `folder`, open
+// for writing and locked; its mode is 0666 less the umask, as any new
+// file's. Returns -1 when the folder takes no new file.
+int CreateTemporary(const QByteArray& folder, const QByteArray& name, QByteArray& path) {
+    const QByteArray stem = folder + "/." + name + kTemporaryMark;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = stem;
+        for (qsizetype i = 0; i < kTemporaryTail; ++i) {
+            path.append(kTailCharacters[QRandomGenerator::global()->bounded(
+                int(sizeof(kTailCharacters)) - 1)]);
+        }
+        const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            flock(fd, LOCK_EX | LOCK_NB);
+            return fd;
+        }
+        if (errno != EEXIST) {
+            return -1;
+        }
+    }
+    return -1;
+}
+
+// Writes every byte, through short writes and interruptions.
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written =
+            ::write(fd, data, std::size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
 // Whether the file system refuses every change to `name` (chattr +i).
 bool Immutable(const QByteArray& name) {
     const int fd = open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -427,26 +586,27 @@ QString WriteFailureText(const QString& path) {
     if (IsSpecialFile(path)) {
         return QStringLiteral("not a regular file");
     }
-    const QFileInfo info(path);
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir()) {
+    const QByteArray fileName = WriteTarget(NativeName(path));
+    const PathParts parts = SplitPath(fileName);
+    const QByteArray& folderName = parts.folder;
+    struct stat folder {};
+    if (::stat(folderName.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode)) {
         return QStringLiteral("no such folder");
     }
-    const QByteArray folderName = QFile::encodeName(folder.absoluteFilePath());
     const long longestName = pathconf(folderName.constData(), _PC_NAME_MAX);
-    // QSaveFile's temporary name adds a few bytes to the file's own.
-    if (NativeName(info.fileName()).size() + 8 > (longestName > 0 ? longestName : 255) ||
-        info.fileName().isEmpty()) {
+    // The temporary file's name is the longest a save makes.
+    if (parts.name.isEmpty() ||
+        parts.name.size() + kTemporaryExtra > (longestName > 0 ? longestName : 255)) {
         return QStringLiteral("a name the file system cannot take");
     }
     // Why the file system refused, where it can be told afterwards.
-    const QByteArray fileName = QFile::encodeName(info.absoluteFilePath());
+    const bool exists = access(fileName.constData(), F_OK) == 0;
     struct statvfs volume {};
     const bool measured = statvfs(folderName.constData(), &volume) == 0;
     if (measured && (volume.f_flag & ST_RDONLY)) {
         return QStringLiteral("a read-only file system");
     }
-    if (info.exists() && Immutable(fileName)) {
+    if (exists && Immutable(fileName)) {
         return QStringLiteral("the file is immutable (chattr +i)");
     }
     if (Immutable(folderName)) {
@@ -455,7 +615,7 @@ QString WriteFailureText(const QString& path) {
     if (access(folderName.constData(), W_OK) != 0) {
         return QStringLiteral("no permission to write in the folder");
     }
-    if (info.exists() && access(fileName.constData(), W_OK) != 0) {
+    if (exists && access(fileName.constData(), W_OK) != 0) {
         return QStringLiteral("the file is read-only");
     }
     if (measured && volume.f_bavail == 0) {
@@ -469,29 +629,47 @@ QString WriteFailureText(const QString& path) {
 }
 
 QString WriteBytes(const QString& path, const QByteArray& bytes) {
-    // A link to a regular file is written through, as QSaveFile does.
     if (IsSpecialFile(path)) {
         return QStringLiteral("not a regular file");
     }
-    if (NativeName(path) != QFile::encodeName(path)) {
+    const QByteArray native = QFile::encodeName(path);
+    if (NativeName(path) != native) {
         return QStringLiteral("a name that is not UTF-8 cannot be written");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (native.contains('\0')) {
+        return QStringLiteral("a name the file system cannot take");
+    }
+    const QByteArray target = WriteTarget(native);
+    const PathParts parts = SplitPath(target);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    // A file the user may not change is left alone although its folder
+    // would let it be replaced.
+    if (parts.name.isEmpty() || (exists && access(target.constData(), W_OK) != 0)) {
         return WriteFailureText(path);
     }
-    // commit() reports success even after a short write, so every byte is
-    // checked before the old file is replaced. A buffered write succeeds in
-    // memory; only the flush shows that the disk took it (for example under
-    // a file-size limit).
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
+    RemoveLeftovers(parts.folder, parts.name);
+    QByteArray temporary;
+    const int fd = CreateTemporary(parts.folder, parts.name, temporary);
+    if (fd < 0) {
         return WriteFailureText(path);
     }
-    if (!file.commit()) {
-        return WriteFailureText(path);
+    // The new file keeps the old one's permissions. A file system without
+    // them (FAT) refuses; the save goes on with what it has.
+    if (exists) {
+        (void)fchmod(fd, old.st_mode & 0777);
     }
-    return QString();
+    // Only the sync shows that the disk took every byte (a full disk, a
+    // file-size limit); the old file is replaced after it, in one rename.
+    // The file stays open, and so locked, until then; its close can report
+    // nothing the sync did not.
+    const bool replaced = WriteAll(fd, bytes) && fdatasync(fd) == 0 &&
+                          rename(temporary.constData(), target.constData()) == 0;
+    if (!replaced) {
+        unlink(temporary.constData());
+    }
+    close(fd);
+    return replaced ? QString() : WriteFailureText(path);
 }
 
 QStringList SplitLines(const QString& text, bool keepFinalEmpty) {

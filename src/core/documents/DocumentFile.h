@@ -155,14 +155,23 @@ bool Write(const QString& path, const QByteArray& magic, const QStringList& line
 bool Write(const QString& path, ImageComposer& composer);
 // Writes `bytes` to `path` through a temporary file that replaces the old
 // one only once every byte reached the disk, so a failed write leaves the
-// previous file whole. A device, a pipe or a directory is never replaced,
-// and a name that is not UTF-8 is refused rather than written under another
-// name. Returns why it failed, in plain English, or an empty text.
+// previous file whole. The temporary file stands beside the file replaced
+// as ".NAME.zebrin42-save-" and six letters or digits, and has the old
+// file's permissions (a new file's mode is 0666 less the umask), and is
+// locked until it replaces the old one. One that a killed save left behind,
+// made before this program started, is removed by the next save of NAME,
+// while a newer or locked one (another instance saving) stays.
+// A symbolic link is written through: the file it leads to is replaced, in
+// that file's folder, and the link stays. A device, a pipe or a directory is
+// never replaced, and a name that is not UTF-8 is refused rather than
+// written under another name. Returns why it failed, in plain English, or an
+// empty text.
 QString WriteBytes(const QString& path, const QByteArray& bytes);
 // Why a write to `path` failed, in plain English, as far as the file
 // system shows it: "not a regular file", "no such folder", "a name the file
-// system cannot take", or else "no room" (the disk is full or a file-size
-// limit is reached).
+// system cannot take" (counting the temporary name's 22 more bytes), a
+// read-only file system, an immutable file or folder, missing permission, or
+// else "no room" (the disk is full or a file-size limit is reached).
 QString WriteFailureText(const QString& path);
 
 // Reads the lines of a document one after another, straight from the text
