@@ -364,6 +364,10 @@
         <translation>Fit the diagram into the panel</translation>
     </message>
     <message>
+        <source>Диаграмма строится…</source>
+        <translation>The diagram is being drawn…</translation>
+    </message>
+    <message>
         <source>Диаграмму нельзя построить: </source>
         <translation>The diagram cannot be drawn: </translation>
     </message>

@@ -221,12 +221,10 @@ private:
 };
 
 LaidOutGraph::LaidOutGraph(const ProgramDiagram& diagram, Labels labels) : labels_(labels) {
-    if (diagram.nodes.size() > std::size_t(kMaxNodes) ||
-        diagram.edges.size() > std::size_t(kMaxEdges)) {
-        Fail({Failure::Kind::TooLarge,
-              qint64(diagram.nodes.size()),
-              qint64(diagram.edges.size()),
-              {}});
+    Failure tooLarge =
+        SizeCheck(DiagramSize{qint64(diagram.nodes.size()), qint64(diagram.edges.size())});
+    if (tooLarge.kind != Failure::Kind::None) {
+        Fail(std::move(tooLarge));
         return;
     }
     context_ = SharedContext();
@@ -436,6 +434,13 @@ EdgePath PathOf(Agedge_t* edge, const Flip& flip, Labels labels) {
 }
 
 }  // namespace
+
+Failure SizeCheck(const DiagramSize& size) {
+    if (size.nodes > kMaxNodes || size.edges > kMaxEdges) {
+        return {Failure::Kind::TooLarge, size.nodes, size.edges, {}};
+    }
+    return {};
+}
 
 NodeShape ShapeOf(const ProgramDiagram& diagram, const DiagramNode& node) {
     const bool stop = node.kind == DiagramNode::Kind::Stop;

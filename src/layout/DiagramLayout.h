@@ -8,11 +8,14 @@
 // Every label reaches Graphviz as a plain label set through the object's
 // attributes, its backslashes and ampersands escaped, so no text a user
 // wrote is ever read as DOT, as an escape sequence or as markup. Graphviz
-// is not reentrant: calls from any thread are serialised, so a view may lay
-// out on a worker thread. Programs of a few dozen states take milliseconds;
-// larger ones get cheaper layouts (see DiagramLayout.cpp), and a diagram
-// past kMaxNodes or kMaxEdges is refused with an error instead of laid out,
-// so no program holds a caller for more than a few seconds.
+// is not reentrant: Layout and RenderSvg may be called from any thread, and
+// a process-wide mutex lets one of them run at a time, on the one Graphviz
+// context the process keeps (DiagramLayout.cpp says why not one per call);
+// the window's panel lays out on a worker thread. Programs of a few dozen
+// states take milliseconds; larger ones get cheaper layouts (see
+// DiagramLayout.cpp), up to about 2.5 s, and a diagram past kMaxNodes or
+// kMaxEdges is refused with an error instead of laid out (SizeCheck, which
+// a caller can ask with the program's DiagramSize before building it).
 
 #include <QByteArray>
 #include <QPointF>
@@ -101,6 +104,10 @@ struct Svg {
     QString error;    // failure.English(); empty when there is a picture
     QByteArray bytes;
 };
+
+// TooLarge for a picture past kMaxNodes or kMaxEdges, else no failure: a
+// view checks a program's DiagramSize before it builds the picture.
+Failure SizeCheck(const DiagramSize& size);
 
 Geometry Layout(const ProgramDiagram& diagram);
 // The picture as an SVG document. Each node's <title> is its id ("Q0",

@@ -115,6 +115,13 @@ void PaintTuringTable(PageWriter& out, const TuringTable& table) {
 // The program's diagram on a page of its own, painted as the window paints
 // it, its labels as text, scaled down to the page where it is larger.
 void PaintDiagram(PageWriter& out, Machine& machine) {
+    // A program too large to draw gets no page, and no picture is built.
+    const DiagramSize counted = machine.Kind() == MachineKind::Post
+                                    ? PostDiagramSize(static_cast<PostMachine&>(machine).table)
+                                    : TuringDiagramSize(static_cast<TuringMachine&>(machine));
+    if (DiagramLayout::SizeCheck(counted).kind != DiagramLayout::Failure::Kind::None) {
+        return;
+    }
     const ProgramDiagram diagram = machine.Kind() == MachineKind::Post
                                        ? BuildPostDiagram(static_cast<PostMachine&>(machine).table)
                                        : BuildTuringDiagram(static_cast<TuringMachine&>(machine));

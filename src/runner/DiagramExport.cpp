@@ -19,6 +19,16 @@ DiagramExport ExportDiagram(const QString& document, const QString& target) {
             QStringLiteral("zebrin42-run: %1 cannot be read: %2").arg(name, read.message);
         return result;
     }
+    // A program too large to draw is refused from its counts, before its
+    // picture is built.
+    const DiagramLayout::Failure tooLarge = DiagramLayout::SizeCheck(
+        bench.Kind() == MachineKind::Post ? PostDiagramSize(bench.Post().table)
+                                          : TuringDiagramSize(bench.Turing()));
+    if (tooLarge.kind != DiagramLayout::Failure::Kind::None) {
+        result.error =
+            QStringLiteral("zebrin42-run: cannot draw %1: %2").arg(name, tooLarge.English());
+        return result;
+    }
     const ProgramDiagram diagram = bench.Kind() == MachineKind::Post
                                        ? BuildPostDiagram(bench.Post().table)
                                        : BuildTuringDiagram(bench.Turing());

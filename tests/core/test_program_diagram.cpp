@@ -1,6 +1,7 @@
 // The picture of a program as a graph: which nodes and arrows each machine's
 // program makes, how arrows merge, where the stop and error nodes come from,
-// which cells are left out and listed, and the shape key a view lays out by.
+// which cells are left out and listed, and the shape key a view lays out by;
+// the sizes counted without building match the pictures built.
 
 #include <QtTest>
 
@@ -114,7 +115,12 @@ void TestProgramDiagram::postPrograms() {
     ScriptedUi ui;
     Workbench bench(ui);
     PostProgram(bench, rows);
-    const QStringList described = Describe(BuildPostDiagram(bench.Post().table));
+    const ProgramDiagram diagram = BuildPostDiagram(bench.Post().table);
+    const QStringList described = Describe(diagram);
+    // Counted without building, the picture has as many nodes and arrows.
+    const DiagramSize size = PostDiagramSize(bench.Post().table);
+    QCOMPARE(size.nodes, qint64(diagram.nodes.size()));
+    QCOMPARE(size.edges, qint64(diagram.edges.size()));
     QTEST(described[0], "nodes");
     QTEST(described[1], "edges");
     QTEST(described[2], "problems");
@@ -171,6 +177,9 @@ void TestProgramDiagram::turingPrograms() {
     TuringProgram(bench, alphabet, commands);
     const ProgramDiagram diagram = BuildTuringDiagram(bench.Turing());
     const QStringList described = Describe(diagram);
+    const DiagramSize size = TuringDiagramSize(bench.Turing());
+    QCOMPARE(size.nodes, qint64(diagram.nodes.size()));
+    QCOMPARE(size.edges, qint64(diagram.edges.size()));
     // A state is drawn when it is Q0, holds a command or a drawn command
     // goes to it, each at its own column; the stop node when a command
     // stops.

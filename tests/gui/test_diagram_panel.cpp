@@ -1,9 +1,12 @@
 // The diagram panel in the window: shown from "Вид", it follows edits (a
 // text alone lays nothing out again), highlights a run's row and the arrow
-// it took, selects a clicked node's row, and exports SVG and PNG.
+// it took, selects a clicked node's row, and exports SVG and PNG. Layouts
+// run on a worker: the window answers meanwhile, stale layouts are
+// dropped, and a program past the limits is refused before it is built.
 
 #include <QAction>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -42,6 +45,29 @@ int InkAdded(const QImage& with, const QImage& without, const QRect& area) {
         }
     }
     return ink;
+}
+
+// A Post program of `rows` rows: each but the last a conditional jump to
+// the next row and to one spread over the program, the last a stop; `rows`
+// nodes and 2 * (rows - 1) arrows.
+void LargePostProgram(PostTable& table, int rows) {
+    table.SetProgramRows(rows);
+    for (int row = 1; row < rows; ++row) {
+        const int next = row + 1;
+        int far = (row * 37 + 11) % rows + 1;
+        if (far == next) {
+            far = next % rows + 1;
+        }
+        table.SetCode(row, QStringLiteral("5"));
+        table.SetCell(PostTable::ColJump, row, QStringLiteral("%1,%2").arg(next).arg(far));
+    }
+    table.SetCode(rows, QStringLiteral("6"));
+}
+
+QString TooLarge(qint64 nodes, qint64 arrows) {
+    return Tr("DiagramPanel", "Диаграмму нельзя построить: ") +
+           DiagramLayout::Failure{DiagramLayout::Failure::Kind::TooLarge, nodes, arrows, {}}
+               .Russian();
 }
 
 }  // namespace
@@ -174,6 +200,125 @@ private Q_SLOTS:
         const std::vector<bool>& ringed = canvas.Ringed();
         QCOMPARE(int(std::count(ringed.begin(), ringed.end(), true)), 1);
         QVERIFY(ringed.size() > 3 && ringed[3]);
+    }
+
+    // F6 on a program at the limits answers at once and the event loop
+    // keeps turning while the worker lays it out; closing the window
+    // during a layout waits for it.
+    void answersDuringLargeLayout() {
+        MainWindow form;
+        form.show();
+        PostTable& table = form.Bench().Post().table;
+        LargePostProgram(table, DiagramLayout::kMaxNodes);
+        DiagramPanel& panel = *form.Diagram();
+        QElapsedTimer clock;
+        clock.start();
+        form.Bars().Menu().viewDiagramAction->trigger();
+        const qint64 answer = clock.elapsed();
+        QVERIFY(panel.LayingOut());
+        // The longest pause between ticks while the worker works.
+        qint64 longest = 0;
+        QElapsedTimer gap;
+        gap.start();
+        QTimer tick;
+        tick.setInterval(5);
+        connect(&tick, &QTimer::timeout, [&] {
+            const qint64 since = gap.restart();
+            if (panel.LayingOut()) {
+                longest = std::max(longest, since);
+            }
+        });
+        tick.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!panel.LayingOut(), 25000);
+        const qint64 layout = clock.elapsed();
+        QCOMPARE(int(panel.Canvas()->Diagram().nodes.size()), DiagramLayout::kMaxNodes);
+        QCOMPARE(int(panel.Canvas()->Diagram().edges.size()), 2 * DiagramLayout::kMaxNodes - 2);
+        QVERIFY(panel.Canvas()->Geometry().Ok());
+        const QByteArray report = QByteArray::number(answer) + " ms to answer F6, " +
+                                  QByteArray::number(longest) + " ms the longest pause, " +
+                                  QByteArray::number(layout) + " ms to the picture";
+        QVERIFY2(answer < 500 && longest < 250, report.constData());
+
+        // A small picture: the window goes before its result arrives.
+        table.SetProgramRows(2);
+        panel.Rebuild();
+        QVERIFY(panel.LayingOut());
+    }
+
+    // Edits made while a layout runs: the newest waits in the place of any
+    // older one and a result made stale is dropped, the previous picture
+    // staying, with a note, until the newest arrives.
+    void staleLayoutsAreDropped() {
+        MainWindow form;
+        form.show();
+        Workbench& bench = form.Bench();
+        QVERIFY(ReadPostFile(bench, QStringLiteral(ZEBRIN_EXAMPLES "/post-add.pst")));
+        form.Bars().Menu().viewDiagramAction->trigger();
+        DiagramPanel& panel = *form.Diagram();
+        panel.WaitForLayout();
+        const DiagramCanvas& canvas = *panel.Canvas();
+        const QByteArray before = canvas.Diagram().ShapeKey();
+        const int layouts = panel.LayoutCount();
+        PostTable& table = bench.Post().table;
+        table.SetCell(PostTable::ColJump, 4, QStringLiteral("1"));
+        panel.Rebuild();
+        table.SetCell(PostTable::ColJump, 4, QStringLiteral("2"));
+        panel.Rebuild();
+        // The newest: large enough that its layout takes a while.
+        LargePostProgram(table, 400);
+        panel.Rebuild();
+        const QByteArray newest = BuildPostDiagram(table).ShapeKey();
+        QCOMPARE(panel.Message(), Tr("DiagramPanel", "Диаграмма строится…"));
+        while (panel.LayingOut()) {
+            QVERIFY(canvas.Diagram().ShapeKey() == before);
+            QTest::qWait(5);
+        }
+        QVERIFY(canvas.Diagram().ShapeKey() == newest);
+        QCOMPARE(panel.LayoutCount(), layouts + 2);
+        QCOMPARE(panel.Message(), QString());
+    }
+
+    void refusesOverLimitsBeforeBuilding_data() {
+        QTest::addColumn<bool>("post");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("Post: a row too many")
+            << true << TooLarge(DiagramLayout::kMaxNodes + 1, DiagramLayout::kMaxEdges);
+        QTest::newRow("Turing: too many arrows") << false << TooLarge(100, 5000);
+    }
+
+    // The program is counted, not built, and refused in the same words as
+    // a layout refuses it.
+    void refusesOverLimitsBeforeBuilding() {
+        QFETCH(bool, post);
+        ScriptedUi ui;
+        Workbench bench(ui);
+        if (post) {
+            LargePostProgram(bench.Post().table, DiagramLayout::kMaxNodes + 1);
+        } else {
+            // 100 states, each going on to 50 others, one per symbol.
+            TuringMachine& turing = bench.Turing();
+            const QString alphabet =
+                QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWX");
+            turing.EditAlphabetText(alphabet);
+            turing.RebuildAlphabet();
+            while (turing.table.StateCount() < 100) {
+                turing.table.AppendStateColumn();
+            }
+            for (int state = 0; state < 100; ++state) {
+                for (int k = 0; k < alphabet.size(); ++k) {
+                    turing.table.SetCell(
+                        state + 1, k + 1,
+                        alphabet[k] + QStringLiteral(">") + QString::number((state + k + 1) % 100));
+                }
+            }
+            bench.SetKind(MachineKind::Turing);
+        }
+        DiagramPanel view(bench);
+        view.show();
+        view.RebuildNow();
+        QTEST(view.Message(), "message");
+        QVERIFY(view.Canvas()->Diagram().nodes.empty());  // nothing was built
+        QCOMPARE(view.LayoutCount(), 0);
     }
 
     void exportsSvgAndPng() {

@@ -5,6 +5,8 @@
 // whose jump field a run would refuse gets no arrow and is listed instead.
 
 #include <map>
+#include <set>
+#include <vector>
 
 #include "core/diagram/DiagramText.h"
 #include "core/diagram/ProgramDiagram.h"
@@ -123,4 +125,38 @@ ProgramDiagram BuildPostDiagram(PostTable& table) {
         edge.cells.push_back({PostTable::ColJump, jump.row, jump.branch});
     }
     return diagram;
+}
+
+DiagramSize PostDiagramSize(PostTable& table) {
+    // The same rows and jumps as BuildPostDiagram, counted: a drawn row is a
+    // node, so is each other row or number a jump reaches, once; a jump's
+    // two ways to one row are one arrow.
+    const int rows = table.ProgramRows();
+    std::vector<bool> drawn(std::size_t(rows) + 1, false);
+    std::vector<bool> reached(std::size_t(rows) + 1, false);
+    std::set<qint32> outside;
+    DiagramSize size;
+    for (int row = 1; row <= rows; ++row) {
+        const DecodedPostRow& decoded = table.Decoded(row);
+        if (decoded.op == PostOp::None && decoded.jumpEmpty) {
+            continue;
+        }
+        drawn[std::size_t(row)] = true;
+        ++size.nodes;
+        const PostTargets targets = decoded.Targets();
+        for (int i = 0; i < targets.count; ++i) {
+            const qint32 target = targets.rows[std::size_t(i)];
+            if (target >= 1 && target <= rows) {
+                reached[std::size_t(target)] = true;
+            } else {
+                outside.insert(target);
+            }
+        }
+        size.edges += targets.count == 2 && targets.rows[0] == targets.rows[1] ? 1 : targets.count;
+    }
+    for (int row = 1; row <= rows; ++row) {
+        size.nodes += reached[std::size_t(row)] && !drawn[std::size_t(row)];
+    }
+    size.nodes += qint64(outside.size());
+    return size;
 }

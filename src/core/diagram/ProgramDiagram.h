@@ -91,6 +91,14 @@ struct ProgramDiagram {
     int EdgeOfCell(int col, int row, DiagramBranch branch = DiagramBranch::Always) const;
 };
 
+// How many nodes and arrows a program's picture has, counted from the
+// decoded program without building the picture or any of its texts, so a
+// view can refuse a program too large to draw before it spends time on it.
+struct DiagramSize {
+    qint64 nodes = 0;
+    qint64 edges = 0;
+};
+
 // The picture of the Post program in `table`: a node per row with a command
 // or a jump field, arrows to the rows jumped to. Decodes every row (as a run
 // would on reading it) and changes no text.
@@ -99,3 +107,7 @@ ProgramDiagram BuildPostDiagram(PostTable& table);
 // ProgramDiagram::nodes), an arrow per command a run could execute, commands between the same two
 // states on one arrow. Decodes every cell and changes no text.
 ProgramDiagram BuildTuringDiagram(TuringMachine& machine);
+// The sizes of the pictures the two functions above would build, exactly,
+// in time linear in the table's cells and with no text made.
+DiagramSize PostDiagramSize(PostTable& table);
+DiagramSize TuringDiagramSize(TuringMachine& machine);

@@ -8,6 +8,7 @@
 // and listed instead.
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 #include <vector>
 
@@ -32,25 +33,41 @@ DiagramNode StateNode(int state) {
     return node;
 }
 
-// Why a run or the cell check refuses `text` decoded as `cell`; empty when
-// the command can be drawn.
-QString Refusal(const QString& text, const DecodedTuringCell& cell, const QString& alphabet,
-                int states) {
+// Why a run or the cell check refuses a cell's text decoded as `cell`:
+// the picture and its size (TuringDiagramSize) decide alike.
+enum class Refused { No, Form, Symbol, State };
+
+Refused RefusalOf(const QString& text, const DecodedTuringCell& cell, const QString& alphabet,
+                  int states) {
     if (cell.form != DecodedTuringCell::Form::Command || !IsTuringMove(cell.move)) {
-        return Tr("TuringDiagram", "неверная запись команды");
+        return Refused::Form;
     }
     if (!NormaliseTuringCommand(text, alphabet)) {
-        if (cell.write != kTuringBlankMark && !alphabet.contains(cell.write)) {
-            return Tr("TuringDiagram", "символа ") +
-                   DiagramText::Quoted(QStringView(&cell.write, 1)) +
-                   Tr("TuringDiagram", " нет в алфавите");
-        }
-        return Tr("TuringDiagram", "неверная запись команды");
+        return cell.write != kTuringBlankMark && !alphabet.contains(cell.write) ? Refused::Symbol
+                                                                                : Refused::Form;
     }
     // Even a stop command names a state the run checks first.
     if (cell.next < 0 || cell.next >= states) {
-        return Tr("TuringDiagram", "состояние ") + StateName(cell.next) +
-               Tr("TuringDiagram", " отсутствует");
+        return Refused::State;
+    }
+    return Refused::No;
+}
+
+// The refusal in words; empty when the command can be drawn.
+QString Refusal(const QString& text, const DecodedTuringCell& cell, const QString& alphabet,
+                int states) {
+    switch (RefusalOf(text, cell, alphabet, states)) {
+        case Refused::No:
+            break;
+        case Refused::Form:
+            return Tr("TuringDiagram", "неверная запись команды");
+        case Refused::Symbol:
+            return Tr("TuringDiagram", "символа ") +
+                   DiagramText::Quoted(QStringView(&cell.write, 1)) +
+                   Tr("TuringDiagram", " нет в алфавите");
+        case Refused::State:
+            return Tr("TuringDiagram", "состояние ") + StateName(cell.next) +
+                   Tr("TuringDiagram", " отсутствует");
     }
     return QString();
 }
@@ -176,4 +193,47 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
         arrows.Add(command);
     }
     return diagram;
+}
+
+DiagramSize TuringDiagramSize(TuringMachine& machine) {
+    // The same states and commands as BuildTuringDiagram, counted: a state
+    // is a node when it is Q0, holds a command or a drawn command goes to
+    // it; the stop is one node; an arrow joins each pair of nodes that
+    // drawn commands join.
+    TuringTable& table = machine.table;
+    const QString& alphabet = machine.Alphabet();
+    const int states = table.StateCount();
+    const int blankRow = table.RowCount() - 1;
+    const int symbolRows = std::min(blankRow - 1, int(alphabet.size()));
+    std::vector<bool> drawn(std::size_t(std::max(states, 1)), false);
+    drawn[0] = true;
+    QSet<qint64> arrows;  // (from state, to state), -1 for the stop
+    bool stop = false;
+    for (int state = 0; state < states; ++state) {
+        for (int row = 1; row <= blankRow; ++row) {
+            const QString& text = table.Command(state, row);
+            if (text.isEmpty()) {
+                continue;
+            }
+            drawn[std::size_t(state)] = true;
+            if (row != blankRow && row > symbolRows) {
+                continue;  // a row past the alphabet: listed, not drawn
+            }
+            const DecodedTuringCell& decoded = table.Decoded(state, row);
+            if (RefusalOf(text, decoded, alphabet, states) != Refused::No) {
+                continue;
+            }
+            const bool stops = decoded.move == u'!';
+            if (stops) {
+                stop = true;
+            } else {
+                drawn[std::size_t(decoded.next)] = true;
+            }
+            arrows.insert((qint64(state) << 32) | quint32(stops ? -1 : decoded.next));
+        }
+    }
+    DiagramSize size;
+    size.nodes = qint64(std::count(drawn.begin(), drawn.begin() + states, true)) + (stop ? 1 : 0);
+    size.edges = arrows.size();
+    return size;
 }

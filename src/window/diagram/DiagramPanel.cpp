@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QThread>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -49,7 +50,7 @@ DiagramPanel::DiagramPanel(Workbench& bench, QWidget* parent) : QWidget(parent),
 
     later_.setSingleShot(true);
     later_.setInterval(0);
-    connect(&later_, &QTimer::timeout, this, &DiagramPanel::RebuildNow);
+    connect(&later_, &QTimer::timeout, this, &DiagramPanel::Rebuild);
     connect(fit, &QPushButton::clicked, this, &DiagramPanel::FitToPanel);
     connect(canvas_, &DiagramCanvas::NodeClicked, this, &DiagramPanel::SelectNode);
     connect(canvas_, &DiagramCanvas::ZoomRequested, this, &DiagramPanel::ZoomBy);
@@ -98,7 +99,7 @@ void DiagramPanel::Schedule() {
 void DiagramPanel::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (dirty_) {
-        RebuildNow();
+        Rebuild();
     }
 }
 
@@ -109,35 +110,159 @@ void DiagramPanel::resizeEvent(QResizeEvent* event) {
     }
 }
 
+DiagramPanel::~DiagramPanel() {
+    // The worker reads its job and posts to this panel until it ends.
+    if (worker_ != nullptr) {
+        worker_->wait();
+        delete worker_;
+    }
+}
+
 void DiagramPanel::RebuildNow() {
+    Rebuild();
+    WaitForLayout();
+}
+
+void DiagramPanel::WaitForLayout() {
+    while (running_ != nullptr) {
+        worker_->wait();
+        LayoutDone(running_->number);
+    }
+}
+
+void DiagramPanel::Rebuild() {
     later_.stop();
     dirty_ = false;
     const MachineKind kind = bench_.Kind();
+    // A program too large to draw is refused from its counts: building
+    // its graph alone would hold the window.
+    const DiagramLayout::Failure tooLarge =
+        DiagramLayout::SizeCheck(kind == MachineKind::Post ? PostDiagramSize(bench_.Post().table)
+                                                           : TuringDiagramSize(bench_.Turing()));
+    if (tooLarge.kind != DiagramLayout::Failure::Kind::None) {
+        Refuse(tooLarge);
+        return;
+    }
     ProgramDiagram diagram = kind == MachineKind::Post ? BuildPostDiagram(bench_.Post().table)
                                                        : BuildTuringDiagram(bench_.Turing());
     QByteArray shape = diagram.ShapeKey();
     // The key names the machine too, so a switch lays out again.
     if (shape == shape_ && canvas_->Geometry().Ok()) {
-        // Only texts changed: the layout stays, the labels follow.
+        // Only texts changed since the picture shown: the layout stays, the
+        // labels follow, and a layout asked for since is no longer wanted.
+        wanted_ = 0;
+        waiting_.reset();
+        texts_.reset();
         DiagramLayout::Geometry geometry = canvas_->Geometry();
         geometry.noteLines = DiagramLayout::NoteLines(diagram);
-        canvas_->SetPicture(std::move(diagram), std::move(geometry));
+        Show(std::move(diagram), std::move(geometry), std::move(shape), false);
+    } else if (running_ != nullptr && running_->shape == shape) {
+        // The running layout is of this shape: its result carries these texts.
+        wanted_ = running_->number;
+        waiting_.reset();
+        texts_ = std::move(diagram);
+        ShowMessage();
     } else {
-        DiagramLayout::Geometry geometry = DiagramLayout::Layout(diagram);
-        ++layouts_;
-        message_->setVisible(!geometry.Ok());
-        message_->setText(geometry.Ok() ? QString()
-                                        : Tr("DiagramPanel", "Диаграмму нельзя построить: ") +
-                                              geometry.failure.Russian());
-        canvas_->SetPicture(std::move(diagram), std::move(geometry));
-        shape_ = std::move(shape);
-        if (fit_) {
-            FitToPanel();
-        }
+        Ask(std::move(diagram), std::move(shape));
     }
+}
+
+void DiagramPanel::Refuse(const DiagramLayout::Failure& failure) {
+    wanted_ = 0;
+    waiting_.reset();
+    texts_.reset();
+    ProgramDiagram nothing;
+    nothing.machine = bench_.Kind();
+    DiagramLayout::Geometry geometry;
+    geometry.failure = failure;
+    geometry.error = failure.English();
+    Show(std::move(nothing), std::move(geometry), QByteArray(), true);
+}
+
+void DiagramPanel::Ask(ProgramDiagram diagram, QByteArray shape) {
+    auto job = std::make_unique<Job>();
+    job->number = ++jobs_;
+    job->shape = std::move(shape);
+    job->diagram = std::move(diagram);
+    wanted_ = job->number;
+    texts_.reset();
+    // One layout runs at a time; the newest edit's job waits for it, in
+    // the place of any older one.
+    if (running_ == nullptr) {
+        Start(std::move(job));
+    } else {
+        waiting_ = std::move(job);
+    }
+    ShowMessage();
+}
+
+void DiagramPanel::Start(std::unique_ptr<Job> job) {
+    running_ = std::move(job);
+    Job* const work = running_.get();
+    const int number = work->number;
+    // The job stays where it is until LayoutDone has waited for the
+    // worker; only the worker writes its geometry meanwhile.
+    worker_ = QThread::create([this, work, number] {
+        work->geometry = DiagramLayout::Layout(work->diagram);
+        QMetaObject::invokeMethod(
+            this, [this, number] { LayoutDone(number); }, Qt::QueuedConnection);
+    });
+    worker_->start();
+}
+
+void DiagramPanel::LayoutDone(int number) {
+    // WaitForLayout may have taken this job's result already.
+    if (running_ == nullptr || running_->number != number) {
+        return;
+    }
+    worker_->wait();
+    delete worker_;
+    worker_ = nullptr;
+    const std::unique_ptr<Job> done = std::move(running_);
+    ++layouts_;
+    if (waiting_ != nullptr) {
+        Start(std::move(waiting_));
+    }
+    if (done->number != wanted_) {
+        return;  // a newer edit made it stale
+    }
+    wanted_ = 0;
+    ProgramDiagram diagram = texts_ ? std::move(*texts_) : std::move(done->diagram);
+    texts_.reset();
+    DiagramLayout::Geometry geometry = std::move(done->geometry);
+    if (geometry.Ok()) {
+        geometry.noteLines = DiagramLayout::NoteLines(diagram);
+    }
+    Show(std::move(diagram), std::move(geometry), std::move(done->shape), true);
+}
+
+void DiagramPanel::Show(ProgramDiagram diagram, DiagramLayout::Geometry geometry, QByteArray shape,
+                        bool laidOut) {
+    canvas_->SetPicture(std::move(diagram), std::move(geometry));
+    shape_ = std::move(shape);
+    if (laidOut && fit_) {
+        FitToPanel();
+    }
+    ShowMessage();
     lastAt_ = -1;
     RingBreakpoints();
     FollowRun();
+}
+
+QString DiagramPanel::Message() const {
+    return message_->text();
+}
+
+void DiagramPanel::ShowMessage() {
+    const DiagramLayout::Geometry& shown = canvas_->Geometry();
+    QString text;
+    if (wanted_ != 0) {
+        text = Tr("DiagramPanel", "Диаграмма строится…");
+    } else if (!shown.Ok()) {
+        text = Tr("DiagramPanel", "Диаграмму нельзя построить: ") + shown.failure.Russian();
+    }
+    message_->setText(text);
+    message_->setVisible(!text.isEmpty());
 }
 
 void DiagramPanel::FollowRun() {
