@@ -2,6 +2,7 @@
 
 #include <QLineF>
 #include <QPainterPath>
+#include <optional>
 
 namespace {
 
@@ -71,10 +72,24 @@ void DiagramPainter::Paint(QPainter& painter, double scale, const DiagramInks& i
     }
     painter.save();
     Prepare(painter, scale);
+    // Under a clip (a view's visible part) only what reaches it is drawn:
+    // a picture of thousands of nodes costs what its visible part costs.
+    const std::optional<QRectF> clip =
+        painter.hasClipping() ? std::optional<QRectF>(painter.clipBoundingRect()) : std::nullopt;
+    const auto reaches = [&clip](const QRectF& area) {
+        return !clip || clip->intersects(area.adjusted(-kSpill, -kSpill, kSpill, kSpill));
+    };
     for (std::size_t i = 0; i < geometry_.edges.size(); ++i) {
-        PaintEdge(painter, i, int(i) == edge, inks);
+        if (reaches(EdgeArea(i))) {
+            PaintEdge(painter, i, int(i) == edge, inks);
+        }
     }
     for (std::size_t i = 0; i < geometry_.nodes.size(); ++i) {
+        const DiagramLayout::NodeBox& box = geometry_.nodes[i];
+        if (!reaches(QRectF(box.centre - QPointF(box.size.width() / 2, box.size.height() / 2),
+                            box.size))) {
+            continue;
+        }
         PaintNode(painter, i, int(i) == node, inks);
         if (i < ringed.size() && ringed[i]) {
             PaintRing(painter, i, inks);
@@ -89,6 +104,27 @@ void DiagramPainter::Paint(QPainter& painter, double scale, const DiagramInks& i
         DrawLines(painter, box, geometry_.noteLines, Qt::AlignLeft);
     }
     painter.restore();
+}
+
+QRectF DiagramPainter::EdgeArea(std::size_t i) const {
+    const DiagramLayout::EdgePath& path = geometry_.edges[i];
+    QRectF area(path.labelCentre - QPointF(path.labelSize.width() / 2, path.labelSize.height() / 2),
+                path.labelSize);
+    const auto add = [&area](const QPointF& point) {
+        area =
+            area.isNull() ? QRectF(point, QSizeF(0, 0)) : area.united(QRectF(point, QSizeF(0, 0)));
+    };
+    for (const DiagramLayout::EdgeCurve& curve : path.curves) {
+        for (const QPointF& point : curve.points) {
+            add(point);
+        }
+        for (const std::optional<QPointF>& tip : {curve.startArrow, curve.endArrow}) {
+            if (tip) {
+                add(*tip);
+            }
+        }
+    }
+    return area;
 }
 
 void DiagramPainter::PaintEdge(QPainter& painter, std::size_t i, bool taken,

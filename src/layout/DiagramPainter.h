@@ -40,8 +40,9 @@ public:
     // Scale and origin: 1 unit = `scale` pixels, the picture's corner at
     // the margin.
     void Prepare(QPainter& painter, double scale) const;
-    // The whole picture; `node` and `edge` are drawn highlighted (-1: none)
-    // and the nodes marked in `ringed` get a ring.
+    // The whole picture, or under the painter's clip what reaches it;
+    // `node` and `edge` are drawn highlighted (-1: none) and the nodes
+    // marked in `ringed` get a ring.
     void Paint(QPainter& painter, double scale, const DiagramInks& inks, int node = -1,
                int edge = -1, const std::vector<bool>& ringed = {}) const;
     // One arrow or node, on a painter already prepared.
@@ -49,6 +50,11 @@ public:
     void PaintNode(QPainter& painter, std::size_t i, bool current, const DiagramInks& inks) const;
 
 private:
+    // How far a label, a thick line or a ring may reach past the box
+    // Graphviz gave it, in points.
+    static constexpr double kSpill = 24;
+    // What an arrow and its label cover, in points.
+    QRectF EdgeArea(std::size_t i) const;
     void PaintRing(QPainter& painter, std::size_t i, const DiagramInks& inks) const;
 
     const ProgramDiagram& diagram_;

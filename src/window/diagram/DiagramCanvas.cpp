@@ -54,6 +54,7 @@ QSizeF DiagramCanvas::PictureSize() const {
 
 void DiagramCanvas::SetScale(double scale) {
     scale_ = scale;
+    cache_ = QPixmap();
     const QSizeF size = PictureSize() * scale_;
     setFixedSize(std::max(1, int(std::ceil(size.width()))),
                  std::max(1, int(std::ceil(size.height()))));
@@ -125,20 +126,27 @@ void DiagramCanvas::paintEvent(QPaintEvent* event) {
         return;
     }
     const DiagramInks inks = InksOf(colours);
-    // The picture without highlights is drawn once per picture and scale;
-    // a tick of a run repaints only what its highlight covers.
+    // The picture without highlights is drawn once per picture and scale
+    // for the part in view and a margin around it, only what reaches that
+    // part: a tick of a run repaints only what its highlight covers, and a
+    // picture of thousands of nodes costs what is in view.
     const qreal ratio = devicePixelRatioF();
-    if (cache_.isNull() || cache_.size() != size() * ratio || cacheDark_ != colours.dark) {
-        cache_ = QPixmap(size() * ratio);
+    if (cache_.isNull() || !cacheArea_.contains(event->rect()) || cacheDark_ != colours.dark) {
+        const QRect view = visibleRegion().boundingRect() | event->rect();
+        cacheArea_ =
+            view.adjusted(-kCacheMargin, -kCacheMargin, kCacheMargin, kCacheMargin) & rect();
+        cache_ = QPixmap(cacheArea_.size() * ratio);
         cache_.setDevicePixelRatio(ratio);
         cacheDark_ = colours.dark;
         cache_.fill(colours.diagramGround);
         QPainter onCache(&cache_);
+        onCache.translate(-cacheArea_.topLeft());
+        onCache.setClipRect(cacheArea_);
         picture.Paint(onCache, scale_, inks, -1, -1, ringed_);
     }
-    painter.drawPixmap(
-        event->rect(), cache_,
-        QRectF(QPointF(event->rect().topLeft()) * ratio, QSizeF(event->rect().size()) * ratio));
+    painter.drawPixmap(event->rect(), cache_,
+                       QRectF(QPointF(event->rect().topLeft() - cacheArea_.topLeft()) * ratio,
+                              QSizeF(event->rect().size()) * ratio));
     picture.Prepare(painter, scale_);
     if (edge_ >= 0) {
         picture.PaintEdge(painter, std::size_t(edge_), true, inks);

@@ -79,7 +79,11 @@ private:
     // The canvas pixels a node and an edge cover (-1: none).
     QRect AreaOf(int node, int edge) const;
 
-    QPixmap cache_;  // the picture without highlights, at the canvas's size
+    // How far around the part in view the cache reaches, in pixels, so a
+    // short scroll draws nothing again.
+    static constexpr int kCacheMargin = 256;
+    QPixmap cache_;    // the picture without highlights, over cacheArea_
+    QRect cacheArea_;  // in the canvas's coordinates
     ProgramDiagram diagram_;
     DiagramLayout::Geometry geometry_;
     std::vector<bool> ringed_;
