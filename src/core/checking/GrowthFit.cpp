@@ -52,21 +52,15 @@ double GrowthModelLog(GrowthModel model, double n) {
     return kMinusInfinity;
 }
 
-void GrowthPoints::Add(const GrowthPoint& point, qint64 times) {
+void GrowthPoints::Add(const GrowthPoint& point) {
     const auto known = index_.constFind({point.length, point.steps});
     if (known != index_.cend()) {
-        counts_[*known] += times;
+        ++counts_[*known];
         return;
     }
     index_.insert({point.length, point.steps}, points_.size());
     points_.append(point);
-    counts_.append(times);
-}
-
-void GrowthPoints::Add(const GrowthPoints& more) {
-    for (qsizetype i = 0; i < more.points_.size(); ++i) {
-        Add(more.points_[i], more.counts_[i]);
-    }
+    counts_.append(1);
 }
 
 GrowthFit FitGrowth(const QVector<GrowthPoint>& points) {

@@ -54,8 +54,7 @@ struct GrowthFit {
 // keeps one point, and the fit weighs it by its count.
 class GrowthPoints {
 public:
-    void Add(const GrowthPoint& point, qint64 times = 1);
-    void Add(const GrowthPoints& more);
+    void Add(const GrowthPoint& point);
     const QVector<GrowthPoint>& Distinct() const { return points_; }
     qint64 Count(qsizetype index) const { return counts_[index]; }
     bool isEmpty() const { return points_.isEmpty(); }

@@ -137,8 +137,7 @@ void GrowthPanel::RunMore() {
     stop_ = false;
     // The worker reads only its own copies; each point comes back through
     // this panel's event queue (dropped if the panel is gone).
-    const QVector<RunCase> sources = passed_;
-    worker_ = QThread::create([this, kind = kind_, program = program_, sources,
+    worker_ = QThread::create([this, kind = kind_, program = program_, sources = passed_,
                                limits = RunLimits{maxSteps_, std::nullopt, &stop_}] {
         CaseBench bench(kind, program);
         QSet<QString> tried;

@@ -356,15 +356,10 @@ void MainWindow::ExportDiagram() {
 }
 
 void MainWindow::ExportHistory() {
-    ExportFile(Tr("MainWindow", "Экспорт истории"), Tr("MainWindow", "Рисунок PNG|*.png"),
-               QStringLiteral("png"), Tr("MainWindow", "История не записана: "),
-               [this](const QString& path) { return tapeHistory_->Export(path); });
-}
-
-void MainWindow::ExportFile(const QString& caption, const QString& filter, const QString& extension,
-                            const QString& failure,
-                            const std::function<QString(const QString&)>& write) {
-    ExportToFile(this, *message_, caption, filter, extension, failure, write);
+    ExportToFile(this, *message_, Tr("MainWindow", "Экспорт истории"),
+                 Tr("MainWindow", "Рисунок PNG|*.png"), QStringLiteral("png"),
+                 Tr("MainWindow", "История не записана: "),
+                 [this](const QString& path) { return tapeHistory_->Export(path); });
 }
 
 QString MainWindow::WritePdf(const QString& path) {
@@ -376,9 +371,10 @@ QString MainWindow::WritePdf(const QString& path) {
 }
 
 void MainWindow::ExportPdf() {
-    ExportFile(Tr("MainWindow", "Экспорт в PDF"), Tr("MainWindow", "Документ PDF|*.pdf"),
-               QStringLiteral("pdf"), Tr("MainWindow", "Документ не записан: "),
-               [this](const QString& path) { return WritePdf(path); });
+    ExportToFile(this, *message_, Tr("MainWindow", "Экспорт в PDF"),
+                 Tr("MainWindow", "Документ PDF|*.pdf"), QStringLiteral("pdf"),
+                 Tr("MainWindow", "Документ не записан: "),
+                 [this](const QString& path) { return WritePdf(path); });
 }
 
 void MainWindow::PreviewDocument() {

@@ -75,10 +75,6 @@ public:
 
     // The current machine's program table.
     QWidget* CurrentTable() const;
-    // Asks for a file to export to and writes it with `write`, which
-    // returns why it failed; a failure is told with `failure` before it.
-    void ExportFile(const QString& caption, const QString& filter, const QString& extension,
-                    const QString& failure, const std::function<QString(const QString&)>& write);
     // The table cell "Точка останова" acts on: the Turing state whose
     // header the pop-up menu was opened on, else the table's cursor.
     QPoint BreakpointPlace();
