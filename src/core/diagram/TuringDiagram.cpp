@@ -54,9 +54,8 @@ Refused RefusalOf(const QString& text, const DecodedTuringCell& cell, const QStr
 }
 
 // The refusal in words; empty when the command can be drawn.
-QString Refusal(const QString& text, const DecodedTuringCell& cell, const QString& alphabet,
-                int states) {
-    switch (RefusalOf(text, cell, alphabet, states)) {
+QString RefusalText(Refused refused, const DecodedTuringCell& cell) {
+    switch (refused) {
         case Refused::No:
             break;
         case Refused::Form:
@@ -125,6 +124,43 @@ private:
     int stop_ = -1;
 };
 
+// Every filled cell of the table, state by state, as the picture and its
+// size take it: `decoded` is null for a row past the alphabet (only in a
+// damaged document: listed, never read by a run), and `refused` says why a
+// decoded command is listed instead of drawn. Returns which states are
+// nodes: Q0, a state holding a command, and a state a drawn command goes to.
+template <typename Visit>
+std::vector<bool> VisitCells(TuringMachine& machine, const Visit& visit) {
+    TuringTable& table = machine.table;
+    const QString& alphabet = machine.Alphabet();
+    const int states = table.StateCount();
+    const int blankRow = table.RowCount() - 1;
+    std::vector<bool> drawn(std::size_t(std::max(states, 1)), false);
+    drawn[0] = true;
+    for (int state = 0; state < states; ++state) {
+        for (int row = 1; row <= blankRow; ++row) {
+            const QString& text = table.Command(state, row);
+            if (text.isEmpty()) {
+                continue;
+            }
+            drawn[std::size_t(state)] = true;
+            // The run finds a symbol's row by its place in the alphabet and
+            // the blank's as the last.
+            if (row != blankRow && row - 1 >= alphabet.size()) {
+                visit(state, row, text, nullptr, Refused::No);
+                continue;
+            }
+            const DecodedTuringCell& decoded = table.Decoded(state, row);
+            const Refused refused = RefusalOf(text, decoded, alphabet, states);
+            if (refused == Refused::No && decoded.move != u'!') {
+                drawn[std::size_t(decoded.next)] = true;
+            }
+            visit(state, row, text, &decoded, refused);
+        }
+    }
+    return drawn;
+}
+
 }  // namespace
 
 ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
@@ -134,53 +170,32 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
     const QString& alphabet = machine.Alphabet();
     const int states = table.StateCount();
     const int blankRow = table.RowCount() - 1;
-    std::vector<bool> drawn(std::size_t(std::max(states, 1)), false);
-    drawn[0] = true;
     std::vector<Command> commands;
-    for (int state = 0; state < states; ++state) {
-        for (int row = 1; row <= blankRow; ++row) {
-            const QString& text = table.Command(state, row);
-            if (text.isEmpty()) {
-                continue;
-            }
-            drawn[std::size_t(state)] = true;
-            const DiagramCell cell{state + 1, row, DiagramBranch::Always};
-            // The run finds a symbol's row by its place in the alphabet and
-            // the blank's as the last; a row past the alphabet (only in a
-            // damaged document) is never read.
-            QString read;
-            if (row == blankRow) {
-                read = QString(kTuringBlankMark);
-            } else if (row - 1 < alphabet.size()) {
-                read = DiagramText::Printable(alphabet[row - 1]);
-            }
-            // Texts for the list under the picture are made only for the
-            // cells that go there.
-            const auto where = [&] {
-                return StateName(state) + QStringLiteral(", ") +
-                       (read.isEmpty() ? Tr("TuringDiagram", "строка ") +
-                                             DiagramText::Quoted(table.Cell(0, row))
-                                       : read) +
-                       QStringLiteral(": ") + DiagramText::Quoted(text) + QStringLiteral(" — ");
-            };
-            if (read.isEmpty()) {
-                diagram.problems.push_back(
-                    {cell,
-                     where() + Tr("TuringDiagram", "строка не относится к символу алфавита")});
-                continue;
-            }
-            const DecodedTuringCell& decoded = table.Decoded(state, row);
-            const QString refusal = Refusal(text, decoded, alphabet, states);
-            if (!refusal.isEmpty()) {
-                diagram.problems.push_back({cell, where() + refusal});
-                continue;
-            }
-            if (decoded.move != u'!') {
-                drawn[std::size_t(decoded.next)] = true;
-            }
-            commands.push_back({state, decoded, read, cell});
+    const std::vector<bool> drawn = VisitCells(machine, [&](int state, int row, const QString& text,
+                                                            const DecodedTuringCell* decoded,
+                                                            Refused refused) {
+        const DiagramCell cell{state + 1, row, DiagramBranch::Always};
+        const QString read = !decoded          ? QString()
+                             : row == blankRow ? QString(kTuringBlankMark)
+                                               : DiagramText::Printable(alphabet[row - 1]);
+        // Texts for the list under the picture are made only for the
+        // cells that go there.
+        const auto where = [&] {
+            return StateName(state) + QStringLiteral(", ") +
+                   (read.isEmpty()
+                        ? Tr("TuringDiagram", "строка ") + DiagramText::Quoted(table.Cell(0, row))
+                        : read) +
+                   QStringLiteral(": ") + DiagramText::Quoted(text) + QStringLiteral(" — ");
+        };
+        if (!decoded) {
+            diagram.problems.push_back(
+                {cell, where() + Tr("TuringDiagram", "строка не относится к символу алфавита")});
+        } else if (refused != Refused::No) {
+            diagram.problems.push_back({cell, where() + RefusalText(refused, *decoded)});
+        } else {
+            commands.push_back({state, *decoded, read, cell});
         }
-    }
+    });
     std::vector<int> nodeOf(drawn.size(), -1);
     for (int state = 0; state < states; ++state) {
         if (drawn[std::size_t(state)]) {
@@ -196,42 +211,21 @@ ProgramDiagram BuildTuringDiagram(TuringMachine& machine) {
 }
 
 DiagramSize TuringDiagramSize(TuringMachine& machine) {
-    // The same states and commands as BuildTuringDiagram, counted: a state
-    // is a node when it is Q0, holds a command or a drawn command goes to
-    // it; the stop is one node; an arrow joins each pair of nodes that
-    // drawn commands join.
-    TuringTable& table = machine.table;
-    const QString& alphabet = machine.Alphabet();
-    const int states = table.StateCount();
-    const int blankRow = table.RowCount() - 1;
-    const int symbolRows = std::min(blankRow - 1, int(alphabet.size()));
-    std::vector<bool> drawn(std::size_t(std::max(states, 1)), false);
-    drawn[0] = true;
+    // The same cells as BuildTuringDiagram, counted: the stop is one node;
+    // an arrow joins each pair of nodes that drawn commands join.
+    const int states = machine.table.StateCount();
     QSet<qint64> arrows;  // (from state, to state), -1 for the stop
     bool stop = false;
-    for (int state = 0; state < states; ++state) {
-        for (int row = 1; row <= blankRow; ++row) {
-            const QString& text = table.Command(state, row);
-            if (text.isEmpty()) {
-                continue;
+    const std::vector<bool> drawn = VisitCells(
+        machine,
+        [&](int state, int, const QString&, const DecodedTuringCell* decoded, Refused refused) {
+            if (!decoded || refused != Refused::No) {
+                return;
             }
-            drawn[std::size_t(state)] = true;
-            if (row != blankRow && row > symbolRows) {
-                continue;  // a row past the alphabet: listed, not drawn
-            }
-            const DecodedTuringCell& decoded = table.Decoded(state, row);
-            if (RefusalOf(text, decoded, alphabet, states) != Refused::No) {
-                continue;
-            }
-            const bool stops = decoded.move == u'!';
-            if (stops) {
-                stop = true;
-            } else {
-                drawn[std::size_t(decoded.next)] = true;
-            }
-            arrows.insert((qint64(state) << 32) | quint32(stops ? -1 : decoded.next));
-        }
-    }
+            const bool stops = decoded->move == u'!';
+            stop = stop || stops;
+            arrows.insert((qint64(state) << 32) | quint32(stops ? -1 : decoded->next));
+        });
     DiagramSize size;
     size.nodes = qint64(std::count(drawn.begin(), drawn.begin() + states, true)) + (stop ? 1 : 0);
     size.edges = arrows.size();
